@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form20: the test of the bones of the cranium (6 boxes).
+#include "quiz/tests.h"
+
+namespace ossarion::quiz {
+
+namespace {
+constexpr ControlDesc controls[] = {
+    // Below the large drawing.
+    answerBox("Text6", 5040, 5880, 1215, 5),
+    answerBox("Text5", 3300, 5880, 1215, 4),
+    // Left of the large drawing, top to bottom.
+    answerBox("Text4", 0, 3800, 1215, 3),
+    answerBox("Text3", 0, 3000, 1215, 2),
+    answerBox("Text2", 0, 2000, 1215, 1),
+    answerBox("Text1", 0, 560, 1215, 0),
+    button("Command2", "Check", 10080, 120, 6, check),
+    button("Command3", "Reset", 10080, 840, 13, reset).noTabStop(),
+    button("Command4", "Cranium", 10080, 1560, 12, goTo(ScreenId::Form17)).noTabStop(),
+    button("Command5", "Skull", 10080, 2280, 11, goTo(ScreenId::Form16)).noTabStop(),
+    button("Command6", "Full skeleton Anterior view", 10080, 3000, 10, goTo(ScreenId::Form2)).noTabStop(),
+    // The cranium from the side, lower than on the cranium view to clear the buttons.
+    drawing("Picture1", Asset::CraniumSide, 7920, 3720, 9),
+    drawing("Picture2", Asset::CranialBones, 1320, 120, 8),
+    button("Command1", "Main menu", 120, 6960, 7, mainMenu).noTabStop(),
+};
+constexpr AnswerKey keys[] = {
+    {"Text1", "occipital"},
+    {"Text2", "parietal"},
+    {"Text3", "frontal"},
+    {"Text4", "temporal"},
+    {"Text5", "sphenoid"},
+    {"Text6", "ethmoid"},
+};
+constexpr ScreenDesc desc{
+    .id = ScreenId::Form20,
+    .name = "Form20",
+    .caption = "Cranium - Major features - test",
+    .controls = controls,
+};
+static_assert(isWellFormed(desc));
+static_assert(keysMatchBoxes(controls, keys));
+} // namespace
+
+const Quiz form20{desc, keys};
+
+} // namespace ossarion::quiz

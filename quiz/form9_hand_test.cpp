@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form9: the test of the wrist and hand (3 boxes).
+#include "quiz/tests.h"
+
+namespace ossarion::quiz {
+
+namespace {
+constexpr ControlDesc controls[] = {
+    button("Command6", "Full skeleton Anterior view", 10080, 3000, 9, goTo(ScreenId::Form2)).noTabStop(),
+    button("Command5", "Arm", 10080, 2280, 8, goTo(ScreenId::Form6)).noTabStop(),
+    button("Command4", "Hand", 10080, 1560, 7, goTo(ScreenId::Form8)).noTabStop(),
+    button("Command3", "Reset", 10080, 840, 6, reset).noTabStop(),
+    button("Command2", "Check", 10080, 120, 3, check),
+    button("Command1", "Main menu", 120, 6960, 5, mainMenu).noTabStop(),
+    // One column right of the drawing.
+    answerBox("Text3", 8040, 5480, 1215, 2),
+    answerBox("Text2", 8040, 2680, 1215, 1),
+    answerBox("Text1", 8040, 880, 1215, 0),
+    drawing("Picture1", Asset::Hand, 3442, 255, 4),
+};
+constexpr AnswerKey keys[] = {
+    {"Text1", "carpals"},
+    {"Text2", "metacarpals"},
+    {"Text3", "phalanges"},
+};
+constexpr ScreenDesc desc{
+    .id = ScreenId::Form9,
+    .name = "Form9",
+    .caption = "Wrist and hand - Major features - test",
+    .controls = controls,
+};
+static_assert(isWellFormed(desc));
+static_assert(keysMatchBoxes(controls, keys));
+} // namespace
+
+const Quiz form9{desc, keys};
+
+} // namespace ossarion::quiz
