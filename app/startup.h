@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up shared by the program and by the tools that run it.
+#pragma once
+
+class QApplication;
+
+namespace ossarion {
+
+// Before the application exists: on a Wayland session that also offers X11, use X11,
+// because Wayland lets no program place its own windows and these screens centre
+// themselves. A platform the user chose explicitly is left alone.
+void choosePlatform();
+
+// After the application exists: style, palette and font, the same on every desktop, so
+// that the fixed layouts look as designed.
+void prepareApplication(QApplication &app);
+
+} // namespace ossarion

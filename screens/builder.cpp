@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/builder.h"
+
+#include "assets/pixmaps.h"
+#include "screens/controls.h"
+#include "screens/fonts.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QVariant>
+
+#include <algorithm>
+#include <vector>
+
+namespace ossarion {
+
+namespace {
+
+constexpr const char *descriptionProperty = "ossarionDescription";
+
+QString toQString(std::string_view s)
+{
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+// 0x00BBGGRR to a colour; the system window-text colour comes from the palette.
+QColor toQColor(Colour c, const QPalette &palette)
+{
+    if (c == colour::systemWindowText)
+        return palette.color(QPalette::WindowText);
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+void setColour(QWidget *w, QPalette::ColorRole role, Colour c)
+{
+    if (c == colour::kindDefault)
+        return;
+    QPalette p = w->palette();
+    p.setColor(role, toQColor(c, p));
+    w->setPalette(p);
+}
+
+QRect rectInPixels(const ControlDesc &c)
+{
+    return QRect(toPixels(c.left), toPixels(c.top), toPixels(c.width), toPixels(c.height));
+}
+
+Qt::Alignment toQtAlignment(Align a)
+{
+    switch (a) {
+    case Align::Right: return Qt::AlignRight;
+    case Align::Centre: return Qt::AlignHCenter;
+    case Align::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+// Hands the window's own events to the program.
+class WindowHooks : public QObject {
+public:
+    WindowHooks(QWidget *window, const ScreenDesc &desc, ScreenEvents &events)
+        : QObject(window), m_window(window), m_desc(desc), m_events(events)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::Close:
+            if (!m_events.closeRequested(m_window, m_desc)) {
+                event->ignore();
+                return true;
+            }
+            break;
+        case QEvent::Resize:
+            m_events.resized(m_window, m_desc);
+            break;
+        case QEvent::Move:
+            m_events.moved(m_window, m_desc);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    const ScreenDesc &m_desc;
+    ScreenEvents &m_events;
+};
+
+QWidget *makeWindow(const ScreenDesc &desc)
+{
+    const QSize client(toPixels(desc.clientWidth), toPixels(desc.clientHeight));
+    QWidget *window = nullptr;
+    if (desc.frame == Frame::FixedDialog) {
+        window = new DialogScreen(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                               | Qt::MSWindowsFixedSizeDialogHint);
+        window->setFixedSize(client);
+        // "OK" closes the window: closing destroys it, and the next opening builds it afresh.
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (desc.minMaxBoxes)
+            flags |= Qt::WindowMinMaxButtonsHint;
+        window = new QWidget(nullptr, flags);
+        window->resize(client);
+    }
+    window->setObjectName(toQString(desc.name));
+    window->setWindowTitle(toQString(desc.caption));
+    window->setWindowIcon(programIcon());
+    window->setAutoFillBackground(true);
+    setColour(window, QPalette::Window, desc.back);
+    window->move(toPixels(desc.clientLeft), toPixels(desc.clientTop));
+    window->setProperty(descriptionProperty, QVariant::fromValue(static_cast<const void *>(&desc)));
+    return window;
+}
+
+QWidget *makeLabel(const ControlDesc &c, QWidget *parent)
+{
+    auto *label = new QLabel(toQString(c.text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(toQtAlignment(c.align) | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    label->setFocusPolicy(Qt::NoFocus);
+    setColour(label, QPalette::Window, c.back);
+    if (c.fore == colour::kindDefault) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, p.color(QPalette::ButtonText));
+        label->setPalette(p);
+    } else {
+        setColour(label, QPalette::WindowText, c.fore);
+    }
+    if (c.font == FontSize::Heading)
+        label->setFont(headingFont());
+
+    QRect r = rectInPixels(c);
+    if (c.autoSize && !c.wordWrap) {
+        // One line, as wide as the caption in the font in use.
+        const QFontMetrics metrics(label->font());
+        r.setSize(QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+    } else {
+        label->setWordWrap(true);
+        if (c.autoSize)
+            r.setHeight(label->heightForWidth(r.width()));
+    }
+    label->setGeometry(r);
+    return label;
+}
+
+QWidget *makeButton(const ControlDesc &c, QWidget *parent)
+{
+    auto *button = new WrappingButton(toQString(c.text), parent);
+    button->setAutoDefault(c.isDefault);
+    button->setDefault(c.isDefault);
+    if (c.graphical) {
+        setColour(button, QPalette::Button, c.back);
+        button->setAutoFillBackground(true);
+    }
+    if (c.isCancel)
+        if (auto *dialog = qobject_cast<DialogScreen *>(parent))
+            dialog->setCancelButton(button);
+    button->setGeometry(rectInPixels(c));
+    return button;
+}
+
+QWidget *makeTextBox(const ControlDesc &c, QWidget *parent)
+{
+    QWidget *box = nullptr;
+    if (c.multiLine) {
+        auto *edit = new QTextEdit(parent);
+        edit->setReadOnly(c.readOnly);
+        edit->setTabChangesFocus(true);
+        edit->setAcceptRichText(false);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->document()->setDocumentMargin(1);
+        QTextOption option = edit->document()->defaultTextOption();
+        option.setAlignment(toQtAlignment(c.align));
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        edit->document()->setDefaultTextOption(option);
+        // Stored texts break their lines with CR LF.
+        edit->setPlainText(toQString(c.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        box = edit;
+    } else {
+        auto *edit = new QLineEdit(toQString(c.text), parent);
+        edit->setAlignment(toQtAlignment(c.align) | Qt::AlignVCenter);
+        edit->setReadOnly(c.readOnly);
+        box = edit;
+    }
+    setColour(box, QPalette::Base, c.back);
+    setColour(box, QPalette::Text, c.fore);
+    box->setGeometry(rectInPixels(c));
+    return box;
+}
+
+QWidget *makePicture(const ControlDesc &c, QWidget *parent)
+{
+    auto *box = new QLabel(parent);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setAutoFillBackground(true);
+    setColour(box, QPalette::Window, c.back);
+    const QPixmap picture = assetPixmap(c.picture);
+    box->setPixmap(picture);
+    int frame = 0;
+    if (c.framed) {
+        box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        box->setLineWidth(2);
+        frame = 2;
+    }
+    // Auto-size: the box is its picture (plus the frame).
+    const QSize size = picture.deviceIndependentSize().toSize() + QSize(2 * frame, 2 * frame);
+    box->setGeometry(QRect(QPoint(toPixels(c.left), toPixels(c.top)), size));
+    return box;
+}
+
+QWidget *makeLine(const ControlDesc &c, QWidget *parent)
+{
+    const int x1 = toPixels(c.x1), y1 = toPixels(c.y1), x2 = toPixels(c.x2), y2 = toPixels(c.y2);
+    auto *line = new LineControl(toQColor(c.fore, parent->palette()), c.lineWidth, parent);
+    const QRect r(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                  QPoint(std::max(x1, x2) + (x1 == x2 ? c.lineWidth - 1 : 0),
+                         std::max(y1, y2) + (y1 == y2 ? c.lineWidth - 1 : 0)));
+    line->setGeometry(r);
+    return line;
+}
+
+QWidget *makeControl(const ControlDesc &c, QWidget *parent)
+{
+    switch (c.kind) {
+    case Kind::Label: return makeLabel(c, parent);
+    case Kind::Button: return makeButton(c, parent);
+    case Kind::TextBox: return makeTextBox(c, parent);
+    case Kind::Picture: return makePicture(c, parent);
+    case Kind::Line: return makeLine(c, parent);
+    }
+    return nullptr;
+}
+
+bool paintedOnBackground(Kind k) { return k == Kind::Label || k == Kind::Line; }
+
+} // namespace
+
+QWidget *buildScreen(const ScreenDesc &desc, ScreenEvents &events)
+{
+    QWidget *window = makeWindow(desc);
+    std::vector<std::pair<const ControlDesc *, QWidget *>> built;
+    built.reserve(desc.controls.size());
+
+    // Children made later are drawn above those made earlier. Labels and lines lie
+    // beneath every other control; within each group the first listed is front-most.
+    for (const bool background : {true, false}) {
+        for (auto it = desc.controls.rbegin(); it != desc.controls.rend(); ++it) {
+            if (paintedOnBackground(it->kind) != background)
+                continue;
+            QWidget *w = makeControl(*it, window);
+            w->setObjectName(toQString(it->name));
+            if (it->index >= 0)
+                w->setProperty("index", it->index);
+            if (!background)
+                w->setFocusPolicy(it->tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+            built.emplace_back(&*it, w);
+        }
+    }
+
+    // Tab order: by tab index over the controls that can hold the focus.
+    std::vector<std::pair<const ControlDesc *, QWidget *>> focusable;
+    for (const auto &entry : built)
+        if (!paintedOnBackground(entry.first->kind))
+            focusable.push_back(entry);
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first->tabIndex < b.first->tabIndex; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    const auto first = std::find_if(focusable.begin(), focusable.end(),
+                                    [](const auto &e) { return e.first->tabStop; });
+    if (first != focusable.end())
+        first->second->setFocus(Qt::OtherFocusReason);
+
+    for (const auto &[control, widget] : built) {
+        if (control->kind != Kind::Button)
+            continue;
+        auto *button = static_cast<QPushButton *>(widget);
+        QObject::connect(button, &QPushButton::clicked, window,
+                         [window, &desc, control, &events] { events.buttonClicked(window, desc, *control); });
+    }
+
+    window->installEventFilter(new WindowHooks(window, desc, events));
+    return window;
+}
+
+const ScreenDesc *descriptionOf(const QWidget *screen)
+{
+    return static_cast<const ScreenDesc *>(screen->property(descriptionProperty).value<const void *>());
+}
+
+} // namespace ossarion
