@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: renders every drawing's SVG source at its pixel size and at twice that size.
-//   ossarion_rasterise <directory of sources> <directory for the images>
+//   ossarion_rasterise <directory of sources> <directory for the images> [name...]
+// With names, only those drawings are rendered.
 #include "assets/assets.h"
 
 #include <QDir>
@@ -38,16 +39,21 @@ bool render(const QString &source, const QString &target, QSize size)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <source directory> <image directory>\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <source directory> <image directory> [name...]\n", argv[0]);
         return 2;
     }
+    QStringList only;
+    for (int i = 3; i < argc; ++i)
+        only << QString::fromLocal8Bit(argv[i]);
     const QDir sources(QString::fromLocal8Bit(argv[1]));
     QDir images(QString::fromLocal8Bit(argv[2]));
     images.mkpath(QStringLiteral("."));
     bool ok = true;
     for (const auto &info : ossarion::assetTable) {
         const QString name = QString::fromLatin1(info.file.data(), qsizetype(info.file.size()));
+        if (!only.isEmpty() && !only.contains(name))
+            continue;
         const QString source = sources.filePath(name + QStringLiteral(".svg"));
         const QSize size(info.width, info.height);
         ok = render(source, images.filePath(name + QStringLiteral(".png")), size) && ok;

@@ -53,12 +53,11 @@ constexpr ControlDesc line(int index, int x2, Colour colour, int thickness)
 
 constexpr const char aboutText[] =
     "Ossarion teaches the bones of the human skeleton with labelled drawings of the whole "
-    "body and of ten of its regions, and lets you test yourself by naming the bones on each "
-    "drawing. It is free software from the Ossarion project: you may copy it, pass it on and "
-    "change it under the terms of the GNU General Public License, version 3 or later, as long "
-    "as every copy keeps this notice. It is written in C++ with the Qt toolkit, and its "
-    "drawings are our own. Questions and corrections reach the Ossarion project through its "
-    "public issue tracker.";
+    "body and of ten of its regions, and lets you test yourself by naming the bones. It is "
+    "free software from the Ossarion project: you may copy it, pass it on and change it under "
+    "the GNU General Public License, version 3 or later, if every copy keeps this notice. "
+    "Written in C++ with the Qt toolkit. Questions and corrections reach the Ossarion "
+    "project through its public issue tracker.";
 
 constexpr const char disclaimerText[] =
     "The Ossarion project has no control over copies that others have changed. The program "

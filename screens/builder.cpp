@@ -146,8 +146,13 @@ QWidget *makeLabel(const ControlDesc &c, QWidget *parent)
     QRect r = rectInPixels(c);
     if (c.autoSize && !c.wordWrap) {
         // One line, as wide as the caption in the font in use.
+        // A right-aligned label keeps its right edge, where it meets a drawing; the others
+        // keep their left edge.
         const QFontMetrics metrics(label->font());
+        const int right = r.right();
         r.setSize(QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+        if (c.align == Align::Right)
+            r.moveRight(right);
     } else {
         label->setWordWrap(true);
         if (c.autoSize)
