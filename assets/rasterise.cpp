@@ -38,6 +38,7 @@ bool render(const QString &source, const QString &target, QSize size)
 
 int main(int argc, char *argv[])
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // a build step: no display needed
     QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s <source directory> <image directory> [name...]\n", argv[0]);
