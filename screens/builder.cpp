@@ -148,9 +148,8 @@ QWidget *makeLabel(const ControlDesc &c, QWidget *parent)
         // One line, as wide as the caption in the font in use.
         // A right-aligned label keeps its right edge, where it meets a drawing; the others
         // keep their left edge.
-        const QFontMetrics metrics(label->font());
         const int right = r.right();
-        r.setSize(QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+        r.setSize(label->sizeHint());
         if (c.align == Align::Right)
             r.moveRight(right);
     } else {

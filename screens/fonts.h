@@ -7,7 +7,7 @@
 namespace ossarion {
 
 // "MS Sans Serif" where the desktop has it, else Liberation Sans, whose widths come
-// closest to it. Sizes are in pixels (11 and 18 at 96 dpi) so that the fixed layout
+// closest to it (slightly narrowed, see fonts.cpp). Sizes are in pixels (11 and 18 at 96 dpi) so that the fixed layout
 // holds whatever dpi the desktop reports.
 QFont standardFont();
 QFont headingFont();
