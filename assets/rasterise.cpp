@@ -9,7 +9,8 @@
 //       leader of the source, if any, ends there.
 //
 // Leader lines are described inside the SVG, one per line, coordinates in drawing pixels
-// at 1x (x right, y down), '#' starting a comment:
+// at 1x (x right, y down; a decimal coordinate names the pixel it falls in), '#' starting
+// a comment:
 //   <metadata id="leaders">
 //     leader Form6.Label1 Form7.Text1 from 118 104 [via 120 150 ...]
 //     bracket Form8.Label1 Form9.Text1 at 262 from 20 to 90
@@ -94,11 +95,15 @@ bool readLeaderText(const QString &path, QString &text, int &firstLine, QString 
     return true;
 }
 
-bool toInt(const QString &s, int &v)
+// A coordinate: a whole or decimal number of pixels; it names the pixel it falls in.
+bool toPixel(const QString &s, int &v)
 {
     bool ok = false;
-    v = s.toInt(&ok);
-    return ok;
+    const double d = s.toDouble(&ok);
+    if (!ok || !std::isfinite(d) || std::abs(d) > 1e6)
+        return false;
+    v = int(std::floor(d));
+    return true;
 }
 
 // Parses the leader descriptions and computes their ends; every fault goes to `problems`.
@@ -138,7 +143,7 @@ QList<Leader> parseLeaders(const AssetInfo &info, const QString &text, int first
         bool syntaxOk = true;
         auto number = [&](qsizetype at) {
             int v = 0;
-            if (at >= t.size() || !toInt(t[at], v)) {
+            if (at >= t.size() || !toPixel(t[at], v)) {
                 syntaxOk = false;
                 return 0;
             }
