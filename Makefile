@@ -4,10 +4,10 @@
 BUILD ?= build
 GENERATOR := Ninja
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation \
-            xvfb xauth openbox
+            xvfb xauth openbox wmctrl
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test screenshots clean
+.PHONY: all deps configure build run test screenshots contact-sheet clean
 
 all: build
 
@@ -35,9 +35,14 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
 
-# Every screen as the program shows it, framed by a window manager on a virtual display.
-screenshots: build
+# Every screen as the program shows it, framed by a window manager on a virtual display,
+# and the contact sheet of the drawings.
+screenshots: build contact-sheet
 	xvfb-run -a -s "-screen 0 1024x768x24" sh -c 'openbox & sleep 1; ./$(BUILD)/tools/ossarion_screenshots $(BUILD)/screenshots'
+
+# Every drawing at 1:1 and 2:1 with its name, in one picture.
+contact-sheet: build
+	./$(BUILD)/tools/ossarion_contactsheet $(BUILD)/screenshots/contact-sheet.png
 
 clean:
 	rm -rf $(BUILD)
