@@ -1,0 +1,369 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Drawing helpers shared by the skull drawings (see skull.py).
+
+Shapes are written in millimetres in a frame of their own and placed on the
+drawing by a Place (scale, offset, optional left-right mirror). Outlines are
+centripetal Catmull-Rom curves through key points, evaluated into dense
+polylines so that sutures can be given a serrated edge. A key point written
+(x, y, "c") is a corner.
+"""
+import math
+
+GROUND = "rgb(225,224,226)"
+BONE = "#fff"
+INK = "#000"
+
+
+def fmt(v):
+    s = f"{v:.2f}".rstrip("0").rstrip(".")
+    return "0" if s in ("-0", "") else s
+
+
+class Place:
+    """Maps a shape's millimetres to drawing pixels: p -> (ox + m*s*x, oy + s*y)."""
+
+    def __init__(self, ox, oy, s, mirror=False, rot=0.0):
+        self.ox, self.oy, self.s = ox, oy, s
+        self.m = -1.0 if mirror else 1.0
+        self.rot = math.radians(rot)
+
+    def __call__(self, p):
+        x, y = p[0], p[1]
+        if self.rot:
+            c, sn = math.cos(self.rot), math.sin(self.rot)
+            x, y = x * c - y * sn, x * sn + y * c
+        q = (self.ox + self.m * self.s * x, self.oy + self.s * y)
+        return q + tuple(p[2:])
+
+    def pts(self, points):
+        return [self(p) for p in points]
+
+    def len(self, v):
+        return v * self.s
+
+
+def mirror_x(points):
+    """The same points mirrored about x = 0 (for building symmetric outlines)."""
+    return [(-p[0], p[1]) + tuple(p[2:]) for p in points]
+
+
+def sym(right_half):
+    """A closed symmetric outline from its right half, listed top to bottom (x >= 0).
+
+    Points on the midline (x == 0) are shared, not doubled."""
+    left = mirror_x(list(reversed(right_half)))
+    if right_half[-1][0] == 0:
+        left = left[1:]
+    if right_half[0][0] == 0:
+        left = left[:-1]
+    return list(right_half) + left
+
+
+def _is_corner(p):
+    return len(p) > 2 and "c" in str(p[2])
+
+
+def spline(points, closed=True, step=0.7):
+    """Dense polyline through the points (centripetal Catmull-Rom)."""
+    P = [(float(p[0]), float(p[1])) for p in points]
+    C = [_is_corner(p) for p in points]
+    n = len(P)
+    out = []
+    seg_ids = []
+    last = n if closed else n - 1
+    for i in range(last):
+        i1, i2 = i, (i + 1) % n
+        p1, p2 = P[i1], P[i2]
+        if closed or i > 0:
+            p0 = P[(i - 1) % n]
+        else:
+            p0 = (2 * p1[0] - p2[0], 2 * p1[1] - p2[1])
+        if closed or i + 2 < n:
+            p3 = P[(i + 2) % n]
+        else:
+            p3 = (2 * p2[0] - p1[0], 2 * p2[1] - p1[1])
+        if C[i1]:
+            p0 = (2 * p1[0] - p2[0], 2 * p1[1] - p2[1])
+        if C[i2]:
+            p3 = (2 * p2[0] - p1[0], 2 * p2[1] - p1[1])
+        seg = _cr(p0, p1, p2, p3, step)
+        if out:
+            seg = seg[1:]
+        out.extend(seg)
+        seg_ids.extend([i] * len(seg))
+    return out, seg_ids
+
+
+def _cr(p0, p1, p2, p3, step):
+    def tj(ti, a, b):
+        d = math.hypot(b[0] - a[0], b[1] - a[1])
+        return ti + max(d, 1e-6) ** 0.5
+
+    t0 = 0.0
+    t1 = tj(t0, p0, p1)
+    t2 = tj(t1, p1, p2)
+    t3 = tj(t2, p2, p3)
+    L = math.hypot(p2[0] - p1[0], p2[1] - p1[1])
+    n = max(2, int(math.ceil(L / step)) + 1)
+    res = []
+    for k in range(n):
+        t = t1 + (t2 - t1) * k / (n - 1)
+
+        def lerp(a, b, ta, tb):
+            if tb - ta < 1e-9:
+                return a
+            u = (t - ta) / (tb - ta)
+            return (a[0] + (b[0] - a[0]) * u, a[1] + (b[1] - a[1]) * u)
+
+        a1 = lerp(p0, p1, t0, t1)
+        a2 = lerp(p1, p2, t1, t2)
+        a3 = lerp(p2, p3, t2, t3)
+        b1 = lerp(a1, a2, t0, t2)
+        b2 = lerp(a2, a3, t1, t3)
+        res.append(lerp(b1, b2, t1, t2))
+    res[0] = p1
+    res[-1] = p2
+    return res
+
+
+def serrate(poly, amp, period, seed=0, taper=True):
+    """Offsets a polyline sideways into a fine irregular zigzag (a suture)."""
+    if len(poly) < 2 or amp <= 0:
+        return poly
+    # resample by arc length
+    acc = [0.0]
+    for a, b in zip(poly, poly[1:]):
+        acc.append(acc[-1] + math.hypot(b[0] - a[0], b[1] - a[1]))
+    total = acc[-1]
+    if total < period:
+        return poly
+    n = max(4, int(total / (period / 2)))
+    out = []
+    j = 0
+    rnd = _rng(seed)
+    for k in range(n + 1):
+        s = total * k / n
+        while j < len(acc) - 2 and acc[j + 1] < s:
+            j += 1
+        seglen = acc[j + 1] - acc[j] or 1e-9
+        u = (s - acc[j]) / seglen
+        a, b = poly[j], poly[j + 1]
+        x = a[0] + (b[0] - a[0]) * u
+        y = a[1] + (b[1] - a[1]) * u
+        dx, dy = b[0] - a[0], b[1] - a[1]
+        d = math.hypot(dx, dy) or 1.0
+        nx, ny = -dy / d, dx / d
+        side = 1 if k % 2 else -1
+        if k == 0 or k == n:
+            side = 0
+        env = 1.0
+        if taper:
+            env = min(1.0, s / (period * 1.5), (total - s) / (period * 1.5))
+        o = side * amp * env * (0.55 + 0.9 * rnd())
+        out.append((x + nx * o, y + ny * o))
+    return out
+
+
+def _rng(seed):
+    state = [seed * 7919 + 12345]
+
+    def r():
+        state[0] = (state[0] * 1103515245 + 12345) & 0x7FFFFFFF
+        return state[0] / 0x7FFFFFFF
+
+    return r
+
+
+def outline(points, closed=True, serr=None, step=0.7):
+    """Dense outline; serr maps a key-point index i to (amp, period): the stretch
+    from point i to point i+1 is drawn serrated."""
+    poly, ids = spline(points, closed, step)
+    if not serr:
+        return poly
+    out = []
+    i = 0
+    N = len(poly)
+    while i < N:
+        sid = ids[i]
+        j = i
+        while j + 1 < N and ids[j + 1] == sid:
+            j += 1
+        run = poly[i:j + 1]
+        if out:
+            run = [out[-1]] + run
+        if sid in serr:
+            amp, period = serr[sid]
+            run = serrate(run, amp, period, seed=sid + len(poly))
+        if out:
+            run = run[1:]
+        out.extend(run)
+        i = j + 1
+    return out
+
+
+def d_poly(poly, closed=True):
+    if not poly:
+        return ""
+    parts = [f"M{fmt(poly[0][0])} {fmt(poly[0][1])}"]
+    for p in poly[1:]:
+        parts.append(f"L{fmt(p[0])} {fmt(p[1])}")
+    if closed:
+        parts.append("Z")
+    return "".join(parts)
+
+
+def path(poly, closed=True, fill="none", width=1.0, color=INK, extra=""):
+    return (f'<path d="{d_poly(poly, closed)}" fill="{fill}" stroke="{color}" '
+            f'stroke-width="{fmt(width)}" stroke-linejoin="round" stroke-linecap="round"{extra}/>')
+
+
+def fillpath(poly, fill):
+    return f'<path d="{d_poly(poly, True)}" fill="{fill}" stroke="none"/>'
+
+
+def hatch(poly, angle, spacing, width=0.45, color=INK, length=None, offset=0.0):
+    """Parallel lines at angle (degrees) clipped to the closed polygon poly."""
+    a = math.radians(angle)
+    ux, uy = math.cos(a), math.sin(a)          # along the lines
+    vx, vy = -uy, ux                           # across
+    proj = [p[0] * vx + p[1] * vy for p in poly]
+    lo, hi = min(proj), max(proj)
+    segs = []
+    c = lo + spacing * (0.5 + offset)
+    while c < hi:
+        xs = []
+        n = len(poly)
+        for i in range(n):
+            p, q = poly[i], poly[(i + 1) % n]
+            pp, pq = proj[i], proj[(i + 1) % n]
+            if (pp - c) * (pq - c) < 0:
+                u = (c - pp) / (pq - pp)
+                x = p[0] + (q[0] - p[0]) * u
+                y = p[1] + (q[1] - p[1]) * u
+                xs.append(x * ux + y * uy)
+        xs.sort()
+        for k in range(0, len(xs) - 1, 2):
+            s0, s1 = xs[k], xs[k + 1]
+            if length is not None and s1 - s0 > length:
+                s1 = s0 + length
+            if s1 - s0 > 0.6:
+                segs.append(((c * vx + s0 * ux, c * vy + s0 * uy), (c * vx + s1 * ux, c * vy + s1 * uy)))
+        c += spacing
+    if not segs:
+        return ""
+    d = "".join(f"M{fmt(a[0])} {fmt(a[1])}L{fmt(b[0])} {fmt(b[1])}" for a, b in segs)
+    return (f'<path d="{d}" fill="none" stroke="{color}" stroke-width="{fmt(width)}" '
+            f'stroke-linecap="round"/>')
+
+
+def ellipse_pts(cx, cy, rx, ry, rot=0.0, n=24):
+    a = math.radians(rot)
+    c, s = math.cos(a), math.sin(a)
+    out = []
+    for k in range(n):
+        t = 2 * math.pi * k / n
+        x, y = rx * math.cos(t), ry * math.sin(t)
+        out.append((cx + x * c - y * s, cy + x * s + y * c))
+    return out
+
+
+def svg(width, height, body, leaders=None, comment=""):
+    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
+           f'viewBox="0 0 {width} {height}">']
+    if comment:
+        out.append(f"  <!-- {comment} -->")
+    if leaders:
+        out.append('  <metadata id="leaders">')
+        out.append("    # one line per leader; coordinates are drawing pixels at 1x, x right, y down")
+        for line in leaders:
+            out.append("    " + line)
+        out.append("  </metadata>")
+    out.append(f'  <rect width="{width}" height="{height}" fill="{GROUND}"/>')
+    out.extend("  " + b for b in body)
+    out.append("</svg>")
+    return "\n".join(out) + "\n"
+
+
+class Group:
+    """One bone (or one view) of a drawing: an SVG <g> built in its own frame."""
+
+    def __init__(self, gid, place, comment=""):
+        self.gid, self.place, self.comment = gid, place, comment
+        self.items = []
+
+    def _px(self, pts):
+        return self.place.pts(pts)
+
+    def w(self, width):
+        return width
+
+    def body(self, pts, serr=None, width=1.0, fill=BONE, closed=True):
+        """A filled outline (points in mm); returns it in pixels."""
+        poly = outline(self._px(pts), closed, serr)
+        self.items.append(path(poly, closed, fill, width))
+        return poly
+
+    def fill(self, pts, fill=GROUND, closed=True, serr=None):
+        poly = outline(self._px(pts), closed, serr)
+        self.items.append(fillpath(poly, fill))
+        return poly
+
+    def line(self, pts, width=0.6, serr=None, closed=False, color=INK):
+        poly = outline(self._px(pts), closed, serr)
+        self.items.append(path(poly, closed, "none", width, color))
+        return poly
+
+    def suture(self, pts, amp=0.8, period=2.2, width=0.6, closed=False):
+        poly = outline(self._px(pts), closed)
+        poly = serrate(poly, amp, period, seed=len(self.items) + 3)
+        self.items.append(path(poly, closed, "none", width))
+        return poly
+
+    def hole(self, pts, width=0.7, fill=GROUND):
+        poly = outline(self._px(pts), True)
+        self.items.append(path(poly, True, fill, width))
+        return poly
+
+    def dot(self, p, r=0.7, fill=INK):
+        q = self.place(p)
+        self.items.append(f'<circle cx="{fmt(q[0])}" cy="{fmt(q[1])}" r="{fmt(r)}" fill="{fill}"/>')
+
+    def hatch(self, pts, angle, spacing, width=0.45, length=None, offset=0.0, poly=None):
+        if poly is None:
+            poly = outline(self._px(pts), True)
+        if self.place.m < 0:
+            angle = 180 - angle
+        h = hatch(poly, angle, spacing, width, INK, length, offset)
+        if h:
+            self.items.append(h)
+
+    def raw(self, s):
+        self.items.append(s)
+
+    def svg(self, indent=""):
+        out = [f'{indent}<g id="{self.gid}">']
+        if self.comment:
+            out.append(f"{indent}  <!-- {self.comment} -->")
+        out.extend(indent + "  " + it for it in self.items)
+        out.append(f"{indent}</g>")
+        return out
+
+
+def sym_serr(right, segs, val):
+    """Serration map for sym(right): segs are right-half segment indices i (i -> i+1),
+    taken on both sides."""
+    n = len(right)
+    origin = list(range(n))
+    left = list(reversed(range(n)))
+    if right[-1][0] == 0:
+        left = left[1:]
+    if right[0][0] == 0:
+        left = left[:-1]
+    origin += left
+    m = len(origin)
+    out = {}
+    for k in range(m):
+        a, b = origin[k], origin[(k + 1) % m]
+        if min(a, b) in segs and abs(a - b) == 1:
+            out[k] = val
+    return out
