@@ -359,12 +359,421 @@ def write_pelvis(out):
         f.write(svg(300, 215, body, leaders))
 
 
+# ---------------------------------------------------------------------------------------------
+# Spine.  At the left the whole column from the side (front of the body to the left): seven
+# cervical, twelve dorsal (thoracic) and five lumbar vertebrae, the sacrum and the coccyx, with
+# the cervical and lumbar curves bulging forward and the dorsal curve and the sacrum bulging
+# back.  At the right single bones from above or from the front: a cervical vertebra and the
+# atlas (top), the axis, a dorsal and a lumbar vertebra, the sacrum and the coccyx.
+
+# the line through the middle of the vertebral bodies, top to bottom
+SPINE_AXIS = [(47, 4), (42, 22), (40, 40), (45, 62), (53, 92), (58, 122), (56, 152), (49, 184),
+              (40, 214), (33, 240), (35, 266), (40, 280), (46, 296), (55, 312), (63, 325),
+              (65, 334), (63, 342), (59, 349)]
+
+
+def catmull_rom(points, steps=24):
+    out = []
+    p = [points[0]] + list(points) + [points[-1]]
+    for i in range(1, len(p) - 2):
+        p0, p1, p2, p3 = p[i - 1], p[i], p[i + 1], p[i + 2]
+        for k in range(steps):
+            t = k / steps
+            t2, t3 = t * t, t * t * t
+            out.append(tuple(0.5 * (2 * p1[j] + (-p0[j] + p2[j]) * t + (2 * p0[j] - 5 * p1[j] + 4 * p2[j] - p3[j]) * t2
+                                    + (-p0[j] + 3 * p1[j] - 3 * p2[j] + p3[j]) * t3) for j in (0, 1)))
+    out.append(points[-1])
+    return out
+
+
+class Curve:
+    def __init__(self, points):
+        self.p = catmull_rom(points)
+        self.s = [0.0]
+        for a, b in zip(self.p, self.p[1:]):
+            self.s.append(self.s[-1] + math.dist(a, b))
+
+    def length(self):
+        return self.s[-1]
+
+    def at(self, s):
+        """Point and unit tangent (pointing down the spine) at arc length s."""
+        s = max(0.0, min(s, self.s[-1]))
+        for i in range(1, len(self.s)):
+            if self.s[i] >= s:
+                a, b = self.p[i - 1], self.p[i]
+                seg = self.s[i] - self.s[i - 1]
+                t = (s - self.s[i - 1]) / seg if seg else 0
+                x, y = a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t
+                d = math.dist(a, b) or 1
+                return (x, y), ((b[0] - a[0]) / d, (b[1] - a[1]) / d)
+        return self.p[-1], (0, 1)
+
+    def find_y(self, y):
+        for i in range(1, len(self.p)):
+            if self.p[i][1] >= y:
+                a, b = self.p[i - 1], self.p[i]
+                t = (y - a[1]) / ((b[1] - a[1]) or 1)
+                return self.s[i - 1] + (self.s[i] - self.s[i - 1]) * t
+        return self.s[-1]
+
+
+def lerp(a, b, t):
+    return a + (b - a) * t
+
+
+def side_vertebra(kind, d, h, t):
+    """One vertebra from the side, in its own frame: x backwards (posterior), y down the spine,
+    origin in the middle of the body.  d: depth of the body, h: its height, t: 0..1 along the
+    region (for the spinous processes' slant)."""
+    w1, w2 = "0.85", "0.5"
+    parts = []
+    if kind == "atlas":
+        # no body: anterior arch, lateral mass with its facets, posterior arch and tubercle
+        post = ("M 2 -3.8 L 8 -3.8 C 10 -3.8, 11 -2.5, 13 -2 L 20 -2.2 C 22.5 -2.2, 23 1.8, 20.5 2 "
+                "L 13 1.5 C 11 2, 10 3.8, 8 3.8 L 2 3.8 Z")
+        parts.append(f'<path d="{post}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
+        parts.append(f'<ellipse cx="-3" cy="0" rx="2.6" ry="3.4" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
+        return "\n".join(parts)
+    b = d / 2
+    if kind == "cervical":
+        pl, aw, sup, inf, L, ang, sh = 2.2, 4.0, 2.0, 2.0, lerp(5.5, 10.5, t ** 3), math.radians(lerp(12, 22, t)), 2.4
+    elif kind == "axis":
+        pl, aw, sup, inf, L, ang, sh = 2.2, 4.2, 1.0, 2.2, 8.0, math.radians(18), 3.6
+    elif kind == "dorsal":
+        pl, aw, sup, inf = 2.6, 4.2, 2.0, 2.6
+        L = lerp(11, 14, math.sin(t * math.pi)) if t < 0.9 else 11
+        ang = math.radians(lerp(28, 62, math.sin(t * math.pi)) if t < 0.85 else lerp(45, 25, (t - 0.85) / 0.15))
+        sh = 2.6
+    else:  # lumbar
+        pl, aw, sup, inf, L, ang, sh = 3.4, 5.5, 3.0, 3.0, 11.0, math.radians(6), 6.5
+    pl, aw, L, sh = pl * 1.15, aw * 1.15, L * 1.15, sh * 1.1
+    x0 = b + pl            # front of the articular column
+    x1 = x0 + aw           # its back
+    top, bot = -h / 2, h / 2
+    # spinous process: from the back of the lamina, slanting down by ang
+    ca, sa = math.cos(ang), math.sin(ang)
+    root_top = (x1 - 0.5, top + h * 0.22)
+    root_bot = (x1 - 1.0, top + h * 0.22 + sh / ca + 1.2)
+    tip_top = (root_top[0] + L * ca, root_top[1] + L * sa)
+    tip_bot = (tip_top[0] - sh * 0.55 * sa, tip_top[1] + sh * 0.9)
+    post = (f"M {fmt(b - 0.3)} {fmt(top + 0.6)} L {fmt(b + pl * 0.5)} {fmt(top + 0.4)} "
+            f"C {fmt(x0 - 0.6)} {fmt(top)}, {fmt(x0)} {fmt(top - sup * 0.6)}, {fmt(x0 + 0.4)} {fmt(top - sup)} "
+            f"L {fmt(x0 + aw * 0.55)} {fmt(top - sup + 0.6)} C {fmt(x0 + aw * 0.7)} {fmt(top)}, "
+            f"{fmt(root_top[0] - 1)} {fmt(root_top[1] - 0.8)}, {fmt(root_top[0])} {fmt(root_top[1])} "
+            f"L {fmt(tip_top[0])} {fmt(tip_top[1])} "
+            f"C {fmt(tip_top[0] + 1.2)} {fmt(tip_top[1] + 0.4)}, {fmt(tip_bot[0] + 1)} {fmt(tip_bot[1] - 0.2)}, "
+            f"{fmt(tip_bot[0])} {fmt(tip_bot[1])} "
+            f"L {fmt(root_bot[0])} {fmt(root_bot[1])} "
+            f"C {fmt(x1 - 1.2)} {fmt(bot)}, {fmt(x1 - 1.2)} {fmt(bot + inf * 0.6)}, {fmt(x1 - 1.6)} {fmt(bot + inf)} "
+            f"L {fmt(x0 + 0.8)} {fmt(bot + inf - 0.6)} C {fmt(x0)} {fmt(bot)}, {fmt(x0)} {fmt(top + h * 0.62)}, "
+            f"{fmt(x0 - 0.4)} {fmt(top + h * 0.55)} L {fmt(b - 0.3)} {fmt(top + h * 0.55)} Z")
+    parts.append(f'<path d="{post}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
+    if kind in ("cervical", "axis"):
+        # bifid tip of the cervical spines
+        parts.append(f'<path d="M {fmt(tip_top[0] - 1.6)} {fmt(tip_top[1] + sh * 0.45)} l 1.6 0" '
+                     f'fill="none" stroke="{INK}" stroke-width="{w2}"/>')
+    # body: a block with a slightly hollow front, rims top and bottom
+    r = 1.2
+    body = (f"M {fmt(-b + r)} {fmt(top)} L {fmt(b - r)} {fmt(top)} Q {fmt(b)} {fmt(top)}, {fmt(b)} {fmt(top + r)} "
+            f"L {fmt(b)} {fmt(bot - r)} Q {fmt(b)} {fmt(bot)}, {fmt(b - r)} {fmt(bot)} L {fmt(-b + r)} {fmt(bot)} "
+            f"Q {fmt(-b)} {fmt(bot)}, {fmt(-b)} {fmt(bot - r)} Q {fmt(-b + 1)} 0, {fmt(-b)} {fmt(top + r)} "
+            f"Q {fmt(-b)} {fmt(top)}, {fmt(-b + r)} {fmt(top)} Z")
+    if kind == "axis":
+        # the dens rises from the body into the ring of the atlas
+        body = (f"M {fmt(-b + r)} {fmt(top)} L {fmt(-b * 0.55)} {fmt(top)} L {fmt(-b * 0.5)} {fmt(top - 6)} "
+                f"C {fmt(-b * 0.45)} {fmt(top - 8.5)}, {fmt(b * 0.1)} {fmt(top - 8.5)}, {fmt(b * 0.15)} {fmt(top - 6)} "
+                f"L {fmt(b * 0.3)} {fmt(top)} L {fmt(b - r)} {fmt(top)} Q {fmt(b)} {fmt(top)}, {fmt(b)} {fmt(top + r)} "
+                f"L {fmt(b)} {fmt(bot - r)} Q {fmt(b)} {fmt(bot)}, {fmt(b - r)} {fmt(bot)} L {fmt(-b + 1.5)} {fmt(bot + 1)} "
+                f"Q {fmt(-b - 0.6)} {fmt(bot + 0.6)}, {fmt(-b)} {fmt(bot - r)} L {fmt(-b)} {fmt(top + r)} "
+                f"Q {fmt(-b)} {fmt(top)}, {fmt(-b + r)} {fmt(top)} Z")
+    parts.append(f'<path d="{body}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
+    if kind in ("dorsal",):
+        # costal facet where the head of a rib meets the body
+        parts.append(f'<circle cx="{fmt(b - 2)}" cy="{fmt(top + 1.8)}" r="1.1" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
+    if kind == "lumbar":
+        parts.append(f'<path d="M {fmt(x0 + 1)} {fmt(top + h * 0.3)} l {fmt(aw * 0.6)} 0" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
+    return "\n".join(parts)
+
+
+def side_spine():
+    """The side view.  Returns (svg text, {region: (first y, last y)}, curve, sacrum positions)."""
+    curve = Curve(SPINE_AXIS)
+    levels = [("atlas", 0, 5.0, 1.6)]
+    levels.append(("axis", 0, 7.0, 1.8))
+    for i in range(5):
+        levels.append(("cervical", (i + 1) / 5, 5.6 + 0.2 * i, 1.8))
+    for i in range(12):
+        levels.append(("dorsal", i / 11, 6.8 + 0.3 * i, 2.3))
+    for i in range(5):
+        levels.append(("lumbar", i / 4, 11.5 + 0.3 * i, 3.6))
+    s_sacrum = curve.find_y(276)
+    total = sum(h + g for _, _, h, g in levels)
+    scale = (s_sacrum - 1.5) / total
+    depth = {"atlas": lambda t: 10, "axis": lambda t: 11, "cervical": lambda t: 11 + 2 * t,
+             "dorsal": lambda t: 13.5 + 6 * t, "lumbar": lambda t: 20 + 2.5 * t}
+    s = 1.5
+    groups = []
+    spans = {}
+    region_of = {"atlas": "cervical", "axis": "cervical", "cervical": "cervical", "dorsal": "dorsal", "lumbar": "lumbar"}
+    fronts = []
+    for kind, t, h, gap in levels:
+        h2, g2 = h * scale, gap * scale
+        c, (tx, ty) = curve.at(s + h2 / 2)
+        ang = math.degrees(math.atan2(-tx, ty))
+        groups.append(f'<g transform="translate({fmt(c[0])} {fmt(c[1])}) rotate({fmt(ang)})">\n'
+                      + indent(side_vertebra(kind, depth[kind](t), h2, t), 2) + '</g>')
+        reg = region_of[kind]
+        lo, hi = spans.get(reg, (c[1], c[1]))
+        spans[reg] = (min(lo, c[1]), max(hi, c[1]))
+        fronts.append((kind, c, depth[kind](t), (tx, ty)))
+        s += h2 + g2
+    return groups, spans, curve, s, fronts
+
+
+def sacrum_side(curve, s0):
+    """Sacrum and coccyx from the side, built along the axis from arc length s0 down."""
+    length = curve.find_y(327) - s0
+    n = 40
+    front, back = [], []
+    for i in range(n + 1):
+        f = i / n
+        (x, y), (tx, ty) = curve.at(s0 + f * length)
+        nx, ny = ty, -tx                        # normal pointing backwards (to the right)
+        d_front = lerp(11, 2.8, f ** 0.9)      # half depth of the fused bodies
+        d_back = lerp(17.0, 5.0, f)             # canal and dorsal surface behind the bodies
+        bump = 1.2 * max(0.0, math.sin(f * math.pi * 4)) if 0.05 < f < 0.8 else 0
+        front.append((x - nx * d_front, y - ny * d_front))
+        back.append((x + nx * (d_back + bump), y + ny * (d_back + bump)))
+    outline = "M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in front + back[::-1]) + " Z"
+    parts = [f'<path d="{outline}" fill="{BONE}" stroke="{INK}" stroke-width="0.9" stroke-linejoin="round"/>']
+    # lines of the fused bodies and the edge of the sacral canal
+    lines = []
+    for k in range(1, 5):
+        f = k / 5
+        (x, y), (tx, ty) = curve.at(s0 + f * length)
+        nx, ny = ty, -tx
+        a, b = lerp(11, 2.8, f ** 0.9), lerp(4.5, 1.2, f)
+        lines.append(f"M {fmt(x - nx * a)} {fmt(y - ny * a)} L {fmt(x + nx * b)} {fmt(y + ny * b)}")
+    canal = []
+    for i in range(0, 33):
+        f = i / 40
+        (x, y), (tx, ty) = curve.at(s0 + f * length)
+        nx, ny = ty, -tx
+        d = lerp(6.5, 1.8, f)
+        canal.append((x + nx * d, y + ny * d))
+    lines.append("M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in canal))
+    parts.append(f'<path d="{" ".join(lines)}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
+    # coccyx: four small segments curling forward below the apex
+    s = s0 + length + 1.2
+    sizes = [(5.0, 3.6), (4.2, 3.0), (3.4, 2.5), (2.8, 2.0)]
+    cocc = []
+    for hh, dd in sizes:
+        (x, y), (tx, ty) = curve.at(s + hh / 2)
+        ang = math.degrees(math.atan2(-tx, ty))
+        cocc.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(dd)}" ry="{fmt(hh / 2)}" '
+                    f'transform="rotate({fmt(ang)} {fmt(x)} {fmt(y)})"/>')
+        s += hh + 0.6
+    coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8">' + "".join(cocc) + '</g>')
+    # where the leaders start: the front of the sacrum and of the coccyx at their label rows
+    fy = min(front, key=lambda q: abs(q[1] - 304.5))
+    sac_front = (round(fy[0] + 2), 304)
+    (x, y), _ = curve.at(s0 + length + 1.2 + sizes[0][0] + 0.6 + sizes[1][0] / 2)
+    cocc_front = (round(x - 1), round(y))
+    return "\n".join(parts), coccyx_group, sac_front, cocc_front
+
+
+# Single vertebrae seen from above, front (the body) at the top, in their own frames centred
+# on the vertebral canal.  Each entry: the right half of the outline as a path from the top of
+# the midline down to the bottom of it (mirrored for the left half), holes, and fine detail.
+
+def mirrored_outline(half):
+    """Close a right-half outline (absolute M/L/Q commands only, from (0, top) to (0, bottom))
+    with its mirror image."""
+    tokens = half.replace(",", " ").split()
+    cmds = []
+    i = 0
+    while i < len(tokens):
+        c = tokens[i]
+        n = {"M": 2, "L": 2, "Q": 4}[c]
+        nums = [float(v) for v in tokens[i + 1:i + 1 + n]]
+        cmds.append((c, nums))
+        i += 1 + n
+    # walk back: each segment ends where the previous one started
+    ends = [cmds[k][1][-2:] for k in range(len(cmds))]
+    back = []
+    for k in range(len(cmds) - 1, 0, -1):
+        c, nums = cmds[k]
+        start = ends[k - 1]
+        if c == "L":
+            back.append(f"L {fmt(-start[0])} {fmt(start[1])}")
+        else:
+            back.append(f"Q {fmt(-nums[0])} {fmt(nums[1])}, {fmt(-start[0])} {fmt(start[1])}")
+    return half + " " + " ".join(back) + " Z"
+
+
+def top_vertebra(half, holes, details, sw=1.0):
+    parts = [f'<path d="{mirrored_outline(half)}" fill="{BONE}" stroke="{INK}" stroke-width="{fmt(0.9 * sw)}" stroke-linejoin="round"/>']
+    for d in holes:
+        parts.append(f'<path d="{d}" fill="{GROUND}" stroke="{INK}" stroke-width="{fmt(0.75 * sw)}"/>')
+    if details:
+        parts.append(f'<path d="{" ".join(details)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.5 * sw)}"/>')
+    return "\n".join(parts)
+
+
+def both(d):
+    """A detail path and its mirror image (absolute M/L/Q/C commands, x negated)."""
+    out = []
+    tokens = d.replace(",", " ").split()
+    mirrored = []
+    i = 0
+    while i < len(tokens):
+        c = tokens[i]
+        n = {"M": 2, "L": 2, "Q": 4, "C": 6}[c]
+        nums = [float(v) for v in tokens[i + 1:i + 1 + n]]
+        mirrored.append(c + " " + " ".join(fmt(-v) if j % 2 == 0 else fmt(v) for j, v in enumerate(nums)))
+        i += 1 + n
+    return d + " " + " ".join(mirrored)
+
+
+def cervical_top():
+    # body with its uncinate lips, transverse processes with their foramina and two tubercles,
+    # articular pillars, laminae and a bifid spinous process
+    half = ("M 0 -15.5 L 7 -15.5 Q 9.5 -16, 9.8 -18.5 L 10.8 -17.5 Q 11.5 -14, 10.5 -11.5 "
+            "L 14 -12 Q 20 -13.5, 24 -11.5 Q 26 -10, 24.5 -8 Q 23.2 -7, 24.5 -5.5 Q 25 -3.5, 22 -3.5 "
+            "L 19.5 -3 Q 21.5 -0.5, 20.5 3.5 Q 19.5 7, 16 7 "
+            "L 6.5 11 Q 4.5 12.5, 4.8 15.5 Q 4 17.8, 1.8 16.2 Q 0.8 14.8, 0 14.6")
+    holes = ["M 0 9.5 L -7.8 -1 Q -8.4 -4.2, -5.2 -4.6 L 5.2 -4.6 Q 8.4 -4.2, 7.8 -1 Z",
+             "M 14 -8.5 A 2.3 2.3 0 1 0 18.6 -8.5 A 2.3 2.3 0 1 0 14 -8.5 Z",
+             "M -14 -8.5 A 2.3 2.3 0 1 1 -18.6 -8.5 A 2.3 2.3 0 1 1 -14 -8.5 Z"]
+    details = [both("M 9.5 -14.5 Q 0 -13.2, 0 -13.2"),          # rim of the body
+               both("M 13 1.8 Q 16 -1.5, 19 1.8 Q 16 4.8, 13 1.8")]  # superior articular facet
+    return top_vertebra(half, holes, details)
+
+
+def atlas_top():
+    # no body and no spinous process: a ring of anterior arch, lateral masses with their large
+    # hollow facets, transverse processes with foramina, and the posterior arch
+    half = ("M 0 -17.5 Q 3 -18, 4 -15.8 Q 9 -15.2, 12 -12.5 L 15 -11 Q 20 -10.5, 21 -7.5 "
+            "L 26 -7 Q 30 -6.5, 30 -2 Q 30 2.5, 26 3 L 21 3 Q 21 8, 17 10 "
+            "Q 12 12.5, 8 14.5 Q 4 16.5, 2.5 16.8 Q 1.5 18.3, 0 18.3")
+    holes = ["M 0 -12.4 Q 8 -12.4, 10 -9.5 Q 12 -8, 12 -4 Q 12 4, 10 7 Q 6 11.5, 0 12.5 "
+             "Q -6 11.5, -10 7 Q -12 4, -12 -4 Q -12 -8, -10 -9.5 Q -8 -12.4, 0 -12.4 Z",
+             "M 23.5 -2 A 1.8 1.8 0 1 0 27.1 -2 A 1.8 1.8 0 1 0 23.5 -2 Z",
+             "M -23.5 -2 A 1.8 1.8 0 1 1 -27.1 -2 A 1.8 1.8 0 1 1 -23.5 -2 Z"]
+    details = [both("M 14 -8 Q 19 -7, 19.5 -1.5 Q 19.5 5, 15 7.5 Q 13.5 3, 14.2 -1 Q 13 -4, 14 -8"),  # facets
+               "M -3.5 -11.6 Q 0 -10.4, 3.5 -11.6"]  # facet for the dens
+    return top_vertebra(half, holes, details)
+
+
+def axis_front():
+    # the axis from the front: the dens standing up from the body, the broad superior
+    # articular facets as shoulders, small transverse processes, inferior articular processes
+    half = ("M 0 -19 Q 3.6 -19, 3.8 -15 L 3.8 -8 Q 4 -6.5, 6 -6 L 14 -4.6 Q 17 -4, 17.5 -1.5 "
+            "L 18 2 Q 18 4, 15.5 3.6 L 13.5 4 Q 13.5 8, 11 9.5 L 8.6 9 Q 8.6 11, 7 12 Q 0 13.5, 0 13.5")
+    details = [both("M 8 -5.4 L 8 11.5"),                   # sides of the body
+               both("M 6.5 -5.2 L 14 -3.9"),                # superior articular facets
+               "M -3.8 -8 Q 0 -7, 3.8 -8"]                  # root of the dens
+    return top_vertebra(half, [], details)
+
+
+def dorsal_top():
+    # heart-shaped body, round canal, transverse processes with rib facets at their tips,
+    # a long spinous process pointing back and down
+    half = ("M 0 -19 Q 6 -21, 10 -17.5 Q 13 -13.5, 11.5 -8.5 Q 10.5 -5.5, 8 -4.2 L 8.6 -2 "
+            "Q 14 -1, 20 1 Q 25 2, 26 5 Q 26.5 8.2, 23.5 8.5 Q 17 7.6, 12 8 "
+            "Q 8 9, 5 11 Q 3 13, 2.3 18 L 1.3 29 Q 0.8 31, 0 31")
+    holes = ["M 0 -3.6 A 5.4 5.4 0 1 0 0 7.2 A 5.4 5.4 0 1 0 0 -3.6 Z"]
+    details = [both("M 9 -15 Q 10.5 -10, 7.5 -6.5"),         # rim of the body
+               both("M 22 5 Q 24 3.6, 25 6 Q 23.5 7.6, 22 5"),  # facet for the tubercle of a rib
+               both("M 7 -1 L 11 0.5")]                     # superior articular facets
+    return top_vertebra(half, holes, details)
+
+
+def lumbar_top():
+    # large kidney-shaped body, triangular canal, long slender transverse processes, curved
+    # articular processes with their mammillary knobs, a broad square spinous process
+    half = ("M 0 -21 Q 10 -23, 15 -18 Q 18.5 -13, 15 -7.2 Q 13 -4.6, 11 -4 L 11.5 -2.5 "
+            "Q 20 -3.2, 28 -2.6 Q 31 -2.2, 30.6 0.4 Q 30.2 2.6, 27 2.2 Q 19 1.6, 13.2 2.6 "
+            "Q 15.4 4, 14.8 8 Q 14.2 11.2, 11 11 Q 7 11, 5 12.2 L 3.6 13.4 L 3.6 22 Q 3.6 24.6, 0 24.6")
+    holes = ["M 0 8.6 L -7.6 -1.4 Q -8.2 -3.6, -5.6 -3.6 L 5.6 -3.6 Q 8.2 -3.6, 7.6 -1.4 Z"]
+    details = [both("M 13.4 -16 Q 16 -12, 13.2 -7.8"),      # rim of the body
+               both("M 9.2 4.6 Q 11.8 7, 10.6 10.2")]       # articular facets
+    return top_vertebra(half, holes, details)
+
+
+def single_bones():
+    """The right-hand column.  Returns (svg text, leader start points by name)."""
+    g = []
+
+    def put(gid, comment, content, x, y, k=1.0):
+        t = f"translate({fmt(x)} {fmt(y)})" + (f" scale({fmt(k)})" if k != 1 else "")
+        g.append(f'<g id="{gid}" transform="{t}">\n  <!-- {comment} -->\n' + indent(content, 2) + '</g>')
+
+    put("cervical-vertebra", "a cervical vertebra from above", cervical_top(), 113, 22)
+    put("atlas", "the atlas (first cervical) from above", atlas_top(), 177, 21, 0.92)
+    put("axis", "the axis (second cervical) from the front", axis_front(), 177, 57)
+    put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(), 165, 110)
+    put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(), 165, 197)
+    ks, kc = 0.5, 0.6
+    g.append(f'<g id="sacrum" transform="translate({fmt(165 - 70 * ks)} {fmt(226 - 15 * ks)}) scale({fmt(ks)})">\n'
+             '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
+    g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(306 - 1.5 * kc)}) scale({fmt(kc)})">\n'
+             '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / kc * 0.9), 2) + '</g>')
+    starts = {"cervical": (89, 11), "atlas": (177, 6), "axis": (193, 54), "dorsal": (190, 117),
+              "lumbar": (193, 197), "sacrum": (190, 261), "coccyx": (167, 318)}
+    return "\n".join(g) + "\n", starts
+
+
+def spine_body():
+    groups, spans, curve, s_end, fronts = side_spine()
+    sac, cocc, sac_front, cocc_front = sacrum_side(curve, s_end)
+    out = ['<g id="spine-side">',
+           '  <!-- the vertebral column from the side, front to the left -->',
+           indent("\n".join(groups[::-1]), 2).rstrip("\n"),
+           '  <g id="sacrum-side">', indent(sac, 4).rstrip("\n"), '  </g>',
+           '  <g id="coccyx-side">', indent(cocc, 4).rstrip("\n"), '  </g>',
+           '</g>']
+    return "\n".join(out) + "\n", spans, fronts, sac_front, cocc_front
+
+
+def write_spine(out):
+    body, spans, fronts, sac_front, cocc_front = spine_body()
+    for k, v in spans.items():
+        print(f"spine: {k} bodies from y {v[0]:.0f} to {v[1]:.0f}", file=sys.stderr)
+    column, st = single_bones()
+    body += '<g id="single-bones">\n' + indent(column, 2) + '</g>\n'
+    # left: the regions of the side view, at the front of a body of each region
+    left = []
+    for name, ctrls, y in (("cervical", "Form23.Label1 Form24.Text1", 26.5),
+                           ("dorsal", "Form23.Label2 Form24.Text2", 117.5),
+                           ("lumbar", "Form23.Label3 Form24.Text3", 236.5)):
+        kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name or (name == "cervical" and f[0] in ("axis",))),
+                                   key=lambda f: abs(f[1][1] - y))
+        fx = c[0] - ty * d / 2 + (y - c[1]) * tx / max(ty, 0.1)
+        left.append(f"leader {ctrls} from {round(fx + 2)} {round(y)}")
+    left.append(f"leader Form23.Label4 Form24.Text4 from {sac_front[0]} {sac_front[1]}")
+    left.append(f"leader Form23.Label5 Form24.Text5 from {cocc_front[0]} {cocc_front[1]}")
+    right = [
+        "leader Form23.Label10 Form24.Text10 from %d %d" % st["axis"],
+        "leader Form23.Label9 Form24.Text9 from %d %d" % st["dorsal"],
+        "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar"],
+        "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
+        "leader Form23.Label6 Form24.Text6 from %d %d" % st["coccyx"],
+        "leader Form23.Label11 Form24.Text11 from %d %d" % st["atlas"],
+        "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical"],
+    ]
+    with open(os.path.join(out, "spine.svg"), "w") as f:
+        f.write(svg(216, 352, indent(body, 2), left + right))
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "assets", "drawings")
     write_hip_bones(out)
     write_sacrum_coccyx(out)
     write_pelvis(out)
+    write_spine(out)
 
 
 if __name__ == "__main__":
