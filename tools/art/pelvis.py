@@ -540,12 +540,17 @@ def sacrum_side(curve, s0):
         f = i / n
         (x, y), (tx, ty) = curve.at(s0 + f * length)
         nx, ny = ty, -tx                        # normal pointing backwards (to the right)
-        d_front = lerp(11, 2.8, f ** 0.9)      # half depth of the fused bodies
-        d_back = lerp(17.0, 5.0, f)             # canal and dorsal surface behind the bodies
-        bump = 1.2 * max(0.0, math.sin(f * math.pi * 4)) if 0.05 < f < 0.8 else 0
+        d_front = lerp(10, 2.8, f ** 0.9) - 1.8 * math.sin(math.pi * f)   # hollow pelvic face
+        d_back = lerp(17.0, 5.0, f) + 1.5 * math.sin(math.pi * f)         # rounded back
+        bump = 1.1 * max(0.0, math.sin(f * math.pi * 4 - 0.6)) if 0.1 < f < 0.8 else 0  # median crest
         front.append((x - nx * d_front, y - ny * d_front))
         back.append((x + nx * (d_back + bump), y + ny * (d_back + bump)))
-    outline = "M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in front + back[::-1]) + " Z"
+    # top: the base of the sacrum, with the superior articular process rising behind it
+    (x0, y0), (tx0, ty0) = curve.at(s0)
+    nx0, ny0 = ty0, -tx0
+    top = [(17, 0), (16.8, 3.2), (15, 5.2), (12.8, 4), (12.2, 0.8), (10.6, 0.2), (0, 0.9)]
+    top = [(x0 + nx0 * n - tx0 * u, y0 + ny0 * n - ty0 * u) for n, u in top]
+    outline = "M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in front + back[::-1] + top) + " Z"
     parts = [f'<path d="{outline}" fill="{BONE}" stroke="{INK}" stroke-width="0.9" stroke-linejoin="round"/>']
     # lines of the fused bodies and the edge of the sacral canal
     lines = []
@@ -651,7 +656,7 @@ def cervical_top():
     return top_vertebra(half, holes, details)
 
 
-def atlas_top():
+def atlas_top(sw=1.0):
     # no body and no spinous process: a ring of anterior arch, lateral masses with their large
     # hollow facets, transverse processes with foramina, and the posterior arch
     half = ("M 0 -17.5 Q 3 -18, 4 -15.8 Q 9 -15.2, 12 -12.5 L 15 -11 Q 20 -10.5, 21 -7.5 "
@@ -663,7 +668,7 @@ def atlas_top():
              "M -23.5 -2 A 1.8 1.8 0 1 1 -27.1 -2 A 1.8 1.8 0 1 1 -23.5 -2 Z"]
     details = [both("M 14 -8 Q 19 -7, 19.5 -1.5 Q 19.5 5, 15 7.5 Q 13.5 3, 14.2 -1 Q 13 -4, 14 -8"),  # facets
                "M -3.5 -11.6 Q 0 -10.4, 3.5 -11.6"]  # facet for the dens
-    return top_vertebra(half, holes, details)
+    return top_vertebra(half, holes, details, sw)
 
 
 def axis_front():
@@ -677,7 +682,7 @@ def axis_front():
     return top_vertebra(half, [], details)
 
 
-def dorsal_top():
+def dorsal_top(sw=1.0):
     # heart-shaped body, round canal, transverse processes with rib facets at their tips,
     # a long spinous process pointing back and down
     half = ("M 0 -19 Q 6 -21, 10 -17.5 Q 13 -13.5, 11.5 -8.5 Q 10.5 -5.5, 8 -4.2 L 8.6 -2 "
@@ -687,10 +692,10 @@ def dorsal_top():
     details = [both("M 9 -15 Q 10.5 -10, 7.5 -6.5"),         # rim of the body
                both("M 22 5 Q 24 3.6, 25 6 Q 23.5 7.6, 22 5"),  # facet for the tubercle of a rib
                both("M 7 -1 L 11 0.5")]                     # superior articular facets
-    return top_vertebra(half, holes, details)
+    return top_vertebra(half, holes, details, sw)
 
 
-def lumbar_top():
+def lumbar_top(sw=1.0):
     # large kidney-shaped body, triangular canal, long slender transverse processes, curved
     # articular processes with their mammillary knobs, a broad square spinous process
     half = ("M 0 -21 Q 10 -23, 15 -18 Q 18.5 -13, 15 -7.2 Q 13 -4.6, 11 -4 L 11.5 -2.5 "
@@ -699,7 +704,7 @@ def lumbar_top():
     holes = ["M 0 8.6 L -7.6 -1.4 Q -8.2 -3.6, -5.6 -3.6 L 5.6 -3.6 Q 8.2 -3.6, 7.6 -1.4 Z"]
     details = [both("M 13.4 -16 Q 16 -12, 13.2 -7.8"),      # rim of the body
                both("M 9.2 4.6 Q 11.8 7, 10.6 10.2")]       # articular facets
-    return top_vertebra(half, holes, details)
+    return top_vertebra(half, holes, details, sw)
 
 
 def single_bones():
@@ -711,17 +716,17 @@ def single_bones():
         g.append(f'<g id="{gid}" transform="{t}">\n  <!-- {comment} -->\n' + indent(content, 2) + '</g>')
 
     put("cervical-vertebra", "a cervical vertebra from above", cervical_top(), 113, 22)
-    put("atlas", "the atlas (first cervical) from above", atlas_top(), 177, 21, 0.92)
+    put("atlas", "the atlas (first cervical) from above", atlas_top(1 / 0.92), 177, 21, 0.92)
     put("axis", "the axis (second cervical) from the front", axis_front(), 177, 57)
-    put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(), 165, 110)
-    put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(), 165, 197)
+    put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(1 / 1.25), 165, 110, 1.25)
+    put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(1 / 1.2), 165, 196, 1.2)
     ks, kc = 0.5, 0.6
-    g.append(f'<g id="sacrum" transform="translate({fmt(165 - 70 * ks)} {fmt(226 - 15 * ks)}) scale({fmt(ks)})">\n'
+    g.append(f'<g id="sacrum" transform="translate({fmt(165 - 70 * ks)} {fmt(229 - 15 * ks)}) scale({fmt(ks)})">\n'
              '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
-    g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(306 - 1.5 * kc)}) scale({fmt(kc)})">\n'
+    g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(309 - 1.5 * kc)}) scale({fmt(kc)})">\n'
              '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / kc * 0.9), 2) + '</g>')
-    starts = {"cervical": (89, 11), "atlas": (177, 6), "axis": (193, 54), "dorsal": (190, 117),
-              "lumbar": (193, 197), "sacrum": (190, 261), "coccyx": (167, 318)}
+    starts = {"cervical": (89, 11), "atlas": (177, 6), "axis": (193, 54), "dorsal": (195, 117),
+              "lumbar": (199, 197), "sacrum": (191, 261), "coccyx": (167, 318)}
     return "\n".join(g) + "\n", starts
 
 
