@@ -194,6 +194,7 @@ class Drawing:
         self.leaders.append(f"bracket {' '.join(controls)} at {fmt(x)} from {fmt(y1)} to {fmt(y2)}")
 
     def text(self):
+        assert self.depth == 1, f"{self.name}: a group is left open"
         head = [
             f'<svg xmlns="http://www.w3.org/2000/svg" width="{self.w}" height="{self.h}" '
             f'viewBox="0 0 {self.w} {self.h}">',
@@ -283,7 +284,7 @@ class Model:
         self.shapes[-1]["hatch"] += strokes
         return self
 
-    def ray_bone(self, group, name, base, head, wb, ws, wh, kind="shaft", hatch=0, side=1):
+    def ray_bone(self, group, name, base, head, wb, ws, wh, kind="shaft", hatch=0, side=-1):
         outline, axis, prof = small_bone(base, head, wb, ws, wh, kind)
         self.bone(group, name, outline)
         if hatch:
@@ -410,6 +411,75 @@ FOOT_GROUPS = [("tarsals", "seven tarsals: calcaneus, talus, navicular, cuboid, 
 
 
 # ----------------------------------------------------------------------------
+# the right hand seen from the palm, fingers pointing down the page, thumb to the left
+# (mirrored, the back of the right hand); millimetres, top of the carpus at y = 0
+def circle_pts(c, rx, ry, n=8, start=0):
+    return [(c[0] + rx * math.cos(2 * math.pi * (i / n) + start),
+             c[1] + ry * math.sin(2 * math.pi * (i / n) + start)) for i in range(n)]
+
+
+def hand_model():
+    m = Model()
+    C, M, P = "carpals", "metacarpals", "phalanges"
+    # proximal row, thumb side first, then the distal row
+    m.bone(C, "scaphoid", [(30, 5), (37, 3.5), (41, 7), (40.5, 14), (37.5, 20), (33, 25),
+                           (28.5, 30), (22.5, 31.5), (18.5, 27.5), (19.5, 19), (23, 11)])
+    m.line([(27.5, 26), (31, 21), (33, 14)])                       # waist of the scaphoid
+    m.bone(C, "lunate", [(44, 3), (51, 1.5), (57, 3.5), (58.5, 10), (56.5, 16.5), (51.5, 15.2),
+                         (46.5, 17.5), (42.5, 15), (42, 8)])
+    m.bone(C, "triquetrum", [(60.5, 7), (66, 5.5), (72, 9.5), (75.5, 16.5), (73, 23), (66, 25.5),
+                             (61, 21.5), (59.5, 14)])
+    m.bone(C, "pisiform, on the front of the triquetrum", circle_pts((74, 22.5), 5.2, 4.6, 8, 0.3))
+    m.bone(C, "trapezium", [(20, 34), (28, 33), (32.5, 36.5), (32.5, 44), (28.5, 49.5), (21, 51.5),
+                            (15, 48.5), (13.5, 41.5), (16, 36.5)])
+    m.line([(19, 38), (24.5, 41), (27, 47)])                       # tubercle of the trapezium
+    m.bone(C, "trapezoid", [(34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5),
+                            (35.5, 47.5), (33.5, 41), (33.5, 34)])
+    m.bone(C, "capitate", [(47.5, 22.5), (51.5, 19), (56, 21.5), (58, 28), (58.5, 38), (58, 48),
+                           (52, 50.5), (45.5, 49.5), (44.5, 40), (45.5, 31), (45.5, 26)])
+    m.line([(46.5, 29), (51.5, 31.5), (57, 30)])                   # neck below the head
+    m.bone(C, "hamate", [(61, 29), (67, 27), (74, 27.5), (78.5, 33.5), (78, 41.5), (75, 48),
+                         (68, 50), (61, 49), (60, 40)])
+    m.line([(66, 33.5), (70.5, 34.5), (72.5, 39), (70.5, 43.5), (67, 44.5)])   # hook of the hamate
+
+    rays = [((22, 55.5), (7, 95), 7.8, 4.8, 7.2),
+            ((38.5, 52), (31, 117), 6.8, 3.8, 6.8),
+            ((52, 53.5), (50, 117), 7, 4, 7.2),
+            ((64, 53), (67, 113.5), 5.5, 3.5, 6.4),
+            ((75.5, 52), (82.5, 107), 6, 3.6, 6.2)]
+    names = ["first metacarpal, of the thumb", "second metacarpal", "third metacarpal",
+             "fourth metacarpal", "fifth metacarpal"]
+    for (base, head, wb, ws, wh), name in zip(rays, names):
+        m.ray_bone(M, name, base, head, wb, ws, wh, hatch=4)
+
+    fingers = [
+        [((5.8, 98.5), (-2.6, 127), 6.8, 4.4, 5.8), ((-3.4, 130), (-8.5, 151), 5.6, 3.8, 4.6, "distal")],
+        [((30.6, 120.5), (26.8, 159), 6.4, 3.9, 5.3), ((26.5, 162), (24.5, 184.5), 5.1, 3.5, 4.6),
+         ((24.3, 187.5), (23, 204), 4.5, 2.9, 3.9, "distal")],
+        [((49.9, 120.5), (49.5, 164), 6.8, 4.2, 5.7), ((49.4, 167), (49.2, 194), 5.5, 3.7, 4.9),
+         ((49.2, 197), (49, 215), 4.7, 3, 4.1, "distal")],
+        [((67.3, 117), (69.5, 158), 6.4, 3.9, 5.3), ((69.6, 161), (70.8, 186), 5.1, 3.5, 4.6),
+         ((70.9, 189), (71.6, 206), 4.4, 2.9, 3.8, "distal")],
+        [((83, 110.5), (86.5, 141.5), 5.7, 3.5, 4.7), ((86.8, 144.5), (88.5, 162), 4.5, 3.1, 4.1),
+         ((88.7, 165), (89.8, 180), 4, 2.6, 3.4, "distal")],
+    ]
+    finger_names = ["thumb", "index finger", "middle finger", "ring finger", "little finger"]
+    for finger, fname in zip(fingers, finger_names):
+        parts = ["proximal", "distal"] if len(finger) == 2 else ["proximal", "middle", "distal"]
+        for b, part in zip(finger, parts):
+            kind = b[5] if len(b) > 5 else "shaft"
+            m.ray_bone(P, f"{fname}, {part} phalanx", b[0], b[1], b[2], b[3], b[4], kind,
+                       hatch=3 if part == "proximal" else (2 if part == "middle" else 0))
+    return m
+
+
+HAND_GROUPS = [("carpals", "eight carpals: scaphoid, lunate, triquetrum, pisiform; "
+                "trapezium, trapezoid, capitate, hamate"),
+               ("metacarpals", "five metacarpals"),
+               ("phalanges", "fourteen phalanges: two in the thumb, three in each finger")]
+
+
+# ----------------------------------------------------------------------------
 # leg: the left leg from the front (medial to the left), the foot seen from above
 # with the toes pointing down; leader lines to the right.
 @builds("leg")
@@ -486,6 +556,102 @@ def leg():
 
 
 # @@DRAWINGS@@
+
+
+# ----------------------------------------------------------------------------
+# arm: the right arm from behind (thumb side to the right), bones drawn apart:
+# clavicle and scapula at the top, humerus, ulna and radius, wrist and hand.
+@builds("arm")
+def arm():
+    d = Drawing("arm", 160, 492)
+    ctl = lambda n, t: (f"Form6.Label{n}", f"Form7.Text{t}")
+
+    d.open("clavicle", "collar bone, seen from above: breastbone end at the left", **BONE)
+    d.bone([(12, 6), (16, 2.5), (23, 2), (32, 4), (44, 7.5), (56, 9), (66, 8), (76, 5), (85, 2.5),
+            (92, 2.5), (97, 5), (98.5, 9.5), (96, 13.5), (89, 14.5), (81, 13), (72, 14), (62, 16),
+            (52, 16), (40, 14), (28, 11.5), (20, 11.5), (14.5, 11)])
+    d.curve([(30, 9.5), (42, 12), (54, 13.5), (64, 13)], HATCH)
+    d.close()
+    d.leader(ctl(7, 7), (15, 8))
+
+    d.open("scapula", "shoulder blade from behind: spine, acromion, glenoid", **BONE)
+    d.bone([(61.5, 39), (61.5, 31), (64, 26.5), (69, 25), (74, 26), (75.5, 29), (72, 30.5),
+            (68, 31), (66.5, 39)])                                     # tip of the coracoid
+    d.bone([(16, 30), (24, 29), (38, 31.5), (52, 35), (60, 38), (63.5, 40, "c"), (68, 38),
+            (74, 38.5), (79, 41.5), (83.5, 44), (86.5, 50), (86, 57.5), (82.5, 63), (79, 65),
+            (72, 76), (63, 91), (54, 106), (45, 118), (37, 127), (31.5, 131), (27.5, 129.5),
+            (25.5, 122), (23, 106), (20, 88), (17, 70), (15, 52), (14.5, 38)])
+    d.curve([(82.5, 47), (84, 53), (82, 60)], DETAIL)                 # rim of the glenoid
+    d.curve([(76, 69), (63, 89), (50, 108), (38, 123)], DETAIL)        # lateral border ridge
+    for i, y in enumerate(range(76, 120, 8)):                          # infraspinous fossa
+        x = 70 - (y - 76) * 0.75
+        d.curve([(x - 2, y), (x - 6.5, y + 1.5)], HATCH)
+    # the spine of the scapula, ending in the broad acromion
+    d.bone([(15, 58), (26, 56), (42, 52.5), (58, 46), (71, 37), (79, 29), (84, 23), (92, 19.5),
+            (99, 20), (103, 23.5), (103, 29.5), (99, 34), (92, 35.5), (85, 36), (79, 39.5),
+            (68, 47.5), (54, 56), (38, 62), (24, 66), (17.5, 66.5), (15, 63)])
+    d.curve([(18, 61.5), (36, 58), (54, 51.5), (70, 41), (82, 30)], DETAIL)   # crest
+    d.close()
+    d.leader(ctl(8, 8), (21, 73.5))
+
+    d.open("humerus", "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa", **BONE)
+    d.bone([(90, 54), (91.5, 46), (96, 41.5), (102, 40), (108, 41.5), (113, 40.5), (119, 42),
+            (123, 46.5), (124, 54), (122.5, 62), (120, 72), (119, 90), (119, 110), (120.5, 120),
+            (119.5, 132), (118.2, 150), (118.5, 168), (121.5, 180), (126, 192), (127, 198),
+            (124.5, 203), (119, 207), (113, 211.5), (106, 212), (100, 211.5), (95, 207), (91, 204),
+            (86, 201), (84.5, 197.5), (86.5, 193), (92, 186), (97, 175), (99, 160), (99.5, 140),
+            (100, 120), (101, 95), (101.5, 75), (100.5, 66), (96, 62.5), (92, 59.5)])
+    d.open(fill="none", stroke_width=DETAIL)
+    d.curve([(108, 42), (111, 52), (102.5, 62.5)])                     # anatomical neck
+    d.curve([(102, 187), (104, 181.5), (108.5, 180), (113, 182.5), (114.5, 189), (112.5, 196),
+             (107.5, 198), (103, 194), (102, 187)])                    # olecranon fossa
+    d.curve([(95.5, 205), (106, 202), (117.5, 205)])                  # trochlea
+    d.curve([(116.6, 74), (116.4, 92), (116.5, 108)], HATCH)          # shading, lateral side
+    d.curve([(117.2, 114), (117.6, 122), (116.4, 134), (115.8, 148)], HATCH)
+    d.curve([(115.9, 154), (116.2, 166), (118, 176)], HATCH)
+    d.close()
+    d.close()
+    d.leader(ctl(1, 1), (113, 102))
+
+    d.open("ulna", "the inner forearm bone: olecranon above, head and styloid below",
+           transform="translate(0 2)", **BONE)
+    d.bone([(91, 224), (93, 218.5), (98, 215.5), (104, 215.5), (108.5, 218), (110, 224),
+            (109.5, 231), (107.5, 238), (106, 246), (104.5, 258), (103.5, 275), (102.2, 295),
+            (101.3, 318), (101, 332), (102, 338), (100.5, 344), (97, 346), (94, 345), (92, 348),
+            (90.5, 344), (91.5, 336), (92.3, 318), (92.7, 295), (92.5, 272), (91.5, 255), (90, 242),
+            (89.5, 232)])
+    d.curve([(93.5, 222), (95.5, 238), (98, 252)], DETAIL)            # back of the olecranon
+    d.curve([(107, 222), (102.5, 238), (98.5, 252)], DETAIL)
+    d.curve([(98, 252), (97.7, 275), (97, 305)], DETAIL)              # posterior border
+    for y in range(250, 320, 10):
+        d.curve([(103.5 - (y - 250) * 0.03, y), (101 - (y - 250) * 0.03, y + 2)], HATCH)
+    d.close()
+    d.leader(ctl(2, 2), (102, 221.5))
+
+    d.open("radius", "the outer forearm bone: head above, broad lower end and styloid",
+           transform="translate(0 2)", **BONE)
+    d.bone([(111.5, 230), (116, 228), (122, 228), (126.5, 230), (127, 235), (124, 238.5),
+            (123, 244), (123.5, 255), (125.5, 270), (127, 290), (127.5, 310), (129, 325), (132, 338),
+            (133, 346), (131, 350), (127, 347.5), (120, 347), (112, 347.5), (106.5, 347),
+            (104.5, 343), (105.5, 336), (108.5, 328), (113, 318), (115.5, 300), (116, 280),
+            (115, 262), (113, 254), (113, 248), (114.5, 244), (115, 239), (111.5, 236.5)])
+    d.open(fill="none", stroke_width=DETAIL)
+    d.curve([(112, 233), (119, 234.5), (126.5, 233)])                 # rim of the head
+    d.curve([(118, 334), (119.5, 340), (118.5, 345)])                 # dorsal tubercle
+    for y in range(262, 330, 10):
+        x = 124 + (y - 262) * 0.06
+        d.curve([(x, y), (x - 2.6, y + 2)], HATCH)
+    d.close()
+    d.close()
+    d.leader(ctl(3, 3), (121, 294.5))
+
+    # wrist and hand, from the shared hand model, mirrored: the back of the right hand
+    place = Place(140.5, 355.5, 0.57, mirror=True)
+    emit(d, hand_model(), place, [(g, c, THIN) for g, c in HAND_GROUPS], detail=False, hatch=False)
+    d.leader(ctl(4, 4), (127, 367.5))
+    d.leader(ctl(5, 5), (131, 391.5))
+    d.leader(ctl(6, 6), (144.5, 438.5))
+    return d
 
 
 def main(argv):
