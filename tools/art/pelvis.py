@@ -87,10 +87,10 @@ HIP_OUTLINE = (
 HIP_BRIM = "M 117 96 C 106 114, 100 130, 102 144 C 106 160, 134 168, 158 176"
 # inner lip of the iliac crest
 HIP_FOSSA = "M 22 50 C 42 26, 88 14, 116 22"
-ACETABULUM_RIM = "M 86 204 C 98 196, 102 180, 100 160 C 98 140, 86 128, 70 130 C 58 132, 48 146, 46 166"
-# lunate (articular) surface: a horseshoe open downwards around the acetabular fossa
-LUNATE = ("M 67 193 C 57 184, 55 164, 61 150 C 67 138, 84 138, 90 150 C 96 162, 94 180, 86 193")
-ACET_FOSSA = "M 68 191 C 65 176, 67 160, 75 156 C 83 154, 88 166, 86 191"
+# acetabulum: the rim of the socket, open below at the acetabular notch, and the rough fossa
+# inside the horseshoe of the articular (lunate) surface
+ACETABULUM_RIM = "M 66 192 C 52 185, 46 168, 49 152 C 52 138, 62 130, 74 130 C 88 130, 98 142, 99 158 C 100 174, 95 186, 85 193"
+ACET_FOSSA = "M 69 192 C 65 180, 64 166, 68 158 C 72 150, 82 150, 86 158 C 90 166, 88 182, 83 193"
 OBTURATOR = ("M 100 192 C 102 180, 118 176, 134 180 C 148 184, 158 194, 159 208 "
              "C 160 224, 154 238, 142 240 C 128 242, 114 236, 107 224 C 102 214, 99 202, 100 192 Z")
 SYMPHYSIS_FACET = "M 178 182 C 180 196, 180 210, 178 220"
@@ -117,10 +117,9 @@ def hip_bone(sw=1.0, view="front"):
         parts.append(f'<path d="{" ".join(hatch)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>')
         parts += [
             '<!-- acetabulum: rim, lunate surface and the rough fossa -->',
-            f'<path d="{ACETABULUM_RIM}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-            f'<path d="{LUNATE}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{ACETABULUM_RIM}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
             f'<path d="{ACET_FOSSA}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="M 71 162 l 8 -4 M 70 170 l 12 -6 M 70 178 l 13 -6 M 71 186 l 12 -6" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="M 68 168 l 9 -7 M 68 176 l 14 -11 M 69 184 l 17 -13 M 73 190 l 14 -11" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{SYMPHYSIS_FACET}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{TUBEROSITY}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{ISCHIAL_SPINE}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
@@ -276,7 +275,7 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 45"]))
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 43"]))
 
 
 def write_hip_bones(out):
@@ -338,12 +337,15 @@ def hip_point(x, y, oy, right=True):
     return round(px), round(oy + K * y)
 
 
+# The rows (and columns) where the leader lines start are those at which `ossarion_rasterise
+# --anchors <drawing>` says each line must end, so that every line runs straight.
+
 def write_pelvis(out):
     oy = 20
     body = indent('<!-- the pelvis from the front -->\n' + pelvis("front", oy, 0.8, 0.7, 1), 2)
     leaders = [
-        "leader Form14.Label1 from %d %d" % hip_point(72, 84, oy),
-        "leader Form14.Label2 from %d 112" % (MID + 10),
+        "leader Form14.Label1 from %d 84" % hip_point(72, 84, oy)[0],
+        "leader Form14.Label2 from %d 111" % (MID + 10),
     ]
     with open(os.path.join(out, "pelvis-front.svg"), "w") as f:
         f.write(svg(300, 225, body, leaders))
@@ -351,9 +353,9 @@ def write_pelvis(out):
     body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n'
                   + pelvis("back", oy, 1.0, 0.95, 1), 2)
     leaders = [
-        "leader Form14.Label3 from %d %d" % hip_point(80, 78, oy),
-        "leader Form14.Label4 from %d 109" % (MID + 12),
-        "leader Form14.Label5 from %d 181" % (MID + 3),
+        "leader Form14.Label3 from %d 68" % hip_point(80, 78, oy)[0],
+        "leader Form14.Label4 from %d 108" % (MID + 12),
+        "leader Form14.Label5 from %d 180" % (MID + 1),
     ]
     with open(os.path.join(out, "pelvis-back.svg"), "w") as f:
         f.write(svg(300, 215, body, leaders))
@@ -725,7 +727,7 @@ def single_bones():
              '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
     g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(309 - 1.5 * kc)}) scale({fmt(kc)})">\n'
              '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / kc * 0.9), 2) + '</g>')
-    starts = {"cervical": (89, 11), "atlas": (177, 6), "axis": (193, 54), "dorsal": (195, 117),
+    starts = {"cervical": (88, 11), "atlas": (176, 6), "axis": (193, 54), "dorsal": (195, 117),
               "lumbar": (199, 197), "sacrum": (191, 261), "coccyx": (167, 318)}
     return "\n".join(g) + "\n", starts
 
@@ -750,13 +752,13 @@ def write_spine(out):
     body += '<g id="single-bones">\n' + indent(column, 2) + '</g>\n'
     # left: the regions of the side view, at the front of a body of each region
     left = []
-    for name, ctrls, y in (("cervical", "Form23.Label1 Form24.Text1", 26.5),
-                           ("dorsal", "Form23.Label2 Form24.Text2", 117.5),
-                           ("lumbar", "Form23.Label3 Form24.Text3", 236.5)):
+    for name, ctrls, y in (("cervical", "Form23.Label1 Form24.Text1", 26),
+                           ("dorsal", "Form23.Label2 Form24.Text2", 117),
+                           ("lumbar", "Form23.Label3 Form24.Text3", 236)):
         kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name or (name == "cervical" and f[0] in ("axis",))),
                                    key=lambda f: abs(f[1][1] - y))
         fx = c[0] - ty * d / 2 + (y - c[1]) * tx / max(ty, 0.1)
-        left.append(f"leader {ctrls} from {round(fx + 2)} {round(y)}")
+        left.append(f"leader {ctrls} from {round(fx + 3)} {round(y)}")
     left.append(f"leader Form23.Label4 Form24.Text4 from {sac_front[0]} {sac_front[1]}")
     left.append(f"leader Form23.Label5 Form24.Text5 from {cocc_front[0]} {cocc_front[1]}")
     right = [
