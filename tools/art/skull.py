@@ -268,8 +268,330 @@ def cranial_bones():
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
 
+# ============================================================================
+# The bones of the face
+# ============================================================================
+
+# Front-view frame of the face (millimetres): x from the midline towards the
+# subject's left, y down; y = 0 at the lowest point of the orbit's rim.
+UPPER_TEETH = [   # x from, x to, biting edge, kind
+    (0.7, 8.2, 48.5, "i"), (8.2, 13.3, 47.6, "i"), (13.3, 18.2, 48.2, "c"),
+    (18.2, 21.9, 46.6, "p"), (21.9, 25.1, 46.0, "p"), (25.1, 28.3, 45.4, "m"),
+    (28.3, 30.4, 45.0, "m"),
+]
+LOWER_TEETH = [   # x from, x to, biting edge, kind
+    (0.6, 5.4, 46.0, "i"), (5.4, 10.4, 46.0, "i"), (10.4, 14.9, 45.2, "c"),
+    (14.9, 18.5, 46.4, "p"), (18.5, 21.6, 46.6, "p"), (21.6, 24.6, 46.9, "m"),
+    (24.6, 26.4, 47.2, "m"),
+]
+
+
+def tooth_pts(x0, x1, edge, root, kind):
+    """One crown seen from the front, from its hidden root end to its biting edge."""
+    sg = 1 if edge > root else -1
+    w = x1 - x0
+    e = edge
+    m = (x0 + x1) / 2
+    if kind == "c":
+        tip = [(x1 - 0.15 * w, e - sg * 0.3 * w), (m, e, "c"), (x0 + 0.15 * w, e - sg * 0.3 * w)]
+    elif kind == "p":
+        tip = [(x1 - 0.15 * w, e - sg * 0.22 * w), (m, e), (x0 + 0.15 * w, e - sg * 0.22 * w)]
+    elif kind == "m":
+        tip = [(x1 - 0.1 * w, e - sg * 0.12 * w), (m + 0.12 * w, e), (m - 0.25 * w, e - sg * 0.08 * w),
+               (x0 + 0.1 * w, e - sg * 0.1 * w)]
+    else:
+        tip = [(x1 - 0.1 * w, e - sg * 0.06 * w), (m, e), (x0 + 0.1 * w, e - sg * 0.06 * w)]
+    neck = 0.1 * w
+    mid = root + 0.5 * (e - root)
+    return [(x0 + neck, root, "c"), (x1 - neck, root, "c"), (x1, mid)] + tip + [(x0, mid)]
+
+
+def teeth(g, table, root, both=False):
+    for x0, x1, e, k in table:
+        pts = tooth_pts(x0, x1, e, root, k)
+        g.body(pts, width=W_IN)
+        if both:
+            g.body(mirror_x(pts), width=W_IN)
+
+
+# Upper teeth from the side (front to the left): x from, x to, tip of the crown, kind.
+SIDE_UPPER_TEETH = [
+    (-22.5, -17.5, 45.5, "i"), (-17.5, -12.5, 44.5, "i"), (-12.5, -5.5, 46.0, "c"),
+    (-5.5, 0.8, 43.6, "p"), (0.8, 7.0, 43.2, "p"), (7.0, 16.5, 42.6, "m"), (16.5, 24.5, 41.8, "m"),
+]
+
+
+def side_tooth_pts(x0, x1, tip, root, kind, lean=0.0):
+    """One crown from the side, from the hidden root end to its tip (tip below: upper tooth)."""
+    sg = 1 if tip > root else -1
+    w = x1 - x0
+    m = (x0 + x1) / 2
+    mid = root + 0.45 * (tip - root)
+    if kind == "i":
+        tips = [(x1 - 0.35 * w + lean, tip - sg * 0.3), (x0 + 0.2 * w + lean, tip, "c")]
+    elif kind == "c":
+        tips = [(x1 - 0.15 * w, tip - sg * 0.3 * w), (m - 0.05 * w, tip, "c"),
+                (x0 + 0.1 * w, tip - sg * 0.35 * w)]
+    elif kind == "p":
+        tips = [(x1 - 0.08 * w, tip - sg * 0.3 * w), (m, tip, "c"), (x0 + 0.08 * w, tip - sg * 0.3 * w)]
+    else:
+        tips = [(x1 - 0.05 * w, tip - sg * 0.16 * w), (x1 - 0.28 * w, tip, "c"), (m, tip - sg * 0.12 * w, "c"),
+                (x0 + 0.25 * w, tip, "c"), (x0 + 0.05 * w, tip - sg * 0.16 * w)]
+    return [(x0 + 0.08 * w, root, "c"), (x1 - 0.08 * w, root, "c"), (x1, mid)] + tips + [(x0, mid)]
+
+
+def maxilla(g):
+    """Left maxilla from the left (front to the left); y = 0 at the orbit's lower rim."""
+    for x0, x1, t, k in SIDE_UPPER_TEETH:
+        g.body(side_tooth_pts(x0, x1, t, 33, k, lean=-0.6 if k == "i" else 0), width=W_IN)
+    pts = [
+        (-12.5, -29, "c"), (-7.5, -29.5, "c"),        # frontal process, its top
+        (-4.5, -20), (-0.5, -12), (3.5, -7.5),        # its hind (lacrimal) border
+        (9, -6.5), (15, -5), (20.5, -2.5),            # orbital surface, seen edge on
+        (25.5, 3), (28, 12), (27.8, 22), (26, 30), (23.5, 35.5, "c"),  # maxillary tuberosity
+        (20.5, 37.5, "c"), (16.5, 36.8), (12, 38, "c"), (7, 37.3),
+        (3.8, 38, "c"), (0.8, 37.5), (-2.4, 38.5, "c"), (-5.5, 38),
+        (-9, 39.4, "c"), (-12.5, 38.8), (-15, 39.6, "c"), (-17.5, 39.2),
+        (-20, 39.6, "c"), (-22.8, 38.8, "c"),         # alveolar margin over the crowns
+        (-22.6, 32), (-23.2, 25.5),                   # front of the alveolar process
+        (-29, 20, "c"),                               # anterior nasal spine
+        (-22.5, 17.5), (-19.5, 13), (-18.5, 5), (-18.2, -2),  # nasal notch
+        (-16.5, -12), (-14, -22),                     # border with the nasal bone
+    ]
+    serr = {0: SERR, 1: SERR, 2: SERR, 30: SERR, 31: SERR, 32: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # zygomatic process: a rough surface standing out towards the viewer
+    zp = [(2, -4.5), (8, -4), (14, -3), (12, 4), (9, 12, "c"), (5, 4)]
+    g.line(zp, W_IN, closed=True, serr={0: SERR, 1: SERR, 2: SERR})
+    g.hatch(zp, 40, 2.0, W_FINE)
+    # zygomatico-alveolar crest down to the first molar
+    g.line([(9, 12), (9.5, 22), (11, 32)], W_FINE)
+    # infra-orbital margin, the groove for the tear duct on the frontal process
+    g.line([(2, -6.5), (-5, -4), (-12, -6)], W_FINE)
+    g.line([(-9.5, -27), (-7.5, -18), (-4, -9)], W_FINE)
+    g.hatch([(-7.5, -29.5), (-4.5, -20), (-0.5, -12), (3.5, -7.5), (-4, -9), (-7.5, -18),
+             (-9.5, -27)], 70, 1.7, W_FINE)
+    # infra-orbital foramen, canine eminence, incisive fossa
+    g.hole(ellipse_pts(-7.5, 3.5, 1.4, 1.8, rot=-20, n=12), width=W_IN, fill="#000")
+    g.line([(-9.5, 37), (-10.5, 28), (-12, 19)], W_FINE)
+    g.line([(-20, 33), (-20.5, 26)], W_FINE)
+    # alveolar foramina on the tuberosity; its rounded hind face
+    g.dot((21.5, 14), 0.6)
+    g.dot((23, 19), 0.6)
+    g.hatch([(20.5, -2.5), (25.5, 3), (28, 12), (27.8, 22), (26, 30), (23.5, 35.5), (24.5, 22),
+             (24.5, 10)], 80, 2.2, W_FINE)
+
+
+def mandible(g):
+    """Mandible from the front; built from its right half."""
+    teeth(g, LOWER_TEETH, 57, both=True)
+    right = [
+        (0, 55.2),
+        (3, 54.6, "c"), (5.4, 55.2), (8, 54.5, "c"), (10.4, 55), (12.6, 54.2, "c"),
+        (14.9, 54.6), (16.7, 53.8, "c"), (18.5, 54.2), (20, 53.6, "c"), (21.6, 53.9),
+        (23.1, 53.4, "c"), (24.6, 53.6), (26.4, 53, "c"),      # alveolar margin
+        (30, 52.6), (34.5, 51),                                 # behind the last molar
+        (38, 44), (40.2, 32), (41.3, 22),                       # front border of the ramus
+        (42, 14.5, "c"),                                        # coronoid process
+        (44.5, 17), (47, 17.5),                                 # mandibular notch
+        (49.5, 13), (47.5, 8), (50, 4), (55, 3.2), (59, 5.5, "c"),  # condyle
+        (57.5, 10), (55.5, 14),                                 # its neck
+        (53.5, 30), (50.5, 48), (48, 62),                       # ramus
+        (46.5, 70, "c"),                                        # angle
+        (42, 76), (35, 81.5), (26, 86), (17, 89.5), (8, 91.6), (0, 92),  # lower border
+    ]
+    g.body(sym(right), width=W_OUT)
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        # the outer face of the ramus, turned away from the viewer
+        g.hatch(R([(42, 14.5), (44.5, 17), (47, 17.5), (49.5, 13), (55.5, 14), (53.5, 30),
+                   (50.5, 48), (48, 62), (44, 56), (42, 45), (41.3, 22)]), 80, 2.4, W_FINE)
+        # oblique line, mental foramen, mental tubercle
+        g.line(R([(38, 44), (38, 56), (40.5, 66), (44.5, 73)]), W_FINE)
+        g.hole(R(ellipse_pts(20, 71, 1.5, 1.2, n=12)), width=W_IN, fill="#000")
+        g.line(R([(5, 84), (10, 88)]), W_FINE)
+        # the condyle's front, turned towards the viewer
+        g.line(R([(49, 8.5), (53, 7.2), (58, 7)]), W_FINE)
+    # symphysis and mental protuberance
+    g.line([(0, 60), (0, 76)], W_FINE)
+    g.line([(-6, 86), (0, 80.5), (6, 86)], W_FINE)
+
+
+def zygomatic(g):
+    """Left zygomatic bone from the left (front to the left); origin in its body."""
+    pts = [
+        (-4.5, -32, "c"), (3.5, -32.5, "c"),           # frontal process, its top
+        (4.5, -27), (6.5, -21.5), (5, -16),            # posterior border, marginal tubercle
+        (8, -9.5), (14, -6), (21, -5),                 # upper border of the temporal process
+        (27, -4.5, "c"), (23, 4, "c"),                 # its oblique tip
+        (15, 5.5), (6, 8), (-4, 11.5),                 # lower (masseteric) border
+        (-14, 13.5, "c"),                              # maxillary angle
+        (-19, 8.5), (-23, 2), (-26.5, -3, "c"),        # border with the maxilla
+        (-20, -6), (-13, -10), (-8.5, -16), (-5.5, -24),  # orbital margin
+    ]
+    serr = {0: SERR, 8: SERR, 13: SERR, 14: SERR, 15: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # the rounded orbital margin and the orbital surface behind it
+    g.line([(-25, -1.5), (-19, -3.8), (-11.5, -8), (-6.5, -15), (-3.7, -23), (-2.4, -31.5)], W_IN)
+    g.hatch([(-26.5, -3), (-20, -6), (-13, -10), (-8.5, -16), (-5.5, -24), (-4.5, -32),
+             (-2.4, -31.5), (-3.7, -23), (-6.5, -15), (-11.5, -8), (-19, -3.8), (-25, -1.5)],
+            30, 1.5, W_FINE)
+    # zygomaticofacial foramen
+    g.dot((-9, -1), 0.9)
+    # the cheek's prominence; the lower edge turns under
+    g.line([(-12, 9), (-4, 4), (6, 2), (15, 1.5)], W_FINE)
+    g.hatch([(-4, 11.5), (6, 8), (15, 5.5), (23, 4), (20, 3), (10, 4.2), (0, 7)], 100, 2.0,
+            W_FINE)
+
+
+def nasal(g):
+    """Left nasal bone from the front (midline at x = 0)."""
+    pts = [
+        (0.4, -27.5, "c"), (5.6, -28, "c"),           # top, thick and narrow
+        (6.4, -20), (8.3, -10), (10.6, -1.5, "c"),    # border with the maxilla
+        (7.5, -0.8), (5, -2.4), (3, -1.2), (0.4, -0.5, "c"),  # free lower border, notched
+        (0.2, -14),                                   # internasal border
+    ]
+    serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 8: SERR, 9: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    g.dot((3.8, -17), 0.7)
+    g.hatch([(5.6, -28), (6.4, -20), (8.3, -10), (10.6, -1.5), (7.6, -4), (5.5, -12), (4.2, -22)],
+            100, 1.8, W_FINE)
+
+
+def lacrimal(g):
+    """Left lacrimal bone from the left (front to the left)."""
+    pts = [
+        (-5, -9, "c"), (4.5, -9.5, "c"),                  # border with the frontal bone
+        (5.5, 0), (5, 6.5, "c"),                          # border with the ethmoid
+        (1.5, 7.5), (-1.5, 8.5),                          # border with the maxilla
+        (-4, 10.5), (-6.5, 11, "c"), (-5.2, 8.4),         # lacrimal hamulus
+        (-5.4, 2),                                        # anterior border
+    ]
+    serr = {0: SERR, 1: SERR, 9: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # posterior lacrimal crest; the groove for the lacrimal sac in front of it
+    g.line([(-0.5, -9), (-0.8, -2), (-1.8, 5), (-3.5, 9.5)], W_IN)
+    g.hatch([(-5, -9), (-0.5, -9), (-0.8, -2), (-1.8, 5), (-3.5, 9.5), (-5.2, 8.4), (-5.4, 2)],
+            75, 1.5, W_FINE)
+
+
+def concha(g):
+    """Right inferior nasal concha from the inside (front to the left)."""
+    pts = [
+        (-21, 1, "c"),                                 # front end
+        (-18, -3), (-12, -4.5), (-9, -6.5),
+        (-7.5, -8.5, "c"), (-5.5, -5.2),               # lacrimal process
+        (0, -4.8), (4, -5.5),
+        (6, -7.5, "c"), (8, -5),                       # ethmoidal process
+        (14, -3.5), (19, -1.5),
+        (23, 1.5, "c"),                                # hind end
+        (17, 4.5), (8, 6.5), (-4, 7), (-13, 5.8), (-19, 3.8),  # free lower border
+    ]
+    g.body(pts, width=W_OUT)
+    # the thick rolled lower border
+    g.line([(-19, 1.5), (-13, 3.2), (-4, 4.2), (6, 3.8), (15, 2.4), (21, 1.2)], W_IN)
+    # the pitted, furrowed inner face
+    for a, b in (((-15, -1.5), (-11, -2.2)), ((-8, -0.5), (-4, -1.2)), ((0, -2.5), (4, -2)),
+                 ((7, -0.8), (11, -1.4)), ((13, -1), (17, -0.2)), ((-11, 1), (-7, 1.3)),
+                 ((2, 0.6), (6, 0.4)), ((-3, -3.3), (1, -3.4))):
+        g.line([a, b], W_FINE)
+
+
+def vomer(g):
+    """Vomer from the left (front to the left)."""
+    pts = [
+        (-28, 10, "c"),                               # front of the lower border
+        (-24, 4.5), (-15, -2.5), (-5, -9.5), (3, -15),  # anterior border
+        (7, -18), (12, -21.5, "c"),                   # ala
+        (18, -21), (21.5, -17.5, "c"),
+        (17, -9), (14, 1), (14, 11, "c"),             # posterior border, free
+        (0, 12.2), (-16, 12.2),                       # lower border
+    ]
+    serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR, 11: SERR, 12: SERR, 13: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # the ala, flaring sideways
+    g.line([(5, -16), (11, -18.5), (19, -18.5)], W_IN)
+    g.hatch([(7, -18), (12, -21.5), (18, -21), (21.5, -17.5), (19, -18.5), (11, -18.5), (5, -16)],
+            20, 1.5, W_FINE)
+    # thick hind border, groove for the nasopalatine nerve
+    g.line([(19.5, -16), (15.5, -8), (12.5, 1), (12.5, 10)], W_FINE)
+    g.line([(-20, 6), (-9, -0.5), (3, -8.5)], W_FINE)
+
+
+def palatine(g):
+    """Left palatine bone from behind (midline at x = 0)."""
+    pts = [
+        (0.5, -3, "c"),                               # nasal crest
+        (3, -0.4), (10.3, -0.3),                      # nasal floor
+        (11, -10), (11.4, -19), (11, -25),            # perpendicular plate, inner side
+        (9.5, -28), (7.5, -30, "c"), (10.5, -31.5), (12.8, -28.5),  # sphenoidal process
+        (13.8, -27, "c"),                             # sphenopalatine notch
+        (14.5, -30.5), (17.5, -33, "c"), (19, -28.5), (16.5, -25),  # orbital process
+        (15.6, -16), (15.8, -6),                      # perpendicular plate, outer side
+        (17.8, -1.5), (21, 5.5, "c"),                 # pyramidal process
+        (16.5, 7), (13.5, 4.8),
+        (8, 4.2), (3, 4), (0.5, 4.6, "c"),            # under side of the horizontal plate
+    ]
+    serr = {23: SERR, 0: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # the horizontal plate's hind border, seen edge on
+    g.line([(1, 2), (6, 1.7), (12, 2.2)], W_FINE)
+    g.hatch([(13.5, 4.8), (16.5, 7), (21, 5.5), (17.8, -1.5), (15.8, -3)], 45, 1.5, W_FINE)
+    # the plate's hind border, and the maxillary surface beyond it
+    g.line([(13.5, -24), (13.4, -12), (13.3, -1)], W_FINE)
+    g.hatch([(13.5, -24), (16.5, -25), (15.6, -16), (15.8, -6), (13.3, -1), (13.4, -12)],
+            70, 2.0, W_FINE)
+
+
+def facial_bones():
+    W, H = 526, 470
+    S = 1.8
+    groups = []
+
+    def add(gid, fn, ox, oy, mirror=False, comment="", s=S):
+        g = Group(gid, Place(ox, oy, s, mirror), comment)
+        fn(g)
+        groups.append(g)
+        return g
+
+    mid = 181
+    add("lacrimal-right", lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
+    add("lacrimal-left", lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
+    add("concha-right", concha, mid - 70, 120, comment="the right inferior nasal concha from the inside")
+    add("concha-left", concha, mid + 70, 120, mirror=True, comment="the left inferior nasal concha from the inside")
+    add("nasal-right", nasal, mid - 3, 212, mirror=True, comment="the right nasal bone from the front")
+    add("nasal-left", nasal, mid + 3, 212, comment="the left nasal bone from the front")
+    add("zygomatic-right", zygomatic, mid - 88, 250, mirror=True, comment="the right zygomatic bone from the outside")
+    add("zygomatic-left", zygomatic, mid + 88, 250, comment="the left zygomatic bone from the outside")
+    add("maxilla-right", maxilla, 105, 381, mirror=True, comment="the right maxilla from the outside")
+    add("maxilla-left", maxilla, 214, 381, comment="the left maxilla from the outside")
+    add("mandible", mandible, 413, 288, comment="from the front")
+    add("vomer", vomer, 432, 52, comment="from the left side")
+    add("palatine-right", palatine, 436, 152, mirror=True, comment="the right palatine bone from behind")
+    add("palatine-left", palatine, 442, 152, comment="the left palatine bone from behind")
+    body = []
+    for g in groups:
+        body.extend(g.svg())
+    leaders = [
+        "leader Form18.Label1 Form19.Text1 from 124 45",
+        "leader Form18.Label2 Form19.Text2 from 100 120",
+        "leader Form18.Label3 Form19.Text3 from 172 186",
+        "leader Form18.Label4 Form19.Text4 from 93 243",
+        # the label and the answer box below the drawing stand 9 pixels apart: the line forks
+        "leader Form18.Label5 from 181 436 via 181 459",
+        "leader Form19.Text5 from 181 436 via 181 459",
+        "leader Form18.Label6 from 417 430 via 417 459",
+        "leader Form19.Text6 from 417 430 via 417 459",
+        "leader Form18.Label7 Form19.Text7 from 466 140",
+        "leader Form18.Label8 Form19.Text8 from 440 50",
+    ]
+    return svg(W, H, body, leaders, "Written by tools/art/skull.py")
+
+
 DRAWINGS = {
     "cranial-bones": cranial_bones,
+    "facial-bones": facial_bones,
 }
 
 
