@@ -154,9 +154,12 @@ class Drawing:
         self.width, self.height, self.mid = width, height, mid
         self.parts = []
         self.leaders = []
+        self.map = lambda p: p   # from the coordinates a shape is written in to (dx, y)
+        self.rscale = 1.0        # the same for a circle's radius
 
     def X(self, p, side=1):
-        return (self.mid + side * p[0], p[1]) + tuple(p[2:])
+        q = self.map(p)
+        return (self.mid + side * q[0], q[1]) + tuple(p[2:])
 
     def group(self, gid, comment, elems, fill=BONE, stroke=INK, width=W_OUT, layer=0):
         """A <g> of elements; groups of a lower layer are drawn first (beneath)."""
@@ -195,10 +198,11 @@ class Drawing:
 
     def circle(self, c, r, sides=(1, -1), **attr):
         extra = "".join(f' {k.replace("_", "-")}="{v}"' for k, v in attr.items())
-        return [f'<circle cx="{fmt(self.X(c, s)[0])}" cy="{fmt(c[1])}" r="{fmt(r)}"{extra}/>'
-                for s in sides]
+        return [f'<circle cx="{fmt(self.X(c, s)[0])}" cy="{fmt(self.X(c, s)[1])}" '
+                f'r="{fmt(r * self.rscale)}"{extra}/>' for s in sides]
 
     def leader(self, controls, start, via=()):
+        """A leader from start through via, in drawing pixels (dx, y) whatever the map."""
         text = f"leader {controls} from {fmt(self.mid + start[0])} {fmt(start[1])}"
         for v in via:
             text += f" via {fmt(self.mid + v[0])} {fmt(v[1])}"
@@ -219,6 +223,141 @@ class Drawing:
             out.append("  </metadata>")
         out.append("</svg>")
         return "\n".join(out) + "\n"
+
+
+# ============================================================================
+# Bones drawn alike from the front and from behind
+# ============================================================================
+
+def arms(S, back=False):
+    """Both arms, hanging, palms forward: the thumb and the radius on the outer side."""
+    # ---- arms: humerus, ulna, radius ----
+    hum = [(55.2, 96.4), (57.8, 99.2), (58.2, 104.4), (57.6, 116), (58.0, 140), (59.8, 164),
+           (62.6, 174.0), (65.2, 180.0), (64.6, 184.4), (62.0, 187.6), (58.6, 187.0),
+           (55.0, 188.6), (51.6, 186.6), (49.6, 182.0), (50.6, 177.8), (53.0, 171.6),
+           (54.0, 150), (52.6, 125), (51.6, 112), (48.6, 106.8), (50.0, 100.0)]
+    el = S.shape(hum)
+    el += S.circle((50.6, 101.6), 6.0)
+    el += S.shape([(52.2, 96.8), (55.4, 96.2), (58.0, 99.4), (58.2, 104.2), (55.6, 104.6),
+                   (53.6, 101.0)])  # greater tubercle over the head
+    S.group("humerus", "upper arm bones", el)
+    el = S.curve([(56.4, 120), (56.8, 140), (58.2, 160)], stroke_width=fmt(W_FINE))
+    if back:
+        # the hollow above the elbow that takes the point of the ulna
+        el += S.shape(ellipse_pts(57.4, 180.6, 2.6, 3.2, 10), stroke_width=fmt(W_IN))
+    else:
+        el += S.curve([(54.6, 180.6), (57.6, 178.4), (60.6, 180.6)], stroke_width=fmt(W_IN))
+    S.group("humerus-detail", None, el, fill=None)
+
+    if back:  # the olecranon, the point of the elbow, rises into its hollow
+        top = [(53.4, 183.8), (55.6, 180.6), (58.2, 181.6), (59.2, 186.0), (58.4, 191.0)]
+    else:
+        top = [(52.4, 186.2), (55.2, 185.0), (58.0, 186.6), (58.6, 190.2), (57.6, 194.0)]
+    ulna = top + [(59.4, 210), (62.4, 234), (64.2, 245.6), (64.2, 249.4), (61.6, 250.0),
+            (60.4, 251.8), (59.8, 248.0), (58.4, 235), (55.4, 210), (53.6, 196), (52.0, 190)]
+    el = S.shape(ulna)
+    S.group("ulna", "ulnas: the little-finger side of the forearm", el)
+    radius = [(61.0, 188.0), (63.6, 187.2), (66.2, 188.0), (66.6, 191.0), (65.6, 194.0),
+              (67.2, 205), (70.6, 225), (73.6, 238), (76.6, 245.0), (77.2, 250.2, "c"),
+              (72.0, 250.8), (66.0, 250.2), (65.4, 246.0), (66.8, 238), (65.0, 222),
+              (63.0, 205), (62.4, 197), (62.2, 193.6), (61.4, 191.0)]
+    el = S.shape(radius)
+    S.group("radius", "radii: the thumb side of the forearm", el)
+
+    # ---- wrist and hand: 8 carpals, 5 metacarpals, 14 phalanges ----
+    el = []
+    el += S.shape([(60.4, 252.6), (64.6, 252.0), (64.6, 256.0), (61.0, 256.6), (60.0, 254.6)])  # triquetrum
+    el += S.shape([(65.0, 251.6), (69.4, 251.6), (69.6, 255.6), (67.0, 256.6), (65.0, 255.6)])  # lunate
+    el += S.shape([(70.0, 252.0), (74.0, 251.0), (76.6, 252.6), (76.0, 255.6), (72.0, 256.2),
+                   (69.9, 255.0)])  # scaphoid
+    el += S.circle((61.4, 255.4), 1.6)  # pisiform
+    el += S.shape([(60.6, 257.2), (64.6, 256.8), (64.8, 261.6), (61.0, 262.0), (60.2, 259.6)])  # hamate
+    el += S.shape([(65.0, 257.0), (67.4, 256.4), (69.5, 257.0), (69.5, 262.4), (65.0, 262.4)])  # capitate
+    el += S.shape([(69.8, 257.2), (72.8, 257.0), (72.8, 262.0), (69.8, 262.2)])  # trapezoid
+    el += S.shape([(73.0, 257.0), (76.0, 256.4), (78.0, 258.6), (77.6, 261.6), (73.0, 262.0)])  # trapezium
+    S.group("carpals", "carpals: two rows of four wrist bones", el, width=0.7)
+    el = []
+    mcs = [((62.6, 262.8), (60.6, 280.6)), ((66.6, 263.2), (65.4, 283.0)),
+           ((69.8, 263.2), (70.0, 284.4)), ((72.6, 262.8), (74.6, 283.4)),
+           ((76.4, 262.8), (82.4, 275.6))]
+    for i, (a, b) in enumerate(mcs):
+        el += S.shape(stick(a, b, 1.5 if i < 4 else 1.8, 1.5 if i < 4 else 1.7))
+    S.group("metacarpals", "metacarpals", el, width=0.7)
+    el = []
+    fingers = [((60.3, 282.2), [(59.3, 291.0), (58.8, 297.0), (58.5, 301.4)]),
+               ((65.2, 284.8), [(64.5, 295.4), (64.1, 302.4), (63.9, 307.0)]),
+               ((70.0, 286.2), [(70.2, 297.4), (70.3, 305.0), (70.3, 309.6)]),
+               ((74.8, 285.2), [(75.8, 296.0), (76.4, 303.0), (76.8, 307.6)]),
+               ((83.0, 277.4), [(85.6, 284.4), (87.2, 290.6)])]
+    for base, joints in fingers:
+        a = base
+        w = 1.35
+        for b in joints:
+            el += S.shape(stick(a, b, w, w * 0.95))
+            u = (b[0] - a[0], b[1] - a[1])
+            ln = math.hypot(*u)
+            a = (b[0] + u[0] / ln * 0.9, b[1] + u[1] / ln * 0.9)
+            w *= 0.9
+    S.group("hand-phalanges", "phalanges of the fingers and thumbs", el, width=0.7)
+
+
+
+def legs(S, back=False):
+    """Thigh bones, knee caps (front only), shin and calf bones of both legs."""
+    hc, hr = (29.6, 245.2), 5.8
+    socket_head = [(hc[0] + hr * math.cos(math.radians(a)), hc[1] + hr * math.sin(math.radians(a)))
+                   for a in range(-10, 191, 20)]
+    socket_head[0] += ("c",)
+    socket_head[-1] += ("c",)
+    socket_head.append((hc[0], hc[1] - 2.6))
+    # ---- thigh bones, knee caps, shin bones, calf bones ----
+    femur = [(43.6, 245.8), (46.4, 249.5), (46.6, 255.5), (44.6, 262.5), (42.2, 281),
+             (38.0, 305), (33.4, 328), (31.0, 340.5), (32.2, 346.8), (31.4, 353.6),
+             (27.6, 356.8), (24.0, 355.4), (20.4, 357.2), (15.6, 355.8), (13.0, 351.0),
+             (13.6, 345.0), (17.2, 337.8), (22.0, 318), (27.2, 294), (31.4, 272),
+             (31.6, 266.5), (30.0, 262.6), (32.2, 258.8), (30.4, 251.5), (33.0, 243.0),
+             (38.6, 244.2)]
+    if back:  # the two condyles, apart behind the knee
+        i = femur.index((27.6, 356.8))
+        femur[i:i + 3] = [(27.8, 357.2), (25.2, 355.6, "c"), (23.2, 351.6), (21.0, 355.6, "c"),
+                          (18.8, 357.4)]
+    el = S.shape(femur)
+    # the head below the rim of the hip socket (the hip bone hides its top)
+    el += S.shape(socket_head)
+    S.group("femur", "thigh bones, the head in the hip socket", el)
+    if back:  # the crest between the trochanters and the rough line down the back of the shaft
+        el = S.curve([(44.0, 250.0), (38.6, 256.0), (32.6, 262.2)], stroke_width=fmt(W_IN))
+        el += S.curve([(37.4, 268), (33.0, 295), (27.8, 322), (26.0, 336)],
+                      stroke_width=fmt(W_FINE))
+    else:
+        el = S.curve([(38.8, 256), (34.8, 256.4), (33.0, 259.6)], stroke_width=fmt(W_IN))
+        el += S.curve([(36.6, 300), (33.6, 316), (30.4, 332)], stroke_width=fmt(W_FINE))
+        el += S.curve([(39.6, 290), (36.6, 306)], stroke_width=fmt(W_FINE))
+    S.group("femur-detail", None, el, fill=None)
+
+    fib = profile_points([(32.8, 366.5), (30.5, 400), (28.0, 438), (28.6, 447)],
+                         [(0.0, 2.6, 2.6), (0.08, 1.4, 1.4), (0.5, 1.3, 1.3), (0.86, 1.4, 1.4),
+                          (1.0, 2.2, 2.0)], cap=(0.7, 0.6))
+    if not back:  # seen from the front the calf bone lies behind the shin bone
+        S.group("fibula", "calf bones", S.shape(fib))
+    tibia = [(12.2, 360.6), (13.6, 358.6), (20.0, 358.0), (22.2, 359.6), (23.2, 357.6),
+             (24.6, 359.4), (30.6, 358.6), (32.8, 361.2), (31.4, 366.2), (26.8, 370.4),
+             (24.2, 381), (22.6, 410), (22.6, 430), (24.2, 437.6, "c"), (24.0, 442.0),
+             (19.0, 443.6), (15.4, 443.0), (13.4, 447.4), (11.6, 444.8), (11.8, 437.0),
+             (14.6, 425), (16.2, 400), (15.6, 378), (13.6, 368)]
+    el = S.shape(tibia)
+    S.group("tibia", "shin bones", el)
+    if back:  # the soleal line
+        el = S.curve([(29.0, 372), (23.0, 381), (16.6, 392)], stroke_width=fmt(W_FINE))
+    else:
+        el = S.curve([(20.0, 372), (19.6, 386), (19.0, 410)], stroke_width=fmt(W_FINE))
+    S.group("tibia-detail", None, el, fill=None)
+    if back:
+        S.group("fibula", "calf bones", S.shape(fib))
+        return
+    el = S.shape([(21.6, 348.6), (25.8, 349.8), (27.6, 354.2), (25.8, 359.8), (21.6, 364.2),
+                  (17.6, 359.8), (15.8, 354.2), (17.6, 349.8)])
+    S.group("patella", "knee caps", el)
 
 
 # ============================================================================
@@ -400,12 +539,6 @@ def front():
     S.group("clavicle", "collar bones", el)
 
     # ---- hip bones, and the heads of the thigh bones in their sockets ----
-    hc, hr = (29.6, 245.2), 5.8
-    socket_head = [(hc[0] + hr * math.cos(math.radians(a)), hc[1] + hr * math.sin(math.radians(a)))
-                   for a in range(-10, 191, 20)]
-    socket_head[0] += ("c",)
-    socket_head[-1] += ("c",)
-    socket_head.append((hc[0], hc[1] - 2.6))
     hip = [(13.0, 222.0), (12.4, 217.2), (17.0, 212.4), (24.0, 209.6), (31.6, 209.0), (38.4, 211.0),
            (42.6, 215.4), (43.6, 220.8, "c"), (41.0, 224.6), (40.6, 229.4, "c"), (38.6, 234.0),
            (38.4, 241.0), (37.0, 249.0), (33.2, 256.5), (29.6, 263.0), (26.8, 269.6),
@@ -419,39 +552,7 @@ def front():
     el += S.curve([(20.0, 216.4), (28.0, 213.6), (36.5, 215.4)], stroke_width=fmt(W_FINE))
     S.group("hip-bone-detail", "obturator foramen, brim and iliac fossa", el, layer=-1)
 
-    # ---- thigh bones, knee caps, shin bones, calf bones ----
-    femur = [(43.6, 245.8), (46.4, 249.5), (46.6, 255.5), (44.6, 262.5), (42.2, 281),
-             (38.0, 305), (33.4, 328), (31.0, 340.5), (32.2, 346.8), (31.4, 353.6),
-             (27.6, 356.8), (24.0, 355.4), (20.4, 357.2), (15.6, 355.8), (13.0, 351.0),
-             (13.6, 345.0), (17.2, 337.8), (22.0, 318), (27.2, 294), (31.4, 272),
-             (31.6, 266.5), (30.0, 262.6), (32.2, 258.8), (30.4, 251.5), (33.0, 243.0),
-             (38.6, 244.2)]
-    el = S.shape(femur)
-    # the head below the rim of the hip socket (the hip bone hides its top)
-    el += S.shape(socket_head)
-    S.group("femur", "thigh bones, the head in the hip socket", el)
-    el = S.curve([(38.8, 256), (34.8, 256.4), (33.0, 259.6)], stroke_width=fmt(W_IN))
-    el += S.curve([(36.6, 300), (33.6, 316), (30.4, 332)], stroke_width=fmt(W_FINE))
-    el += S.curve([(39.6, 290), (36.6, 306)], stroke_width=fmt(W_FINE))
-    S.group("femur-detail", None, el, fill=None)
-
-    fib = profile_points([(32.8, 366.5), (30.5, 400), (28.0, 438), (28.6, 447)],
-                         [(0.0, 2.6, 2.6), (0.08, 1.4, 1.4), (0.5, 1.3, 1.3), (0.86, 1.4, 1.4),
-                          (1.0, 2.2, 2.0)], cap=(0.7, 0.6))
-    el = S.shape(fib)
-    S.group("fibula", "calf bones", el)
-    tibia = [(12.2, 360.6), (13.6, 358.6), (20.0, 358.0), (22.2, 359.6), (23.2, 357.6),
-             (24.6, 359.4), (30.6, 358.6), (32.8, 361.2), (31.4, 366.2), (26.8, 370.4),
-             (24.2, 381), (22.6, 410), (22.6, 430), (24.2, 437.6, "c"), (24.0, 442.0),
-             (19.0, 443.6), (15.4, 443.0), (13.4, 447.4), (11.6, 444.8), (11.8, 437.0),
-             (14.6, 425), (16.2, 400), (15.6, 378), (13.6, 368)]
-    el = S.shape(tibia)
-    S.group("tibia", "shin bones", el)
-    el = S.curve([(20.0, 372), (19.6, 386), (19.0, 410)], stroke_width=fmt(W_FINE))
-    S.group("tibia-detail", None, el, fill=None)
-    el = S.shape([(21.6, 348.6), (25.8, 349.8), (27.6, 354.2), (25.8, 359.8), (21.6, 364.2),
-                  (17.6, 359.8), (15.8, 354.2), (17.6, 349.8)])
-    S.group("patella", "knee caps", el)
+    legs(S)
 
     # ---- ankle and foot: 7 tarsals, 5 metatarsals, 14 phalanges ----
     el = []
@@ -493,67 +594,7 @@ def front():
             w *= 0.9
     S.group("toe-phalanges", "phalanges of the toes", el, width=0.7)
 
-    # ---- arms: humerus, ulna, radius ----
-    hum = [(55.2, 96.4), (57.8, 99.2), (58.2, 104.4), (57.6, 116), (58.0, 140), (59.8, 164),
-           (62.6, 174.0), (65.2, 180.0), (64.6, 184.4), (62.0, 187.6), (58.6, 187.0),
-           (55.0, 188.6), (51.6, 186.6), (49.6, 182.0), (50.6, 177.8), (53.0, 171.6),
-           (54.0, 150), (52.6, 125), (51.6, 112), (48.6, 106.8), (50.0, 100.0)]
-    el = S.shape(hum)
-    el += S.circle((50.6, 101.6), 6.0)
-    el += S.shape([(52.2, 96.8), (55.4, 96.2), (58.0, 99.4), (58.2, 104.2), (55.6, 104.6),
-                   (53.6, 101.0)])  # greater tubercle over the head
-    S.group("humerus", "upper arm bones", el)
-    el = S.curve([(56.4, 120), (56.8, 140), (58.2, 160)], stroke_width=fmt(W_FINE))
-    el += S.curve([(54.6, 180.6), (57.6, 178.4), (60.6, 180.6)], stroke_width=fmt(W_IN))
-    S.group("humerus-detail", None, el, fill=None)
-
-    ulna = [(52.4, 186.2), (55.2, 185.0), (58.0, 186.6), (58.6, 190.2), (57.6, 194.0),
-            (59.4, 210), (62.4, 234), (64.2, 245.6), (64.2, 249.4), (61.6, 250.0),
-            (60.4, 251.8), (59.8, 248.0), (58.4, 235), (55.4, 210), (53.6, 196), (52.0, 190)]
-    el = S.shape(ulna)
-    S.group("ulna", "ulnas: the little-finger side of the forearm", el)
-    radius = [(61.0, 188.0), (63.6, 187.2), (66.2, 188.0), (66.6, 191.0), (65.6, 194.0),
-              (67.2, 205), (70.6, 225), (73.6, 238), (76.6, 245.0), (77.2, 250.2, "c"),
-              (72.0, 250.8), (66.0, 250.2), (65.4, 246.0), (66.8, 238), (65.0, 222),
-              (63.0, 205), (62.4, 197), (62.2, 193.6), (61.4, 191.0)]
-    el = S.shape(radius)
-    S.group("radius", "radii: the thumb side of the forearm", el)
-
-    # ---- wrist and hand: 8 carpals, 5 metacarpals, 14 phalanges ----
-    el = []
-    el += S.shape([(60.4, 252.6), (64.6, 252.0), (64.6, 256.0), (61.0, 256.6), (60.0, 254.6)])  # triquetrum
-    el += S.shape([(65.0, 251.6), (69.4, 251.6), (69.6, 255.6), (67.0, 256.6), (65.0, 255.6)])  # lunate
-    el += S.shape([(70.0, 252.0), (74.0, 251.0), (76.6, 252.6), (76.0, 255.6), (72.0, 256.2),
-                   (69.9, 255.0)])  # scaphoid
-    el += S.circle((61.4, 255.4), 1.6)  # pisiform
-    el += S.shape([(60.6, 257.2), (64.6, 256.8), (64.8, 261.6), (61.0, 262.0), (60.2, 259.6)])  # hamate
-    el += S.shape([(65.0, 257.0), (67.4, 256.4), (69.5, 257.0), (69.5, 262.4), (65.0, 262.4)])  # capitate
-    el += S.shape([(69.8, 257.2), (72.8, 257.0), (72.8, 262.0), (69.8, 262.2)])  # trapezoid
-    el += S.shape([(73.0, 257.0), (76.0, 256.4), (78.0, 258.6), (77.6, 261.6), (73.0, 262.0)])  # trapezium
-    S.group("carpals", "carpals: two rows of four wrist bones", el, width=0.7)
-    el = []
-    mcs = [((62.6, 262.8), (60.6, 280.6)), ((66.6, 263.2), (65.4, 283.0)),
-           ((69.8, 263.2), (70.0, 284.4)), ((72.6, 262.8), (74.6, 283.4)),
-           ((76.4, 262.8), (82.4, 275.6))]
-    for i, (a, b) in enumerate(mcs):
-        el += S.shape(stick(a, b, 1.5 if i < 4 else 1.8, 1.5 if i < 4 else 1.7))
-    S.group("metacarpals", "metacarpals", el, width=0.7)
-    el = []
-    fingers = [((60.3, 282.2), [(59.3, 291.0), (58.8, 297.0), (58.5, 301.4)]),
-               ((65.2, 284.8), [(64.5, 295.4), (64.1, 302.4), (63.9, 307.0)]),
-               ((70.0, 286.2), [(70.2, 297.4), (70.3, 305.0), (70.3, 309.6)]),
-               ((74.8, 285.2), [(75.8, 296.0), (76.4, 303.0), (76.8, 307.6)]),
-               ((83.0, 277.4), [(85.6, 284.4), (87.2, 290.6)])]
-    for base, joints in fingers:
-        a = base
-        w = 1.35
-        for b in joints:
-            el += S.shape(stick(a, b, w, w * 0.95))
-            u = (b[0] - a[0], b[1] - a[1])
-            ln = math.hypot(*u)
-            a = (b[0] + u[0] / ln * 0.9, b[1] + u[1] / ln * 0.9)
-            w *= 0.9
-    S.group("hand-phalanges", "phalanges of the fingers and thumbs", el, width=0.7)
+    arms(S)
 
     # ---- skull: jaw, then cranium and face ----
     el = S.shape(sym([(0, 58.2), (9.0, 57.8), (13.2, 53.4), (15.8, 47.6), (18.6, 45.8, "c"),
@@ -614,7 +655,231 @@ def front():
     return d
 
 
-DRAWINGS = {"skeleton-front": front}
+# ============================================================================
+# The skeleton from behind
+# ============================================================================
+
+def zigzag(pts, amp=0.6, step=1.6):
+    """A suture: the polyline pts with a small zigzag across it."""
+    out = []
+    for i in range(len(pts) - 1):
+        a, b = pts[i], pts[i + 1]
+        ln = math.dist(a, b)
+        n = max(1, int(ln / step))
+        u = ((b[0] - a[0]) / ln, (b[1] - a[1]) / ln)
+        for j in range(n):
+            t = j / n
+            sgn = amp if j % 2 else -amp
+            out.append((a[0] + (b[0] - a[0]) * t - u[1] * sgn, a[1] + (b[1] - a[1]) * t + u[0] * sgn))
+    out.append(pts[-1])
+    return out
+
+
+# The back view is written in the units of the front view and scaled onto its own
+# picture: the trunk, head and arms by BACK_SCALE; below the hip joints the legs by
+# BACK_SCALE * BACK_LEG, so that the figure stands the full height of the picture with
+# its spine at the rows of its labels.
+BACK_SCALE = 0.88
+BACK_LEG = 1.13
+HIP_Y = 245.0
+
+
+def back_trunk(p):
+    return (BACK_SCALE * p[0], BACK_SCALE * p[1])
+
+
+def back_leg(p):
+    return (BACK_SCALE * p[0], BACK_SCALE * HIP_Y + BACK_SCALE * BACK_LEG * (p[1] - HIP_Y))
+
+
+def back():
+    d = Drawing(230, 478, 115.0)
+    S = d
+    S.map, S.rscale = back_trunk, BACK_SCALE
+
+    # ---- skull from behind: jaw below, cranium with its sutures ----
+    el = S.shape(sym([(0, 58.0), (7.0, 57.0), (12.6, 52.0), (15.4, 47.2), (18.0, 46.6, "c"),
+                      (18.4, 52.0), (17.4, 57.6), (15.2, 61.4), (10.6, 64.4), (4.4, 66.4),
+                      (0, 66.8)]), sides=(1,))
+    S.group("mandible", "lower jaw, below the back of the skull", el)
+    el = S.shape(sym([(0, 3.0), (10.0, 4.5), (17.5, 9.0), (21.6, 16.0), (23.2, 24.0),
+                      (23.0, 31.0), (21.8, 38.0), (19.8, 44.0), (17.8, 49.0), (16.4, 54.0, "c"),
+                      (13.6, 51.4), (7.6, 53.2), (0, 53.8)]), sides=(1,))
+    S.group("cranium", "cranium from behind: parietal and occipital bones", el)
+    el = S.line(zigzag([(0, 4.6), (0, 24.0)], 0.45, 1.4), sides=(1,))
+    el += S.line(zigzag([(0, 24.0), (7.0, 28.6), (13.0, 33.6), (18.8, 40.6)], 0.45, 1.4))
+    el += S.curve([(15.6, 12.0), (19.2, 19.0), (20.6, 27.0)], stroke_width=fmt(W_FINE))
+    el += S.curve([(17.0, 16.0), (19.4, 23.0)], stroke_width=fmt(W_FINE))
+    S.group("sutures", "sagittal and lambdoid sutures", el, fill=None,
+            width=W_IN)
+
+    # ---- ribs from behind: the back of each rib, the front seen through ----
+    lateral = [(22.5, 96.3), (31.0, 103.2), (36.6, 110.2), (40.3, 117.8), (42.5, 126.6),
+               (43.7, 135.6), (44.2, 145.0), (44.2, 154.4), (43.6, 163.6), (42.6, 172.2),
+               (41.2, 180.4), (36.6, 187.6)]
+    junction = [(12.0, 102.0), (13.4, 112.8), (14.8, 121.8), (16.4, 130.6), (18.4, 139.8),
+                (21.0, 149.2), (24.4, 158.4), (28.4, 166.6), (32.4, 174.4), (36.0, 181.4)]
+    head_y = [92.5 + 8.05 * i for i in range(12)]
+
+    def rib_back(i):
+        lx, ly = lateral[i]
+        hy = head_y[i]
+        ly = max(ly, hy + 5.0 + 0.4 * i)
+        if i >= 10:
+            tip = (36.6, 193.6) if i == 10 else (27.4, 196.4)
+            return [(5.5, hy), (10.0, hy + 0.8), (lx * 0.6, hy + 4.5), tip]
+        return [(5.5, hy), (10.0, hy + 0.8), (lx * 0.55, hy + 3.2), (lx * 0.86, hy + (ly - hy) * 0.7),
+                (lx, ly + 1.0), (lx - 0.6, ly + 4.0)]
+
+    def rib_front(i):
+        lx, ly = lateral[i]
+        hy = head_y[i]
+        ly = max(ly, hy + 5.0 + 0.4 * i)
+        jx, jy = junction[i]
+        return [(lx - 0.6, ly + 4.0), (lx - (lx - jx) * 0.35, jy), (jx, jy + 3.0), (5.0, jy + 1.0)]
+
+    el = []
+    for i in range(10):
+        el += S.curve(rib_front(i))
+    S.group("ribs-front", "the front of ribs 1-10 with their cartilage, seen through the chest",
+            el, fill=None, width=0.55)
+    el = []
+    for i in range(12):
+        el += S.curve(rib_back(i))
+    S.group("ribs", "twelve pairs of ribs, the back of each rib", el, fill=None, width=3.2)
+    el = []
+    for i in range(12):
+        el += S.curve(rib_back(i))
+    S.group("ribs-fill", None, el, fill=None, stroke=BONE, width=1.5)
+
+    # ---- spine from behind: spinous and transverse processes ----
+    def vertebra(y0, h, wb, wt, ty, th, sw, sl):
+        """A vertebra seen from behind: lamina half width wb, transverse process out to wt
+        at y0 + ty (th high), spinous process sw wide reaching sl below the body."""
+        return sym([(0, y0), (wb * 0.55, y0 + 0.3), (wb, y0 - 0.5, "c"), (wb + 0.3, y0 + ty),
+                    (wt - 0.4, y0 + ty - 0.3), (wt, y0 + ty + th * 0.5), (wt - 0.4, y0 + ty + th + 0.2),
+                    (wb + 0.2, y0 + ty + th + 0.6), (wb - 0.2, y0 + h, "c"), (sw + 0.8, y0 + h - 0.6),
+                    (sw, y0 + h + sl * 0.5), (sw * 0.8, y0 + h + sl), (0, y0 + h + sl + 0.4)])
+
+    el = []
+    el += S.shape(sym([(0, 54.2), (4.0, 54.4), (9.0, 53.8), (10.0, 55.6), (8.6, 57.2), (3.0, 57.0),
+                       (1.6, 57.8), (0, 58.0)]), sides=(1,))          # atlas
+    for i in reversed(range(6)):                                       # axis, C3-C7
+        y0 = 58.4 + i * 5.3
+        sl = 2.6 if i < 5 else 4.0
+        el += S.shape(vertebra(y0, 4.4, 4.6 + 0.15 * i, 7.6 + 0.3 * i, 0.8, 1.8,
+                               1.5 if i < 5 else 1.7, sl), sides=(1,))
+    S.group("cervical-vertebrae", "seven neck vertebrae", el)
+    el = []
+    for i in reversed(range(12)):
+        y0 = 91.0 + i * 8.05
+        wt = 10.6 - 0.25 * i if i < 10 else 6.5
+        el += S.shape(vertebra(y0, 5.6, 4.6 + 0.12 * i, wt, 1.0, 2.4, 1.2,
+                               4.8 if 3 <= i <= 8 else 3.6), sides=(1,))
+    S.group("thoracic-vertebrae", "twelve thoracic (dorsal) vertebrae", el)
+    el = []
+    for i in reversed(range(5)):
+        y0 = 188.6 + i * 8.3
+        tp = 12.5 + (1.2 if i == 2 else 0.0) - (2.0 if i == 4 else 0.0)
+        el += S.shape(vertebra(y0, 6.2, 5.6 + 0.2 * i, tp, 1.8, 2.0, 2.4, 1.6), sides=(1,))
+    S.group("lumbar-vertebrae", "five lumbar vertebrae", el)
+
+    # ---- shoulder blades (maroon), the collar bones behind them ----
+    clav = profile_points([(9.0, 92.2), (20, 91.2), (32, 90.6), (42, 90.4), (50.2, 92.0)],
+                          [(0.0, 2.0, 2.0), (0.3, 1.5, 1.5), (0.7, 1.5, 1.5), (1.0, 1.8, 1.8)],
+                          cap=(0.5, 0.5))
+    S.group("clavicle", "collar bones, over the top of the shoulder blades", S.shape(clav))
+    body = [(22.6, 94.6), (30.0, 95.4), (37.6, 96.6, "c"), (40.4, 98.4), (45.4, 99.2),
+            (47.8, 102.4), (47.6, 106.4), (45.8, 109.6), (42.4, 120.0), (38.0, 132.0),
+            (33.8, 141.6), (31.4, 141.0), (27.0, 128.0), (22.8, 114.0), (20.8, 104.0),
+            (21.0, 97.6)]
+    spine = [(21.0, 104.6), (30.0, 100.8), (40.0, 97.8), (45.6, 95.8), (47.2, 92.8), (53.6, 92.4),
+             (57.2, 94.8), (55.8, 97.8), (50.6, 99.4), (45.6, 100.6), (38.0, 102.8), (30.0, 105.4),
+             (23.2, 109.4), (21.2, 108.6)]
+    el = S.shape(body) + S.shape(spine)
+    S.group("scapula", "shoulder blades: maroon, the spine of each running out to the acromion",
+            el, fill=MAROON)
+
+    # ---- hip bones, sacrum and coccyx ----
+    hip = [(13.6, 227.0), (13.2, 220.6), (15.6, 214.4), (22.0, 210.2), (30.5, 209.0), (38.4, 211.0),
+           (42.6, 215.4), (43.4, 220.8, "c"), (41.2, 225.0), (40.4, 230.0), (38.8, 236.0),
+           (38.2, 242.0), (36.6, 250.0), (33.8, 257.0), (31.0, 263.5), (28.6, 270.0),
+           (23.6, 272.4), (19.0, 270.5), (11.0, 266.5), (4.6, 264.6), (1.4, 262.8, "c"),
+           (1.4, 253.4, "c"), (5.0, 252.2), (11.5, 251.2), (16.6, 249.0, "c"), (19.6, 244.6),
+           (19.8, 240.2), (17.6, 236.2), (15.0, 233.0)]
+    el = S.shape(hip)
+    S.group("hip-bone", "hip bones from behind: the ilium, the ischium below", el)
+    el = S.shape(ellipse_pts(16.2, 258.4, 4.6, 3.8, 10, rot=-25), fill=GROUND)
+    el += S.curve([(17.0, 216.2), (24.0, 221.6), (30.8, 234.0)], stroke_width=fmt(W_FINE))
+    el += S.curve([(26.0, 213.0), (33.0, 216.4), (38.0, 224.0)], stroke_width=fmt(W_FINE))
+    S.group("hip-bone-detail", "obturator foramen, gluteal lines", el)
+    el = S.shape(sym([(0, 227.6), (6.0, 227.4), (13.0, 226.4), (15.2, 228.8), (15.0, 234.0),
+                      (12.4, 241.0), (8.0, 246.6), (4.2, 250.0), (0, 250.6)]), sides=(1,))
+    S.group("sacrum", "the sacrum: five vertebrae grown into one", el)
+    el = S.line([(0, 229.0), (0, 246.0)], sides=(1,))
+    el += S.curve([(-2.4, 249.0), (0, 246.4), (2.4, 249.0)], sides=(1,))
+    S.group("sacral-crest", None, el, fill=None, width=W_IN)
+    el = []
+    for y, x in ((232.0, 6.2), (237.0, 5.7), (241.8, 5.0), (246.2, 3.9)):
+        el += S.circle((x, y), 0.9)
+    S.group("sacral-foramina", None, el, fill=INK, stroke=None)
+    el = []
+    for y0, y1, w in ((250.8, 254.4, 3.0), (254.9, 257.6, 2.2), (258.0, 260.0, 1.6),
+                      (260.4, 262.0, 1.0)):
+        el += S.shape(sym([(0, y0), (w * 0.7, y0), (w, y0 + (y1 - y0) * 0.4),
+                           (w * 0.7, y1), (0, y1)]), sides=(1,))
+    S.group("coccyx", "the coccyx: four small vertebrae grown into one", el, width=0.7)
+
+    # ---- legs and arms ----
+    S.map = back_leg
+    legs(S, back=True)
+    S.map = back_trunk
+    arms(S, back=True)
+
+    # ---- ankle and foot from behind: the heel on top, the sole below it ----
+    S.map, S.rscale = (lambda p: p), 1.0
+    el = []
+    el += S.shape([(12.6, 414.6), (16.6, 413.6), (20.6, 414.6), (20.8, 418.6), (12.4, 418.6)])  # talus
+    el += S.shape([(8.6, 432.4), (13.2, 431.8), (14.4, 436.2), (13.0, 439.2), (8.8, 438.8),
+                   (7.8, 435.4)])  # navicular
+    el += S.shape([(19.4, 432.0), (24.8, 432.4), (26.0, 437.0), (24.4, 441.4), (19.8, 441.0)])  # cuboid
+    for x0, x1 in ((8.2, 12.0), (12.2, 15.6), (15.8, 19.2)):  # three cuneiforms
+        el += S.shape([(x0, 438.8, "c"), (x1, 438.8, "c"), (x1, 443.8, "c"), (x0, 443.8, "c")])
+    el += S.shape([(10.6, 418.4), (16.4, 416.6), (22.0, 418.4), (23.6, 424.0), (22.4, 431.0),
+                   (19.6, 435.6), (13.4, 436.0), (10.2, 431.8), (9.6, 424.6)])  # calcaneus
+    S.group("tarsals", "tarsals: talus, calcaneus (the heel), navicular, cuboid, three cuneiforms",
+            el, width=0.75)
+    el = []
+    rays = [((10.2, 444.6), (9.2, 459.0), 2.2, 2.1), ((13.9, 444.4), (13.8, 460.8), 1.5, 1.5),
+            ((17.5, 444.4), (18.4, 460.6), 1.45, 1.45), ((21.4, 442.0), (22.8, 459.4), 1.45, 1.45),
+            ((24.6, 440.6), (26.8, 457.2), 1.8, 1.4)]
+    for a, b, w0, w1 in rays:
+        el += S.shape(stick(a, b, w0, w1))
+    S.group("metatarsals", "metatarsals", el, width=0.75)
+    el = []
+    toes = [((9.1, 460.8), [(9.0, 466.4), (8.9, 471.8)], 2.1),
+            ((13.8, 462.4), [(13.8, 466.8), (13.8, 469.8), (13.8, 472.6)], 1.45),
+            ((18.5, 462.2), [(18.7, 466.4), (18.8, 469.2), (18.9, 471.8)], 1.4),
+            ((23.0, 461.0), [(23.4, 465.0), (23.6, 467.6), (23.8, 470.2)], 1.35),
+            ((27.1, 458.6), [(27.6, 462.4), (27.9, 464.8), (28.1, 467.2)], 1.25)]
+    for base, joints, w in toes:
+        a = base
+        for b in joints:
+            el += S.shape(stick(a, b, w, w * 0.95))
+            a = (b[0], b[1] + 0.7)
+            w *= 0.9
+    S.group("toe-phalanges", "phalanges of the toes", el, width=0.7)
+
+    # ---- leader lines: each starts on its bone at the row of its labels ----
+    d.leader("Form3.Label1 Form5.Text1", (1.5, 114.5))
+    d.leader("Form3.Label2 Form5.Text2", (2.5, 173.5))
+    d.leader("Form3.Label3 Form5.Text3", (3.0, 202.5))
+    d.leader("Form3.Label4 Form5.Text4", (0.5, 222.5))
+    d.leader("Form3.Label5 Form5.Text5", (-26.0, 102.5))
+    return d
+
+
+DRAWINGS = {"skeleton-front": front, "skeleton-back": back}
 
 
 def main(argv):
