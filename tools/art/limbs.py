@@ -249,18 +249,55 @@ def _width_at(prof, t, side):
 
 # ----------------------------------------------------------------------------
 # parametric small long bones (metacarpals, metatarsals, phalanges)
-def small_prof(wb, ws, wh, kind="shaft"):
-    if kind == "distal":   # distal phalanx: broad base, slim shaft, tuft at the tip
-        return [(0, wb), (0.18, wb * 0.9), (0.5, ws), (0.78, ws * 1.08), (0.92, wh), (1, wh * 0.75)]
-    return [(0, wb), (0.1, wb * 0.96), (0.28, ws * 1.1), (0.55, ws), (0.76, ws * 1.12),
-            (0.89, wh), (1, wh * 0.8)]
+def small_local(L, wb, ws, wh, kind, spur=0.0):
+    """Outline of a small long bone in local coordinates (along the axis, across it).
+
+    kind "meta": metacarpal or metatarsal, round head; "prox": proximal or middle
+    phalanx, its head with two condyles; "distal": distal phalanx with its tuft."""
+    right = []
+    if kind == "meta":
+        right = [(0.02 * L, wb * 0.9), (0.09 * L, wb), (0.2 * L, ws * 1.3), (0.34 * L, ws * 1.03),
+                 (0.55 * L, ws), (0.7 * L, ws * 1.06)]
+        cx = L - wh * 0.95
+        head = [(cx - wh * 0.25, wh * 0.97)] + [
+            (cx + wh * math.cos(math.radians(a)), wh * math.sin(math.radians(a))) for a in (55, 28)]
+        tip = [(cx + wh, 0)]
+        base = [(0.0, 0)]
+    elif kind == "prox":
+        right = [(0.03 * L, wb), (0.12 * L, wb * 0.97), (0.3 * L, ws * 1.15), (0.5 * L, ws),
+                 (0.7 * L, ws * 1.04)]
+        head = [(L - wh * 0.75, wh), (L - wh * 0.12, wh * 0.72), (L, wh * 0.3)]
+        tip = [(L - wh * 0.1, 0, "c")]
+        base = [(0.035 * L, 0)]
+    elif kind == "mid":  # short middle phalanx of a lesser toe
+        right = [(0.04 * L, wb), (0.2 * L, wb * 0.93), (0.5 * L, ws), (0.75 * L, ws * 1.05)]
+        head = [(L - wh * 0.6, wh), (L - wh * 0.1, wh * 0.65)]
+        tip = [(L, 0)]
+        base = [(0.03 * L, 0)]
+    else:  # distal
+        right = [(0.02 * L, wb), (0.13 * L, wb * 0.9), (0.3 * L, ws * 1.08), (0.48 * L, ws),
+                 (0.64 * L, ws * 1.08)]
+        head = [(0.78 * L, wh), (0.9 * L, wh * 0.92), (0.97 * L, wh * 0.6)]
+        tip = [(L, 0)]
+        base = [(0.04 * L, 0)]
+    left = [(p[0], -p[1]) for p in reversed(head)] + [(p[0], -p[1]) for p in reversed(right)]
+    if spur:  # a tuberosity jutting out backwards at the base, on the left side
+        left = left[:-2] + [(0.16 * L, -wb * (1 + 0.3 * spur)), (0.04 * L, -wb * (1 + spur)),
+                            (-0.05 * L * spur, -wb * (1 + 0.8 * spur)), (-0.03 * L * spur, -wb * 0.75)]
+    return right + head + tip + left + base
 
 
-def small_bone(base, head, wb, ws, wh, kind="shaft"):
-    """Outline, axis and profile of a small long bone from its base to its head."""
-    prof = small_prof(wb, ws, wh, kind)
-    cap1 = 0.5 if kind == "distal" else 0.7
-    return profile_outline([base, head], prof, 0.22, cap1), [base, head], prof
+def small_bone(base, head, wb, ws, wh, kind="meta", spur=0.0):
+    """Outline, axis and shading profile of a small long bone from its base to its head."""
+    L = math.dist(base, head)
+    u = norm(sub(head, base))
+    n = perp(sub(head, base))
+    pts = []
+    for q in small_local(L, wb, ws, wh, kind, spur):
+        p = add(add(base, mul(u, q[0])), mul(n, q[1]))
+        pts.append(p + tuple(q[2:]))
+    prof = [(0, wb), (0.21, ws * 1.28), (0.34, ws * 1.03), (0.55, ws), (0.7, ws * 1.06), (0.9, wh)]
+    return pts, [base, head], prof
 
 
 # ----------------------------------------------------------------------------
@@ -284,12 +321,24 @@ class Model:
         self.shapes[-1]["hatch"] += strokes
         return self
 
-    def ray_bone(self, group, name, base, head, wb, ws, wh, kind="shaft", hatch=0, side=-1):
-        outline, axis, prof = small_bone(base, head, wb, ws, wh, kind)
+    def ray_bone(self, group, name, base, head, wb, ws, wh, kind="meta", hatch=0, side=-1, spur=0.0):
+        outline, axis, prof = small_bone(base, head, wb, ws, wh, kind, spur)
         self.bone(group, name, outline)
         if hatch:
-            self.hatch(side_strokes(axis, prof, 0.3, 0.75, hatch, side, 0.5, 1.5))
+            self.hatch(side_strokes(axis, prof, 0.3, 0.72, hatch, side, 0.5, 1.5))
         return self
+
+
+def chain(model, group, start, gap, segs, names, hatch=(3, 2, 0)):
+    """A row of phalanges from a joint outwards: segs are (angle, length, wb, ws, wh, kind);
+    angle 90 points down the page; gap is the joint space between neighbours."""
+    p = start
+    for i, (seg, name) in enumerate(zip(segs, names)):
+        ang, length, wb, ws, wh, kind = seg
+        base = ray(p, ang, gap)
+        head = ray(base, ang, length)
+        model.ray_bone(group, name, base, head, wb, ws, wh, kind, hatch=hatch[min(i, len(hatch) - 1)])
+        p = head
 
 
 class Place:
@@ -303,6 +352,21 @@ class Place:
     def __call__(self, p, group=None):
         q = (self.ox + self.sx * p[0], self.oy + self.s * p[1] + self.offsets.get(group, 0))
         return q + tuple(p[2:])
+
+
+def extents(model, place, group, name=""):
+    """Top and bottom row of the outline points of a group's bones (those whose
+    description contains `name`) in the drawing."""
+    ys = [place(p, group)[1] for sh in model.shapes
+          if sh["group"] == group and name in sh["name"] for p in sh["pts"]]
+    return min(ys), max(ys)
+
+
+def bracket_span(model, place, group, top="", bottom=""):
+    """Rows of a bracket beside a group: from the top of the bones named `top` to the
+    bottom of those named `bottom` (the bracket stands by the outer edge of the group)."""
+    return (round(extents(model, place, group, top)[0]),
+            round(extents(model, place, group, bottom)[1]))
 
 
 def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH)):
@@ -342,66 +406,84 @@ def foot_model():
     m = Model()
     T, M, P = "tarsals", "metatarsals", "phalanges"
     m.bone(T, "calcaneus: heel bone, its tuberosity behind and outside the talus",
-           [(44, 9), (51, 2), (63, -0.5), (75, 1.5), (84, 9), (87.5, 24), (88.5, 44), (87, 62),
-            (85, 75), (82, 85), (75, 90), (67, 88.5), (61, 79), (56, 70), (46, 58), (41, 42),
-            (40, 24)])
-    m.line([(86, 54), (80, 60), (80.5, 68)])                       # peroneal tubercle
-    m.hatch([[(86.5, 30), (82, 33)], [(87, 40), (82.5, 43)], [(86.5, 50), (83, 52)]])
+           [(42, 14), (46, 6), (54, 1.5), (63, 0), (71, 1.5), (77, 6), (80, 13), (81.5, 24),
+            (82, 36), (83, 46), (85, 54), (83.5, 60), (82.5, 70), (81.5, 80), (79.5, 87),
+            (75, 91), (70, 91), (66, 88), (62, 80), (58, 70), (48, 64), (34, 62.5), (27, 60),
+            (26.5, 55), (32, 51), (38, 46), (40, 30), (41, 20)])
+    m.line([(83, 50), (78, 55), (78.5, 62)])                       # peroneal trochlea
+    m.hatch([[(80.5, 22), (76.5, 25.5)], [(81, 31), (77, 34.5)], [(81.5, 40), (77.5, 43.5)],
+             [(82, 66), (78.5, 69.5)], [(81, 75), (77.5, 78.5)]])
     m.bone(T, "talus: trochlea, neck and head",
-           [(32, 31), (38, 24.5), (50, 22.5), (62, 24), (68.5, 30), (72.5, 42), (70, 52), (63.5, 60),
-            (55, 68), (48, 76), (44, 86), (36, 93), (26, 94.5), (18, 89), (16.5, 80), (21, 70),
-            (27.5, 60), (30, 48), (30, 38)])
-    m.line([(35, 30), (34, 44), (35.5, 57)])                       # trochlea, medial rim
-    m.line([(63, 30), (62.5, 44), (60, 56)])                       # trochlea, lateral rim
-    m.line([(35.5, 57), (47, 61), (60, 56)])                       # front edge of the trochlea
-    m.line([(25, 73), (35, 75), (43, 80)])                         # neck to head
+           [(34, 28), (38, 23.5), (44, 21), (50, 22), (58, 22.5), (63, 25), (65.5, 31), (68, 40),
+            (71.5, 49), (69.5, 54), (64, 58), (58, 64), (53.5, 71), (50.5, 78), (47, 86), (41, 93),
+            (33, 96.5), (24, 96), (17, 91.5), (14, 84), (16.5, 76), (22.5, 70), (28.5, 63),
+            (31, 55), (31.5, 44), (32, 35)])
+    m.line([(35.5, 27), (34.5, 42), (35, 56)])                     # trochlea, medial rim
+    m.line([(61.5, 27), (62.5, 42), (62, 55.5)])                   # trochlea, lateral rim
+    m.line([(35, 56), (48.5, 59.5), (62, 55.5)])                   # front edge of the trochlea
+    m.line([(48.5, 25), (48.7, 42), (48.5, 57)])                   # groove of the trochlea
+    m.line([(19, 78), (33, 79), (47.5, 81.5)])                     # edge of the head
     m.bone(T, "navicular",
-           [(5, 104), (8, 97.5), (15, 95.5), (22, 98), (30, 99.5), (40, 98), (48, 95.5), (54, 97.5),
-            (56.5, 103), (54.5, 110), (46, 114.5), (34, 116), (22, 116), (12, 114.5), (6, 110)])
+           [(3.5, 109), (5.5, 102), (10, 98.5), (16, 98.5), (22, 100), (30, 101), (38, 100),
+            (45, 97.5), (51, 96), (55.5, 98), (57, 102.5), (56, 108), (51, 112.5), (43, 115.5),
+            (33, 117), (22, 117), (13.5, 116), (7.5, 113.5)])
+    m.line([(28, 117), (29, 113.5)])
+    m.line([(43, 115.5), (44, 112)])
     m.bone(T, "cuboid",
-           [(62, 95), (70, 92.5), (81, 93), (88.5, 99), (88, 110), (84, 121), (76.5, 128),
-            (70, 127.5), (65, 125), (64, 114), (62.5, 104)])
-    m.line([(87.5, 112), (78, 117), (67, 116.5)])                 # groove for the long peroneal tendon
+           [(62.5, 98), (68, 94), (74, 93), (80, 94.5), (84.5, 99), (86, 105), (85, 112), (82.5, 119),
+            (78, 125), (72, 128.5), (66.5, 128), (64.5, 122), (64, 113), (63, 105)])
+    m.line([(85, 111), (78.5, 116.5), (70, 118)])                    # groove for the long peroneal tendon
     m.bone(T, "medial cuneiform",
-           [(8, 119.5), (18, 118.5), (29, 119), (32.5, 121.5), (33, 134), (32, 149), (24, 152),
-            (14, 151), (6.5, 148), (5.5, 134)])
+           [(7.5, 120.5), (14, 119.5), (22, 119.5), (29.5, 120.5), (32.5, 124), (33, 132), (33, 141),
+            (32, 149), (27.5, 152.5), (19.5, 153), (11.5, 152), (7, 148.5), (5, 140), (4.8, 130)])
     m.bone(T, "intermediate cuneiform",
-           [(35.5, 120), (45, 119), (47.5, 121.5), (47.5, 130), (46.5, 137), (37, 137.5), (35.5, 129)])
+           [(36, 121), (41, 120), (46.5, 121), (48, 124.5), (47.7, 131), (46.8, 137.5), (41, 138.3),
+            (36.5, 137.5), (35.3, 130.5), (35.3, 124.5)])
     m.bone(T, "lateral cuneiform",
-           [(50, 119), (59, 118.5), (61.5, 121), (62, 132), (61, 142.5), (51.5, 143), (50, 131)])
+           [(50.5, 120.5), (56, 119.5), (60.5, 120.5), (62, 124), (62, 133), (61.3, 142.5),
+            (56, 143.8), (51.5, 143.2), (50, 135), (49.8, 126)])
+
+    # the hind- and midfoot drawn above are narrowed towards the heel, so that the foot
+    # widens from heel to toes as a real one does
+    def narrow(p):
+        f = 0.82 + 0.18 * min(1.0, max(0.0, (p[1] - 110) / 105))
+        return (50 + (p[0] - 50) * f, p[1]) + tuple(p[2:])
+
+    for sh in m.shapes:
+        sh["pts"] = [narrow(p) for p in sh["pts"]]
+        sh["lines"] = [[narrow(p) for p in l] for l in sh["lines"]]
+        sh["hatch"] = [[narrow(p) for p in l] for l in sh["hatch"]]
 
     rays = [  # base, head, half widths at base, shaft, head
-        ((20, 156), (16.5, 212), 11, 7, 10.5),
-        ((41, 142), (37.5, 217), 6.5, 3.8, 6.8),
-        ((56, 147), (56.5, 214), 6.2, 3.6, 6.4),
-        ((70, 133.5), (73.5, 208.5), 6, 3.5, 6.3),
-        ((82.5, 132.5), (88.5, 200.5), 6.3, 3.7, 6.2),
+        ((20, 156), (16.5, 212), 10.5, 6.5, 9.2),
+        ((41, 142), (37.5, 217), 6.2, 3.4, 5.4),
+        ((56, 147), (56.5, 214), 6, 3.3, 5.2),
+        ((70, 133.5), (73.5, 208.5), 5.8, 3.2, 5.1),
+        ((82.5, 132.5), (88.5, 200.5), 6, 3.3, 5),
     ]
     names = ["first metatarsal, short and stout", "second metatarsal, the longest",
              "third metatarsal", "fourth metatarsal", "fifth metatarsal"]
-    for (base, head, wb, ws, wh), name in zip(rays, names):
-        m.ray_bone(M, name, base, head, wb, ws, wh, hatch=4)
-    m.bone(M, "tuberosity of the fifth metatarsal",
-           [(86, 128), (92, 127.5), (95, 132), (92.5, 137.5), (87.5, 137.5)])
+    for i, ((base, head, wb, ws, wh), name) in enumerate(zip(rays, names)):
+        nb = narrow(base)
+        wb *= (nb[0] - 50) / (base[0] - 50) if base[0] != 50 else 1
+        m.ray_bone(M, name, nb, narrow(head), wb, ws, wh, hatch=4, spur=0.6 if i == 4 else 0.0)
 
-    toes = [  # per toe: (base, head, half widths, kind) from the proximal phalanx outwards
-        [((16, 216.5), (14.5, 244), 9.5, 6, 8.2), ((14.3, 247.5), (13.5, 268), 8, 4.8, 6.8, "distal")],
-        [((37.3, 221.5), (36.5, 244), 5.8, 3.4, 4.8), ((36.4, 247), (36, 257), 4.6, 3.4, 4.3),
-         ((35.9, 260), (35.6, 269), 4.2, 2.7, 3.7, "distal")],
-        [((56.6, 218.5), (56.8, 239), 5.6, 3.3, 4.7), ((56.8, 242), (56.9, 251), 4.5, 3.3, 4.2),
-         ((56.9, 254), (57, 262), 4, 2.6, 3.5, "distal")],
-        [((74, 212.5), (75, 231), 5.4, 3.2, 4.5), ((75.1, 234), (75.2, 242), 4.3, 3.1, 4),
-         ((75.2, 245), (75.1, 252.5), 3.8, 2.4, 3.3, "distal")],
-        [((89.2, 204.5), (90.5, 220), 5.2, 3.1, 4.3), ((90.5, 223), (90.4, 229.5), 4.1, 3, 3.8),
-         ((90.3, 232.5), (89.9, 239), 3.7, 2.3, 3.1, "distal")],
+    # toes: (angle, length, half widths at base, shaft, head, kind), from the metatarsal head out
+    toes = [
+        ((16.5, 212), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 22, 7.4, 4.3, 6.2, "distal")]),
+        ((37.5, 217), [(92.5, 24.5, 4.4, 2.5, 3.6, "prox"), (92, 11, 3.7, 2.9, 3.4, "mid"),
+                       (92, 10, 3.5, 2.1, 2.9, "distal")]),
+        ((56.5, 214), [(90, 22.5, 4.3, 2.4, 3.5, "prox"), (90, 10, 3.6, 2.8, 3.3, "mid"),
+                       (90, 9, 3.3, 2, 2.8, "distal")]),
+        ((73.5, 208.5), [(88, 20.5, 4.2, 2.4, 3.4, "prox"), (90, 9, 3.5, 2.7, 3.2, "mid"),
+                         (91, 8.5, 3.2, 1.9, 2.7, "distal")]),
+        ((88.5, 200.5), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 7.5, 3.4, 2.6, 3.1, "mid"),
+                         (94, 7.5, 3.1, 1.8, 2.5, "distal")]),
     ]
     toe_names = ["great toe", "second toe", "third toe", "fourth toe", "fifth toe"]
-    for toe, tname in zip(toes, toe_names):
-        parts = ["proximal", "distal"] if len(toe) == 2 else ["proximal", "middle", "distal"]
-        for b, part in zip(toe, parts):
-            kind = b[5] if len(b) > 5 else "shaft"
-            m.ray_bone(P, f"{tname}, {part} phalanx", b[0], b[1], b[2], b[3], b[4], kind,
-                       hatch=2 if part == "proximal" else 0)
+    for (joint, segs), tname in zip(toes, toe_names):
+        parts = ["proximal", "distal"] if len(segs) == 2 else ["proximal", "middle", "distal"]
+        chain(m, P, joint, 2.2, segs, [f"{tname}, {part} phalanx" for part in parts], (2, 0, 0))
     return m
 
 
@@ -427,49 +509,48 @@ def hand_model():
     m.line([(27.5, 26), (31, 21), (33, 14)])                       # waist of the scaphoid
     m.bone(C, "lunate", [(44, 3), (51, 1.5), (57, 3.5), (58.5, 10), (56.5, 16.5), (51.5, 15.2),
                          (46.5, 17.5), (42.5, 15), (42, 8)])
-    m.bone(C, "triquetrum", [(60.5, 7), (66, 5.5), (72, 9.5), (75.5, 16.5), (73, 23), (66, 25.5),
-                             (61, 21.5), (59.5, 14)])
+    m.bone(C, "triquetrum", [(63, 9), (68, 6.5), (73.5, 9.5), (77, 16), (78, 23), (76.5, 30.5),
+                             (72, 32.5), (66, 27.5), (61.5, 21), (60.8, 14)])
     m.bone(C, "pisiform, on the front of the triquetrum", circle_pts((74, 22.5), 5.2, 4.6, 8, 0.3))
     m.bone(C, "trapezium", [(20, 34), (28, 33), (32.5, 36.5), (32.5, 44), (28.5, 49.5), (21, 51.5),
                             (15, 48.5), (13.5, 41.5), (16, 36.5)])
     m.line([(19, 38), (24.5, 41), (27, 47)])                       # tubercle of the trapezium
     m.bone(C, "trapezoid", [(34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5),
                             (35.5, 47.5), (33.5, 41), (33.5, 34)])
-    m.bone(C, "capitate", [(47.5, 22.5), (51.5, 19), (56, 21.5), (58, 28), (58.5, 38), (58, 48),
-                           (52, 50.5), (45.5, 49.5), (44.5, 40), (45.5, 31), (45.5, 26)])
+    m.bone(C, "capitate", [(47.5, 22), (51, 18.5), (55.5, 20), (57.5, 25), (57.8, 32), (58.3, 41),
+                           (58.2, 49.5), (52, 51), (45.8, 50), (44.5, 42), (45, 33), (45.5, 27)])
     m.line([(46.5, 29), (51.5, 31.5), (57, 30)])                   # neck below the head
-    m.bone(C, "hamate", [(61, 29), (67, 27), (74, 27.5), (78.5, 33.5), (78, 41.5), (75, 48),
-                         (68, 50), (61, 49), (60, 40)])
-    m.line([(66, 33.5), (70.5, 34.5), (72.5, 39), (70.5, 43.5), (67, 44.5)])   # hook of the hamate
+    m.bone(C, "hamate", [(61.5, 24.5), (64, 24.5), (70, 30), (76.5, 35), (79, 41), (77.5, 47.5),
+                         (73, 50.5), (66, 51), (61, 50), (60, 42), (60, 31)])
+    m.bone(C, "hook of the hamate, on its palmar side",
+           [(68, 37), (72.5, 37.5), (74.5, 41.5), (72, 46.5), (68.5, 46), (70.5, 42.5), (69.5, 39.5)])
 
-    rays = [((22, 55.5), (7, 95), 7.8, 4.8, 7.2),
-            ((38.5, 52), (31, 117), 6.8, 3.8, 6.8),
-            ((52, 53.5), (50, 117), 7, 4, 7.2),
-            ((64, 53), (67, 113.5), 5.5, 3.5, 6.4),
-            ((75.5, 52), (82.5, 107), 6, 3.6, 6.2)]
+    rays = [((22, 55.5), (7, 95), 7.5, 4.5, 6.6),
+            ((38.5, 52), (31, 117), 6.2, 3.5, 6.1),
+            ((52, 53.5), (50, 117), 6.3, 3.7, 6.4),
+            ((64, 53), (67, 113.5), 5.2, 3.2, 5.8),
+            ((75.5, 52.5), (82.5, 107), 5.6, 3.3, 5.6)]
     names = ["first metacarpal, of the thumb", "second metacarpal", "third metacarpal",
              "fourth metacarpal", "fifth metacarpal"]
     for (base, head, wb, ws, wh), name in zip(rays, names):
         m.ray_bone(M, name, base, head, wb, ws, wh, hatch=4)
 
+    # fingers: (angle, length, half widths at base, shaft, head, kind), from the knuckle out
     fingers = [
-        [((5.8, 98.5), (-2.6, 127), 6.8, 4.4, 5.8), ((-3.4, 130), (-8.5, 151), 5.6, 3.8, 4.6, "distal")],
-        [((30.6, 120.5), (26.8, 159), 6.4, 3.9, 5.3), ((26.5, 162), (24.5, 184.5), 5.1, 3.5, 4.6),
-         ((24.3, 187.5), (23, 204), 4.5, 2.9, 3.9, "distal")],
-        [((49.9, 120.5), (49.5, 164), 6.8, 4.2, 5.7), ((49.4, 167), (49.2, 194), 5.5, 3.7, 4.9),
-         ((49.2, 197), (49, 215), 4.7, 3, 4.1, "distal")],
-        [((67.3, 117), (69.5, 158), 6.4, 3.9, 5.3), ((69.6, 161), (70.8, 186), 5.1, 3.5, 4.6),
-         ((70.9, 189), (71.6, 206), 4.4, 2.9, 3.8, "distal")],
-        [((83, 110.5), (86.5, 141.5), 5.7, 3.5, 4.7), ((86.8, 144.5), (88.5, 162), 4.5, 3.1, 4.1),
-         ((88.7, 165), (89.8, 180), 4, 2.6, 3.4, "distal")],
+        ((7, 95), [(106, 29, 6, 3.9, 5.1, "prox"), (104, 21.5, 5, 3.1, 4.3, "distal")]),
+        ((31, 117), [(96, 38.5, 5.5, 3.3, 4.6, "prox"), (95, 22.5, 4.5, 3, 4, "prox"),
+                     (94.5, 16.5, 3.9, 2.3, 3.3, "distal")]),
+        ((50, 117), [(90.5, 43.5, 5.8, 3.5, 4.9, "prox"), (90.5, 27, 4.8, 3.2, 4.2, "prox"),
+                     (90.5, 18, 4.1, 2.4, 3.5, "distal")]),
+        ((67, 113.5), [(87, 41, 5.5, 3.3, 4.6, "prox"), (87.5, 25, 4.5, 3, 4, "prox"),
+                       (88, 17, 3.8, 2.3, 3.2, "distal")]),
+        ((82.5, 107), [(83.5, 31, 4.9, 3, 4.1, "prox"), (85, 17.5, 4, 2.7, 3.6, "prox"),
+                       (86, 15, 3.5, 2.1, 3, "distal")]),
     ]
     finger_names = ["thumb", "index finger", "middle finger", "ring finger", "little finger"]
-    for finger, fname in zip(fingers, finger_names):
-        parts = ["proximal", "distal"] if len(finger) == 2 else ["proximal", "middle", "distal"]
-        for b, part in zip(finger, parts):
-            kind = b[5] if len(b) > 5 else "shaft"
-            m.ray_bone(P, f"{fname}, {part} phalanx", b[0], b[1], b[2], b[3], b[4], kind,
-                       hatch=3 if part == "proximal" else (2 if part == "middle" else 0))
+    for (knuckle, segs), fname in zip(fingers, finger_names):
+        parts = ["proximal", "distal"] if len(segs) == 2 else ["proximal", "middle", "distal"]
+        chain(m, P, knuckle, 2.2, segs, [f"{fname}, {part} phalanx" for part in parts])
     return m
 
 
@@ -651,6 +732,40 @@ def arm():
     d.leader(ctl(4, 4), (127, 367.5))
     d.leader(ctl(5, 5), (131, 391.5))
     d.leader(ctl(6, 6), (144.5, 438.5))
+    return d
+
+
+# ----------------------------------------------------------------------------
+# hand: the bones of the right wrist and hand from the palm, fingers down, in three
+# groups a little apart; a bracket at the right marks each group.
+@builds("hand")
+def hand():
+    d = Drawing("hand", 306, 474)
+    ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
+    place = Place(42, 6, 2.0, offsets={"carpals": 0, "metacarpals": 4, "phalanges": 14})
+    model = hand_model()
+    emit(d, model, place, [(g, c, BONE) for g, c in HAND_GROUPS])
+    x = 238
+    d.bracket(ctl(1), x, *bracket_span(model, place, "carpals", "", "hamate"))
+    d.bracket(ctl(2), x, *bracket_span(model, place, "metacarpals", "", "fifth"))
+    d.bracket(ctl(3), x, *bracket_span(model, place, "phalanges", "little", ""))
+    return d
+
+
+# ----------------------------------------------------------------------------
+# foot: the bones of the left ankle and foot from above, toes down, in three groups a
+# little apart; a bracket at the right marks each group along the outer edge of the foot.
+@builds("foot")
+def foot():
+    d = Drawing("foot", 200, 468)
+    ctl = lambda n: (f"Form12.Label{n}", f"Form13.Text{n}")
+    place = Place(10, 6, 1.6, offsets={"tarsals": 0, "metatarsals": 6, "phalanges": 14})
+    model = foot_model()
+    emit(d, model, place, [(g, c, BONE) for g, c in FOOT_GROUPS])
+    x = 172
+    d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals", "", "cuboid"))
+    d.bracket(ctl(2), x, *bracket_span(model, place, "metatarsals", "", "fifth"))
+    d.bracket(ctl(3), x, *bracket_span(model, place, "phalanges", "fifth", ""))
     return d
 
 
