@@ -448,7 +448,7 @@ def side_vertebra(kind, d, h, t):
         ang = math.radians(lerp(28, 62, math.sin(t * math.pi)) if t < 0.85 else lerp(45, 25, (t - 0.85) / 0.15))
         sh = 2.6
     else:  # lumbar
-        pl, aw, sup, inf, L, ang, sh = 3.4, 5.5, 3.0, 3.0, 11.0, math.radians(6), 6.5
+        pl, aw, sup, inf, L, ang, sh = 3.4, 5.5, 3.0, 3.0, 13.0, math.radians(4), 7.5
     pl, aw, L, sh = pl * 1.15, aw * 1.15, L * 1.15, sh * 1.1
     x0 = b + pl            # front of the articular column
     x1 = x0 + aw           # its back
@@ -509,7 +509,7 @@ def side_spine():
         levels.append(("dorsal", i / 11, 6.8 + 0.3 * i, 2.3))
     for i in range(5):
         levels.append(("lumbar", i / 4, 11.5 + 0.3 * i, 3.6))
-    s_sacrum = curve.find_y(276)
+    s_sacrum = curve.find_y(279.5)
     total = sum(h + g for _, _, h, g in levels)
     scale = (s_sacrum - 1.5) / total
     depth = {"atlas": lambda t: 10, "axis": lambda t: 11, "cervical": lambda t: 11 + 2 * t,
