@@ -127,8 +127,8 @@ def hip_bone(sw=1.0, view="front"):
     if view == "back":
         parts += [
             '<!-- gluteal surface of the wing: posterior, anterior and inferior gluteal lines -->',
-            f'<path d="M 98 10 C 102 30, 108 50, 114 72 M 36 84 C 60 54, 88 40, 118 34 '
-            f'M 54 112 C 70 100, 92 96, 112 100" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="M 100 8 C 104 30, 110 56, 116 80 M 26 28 C 62 38, 92 68, 112 104 '
+            f'M 52 110 C 70 112, 92 120, 110 128" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- rough area behind the sacro-iliac joint (iliac tuberosity) -->',
             f'<path d="M 117 30 l 5 4 M 117 40 l 6 4 M 116 50 l 6 4 M 114 60 l 6 4" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- back of the acetabulum and of the ischium -->',
@@ -353,7 +353,7 @@ def write_pelvis(out):
     body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n'
                   + pelvis("back", oy, 1.0, 0.95, 1), 2)
     leaders = [
-        "leader Form14.Label3 from %d 68" % hip_point(80, 78, oy)[0],
+        "leader Form14.Label3 from %d 68" % hip_point(54, 78, oy)[0],
         "leader Form14.Label4 from %d 108" % (MID + 12),
         "leader Form14.Label5 from %d 180" % (MID + 1),
     ]
