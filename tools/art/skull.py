@@ -589,9 +589,275 @@ def facial_bones():
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
 
+# ============================================================================
+# The whole skull, from the front and from the side
+# ============================================================================
+
+def front_view(g):
+    """The skull from the front: x from the midline, y down, y = 0 at the orbit's floor."""
+    # the mandible lies behind the cheek bones: drawn first, the cranium over it
+    mandible(g)
+    teeth(g, UPPER_TEETH, 36, both=True)
+    right = [
+        (0, -130),
+        (22, -127.5), (40, -119), (52, -106), (59.5, -90), (63.5, -72), (64.5, -54),
+        (63, -38), (60.5, -24), (59.5, -12),                      # side of the vault
+        (61.5, -6), (63.5, -1), (63.5, 5), (61, 9.5),             # zygomatic arch
+        (56, 11.5), (50, 15.5), (45.5, 20),                       # lower border of the cheek bone
+        (40.5, 24), (36, 29.5), (32.5, 34.5),                     # down to the first molar
+        (30.4, 39.2, "c"),
+        (28.3, 39.8), (26.7, 40.5, "c"), (25.1, 40.8), (23.5, 41.3, "c"),
+        (21.9, 41.6), (20, 42.3, "c"), (18.2, 42.0), (15.8, 43.0, "c"), (13.3, 42.6),
+        (10.8, 43.4, "c"), (8.2, 42.9), (4.5, 43.7, "c"), (0, 43.2),  # alveolar margin
+    ]
+    g.body(sym(right), width=W_OUT)
+    # the pocket between the upper molars, the cheek bone and the ramus
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        pocket = R([(33, 35), (36.5, 30), (41, 25), (45.5, 21), (44, 30), (43, 40), (40, 46),
+                    (35, 50.5), (31, 46), (30.4, 40)])
+        g.hatch(pocket, 60, 1.5, W_FINE)
+    # orbits
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        orbit = R([(13, -31), (21, -35.5), (31, -36.5), (41, -33.5), (47.5, -27), (50, -18),
+                   (48.5, -7), (42, -0.5), (32, 1), (22, 0), (15, -3.5), (11.5, -11), (11, -22)])
+        g.hole(orbit, width=W_OUT)
+        # shadow under the roof and along the outer wall
+        g.hatch(R([(13, -31), (21, -35.5), (31, -36.5), (41, -33.5), (47.5, -27), (50, -18),
+                   (48.5, -7), (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6,
+                W_FINE)
+        # the fissures and the optic canal at the back of the orbit
+        g.body(R([(20.5, -17.5), (25, -20.5), (31, -25), (34, -26.5, "c"), (29, -22.8), (22, -16.2)]),
+               width=W_FINE, fill="#000")
+        g.line(R([(26, -8), (33, -9.5), (40, -12.5)]), W_IN)
+        # lacrimal fossa
+        g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
+    # nasal aperture, with the septum and the conchae inside
+    ap_right = [(0, -6), (5, -7.5), (9.5, -6.5, "c"), (12.5, 1), (14, 9), (13, 16), (10, 21),
+                (5, 23.5), (0, 22.5)]
+    g.hole(sym(ap_right), width=W_OUT)
+    g.hatch(sym([(0, -6), (5, -7.5), (9.5, -6.5), (12, 0), (9, 2), (4, 0), (0, -1)]), 110, 1.4,
+            W_FINE)
+    g.body([(-1.2, -5.5), (1.3, -5.5), (1.8, 4), (1.2, 14), (1.8, 21.5), (-1.5, 21.5), (-0.8, 14),
+            (-1.4, 4)], width=W_IN)
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        g.body(R([(13.4, 7), (9, 8.5), (5.5, 11), (4.8, 14.5), (6.5, 16.5), (9.5, 15.5),
+                  (13.2, 15.5)]), width=W_IN)
+        g.body(R([(11.2, -2.5), (7, -0.5), (4.2, 2.5), (4.6, 5.5), (7, 5.5), (12, 4)]),
+               width=W_IN)
+    g.line([(0, 23.5), (0, 43)], W_FINE)                          # intermaxillary suture
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        # nasal bone
+        g.line(R([(4.5, -28.5), (5.5, -20), (7.5, -12), (9.5, -6.5)]), W_IN)
+        # frontal process of the maxilla and the infra-orbital margin
+        g.line(R([(15.5, -3.5), (22, 0.5), (32, 1.5)]), W_FINE)
+        g.hole(R(ellipse_pts(22.5, 7.5, 1.3, 1.7, rot=-15, n=10)), width=W_FINE, fill="#000")
+        g.line(R([(15.2, 40), (14.6, 31), (15.5, 23)]), W_FINE)   # canine eminence
+        # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
+        g.suture(R([(34, 1.2), (37.5, 9), (41, 16), (45.5, 20)]), amp=0.5, period=1.8)
+        g.suture(R([(49.5, -24), (52, -23.5), (55.5, -24)]), amp=0.5, period=1.6)
+        g.dot(R([(50, 3)])[0], 0.6)
+        g.line(R([(44, 12), (51, 8), (58, 3)]), W_FINE)
+        # temporal line and the fossa below it
+        tl = R([(47, -28), (51.5, -46), (55.5, -66), (57.5, -86), (55, -100)])
+        g.line(tl, W_IN)
+        g.hatch(R([(47.5, -27), (51.5, -46), (55.5, -66), (57.5, -86), (55, -100), (59.5, -90),
+                   (63.5, -72), (64.5, -54), (63, -38), (60.5, -24), (59.5, -12), (61.5, -6),
+                   (56, -10), (52, -16), (50, -20)]), 80, 1.8, W_FINE)
+        # supraorbital notch, superciliary arch, frontal eminence
+        g.line(R([(23.5, -36.2), (24.5, -38.3), (26, -36.6)]), W_FINE)
+        g.line(R([(7, -42), (16, -45), (27, -44.5)]), W_FINE)
+        g.line(R([(22, -78), (29, -81), (36, -78)]), W_FINE)
+    # coronal suture, seen over the top of the head; frontonasal suture
+    cor = [(0, -124), (24, -120.5), (41, -112), (52, -99), (58.5, -82), (61.5, -64), (62, -46)]
+    g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
+    g.suture([(-4.5, -28.5), (0, -28), (4.5, -28.5)], amp=0.4, period=1.5)
+    g.line([(0, -28), (0, -7.5)], W_FINE)                          # between the nasal bones
+    g.line([(-3.5, -31.5), (0, -32.5), (3.5, -31.5)], W_FINE)     # glabella
+
+
+# Lower teeth from the side (front to the left): x from, x to, tip of the crown, kind.
+SIDE_LOWER_TEETH = [
+    (-98.5, -94.0, 46.2, "i"), (-94.2, -89.8, 46.4, "i"), (-90.2, -84.5, 45.8, "c"),
+    (-84.8, -78.8, 47.2, "p"), (-79.0, -73.0, 47.6, "p"), (-73.2, -62.8, 48.0, "m"),
+    (-63.0, -53.5, 48.4, "m"),
+]
+# Upper teeth in the same frame.
+SIDE_UPPER_TEETH_SKULL = [
+    (-101.8, -96.2, 48.8, "i"), (-96.6, -91.6, 48.0, "i"), (-92.0, -85.0, 49.0, "c"),
+    (-85.2, -79.0, 47.4, "p"), (-79.2, -73.2, 47.0, "p"), (-73.4, -64.0, 46.6, "m"),
+    (-64.2, -56.0, 46.2, "m"),
+]
+
+
+def side_cranium(g):
+    """The cranium from the left (face to the left): origin at the ear hole, y = 0 at the
+    level of the orbit's floor and the ear hole."""
+    out = [
+        (-93, -30, "c"),                                             # nasion
+        (-97, -38), (-98, -48), (-96, -62), (-90, -79), (-79, -95),  # forehead
+        (-62, -108), (-40, -117), (-16, -121.5),
+        (8, -121), (30, -116), (50, -104), (66, -88),               # top of the vault
+        (78.5, -69), (87, -50), (89.5, -35), (88, -22),             # back of the head
+        (84, -12),                                                   # inion
+        (77, -1), (64, 8), (48, 13.5), (34, 15.5), (26, 16),        # under the occiput
+        (19, 21), (13, 28.5, "c"), (7, 20), (4.5, 9),               # mastoid process
+        (0, 9), (-5, 8), (-7.5, 5),                                  # under the ear hole
+        (-11, 2.5), (-15, 3.5), (-18.5, 5.5),                        # fossa, articular tubercle
+        (-27, 5.2), (-37, 5.6), (-45, 6.5),                          # lower edge of the arch
+        (-51, 12), (-55.5, 22), (-57.5, 32), (-57, 39.5, "c"),       # back of the maxilla
+        (-60, 40.5), (-64.2, 40.3, "c"), (-68.5, 41), (-73.4, 40.6, "c"), (-76.5, 41),
+        (-79.2, 41.2, "c"), (-82, 41.6), (-85.2, 41.5, "c"), (-88.5, 42.2), (-92, 42, "c"),
+        (-94.5, 42.2), (-96.6, 41.6, "c"), (-99, 42.2), (-101.8, 41.5, "c"),  # alveolar margin
+        (-102.8, 34), (-103.5, 27.5),                                # front of the jaw
+        (-109, 22.5, "c"),                                           # anterior nasal spine
+        (-102, 19), (-97.5, 12.5), (-96.5, 4), (-99, -3.5),          # edge of the nasal opening
+        (-105.5, -8.5, "c"),                                         # tip of the nasal bones
+        (-101, -17), (-96.5, -25),                                   # bridge of the nose
+    ]
+    g.body(out, width=W_OUT)
+    # the orbit, seen edge on: its far wall in shadow
+    orbit = [(-79, -31), (-84, -37), (-91, -37.5), (-96, -33), (-96.5, -24), (-95.5, -14),
+             (-93.5, -5), (-90, 0.5), (-84, 1.5), (-79, -2.5), (-77.5, -13), (-78, -24)]
+    g.hole(orbit, width=W_OUT)
+    g.hatch([(-79, -31), (-84, -37), (-91, -37.5), (-96, -33), (-90, -31), (-84, -27),
+             (-81, -14), (-81, -3), (-79, -2.5), (-77.5, -13), (-78, -24)], 75, 1.5, W_FINE)
+    # the medial wall deep in the orbit: lacrimal bone and the ethmoid's thin plate
+    g.line([(-92, -25), (-87, -24), (-86, -10), (-90.5, -8)], W_FINE)
+    g.line([(-94, -22), (-92, -12), (-91, -3)], W_FINE)              # lacrimal crest
+    # ear hole
+    g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
+    g.hatch(ellipse_pts(0.6, 0.4, 3, 3.8, rot=-12, n=14), 45, 1.3, W_FINE)
+    # styloid process
+    g.body([(-4, 8), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)
+    # mastoid: rough surface, notch
+    g.hatch([(8, 10), (20, 7), (26, 12), (17, 20), (12.5, 26), (8.5, 18)], 60, 1.8, W_FINE)
+    # sutures of the vault
+    g.suture([(-19, -121), (-21, -110), (-27, -94), (-35, -76), (-44, -59), (-50.5, -48),
+              (-55, -41)], amp=0.6, period=2.0)                     # coronal
+    g.suture([(-55, -41), (-49, -42.5), (-45, -42)], amp=0.4, period=1.6)  # spheno-parietal
+    g.line([(-45, -42), (-39, -47), (-26, -51.5), (-9, -53), (7, -49.5), (19, -41), (26, -31),
+            (28.5, -23)], W_IN)                                     # squamous suture
+    g.suture([(28.5, -23), (36.5, -17.5), (44, -12)], amp=0.5, period=1.8)  # parieto-mastoid
+    g.suture([(66, -88), (64.5, -75), (61.5, -58), (56.5, -41), (50.5, -25), (44, -12)],
+             amp=0.8, period=2.2)                                   # lambdoid
+    g.suture([(44, -12), (39, 0), (32, 10), (27, 15)], amp=0.5, period=1.8)  # occipitomastoid
+    # greater wing of the sphenoid between frontal, parietal, temporal and cheek bone
+    g.suture([(-55, -41), (-61, -36), (-67.5, -31.5)], amp=0.45, period=1.6)  # spheno-frontal
+    g.suture([(-45, -42), (-43.5, -30), (-42, -18), (-41, -7)], amp=0.45, period=1.6)  # spheno-squamous
+    # cheek bone: its outline against frontal, sphenoid, temporal and maxilla
+    g.suture([(-80.5, -30.5), (-77, -31), (-73.5, -30)], amp=0.4, period=1.5)  # fronto-zygomatic
+    g.line([(-73.5, -30), (-70.5, -24), (-70, -17), (-67, -9.5), (-59, -5), (-51, -4)], W_IN)
+    g.suture([(-51, -4), (-48, 1.5), (-45, 6.5)], amp=0.45, period=1.5)  # zygomatico-temporal
+    g.line([(-45, 6.5), (-53, 9.5), (-62, 14), (-70, 20.5)], W_IN)  # its lower border
+    g.line([(-79, 8), (-70, 6), (-60, 3)], W_FINE)                  # the cheek's prominence
+    g.suture([(-70, 20.5), (-76, 13), (-82, 6), (-85.5, 1.5)], amp=0.45, period=1.5)  # zygomatico-maxillary
+    g.dot((-74, -2), 0.6)
+    # the arch, its upper edge running back into the supramastoid crest
+    g.line([(-51, -4), (-40, -4), (-28, -4), (-17, -5), (-5, -7), (10, -8.5), (24, -11)], W_IN)
+    # temporal line
+    g.line([(-79, -34), (-75, -50), (-63, -67), (-40, -81), (-8, -87), (24, -83), (48, -68),
+            (60, -48), (61, -32), (54, -21), (42, -14)], W_FINE)
+    # nasal bone, frontal process of the maxilla, the maxilla's face
+    g.line([(-94, -27.5), (-96, -17), (-98.5, -6.5)], W_IN)
+    g.suture([(-92.5, -30), (-95.5, -30.5), (-98, -36)], amp=0.35, period=1.4)  # fronto-nasal
+    g.hole(ellipse_pts(-84, 8.5, 1.2, 1.5, n=10), width=W_FINE, fill="#000")  # infra-orbital foramen
+    g.line([(-89, 41), (-91.5, 30), (-94, 19)], W_FINE)             # canine eminence
+    g.line([(-70, 20.5), (-68, 28), (-68.5, 38)], W_FINE)           # zygomatico-alveolar crest
+    # shading in the temporal fossa, under the arch and behind the cheek bone
+    g.hatch([(-70, -17), (-67, -9.5), (-59, -5), (-51, -4), (-45, -14), (-48, -24), (-56, -30),
+             (-67.5, -31.5), (-70.5, -24)], 60, 2.0, W_FINE)
+
+
+def side_mandible(g):
+    """The mandible from the left, in the frame of side_cranium (its teeth drawn before)."""
+    pts = [
+        (-4.5, 6), (-6, 1.5), (-10.5, -0.2), (-14.5, 2.5, "c"),     # condyle
+        (-15, 7), (-19, 12), (-25, 13.5), (-30.5, 10),              # mandibular notch
+        (-37.5, 2, "c"),                                             # coronoid process
+        (-39, 12), (-40.5, 24), (-43, 35), (-46.5, 44), (-52, 51.5, "c"),  # front of the ramus
+        (-56, 53.3), (-58, 52.8, "c"), (-60.5, 53.6), (-63, 52.9, "c"), (-68, 53.6),
+        (-73.1, 52.6, "c"), (-76, 53.4), (-78.9, 52.6, "c"), (-81.8, 53.6), (-84.6, 52.7, "c"),
+        (-87.4, 53.7), (-90, 52.9, "c"), (-92, 53.8), (-94.1, 53.2, "c"), (-96.3, 54), (-98.6, 53.6, "c"),
+        (-98.6, 59), (-96.6, 66), (-97, 74), (-98, 81), (-95.5, 89),  # chin
+        (-87, 94.5),                                                 # menton
+        (-72, 93.5), (-54, 89), (-37, 82), (-24, 73),               # lower border
+        (-16, 68.5), (-11, 63.5), (-8.5, 56),                        # angle
+        (-6.5, 40), (-5, 22), (-4, 11),                              # hind border
+    ]
+    g.body(pts, width=W_OUT)
+    # oblique line, mental foramen, the rough angle, the condyle's neck
+    g.line([(-43, 35), (-49, 50), (-58, 62), (-68, 70)], W_FINE)
+    g.hole(ellipse_pts(-77, 74, 1.4, 1.1, n=10), width=W_FINE, fill="#000")
+    g.hatch([(-8.5, 45), (-8.5, 56), (-11, 63.5), (-16, 68.5), (-24, 73), (-17, 64), (-12, 54)], 50,
+            1.8, W_FINE)
+    g.line([(-14, 5.5), (-10.5, 7.5), (-5.5, 7)], W_FINE)
+
+
+def side_arch(g):
+    """The zygomatic arch again, over the coronoid process."""
+    arch = [(-16, -5), (-28, -4), (-40, -4), (-51, -4), (-48, 1.5), (-45, 6.5), (-37, 5.6),
+            (-27, 5.2), (-18.5, 5.5), (-15, 3.5), (-14, -2)]
+    g.fill(arch, BONE)
+    g.line([(-14, -5.5), (-28, -4), (-40, -4), (-51, -4)], W_IN)
+    g.line([(-45, 6.5), (-37, 5.6), (-27, 5.2), (-18.5, 5.5)], W_OUT)
+    g.suture([(-51, -4), (-48, 1.5), (-45, 6.5)], amp=0.45, period=1.5)
+
+
+def side_view(g, with_mandible=True):
+    # lower teeth, the upper teeth in front of them, the bones holding their roots
+    if with_mandible:
+        for x0, x1, t, k in SIDE_LOWER_TEETH:
+            g.body(side_tooth_pts(x0, x1, t, 56.5, k, lean=0.6 if k == "i" else 0), width=W_IN)
+    for x0, x1, t, k in SIDE_UPPER_TEETH_SKULL:
+        g.body(side_tooth_pts(x0, x1, t, 38.5, k, lean=-0.8 if k == "i" else 0), width=W_IN)
+    side_cranium(g)
+    if with_mandible:
+        side_mandible(g)
+        side_arch(g)
+
+
+def face():
+    W, H = 157, 281
+    g = Group("skull", Place(78.5, 162, 1.13), "the skull from the front")
+    front_view(g)
+    return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
+
+
+def face_small():
+    W, H = 130, 233
+    g = Group("skull", Place(65, 133, 0.935), "the skull from the front")
+    front_view(g)
+    return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
+
+
+def cranium_side():
+    W, H = 225, 188
+    g = Group("cranium", Place(119, 133, 1.03), "the cranium from the left")
+    side_view(g, with_mandible=False)
+    return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
+
+
+def skull():
+    W, H = 500, 293
+    S = 1.2
+    side = Group("skull-side", Place(148, 159, S), "the skull from the left")
+    side_view(side)
+    front = Group("skull-front", Place(386, 168, S), "the skull from the front")
+    front_view(front)
+    return svg(W, H, side.svg() + front.svg(), None, "Written by tools/art/skull.py")
+
+
 DRAWINGS = {
+    "skull": skull,
+    "cranium-side": cranium_side,
     "cranial-bones": cranial_bones,
     "facial-bones": facial_bones,
+    "face": face,
+    "face-small": face_small,
 }
 
 
