@@ -43,25 +43,24 @@ def occipital(g):
     ]
     # serrated: lambdoid and mastoid borders
     g.body(sym(right), serr=sym_serr(right, range(0, 6), SERR), width=W_OUT)
-    # squama: nuchal lines, protuberance, crest
-    g.line([(0, -44), (14, -43), (30, -38), (46, -30)], W_IN)
-    g.line([(0, -44), (-14, -43), (-30, -38), (-46, -30)], W_IN)
-    g.line([(0, -55), (18, -54), (36, -47), (50, -36)], W_FINE)
-    g.line([(0, -55), (-18, -54), (-36, -47), (-50, -36)], W_FINE)
-    g.line([(0, -27), (12, -27), (26, -22), (34, -14)], W_FINE)
-    g.line([(0, -27), (-12, -27), (-26, -22), (-34, -14)], W_FINE)
-    g.line([(0, -45), (0, -18)], W_IN)
-    g.body(ellipse_pts(0, -46, 4.5, 3.2, n=14), width=W_IN)
+    # squama: highest, superior and inferior nuchal lines, protuberance, crest
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        g.line(R([(3, -44), (16, -43), (31, -37.5), (45, -28)]), W_IN)
+        g.line(R([(2, -54), (18, -53.5), (35, -47), (49, -35)]), W_FINE)
+        g.line(R([(1.5, -27), (12, -27), (24, -22.5), (33, -15)]), W_FINE)
+    g.line([(-3.5, -43), (0, -47.5), (3.5, -43)], W_IN)          # external occipital protuberance
+    g.line([(0, -42), (0, -18)], W_IN)                           # external occipital crest
     # lateral parts of the squama turn away: a little hatching
     for sx in (1, -1):
-        g.hatch([(sx * 40, -40), (sx * 52, -40), (sx * 55, -26), (sx * 46, -6),
-                 (sx * 40, -16)], 70, 2.4, W_FINE)
-    # foramen magnum and the condyles beside it
+        g.hatch([(sx * 42, -40), (sx * 52, -40), (sx * 55, -26), (sx * 46, -6),
+                 (sx * 41, -18)], 70, 2.8, W_FINE)
+    # foramen magnum, the condyles beside it with their joint surfaces, the basilar part
     g.hole(ellipse_pts(0, 2, 13, 16, n=28), width=W_OUT)
     for sx in (1, -1):
-        g.body(ellipse_pts(sx * 18, 8, 5.5, 11, rot=sx * -22, n=22), width=W_IN)
-        g.hatch(ellipse_pts(sx * 19.5, 8, 3.5, 9, rot=sx * -22, n=16), 20, 2.0, W_FINE)
-    # basilar part: pharyngeal tubercle
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        g.body(R(ellipse_pts(18, 8, 5.5, 11, rot=-22, n=22)), width=W_IN)
+        g.line(R(ellipse_pts(18.8, 8.5, 3.2, 8, rot=-22, n=18)), W_FINE, closed=True)
     g.dot((0, 22), 0.8)
 
 
@@ -382,7 +381,7 @@ def maxilla(g):
              (24.5, 10)], 80, 2.2, W_FINE)
 
 
-def mandible(g):
+def mandible(g, shade_rami=True):
     """Mandible from the front; built from its right half."""
     teeth(g, LOWER_TEETH, 57, both=True)
     right = [
@@ -404,17 +403,21 @@ def mandible(g):
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
         # the outer face of the ramus, turned away from the viewer
-        g.hatch(R([(42, 14.5), (44.5, 17), (47, 17.5), (49.5, 13), (55.5, 14), (53.5, 30),
-                   (50.5, 48), (48, 62), (44, 56), (42, 45), (41.3, 22)]), 80, 2.4, W_FINE)
+        if shade_rami:
+            g.hatch(R([(42, 14.5), (44.5, 17), (47, 17.5), (49.5, 13), (55.5, 14), (53.5, 30),
+                       (50.5, 48), (48, 62), (44, 56), (42, 45), (41.3, 22)]), 80, 2.4, W_FINE)
         # oblique line, mental foramen, mental tubercle
         g.line(R([(38, 44), (38, 56), (40.5, 66), (44.5, 73)]), W_FINE)
-        g.hole(R(ellipse_pts(20, 71, 1.5, 1.2, n=12)), width=W_IN, fill="#000")
-        g.line(R([(5, 84), (10, 88)]), W_FINE)
+        g.hole(R(ellipse_pts(20, 71, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
+        g.line(R([(6, 85), (10, 88.5)]), W_FINE)
+        # the body turns backwards towards the angle
+        g.hatch(R([(34, 62), (38, 56), (40.5, 66), (44.5, 73), (42, 76), (35, 81.5), (30, 84),
+                   (31, 72)]), 75, 2.4, W_FINE)
         # the condyle's front, turned towards the viewer
         g.line(R([(49, 8.5), (53, 7.2), (58, 7)]), W_FINE)
     # symphysis and mental protuberance
-    g.line([(0, 60), (0, 76)], W_FINE)
-    g.line([(-6, 86), (0, 80.5), (6, 86)], W_FINE)
+    g.line([(0, 60), (0, 74)], W_FINE)
+    g.line([(-5, 87), (0, 82), (5, 87)], W_FINE)
 
 
 def zygomatic(g):
@@ -460,20 +463,20 @@ def nasal(g):
 
 
 def lacrimal(g):
-    """Left lacrimal bone from the left (front to the left)."""
+    """Left lacrimal bone from the orbit (front to the left)."""
     pts = [
-        (-5, -9, "c"), (4.5, -9.5, "c"),                  # border with the frontal bone
-        (5.5, 0), (5, 6.5, "c"),                          # border with the ethmoid
-        (1.5, 7.5), (-1.5, 8.5),                          # border with the maxilla
-        (-4, 10.5), (-6.5, 11, "c"), (-5.2, 8.4),         # lacrimal hamulus
-        (-5.4, 2),                                        # anterior border
+        (-5, -9.5, "c"), (0, -10.5), (4.8, -9.8, "c"),     # border with the frontal bone
+        (5.8, -2), (5.4, 6, "c"),                         # border with the ethmoid
+        (2, 7.6), (-1, 8.6),                              # border with the maxilla
+        (-3.2, 11.5), (-6.8, 13.2, "c"), (-5.6, 9.6),     # lacrimal hamulus
+        (-5.6, 2), (-5.8, -4),                            # anterior border
     ]
-    serr = {0: SERR, 1: SERR, 9: SERR}
+    serr = {0: SERR, 1: SERR, 10: SERR, 11: SERR}
     g.body(pts, serr=serr, width=W_OUT)
     # posterior lacrimal crest; the groove for the lacrimal sac in front of it
-    g.line([(-0.5, -9), (-0.8, -2), (-1.8, 5), (-3.5, 9.5)], W_IN)
-    g.hatch([(-5, -9), (-0.5, -9), (-0.8, -2), (-1.8, 5), (-3.5, 9.5), (-5.2, 8.4), (-5.4, 2)],
-            75, 1.5, W_FINE)
+    g.line([(-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11)], W_IN)
+    g.hatch([(-5, -9.5), (-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11), (-5.6, 9.6), (-5.6, 2),
+             (-5.8, -4)], 75, 1.7, W_FINE)
 
 
 def concha(g):
@@ -523,24 +526,24 @@ def palatine(g):
     """Left palatine bone from behind (midline at x = 0)."""
     pts = [
         (0.5, -3, "c"),                               # nasal crest
-        (3, -0.4), (10.3, -0.3),                      # nasal floor
-        (11, -10), (11.4, -19), (11, -25),            # perpendicular plate, inner side
-        (9.5, -28), (7.5, -30, "c"), (10.5, -31.5), (12.8, -28.5),  # sphenoidal process
-        (13.8, -27, "c"),                             # sphenopalatine notch
-        (14.5, -30.5), (17.5, -33, "c"), (19, -28.5), (16.5, -25),  # orbital process
-        (15.6, -16), (15.8, -6),                      # perpendicular plate, outer side
-        (17.8, -1.5), (21, 5.5, "c"),                 # pyramidal process
-        (16.5, 7), (13.5, 4.8),
-        (8, 4.2), (3, 4), (0.5, 4.6, "c"),            # under side of the horizontal plate
+        (3, -0.5), (14, -0.4),                        # nasal floor
+        (14.4, -9), (14.8, -17), (14.3, -22.5),       # perpendicular plate, inner side
+        (12.8, -25), (11, -27.5, "c"), (14, -29), (16.2, -26),  # sphenoidal process
+        (17.2, -24.5, "c"),                           # sphenopalatine notch
+        (18, -27.5), (21, -30, "c"), (22.5, -26), (20, -22.5),  # orbital process
+        (19.3, -14), (19.5, -6),                      # perpendicular plate, outer side
+        (21.5, -1.5), (25, 5.5, "c"),                 # pyramidal process
+        (20.5, 7), (17, 4.8),
+        (10, 4.3), (4, 4.1), (0.5, 4.7, "c"),         # under side of the horizontal plate
     ]
     serr = {23: SERR, 0: SERR}
     g.body(pts, serr=serr, width=W_OUT)
     # the horizontal plate's hind border, seen edge on
-    g.line([(1, 2), (6, 1.7), (12, 2.2)], W_FINE)
-    g.hatch([(13.5, 4.8), (16.5, 7), (21, 5.5), (17.8, -1.5), (15.8, -3)], 45, 1.5, W_FINE)
+    g.line([(1, 2), (8, 1.7), (15, 2.2)], W_FINE)
+    g.hatch([(17, 4.8), (20.5, 7), (25, 5.5), (21.5, -1.5), (19.5, -3)], 45, 1.5, W_FINE)
     # the plate's hind border, and the maxillary surface beyond it
-    g.line([(13.5, -24), (13.4, -12), (13.3, -1)], W_FINE)
-    g.hatch([(13.5, -24), (16.5, -25), (15.6, -16), (15.8, -6), (13.3, -1), (13.4, -12)],
+    g.line([(17, -21.5), (16.9, -11), (16.8, -1)], W_FINE)
+    g.hatch([(17, -21.5), (20, -22.5), (19.3, -14), (19.5, -6), (16.8, -1), (16.9, -11)],
             70, 2.0, W_FINE)
 
 
@@ -583,7 +586,7 @@ def facial_bones():
         "leader Form19.Text5 from 181 436 via 181 459",
         "leader Form18.Label6 from 417 430 via 417 459",
         "leader Form19.Text6 from 417 430 via 417 459",
-        "leader Form18.Label7 Form19.Text7 from 466 140",
+        "leader Form18.Label7 Form19.Text7 from 473 140",
         "leader Form18.Label8 Form19.Text8 from 440 50",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
@@ -596,12 +599,12 @@ def facial_bones():
 def front_view(g):
     """The skull from the front: x from the midline, y down, y = 0 at the orbit's floor."""
     # the mandible lies behind the cheek bones: drawn first, the cranium over it
-    mandible(g)
+    mandible(g, shade_rami=False)
     teeth(g, UPPER_TEETH, 36, both=True)
     right = [
         (0, -130),
-        (22, -127.5), (40, -119), (52, -106), (59.5, -90), (63.5, -72), (64.5, -54),
-        (63, -38), (60.5, -24), (59.5, -12),                      # side of the vault
+        (23, -127.5), (42, -119.5), (55, -106.5), (62, -90), (65, -72), (65.5, -54),
+        (63.5, -38), (61, -24), (59.5, -12),                      # side of the vault
         (61.5, -6), (63.5, -1), (63.5, 5), (61, 9.5),             # zygomatic arch
         (56, 11.5), (50, 15.5), (45.5, 20),                       # lower border of the cheek bone
         (40.5, 24), (36, 29.5), (32.5, 34.5),                     # down to the first molar
@@ -628,8 +631,8 @@ def front_view(g):
                    (48.5, -7), (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6,
                 W_FINE)
         # the fissures and the optic canal at the back of the orbit
-        g.body(R([(20.5, -17.5), (25, -20.5), (31, -25), (34, -26.5, "c"), (29, -22.8), (22, -16.2)]),
-               width=W_FINE, fill="#000")
+        g.line(R([(21, -17.2), (25, -19.8), (30.5, -24, "c"), (25.5, -18.6), (22, -16)]),
+               W_FINE, closed=True)
         g.line(R([(26, -8), (33, -9.5), (40, -12.5)]), W_IN)
         # lacrimal fossa
         g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
@@ -664,15 +667,14 @@ def front_view(g):
         # temporal line and the fossa below it
         tl = R([(47, -28), (51.5, -46), (55.5, -66), (57.5, -86), (55, -100)])
         g.line(tl, W_IN)
-        g.hatch(R([(47.5, -27), (51.5, -46), (55.5, -66), (57.5, -86), (55, -100), (59.5, -90),
-                   (63.5, -72), (64.5, -54), (63, -38), (60.5, -24), (59.5, -12), (61.5, -6),
-                   (56, -10), (52, -16), (50, -20)]), 80, 1.8, W_FINE)
+        g.hatch(R([(47.5, -27), (51.5, -46), (55.5, -66), (57.5, -86), (55, -100), (62, -90),
+                   (65, -72), (65.5, -54), (63.5, -38), (61, -24), (59.5, -12), (61.5, -6),
+                   (56, -10), (52, -16), (50, -20)]), 80, 2.3, W_FINE)
         # supraorbital notch, superciliary arch, frontal eminence
         g.line(R([(23.5, -36.2), (24.5, -38.3), (26, -36.6)]), W_FINE)
         g.line(R([(7, -42), (16, -45), (27, -44.5)]), W_FINE)
-        g.line(R([(22, -78), (29, -81), (36, -78)]), W_FINE)
     # coronal suture, seen over the top of the head; frontonasal suture
-    cor = [(0, -124), (24, -120.5), (41, -112), (52, -99), (58.5, -82), (61.5, -64), (62, -46)]
+    cor = [(0, -124), (24, -120.5), (42, -112.5), (54, -99.5), (60.5, -82), (63, -64), (63, -46)]
     g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
     g.suture([(-4.5, -28.5), (0, -28), (4.5, -28.5)], amp=0.4, period=1.5)
     g.line([(0, -28), (0, -7.5)], W_FINE)                          # between the nasal bones
@@ -704,7 +706,7 @@ def side_cranium(g):
         (78.5, -69), (87, -50), (89.5, -35), (88, -22),             # back of the head
         (84, -12),                                                   # inion
         (77, -1), (64, 8), (48, 13.5), (34, 15.5), (26, 16),        # under the occiput
-        (19, 21), (13, 28.5, "c"), (7, 20), (4.5, 9),               # mastoid process
+        (21, 19), (16.5, 25), (13.5, 28.5), (10.5, 27), (7.5, 21), (5, 12),  # mastoid process
         (0, 9), (-5, 8), (-7.5, 5),                                  # under the ear hole
         (-11, 2.5), (-15, 3.5), (-18.5, 5.5),                        # fossa, articular tubercle
         (-27, 5.2), (-37, 5.6), (-45, 6.5),                          # lower edge of the arch
@@ -734,7 +736,8 @@ def side_cranium(g):
     # styloid process
     g.body([(-4, 8), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)
     # mastoid: rough surface, notch
-    g.hatch([(8, 10), (20, 7), (26, 12), (17, 20), (12.5, 26), (8.5, 18)], 60, 1.8, W_FINE)
+    g.hatch([(12, 12), (22, 9), (27, 14), (21, 19), (16.5, 25), (13.5, 27), (11, 20)], 60, 2.2, W_FINE)
+    g.line([(8, 11), (10, 18), (12.5, 24)], W_FINE)
     # sutures of the vault
     g.suture([(-19, -121), (-21, -110), (-27, -94), (-35, -76), (-44, -59), (-50.5, -48),
               (-55, -41)], amp=0.6, period=2.0)                     # coronal
@@ -768,7 +771,7 @@ def side_cranium(g):
     g.line([(-89, 41), (-91.5, 30), (-94, 19)], W_FINE)             # canine eminence
     g.line([(-70, 20.5), (-68, 28), (-68.5, 38)], W_FINE)           # zygomatico-alveolar crest
     # shading in the temporal fossa, under the arch and behind the cheek bone
-    g.hatch([(-70, -17), (-67, -9.5), (-59, -5), (-51, -4), (-45, -14), (-48, -24), (-56, -30),
+    g.hatch([(-70, -17), (-67, -9.5), (-59, -5), (-53, -4.3), (-56, -12), (-62, -20),
              (-67.5, -31.5), (-70.5, -24)], 60, 2.0, W_FINE)
 
 
