@@ -46,13 +46,6 @@ def perp(a):
     return (-n[1], n[0])
 
 
-def rot(p, c, deg):
-    a = math.radians(deg)
-    s, co = math.sin(a), math.cos(a)
-    x, y = p[0] - c[0], p[1] - c[1]
-    return (c[0] + x * co - y * s, c[1] + x * s + y * co)
-
-
 def fmt(v):
     s = f"{v:.1f}"
     if s.endswith(".0"):
@@ -103,40 +96,6 @@ def polyline_at(axis, t):
     return axis[-1], sub(axis[-1], axis[-2])
 
 
-def profile_outline(axis, prof, cap0=0.6, cap1=0.6):
-    """Outline points of a bone laid along an axis (polyline, first point = start).
-
-    prof: list of (t, half width) or (t, left half width, right half width), t in 0..1
-    along the axis; "left"/"right" are as seen looking from the start to the end.
-    cap0/cap1: how far the rounded ends bulge beyond the axis ends, in half widths.
-    """
-    left, right = [], []
-    for entry in prof:
-        t = entry[0]
-        wl = entry[1]
-        wr = entry[2] if len(entry) > 2 else entry[1]
-        p, d = polyline_at(axis, t)
-        n = perp(d)
-        right.append(add(p, mul(n, wr)))
-        left.append(sub(p, mul(n, wl)))
-    p0, d0 = polyline_at(axis, 0)
-    p1, d1 = polyline_at(axis, 1)
-    e0 = prof[0]
-    e1 = prof[-1]
-    w0 = (e0[1] + (e0[2] if len(e0) > 2 else e0[1])) / 2
-    w1 = (e1[1] + (e1[2] if len(e1) > 2 else e1[1])) / 2
-    tip0 = sub(p0, mul(norm(d0), w0 * cap0))
-    tip1 = add(p1, mul(norm(d1), w1 * cap1))
-    pts = []
-    if cap1:
-        pts += right + [tip1] + left[::-1]
-    else:
-        pts += right + left[::-1]
-    if cap0:
-        pts.append(tip0)
-    return pts
-
-
 def ray(origin, angle_deg, length):
     """End point of a ray; angle 90 points straight down the page."""
     a = math.radians(angle_deg)
@@ -180,10 +139,6 @@ class Drawing:
         w = f' stroke-width="{width}"' if width else ""
         self.line(f'<path fill="none"{w} d="{smooth(points, False, k)}"/>')
 
-    def ellipse(self, c, rx, ry, angle=0):
-        t = f' transform="rotate({fmt(angle)} {pt(c).replace(" ", " ")})"' if angle else ""
-        self.line(f'<ellipse cx="{fmt(c[0])}" cy="{fmt(c[1])}" rx="{fmt(rx)}" ry="{fmt(ry)}"{t}/>')
-
     def leader(self, controls, start, via=()):
         s = f"leader {' '.join(controls)} from {fmt(start[0])} {fmt(start[1])}"
         if via:
@@ -212,6 +167,7 @@ BONE = dict(fill="#fff", stroke="#000", stroke_width="1", stroke_linejoin="round
             stroke_linecap="round")
 THIN = dict(fill="#fff", stroke="#000", stroke_width="0.8", stroke_linejoin="round",
             stroke_linecap="round")
+BOLD = dict(BONE, stroke_width="1.2")   # the large single-region drawings
 DETAIL = "0.6"   # inner lines: joint margins, ridges
 HATCH = "0.5"    # shading strokes
 
@@ -745,7 +701,7 @@ def hand():
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     place = Place(42, 6, 2.0, offsets={"carpals": 0, "metacarpals": 4, "phalanges": 14})
     model = hand_model()
-    emit(d, model, place, [(g, c, BONE) for g, c in HAND_GROUPS])
+    emit(d, model, place, [(g, c, BOLD) for g, c in HAND_GROUPS])
     x = 238
     d.bracket(ctl(1), x, *bracket_span(model, place, "carpals", "", "hamate"))
     d.bracket(ctl(2), x, *bracket_span(model, place, "metacarpals", "", "fifth"))
@@ -762,7 +718,7 @@ def foot():
     ctl = lambda n: (f"Form12.Label{n}", f"Form13.Text{n}")
     place = Place(10, 6, 1.6, offsets={"tarsals": 0, "metatarsals": 6, "phalanges": 14})
     model = foot_model()
-    emit(d, model, place, [(g, c, BONE) for g, c in FOOT_GROUPS])
+    emit(d, model, place, [(g, c, BOLD) for g, c in FOOT_GROUPS])
     x = 172
     d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals", "", "cuboid"))
     d.bracket(ctl(2), x, *bracket_span(model, place, "metatarsals", "", "fifth"))
