@@ -85,12 +85,12 @@ def parietal(g):
     g.line([(-6, -25), (0, -28), (7, -26)], W_IN)
     g.line([(-3, -22), (2, -24)], W_FINE)
     g.dot((38, -43), 0.8)
-    # the bone bulges: it turns away along its back and lower edges
+    # the bone bulges: it turns away along its back edge
     g.hatch([(57, -42), (62, -16), (59, 8), (53, 24), (51, 8), (54, -16), (52, -38)],
-            60, 2.4, W_FINE)
-    g.hatch([(45, 31), (30, 25), (12, 17), (-8, 15), (-27, 21), (-43, 34), (-50, 40),
-             (-36, 24), (-16, 12), (6, 11), (28, 19), (48, 24)], 110, 2.6, W_FINE)
-    g.hatch([(-57, -44), (-30, -48), (0, -50), (-30, -44), (-54, -38)], 100, 2.6, W_FINE)
+            60, 2.6, W_FINE)
+    # the bevelled squamous border, overlapped by the temporal squama
+    g.line([(42, 26.5), (28, 21), (12, 13.5), (-8, 11.5), (-27, 17.5), (-42, 30), (-52, 43)],
+           W_FINE)
 
 
 def frontal(g):
@@ -246,8 +246,8 @@ def cranial_bones():
         return g
 
     add("occipital", occipital, 74, 90, comment="external surface, seen from behind and below")
-    add("parietal-left", parietal, 218, 92, comment="the left parietal from the outside")
-    add("parietal-right", parietal, 360, 92, mirror=True, comment="the right parietal from the outside")
+    add("parietal-left", parietal, 218, 100, comment="the left parietal from the outside")
+    add("parietal-right", parietal, 360, 100, mirror=True, comment="the right parietal from the outside")
     add("frontal", frontal, 240, 266, comment="from the front")
     add("temporal-left", temporal, 62, 282, comment="the left temporal bone from the outside")
     add("temporal-right", temporal, 372, 226, mirror=True, comment="the right temporal bone from the outside")
@@ -258,7 +258,7 @@ def cranial_bones():
         body.extend(g.svg())
     leaders = [
         "leader Form17.Label1 Form20.Text1 from 36 38",
-        "leader Form17.Label2 Form20.Text2 from 164 134",
+        "leader Form17.Label2 Form20.Text2 from 168 134",
         "leader Form17.Label3 Form20.Text3 from 190 202",
         "leader Form17.Label4 Form20.Text4 from 57 254",
         "leader Form17.Label5 Form20.Text5 from 171 338",
