@@ -73,7 +73,7 @@ def lerp(a, b, t):
     return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t)
 
 
-def long_bone(p, q, profile, sw=1.1):
+def long_bone(p, q, profile, sw=1.3):
     """Outline of a long bone along the axis p -> q.  profile: (t, left, right) half-widths,
     left meaning the left of the direction of travel, in pixels."""
     dx, dy = q[0] - p[0], q[1] - p[1]
@@ -115,7 +115,7 @@ ELBOW = {"R": (CX - 42, 166), "L": (258, 124)}
 WRIST = {"R": (CX - 17, 103), "L": (326, 138)}
 HIP = {"R": (CX - 27, 240), "L": (CX + 27, 240)}
 KNEE = {"R": (CX - 22, 352), "L": (CX + 22, 352)}
-ANKLE = {"R": (CX - 24, 467), "L": (CX + 24, 467)}
+ANKLE = {"R": (CX - 24, 467), "L": (CX + 27, 466)}
 
 
 def mirror_x(points):
@@ -131,14 +131,14 @@ def skull():
     # the lower jaw first, the cranium and upper jaw over it
     jaw_r = [(20, 40), (19.5, 49), (17.5, 55.5), (12, 59.5), (5, 61.2), (0, 61.5)]
     jaw = jaw_r + [(-x, y) for x, y in jaw_r[::-1][1:]]
-    out.append(path(smooth_d(cr(jaw) + cr([(-11, 50), (11, 50)])[::-1], close=True), 1.1))
+    out.append(path(smooth_d(cr(jaw) + cr([(-11, 50), (11, 50)])[::-1], close=True), 1.3))
     # the lower jaw's front: chin and the sockets of the lower teeth
     out.append(path(smooth_d(cr([(-10.5, 55), (-6, 57.2), (0, 57.8), (6, 57.2), (10.5, 55)]), close=False), 0.6, fill=None))
     # cranium with cheek bones and upper jaw
     head_r = [(0, 0), (11, 1.4), (19, 6.5), (23.2, 15), (24, 25), (22.5, 32), (23.5, 37), (21.5, 42),
               (16, 43.5), (13, 47.5), (11, 51.5), (5, 53), (0, 53.2)]
     head = head_r + [(-x, y) for x, y in head_r[::-1][1:-1]]
-    out.append(path(smooth_d(cr(head)), 1.2))
+    out.append(path(smooth_d(cr(head)), 1.35))
     # orbits: rounded squares, their outer corners a little lower
     for s in (1, -1):
         orb = [(s * 3.8, 28.5), (s * 5.5, 25.2), (s * 11, 24.3), (s * 16.5, 25.6), (s * 17.8, 30),
@@ -267,7 +267,7 @@ def pelvis(sacrum_top):
         for s in (1, -1):
             out.append(path(smooth_d(ellipse_pts((CX + s * (4.2 - i * 0.5), yy), 1.1, 0.9, n=8)), 0.7, fill=None))
     for pts in (hip, mirror_x(hip)):
-        out.append(path(smooth_d(pts, tension=0.9), 1.1))
+        out.append(path(smooth_d(pts, tension=0.9), 1.3))
     for s in (1, -1):
         # obturator foramen
         out.append(path(smooth_d(ellipse_pts((CX + s * 16, 251.5), 5.5, 4.3, n=12)), 0.9))
@@ -281,7 +281,7 @@ def pelvis(sacrum_top):
 
 
 FEMUR = [(0.0, 6.0, 6.0), (0.05, 5.2, 4.8), (0.12, 4.2, 4.4), (0.3, 3.9, 3.9), (0.6, 3.9, 3.9),
-         (0.82, 4.4, 4.4), (0.93, 7.6, 7.4), (1.0, 7.2, 7.2)]
+         (0.82, 4.6, 4.6), (0.93, 8.4, 8.2), (1.0, 8.0, 8.0)]
 
 
 def leg(side):
@@ -290,7 +290,7 @@ def leg(side):
     out = [f'<g id="leg-{"left" if side == "L" else "right"}">']
     # femur: head in the hip socket, neck out to the greater trochanter, shaft to the knee
     troch = (hip[0] + s * 12, hip[1] + 5)
-    out.append(long_bone(troch, (knee[0], knee[1] - 2), FEMUR, 1.1))
+    out.append(long_bone(troch, (knee[0], knee[1] - 2), FEMUR))
     out.append(long_bone(hip, (troch[0] - s * 2, troch[1] + 2), [(0, 4, 4), (0.5, 3, 3.2), (1, 4.5, 4.5)], 1.0))
     out.append(path(smooth_d(ellipse_pts(hip, 5.6, 5.6, n=16)), 1.1))
     out.append(path(smooth_d([(troch[0] + s * 3.5, troch[1] - 4), (troch[0] + s * 1, troch[1] - 7),
@@ -305,10 +305,10 @@ def leg(side):
     TIBIA = [(0.0, 9.0, 9.0), (0.06, 8.6, 8.6), (0.16, 5.0, 5.0), (0.5, 3.7, 3.7), (0.85, 3.9, 3.9),
              (0.96, 5.0, 5.4), (1.0, 4.6, 5.0)]
     tib_top = (knee[0], knee[1] + 2)
-    out.append(long_bone(tib_top, (ankle[0] - s * 1, ankle[1]), TIBIA, 1.1))
+    out.append(long_bone(tib_top, (ankle[0] - s * 1, ankle[1]), TIBIA))
     out.append(line([(tib_top[0] - 8, tib_top[1] + 2.5), (tib_top[0] + 8, tib_top[1] + 2.5)], 0.6))
     # patella in front of the knee
-    out.append(path(smooth_d(ellipse_pts((knee[0] + s * 0.5, knee[1] - 5), 4.3, 5.4, n=14)), 1.0))
+    out.append(path(smooth_d(ellipse_pts((knee[0] + s * 0.5, knee[1] - 6), 3.6, 4.6, n=14)), 1.1))
     # foot, seen from the front: talus and tarsus under the ankle, five rays coming towards us
     out += foot(side)
     out.append('</g>')
@@ -357,7 +357,7 @@ def forearm(elbow, wrist, sw=1.0, thumb_left=True):
 def arm_right():
     sh, el, wr = SHOULDER["R"], ELBOW["R"], WRIST["R"]
     out = ['<g id="arm-right">', '<!-- raised to the chin: humerus hanging, forearm up across the chest, a loose fist -->']
-    out.append(long_bone(sh, el, HUMERUS, 1.1))
+    out.append(long_bone(sh, el, HUMERUS))
     out.append(line([(el[0] - 4, el[1] + 1.5), (el[0] + 4, el[1] + 1.5)], 0.6))
     out += forearm(el, wr, 1.0, thumb_left=False)
     out += fist(wr, el)
@@ -399,7 +399,7 @@ def fist(wr, el):
 def arm_left():
     sh, el, wr = SHOULDER["L"], ELBOW["L"], WRIST["L"]
     out = ['<g id="arm-left">', '<!-- stretched out over the emblem, palm towards us, thumb up -->']
-    out.append(long_bone(sh, el, HUMERUS, 1.1))
+    out.append(long_bone(sh, el, HUMERUS))
     out += forearm(el, wr, 1.0, thumb_left=True)
     out += open_hand(wr, el)
     out.append('</g>')
@@ -443,9 +443,9 @@ def shoulders():
     for s in (1, -1):
         side = "L" if s > 0 else "R"
         sh = SHOULDER[side]
-        # shoulder blade behind the ribs: lateral border and the acromion above the joint
-        out.append(path(smooth_d([(sh[0] - s * 3, sh[1] - 6), (sh[0] - s * 9, sh[1] + 2),
-                                  (sh[0] - s * 12, sh[1] + 22), (sh[0] - s * 16, sh[1] + 44)], close=False), 0.8, fill=None))
+        # shoulder blade: only its coracoid process shows in front, a knob under the collar bone
+        out.append(path(smooth_d([(sh[0] - s * 4, sh[1] - 2.5), (sh[0] - s * 10, sh[1] - 1.5),
+                                  (sh[0] - s * 11, sh[1] + 1.5), (sh[0] - s * 5, sh[1] + 1.5)], tension=0.7), 1.0))
         clav = [(CX + s * 5, 113), (CX + s * 14, 110.5), (CX + s * 27, 113.5), (CX + s * 40, 109), (sh[0] + s * 1, sh[1] - 6)]
         out.append(path(smooth_d(clav, close=False), 3.6, fill=None))
         out.append(path(smooth_d(clav, close=False), 1.6, fill=None, stroke=GROUND))
