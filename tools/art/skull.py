@@ -674,7 +674,7 @@ def front_view(g):
         g.line(R([(23.5, -36.2), (24.5, -38.3), (26, -36.6)]), W_FINE)
         g.line(R([(7, -42), (16, -45), (27, -44.5)]), W_FINE)
     # coronal suture, seen over the top of the head; frontonasal suture
-    cor = [(0, -124), (24, -120.5), (42, -112.5), (54, -99.5), (60.5, -82), (63, -64), (63, -46)]
+    cor = [(0, -121), (24, -117.5), (42, -109.5), (53.5, -96.5), (59.5, -80), (62, -62), (62.5, -46)]
     g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
     g.suture([(-4.5, -28.5), (0, -28), (4.5, -28.5)], amp=0.4, period=1.5)
     g.line([(0, -28), (0, -7.5)], W_FINE)                          # between the nasal bones
@@ -727,8 +727,6 @@ def side_cranium(g):
     g.hole(orbit, width=W_OUT)
     g.hatch([(-79, -31), (-84, -37), (-91, -37.5), (-96, -33), (-90, -31), (-84, -27),
              (-81, -14), (-81, -3), (-79, -2.5), (-77.5, -13), (-78, -24)], 75, 1.5, W_FINE)
-    # the medial wall deep in the orbit: lacrimal bone and the ethmoid's thin plate
-    g.line([(-92, -25), (-87, -24), (-86, -10), (-90.5, -8)], W_FINE)
     g.line([(-94, -22), (-92, -12), (-91, -3)], W_FINE)              # lacrimal crest
     # ear hole
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
