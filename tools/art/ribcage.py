@@ -210,7 +210,7 @@ def band(upper, lower, fill, stroke_w, cap_start=True, cap_end=True, extra="", n
 
 # ---------------------------------------------------------------------------------------------
 # Sternum: half-width at a row, and the rows where the costal cartilages of ribs 1..7 meet it.
-JUGULAR, ANGLE, XIPHI, XTIP = 84, 146, 288, 326
+JUGULAR, ANGLE, XIPHI, XTIP = 84, 146, 288, 318
 STERNAL_ROW = {1: 97, 2: 146, 3: 176, 4: 206, 5: 234, 6: 260, 7: 282}
 
 
@@ -222,7 +222,7 @@ def sternum_half_width(y):
         t = (y - ANGLE) / (XIPHI - ANGLE)
         return 19 + 6 * math.sin(t * math.pi * 0.8) - 7 * max(0.0, t - 0.8) / 0.2
     t = (y - XIPHI) / (XTIP - XIPHI)                 # xiphoid process
-    return 9 * (1 - t) + 1.5 * t
+    return 8.5 * (1 - t) + 3.5 * t
 
 
 def bezier(p0, p1, p2, p3, n=24):
@@ -445,6 +445,8 @@ def build():
         right.append((CX + sternum_half_width(yy), yy))
     # notches where the cartilages meet it
     notched = []
+    # the xiphoid's rounded tip
+    right += [(CX + 2.6, XTIP + 1.8), (CX + 0.01, XTIP + 2.6)]
     for (x, yy) in right:
         dip = 0.0
         for n, ys in STERNAL_ROW.items():
@@ -469,6 +471,8 @@ def build():
         seams.append(f"M {fmt(CX - hw)} {fmt(yy)} L {fmt(CX + hw)} {fmt(yy)}")
     body.append(f'    <path d="{" ".join(seams[:2])}" fill="none" stroke="{INK}" stroke-width="0.9"/>')
     body.append(f'    <path d="{" ".join(seams[2:])}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
+    # a little shading down the right side of the xiphoid, setting it off the vertebra behind
+    body.append(f'    <path d="M {fmt(CX + 4)} {XIPHI + 5} L {fmt(CX + 2.5)} {XTIP - 4}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
     body.append('  </g>')
 
     # --- rib numbers, right of each rib's side ---
