@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
+#include "app/navigator.h"
 #include "screens/fonts.h"
 
 #include <QApplication>
@@ -33,6 +34,25 @@ void prepareApplication(QApplication &app)
     }
     QApplication::setFont(standardFont());
     Q_UNUSED(app);
+}
+
+int runProgram(char *programName, const std::function<void()> &beforeTitle)
+{
+    choosePlatform();
+    // The program takes no options: the toolkit sees only the program's name.
+    int toolkitArgc = 1;
+    char *toolkitArgv[] = {programName, nullptr};
+    QApplication app(toolkitArgc, toolkitArgv);
+    prepareApplication(app);
+    if (beforeTitle)
+        beforeTitle();
+
+    Navigator navigator;
+    navigator.start();
+    const int status = QApplication::exec();
+    // Screens dropped by the last moves are still waiting to be destroyed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
 
 } // namespace ossarion

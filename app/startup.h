@@ -2,6 +2,8 @@
 // Start-up shared by the program and by the tools that run it.
 #pragma once
 
+#include <functional>
+
 class QApplication;
 
 namespace ossarion {
@@ -14,5 +16,11 @@ void choosePlatform();
 // After the application exists: style, palette and font, the same on every desktop, so
 // that the fixed layouts look as designed.
 void prepareApplication(QApplication &app);
+
+// The whole run of the program: platform, application, title screen, event loop, until
+// "Yes" to "Are you sure?"; returns the exit status. The toolkit is given the program's
+// name and nothing else. `beforeTitle`, when given, runs once the application is prepared
+// and before the title screen is built (the start-up measurement watches from there).
+int runProgram(char *programName, const std::function<void()> &beforeTitle = {});
 
 } // namespace ossarion
