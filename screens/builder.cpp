@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace ossarion {
@@ -125,6 +126,20 @@ QWidget *makeWindow(const ScreenDesc &desc)
     return window;
 }
 
+// The size an auto-sized label takes. Laying out its text is the costliest part of building
+// a screen, and every visit builds its screen anew from the same constant description: the
+// size is worked out once per label and font and remembered.
+template<typename Measure>
+QSize autoSize(const ControlDesc &c, const QLabel *label, Measure measure)
+{
+    static std::map<std::pair<const ControlDesc *, QString>, QSize> sizes;
+    auto key = std::make_pair(&c, label->font().key());
+    auto it = sizes.find(key);
+    if (it == sizes.end())
+        it = sizes.emplace(std::move(key), measure()).first;
+    return it->second;
+}
+
 QWidget *makeLabel(const ControlDesc &c, QWidget *parent)
 {
     auto *label = new QLabel(toQString(c.text), parent);
@@ -149,13 +164,13 @@ QWidget *makeLabel(const ControlDesc &c, QWidget *parent)
         // A right-aligned label keeps its right edge, where it meets a drawing; the others
         // keep their left edge.
         const int right = r.right();
-        r.setSize(label->sizeHint());
+        r.setSize(autoSize(c, label, [label] { return label->sizeHint(); }));
         if (c.align == Align::Right)
             r.moveRight(right);
     } else {
         label->setWordWrap(true);
         if (c.autoSize)
-            r.setHeight(label->heightForWidth(r.width()));
+            r.setHeight(autoSize(c, label, [label, &r] { return QSize(r.width(), label->heightForWidth(r.width())); }).height());
     }
     label->setGeometry(r);
     return label;

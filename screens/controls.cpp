@@ -6,13 +6,36 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <vector>
+
 namespace ossarion {
+
+namespace {
+
+// The style keeps every button face it draws for reuse, keyed (among other things) by the
+// identity of the palette it was drawn with. Each screen instance carries palettes of its
+// own, so every new screen would draw every face afresh (a rounded, smoothed outline is
+// the costliest thing on a screen) and fill the cache with faces never used again. Equal
+// palettes are given one shared identity here; the program has only a few.
+QPalette sharedPalette(const QPalette &palette)
+{
+    static std::vector<QPalette> known;
+    for (const QPalette &k : known)
+        if (k == palette)
+            return k;
+    if (known.size() < 16)
+        known.push_back(palette);
+    return palette;
+}
+
+} // namespace
 
 void WrappingButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    option.palette = sharedPalette(option.palette);
     const QString caption = option.text;
     option.text.clear(); // the style draws the bevel and focus frame; the caption is ours
     painter.drawControl(QStyle::CE_PushButton, option);
