@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <cfenv>
 #include <cmath>
@@ -22,14 +23,25 @@ std::optional<float> centredOffset(float desktop, float outer)
     return half;
 }
 
+
+QSize outerSize(const QWidget *window)
+{
+    return window->frameGeometry().size();
+}
+
+QPoint outerPosition(const QWidget *window)
+{
+    return window->pos();
+}
+
 float outerWidth(const QWidget *window)
 {
-    return float(window->frameGeometry().width()) * twipsPerPixel;
+    return float(outerSize(window).width()) * twipsPerPixel;
 }
 
 float outerHeight(const QWidget *window)
 {
-    return float(window->frameGeometry().height()) * twipsPerPixel;
+    return float(outerSize(window).height()) * twipsPerPixel;
 }
 
 float desktopWidth()
@@ -56,6 +68,37 @@ void setLeft(QWidget *window, float twips)
 void setTop(QWidget *window, float twips)
 {
     window->move(window->pos().x(), nearestPixel(twips));
+}
+
+std::optional<QMargins> reportedFrame(const QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    if (!handle || !window->isVisible())
+        return std::nullopt;
+    const QMargins m = handle->frameMargins();
+    // While a window manager takes a window over, the margins can be nonsense for a moment.
+    constexpr int plausible = 200;
+    for (int side : {m.left(), m.top(), m.right(), m.bottom()})
+        if (side < 0 || side > plausible)
+            return std::nullopt;
+    return m;
+}
+
+bool recentreWithFrame(QWidget *window, QMargins frame)
+{
+    const QSize outer = window->size().grownBy(frame);
+    const auto left = centredOffset(desktopWidth(), float(outer.width()) * twipsPerPixel);
+    const auto top = centredOffset(desktopHeight(), float(outer.height()) * twipsPerPixel);
+    if (!left || !top)
+        return false;
+    // Placed by its client area, which does not depend on what the widget believes its
+    // frame to be.
+    const QPoint client(nearestPixel(*left) + frame.left(), nearestPixel(*top) + frame.top());
+    // Not while a change of size is on its way, which setting the geometry would undo.
+    if (window->geometry().topLeft() == client || window->size() != window->windowHandle()->size())
+        return false;
+    window->setGeometry(QRect(client, window->size()));
+    return true;
 }
 
 bool centreOnDesktop(QWidget *window)

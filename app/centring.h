@@ -2,6 +2,10 @@
 // Where a window goes to stand centred on the desktop, and how to put it there.
 #pragma once
 
+#include <QMargins>
+#include <QPoint>
+#include <QSize>
+
 #include <optional>
 
 class QWidget;
@@ -14,7 +18,11 @@ inline constexpr float twipsPerPixel = 15.0f;
 // a half twip). Empty when the arithmetic raised invalid, divide-by-zero or overflow.
 std::optional<float> centredOffset(float desktop, float outer);
 
-// A window's outer size (frame and title bar included) and the desktop's size, in twips.
+// A window's outer size and position (frame and title bar included), in pixels.
+QSize outerSize(const QWidget *window);
+QPoint outerPosition(const QWidget *window);
+
+// A window's outer size and the desktop's size, in twips.
 float outerWidth(const QWidget *window);
 float outerHeight(const QWidget *window);
 float desktopWidth();
@@ -27,5 +35,12 @@ void setTop(QWidget *window, float twips);
 // Centres a window on the desktop by its own outer size: Left first, then Top.
 // Returns false, having set nothing further, if either halving failed.
 bool centreOnDesktop(QWidget *window);
+
+// The frame around a shown window as the window system reports it now: a window manager
+// frames a new window in its own time, and the widget may not have heard of it yet.
+std::optional<QMargins> reportedFrame(const QWidget *window);
+
+// Centres a shown window by its outer size with that frame; returns whether it moved.
+bool recentreWithFrame(QWidget *window, QMargins frame);
 
 } // namespace ossarion

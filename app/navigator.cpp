@@ -7,14 +7,15 @@
 #include "quiz/answers.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
 
 namespace ossarion {
 
 namespace {
-// The outer size a self-centring window was last centred for.
-constexpr const char *centredForProperty = "ossarionCentredFor";
+// Whether the window manager may still be placing a self-centring window.
+constexpr const char *placingProperty = "ossarionPlacing";
 } // namespace
 
 Navigator::Navigator() = default;
@@ -105,7 +106,6 @@ void Navigator::centre(QWidget *screen)
     // A minimised or maximised window keeps its place.
     if (screen->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
-    screen->setProperty(centredForProperty, screen->frameGeometry().size());
     centreOnDesktop(screen);
 }
 
@@ -116,17 +116,47 @@ void Navigator::resized(QWidget *screen, const ScreenDesc &desc)
     // Moving, never hiding and showing: doing that inside a resize recurses on the
     // first display and interrupts the user's drag of the frame.
     centre(screen);
+    if (!screen->property(placingProperty).isValid())
+        watchPlacement(screen);
+}
+
+// A window manager frames and places a new window in its own time: the frame, and so the
+// outer size, becomes known only after the first display, and the manager's placement may
+// land after the program's (sometimes without the widget being told of the frame). Until
+// the window has stood framed and centred for a moment, or a few seconds have passed (a
+// desktop may draw no frames at all), a self-centring window is centred again by the frame
+// the window system reports whenever it is not where centring puts it.
+void Navigator::watchPlacement(QWidget *screen)
+{
+    screen->setProperty(placingProperty, true);
+    auto *timer = new QTimer(screen);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, screen, [this, screen, timer, ticks = 0, steady = 0]() mutable {
+        const bool stayed = !settle(screen);
+        const auto frame = reportedFrame(screen);
+        steady = stayed && frame && !frame->isNull() ? steady + 1 : 0;
+        if (steady == 5 || ++ticks == 250) {
+            timer->deleteLater();
+            screen->setProperty(placingProperty, false);
+        }
+    });
+    timer->start();
+}
+
+// Returns whether the window had to be moved.
+bool Navigator::settle(QWidget *screen)
+{
+    if (m_ended || !screen->isVisible()
+        || (screen->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return false;
+    const auto frame = reportedFrame(screen);
+    return frame && recentreWithFrame(screen, *frame);
 }
 
 void Navigator::moved(QWidget *screen, const ScreenDesc &desc)
 {
-    if (m_ended || desc.role == WindowRole::MainScreen)
-        return;
-    // The window manager adds its frame only after the first display; once the outer
-    // size is known, centre again by it. A window the user drags keeps its size and stays.
-    const QVariant centredFor = screen->property(centredForProperty);
-    if (centredFor.isValid() && centredFor.toSize() != screen->frameGeometry().size())
-        centre(screen);
+    if (desc.role != WindowRole::MainScreen && screen->property(placingProperty).toBool())
+        settle(screen);
 }
 
 } // namespace ossarion

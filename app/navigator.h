@@ -33,6 +33,8 @@ public:
 
 private:
     void centre(QWidget *screen);
+    void watchPlacement(QWidget *screen);
+    bool settle(QWidget *screen);
 
     ScreenRegistry m_registry{*this};
     bool m_asking = false;
