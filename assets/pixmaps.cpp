@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/pixmaps.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QString>
 
 #include <array>
@@ -33,11 +33,18 @@ Decoded &decoded()
     return cache;
 }
 
-QString resourcePath(Asset asset)
+QString resourcePath(Asset asset, bool doubled)
 {
     const auto file = assetInfo(asset).file;
     return QStringLiteral(":/pictures/") + QString::fromLatin1(file.data(), qsizetype(file.size()))
-         + QStringLiteral(".png");
+         + (doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+}
+
+// On a high-density screen the twice-as-large rendering is drawn at the same logical size
+// (its file name gives it a device pixel ratio of 2).
+bool highDensity()
+{
+    return qApp && qApp->devicePixelRatio() > 1.0;
 }
 
 } // namespace
@@ -46,15 +53,18 @@ QPixmap assetPixmap(Asset asset)
 {
     auto &slot = decoded().pixmaps[static_cast<std::size_t>(asset)];
     if (!slot)
-        slot = QPixmap(resourcePath(asset));
+        slot = QPixmap(resourcePath(asset, highDensity()));
     return *slot;
 }
 
 QIcon programIcon()
 {
     auto &icon = decoded().icon;
-    if (!icon)
-        icon = QIcon(assetPixmap(Asset::Icon));
+    if (!icon) {
+        icon.emplace();
+        icon->addFile(resourcePath(Asset::Icon, false));
+        icon->addFile(resourcePath(Asset::Icon, true));
+    }
     return *icon;
 }
 

@@ -31,6 +31,12 @@ void paint(QLineEdit *box, const QColor &colour)
     box->setPalette(p);
 }
 
+// The verdict in words too, for whoever cannot tell red from green or cannot see the box.
+void describe(QLineEdit *box, const QString &verdict)
+{
+    box->setAccessibleDescription(verdict);
+}
+
 } // namespace
 
 bool isAccepted(const QString &typed, const AnswerKey &key)
@@ -43,7 +49,9 @@ void checkAnswers(QWidget *screen, std::span<const AnswerKey> keys)
 {
     for (const AnswerKey &key : keys) {
         QLineEdit *box = answerBox(screen, key.box);
-        paint(box, isAccepted(box->text(), key) ? acceptedColour : rejectedColour);
+        const bool accepted = isAccepted(box->text(), key);
+        paint(box, accepted ? acceptedColour : rejectedColour);
+        describe(box, accepted ? QStringLiteral("correct") : QStringLiteral("not correct"));
     }
 }
 
@@ -53,6 +61,7 @@ void resetAnswers(QWidget *screen, std::span<const AnswerKey> keys)
         QLineEdit *box = answerBox(screen, key.box);
         box->setText(QString());
         paint(box, clearedColour);
+        describe(box, QString());
     }
 }
 

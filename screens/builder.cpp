@@ -250,6 +250,7 @@ QWidget *makeLine(const ControlDesc &c, QWidget *parent)
                   QPoint(std::max(x1, x2) + (x1 == x2 ? c.lineWidth - 1 : 0),
                          std::max(y1, y2) + (y1 == y2 ? c.lineWidth - 1 : 0)));
     line->setGeometry(r);
+    line->setAccessibleName(QStringLiteral("Separator"));
     return line;
 }
 
@@ -266,6 +267,25 @@ QWidget *makeControl(const ControlDesc &c, QWidget *parent)
 }
 
 bool paintedOnBackground(Kind k) { return k == Kind::Label || k == Kind::Line; }
+
+// Names for screen readers where the visible text does not name the control: a drawing
+// by what it shows, an answer box by its place among the screen's boxes, a fixed text by
+// its first line. Labels and buttons are named by their captions already.
+void nameForAssistiveTechnology(const std::vector<std::pair<const ControlDesc *, QWidget *>> &inTabOrder)
+{
+    const auto isAnswerBox = [](const ControlDesc &c) { return c.kind == Kind::TextBox && !c.multiLine && !c.readOnly; };
+    const auto boxes = std::count_if(inTabOrder.begin(), inTabOrder.end(),
+                                     [&](const auto &e) { return isAnswerBox(*e.first); });
+    int box = 0;
+    for (const auto &[c, w] : inTabOrder) {
+        if (isAnswerBox(*c))
+            w->setAccessibleName(QStringLiteral("Answer %1 of %2").arg(++box).arg(boxes));
+        else if (c->kind == Kind::TextBox)
+            w->setAccessibleName(toQString(c->text).section(QLatin1String("\r\n"), 0, 0).trimmed());
+        else if (c->kind == Kind::Picture)
+            w->setAccessibleName(toQString(assetInfo(c->picture).shows));
+    }
+}
 
 } // namespace
 
@@ -304,6 +324,8 @@ QWidget *buildScreen(const ScreenDesc &desc, ScreenEvents &events)
                                     [](const auto &e) { return e.first->tabStop; });
     if (first != focusable.end())
         first->second->setFocus(Qt::OtherFocusReason);
+
+    nameForAssistiveTechnology(focusable);
 
     for (const auto &[control, widget] : built) {
         if (control->kind != Kind::Button)
