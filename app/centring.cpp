@@ -24,24 +24,15 @@ std::optional<float> centredOffset(float desktop, float outer)
 }
 
 
-QSize outerSize(const QWidget *window)
-{
-    return window->frameGeometry().size();
-}
-
-QPoint outerPosition(const QWidget *window)
-{
-    return window->pos();
-}
-
+// For a hidden window, the frame it had when it was last shown.
 float outerWidth(const QWidget *window)
 {
-    return float(outerSize(window).width()) * twipsPerPixel;
+    return float(window->frameGeometry().width()) * twipsPerPixel;
 }
 
 float outerHeight(const QWidget *window)
 {
-    return float(outerSize(window).height()) * twipsPerPixel;
+    return float(window->frameGeometry().height()) * twipsPerPixel;
 }
 
 float desktopWidth()

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <QMargins>
-#include <QPoint>
-#include <QSize>
 
 #include <optional>
 
@@ -18,11 +16,7 @@ inline constexpr float twipsPerPixel = 15.0f;
 // a half twip). Empty when the arithmetic raised invalid, divide-by-zero or overflow.
 std::optional<float> centredOffset(float desktop, float outer);
 
-// A window's outer size and position (frame and title bar included), in pixels.
-QSize outerSize(const QWidget *window);
-QPoint outerPosition(const QWidget *window);
-
-// A window's outer size and the desktop's size, in twips.
+// A window's outer size (frame and title bar included) and the desktop's size, in twips.
 float outerWidth(const QWidget *window);
 float outerHeight(const QWidget *window);
 float desktopWidth();
