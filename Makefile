@@ -4,7 +4,7 @@
 BUILD ?= build
 GENERATOR := Ninja
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation \
-            xvfb xauth openbox wmctrl
+            xvfb xauth openbox wmctrl desktop-file-utils appstream dpkg-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test screenshots contact-sheet clean
@@ -31,6 +31,11 @@ build: configure
 
 run: build
 	./$(BUILD)/ossarion
+
+# The Debian package, $(BUILD)/ossarion_<version>_<architecture>.deb (README: Install).
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
