@@ -1,13 +1,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # make run    - install what is missing, build, start the program
 # make test   - install what is missing, build, run every test headless
+# make test-sanitize - every test again, built with AddressSanitizer (leaks included) and
+#                UndefinedBehaviorSanitizer, in build-sanitize/
+# make bench  - start-up, memory and moves against a bare Qt program (bench/README.md)
 BUILD ?= build
 GENERATOR := Ninja
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation \
-            xvfb xauth openbox wmctrl desktop-file-utils appstream dpkg-dev
+            xvfb xauth openbox wmctrl desktop-file-utils appstream dpkg-dev dbus-daemon
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test screenshots contact-sheet clean
+.PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet clean
 
 all: build
 
@@ -39,6 +42,29 @@ package: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
+
+# The sanitizers' settings, for the build too (it runs the rasteriser). The suppressions may
+# name only one-time allocations inside the toolkit's libraries, each with its reason. The
+# tests run with a session bus, as on a desktop: without one, the toolkit's bus thread asks
+# the bus library to start one, and that library keeps what it read from the failed attempt.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1 \
+                LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DOSSARION_SANITIZE=ON -DOSSARION_WERROR=ON $(CMAKE_FLAGS)
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
+	    dbus-run-session -- ctest --output-on-failure --timeout 900
+
+# Measured on a virtual display with a window manager, in build-bench/.
+BENCH_BUILD ?= build-bench
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD)
+	xvfb-run -a -s "-screen 0 1024x768x24" sh -c 'openbox & sleep 1; ./$(BENCH_BUILD)/bench/ossarion_bench'
 
 # Every screen as the program shows it, framed by a window manager on a virtual display,
 # and the contact sheet of the drawings.
