@@ -64,7 +64,7 @@ BENCH_BUILD ?= build-bench
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD)
-	xvfb-run -a -s "-screen 0 1024x768x24" sh -c 'openbox & sleep 1; ./$(BENCH_BUILD)/bench/ossarion_bench'
+	xvfb-run -a -s "-screen 0 1024x768x24" sh -c 'openbox >/dev/null 2>&1 & sleep 1; ./$(BENCH_BUILD)/bench/ossarion_bench'
 
 # Every screen as the program shows it, framed by a window manager on a virtual display,
 # and the contact sheet of the drawings.

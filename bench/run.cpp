@@ -182,14 +182,30 @@ int main(int argc, char *argv[])
                 memoryRatio <= 1.3 ? "met" : "MISSED");
     std::fflush(stdout);
 
-    // The moves and the steadiness print their own rows of the same table.
+    // The moves and the steadiness print their own rows of the same table; what the toolkit
+    // says on the error stream is shown only if they fail.
     const std::string movesProgram = besideMe("ossarion_bench_moves");
     std::vector<char *> movesArgv{const_cast<char *>(movesProgram.c_str()), nullptr};
+    char errorLog[] = "/tmp/ossarion-bench-XXXXXX";
+    const int errFd = mkstemp(errorLog);
+    if (errFd < 0)
+        fail("mkstemp");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
     pid_t pid = 0;
-    if (posix_spawn(&pid, movesProgram.c_str(), nullptr, nullptr, movesArgv.data(), environ) != 0)
+    if (posix_spawn(&pid, movesProgram.c_str(), &actions, nullptr, movesArgv.data(), environ) != 0)
         fail("cannot start " + movesProgram);
+    posix_spawn_file_actions_destroy(&actions);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    close(errFd);
+    const bool ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!ok) {
+        std::ifstream log(errorLog);
+        std::fprintf(stderr, "%s", std::string(std::istreambuf_iterator<char>(log), {}).c_str());
+    }
+    unlink(errorLog);
+    return ok ? 0 : 1;
 }
