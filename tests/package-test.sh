@@ -9,9 +9,10 @@
 #  - the unpacked program, started as the desktop entry starts it: headless (offscreen) it
 #    must stay up, quiet and idle; on a virtual X display with a window manager it must
 #    show its title window, whose window class the desktop entry names;
-#  - every shared library and font the running program loads must come from a package
-#    that the package's dependencies bring in (first installed choice of each
-#    alternative; essential packages count as present).
+#  - every library and font the running program needs (linked in, the platform plugins it
+#    used, the fonts it drew with) must come from a package that the package's
+#    dependencies bring in (first installed choice of each alternative; essential
+#    packages count as present).
 #   package-test.sh <build directory> <version>
 # Exits 77 (skipped) where there is no dpkg-deb, that is off Debian and its derivatives.
 set -eu
