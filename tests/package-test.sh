@@ -189,7 +189,8 @@ grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
-strings -el "$root/usr/bin/ossarion" | grep -qFx "$app_id" ||
+# (as 16-bit text, the way string literals of the toolkit are stored, or as 8-bit text)
+{ strings -el "$root/usr/bin/ossarion"; strings -a "$root/usr/bin/ossarion"; } | grep -qFx "$app_id" ||
     fail "the program does not name $app_id as its desktop file"
 
 # --- the unpacked program, run as the desktop entry runs it ------------------------------
