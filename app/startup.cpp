@@ -16,7 +16,8 @@ void choosePlatform()
         return;
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
         return;
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    // Wayland stays the fallback should this Qt have no X11 support.
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
 void prepareApplication(QApplication &app)

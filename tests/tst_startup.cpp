@@ -15,7 +15,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("wayland");
         QTest::addColumn<QByteArray>("x11");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("wayland with X11") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb");
+        QTest::newRow("wayland with X11") << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb;wayland");
         QTest::newRow("wayland alone") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
         QTest::newRow("X11 alone") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
         QTest::newRow("user's choice") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0")
