@@ -10,12 +10,44 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
 
 #include <cstdio>
+
+namespace {
+
+// Shows a screen the way the program shows it and saves a picture of it, frame included
+// where a window manager draws one.
+bool capture(QWidget *screen, const QString &file, ossarion::ScreenId id)
+{
+    // The title and About screens centre themselves; the others are placed as a move would.
+    if (ossarion::isMainScreen(id) && id != ossarion::ScreenId::Form1)
+        ossarion::centreOnDesktop(screen);
+    screen->show();
+    if (!QTest::qWaitForWindowExposed(screen)) {
+        std::fprintf(stderr, "%s was never shown\n", qPrintable(screen->objectName()));
+        return false;
+    }
+    QTest::qWait(150); // let the window manager settle the frame
+    QApplication::processEvents();
+    const QRect frame = screen->frameGeometry();
+    QPixmap shot = screen->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    if (shot.isNull() || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        shot = screen->grab();
+    if (!shot.save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -34,31 +66,22 @@ int main(int argc, char *argv[])
     for (int i = 0; i < ossarion::screenCount; ++i) {
         const auto id = static_cast<ossarion::ScreenId>(i);
         QWidget *screen = registry.take(id);
-        // The title and About screens centre themselves; the others are placed as a move would.
-        if (ossarion::isMainScreen(id) && id != ossarion::ScreenId::Form1)
-            ossarion::centreOnDesktop(screen);
-        screen->show();
-        if (!QTest::qWaitForWindowExposed(screen)) {
-            std::fprintf(stderr, "%s was never shown\n", qPrintable(screen->objectName()));
+        if (!capture(screen, out.filePath(screen->objectName() + QStringLiteral(".png")), id))
             return 1;
-        }
-        QTest::qWait(150); // let the window manager settle the frame
-        QApplication::processEvents();
-        const QRect frame = screen->frameGeometry();
-        QPixmap shot = screen->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-        if (shot.isNull() || QGuiApplication::platformName() == QLatin1String("offscreen"))
-            shot = screen->grab();
-        const QString file = out.filePath(screen->objectName() + QStringLiteral(".png"));
-        if (!shot.save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            return 1;
-        }
-        std::printf("%s\n", qPrintable(file));
         if (ossarion::isMainScreen(id))
             registry.drop(id);
         else
             screen->close();
         QApplication::processEvents();
     }
+
+    // A test as a pupil leaves it: some answers right, one wrong, one not given, checked.
+    QWidget *test = registry.take(ossarion::ScreenId::Form7);
+    const char *answers[] = {"Humerus", "ulna", "Radius", "carpels", "metacarpals", "", "clavicle", "Scapula"};
+    for (int k = 0; k < 8; ++k)
+        test->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(k + 1))->setText(QString::fromLatin1(answers[k]));
+    test->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    if (!capture(test, out.filePath(QStringLiteral("Form7-checked.png")), ossarion::ScreenId::Form7))
+        return 1;
     return 0;
 }
