@@ -25,6 +25,16 @@ W_FINE = 0.45   # hatching, faint lines
 SERR = (0.7, 2.0)   # serrated border of a bone drawn apart (pixels)
 
 
+def placer(groups, scale):
+    """A function that draws one bone (fn) into a new group placed at (ox, oy) and keeps it."""
+    def add(gid, fn, ox, oy, mirror=False, comment="", s=scale):
+        g = Group(gid, Place(ox, oy, s, mirror), comment)
+        fn(g)
+        groups.append(g)
+        return g
+    return add
+
+
 # ============================================================================
 # The bones of the cranium
 # ============================================================================
@@ -238,12 +248,7 @@ def cranial_bones():
     W, H = 428, 382
     S = 1.05
     groups = []
-
-    def add(gid, fn, ox, oy, mirror=False, comment="", s=S):
-        g = Group(gid, Place(ox, oy, s, mirror), comment)
-        fn(g)
-        groups.append(g)
-        return g
+    add = placer(groups, S)
 
     add("occipital", occipital, 74, 90, comment="external surface, seen from behind and below")
     add("parietal-left", parietal, 218, 100, comment="the left parietal from the outside")
@@ -551,12 +556,7 @@ def facial_bones():
     W, H = 526, 470
     S = 1.8
     groups = []
-
-    def add(gid, fn, ox, oy, mirror=False, comment="", s=S):
-        g = Group(gid, Place(ox, oy, s, mirror), comment)
-        fn(g)
-        groups.append(g)
-        return g
+    add = placer(groups, S)
 
     mid = 181
     add("lacrimal-right", lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
