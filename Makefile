@@ -6,8 +6,23 @@
 # make bench  - start-up, memory and moves against a bare Qt program (bench/README.md)
 BUILD ?= build
 GENERATOR := Ninja
-PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation \
-            xvfb xauth openbox wmctrl desktop-file-utils appstream dpkg-dev dbus-daemon
+# One package a line, so that each addition is a line of its own.
+PACKAGES := \
+    cmake \
+    ninja-build \
+    g++ \
+    qt6-base-dev \
+    qt6-svg-dev \
+    libgl-dev \
+    fonts-liberation \
+    xvfb \
+    xauth \
+    openbox \
+    wmctrl \
+    desktop-file-utils \
+    appstream \
+    dpkg-dev \
+    dbus-daemon
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet clean
@@ -20,8 +35,8 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:$$missing"; \
-	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	    $(SUDO) apt-get -o DPkg::Lock::Timeout=900 update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends $$missing; \
 	fi
 
 $(BUILD)/build.ninja: CMakeLists.txt | deps
