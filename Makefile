@@ -25,7 +25,7 @@ PACKAGES := \
     dbus-daemon
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet clean
+.PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet drawings clean
 
 all: build
 
@@ -89,6 +89,12 @@ screenshots: build contact-sheet
 # Every drawing at 1:1 and 2:1 with its name, in one picture.
 contact-sheet: build
 	./$(BUILD)/tools/ossarion_contactsheet $(BUILD)/screenshots/contact-sheet.png
+
+# The drawings' SVG sources written again from their generators (python3), after editing one.
+drawings:
+	for g in tools/art/*.py; do \
+	    if grep -q '__main__' $$g; then python3 $$g assets/drawings >/dev/null || exit 1; fi; \
+	done
 
 clean:
 	rm -rf $(BUILD)

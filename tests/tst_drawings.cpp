@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The compiled-in drawings: their sizes, their ground, that they show something, and that
 // their leader lines end where the screens place the labels and answer boxes.
-#include "assets/anchors.h"
+#include "tools/rasterise/anchors.h"
 #include "assets/assets.h"
 
 #include <QImage>

@@ -23,7 +23,7 @@
 // line at column `at` from row `from` to row `to` with 3-pixel ticks at both ends pointing
 // back towards the bones, and a stem from the bracket straight to the end point. Lines are
 // pure blue, 1 pixel, aliased; at 2x every pixel is a 2 x 2 block.
-#include "assets/anchors.h"
+#include "tools/rasterise/anchors.h"
 #include "assets/assets.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "assets/anchors.h"
+#include "tools/rasterise/anchors.h"
 
 #include "quiz/quizzes.h"
 #include "screens/builder.h"
