@@ -14,92 +14,15 @@ import math
 import os
 import sys
 
-GROUND = "rgb(225,224,226)"
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from geometry import (add, bezier_d, fmt as fmt_digits, lerp, mul, norm, perp,  # noqa: E402
+                      polyline_at, ray, sub, svg)
 
-
-# ----------------------------------------------------------------------------
-# geometry
-def add(a, b):
-    return (a[0] + b[0], a[1] + b[1])
-
-
-def sub(a, b):
-    return (a[0] - b[0], a[1] - b[1])
-
-
-def mul(a, k):
-    return (a[0] * k, a[1] * k)
-
-
-def lerp(a, b, t):
-    return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t)
-
-
-def norm(a):
-    d = math.hypot(a[0], a[1])
-    return (a[0] / d, a[1] / d) if d else (0.0, 0.0)
-
-
-def perp(a):
-    """Unit normal to the right of direction a (screen coordinates, y down)."""
-    n = norm(a)
-    return (-n[1], n[0])
+DIGITS = 1  # coordinates are written to a tenth of a pixel
 
 
 def fmt(v):
-    s = f"{v:.1f}"
-    if s.endswith(".0"):
-        s = s[:-2]
-    return "0" if s == "-0" else s
-
-
-def pt(p):
-    return f"{fmt(p[0])} {fmt(p[1])}"
-
-
-# A point may carry a third element "c": a corner, where the curve keeps no tangent.
-def _corner(p):
-    return len(p) > 2 and p[2] == "c"
-
-
-def smooth(points, closed=True, k=1.0):
-    """SVG path data of a smooth curve through the points."""
-    pts = [tuple(p) for p in points]
-    n = len(pts)
-    if n < 2:
-        return ""
-    d = [f"M{pt(pts[0])}"]
-    last = n if closed else n - 1
-    for i in range(last):
-        p0 = pts[(i - 1) % n] if (closed or i > 0) else pts[i]
-        p1 = pts[i]
-        p2 = pts[(i + 1) % n]
-        p3 = pts[(i + 2) % n] if (closed or i + 2 < n) else p2
-        c1 = p1[:2] if _corner(p1) else add(p1[:2], mul(sub(p2[:2], p0[:2]), k / 6))
-        c2 = p2[:2] if _corner(p2) else sub(p2[:2], mul(sub(p3[:2], p1[:2]), k / 6))
-        d.append(f"C{pt(c1)} {pt(c2)} {pt(p2)}")
-    if closed:
-        d.append("Z")
-    return "".join(d)
-
-
-def polyline_at(axis, t):
-    """Point and direction at fraction t of a polyline's length."""
-    lens = [math.dist(axis[i], axis[i + 1]) for i in range(len(axis) - 1)]
-    total = sum(lens)
-    s = max(0.0, min(1.0, t)) * total
-    for i, l in enumerate(lens):
-        if s <= l or i == len(lens) - 1:
-            u = s / l if l else 0
-            return lerp(axis[i], axis[i + 1], u), sub(axis[i + 1], axis[i])
-        s -= l
-    return axis[-1], sub(axis[-1], axis[-2])
-
-
-def ray(origin, angle_deg, length):
-    """End point of a ray; angle 90 points straight down the page."""
-    a = math.radians(angle_deg)
-    return (origin[0] + math.cos(a) * length, origin[1] + math.sin(a) * length)
+    return fmt_digits(v, DIGITS)
 
 
 # ----------------------------------------------------------------------------
@@ -132,12 +55,12 @@ class Drawing:
 
     def bone(self, points, k=1.0):
         """A white-filled outline (the group gives fill and stroke)."""
-        self.line(f'<path d="{smooth(points, True, k)}"/>')
+        self.line(f'<path d="{bezier_d(points, True, k, DIGITS)}"/>')
 
     def curve(self, points, width=None, k=1.0):
         """An open line: detail or hatching."""
         w = f' stroke-width="{width}"' if width else ""
-        self.line(f'<path fill="none"{w} d="{smooth(points, False, k)}"/>')
+        self.line(f'<path fill="none"{w} d="{bezier_d(points, False, k, DIGITS)}"/>')
 
     def leader(self, controls, start, via=()):
         s = f"leader {' '.join(controls)} from {fmt(start[0])} {fmt(start[1])}"
@@ -150,17 +73,9 @@ class Drawing:
 
     def text(self):
         assert self.depth == 1, f"{self.name}: a group is left open"
-        head = [
-            f'<svg xmlns="http://www.w3.org/2000/svg" width="{self.w}" height="{self.h}" '
-            f'viewBox="0 0 {self.w} {self.h}">',
-            f"  <!-- Written by tools/art/limbs.py: edit the generator, not this file. -->",
-            f'  <rect width="{self.w}" height="{self.h}" fill="{GROUND}"/>',
-        ]
-        meta = ['  <metadata id="leaders">',
-                "    # one line per leader; coordinates are drawing pixels at 1x, x right, y down"]
-        meta += ["    " + l for l in self.leaders]
-        meta.append("  </metadata>")
-        return "\n".join(head + self.out + meta + ["</svg>", ""])
+        return svg(self.w, self.h, "\n".join(self.out), self.leaders,
+                   "Written by tools/art/limbs.py: edit the generator, not this file.")
+
 
 
 BONE = dict(fill="#fff", stroke="#000", stroke_width="1", stroke_linejoin="round",

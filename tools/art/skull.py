@@ -5,7 +5,7 @@
     python3 tools/art/skull.py [assets/drawings] [name ...]
 
 Names: skull, cranium-side, cranial-bones, face, face-small, facial-bones.
-Every bone is drawn in millimetres in a frame of its own (see skullgeo.py)
+Every bone is drawn in millimetres in a frame of its own (see geometry.py)
 and placed on the drawing; the front views are built from their right half
 and mirrored. Leader lines are not drawn here: the drawings that carry them
 hold a <metadata id="leaders"> block that the rasteriser turns into blue
@@ -16,7 +16,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from skullgeo import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x,  # noqa: E402
+from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x,  # noqa: E402
                       svg, sym, sym_serr)
 
 W_OUT = 1.0     # outline

@@ -1,23 +1,221 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Drawing helpers shared by the skull drawings (see skull.py).
+"""Geometry and SVG writing shared by every drawing generator in this folder.
 
-Shapes are written in millimetres in a frame of their own and placed on the
-drawing by a Place (scale, offset, optional left-right mirror). Outlines are
-centripetal Catmull-Rom curves through key points, evaluated into dense
-polylines so that sutures can be given a serrated edge. A key point written
-(x, y, "c") is a corner.
+Points are (x, y) tuples, y down the page; a point written (x, y, "c") is a corner,
+where a smooth curve through it keeps no tangent. Shapes are written in a frame of their
+own (millimetres for the bones) and placed on a drawing by a Place: uniform scale,
+offset, optional left-right mirror and rotation. Two kinds of curve go through key
+points: a Catmull-Rom curve written as cubic Bezier segments (bezier_d: compact path
+data), and a centripetal Catmull-Rom curve evaluated into a dense polyline (spline,
+outline: for sutures with a serrated edge and for clipping hatching).
 """
 import math
 
-GROUND = "rgb(225,224,226)"
+GROUND = "rgb(225,224,226)"   # the drawing ground, the grey of the screens
 BONE = "#fff"
 INK = "#000"
 
 
-def fmt(v):
-    s = f"{v:.2f}".rstrip("0").rstrip(".")
+def fmt(v, digits=2):
+    """A coordinate for SVG text: at most `digits` decimals, no trailing zeros, never -0."""
+    s = f"{v:.{digits}f}".rstrip("0").rstrip(".")
     return "0" if s in ("-0", "") else s
 
+
+# ----------------------------------------------------------------------------
+# vectors
+
+def add(a, b):
+    return (a[0] + b[0], a[1] + b[1])
+
+
+def sub(a, b):
+    return (a[0] - b[0], a[1] - b[1])
+
+
+def mul(a, k):
+    return (a[0] * k, a[1] * k)
+
+
+def lerp(a, b, t):
+    return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t)
+
+
+def norm(a):
+    d = math.hypot(a[0], a[1])
+    return (a[0] / d, a[1] / d) if d else (0.0, 0.0)
+
+
+def perp(a):
+    """Unit normal to the right of direction a (screen coordinates, y down)."""
+    n = norm(a)
+    return (-n[1], n[0])
+
+
+def ray(origin, angle_deg, length):
+    """End point of a ray; angle 90 points straight down the page."""
+    a = math.radians(angle_deg)
+    return (origin[0] + math.cos(a) * length, origin[1] + math.sin(a) * length)
+
+
+def rotate(p, centre, deg):
+    """p turned about centre by deg degrees (clockwise on the page)."""
+    a = math.radians(deg)
+    x, y = p[0] - centre[0], p[1] - centre[1]
+    return (centre[0] + x * math.cos(a) - y * math.sin(a),
+            centre[1] + x * math.sin(a) + y * math.cos(a))
+
+
+def is_corner(p):
+    return len(p) > 2 and "c" in str(p[2])
+
+
+# ----------------------------------------------------------------------------
+# curves as SVG path data
+
+def bezier_d(points, closed=True, k=1.0, digits=2):
+    """Path data of a Catmull-Rom curve through the points, as cubic Beziers.
+
+    k scales the tangents (1: the usual curve, smaller: tighter); at a corner point the
+    curve keeps no tangent. An open curve takes its end tangents from its end segments."""
+    pts = [(p[0], p[1]) for p in points]
+    corner = [is_corner(p) for p in points]
+    n = len(pts)
+    if n < 2:
+        return ""
+
+    def pt(q):
+        return f"{fmt(q[0], digits)} {fmt(q[1], digits)}"
+
+    out = [f"M{pt(pts[0])}"]
+    last = n if closed else n - 1
+    for i in range(last):
+        p1, p2 = pts[i], pts[(i + 1) % n]
+        p0 = pts[(i - 1) % n] if (closed or i > 0) else p1
+        p3 = pts[(i + 2) % n] if (closed or i + 2 < n) else p2
+        k1 = 0.0 if corner[i] else k / 6.0
+        k2 = 0.0 if corner[(i + 1) % n] else k / 6.0
+        c1 = (p1[0] + (p2[0] - p0[0]) * k1, p1[1] + (p2[1] - p0[1]) * k1)
+        c2 = (p2[0] - (p3[0] - p1[0]) * k2, p2[1] - (p3[1] - p1[1]) * k2)
+        out.append(f"C{pt(c1)} {pt(c2)} {pt(p2)}")
+    if closed:
+        out.append("Z")
+    return "".join(out)
+
+
+def points_attr(points):
+    """The points of an SVG <polygon> or <polyline>."""
+    return " ".join(f"{fmt(x)},{fmt(y)}" for x, y in points)
+
+
+# ----------------------------------------------------------------------------
+# axes, profiles, outlines
+
+def polyline_at(axis, s):
+    """Point and unit direction at fraction s (0 to 1) of the length of polyline axis."""
+    lens = [math.dist(axis[i], axis[i + 1]) for i in range(len(axis) - 1)]
+    d = max(0.0, min(1.0, s)) * sum(lens)
+    for i, ln in enumerate(lens):
+        if d <= ln or i == len(lens) - 1:
+            t = 0.0 if ln == 0 else min(max(d / ln, 0.0), 1.0)
+            a, b = axis[i], axis[i + 1]
+            return lerp(a, b, t), norm(sub(b, a))
+        d -= ln
+    raise AssertionError("an axis needs two points")
+
+
+def profile_points(axis, prof, cap=(0.6, 0.6)):
+    """Closed outline points of a bone laid along a polyline axis.
+
+    prof: list of (s, a, b): at fraction s of the axis the outline stands a to the
+    left of the axis (seen walking from the first axis point to the last) and b to
+    its right. cap: how far the rounded ends reach past the axis ends, as a
+    fraction of the half width there."""
+    left, right = [], []
+    for s, a, b in prof:
+        p, u = polyline_at(axis, s)
+        n = (u[1], -u[0])   # left normal in y-down coordinates
+        left.append((p[0] + n[0] * a, p[1] + n[1] * a))
+        right.append((p[0] - n[0] * b, p[1] - n[1] * b))
+    p0, u0 = polyline_at(axis, prof[0][0])
+    p1, u1 = polyline_at(axis, prof[-1][0])
+    h0 = (prof[0][1] + prof[0][2]) / 2 * cap[0]
+    h1 = (prof[-1][1] + prof[-1][2]) / 2 * cap[1]
+    off0 = (prof[0][1] - prof[0][2]) / 2
+    off1 = (prof[-1][1] - prof[-1][2]) / 2
+    n0 = (u0[1], -u0[0])
+    n1 = (u1[1], -u1[0])
+    start = (p0[0] - u0[0] * h0 + n0[0] * off0, p0[1] - u0[1] * h0 + n0[1] * off0)
+    end = (p1[0] + u1[0] * h1 + n1[0] * off1, p1[1] + u1[1] * h1 + n1[1] * off1)
+    return [start] + left + [end] + right[::-1]
+
+
+def ellipse_pts(cx, cy, rx, ry, rot=0.0, n=24):
+    """n points round an ellipse turned by rot degrees, starting at the end of its x axis."""
+    a = math.radians(rot)
+    c, s = math.cos(a), math.sin(a)
+    out = []
+    for k in range(n):
+        t = 2 * math.pi * k / n
+        x, y = rx * math.cos(t), ry * math.sin(t)
+        out.append((cx + x * c - y * s, cy + x * s + y * c))
+    return out
+
+
+def arc_pts(cx, cy, rx, ry, a0, a1, n=14):
+    """n + 1 points of an elliptic arc from angle a0 to a1 (degrees, 90 down the page)."""
+    return [(cx + rx * math.cos(math.radians(a0 + (a1 - a0) * i / n)),
+             cy + ry * math.sin(math.radians(a0 + (a1 - a0) * i / n))) for i in range(n + 1)]
+
+
+def mirror_x(points, cx=0.0):
+    """The same points mirrored about the vertical line x = cx (corner marks kept)."""
+    return [(2 * cx - p[0], p[1]) + tuple(p[2:]) for p in points]
+
+
+def sym(right_half):
+    """A closed outline symmetric about x = 0 from its right half (x >= 0), listed from
+    the top of the midline round the right side down to its bottom.
+
+    Points on the midline are shared, not doubled."""
+    left = mirror_x(list(reversed(right_half)))
+    if abs(right_half[-1][0]) < 1e-9:
+        left = left[1:]
+    if abs(right_half[0][0]) < 1e-9:
+        left = left[:-1]
+    return list(right_half) + left
+
+
+def uniform_catmull_rom(points, steps=24):
+    """Dense polyline through the points (uniform Catmull-Rom, ends held)."""
+    out = []
+    p = [points[0]] + list(points) + [points[-1]]
+    for i in range(1, len(p) - 2):
+        p0, p1, p2, p3 = p[i - 1], p[i], p[i + 1], p[i + 2]
+        for k in range(steps):
+            t = k / steps
+            t2, t3 = t * t, t * t * t
+            out.append(tuple(0.5 * (2 * p1[j] + (-p0[j] + p2[j]) * t
+                                    + (2 * p0[j] - 5 * p1[j] + 4 * p2[j] - p3[j]) * t2
+                                    + (-p0[j] + 3 * p1[j] - 3 * p2[j] + p3[j]) * t3)
+                           for j in (0, 1)))
+    out.append(points[-1])
+    return out
+
+
+def cubic_pts(p0, p1, p2, p3, n=24):
+    """n + 1 points of one cubic Bezier segment."""
+    out = []
+    for i in range(n + 1):
+        t = i / n
+        u = 1 - t
+        out.append((u ** 3 * p0[0] + 3 * u * u * t * p1[0] + 3 * u * t * t * p2[0] + t ** 3 * p3[0],
+                    u ** 3 * p0[1] + 3 * u * u * t * p1[1] + 3 * u * t * t * p2[1] + t ** 3 * p3[1]))
+    return out
+
+
+# ----------------------------------------------------------------------------
+# placing a shape
 
 class Place:
     """Maps a shape's millimetres to drawing pixels: p -> (ox + m*s*x, oy + s*y)."""
@@ -42,31 +240,10 @@ class Place:
         return v * self.s
 
 
-def mirror_x(points):
-    """The same points mirrored about x = 0 (for building symmetric outlines)."""
-    return [(-p[0], p[1]) + tuple(p[2:]) for p in points]
-
-
-def sym(right_half):
-    """A closed symmetric outline from its right half, listed top to bottom (x >= 0).
-
-    Points on the midline (x == 0) are shared, not doubled."""
-    left = mirror_x(list(reversed(right_half)))
-    if right_half[-1][0] == 0:
-        left = left[1:]
-    if right_half[0][0] == 0:
-        left = left[:-1]
-    return list(right_half) + left
-
-
-def _is_corner(p):
-    return len(p) > 2 and "c" in str(p[2])
-
-
 def spline(points, closed=True, step=0.7):
     """Dense polyline through the points (centripetal Catmull-Rom)."""
     P = [(float(p[0]), float(p[1])) for p in points]
-    C = [_is_corner(p) for p in points]
+    C = [is_corner(p) for p in points]
     n = len(P)
     out = []
     seg_ids = []
@@ -256,30 +433,27 @@ def hatch(poly, angle, spacing, width=0.45, color=INK, length=None, offset=0.0):
             f'stroke-linecap="round"/>')
 
 
-def ellipse_pts(cx, cy, rx, ry, rot=0.0, n=24):
-    a = math.radians(rot)
-    c, s = math.cos(a), math.sin(a)
-    out = []
-    for k in range(n):
-        t = 2 * math.pi * k / n
-        x, y = rx * math.cos(t), ry * math.sin(t)
-        out.append((cx + x * c - y * s, cy + x * s + y * c))
-    return out
+def svg(width, height, body, leaders=None, comment="", xlink=False):
+    """The text of one drawing's SVG file: a comment naming its generator, the ground,
+    the body and the description of its leader lines, which the build's rasteriser draws.
 
-
-def svg(width, height, body, leaders=None, comment=""):
-    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
+    body: SVG text, or a list of elements each written on a line of its own; xlink: the
+    body refers to its own elements (<use xlink:href=...>)."""
+    ns = ' xmlns:xlink="http://www.w3.org/1999/xlink"' if xlink else ""
+    out = [f'<svg xmlns="http://www.w3.org/2000/svg"{ns} width="{width}" height="{height}" '
            f'viewBox="0 0 {width} {height}">']
     if comment:
         out.append(f"  <!-- {comment} -->")
+    out.append(f'  <rect width="{width}" height="{height}" fill="{GROUND}"/>')
+    if isinstance(body, str):
+        out.append(body.rstrip("\n"))
+    else:
+        out.extend("  " + b for b in body)
     if leaders:
         out.append('  <metadata id="leaders">')
         out.append("    # one line per leader; coordinates are drawing pixels at 1x, x right, y down")
-        for line in leaders:
-            out.append("    " + line)
+        out.extend("    " + line for line in leaders)
         out.append("  </metadata>")
-    out.append(f'  <rect width="{width}" height="{height}" fill="{GROUND}"/>')
-    out.extend("  " + b for b in body)
     out.append("</svg>")
     return "\n".join(out) + "\n"
 
