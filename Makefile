@@ -3,6 +3,7 @@
 # make test   - install what is missing, build, run every test headless
 # make test-sanitize - every test again, built with AddressSanitizer (leaks included) and
 #                UndefinedBehaviorSanitizer, in build-sanitize/
+# make golden - rewrite the golden screens and screen map (tests/golden) from the program as built
 # make bench  - start-up, memory and moves against a bare Qt program (bench/README.md)
 BUILD ?= build
 GENERATOR := Ninja
@@ -22,10 +23,11 @@ PACKAGES := \
     desktop-file-utils \
     appstream \
     dpkg-dev \
-    dbus-daemon
+    dbus-daemon \
+    optipng
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet drawings clean
+.PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet drawings clean golden
 
 all: build
 
@@ -73,6 +75,16 @@ test-sanitize: deps
 	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD)
 	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
 	    dbus-run-session -- ctest --output-on-failure --timeout 900
+
+# The golden screens and the screen map, rewritten on purpose from the program as built: only
+# pictures that changed are written (then made smaller); look at each changed picture and at
+# the map's diff before committing them with the change that caused them.
+golden: build
+	cd $(BUILD) && OSSARION_WRITE_GOLDEN=1 ./tests/tst_golden -silent
+	@changed=$$(git ls-files -m -o --exclude-standard -- 'tests/golden/*.png'); \
+	    [ -z "$$changed" ] || optipng -quiet -o2 $$changed; \
+	    git status --short -- tests/golden; \
+	    [ -n "$$(git status --short -- tests/golden)" ] || echo "The goldens are unchanged."
 
 # Measured on a virtual display with a window manager, in build-bench/.
 BENCH_BUILD ?= build-bench
