@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The compiled-in drawings: their sizes, their ground, that they show something, and that
-// their leader lines end where the screens place the labels and answer boxes.
+// their leader lines end where the screens place the labels and answer boxes and start on
+// the bones they name.
 #include "tools/rasterise/anchors.h"
 #include "assets/assets.h"
 
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 using namespace ossarion;
@@ -78,6 +85,60 @@ int distanceToLineEnd(const QImage &image, const Anchor &a, int limit)
         }
     }
     return -1;
+}
+
+// A drawing's source as it is before its leader lines are drawn, at its size and on the
+// same white the build renders it on.
+QImage withoutLeaders(Asset a)
+{
+    QSvgRenderer renderer(QStringLiteral(OSSARION_DRAWINGS_DIR "/") + fileOf(a) + QStringLiteral(".svg"));
+    if (!renderer.isValid())
+        return {};
+    QImage image(assetInfo(a).width, assetInfo(a).height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(image.rect()));
+    return image;
+}
+
+// The leaders and brackets of a drawing's source: where a leader starts (its "from" point;
+// a decimal coordinate names the pixel it falls in), where a bracket stands, and the
+// controls each serves.
+struct SourceLine {
+    QString controls;
+    bool bracket = false;
+    QPoint from;          // leader
+    int at = 0, y1 = 0, y2 = 0; // bracket
+};
+
+QList<SourceLine> sourceLines(Asset a)
+{
+    QList<SourceLine> found;
+    QFile file(QStringLiteral(OSSARION_DRAWINGS_DIR "/") + fileOf(a) + QStringLiteral(".svg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return found;
+    QXmlStreamReader xml(&file);
+    static const QRegularExpression leader(
+        QStringLiteral("^\\s*leader\\s+(.*?)\\s+from\\s+(-?[0-9.]+)\\s+(-?[0-9.]+)"));
+    static const QRegularExpression bracket(
+        QStringLiteral("^\\s*bracket\\s+(.*?)\\s+at\\s+(-?[0-9.]+)\\s+from\\s+(-?[0-9.]+)\\s+to\\s+(-?[0-9.]+)"));
+    const auto pixel = [](const QString &n) { return int(std::floor(n.toDouble())); };
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement() || xml.name() != QLatin1String("metadata")
+            || xml.attributes().value(QLatin1String("id")) != QLatin1String("leaders"))
+            continue;
+        const QStringList lines = xml.readElementText(QXmlStreamReader::IncludeChildElements).split(QLatin1Char('\n'));
+        for (const QString &whole : lines) {
+            const QString line = whole.section(QLatin1Char('#'), 0, 0);
+            if (const auto m = leader.match(line); m.hasMatch())
+                found.append({m.captured(1), false, QPoint(pixel(m.captured(2)), pixel(m.captured(3)))});
+            else if (const auto m = bracket.match(line); m.hasMatch())
+                found.append({m.captured(1), true, {}, pixel(m.captured(2)), pixel(m.captured(3)), pixel(m.captured(4))});
+        }
+    }
+    return found;
 }
 
 void addDrawingRows()
@@ -218,6 +279,46 @@ private Q_SLOTS:
                 if (isBlue(one.pixel(x / 2, y / 2)) != isBlue(two.pixel(x, y)))
                     QFAIL(qPrintable(QStringLiteral("2x pixel %1 disagrees with 1x pixel %2")
                                          .arg(pointText({x, y}), pointText({x / 2, y / 2}))));
+    }
+
+    // Every leader line starts on its bone: on a drawn pixel of the drawing as it is without
+    // its lines, not on the ground, and the compiled picture has its line there. A bracket
+    // stands beside its bones, never across one, with bone behind it.
+    void leadersStartOnBones_data() { addDrawingRows(); }
+    void leadersStartOnBones()
+    {
+        QFETCH(Asset, asset);
+        const QImage bare = withoutLeaders(asset);
+        QVERIFY2(!bare.isNull(), "the drawing's source cannot be read");
+        const QImage compiled = picture(asset, false);
+        const auto drawn = [&](int x, int y) { return (bare.pixel(x, y) & 0xFFFFFF) != (ground & 0xFFFFFF); };
+        const auto lines = sourceLines(asset);
+        QCOMPARE(lines.isEmpty(), anchors::anchorsOf(asset).empty());
+        QStringList offBone;
+        for (const SourceLine &l : lines) {
+            if (!l.bracket) {
+                QVERIFY2(bare.rect().contains(l.from), qPrintable(l.controls + QStringLiteral(" starts outside the drawing")));
+                if (!drawn(l.from.x(), l.from.y()))
+                    offBone << QStringLiteral("%1 at %2").arg(l.controls, pointText(l.from));
+                QVERIFY2(isBlue(compiled.pixel(l.from)),
+                         qPrintable(l.controls + QStringLiteral(": no line drawn at its start ") + pointText(l.from)));
+                continue;
+            }
+            const auto end = anchors::findAnchor(asset, l.controls.section(QLatin1Char(' '), 0, 0).toStdString());
+            QVERIFY2(end, qPrintable(l.controls));
+            const int back = end->side == Side::Right ? -1 : 1;
+            QVERIFY(bare.rect().contains(l.at, l.y1) && bare.rect().contains(l.at, l.y2));
+            bool boneBehind = false;
+            for (int y = l.y1; y <= l.y2; ++y) {
+                QVERIFY2(!drawn(l.at, y), qPrintable(QStringLiteral("the bracket of %1 crosses a bone at %2")
+                                                         .arg(l.controls, pointText({l.at, y}))));
+                for (int x = l.at + back; x >= 0 && x < bare.width() && !boneBehind; x += back)
+                    boneBehind = drawn(x, y);
+            }
+            if (!boneBehind)
+                offBone << QStringLiteral("the bracket of %1").arg(l.controls);
+        }
+        QVERIFY2(offBone.isEmpty(), qPrintable(QStringLiteral("off the bones: ") + offBone.join(QLatin1String(", "))));
     }
 
     // Where the screens' layout puts line ends, checked against values worked out by hand.

@@ -2,10 +2,13 @@
 // A long seeded random walk over everything a user can do: every kind of move, the About
 // and details screens opened and closed every way, any text typed, committed and pasted
 // into the answer boxes, Check, Reset, and close requests answered No. After every action
-// the whole program is checked against a model of what it must show.
+// the whole program is checked against a model of what it must show. The moves' targets and
+// the right answers come from the reviewed screen map (tests/golden/screens.txt), not from
+// the tables under test.
 //
 // OSSARION_SOAK_SEED=<n> replays a walk (a failure prints its seed), OSSARION_SOAK_ACTIONS
 // and OSSARION_SOAK_SECONDS bound it (30000 actions or 30 s, whichever comes first).
+#include "goldenmap.h"
 #include "testing.h"
 
 #include "app/navigator.h"
@@ -38,8 +41,8 @@ const QColor red(255, 0, 0);
 const QColor white(255, 255, 255);
 
 // What a box must show. Untouched: its default background; Cleared: white after Reset;
-// Judged: green or red after Check. Typing changes the text and never the colour.
-enum class Shade { Untouched, Cleared, Judged };
+// Right or Wrong: green or red after Check. Typing changes the text and never the colour.
+enum class Shade { Untouched, Cleared, Right, Wrong };
 struct BoxModel {
     QString text;
     Shade shade = Shade::Untouched;
@@ -84,6 +87,7 @@ private:
     std::deque<QString> recent;
     qint64 actionNumber = 0;
     int questionsAsked = 0;
+    qint64 judgedRight = 0; // boxes Check found right: the walk must give right answers too
 
     ScreenRegistry &registry() { return navigator->registry(); }
     QWidget *screen() { return registry().peek(current); }
@@ -103,10 +107,18 @@ private:
 
     QLineEdit *box(int k) { return qobject_cast<QLineEdit *>(control(screen(), QStringLiteral("Text%1").arg(k + 1))); }
 
+    const golden::Screen &expected()
+    {
+        const golden::Screen *s = golden::screen(qs(describe(current).name));
+        if (!s)
+            qFatal("the screen map has no %s", describe(current).name.data());
+        return *s;
+    }
+
     void arrive(ScreenId id)
     {
         current = id;
-        boxes.assign(answerKeysOf(id).size(), BoxModel{});
+        boxes.assign(expected().accepts.size(), BoxModel{});
     }
 
     // Presses a button the way a user might: a click of the mouse, Space on it, or its
@@ -187,13 +199,24 @@ private:
         const int way = int(below(4));
         const int room = b->maxLength();
         QString text;
+        Place place = Place(below(3));
         switch (way) {
-        case 0: text = typeableText(30); break;
+        case 0:
+            if (chance(2)) { // one of the box's right answers, in any mix of capitals
+                const QStringList &right = expected().accepts.at(k + 1);
+                text = right.value(int(below(quint32(right.size()))));
+                for (QChar &c : text)
+                    if (chance(2))
+                        c = c.toUpper();
+                place = Place::Replace;
+            } else {
+                text = typeableText(30);
+            }
+            break;
         default: text = anyText(chance(20) ? 20000 : 60); break;
         }
-        if (way != 0 && text.isEmpty())
+        if (text.isEmpty())
             text = QStringLiteral("x");
-        Place place = Place(below(3));
         if (model.text.size() + text.size() > room)
             place = Place::Replace;
         const QString expected = placeCursor(b, model.text, text, place);
@@ -242,14 +265,15 @@ private:
 
     void move()
     {
-        std::vector<const ControlDesc *> moves;
-        for (const ControlDesc &c : describe(current).controls)
-            if (c.kind == Kind::Button && (c.action.kind == ActionKind::GoTo || c.action.kind == ActionKind::MainMenu))
-                moves.push_back(&c);
-        const ControlDesc &c = *moves[below(quint32(moves.size()))];
-        note("move", QStringLiteral("%1 %2 (%3)").arg(qs(describe(current).name), qs(c.name), qs(c.text)));
-        press(button(screen(), c.name.data()));
-        arrive(c.action.kind == ActionKind::GoTo ? c.action.target : ScreenId::Form1);
+        std::vector<const golden::Button *> moves;
+        for (const golden::Button &b : expected().buttons)
+            if (!b.goesTo.isEmpty())
+                moves.push_back(&b);
+        QVERIFY2(!moves.empty(), "the screen map gives this screen no move");
+        const golden::Button &b = *moves[below(quint32(moves.size()))];
+        note("move", QStringLiteral("%1 %2 (%3) to %4").arg(qs(describe(current).name), b.name, b.caption, b.goesTo));
+        press(button(screen(), qPrintable(b.name)));
+        arrive(screenNamed(b.goesTo));
     }
 
     void openAbout()
@@ -309,8 +333,9 @@ private:
     {
         note("Check", QStringLiteral("Check"));
         press(button(screen(), "Command2"));
-        for (BoxModel &b : boxes)
-            b.shade = Shade::Judged;
+        for (std::size_t k = 0; k < boxes.size(); ++k)
+            boxes[k].shade = golden::accepts(expected(), int(k) + 1, boxes[k].text) ? Shade::Right : Shade::Wrong;
+        judgedRight += std::count_if(boxes.begin(), boxes.end(), [](const BoxModel &b) { return b.shade == Shade::Right; });
     }
 
     void reset()
@@ -437,9 +462,10 @@ private:
             const BoxModel &m = boxes[k];
             const bool rightShade = m.shade == Shade::Untouched ? colour == untouched
                                   : m.shade == Shade::Cleared   ? colour == white
-                                                                : (colour == green || colour == red);
+                                  : m.shade == Shade::Right     ? colour == green
+                                                                : colour == red;
             if (!rightShade)
-                return QStringLiteral("Text%1 is %2").arg(k + 1).arg(colour.name());
+                return QStringLiteral("Text%1 is %2, holding \"%3\"").arg(k + 1).arg(colour.name(), m.text.left(60));
             if (b->text() != m.text)
                 return QStringLiteral("Text%1 holds %2 characters, %3 were typed (first difference at %4)")
                     .arg(k + 1)
@@ -485,6 +511,8 @@ private Q_SLOTS:
         qInfo("soak: %lld actions in %.1f s, seed %llu (%s)", actionNumber - 1, double(clock.elapsed()) / 1000.0, seed,
               qPrintable(counts.join(QLatin1String(", "))));
         QVERIFY(actionNumber > 1000);
+        qInfo("soak: %lld boxes judged right", judgedRight);
+        QVERIFY(judgedRight > 0);
 
         navigator.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
