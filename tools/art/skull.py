@@ -11,13 +11,14 @@ and mirrored. Leader lines are not drawn here: the drawings that carry them
 hold a <metadata id="leaders"> block that the rasteriser turns into blue
 lines ending at the labels of the screens.
 """
+import math
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x,  # noqa: E402
-                      svg, sym, sym_serr)
+                      outline, path, svg, sym, sym_serr)
 
 W_OUT = 1.0     # outline
 W_IN = 0.6      # inner lines
@@ -852,6 +853,70 @@ def skull():
     return svg(W, H, side.svg() + front.svg(), None, "Written by tools/art/skull.py")
 
 
+
+# ============================================================================
+# The newborn's vault from above
+# ============================================================================
+
+OLIVE = "rgb(128,128,0)"   # the fontanelles
+
+
+def newborn_vault(g):
+    """A newborn's skull from above, face to the top; millimetres, origin at the bregma.
+    The bones are separate plates with membrane between them: the sutures are drawn as
+    narrow gaps, and where several meet the gap widens into a fontanelle."""
+    right = [(0, -43), (16, -41.5), (30, -34), (40, -20), (45.5, -2), (47.5, 18),
+             (46, 38), (39.5, 56), (27, 70), (13, 76.5), (0, 78)]
+    vault = sym(right)
+    g.body(vault, width=1.2)
+    # membrane between the plates: a gap edged on both sides
+    sutures = [
+        [(0, -42.2), (0.6, -33), (-0.4, -24), (0, -18)],                  # metopic
+        [(11, 0), (22, 1.6), (34, 3.2), (46.9, 5.5)],                     # coronal, left
+        [(-11, 0), (-22, 1.6), (-34, 3.2), (-46.9, 5.5)],                 # coronal, right
+        [(0, 12), (0.5, 30), (-0.5, 48), (0, 60)],                        # sagittal
+        [(6.5, 66.5), (16, 64.5), (26, 63), (36.5, 60.5)],                # lambdoid, left
+        [(-6.5, 66.5), (-16, 64.5), (-26, 63), (-36.5, 60.5)],            # lambdoid, right
+    ]
+    for sut in sutures:
+        poly = g._px(sut)
+        g.raw(path(outline(poly, False), False, "none", 2.6))
+        g.raw(path(outline(poly, False), False, "none", 1.3, GROUND))
+    # the bones ossify outwards from their eminences: fine rays on each plate
+    for sx in (1, -1):
+        for (cx, cy), r0, r1, angles in (((22, 33), 3.5, 16, range(0, 360, 24)),
+                                          ((17, -21), 3, 11, range(10, 360, 30))):
+            for a in angles:
+                t = math.radians(a + (7 if sx > 0 else -7))
+                g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),
+                        (sx * (cx + r1 * math.cos(t)), cy + r1 * math.sin(t))], W_FINE)
+    # the fontanelles: the anterior a diamond with its long point forward between the
+    # halves of the frontal bone, the posterior a small triangle at the top of the occipital
+    anterior = [(0, -19.5, "c"), (3.2, -11), (7, -4.5), (12, 0, "c"), (6.5, 4.5), (2.8, 8.5),
+                (0, 13.5, "c"), (-2.8, 8.5), (-6.5, 4.5), (-12, 0, "c"), (-7, -4.5), (-3.2, -11)]
+    posterior = [(0, 58.5, "c"), (3.2, 62.5), (7.4, 66.8, "c"), (0, 67.2), (-7.4, 66.8, "c"),
+                 (-3.2, 62.5)]
+    for f in (anterior, posterior):
+        g.body(f, width=1.0, fill=OLIVE)
+    g.line(vault, 1.2, closed=True)   # over the ends of the sutures
+
+
+def fontanelle():
+    W, H = 205, 240
+    place = Place(94, 96, 1.6)
+    g = Group("newborn-vault", place, "a newborn's skull from above, the face at the top")
+    newborn_vault(g)
+    # one line gathers both fontanelles: an arm from each meets beside the skull
+    fork = (186, 132)
+    ant = place((5.5, 2.0))
+    post = place((0.6, 64.8))
+    leaders = [
+        f"leader Form25.Label6 from {int(ant[0])} {int(ant[1])} via {fork[0]} {fork[1]}",
+        f"leader Form25.Label6 from {int(post[0])} {int(post[1])} via {fork[0]} {fork[1]}",
+    ]
+    return svg(W, H, g.svg(), leaders, "Written by tools/art/skull.py")
+
+
 DRAWINGS = {
     "skull": skull,
     "cranium-side": cranium_side,
@@ -859,6 +924,7 @@ DRAWINGS = {
     "facial-bones": facial_bones,
     "face": face,
     "face-small": face_small,
+    "fontanelle": fontanelle,
 }
 
 
