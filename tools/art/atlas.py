@@ -1,0 +1,557 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The bone atlas: every bone of the limbs drawn once, in millimetres, in a frame of its own.
+
+A drawing takes a bone from here and places it (uniform scale, offset, optional mirror),
+so that a femur is the same femur, in the same proportion to the tibia, wherever it is
+drawn. Lengths follow an adult of about 170 cm (anatomical reference values):
+
+    femur 450 (26.5 % of stature)    tibia 370     fibula 360     patella 48 high
+    humerus 330                      ulna 265      radius 245     clavicle 145
+    scapula 155 high, 100 wide       foot 265 heel to great toe   hand 205 from the carpus
+
+so that femur : tibia is about 1.2, humerus : radius about 1.35, foot : tibia about 0.7
+and hand : radius about 0.8. LENGTHS holds them; check() measures every bone against it.
+
+Frames: x to the right of the page, y down the page, millimetres. The long bones of the
+leg are the left leg seen from the front (medial side to the left); those of the arm
+the right arm seen from behind (medial side to the left), which is how the limb drawings
+show them. The foot is the left foot seen from above, toes down the page; the hand the
+right hand seen from the palm, fingers down the page (mirror it for the back of the
+right hand). Each bone keeps named marks: joint centres to place its neighbours by, and
+points on its body where a leader line may start.
+"""
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from geometry import add, mul, norm, perp, polyline_at, ray, sub  # noqa: E402
+
+LENGTHS = {"femur": 450, "tibia": 370, "fibula": 360, "patella": 48, "humerus": 330,
+           "ulna": 265, "radius": 245, "clavicle": 145, "scapula": 155, "foot": 265,
+           "hand": 205}
+
+
+def side_strokes(axis, prof, t0, t1, count, side=1, depth=0.45, slant=0.0):
+    """Short shading strokes from one edge of a profiled bone inwards, as point pairs.
+
+    side=1: the right edge looking along the axis; -1 the left. depth: stroke length
+    as a fraction of the local half width; slant shifts the inner end along the axis
+    (in the axis' own units)."""
+    out = []
+    for i in range(count):
+        t = t0 + (t1 - t0) * (i + 0.5) / count
+        hw = _width_at(prof, t, side)
+        p, dvec = polyline_at(axis, t)
+        nrm = perp(dvec)
+        u = norm(dvec)
+        edge = add(p, mul(nrm, side * hw * 0.9))
+        inner = add(add(p, mul(nrm, side * hw * (1 - depth))), mul(u, slant))
+        out.append([edge, inner])
+    return out
+
+
+def _width_at(prof, t, side):
+    idx = 1 if side < 0 or len(prof[0]) == 2 else 2
+    for a, b in zip(prof, prof[1:]):
+        if a[0] <= t <= b[0]:
+            wa = a[idx] if len(a) > idx else a[1]
+            wb = b[idx] if len(b) > idx else b[1]
+            u = (t - a[0]) / (b[0] - a[0]) if b[0] > a[0] else 0
+            return wa + (wb - wa) * u
+    e = prof[-1] if t > prof[-1][0] else prof[0]
+    return e[idx] if len(e) > idx else e[1]
+
+
+# ----------------------------------------------------------------------------
+# parametric small long bones (metacarpals, metatarsals, phalanges)
+def small_local(L, wb, ws, wh, kind, spur=0.0):
+    """Outline of a small long bone in local coordinates (along the axis, across it).
+
+    kind "meta": metacarpal or metatarsal, round head; "prox": proximal or middle
+    phalanx, its head with two condyles; "distal": distal phalanx with its tuft."""
+    right = []
+    if kind == "meta":
+        right = [(0.02 * L, wb * 0.9), (0.09 * L, wb), (0.2 * L, ws * 1.3), (0.34 * L, ws * 1.03),
+                 (0.55 * L, ws), (0.7 * L, ws * 1.06)]
+        cx = L - wh * 0.95
+        head = [(cx - wh * 0.25, wh * 0.97)] + [
+            (cx + wh * math.cos(math.radians(a)), wh * math.sin(math.radians(a))) for a in (55, 28)]
+        tip = [(cx + wh, 0)]
+        base = [(0.0, 0)]
+    elif kind == "prox":
+        right = [(0.03 * L, wb), (0.12 * L, wb * 0.97), (0.3 * L, ws * 1.15), (0.5 * L, ws),
+                 (0.7 * L, ws * 1.04)]
+        head = [(L - wh * 0.75, wh), (L - wh * 0.12, wh * 0.72), (L, wh * 0.3)]
+        tip = [(L - wh * 0.1, 0, "c")]
+        base = [(0.035 * L, 0)]
+    elif kind == "mid":  # short middle phalanx of a lesser toe
+        right = [(0.04 * L, wb), (0.2 * L, wb * 0.93), (0.5 * L, ws), (0.75 * L, ws * 1.05)]
+        head = [(L - wh * 0.6, wh), (L - wh * 0.1, wh * 0.65)]
+        tip = [(L, 0)]
+        base = [(0.03 * L, 0)]
+    else:  # distal
+        right = [(0.02 * L, wb), (0.13 * L, wb * 0.9), (0.3 * L, ws * 1.08), (0.48 * L, ws),
+                 (0.64 * L, ws * 1.08)]
+        head = [(0.78 * L, wh), (0.9 * L, wh * 0.92), (0.97 * L, wh * 0.6)]
+        tip = [(L, 0)]
+        base = [(0.04 * L, 0)]
+    left = [(p[0], -p[1]) for p in reversed(head)] + [(p[0], -p[1]) for p in reversed(right)]
+    if spur:  # a tuberosity jutting out backwards at the base, on the left side
+        left = left[:-2] + [(0.16 * L, -wb * (1 + 0.3 * spur)), (0.04 * L, -wb * (1 + spur)),
+                            (-0.05 * L * spur, -wb * (1 + 0.8 * spur)), (-0.03 * L * spur, -wb * 0.75)]
+    return right + head + tip + left + base
+
+
+def small_bone(base, head, wb, ws, wh, kind="meta", spur=0.0):
+    """Outline, axis and shading profile of a small long bone from its base to its head."""
+    L = math.dist(base, head)
+    u = norm(sub(head, base))
+    n = perp(sub(head, base))
+    pts = []
+    for q in small_local(L, wb, ws, wh, kind, spur):
+        p = add(add(base, mul(u, q[0])), mul(n, q[1]))
+        pts.append(p + tuple(q[2:]))
+    prof = [(0, wb), (0.21, ws * 1.28), (0.34, ws * 1.03), (0.55, ws), (0.7, ws * 1.06), (0.9, wh)]
+    return pts, [base, head], prof
+
+
+# ----------------------------------------------------------------------------
+# models: bones in millimetres, placed into a drawing by a transform
+class Model:
+    """Shapes of a group of bones: ("bone", group, points, name) with optional
+    details ("line"/"hatch") attached to the last bone, and named marks."""
+
+    def __init__(self):
+        self.shapes = []
+        self.marks = {}
+
+    def bone(self, group, name, pts):
+        self.shapes.append({"group": group, "name": name, "pts": pts, "lines": [], "hatch": []})
+        return self
+
+    def line(self, pts):
+        self.shapes[-1]["lines"].append(pts)
+        return self
+
+    def hatch(self, strokes):
+        self.shapes[-1]["hatch"] += strokes
+        return self
+
+    def mark(self, name, p):
+        self.marks[name] = p
+        return self
+
+    def ray_bone(self, group, name, base, head, wb, ws, wh, kind="meta", hatch=0, side=-1, spur=0.0):
+        outline, axis, prof = small_bone(base, head, wb, ws, wh, kind, spur)
+        self.bone(group, name, outline)
+        if hatch:
+            self.hatch(side_strokes(axis, prof, 0.3, 0.72, hatch, side, 0.5, 1.5))
+        return self
+
+    def extent(self, axis=1):
+        """Smallest and largest coordinate of every outline point along x (0) or y (1)."""
+        v = [p[axis] for sh in self.shapes for p in sh["pts"]]
+        return min(v), max(v)
+
+
+def chain(model, group, start, gap, segs, names, hatch=(3, 2, 0)):
+    """A row of phalanges from a joint outwards: segs are (angle, length, wb, ws, wh, kind);
+    angle 90 points down the page; gap is the joint space between neighbours."""
+    p = start
+    for i, (seg, name) in enumerate(zip(segs, names)):
+        ang, length, wb, ws, wh, kind = seg
+        base = ray(p, ang, gap)
+        head = ray(base, ang, length)
+        model.ray_bone(group, name, base, head, wb, ws, wh, kind, hatch=hatch[min(i, len(hatch) - 1)])
+        p = head
+
+
+
+
+# ----------------------------------------------------------------------------
+# the left foot seen from above, toes pointing down the page, great toe to the left;
+# millimetres, heel at y = 0
+def foot_model():
+    m = Model()
+    T, M, P = "tarsals", "metatarsals", "phalanges"
+    m.bone(T, "calcaneus: heel bone, its tuberosity behind and outside the talus",
+           [(42, 14), (46, 6), (53, 1.5), (61, 0), (69, 1.5), (75, 6), (78, 13), (79.5, 24),
+            (80, 36), (80.5, 46), (82.5, 54), (81, 60), (80.5, 70), (80, 80), (78.5, 87),
+            (74.5, 91), (70, 91), (66, 88), (62, 80), (58, 70), (48, 64), (34, 62.5), (27, 60),
+            (26.5, 55), (32, 51), (38, 46), (40, 30), (41, 20)])
+    m.line([(80.5, 50), (76, 55), (76.5, 62)])                     # peroneal trochlea
+    m.hatch([[(78.5, 22), (74.5, 25.5)], [(79, 31), (75, 34.5)], [(79.3, 40), (75.5, 43.5)],
+             [(79.8, 66), (76.5, 69.5)], [(79.3, 75), (76, 78.5)]])
+    m.bone(T, "talus: trochlea, neck and head",
+           [(34, 28), (38, 23.5), (44, 21), (50, 22), (58, 22.5), (63, 25), (65.5, 31), (68, 40),
+            (71.5, 49), (69.5, 54), (64, 58), (58, 64), (53.5, 71), (50.5, 78), (47, 86), (41, 93),
+            (33, 96.5), (24, 96), (17, 91.5), (14, 84), (16.5, 76), (22.5, 70), (28.5, 63),
+            (31, 55), (31.5, 44), (32, 35)])
+    m.line([(35.5, 27), (34.5, 42), (35, 56)])                     # trochlea, medial rim
+    m.line([(61.5, 27), (62.5, 42), (62, 55.5)])                   # trochlea, lateral rim
+    m.line([(35, 56), (48.5, 59.5), (62, 55.5)])                   # front edge of the trochlea
+    m.line([(48.5, 25), (48.7, 42), (48.5, 57)])                   # groove of the trochlea
+    m.line([(19, 78), (33, 79), (47.5, 81.5)])                     # edge of the head
+    m.bone(T, "navicular",
+           [(3.5, 109), (5.5, 102), (10, 98.5), (16, 98.5), (22, 100), (30, 101), (38, 100),
+            (45, 97.5), (51, 96), (55.5, 98), (57, 102.5), (56, 108), (51, 112.5), (43, 115.5),
+            (33, 117), (22, 117), (13.5, 116), (7.5, 113.5)])
+    m.line([(28, 117), (29, 113.5)])
+    m.line([(43, 115.5), (44, 112)])
+    m.bone(T, "cuboid",
+           [(63.5, 97), (70, 94), (77, 93.5), (82.5, 95.5), (84.5, 101), (84, 109), (82, 114.5),
+            (80.5, 120), (75.5, 124.5), (69.5, 128.5), (66, 128), (64.8, 121), (64.2, 112),
+            (63.3, 104)])
+    m.line([(83.5, 112), (77.5, 116.5), (70, 118.5)])                    # groove for the long peroneal tendon
+    m.bone(T, "medial cuneiform",
+           [(7.5, 120.5), (14, 119.5), (22, 119.5), (29.5, 120.5), (32.5, 124), (33, 132), (33, 141),
+            (32, 149), (27.5, 152.5), (19.5, 153), (11.5, 152), (7, 148.5), (5, 140), (4.8, 130)])
+    m.bone(T, "intermediate cuneiform",
+           [(36, 121), (41, 120), (46.5, 121), (48, 124.5), (47.7, 131), (46.8, 137.5), (41, 138.3),
+            (36.5, 137.5), (35.3, 130.5), (35.3, 124.5)])
+    m.bone(T, "lateral cuneiform",
+           [(50.5, 120.5), (56, 119.5), (60.5, 120.5), (62, 124), (62, 133), (61.3, 142.5),
+            (56, 143.8), (51.5, 143.2), (50, 135), (49.8, 126)])
+
+    # the hind- and midfoot drawn above are narrowed towards the heel, so that the foot
+    # widens from heel to toes as a real one does
+    def narrow(p):
+        f = 0.86 + 0.14 * min(1.0, max(0.0, (p[1] - 110) / 105))
+        return (50 + (p[0] - 50) * f, p[1]) + tuple(p[2:])
+
+    for sh in m.shapes:
+        sh["pts"] = [narrow(p) for p in sh["pts"]]
+        sh["lines"] = [[narrow(p) for p in l] for l in sh["lines"]]
+        sh["hatch"] = [[narrow(p) for p in l] for l in sh["hatch"]]
+
+    rays = [  # base, head, half widths at base, shaft, head
+        ((20, 156), (16.5, 212), 10.5, 6.5, 9.2),
+        ((41, 142), (37.5, 217), 6.2, 3.4, 5.4),
+        ((56, 147), (56.5, 214), 6, 3.3, 5.2),
+        ((70, 133.5), (73.5, 208.5), 5.8, 3.2, 5.1),
+        ((82.5, 132.5), (88.5, 200.5), 6, 3.3, 5),
+    ]
+    names = ["first metatarsal, short and stout", "second metatarsal, the longest",
+             "third metatarsal", "fourth metatarsal", "fifth metatarsal"]
+    for i, ((base, head, wb, ws, wh), name) in enumerate(zip(rays, names)):
+        nb = narrow(base)
+        wb *= (nb[0] - 50) / (base[0] - 50) if base[0] != 50 else 1
+        m.ray_bone(M, name, nb, narrow(head), wb, ws, wh, hatch=4, spur=0.6 if i == 4 else 0.0)
+
+    # toes: (angle, length, half widths at base, shaft, head, kind), from the metatarsal head out
+    toes = [
+        ((16.5, 212), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 22, 7.4, 4.3, 6.2, "distal")]),
+        ((37.5, 217), [(92.5, 24.5, 4.4, 2.5, 3.6, "prox"), (92, 11, 3.7, 2.9, 3.4, "mid"),
+                       (92, 10, 3.5, 2.1, 2.9, "distal")]),
+        ((56.5, 214), [(90, 22.5, 4.3, 2.4, 3.5, "prox"), (90, 10, 3.6, 2.8, 3.3, "mid"),
+                       (90, 9, 3.3, 2, 2.8, "distal")]),
+        ((73.5, 208.5), [(88, 20.5, 4.2, 2.4, 3.4, "prox"), (90, 9, 3.5, 2.7, 3.2, "mid"),
+                         (91, 8.5, 3.2, 1.9, 2.7, "distal")]),
+        ((88.5, 200.5), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 7.5, 3.4, 2.6, 3.1, "mid"),
+                         (94, 7.5, 3.1, 1.8, 2.5, "distal")]),
+    ]
+    toe_names = ["great toe", "second toe", "third toe", "fourth toe", "fifth toe"]
+    for (joint, segs), tname in zip(toes, toe_names):
+        parts = ["proximal", "distal"] if len(segs) == 2 else ["proximal", "middle", "distal"]
+        chain(m, P, joint, 2.2, segs, [f"{tname}, {part} phalanx" for part in parts], (2, 0, 0))
+    return m
+
+
+FOOT_GROUPS = [("tarsals", "seven tarsals: calcaneus, talus, navicular, cuboid, three cuneiforms"),
+               ("metatarsals", "five metatarsals"),
+               ("phalanges", "fourteen phalanges: two in the great toe, three in each other toe")]
+
+
+# ----------------------------------------------------------------------------
+# the right hand seen from the palm, fingers pointing down the page, thumb to the left
+# (mirrored, the back of the right hand); millimetres, top of the carpus at y = 0
+def circle_pts(c, rx, ry, n=8, start=0):
+    return [(c[0] + rx * math.cos(2 * math.pi * (i / n) + start),
+             c[1] + ry * math.sin(2 * math.pi * (i / n) + start)) for i in range(n)]
+
+
+def hand_model(palm=True):
+    """palm: drawn with what only the palm shows (pisiform, hook of the hamate, tubercle
+    of the trapezium); without them for the back of the hand, mirrored."""
+    m = Model()
+    C, M, P = "carpals", "metacarpals", "phalanges"
+    # proximal row, thumb side first, then the distal row
+    m.bone(C, "scaphoid", [(33, 3.5), (38.5, 2.5), (41.5, 5.5), (41.5, 11), (39.5, 15.5),
+                           (36, 17.5), (32.5, 20.5), (30, 25), (27, 30.5), (22.5, 32.5), (18.5, 30),
+                           (18.5, 24.5), (21, 17.5), (25.5, 10), (29, 5.5)])
+    m.line([(23.5, 27.5), (27, 22), (29.5, 14)])                   # waist of the scaphoid
+    m.bone(C, "lunate", [(44, 3), (51, 1.5), (57, 3.5), (58.5, 10), (56.5, 16.5), (51.5, 15.2),
+                         (46.5, 17.5), (42.5, 15), (42, 8)])
+    m.bone(C, "triquetrum", [(63, 9), (68, 6.5), (73.5, 9.5), (77, 16), (78, 23), (76.5, 30.5),
+                             (72, 32.5), (66, 27.5), (61.5, 21), (60.8, 14)])
+    if palm:
+        m.bone(C, "pisiform, on the front of the triquetrum", circle_pts((74, 22.5), 5.2, 4.6, 8, 0.3))
+    m.bone(C, "trapezium", [(19.5, 34.5), (26, 33), (31, 34.5), (32.8, 38.5), (32.5, 45),
+                            (30.5, 50), (25, 52.5), (19, 51), (15.5, 49.5), (13, 45), (13, 40),
+                            (15.5, 36.5)])
+    if palm:
+        m.line([(19, 38), (24.5, 41), (27, 47)])                   # tubercle of the trapezium
+    m.bone(C, "trapezoid", [(34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5),
+                            (35.5, 47.5), (33.5, 41), (33.5, 34)])
+    m.bone(C, "capitate", [(47.5, 22), (51, 18.5), (55.5, 20), (57.5, 24.5), (57, 29.5), (58, 35),
+                           (58.5, 42), (58.3, 49.5), (52, 51), (45.8, 50), (44.5, 43), (45.3, 35),
+                           (46.3, 30), (45.5, 25.5)])
+    m.bone(C, "hamate", [(61.5, 24.5), (64, 24.5), (70, 30), (76.5, 35), (79, 41), (77.5, 47.5),
+                         (73, 50.5), (66, 51), (61, 50), (60, 42), (60, 31)])
+    if palm:
+        m.bone(C, "hook of the hamate, on its palmar side",
+               [(69, 37.5), (72.5, 38), (74.3, 41.5), (73, 45.5), (69.5, 46.3), (67.8, 42)])
+
+    rays = [((22, 55.5), (7, 95), 7.5, 4.5, 6.6),
+            ((38.5, 52), (31, 117), 6.2, 3.5, 6.1),
+            ((52, 53.5), (50, 117), 6.3, 3.7, 6.4),
+            ((64, 53), (67, 113.5), 5.2, 3.2, 5.8),
+            ((75.5, 52.5), (82.5, 107), 5.6, 3.3, 5.6)]
+    names = ["first metacarpal, of the thumb", "second metacarpal", "third metacarpal",
+             "fourth metacarpal", "fifth metacarpal"]
+    for (base, head, wb, ws, wh), name in zip(rays, names):
+        m.ray_bone(M, name, base, head, wb, ws, wh, hatch=4)
+
+    # fingers: (angle, length, half widths at base, shaft, head, kind), from the knuckle out
+    fingers = [
+        ((7, 95), [(106, 29, 6, 3.9, 5.1, "prox"), (104, 21.5, 5, 3.1, 4.3, "distal")]),
+        ((31, 117), [(96, 38.5, 5.5, 3.3, 4.6, "prox"), (95, 22.5, 4.5, 3, 4, "prox"),
+                     (94.5, 16.5, 3.9, 2.3, 3.3, "distal")]),
+        ((50, 117), [(90.5, 43.5, 5.8, 3.5, 4.9, "prox"), (90.5, 27, 4.8, 3.2, 4.2, "prox"),
+                     (90.5, 18, 4.1, 2.4, 3.5, "distal")]),
+        ((67, 113.5), [(87, 41, 5.5, 3.3, 4.6, "prox"), (87.5, 25, 4.5, 3, 4, "prox"),
+                       (88, 17, 3.8, 2.3, 3.2, "distal")]),
+        ((82.5, 107), [(83.5, 31, 4.9, 3, 4.1, "prox"), (85, 17.5, 4, 2.7, 3.6, "prox"),
+                       (86, 15, 3.5, 2.1, 3, "distal")]),
+    ]
+    finger_names = ["thumb", "index finger", "middle finger", "ring finger", "little finger"]
+    for (knuckle, segs), fname in zip(fingers, finger_names):
+        parts = ["proximal", "distal"] if len(segs) == 2 else ["proximal", "middle", "distal"]
+        chain(m, P, knuckle, 2.2, segs, [f"{fname}, {part} phalanx" for part in parts])
+    return m
+
+
+HAND_GROUPS = [("carpals", "eight carpals: scaphoid, lunate, triquetrum, pisiform; "
+                "trapezium, trapezoid, capitate, hamate"),
+               ("metacarpals", "five metacarpals"),
+               ("phalanges", "fourteen phalanges: two in the thumb, three in each finger")]
+
+
+
+
+# ----------------------------------------------------------------------------
+# long bones of the leg: the left leg from the front, medial side to the left
+
+def _scaled(points, k):
+    return [(p[0] * k, p[1] * k) + tuple(p[2:]) for p in points]
+
+
+def femur():
+    """Frame: the centre of the head at (0, 0); the knee below it."""
+    k = LENGTHS["femur"] / 470.0   # the outline below runs from y -23 to 447
+    m = Model()
+    m.bone("femur", "thigh bone: head in the hip socket, neck, greater and lesser "
+           "trochanter, shaft, medial and lateral condyles", _scaled([
+               (8, -21.5), (0, -23), (-10, -21), (-18, -14.5), (-23, -4), (-22, 7), (-17, 16),
+               (-9, 21), (2, 25), (13, 33), (21, 44), (24.5, 54), (20, 61), (21.5, 69),
+               (28, 76), (31, 100), (30, 200), (25, 300), (17, 358), (7, 384), (-8, 398),
+               (-21, 408), (-28, 421), (-27.5, 435), (-20, 445), (-8, 447), (2, 442), (8, 438.5),
+               (14, 438), (20, 441.5), (32, 446.5), (46, 443.5), (53.5, 432), (55, 418),
+               (51, 404), (45, 392), (42, 370), (48, 300), (56, 200), (62, 120), (67.5, 75),
+               (72, 52), (75, 32), (72, 12), (64, 2.5), (56, 5), (46, 9), (33, 4), (22, -7),
+               (15, -16)], k))
+    m.line(_scaled([(13, -17), (17.5, 0), (11, 18)], k))                 # edge of the head
+    m.line(_scaled([(69, 40), (56, 54), (42, 64), (30, 72)], k))        # intertrochanteric line
+    m.line(_scaled([(-9, 420), (4, 411), (20, 409), (36, 413), (47, 421)], k))  # patellar surface
+    m.hatch([_scaled([(60 - y * 0.06, 110 + y), (55 - y * 0.06, 116 + y)], k)
+             for y in range(0, 200, 28)])                               # shading, lateral side
+    m.mark("head", (0, 0))
+    m.mark("knee", (14 * k, 440 * k))                                   # between the condyles
+    m.mark("body", (43 * k, 180 * k))                                   # middle of the shaft
+    m.mark("lateral condyle", (40 * k, 430 * k))
+    return m
+
+
+def patella():
+    """The kneecap from the front. Frame: its middle at (0, 0), the apex below."""
+    m = Model()
+    m.bone("patella", "kneecap: broad base above, apex below", [
+        (-21, -12), (-13, -21), (0, -24), (13, -21.5), (21, -13), (22.5, -1), (18, 10),
+        (10, 19), (1, 25), (-7, 19), (-16, 8), (-21.5, -1)])
+    m.hatch([[(14, -12), (10, -8)], [(16, -3), (12, 1)], [(14, 6), (10, 10)]])
+    m.mark("body", (3, -2))
+    return m
+
+
+def tibia():
+    """Frame: the middle of the top (the tibial plateau) at (0, 0), the ankle below."""
+    k = LENGTHS["tibia"] / 381.5   # the outline below runs from y -10.5 to 371
+    m = Model()
+    m.bone("tibia", "shin bone: condyles, tuberosity, shaft, medial malleolus", _scaled([
+        (-38, 3), (-36, -2), (-28, -4.5), (-10, -5), (-6, -9.5), (-3, -6), (0, -10.5), (3, -6.5),
+        (8, -5), (28, -4.5), (36, -2), (38.5, 3.5), (36.5, 12), (32, 21), (25, 32), (18, 46),
+        (14, 70), (12, 120), (12, 200), (14, 280), (17, 322), (21, 344), (20, 352), (10, 355),
+        (-2, 356), (-10, 359), (-12, 367), (-17.5, 371), (-23, 366), (-24.5, 352), (-22.5, 330),
+        (-20, 300), (-16, 200), (-15, 120), (-18, 72), (-26, 42), (-34, 24), (-38.5, 12)], k))
+    m.line(_scaled([(-37, 4), (-18, 2), (0, 1.5), (18, 2), (37, 4.5)], k))      # rim of the plateau
+    m.line(_scaled([(-5, 23), (-4.5, 33), (0, 39), (5, 38), (8, 31), (7.5, 22)], k))  # tuberosity
+    m.line(_scaled([(1.5, 42), (-1, 120), (-4, 220), (-9, 300)], k))            # shin crest
+    m.hatch([_scaled([(10.5, 100 + y), (7, 104 + y)], k) for y in range(0, 190, 26)])
+    m.mark("top", (0, 0))
+    m.mark("lateral condyle", (26 * k, 9 * k))
+    m.mark("body", (-1 * k, 180 * k))
+    m.mark("ankle", (2 * k, 358 * k))
+    return m
+
+
+def fibula():
+    """Frame: the top of the head at (0, 0). Placed 28 mm lateral to the middle of the
+    tibia's top and 15 mm below it, its malleolus a little lower than the tibia's."""
+    m = Model()
+    m.bone("fibula", "the slender outer bone of the lower leg: head, shaft, lateral malleolus", [
+        (-8, 2), (0, -0.5), (7, 0.5), (12, 5), (13, 13), (9.5, 22), (6.5, 30), (7, 80), (8, 200),
+        (8.5, 290), (10.5, 316), (12.5, 336), (11.5, 350), (6, 360), (0, 358.5), (-5, 350),
+        (-8, 331), (-8, 311), (-5, 290), (-4, 200), (-4, 80), (-5, 33), (-9.5, 23), (-13, 13),
+        (-12, 5)])
+    m.mark("top", (0, 0))
+    m.mark("body", (2, 170))
+    return m
+
+
+FIBULA_ON_TIBIA = (28, 15)   # where the fibula's frame lies in the tibia's
+
+
+# ----------------------------------------------------------------------------
+# long bones of the arm: the right arm from behind, medial side to the left
+
+def humerus():
+    """Frame: the centre of the head at (0, 0), the elbow below."""
+    m = Model()
+    m.bone("humerus", "upper arm bone from behind: head, greater tubercle, shaft, "
+           "epicondyles, olecranon fossa, trochlea", [
+               (0, -23), (12, -20.5), (22, -16.5), (30, -18), (37, -12), (40, -2), (38.5, 12),
+               (33, 25), (26, 40), (20.5, 56), (17.5, 90), (18.5, 130), (16.5, 180), (15.5, 230),
+               (19, 262), (25.5, 279), (29.5, 291), (27.5, 299.5), (20, 302.5), (14, 305.5),
+               (4, 307.5), (-6, 309.5), (-14, 306), (-22, 300), (-31, 296.5), (-36, 291),
+               (-33, 283.5), (-23, 271), (-15.5, 252), (-11, 222), (-10, 180), (-10, 130),
+               (-8, 82), (-6.5, 56), (-12, 41), (-20, 23), (-23, 6), (-21, -9), (-12, -19.5)])
+    m.line([(-4, -21), (7, -3), (4, 17), (-10, 33)])                    # anatomical neck
+    m.line([(-13, 301), (-12, 286), (-6, 275), (2, 273.5), (8.5, 282), (10, 299)])  # olecranon fossa
+    m.hatch([[(-7, 283), (-3, 289)], [(-3, 279), (2, 286)], [(2, 279), (6, 285)]])
+    m.line([(17, 70), (19, 98), (18, 118)])                             # deltoid tuberosity
+    m.hatch([[(15, 140 + y), (11.5, 144 + y)] for y in range(0, 100, 24)])
+    m.mark("head", (0, 0))
+    m.mark("elbow", (-2, 306))
+    m.mark("body", (3, 150))
+    m.mark("upper shaft", (3, 100))
+    return m
+
+
+def ulna():
+    """Frame: the tip of the olecranon at (0, 0), the wrist below."""
+    m = Model()
+    m.bone("ulna", "the inner forearm bone from behind: olecranon, shaft, head, styloid", [
+        (-10.5, 2.5), (0, -1), (10, 2), (13, 12), (12, 25), (9, 40), (7, 60), (7, 120), (6, 200),
+        (7, 240), (8.5, 251), (6.5, 258), (1.5, 262), (-3, 266.5), (-6.5, 262), (-8, 250),
+        (-6.5, 200), (-6, 120), (-7, 60), (-10, 40), (-13, 25), (-13.5, 12)])
+    m.line([(0, 8), (0.5, 40), (0.5, 80), (0, 150)])                    # posterior border
+    m.hatch([[(5.5, 90 + y), (2.5, 94 + y)] for y in range(0, 120, 30)])
+    m.mark("top", (0, 0))
+    m.mark("body", (-1, 34))
+    return m
+
+
+def radius():
+    """Frame: the middle of the top of the head at (0, 0), the wrist below."""
+    m = Model()
+    m.bone("radius", "the outer forearm bone from behind: head, neck, shaft, "
+           "broad lower end, styloid", [
+               (-11, 2), (0, 0), (11, 2), (11, 9), (7, 14), (6, 25), (7.5, 40), (9.5, 80),
+               (12.5, 140), (15.5, 190), (19.5, 215), (22.5, 232), (21.5, 244.5), (16, 243),
+               (8, 238), (0, 236), (-8, 236.5), (-12.5, 232), (-11, 220), (-6, 200), (-3, 150),
+               (-3, 100), (-5, 60), (-6, 30), (-6.5, 17), (-10, 12), (-11.5, 8)])
+    m.line([(-11, 7), (0, 9), (11, 7)])                                 # rim of the head
+    m.line([(4, 212), (5.5, 226)])                                      # dorsal tubercle
+    m.hatch([[(11, 120 + y), (7.5, 124 + y)] for y in range(0, 90, 30)])
+    m.mark("top", (0, 0))
+    m.mark("body", (4, 120))
+    return m
+
+
+# From behind, the radius stands lateral to the ulna: where their frames lie against the
+# ulna's (the head of the radius level with the elbow joint, below the olecranon's tip).
+RADIUS_ON_ULNA = (26, 18)
+
+
+def clavicle():
+    """The right collar bone seen from above, its breastbone end at the left.
+    Frame: the middle of the breastbone end at (0, 0)."""
+    m = Model()
+    m.bone("clavicle", "collar bone from above: thick breastbone end, S-curved shaft, "
+           "flat acromial end", [
+               (-2, -6), (5, -11), (17, -11.5), (32, -8.5), (52, -3), (72, -1), (89, -2.5),
+               (106, -7.5), (121, -11.5), (133, -11.5), (141, -7), (143, 0), (139.5, 6),
+               (128, 7.5), (115, 5), (100, 7), (84, 10.5), (67, 10.5), (47, 7), (28, 3),
+               (15, 3.5), (4, 4)])
+    m.hatch([[(30 + x, 1 + x * 0.05), (35 + x, 5 + x * 0.05)] for x in range(0, 60, 14)])
+    m.mark("body", (60, 1))
+    m.mark("acromial end", (138, 0))
+    return m
+
+
+def scapula():
+    """The right shoulder blade from behind. Frame: its superior angle at (0, 0); the
+    medial border runs down the left, the glenoid faces right."""
+    m = Model()
+    m.bone("scapula", "shoulder blade from behind: body with its borders and angles", [
+        (0, 0), (20, 5), (40, 10), (55, 14), (66, 15.5), (78, 18.5), (86, 22),
+        (91, 30), (92, 40), (88.5, 49), (83, 55), (77, 68), (64, 92), (47, 120), (33, 143),
+        (25, 156), (19.5, 158), (16, 151), (10, 118), (5, 82), (1, 48), (-2, 22)])
+    m.line([(87.5, 26), (90, 38), (86, 50)])                            # rim of the glenoid
+    for y in range(70, 130, 12):                                        # infraspinous fossa
+        x = 58 - (y - 70) * 0.55
+        m.hatch([[(x, y), (x - 5, y + 3)]])
+    for x in range(18, 60, 12):                                         # supraspinous fossa
+        m.hatch([[(x, 16 + x * 0.08), (x - 3, 22 + x * 0.08)]])
+    m.bone("scapula", "spine of the scapula: a small smooth triangle at the medial "
+           "border, a narrow ridge rising across the back, widening into the broad acromion "
+           "over the shoulder joint", [
+               (1, 38, "c"), (10, 40), (26, 37), (46, 31), (64, 23), (77, 14), (86, 4), (95, -4),
+               (106, -7), (115, -3), (118, 5), (113, 13), (101, 18), (90, 21), (82, 27), (70, 32),
+               (50, 38), (30, 45), (14, 52), (2, 60, "c"), (3, 49)])
+    m.line([(10, 46), (30, 41), (50, 35), (68, 27), (84, 14), (96, 2)])   # crest of the spine
+    m.mark("glenoid", (92, 38))
+    m.mark("body", (30, 92))
+    m.mark("acromion", (106, 4))
+    return m
+
+
+# ----------------------------------------------------------------------------
+# the atlas checked against its reference lengths
+
+def _length(model, name):
+    lo, hi = model.extent(1)
+    return hi - lo
+
+
+def check():
+    """Every bone as long as LENGTHS says, within 3 %: a wrong outline fails the build
+    of the drawings rather than a student."""
+    measured = {"femur": _length(femur(), "femur"), "tibia": _length(tibia(), "tibia"),
+                "fibula": _length(fibula(), "fibula"), "humerus": _length(humerus(), "humerus"),
+                "ulna": _length(ulna(), "ulna"), "radius": _length(radius(), "radius"),
+                "patella": _length(patella(), "patella"),
+                "clavicle": clavicle().extent(0)[1] - clavicle().extent(0)[0],
+                "scapula": _length(Model().bone("s", "", scapula().shapes[0]["pts"]), "scapula"),
+                "foot": _length(foot_model(), "foot"), "hand": _length(hand_model(), "hand")}
+    wrong = [f"{n} is {v:.0f} mm, not {LENGTHS[n]}" for n, v in measured.items()
+             if abs(v - LENGTHS[n]) > 0.03 * LENGTHS[n]]
+    if wrong:
+        raise SystemExit("atlas: " + "; ".join(wrong))
+    return measured
+
+
+if __name__ == "__main__":
+    for name, v in check().items():
+        print(f"{name:9} {v:6.1f} mm")
