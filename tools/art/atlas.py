@@ -399,7 +399,7 @@ def tibia():
     m.line(_scaled([(1.5, 42), (-1, 120), (-4, 220), (-9, 300)], k))            # shin crest
     m.hatch([_scaled([(10.5, 100 + y), (7, 104 + y)], k) for y in range(0, 190, 26)])
     m.mark("top", (0, 0))
-    m.mark("lateral condyle", (26 * k, 9 * k))
+    m.mark("lateral condyle", (15 * k, 9 * k))
     m.mark("body", (-1 * k, 180 * k))
     m.mark("ankle", (2 * k, 358 * k))
     return m

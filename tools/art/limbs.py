@@ -219,11 +219,11 @@ def arm():
     uln_m, rad_m = atlas.ulna(), atlas.radius()
 
     cla = placed_at((8, 8), s)
-    sca = placed_at((14, 34), s)
+    sca = placed_at((14, 30), s)
     glenoid = px(sca, sca_m.marks["glenoid"])
     hum = placed_at((glenoid[0] + 27 * s, glenoid[1] - 8 * s), s)
     elbow = px(hum, hum_m.marks["elbow"])
-    uln = placed_at((elbow[0] - 3 * s, elbow[1] + 16 * s), s)
+    uln = placed_at((elbow[0] - 3 * s, elbow[1] + 10 * s), s)
     rad = placed_at(px(uln, atlas.RADIUS_ON_ULNA), s)
     wrist_y = px(uln, (0, 268))[1] + 5 * s
     # the back of the right hand: the palm model mirrored, its thumb to the right
@@ -261,7 +261,7 @@ def hand():
     d = Drawing("hand", 306, 474)
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
-    place = Place(206, 4, s, mirror=True, offsets={g: v * s for g, v in HAND_APART.items()})
+    place = Place(231, 4, s, mirror=True, offsets={g: v * s for g, v in HAND_APART.items()})
     model = atlas.hand_model(palm=False)
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS])
     x = 262
