@@ -39,6 +39,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <set>
 
 using namespace testing;
 
@@ -474,16 +475,31 @@ private Q_SLOTS:
         QFile out(actualFile);
         if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
             out.write(actual.toUtf8());
-        // Every differing line, with the screen it belongs to.
-        const QStringList e = expected.split(QLatin1Char('\n')), a = actual.split(QLatin1Char('\n'));
+        // Screen by screen, the lines only the golden has (-) and those only the build has (+).
+        const auto blocks = [](const QString &text) {
+            std::map<QString, QStringList> byScreen;
+            for (const QString &block : text.split(QLatin1String("\n\n")))
+                byScreen[block.section(QLatin1Char(' '), 0, 0)] = block.split(QLatin1Char('\n'));
+            return byScreen;
+        };
+        const auto e = blocks(expected), a = blocks(actual);
+        std::set<QString> names;
+        for (const auto *side : {&e, &a})
+            for (const auto &entry : *side)
+                names.insert(entry.first);
         QStringList report;
-        QString screenOf;
-        for (qsizetype i = 0; i < std::max(e.size(), a.size()) && report.size() < 40; ++i) {
-            const QString el = e.value(i), al = a.value(i);
-            if (!el.startsWith(QLatin1Char(' ')) && !el.isEmpty())
-                screenOf = el.section(QLatin1Char(' '), 0, 0);
-            if (el != al)
-                report << QStringLiteral("line %1 (%2):\n  - %3\n  + %4").arg(i + 1).arg(screenOf, el, al);
+        for (const QString &screen : names) {
+            const QStringList el = e.count(screen) ? e.at(screen) : QStringList{};
+            const QStringList al = a.count(screen) ? a.at(screen) : QStringList{};
+            QStringList changes;
+            for (const QString &l : el)
+                if (!al.contains(l))
+                    changes << QStringLiteral("  - ") + l;
+            for (const QString &l : al)
+                if (!el.contains(l))
+                    changes << QStringLiteral("  + ") + l;
+            if (!changes.isEmpty())
+                report << screen + QLatin1Char(':') << changes.mid(0, 20);
         }
         QFAIL(qPrintable(QStringLiteral("the screens differ from %1:\n%2\nactual: %3 (diff -u %1 %3)")
                              .arg(goldenFile, report.join(QLatin1Char('\n')), actualFile)));
