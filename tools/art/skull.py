@@ -11,14 +11,14 @@ and mirrored. Leader lines are not drawn here: the drawings that carry them
 hold a <metadata id="leaders"> block that the rasteriser turns into blue
 lines ending at the labels of the screens.
 """
-import math
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x,  # noqa: E402
-                      outline, path, svg, sym, sym_serr)
+import head_atlas  # noqa: E402
+from geometry import (Group, Place, ellipse_pts, mirror_x,  # noqa: E402
+                      svg, sym, sym_serr)
 
 W_OUT = 1.0     # outline
 W_IN = 0.6      # inner lines
@@ -486,25 +486,26 @@ def lacrimal(g):
 
 
 def concha(g):
-    """Right inferior nasal concha from the inside (front to the left)."""
+    """Right inferior nasal concha from the inside (front to the left): a thick, rounded
+    front end, a long tapering hind end, the processes on its upper border."""
     pts = [
-        (-21, 1, "c"),                                 # front end
-        (-18, -3), (-12, -4.5), (-9, -6.5),
-        (-7.5, -8.5, "c"), (-5.5, -5.2),               # lacrimal process
-        (0, -4.8), (4, -5.5),
-        (6, -7.5, "c"), (8, -5),                       # ethmoidal process
-        (14, -3.5), (19, -1.5),
-        (23, 1.5, "c"),                                # hind end
-        (17, 4.5), (8, 6.5), (-4, 7), (-13, 5.8), (-19, 3.8),  # free lower border
+        (-23, 1.5), (-22, -3), (-18.5, -5.2),          # thick front end
+        (-14, -6), (-12.5, -10.5, "c"), (-9.5, -6.2),  # lacrimal process
+        (-3, -6.2), (2.5, -6.4),
+        (4.5, -9.8, "c"), (7, -5.6),                   # ethmoidal process
+        (13, -4), (19, -2.2),
+        (27, 0.6, "c"),                                # pointed hind end
+        (20, 2.2), (10, 4.4), (-2, 6.6), (-12, 7.2), (-19, 5.8),  # free lower border
     ]
     g.body(pts, width=W_OUT)
-    # the thick rolled lower border
-    g.line([(-19, 1.5), (-13, 3.2), (-4, 4.2), (6, 3.8), (15, 2.4), (21, 1.2)], W_IN)
+    # the thick lower border rolled inwards, thinning backwards
+    g.line([(-20.5, 2.8), (-12, 4.6), (-2, 4.2), (9, 2.6), (18, 1.2), (24, 0.6)], W_IN)
     # the pitted, furrowed inner face
-    for a, b in (((-15, -1.5), (-11, -2.2)), ((-8, -0.5), (-4, -1.2)), ((0, -2.5), (4, -2)),
-                 ((7, -0.8), (11, -1.4)), ((13, -1), (17, -0.2)), ((-11, 1), (-7, 1.3)),
-                 ((2, 0.6), (6, 0.4)), ((-3, -3.3), (1, -3.4))):
+    for a, b in (((-18, -1.5), (-14, -2.4)), ((-10, -0.8), (-6, -1.6)), ((-2, -2.8), (2, -2.4)),
+                 ((5, -1.2), (9, -1.6)), ((12, -0.9), (16, -0.4)), ((-14, 1.6), (-10, 1.8)),
+                 ((-1, 0.8), (3, 0.4)), ((-6, -3.6), (-2, -3.8))):
         g.line([a, b], W_FINE)
+    g.hatch([(-23, 1.5), (-22, -3), (-18.5, -5.2), (-17, 0), (-19, 5.8)], 70, 1.4, W_FINE)
 
 
 def vomer(g):
@@ -558,35 +559,58 @@ def facial_bones():
     S = 1.8
     groups = []
     add = placer(groups, S)
+    A = head_atlas
 
     mid = 181
     add("lacrimal-right", lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
     add("concha-right", concha, mid - 70, 120, comment="the right inferior nasal concha from the inside")
     add("concha-left", concha, mid + 70, 120, mirror=True, comment="the left inferior nasal concha from the inside")
-    add("nasal-right", nasal, mid - 3, 212, mirror=True, comment="the right nasal bone from the front")
-    add("nasal-left", nasal, mid + 3, 212, comment="the left nasal bone from the front")
-    add("zygomatic-right", zygomatic, mid - 88, 250, mirror=True, comment="the right zygomatic bone from the outside")
-    add("zygomatic-left", zygomatic, mid + 88, 250, comment="the left zygomatic bone from the outside")
-    add("maxilla-right", maxilla, 105, 381, mirror=True, comment="the right maxilla from the outside")
-    add("maxilla-left", maxilla, 214, 381, comment="the left maxilla from the outside")
-    add("mandible", mandible, 413, 288, comment="from the front")
+    nasal_y = 185 + 17 * S
+    add("nasal-right", lambda g: A.front_nasal(g, apart=True), mid - 4, nasal_y, mirror=True,
+        comment="the right nasal bone from the front")
+    add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nasal_y,
+        comment="the left nasal bone from the front")
+    zyg_y = 259
+    add("zygomatic-right", lambda g: A.side_zygomatic(g, apart=True), -34, zyg_y, mirror=True,
+        comment="the right zygomatic bone from the outside")
+    add("zygomatic-left", lambda g: A.side_zygomatic(g, apart=True), 384, zyg_y,
+        comment="the left zygomatic bone from the outside")
+    max_y = 368.6
+    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), 168, max_y, mirror=True,
+        comment="the right maxilla from the front")
+    add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), 195, max_y,
+        comment="the left maxilla from the front")
+    mand = Place(516, 297, S)
+    add("mandible", lambda g: A.side_mandible(g, apart=True), 516, 297,
+        comment="the mandible from the left")
     add("vomer", vomer, 432, 52, comment="from the left side")
     add("palatine-right", palatine, 436, 152, mirror=True, comment="the right palatine bone from behind")
     add("palatine-left", palatine, 442, 152, comment="the left palatine bone from behind")
     body = []
     for g in groups:
         body.extend(g.svg())
+
+    def px(place, p):
+        q = place(p)
+        return f"{int(q[0])} {int(q[1])}"
+
+    # the lines start on the nearer bone of a pair. Below the drawing the label and the
+    # answer box stand 9 pixels apart: the line splits just above the edge.
+    nasal = px(Place(mid - 4, nasal_y, S, True), (4.2, -17))
+    zyg = px(Place(-34, zyg_y, S, True), (-70, -1))
+    maxilla = px(Place(168, max_y, S, True), (22, 20))
+    jaw = px(mand, (-55, 72))
     leaders = [
         "leader Form18.Label1 Form19.Text1 from 124 45",
         "leader Form18.Label2 Form19.Text2 from 100 120",
-        "leader Form18.Label3 Form19.Text3 from 172 186",
-        "leader Form18.Label4 Form19.Text4 from 93 243",
-        # the label and the answer box below the drawing stand 9 pixels apart: the line forks
-        "leader Form18.Label5 from 181 436 via 181 459",
-        "leader Form19.Text5 from 181 436 via 181 459",
-        "leader Form18.Label6 from 417 430 via 417 459",
-        "leader Form19.Text6 from 417 430 via 417 459",
+        f"leader Form18.Label3 Form19.Text3 from {nasal}",
+        f"leader Form18.Label4 Form19.Text4 from {zyg}",
+        # out of the maxilla above its incisors, down between the two maxillae
+        f"leader Form18.Label5 from {maxilla} via 172 418 via 180 452",
+        f"leader Form19.Text5 from {maxilla} via 172 418 via 180 452",
+        f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} 458",
+        f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} 458",
         "leader Form18.Label7 Form19.Text7 from 473 140",
         "leader Form18.Label8 Form19.Text8 from 440 50",
     ]
@@ -594,326 +618,51 @@ def facial_bones():
 
 
 # ============================================================================
-# The whole skull, from the front and from the side
+# The whole skull (head_atlas.py), from the front and from the side
 # ============================================================================
-
-def front_view(g):
-    """The skull from the front: x from the midline, y down, y = 0 at the orbit's floor."""
-    # the mandible lies behind the cheek bones: drawn first, the cranium over it
-    mandible(g, shade_rami=False)
-    teeth(g, UPPER_TEETH, 36, both=True)
-    right = [
-        (0, -130),
-        (23, -127.5), (42, -119.5), (55, -106.5), (62, -90), (65, -72), (65.5, -54),
-        (63.5, -38), (61, -24), (59.5, -12),                      # side of the vault
-        (61.5, -6), (63.5, -1), (63.5, 5), (61, 9.5),             # zygomatic arch
-        (56, 11.5), (50, 15.5), (45.5, 20),                       # lower border of the cheek bone
-        (40.5, 24), (36, 29.5), (32.5, 34.5),                     # down to the first molar
-        (30.4, 39.2, "c"),
-        (28.3, 39.8), (26.7, 40.5, "c"), (25.1, 40.8), (23.5, 41.3, "c"),
-        (21.9, 41.6), (20, 42.3, "c"), (18.2, 42.0), (15.8, 43.0, "c"), (13.3, 42.6),
-        (10.8, 43.4, "c"), (8.2, 42.9), (4.5, 43.7, "c"), (0, 43.2),  # alveolar margin
-    ]
-    g.body(sym(right), width=W_OUT)
-    # the pocket between the upper molars, the cheek bone and the ramus
-    for sx in (1, -1):
-        R = (lambda ps: ps) if sx > 0 else mirror_x
-        pocket = R([(33, 35), (36.5, 30), (41, 25), (45.5, 21), (44, 30), (43, 40), (40, 46),
-                    (35, 50.5), (31, 46), (30.4, 40)])
-        g.hatch(pocket, 60, 1.5, W_FINE)
-    # orbits
-    for sx in (1, -1):
-        R = (lambda ps: ps) if sx > 0 else mirror_x
-        orbit = R([(13, -31), (21, -35.5), (31, -36.5), (41, -33.5), (47.5, -27), (50, -18),
-                   (48.5, -7), (42, -0.5), (32, 1), (22, 0), (15, -3.5), (11.5, -11), (11, -22)])
-        g.hole(orbit, width=W_OUT)
-        # shadow under the roof and along the outer wall
-        g.hatch(R([(13, -31), (21, -35.5), (31, -36.5), (41, -33.5), (47.5, -27), (50, -18),
-                   (48.5, -7), (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6,
-                W_FINE)
-        # the fissures and the optic canal at the back of the orbit
-        g.line(R([(21, -17.2), (25, -19.8), (30.5, -24, "c"), (25.5, -18.6), (22, -16)]),
-               W_FINE, closed=True)
-        g.line(R([(26, -8), (33, -9.5), (40, -12.5)]), W_IN)
-        # lacrimal fossa
-        g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
-    # nasal aperture, with the septum and the conchae inside
-    ap_right = [(0, -6), (5, -7.5), (9.5, -6.5, "c"), (12.5, 1), (14, 9), (13, 16), (10, 21),
-                (5, 23.5), (0, 22.5)]
-    g.hole(sym(ap_right), width=W_OUT)
-    g.hatch(sym([(0, -6), (5, -7.5), (9.5, -6.5), (12, 0), (9, 2), (4, 0), (0, -1)]), 110, 1.4,
-            W_FINE)
-    g.body([(-1.2, -5.5), (1.3, -5.5), (1.8, 4), (1.2, 14), (1.8, 21.5), (-1.5, 21.5), (-0.8, 14),
-            (-1.4, 4)], width=W_IN)
-    for sx in (1, -1):
-        R = (lambda ps: ps) if sx > 0 else mirror_x
-        g.body(R([(13.4, 7), (9, 8.5), (5.5, 11), (4.8, 14.5), (6.5, 16.5), (9.5, 15.5),
-                  (13.2, 15.5)]), width=W_IN)
-        g.body(R([(11.2, -2.5), (7, -0.5), (4.2, 2.5), (4.6, 5.5), (7, 5.5), (12, 4)]),
-               width=W_IN)
-    g.line([(0, 23.5), (0, 43)], W_FINE)                          # intermaxillary suture
-    for sx in (1, -1):
-        R = (lambda ps: ps) if sx > 0 else mirror_x
-        # nasal bone
-        g.line(R([(4.5, -28.5), (5.5, -20), (7.5, -12), (9.5, -6.5)]), W_IN)
-        # frontal process of the maxilla and the infra-orbital margin
-        g.line(R([(15.5, -3.5), (22, 0.5), (32, 1.5)]), W_FINE)
-        g.hole(R(ellipse_pts(22.5, 7.5, 1.3, 1.7, rot=-15, n=10)), width=W_FINE, fill="#000")
-        g.line(R([(15.2, 40), (14.6, 31), (15.5, 23)]), W_FINE)   # canine eminence
-        # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
-        g.suture(R([(34, 1.2), (37.5, 9), (41, 16), (45.5, 20)]), amp=0.5, period=1.8)
-        g.suture(R([(49.5, -24), (52, -23.5), (55.5, -24)]), amp=0.5, period=1.6)
-        g.dot(R([(50, 3)])[0], 0.6)
-        g.line(R([(44, 12), (51, 8), (58, 3)]), W_FINE)
-        # temporal line and the fossa below it
-        tl = R([(47, -28), (51.5, -46), (55.5, -66), (57.5, -86), (55, -100)])
-        g.line(tl, W_IN)
-        g.hatch(R([(47.5, -27), (51.5, -46), (55.5, -66), (57.5, -86), (55, -100), (62, -90),
-                   (65, -72), (65.5, -54), (63.5, -38), (61, -24), (59.5, -12), (61.5, -6),
-                   (56, -10), (52, -16), (50, -20)]), 80, 2.3, W_FINE)
-        # supraorbital notch, superciliary arch, frontal eminence
-        g.line(R([(23.5, -36.2), (24.5, -38.3), (26, -36.6)]), W_FINE)
-        g.line(R([(7, -42), (16, -45), (27, -44.5)]), W_FINE)
-    # coronal suture, seen over the top of the head; frontonasal suture
-    cor = [(0, -121), (24, -117.5), (42, -109.5), (53.5, -96.5), (59.5, -80), (62, -62), (62.5, -46)]
-    g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
-    g.suture([(-4.5, -28.5), (0, -28), (4.5, -28.5)], amp=0.4, period=1.5)
-    g.line([(0, -28), (0, -7.5)], W_FINE)                          # between the nasal bones
-    g.line([(-3.5, -31.5), (0, -32.5), (3.5, -31.5)], W_FINE)     # glabella
-
-
-# Lower teeth from the side (front to the left): x from, x to, tip of the crown, kind.
-SIDE_LOWER_TEETH = [
-    (-98.5, -94.0, 46.2, "i"), (-94.2, -89.8, 46.4, "i"), (-90.2, -84.5, 45.8, "c"),
-    (-84.8, -78.8, 47.2, "p"), (-79.0, -73.0, 47.6, "p"), (-73.2, -62.8, 48.0, "m"),
-    (-63.0, -53.5, 48.4, "m"),
-]
-# Upper teeth in the same frame.
-SIDE_UPPER_TEETH_SKULL = [
-    (-101.8, -96.2, 48.8, "i"), (-96.6, -91.6, 48.0, "i"), (-92.0, -85.0, 49.0, "c"),
-    (-85.2, -79.0, 47.4, "p"), (-79.2, -73.2, 47.0, "p"), (-73.4, -64.0, 46.6, "m"),
-    (-64.2, -56.0, 46.2, "m"),
-]
-
-
-def side_cranium(g):
-    """The cranium from the left (face to the left): origin at the ear hole, y = 0 at the
-    level of the orbit's floor and the ear hole."""
-    out = [
-        (-93, -30, "c"),                                             # nasion
-        (-97, -38), (-98, -48), (-96, -62), (-90, -79), (-79, -95),  # forehead
-        (-62, -108), (-40, -117), (-16, -121.5),
-        (8, -121), (30, -116), (50, -104), (66, -88),               # top of the vault
-        (78.5, -69), (87, -50), (89.5, -35), (88, -22),             # back of the head
-        (84, -12),                                                   # inion
-        (77, -1), (64, 8), (48, 13.5), (34, 15.5), (26, 16),        # under the occiput
-        (21, 19), (16.5, 25), (13.5, 28.5), (10.5, 27), (7.5, 21), (5, 12),  # mastoid process
-        (0, 9), (-5, 8), (-7.5, 5),                                  # under the ear hole
-        (-11, 2.5), (-15, 3.5), (-18.5, 5.5),                        # fossa, articular tubercle
-        (-27, 5.2), (-37, 5.6), (-45, 6.5),                          # lower edge of the arch
-        (-51, 12), (-55.5, 22), (-57.5, 32), (-57, 39.5, "c"),       # back of the maxilla
-        (-60, 40.5), (-64.2, 40.3, "c"), (-68.5, 41), (-73.4, 40.6, "c"), (-76.5, 41),
-        (-79.2, 41.2, "c"), (-82, 41.6), (-85.2, 41.5, "c"), (-88.5, 42.2), (-92, 42, "c"),
-        (-94.5, 42.2), (-96.6, 41.6, "c"), (-99, 42.2), (-101.8, 41.5, "c"),  # alveolar margin
-        (-102.8, 34), (-103.5, 27.5),                                # front of the jaw
-        (-109, 22.5, "c"),                                           # anterior nasal spine
-        (-102, 19), (-97.5, 12.5), (-96.5, 4), (-99, -3.5),          # edge of the nasal opening
-        (-105.5, -8.5, "c"),                                         # tip of the nasal bones
-        (-101, -17), (-96.5, -25),                                   # bridge of the nose
-    ]
-    g.body(out, width=W_OUT)
-    # the orbit, seen edge on: its far wall in shadow
-    orbit = [(-79, -31), (-84, -37), (-91, -37.5), (-96, -33), (-96.5, -24), (-95.5, -14),
-             (-93.5, -5), (-90, 0.5), (-84, 1.5), (-79, -2.5), (-77.5, -13), (-78, -24)]
-    g.hole(orbit, width=W_OUT)
-    g.hatch([(-79, -31), (-84, -37), (-91, -37.5), (-96, -33), (-90, -31), (-84, -27),
-             (-81, -14), (-81, -3), (-79, -2.5), (-77.5, -13), (-78, -24)], 75, 1.5, W_FINE)
-    g.line([(-94, -22), (-92, -12), (-91, -3)], W_FINE)              # lacrimal crest
-    # ear hole
-    g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
-    g.hatch(ellipse_pts(0.6, 0.4, 3, 3.8, rot=-12, n=14), 45, 1.3, W_FINE)
-    # styloid process
-    g.body([(-4, 8), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)
-    # mastoid: rough surface, notch
-    g.hatch([(12, 12), (22, 9), (27, 14), (21, 19), (16.5, 25), (13.5, 27), (11, 20)], 60, 2.2, W_FINE)
-    g.line([(8, 11), (10, 18), (12.5, 24)], W_FINE)
-    # sutures of the vault
-    g.suture([(-19, -121), (-21, -110), (-27, -94), (-35, -76), (-44, -59), (-50.5, -48),
-              (-55, -41)], amp=0.6, period=2.0)                     # coronal
-    g.suture([(-55, -41), (-49, -42.5), (-45, -42)], amp=0.4, period=1.6)  # spheno-parietal
-    g.line([(-45, -42), (-39, -47), (-26, -51.5), (-9, -53), (7, -49.5), (19, -41), (26, -31),
-            (28.5, -23)], W_IN)                                     # squamous suture
-    g.suture([(28.5, -23), (36.5, -17.5), (44, -12)], amp=0.5, period=1.8)  # parieto-mastoid
-    g.suture([(66, -88), (64.5, -75), (61.5, -58), (56.5, -41), (50.5, -25), (44, -12)],
-             amp=0.8, period=2.2)                                   # lambdoid
-    g.suture([(44, -12), (39, 0), (32, 10), (27, 15)], amp=0.5, period=1.8)  # occipitomastoid
-    # greater wing of the sphenoid between frontal, parietal, temporal and cheek bone
-    g.suture([(-55, -41), (-61, -36), (-67.5, -31.5)], amp=0.45, period=1.6)  # spheno-frontal
-    g.suture([(-45, -42), (-43.5, -30), (-42, -18), (-41, -7)], amp=0.45, period=1.6)  # spheno-squamous
-    # cheek bone: its outline against frontal, sphenoid, temporal and maxilla
-    g.suture([(-80.5, -30.5), (-77, -31), (-73.5, -30)], amp=0.4, period=1.5)  # fronto-zygomatic
-    g.line([(-73.5, -30), (-70.5, -24), (-70, -17), (-67, -9.5), (-59, -5), (-51, -4)], W_IN)
-    g.suture([(-51, -4), (-48, 1.5), (-45, 6.5)], amp=0.45, period=1.5)  # zygomatico-temporal
-    g.line([(-45, 6.5), (-53, 9.5), (-62, 14), (-70, 20.5)], W_IN)  # its lower border
-    g.line([(-79, 8), (-70, 6), (-60, 3)], W_FINE)                  # the cheek's prominence
-    g.suture([(-70, 20.5), (-76, 13), (-82, 6), (-85.5, 1.5)], amp=0.45, period=1.5)  # zygomatico-maxillary
-    g.dot((-74, -2), 0.6)
-    # the arch, its upper edge running back into the supramastoid crest
-    g.line([(-51, -4), (-40, -4), (-28, -4), (-17, -5), (-5, -7), (10, -8.5), (24, -11)], W_IN)
-    # temporal line
-    g.line([(-79, -34), (-75, -50), (-63, -67), (-40, -81), (-8, -87), (24, -83), (48, -68),
-            (60, -48), (61, -32), (54, -21), (42, -14)], W_FINE)
-    # nasal bone, frontal process of the maxilla, the maxilla's face
-    g.line([(-94, -27.5), (-96, -17), (-98.5, -6.5)], W_IN)
-    g.suture([(-92.5, -30), (-95.5, -30.5), (-98, -36)], amp=0.35, period=1.4)  # fronto-nasal
-    g.hole(ellipse_pts(-84, 8.5, 1.2, 1.5, n=10), width=W_FINE, fill="#000")  # infra-orbital foramen
-    g.line([(-89, 41), (-91.5, 30), (-94, 19)], W_FINE)             # canine eminence
-    g.line([(-70, 20.5), (-68, 28), (-68.5, 38)], W_FINE)           # zygomatico-alveolar crest
-    # shading in the temporal fossa, under the arch and behind the cheek bone
-    g.hatch([(-70, -17), (-67, -9.5), (-59, -5), (-53, -4.3), (-56, -12), (-62, -20),
-             (-67.5, -31.5), (-70.5, -24)], 60, 2.0, W_FINE)
-
-
-def side_mandible(g):
-    """The mandible from the left, in the frame of side_cranium (its teeth drawn before)."""
-    pts = [
-        (-4.5, 6), (-6, 1.5), (-10.5, -0.2), (-14.5, 2.5, "c"),     # condyle
-        (-15, 7), (-19, 12), (-25, 13.5), (-30.5, 10),              # mandibular notch
-        (-37.5, 2, "c"),                                             # coronoid process
-        (-39, 12), (-40.5, 24), (-43, 35), (-46.5, 44), (-52, 51.5, "c"),  # front of the ramus
-        (-56, 53.3), (-58, 52.8, "c"), (-60.5, 53.6), (-63, 52.9, "c"), (-68, 53.6),
-        (-73.1, 52.6, "c"), (-76, 53.4), (-78.9, 52.6, "c"), (-81.8, 53.6), (-84.6, 52.7, "c"),
-        (-87.4, 53.7), (-90, 52.9, "c"), (-92, 53.8), (-94.1, 53.2, "c"), (-96.3, 54), (-98.6, 53.6, "c"),
-        (-98.6, 59), (-96.6, 66), (-97, 74), (-98, 81), (-95.5, 89),  # chin
-        (-87, 94.5),                                                 # menton
-        (-72, 93.5), (-54, 89), (-37, 82), (-24, 73),               # lower border
-        (-16, 68.5), (-11, 63.5), (-8.5, 56),                        # angle
-        (-6.5, 40), (-5, 22), (-4, 11),                              # hind border
-    ]
-    g.body(pts, width=W_OUT)
-    # oblique line, mental foramen, the rough angle, the condyle's neck
-    g.line([(-43, 35), (-49, 50), (-58, 62), (-68, 70)], W_FINE)
-    g.hole(ellipse_pts(-77, 74, 1.4, 1.1, n=10), width=W_FINE, fill="#000")
-    g.hatch([(-8.5, 45), (-8.5, 56), (-11, 63.5), (-16, 68.5), (-24, 73), (-17, 64), (-12, 54)], 50,
-            1.8, W_FINE)
-    g.line([(-14, 5.5), (-10.5, 7.5), (-5.5, 7)], W_FINE)
-
-
-def side_arch(g):
-    """The zygomatic arch again, over the coronoid process."""
-    arch = [(-16, -5), (-28, -4), (-40, -4), (-51, -4), (-48, 1.5), (-45, 6.5), (-37, 5.6),
-            (-27, 5.2), (-18.5, 5.5), (-15, 3.5), (-14, -2)]
-    g.fill(arch, BONE)
-    g.line([(-14, -5.5), (-28, -4), (-40, -4), (-51, -4)], W_IN)
-    g.line([(-45, 6.5), (-37, 5.6), (-27, 5.2), (-18.5, 5.5)], W_OUT)
-    g.suture([(-51, -4), (-48, 1.5), (-45, 6.5)], amp=0.45, period=1.5)
-
-
-def side_view(g, with_mandible=True):
-    # lower teeth, the upper teeth in front of them, the bones holding their roots
-    if with_mandible:
-        for x0, x1, t, k in SIDE_LOWER_TEETH:
-            g.body(side_tooth_pts(x0, x1, t, 56.5, k, lean=0.6 if k == "i" else 0), width=W_IN)
-    for x0, x1, t, k in SIDE_UPPER_TEETH_SKULL:
-        g.body(side_tooth_pts(x0, x1, t, 38.5, k, lean=-0.8 if k == "i" else 0), width=W_IN)
-    side_cranium(g)
-    if with_mandible:
-        side_mandible(g)
-        side_arch(g)
-
 
 def face():
     W, H = 157, 281
-    g = Group("skull", Place(78.5, 162, 1.13), "the skull from the front")
-    front_view(g)
+    g = head_atlas.place_view("skull", head_atlas.skull_front, 78.5, 157, 1.08,
+                              comment="the skull from the front")
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
 
 def face_small():
     W, H = 130, 233
-    g = Group("skull", Place(65, 133, 0.935), "the skull from the front")
-    front_view(g)
+    g = head_atlas.place_view("skull", head_atlas.skull_front, 65, 130, 0.895,
+                              comment="the skull from the front")
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
 
 def cranium_side():
     W, H = 225, 188
-    g = Group("cranium", Place(119, 133, 1.03), "the cranium from the left")
-    side_view(g, with_mandible=False)
+    g = head_atlas.place_view("cranium", head_atlas.skull_side, 117, 131, 1.03,
+                              comment="the cranium from the left", mandible=False)
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
 
 def skull():
     W, H = 500, 293
-    S = 1.2
-    side = Group("skull-side", Place(148, 159, S), "the skull from the left")
-    side_view(side)
-    front = Group("skull-front", Place(386, 168, S), "the skull from the front")
-    front_view(front)
+    S = 1.17
+    side = head_atlas.place_view("skull-side", head_atlas.skull_side, 146, 160, S,
+                                 comment="the skull from the left")
+    front = head_atlas.place_view("skull-front", head_atlas.skull_front, 388, 165, S,
+                                  comment="the skull from the front")
     return svg(W, H, side.svg() + front.svg(), None, "Written by tools/art/skull.py")
-
-
-
-# ============================================================================
-# The newborn's vault from above
-# ============================================================================
-
-OLIVE = "rgb(128,128,0)"   # the fontanelles
-
-
-def newborn_vault(g):
-    """A newborn's skull from above, face to the top; millimetres, origin at the bregma.
-    The bones are separate plates with membrane between them: the sutures are drawn as
-    narrow gaps, and where several meet the gap widens into a fontanelle."""
-    right = [(0, -43), (16, -41.5), (30, -34), (40, -20), (45.5, -2), (47.5, 18),
-             (46, 38), (39.5, 56), (27, 70), (13, 76.5), (0, 78)]
-    vault = sym(right)
-    g.body(vault, width=1.2)
-    # membrane between the plates: a gap edged on both sides
-    sutures = [
-        [(0, -42.2), (0.6, -33), (-0.4, -24), (0, -18)],                  # metopic
-        [(11, 0), (22, 1.6), (34, 3.2), (46.9, 5.5)],                     # coronal, left
-        [(-11, 0), (-22, 1.6), (-34, 3.2), (-46.9, 5.5)],                 # coronal, right
-        [(0, 12), (0.5, 30), (-0.5, 48), (0, 60)],                        # sagittal
-        [(6.5, 66.5), (16, 64.5), (26, 63), (36.5, 60.5)],                # lambdoid, left
-        [(-6.5, 66.5), (-16, 64.5), (-26, 63), (-36.5, 60.5)],            # lambdoid, right
-    ]
-    for sut in sutures:
-        poly = g._px(sut)
-        g.raw(path(outline(poly, False), False, "none", 2.6))
-        g.raw(path(outline(poly, False), False, "none", 1.3, GROUND))
-    # the bones ossify outwards from their eminences: fine rays on each plate
-    for sx in (1, -1):
-        for (cx, cy), r0, r1, angles in (((22, 33), 3.5, 16, range(0, 360, 24)),
-                                          ((17, -21), 3, 11, range(10, 360, 30))):
-            for a in angles:
-                t = math.radians(a + (7 if sx > 0 else -7))
-                g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),
-                        (sx * (cx + r1 * math.cos(t)), cy + r1 * math.sin(t))], W_FINE)
-    # the fontanelles: the anterior a diamond with its long point forward between the
-    # halves of the frontal bone, the posterior a small triangle at the top of the occipital
-    anterior = [(0, -19.5, "c"), (3.2, -11), (7, -4.5), (12, 0, "c"), (6.5, 4.5), (2.8, 8.5),
-                (0, 13.5, "c"), (-2.8, 8.5), (-6.5, 4.5), (-12, 0, "c"), (-7, -4.5), (-3.2, -11)]
-    posterior = [(0, 58.5, "c"), (3.2, 62.5), (7.4, 66.8, "c"), (0, 67.2), (-7.4, 66.8, "c"),
-                 (-3.2, 62.5)]
-    for f in (anterior, posterior):
-        g.body(f, width=1.0, fill=OLIVE)
-    g.line(vault, 1.2, closed=True)   # over the ends of the sutures
 
 
 def fontanelle():
     W, H = 205, 240
     place = Place(94, 96, 1.6)
     g = Group("newborn-vault", place, "a newborn's skull from above, the face at the top")
-    newborn_vault(g)
+    inside = head_atlas.newborn_vault(g)
     # one line gathers both fontanelles: an arm from each meets beside the skull
     fork = (186, 132)
-    ant = place((5.5, 2.0))
-    post = place((0.6, 64.8))
-    leaders = [
-        f"leader Form25.Label6 from {int(ant[0])} {int(ant[1])} via {fork[0]} {fork[1]}",
-        f"leader Form25.Label6 from {int(post[0])} {int(post[1])} via {fork[0]} {fork[1]}",
-    ]
+    leaders = []
+    for key in ("anterior", "posterior"):
+        x, y = place(inside[key])[:2]
+        leaders.append(f"leader Form25.Label6 from {int(x)} {int(y)} via {fork[0]} {fork[1]}")
     return svg(W, H, g.svg(), leaders, "Written by tools/art/skull.py")
 
 

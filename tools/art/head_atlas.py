@@ -1,0 +1,600 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The bones of the head, each drawn once, in millimetres, in true proportion.
+
+Two frames hold the adult skull:
+  side   (from the left, face to the left): origin at the ear hole, x back, y down,
+         y = 0 the plane through the ear holes and the floors of the orbits;
+  front  x from the midline towards the subject's left, y down, y = 0 at the floor of
+         the orbit (the same level as in the side frame).
+The newborn's vault from above has a frame of its own (origin at the bregma).
+
+Each bone of a view is a function drawing into a geometry.Group; the whole views
+(skull_side, skull_front) draw them in order, so every drawing that shows the skull shows
+the same skull: placed, uniformly scaled, mirrored. A bone drawn apart (the exploded
+drawings) is the very same function placed on its own, with its serrated borders.
+
+Measures used (adult, mm): glabella to the back of the head 186, vertex 122 above the
+ear hole, nasion 28 above the orbit floor and 95 in front of the ear hole, nasion to
+chin 118, width across the cheek bones 132, across the jaw angles 98, greatest width of
+the vault 140, orbit 40 x 35, nasal opening 25 x 31; ramus 62 high, body 33 high at the
+first molar, the angle about 120 degrees.
+"""
+import math
+
+from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x, outline,  # noqa: F401
+                      path, sym)
+
+W_OUT = 1.0     # outline
+W_IN = 0.6      # inner lines
+W_FINE = 0.45   # hatching, faint lines
+SERR = (0.7, 2.0)   # the serrated border of a bone drawn apart (pixels)
+OLIVE = "rgb(128,128,0)"   # the fontanelles
+
+
+def _right(ps):
+    return ps
+
+
+def sides():
+    """(sign, mapper) for the subject's left (as built) and right (mirrored) halves."""
+    return ((1, _right), (-1, mirror_x))
+
+
+# ============================================================================
+# Teeth
+# ============================================================================
+
+def tooth_side(x0, x1, neck, edge, kind):
+    """One crown from the side, x0 in front; neck is the level where it leaves the bone,
+    edge its biting level (below the neck: an upper tooth). The root end reaches 3 mm
+    into the bone, which is drawn over it. Incisors lean forwards as chisels, the canine
+    is the longest with one point, premolars have one cusp, molars are wide with two."""
+    sg = 1 if edge > neck else -1
+    w = x1 - x0
+    m = (x0 + x1) / 2
+    root = neck - sg * 3
+    h = edge - neck
+    if kind == "i":
+        lean = -0.22 * h * sg   # the crown leans forwards towards its edge
+        crown = [(x1 + 0.3 * lean, neck + 0.5 * h), (x1 - 0.35 * w + lean, edge, "c"),
+                 (x0 + lean, edge - 0.08 * h, "c"), (x0 + 0.5 * lean, neck + 0.5 * h)]
+        base = [(x0 + 0.1 * w, root, "c"), (x1 - 0.1 * w, root, "c")]
+    elif kind == "c":
+        crown = [(x1, neck + 0.35 * h), (x1 - 0.1 * w, neck + 0.75 * h), (m - 0.05 * w, edge, "c"),
+                 (x0 + 0.12 * w, neck + 0.7 * h), (x0, neck + 0.35 * h)]
+        base = [(x0 + 0.15 * w, root, "c"), (x1 - 0.15 * w, root, "c")]
+    elif kind == "p":
+        crown = [(x1, neck + 0.45 * h), (x1 - 0.15 * w, neck + 0.88 * h), (m, edge),
+                 (x0 + 0.15 * w, neck + 0.88 * h), (x0, neck + 0.45 * h)]
+        base = [(x0 + 0.15 * w, root, "c"), (x1 - 0.15 * w, root, "c")]
+    else:   # broad, low and blunt
+        crown = [(x1, neck + 0.5 * h), (x1 - 0.08 * w, neck + 0.9 * h), (x1 - 0.28 * w, edge),
+                 (m, neck + 0.88 * h, "c"), (x0 + 0.28 * w, edge), (x0 + 0.08 * w, neck + 0.9 * h),
+                 (x0, neck + 0.5 * h)]
+        base = [(x0 + 0.06 * w, root, "c"), (x1 - 0.06 * w, root, "c")]
+    return base + crown
+
+
+def draw_tooth_side(g, t):
+    x0, x1, neck, edge, kind = t
+    g.body(tooth_side(x0, x1, neck, edge, kind), width=W_IN)
+    if kind == "m":     # the buccal groove running up from the notch between the cusps
+        m = (x0 + x1) / 2
+        g.line([(m, neck + 0.88 * (edge - neck)), (m + 0.3, neck + 0.4 * (edge - neck))], W_FINE)
+
+
+# from the side: x in front, x behind, neck, biting edge, kind
+UPPER_TEETH_SIDE = [
+    (-105.5, -99.0, 37.0, 47.6, "i"), (-100.0, -95.6, 38.0, 46.4, "i"),
+    (-96.4, -89.6, 38.2, 47.4, "c"), (-90.2, -84.2, 39.0, 45.6, "p"),
+    (-84.6, -78.6, 39.0, 45.3, "p"), (-79.0, -68.4, 39.0, 45.0, "m"),
+    (-68.8, -59.6, 38.6, 44.6, "m"), (-60.0, -53.0, 38.2, 43.9, "m"),
+]
+LOWER_TEETH_SIDE = [
+    (-101.8, -97.2, 55.0, 45.4, "i"), (-97.8, -94.2, 54.6, 45.2, "i"),
+    (-95.0, -89.0, 54.4, 44.4, "c"), (-89.4, -83.6, 54.2, 45.6, "p"),
+    (-84.0, -78.2, 54.0, 45.8, "p"), (-78.8, -67.6, 53.6, 45.6, "m"),
+    (-68.0, -58.0, 53.2, 45.2, "m"), (-58.4, -49.6, 52.6, 44.8, "m"),
+]
+
+
+def tooth_front(x0, x1, neck, edge, kind):
+    """One crown from the front, x0 towards the midline."""
+    sg = 1 if edge > neck else -1
+    w = x1 - x0
+    m = (x0 + x1) / 2
+    root = neck - sg * 3
+    h = edge - neck
+    if kind == "i":
+        crown = [(x1 + 0.04 * w, neck + 0.6 * h), (x1 - 0.08 * w, edge, "c"), (x0 + 0.04 * w, edge, "c"),
+                 (x0, neck + 0.6 * h)]
+    elif kind == "c":
+        crown = [(x1, neck + 0.5 * h), (x1 - 0.22 * w, neck + 0.85 * h), (m - 0.08 * w, edge, "c"),
+                 (x0 + 0.15 * w, neck + 0.84 * h), (x0, neck + 0.5 * h)]
+    elif kind == "p":
+        crown = [(x1, neck + 0.5 * h), (m + 0.1 * w, edge, "c"), (x0, neck + 0.55 * h)]
+    else:
+        crown = [(x1, neck + 0.5 * h), (x1 - 0.2 * w, edge), (x0 + 0.25 * w, edge), (x0, neck + 0.55 * h)]
+    return [(x0 + 0.1 * w, root, "c"), (x1 - 0.1 * w, root, "c")] + crown
+
+
+# from the front, the left half: x towards the midline, x outwards, neck, edge, kind
+UPPER_TEETH_FRONT = [
+    (0.5, 8.8, 37.6, 48.0, "i"), (8.8, 15.0, 38.6, 47.0, "i"), (15.0, 20.4, 38.8, 47.6, "c"),
+    (20.4, 24.0, 39.6, 45.8, "p"), (24.0, 27.0, 40.0, 45.4, "p"), (27.0, 30.6, 40.2, 45.0, "m"),
+    (30.6, 32.8, 40.4, 44.8, "m"),
+]
+LOWER_TEETH_FRONT = [
+    (0.4, 5.6, 55.4, 45.6, "i"), (5.6, 11.0, 55.0, 45.4, "i"), (11.0, 16.0, 54.6, 44.6, "c"),
+    (16.0, 19.6, 54.4, 45.6, "p"), (19.6, 22.8, 54.2, 45.8, "p"), (22.8, 26.4, 53.8, 45.6, "m"),
+    (26.4, 28.8, 53.6, 45.4, "m"),
+]
+
+
+def draw_teeth_front(g, table, both=True):
+    for t in table:
+        pts = tooth_front(*t)
+        for sx, R in sides() if both else ((1, _right),):
+            g.body(R(pts), width=W_IN)
+
+
+# ============================================================================
+# The skull from the left
+# ============================================================================
+
+# Borders shared by neighbouring bones (the sutures), front to back and top to bottom.
+NASION = (-95, -28)
+BREGMA = (-19, -121)
+PTERION_F = (-55, -42)          # frontal, parietal and sphenoid meet
+PTERION_T = (-45, -43)          # parietal, sphenoid and temporal meet
+LAMBDA = (66, -88)
+ASTERION = (45, -12)
+FZ = (-79.5, -32)               # frontozygomatic suture at the orbit's outer rim
+
+CORONAL = [BREGMA, (-21, -110), (-27, -94), (-35, -76), (-44, -59), (-50.5, -48), PTERION_F]
+SPHENOPARIETAL = [PTERION_F, (-50, -43.2), PTERION_T]
+SQUAMOUS = [PTERION_T, (-39, -48), (-26, -52), (-9, -53.5), (7, -50), (19, -41), (26, -31),
+            (28.5, -24)]
+PARIETOMASTOID = [(28.5, -24), (37, -17.5), ASTERION]
+LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (50.5, -25), ASTERION]
+OCCIPITOMASTOID = [ASTERION, (39, 0), (32, 10), (27, 15.5)]
+SPHENOFRONTAL = [(-72, -27.5), (-64, -35), PTERION_F]
+SPHENOSQUAMOUS = [PTERION_T, (-44, -30), (-43, -18), (-42.5, -7)]
+# the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
+# the suture across the arch and its lower border
+ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
+                       (-58, -5.5), (-51, -5)]
+ZYG_ARCH_SUTURE = [(-51, -5), (-49, 0.5), (-46.5, 6.6)]
+ZYG_LOWER = [(-46.5, 6.6), (-54, 9.5), (-62, 14.5), (-68.5, 20)]
+ZYGOMAXILLARY = [(-68.5, 20), (-73, 15), (-78.5, 8.5), (-83, 2.5), (-84, -0.5)]
+LATERAL_ORBIT_RIM = [(-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27), FZ]
+NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.5, -6)]
+
+# The outer outline of the cranium with the upper jaw, from the nasion over the top.
+PROFILE_VAULT = [
+    NASION,
+    (-98, -32), (-101, -37.5), (-100.5, -46), (-97.5, -60), (-91.5, -76), (-82, -91),   # brow, forehead
+    (-67, -105), (-45, -116), BREGMA, (8, -121.5), (32, -115.5), (52, -103.5), LAMBDA,
+    (79, -68.5), (87.5, -50), (90, -34), (88.5, -22), (84.5, -12),                    # back of the head
+    (77.5, -1.5), (64, 8), (48, 13.5), (34, 15.5), (27, 15.5),                         # under the occiput
+    (21, 18.5), (16.5, 24.5), (13.5, 28.5, "c"), (10.5, 27), (7.5, 21), (5, 12),       # mastoid process
+    (0, 8.5), (-5, 8), (-9, 6), (-14, 4), (-18.5, 5.5),                                # under the ear, tubercle
+    (-27, 5.5), (-37, 5.8), (-46.5, 6.6),                                              # lower edge of the arch
+]
+PROFILE_FACE = [
+    (-46.5, 6.6), (-54, 9.5), (-58.5, 12),                                            # lower edge of the cheek bone
+    (-56, 18), (-55, 26), (-55.5, 33), (-54, 38.2, "c"),                               # maxillary tuberosity
+    (-56.5, 38.4), (-60, 38.8, "c"), (-64, 38.3), (-68.6, 39.4, "c"), (-73.5, 38.8),
+    (-78.8, 39.6, "c"), (-81.5, 39), (-84.4, 39.6, "c"), (-87, 38.8), (-89.9, 38.8, "c"),
+    (-93, 38.4), (-95.8, 38.6, "c"), (-98, 37.6), (-99.5, 37.6, "c"), (-104.5, 37.6, "c"),  # alveolar margin
+    (-103.5, 31), (-102.5, 27),                                                        # front of the jaw
+    (-109.5, 21.5, "c"),                                                               # anterior nasal spine
+    (-102, 18.5), (-98, 12.5), (-97, 4), (-98.5, -3), (-101, -5.5),                    # nasal opening
+    (-108, -8.5, "c"),                                                                 # tip of the nasal bones
+    (-104, -15), (-99.5, -22), NASION,                                                 # bridge of the nose
+]
+
+
+def _chain(*parts):
+    """One polyline from several, each starting where the last ended."""
+    out = list(parts[0])
+    for p in parts[1:]:
+        out.extend(p[1:])
+    return out
+
+
+def _rev(ps):
+    return list(reversed(ps))
+
+
+def _between(poly, a, b):
+    """The part of `poly` from point a to point b (both in it)."""
+    i, j = poly.index(a), poly.index(b)
+    return poly[i:j + 1] if i <= j else _rev(poly[j:i + 1])
+
+
+def side_frontal_outline():
+    prof = PROFILE_VAULT
+    return _chain(_between(prof, NASION, BREGMA), CORONAL, _rev(SPHENOFRONTAL),
+                  [(-72, -27.5), (-73, -27), (-75.5, -31), FZ], [FZ, (-86, -33), (-92, -31.5), NASION])
+
+
+def side_parietal_outline():
+    return _chain(_between(PROFILE_VAULT, BREGMA, LAMBDA), LAMBDOID, _rev(PARIETOMASTOID),
+                  _rev(SQUAMOUS), _rev(SPHENOPARIETAL), _rev(CORONAL))
+
+
+def side_temporal_outline():
+    """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
+    under = _between(PROFILE_VAULT, (27, 15.5), (-46.5, 6.6))
+    return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
+                  [(-51, -5), (-47, -6)], [(-47, -6), (-42.5, -7)], _rev(SPHENOSQUAMOUS))
+
+
+def side_occipital_outline():
+    return _chain(_between(PROFILE_VAULT, LAMBDA, (27, 15.5)), _rev(OCCIPITOMASTOID), _rev(LAMBDOID))
+
+
+def side_sphenoid_outline():
+    """The greater wing, between frontal, parietal, temporal and cheek bone."""
+    return _chain(SPHENOFRONTAL[::-1][::-1], SPHENOPARIETAL, SPHENOSQUAMOUS,
+                  [(-42.5, -7), (-47, -6), (-51, -5)], _rev(ZYG_TEMPORAL_BORDER[-4:]),
+                  [(-70.5, -13), (-72, -21), (-73, -27), (-72, -27.5)])
+
+
+def side_zygomatic_outline():
+    return _chain(ZYG_TEMPORAL_BORDER, ZYG_ARCH_SUTURE, ZYG_LOWER, ZYGOMAXILLARY, LATERAL_ORBIT_RIM)
+
+
+def side_maxilla_outline():
+    face = PROFILE_FACE
+    return _chain([(-68.5, 20), (-62, 14.5), (-58.5, 12)], _between(face, (-58.5, 12), (-101, -5.5)),
+                  _rev(NASOMAXILLARY), [(-95.5, -26.5), (-94, -27)],
+                  [(-94, -27), (-95, -15), (-95.5, -4), (-92, -0.5), (-86, 0.5), (-84, -0.5)],
+                  _rev(ZYGOMAXILLARY))
+
+
+def side_nasal_outline():
+    return _chain([NASION, (-99.5, -22), (-104, -15), (-108, -8.5, "c"), (-101, -5.5)],
+                  [(-101, -5.5), (-98.5, -6)], _rev(NASOMAXILLARY), [(-95.5, -26.5), NASION])
+
+
+def side_zygomatic(g, apart=False):
+    """The left zygomatic bone from the outside (also drawn apart)."""
+    pts = side_zygomatic_outline()
+    if apart:
+        g.body(pts, width=W_OUT, serr={i: SERR for i in range(len(pts))
+                                        if pts[i] in ZYG_ARCH_SUTURE[:-1] or pts[i] in ZYGOMAXILLARY[:-1]
+                                        or pts[i] == FZ})
+    # the rounded orbital margin, the cheek's prominence, the foramen on its face
+    g.line([(-82.2, -2), (-79.2, -10), (-78, -20), (-78, -29)], W_IN)
+    g.line([(-78, 9), (-71, 5), (-62, 2)], W_FINE)
+    g.dot((-75, -2.5), 0.6)
+    g.hatch([(-68.5, 20), (-62, 14.5), (-54, 9.5), (-46.5, 6.6), (-52, 7.5), (-61, 11.5)], 100, 1.6,
+            W_FINE)
+
+
+def side_mandible_outline():
+    return [
+        (-6, 4.5), (-8, 0.8), (-12, -0.4), (-16, 2.2, "c"),          # condyle
+        (-17, 8), (-21, 13.5), (-27, 15.5), (-33, 12.5),            # mandibular notch
+        (-37.5, 5), (-40.5, -1.5, "c"),                              # coronoid process
+        (-42, 6), (-43, 16), (-44.5, 28), (-47.5, 40), (-50.5, 49.5),  # front of the ramus
+        (-51.5, 53.2, "c"),
+        (-53, 52.4), (-58.2, 53.4, "c"), (-62, 52.8), (-67.8, 54.2, "c"), (-72, 53.4),
+        (-78.5, 54.6, "c"), (-81, 54), (-83.8, 54.8, "c"), (-86.5, 54.2), (-89.2, 55, "c"),
+        (-92, 54.2), (-94.6, 55.2, "c"), (-96.5, 54.6), (-98, 55.4, "c"), (-101.6, 55.6, "c"),  # alveolar margin
+        (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
+        (-90, 91.5),                                                  # menton
+        (-76, 91), (-60, 87.5), (-42, 80), (-26, 70.5),             # lower border
+        (-17.5, 65), (-13, 61), (-11, 55),                           # angle
+        (-9, 42), (-7.5, 27), (-7, 14), (-6.5, 9),                   # hind border
+    ]
+
+
+def side_mandible(g, apart=False):
+    """The mandible from the left, its teeth in it."""
+    for t in LOWER_TEETH_SIDE:
+        draw_tooth_side(g, t)
+    pts = side_mandible_outline()
+    g.body(pts, width=W_OUT)
+    # oblique line, mental foramen, the rough angle, the neck of the condyle
+    g.line([(-45, 33), (-52, 46), (-62, 60), (-74, 66)], W_FINE)
+    g.hole(ellipse_pts(-83, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")
+    g.hatch([(-11, 46), (-11, 55), (-13, 61), (-17.5, 65), (-26, 70.5), (-19, 61), (-14, 52)], 50,
+            1.8, W_FINE)
+    g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
+    if apart:   # the inner face seen past the notch and the coronoid: a little shade
+        g.hatch([(-17, 8), (-21, 13.5), (-27, 15.5), (-33, 12.5), (-30, 20), (-22, 20)], 70, 1.6,
+                W_FINE)
+
+
+def side_maxilla(g, apart=False):
+    for t in UPPER_TEETH_SIDE:
+        draw_tooth_side(g, t)
+    if apart:
+        g.body(side_maxilla_outline(), width=W_OUT)
+    # infra-orbital foramen, canine eminence, the key ridge up to the cheek bone
+    g.hole(ellipse_pts(-88, 8, 1.2, 1.5, n=10), width=W_FINE, fill="#000")
+    g.line([(-92.5, 37), (-94, 28), (-96, 19)], W_FINE)
+    g.line([(-67, 21), (-66, 29), (-67, 37)], W_FINE)
+    g.line([(-95, -15), (-94.8, -5)], W_FINE)          # anterior lacrimal crest
+
+
+def skull_side(g, mandible=True):
+    """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
+    if mandible:
+        for t in LOWER_TEETH_SIDE:
+            draw_tooth_side(g, t)
+    for t in UPPER_TEETH_SIDE:
+        draw_tooth_side(g, t)
+    outline_pts = _chain(PROFILE_VAULT, PROFILE_FACE)[:-1]
+    g.body(outline_pts, width=W_OUT)
+    # the orbit: its opening faces forwards, so from the side only a deep recess shows in
+    # front of the outer rim, under the overhanging brow
+    recess = [FZ, (-86, -33), (-92, -31.5), (-94.5, -27.5), (-95, -15), (-95.5, -4), (-92, -0.5),
+              (-86, 0.5), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
+    # no edge in front, where the cavity turns into its inner wall; darkest under the rims
+    g.hatch(recess, 75, 1.3, W_FINE)
+    g.hatch([FZ, (-86, -33), (-88, -27), (-88.5, -14), (-88, -4), (-84, -0.5), (-81.5, -8),
+             (-80, -18), (-80, -27)], 75, 1.3, W_FINE, offset=0.5)
+    g.line(LATERAL_ORBIT_RIM, W_OUT)
+    g.line([(-84, -0.5), (-86, 0.5), (-92, -0.5), (-95, -3)], W_IN)       # its lower rim
+    g.line([(-99, -36.5), (-93, -36), (-86, -34.5), (-80, -33.5)], W_IN)   # the brow ridge
+    # the sutures of the vault
+    for s, amp in ((CORONAL, 0.6), (LAMBDOID, 0.8), (SPHENOPARIETAL, 0.4), (PARIETOMASTOID, 0.5),
+                   (OCCIPITOMASTOID, 0.5), (SPHENOFRONTAL, 0.45), (SPHENOSQUAMOUS, 0.45),
+                   (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.45), (NASOMAXILLARY, 0.35),
+                   ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
+        g.suture(s, amp=amp, period=2.0)
+    g.line(SQUAMOUS, W_IN)                              # the squama overlaps the parietal
+    g.line(ZYG_TEMPORAL_BORDER[1:], W_IN)               # the cheek bone's edge to the fossa
+    # the temporal fossa above the arch, behind the cheek bone: a shallow hollow
+    fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-58, -5.5), (-51, -5), (-40, -5.5), (-28, -6),
+             (-40, -12), (-52, -19), (-62, -24), (-68, -26)]
+    g.hatch(fossa, 60, 2.0, W_FINE)
+    g.line([(-80, -34), (-76, -50), (-64, -67), (-41, -81), (-8, -87), (24, -83), (48, -68),
+            (60, -48), (61, -32), (54, -21), (42, -14)], W_FINE)        # temporal line
+    # the arch: its upper edge running back over the ear as the supramastoid crest
+    g.line([(-51, -5), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
+    # ear hole, styloid process, mastoid
+    g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
+    g.hatch(ellipse_pts(0.6, 0.4, 3, 3.8, rot=-12, n=14), 45, 1.2, W_FINE)
+    g.body([(-4, 8.5), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)
+    g.hatch([(12, 12), (22, 9), (27, 14), (21, 18.5), (16.5, 24.5), (13.5, 27), (11, 20)], 60, 2.2, W_FINE)
+    side_zygomatic(g)
+    side_maxilla_marks(g)
+    if mandible:
+        # the deep hollow under the arch, seen through the mandibular notch
+        hollow = [(-16, 5.8), (-27, 5.6), (-37, 5.9), (-41, 6.2), (-42, 16), (-33, 13), (-27, 16),
+                  (-21, 14), (-17, 8)]
+        # and in front of the ramus, behind the upper jaw: the coronoid stands out between
+        front = [(-46.5, 6.6), (-54, 9.5), (-58.5, 12), (-56, 18), (-55, 26), (-55.5, 33), (-54, 38.2),
+                 (-50, 40), (-47.5, 40), (-44.5, 28), (-43, 16), (-42, 6.5)]
+        for h in (hollow, front):
+            g.hatch(h, 60, 1.0, W_FINE)
+            g.hatch(h, 120, 1.4, W_FINE)
+        side_mandible(g)
+        # the coronoid process rises behind the arch: the arch is drawn again over it
+        arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-51, -5), (-49, 0.5), (-46.5, 6.6),
+                (-37, 5.8), (-27, 5.5), (-18.5, 5.5), (-15, 3), (-14.5, -2)]
+        g.fill(arch, BONE)
+        g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-51, -5)], W_IN)
+        g.line([(-46.5, 6.6), (-37, 5.8), (-27, 5.5), (-18.5, 5.5)], W_OUT)
+        g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
+        g.line([(-38, -1.5), (-41, -3.5)], W_FINE, )   # the hidden tip shows as a faint bulge
+    else:
+        # the joint's socket and the tubercle in front of it, bare without the mandible
+        g.line([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2)], W_IN)
+
+
+def side_maxilla_marks(g):
+    g.hole(ellipse_pts(-88, 8, 1.2, 1.5, n=10), width=W_FINE, fill="#000")
+    g.line([(-92.5, 37), (-94, 28), (-96, 19)], W_FINE)
+    g.line([(-67, 21), (-66, 29), (-67, 37)], W_FINE)
+
+
+# ============================================================================
+# The skull from the front
+# ============================================================================
+
+# the left half of the outline, from the vertex down the side to the chin
+FRONT_VAULT = [
+    (0, -130), (23, -127.5), (42, -119.5), (56, -106), (65, -89), (69.5, -70), (70, -54),  # vault
+    (66.5, -40), (60.5, -30), (57.5, -22),                          # the temple narrows
+    (60.5, -14), (65, -8), (66.5, -1), (65.5, 5.5), (61.5, 9.5),   # zygomatic arch
+]
+ORBIT = [(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
+         (42.5, -0.8), (32, 1), (22, 0.2), (15, -3.5), (11.5, -11), (11, -21)]
+APERTURE = [(0, -7.5), (4.5, -8), (8.5, -6, "c"), (11.5, 1), (13, 9), (12, 16), (9, 21), (4.5, 23.5),
+            (0, 22.5)]
+
+
+def front_mandible_outline():
+    """The left half of the mandible from the front, from the chin up the ramus."""
+    return [
+        (0, 55.5), (3, 54.8, "c"), (5.6, 55.4), (8.2, 54.8, "c"), (11, 55), (13.6, 54.4, "c"),
+        (16, 54.6), (17.8, 54.1, "c"), (19.6, 54.4), (21.2, 53.9, "c"), (22.8, 54.0),
+        (24.6, 53.5, "c"), (26.4, 53.6), (28.8, 53.2, "c"),            # alveolar margin
+        (32, 52.5), (36, 49),                                          # behind the last molar
+        (39.5, 40), (42, 30), (44, 20),                                # the front of the ramus
+        (46, 12),                                                      # under the arch
+        (50, 11.5), (53, 20), (53.5, 34), (52.5, 47), (51.5, 58),      # ramus
+        (51, 65, "c"),                                                 # angle, turned out a little
+        (46, 69.5), (38, 76.5), (28, 85), (17, 90.2), (8, 92), (0, 92.4),  # lower border
+    ]
+
+
+def front_mandible(g, teeth=True):
+    if teeth:
+        draw_teeth_front(g, LOWER_TEETH_FRONT)
+    g.body(sym(front_mandible_outline()), width=W_OUT)
+    for sx, R in sides():
+        g.line(R([(38, 44), (38.5, 56), (41.5, 66), (45.5, 71)]), W_FINE)   # oblique line
+        g.hole(R(ellipse_pts(21, 71, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
+        g.line(R([(6, 85), (10, 88.5)]), W_FINE)
+        # the body turns back towards the angle
+        g.hatch(R([(38.5, 56), (41.5, 66), (46, 69.5), (38, 76.5), (31, 82), (33, 70)]), 75,
+                2.4, W_FINE)
+        g.line(R([(47.5, 60), (48, 64.5), (46.5, 67.5)]), W_FINE)     # the rough, everted angle
+        g.hatch(R([(44, 20), (46, 12), (50, 11.5), (53, 20), (53.5, 34), (52, 47), (50, 57), (47.5, 48),
+                   (45, 34)]), 80, 2.4, W_FINE)
+    g.line([(0, 60), (0, 74)], W_FINE)
+    g.line([(-5.5, 87), (0, 82), (5.5, 87)], W_FINE)
+
+
+def front_maxilla_outline():
+    """The left maxilla from the front, from the top of its frontal process clockwise."""
+    return [
+        (7.5, -29, "c"), (12.5, -29.5, "c"),                           # frontal process, top
+        (12, -20), (12.8, -11), (15, -3.5),                            # medial orbital rim
+        (22, 0.2), (30, 0.8),                                          # infra-orbital margin
+        (37, 0.2), (43, 1.2), (47.5, 2.4, "c"),                        # zygomatic process, its top
+        (48, 9.5, "c"),                                                # its rough tip
+        (43.5, 12), (39.5, 16.5), (37, 23),                            # under it, the key ridge
+        (35, 30), (33.5, 36), (32.8, 40.4, "c"),                       # down to the last molar
+        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (15, 38.8, "c"),
+        (8.8, 38.6, "c"), (0.5, 37.6, "c"),                            # alveolar margin
+        (0.6, 29), (0.4, 23.5, "c"),                                   # intermaxillary suture
+        (4.5, 23.5), (9, 21), (12, 16), (13, 9), (11.5, 1), (8.5, -6, "c"),  # nasal notch
+        (6.5, -14), (6, -22),                                          # border with the nasal bone
+    ]
+
+
+def front_maxilla(g, R=_right, apart=False):
+    """The left maxilla from the front (R=mirror_x: the right one). Apart: with its teeth,
+    its outline and the floor of the orbit seen edge on; in the skull only its marks."""
+    if apart:
+        for t in UPPER_TEETH_FRONT:
+            g.body(R(tooth_front(*t)), width=W_IN)
+        serr = {0: SERR, 1: SERR, 9: SERR, 25: SERR, 26: SERR, 33: SERR, 34: SERR}
+        g.body(R(front_maxilla_outline()), serr=serr, width=W_OUT)
+        g.hatch(R([(12.5, -29.5), (12, -20), (12.8, -11), (15, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
+                   (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -26)]), 70, 1.4,
+                W_FINE)                                                  # the orbit's floor, edge on
+        g.hatch(R([(47.5, 2.4), (48, 9.5), (43.5, 12), (39.5, 16.5), (41, 11), (44, 7)]), 45, 1.4, W_FINE)
+    g.hole(R(ellipse_pts(22.5, 7.5, 1.3, 1.7, rot=-15, n=10)), width=W_FINE, fill="#000")
+    g.line(R([(16.5, 38), (15.8, 30), (16.2, 23)]), W_FINE)           # canine eminence
+    g.line(R([(36, 30), (38.5, 22), (41, 17)]), W_FINE)               # key ridge
+
+
+def front_nasal_outline():
+    return [(0.4, -28.5, "c"), (6, -29, "c"), (6.4, -21), (7.4, -13), (8.5, -6, "c"), (5.5, -6.8),
+            (3, -7.4), (0.4, -7.5, "c"), (0.2, -18)]
+
+
+def front_nasal(g, R=_right, apart=False):
+    if apart:
+        g.body(R(front_nasal_outline()), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 7: SERR, 8: SERR},
+               width=W_OUT)
+    g.dot(R([(3.6, -18)])[0], 0.6)
+    g.hatch(R([(6, -29), (6.4, -21), (7.4, -13), (8.5, -6), (6.5, -9), (5.2, -18), (4.8, -26)]), 100, 1.6,
+            W_FINE)
+
+
+def skull_front(g):
+    """The skull from the front; the left half built and mirrored."""
+    front_mandible(g)
+    draw_teeth_front(g, UPPER_TEETH_FRONT)
+    right = FRONT_VAULT + [
+        (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),                     # lower border of the cheek bone
+        (40, 24.5), (36, 31), (33.5, 37.5), (32.8, 40.4, "c"),
+        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (15, 38.8, "c"),
+        (8.8, 38.6, "c"), (0.5, 37.6, "c"), (0, 37.6),
+    ]
+    g.body(sym(right), width=W_OUT)
+    for sx, R in sides():
+        # the pocket between the upper molars, the cheek bone and the ramus
+        g.hatch(R([(33.5, 37.5), (36, 31), (40, 24.5), (46.5, 19.5), (45, 30), (43, 41), (40, 47),
+                   (36, 50), (33, 44)]), 60, 1.5, W_FINE)
+        g.hole(R(ORBIT), width=W_OUT)
+        # the orbit's depth: its roof and outer wall in shadow, the fissures at the back
+        g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
+                   (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6, W_FINE)
+        g.line(R([(21, -17.2), (25, -19.8), (30.5, -24, "c"), (25.5, -18.6), (22, -16)]), W_FINE, closed=True)
+        g.line(R([(26, -8), (33, -9.5), (40, -12.5)]), W_IN)
+        g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
+        # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
+        g.line(R([(14, -33), (22, -38), (32, -39.5), (42, -37), (49, -30)]), W_IN)
+        g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
+        g.line(R([(23.5, -36.5), (24.5, -38.8), (26, -37)]), W_FINE)   # supraorbital notch
+        # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
+        g.suture(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), amp=0.5, period=1.8)
+        g.suture(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), amp=0.5, period=1.6)
+        g.dot(R([(50, 3)])[0], 0.6)
+        g.line(R([(45, 12), (52, 8), (59, 3)]), W_FINE)
+        # temporal line, the fossa behind it
+        g.line(R([(49.5, -29), (53, -46), (57, -66), (59, -86), (56, -100)]), W_IN)
+        g.hatch(R([(50, -28), (53, -46), (57, -66), (59, -86), (56, -100), (65, -89), (69.5, -70), (70, -54),
+                   (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 2.3, W_FINE)
+        front_nasal(g, R)
+        front_maxilla(g, R)
+    # nasal opening, with the septum and the conchae inside
+    g.hole(sym(APERTURE), width=W_OUT)
+    g.hatch(sym([(0, -7.5), (4.5, -8), (8.5, -6), (11, 0), (8, 2), (4, 0), (0, -1)]), 110, 1.4, W_FINE)
+    g.body([(-1.2, -7), (1.3, -7), (1.8, 4), (1.2, 14), (1.8, 21.5), (-1.5, 21.5), (-0.8, 14), (-1.4, 4)],
+           width=W_IN)
+    for sx, R in sides():
+        g.body(R([(12.4, 7), (8.5, 8.5), (5, 11), (4.4, 14.5), (6, 16.5), (9, 15.5), (12.2, 15.5)]), width=W_IN)
+        g.body(R([(10.8, -2.5), (7, -0.5), (4, 2.5), (4.4, 5.5), (7, 5.5), (11.6, 4)]), width=W_IN)
+    g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
+    # the nasal bones and the frontal processes beside them
+    for sx, R in sides():
+        g.suture(R([(6.2, -28.5), (6.5, -21), (7.4, -13), (8.5, -6)]), amp=0.35, period=1.5)
+    g.line([(0, -28.5), (0, -7.5)], W_FINE)                            # between the nasal bones
+    # coronal suture, seen over the top of the head; frontonasal suture; glabella
+    cor = [(0, -121), (24, -117.5), (42, -109.5), (54.5, -96.5), (61, -80), (64, -62), (64.5, -46)]
+    g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
+    g.suture([(-6.2, -28.5), (0, -28), (6.2, -28.5)], amp=0.4, period=1.5)
+    g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
+
+
+# ============================================================================
+# The newborn's vault from above
+# ============================================================================
+
+def newborn_vault(g):
+    """A newborn's skull from above, face to the top; origin at the bregma. The bones are
+    separate plates with membrane between them: the sutures are narrow gaps, and where
+    several meet the gap widens into a fontanelle."""
+    right = [(0, -43), (16, -41.5), (30, -34), (40, -20), (45.5, -2), (47.5, 18),
+             (46, 38), (39.5, 56), (27, 70), (13, 76.5), (0, 78)]
+    vault = sym(right)
+    g.body(vault, width=1.2)
+    sutures = [
+        [(0, -42.2), (0.6, -33), (-0.4, -24), (0, -18)],                  # metopic
+        [(11, 0), (22, 1.6), (34, 3.2), (46.9, 5.5)],                     # coronal, left
+        [(-11, 0), (-22, 1.6), (-34, 3.2), (-46.9, 5.5)],                 # coronal, right
+        [(0, 12), (0.5, 30), (-0.5, 48), (0, 60)],                        # sagittal
+        [(6.5, 66.5), (16, 64.5), (26, 63), (36.5, 60.5)],                # lambdoid, left
+        [(-6.5, 66.5), (-16, 64.5), (-26, 63), (-36.5, 60.5)],            # lambdoid, right
+    ]
+    for sut in sutures:
+        poly = outline(g._px(sut), False)
+        g.raw(path(poly, False, "none", 2.6))
+        g.raw(path(poly, False, "none", 1.3, GROUND))
+    # the plates ossify outwards from their eminences: fine rays on each
+    for sx in (1, -1):
+        for (cx, cy), r0, r1, angles in (((22, 33), 3.5, 16, range(0, 360, 24)),
+                                          ((17, -21), 3, 11, range(10, 360, 30))):
+            for a in angles:
+                t = math.radians(a + (7 if sx > 0 else -7))
+                g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),
+                        (sx * (cx + r1 * math.cos(t)), cy + r1 * math.sin(t))], W_FINE)
+    # the anterior fontanelle a diamond with its long point forward between the halves of
+    # the frontal bone, the posterior a small triangle at the top of the occipital
+    anterior = [(0, -19.5, "c"), (3.2, -11), (7, -4.5), (12, 0, "c"), (6.5, 4.5), (2.8, 8.5),
+                (0, 13.5, "c"), (-2.8, 8.5), (-6.5, 4.5), (-12, 0, "c"), (-7, -4.5), (-3.2, -11)]
+    posterior = [(0, 58.5, "c"), (3.2, 62.5), (7.4, 66.8, "c"), (0, 67.2), (-7.4, 66.8, "c"),
+                 (-3.2, 62.5)]
+    for f in (anterior, posterior):
+        g.body(f, width=1.0, fill=OLIVE)
+    g.line(vault, 1.2, closed=True)   # over the ends of the sutures
+    return {"anterior": (5.5, 2.0), "posterior": (0.6, 64.8)}
+
+
+def place_view(gid, view, ox, oy, scale, mirror=False, comment="", **kw):
+    """One whole view placed on a drawing: a Group ready for svg()."""
+    g = Group(gid, Place(ox, oy, scale, mirror), comment)
+    view(g, **kw)
+    return g
