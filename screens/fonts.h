@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+
+#include <functional>
 
 namespace ossarion {
 
@@ -11,5 +14,14 @@ namespace ossarion {
 // holds whatever dpi the desktop reports.
 QFont standardFont();
 QFont headingFont();
+
+// The family both fonts use, given which families the desktop has installed; a substitute
+// is narrowed to the design font's widths.
+struct FontFamily
+{
+    QString name;
+    bool substitute;
+};
+FontFamily chooseFamily(const std::function<bool(const QString &)> &installed);
 
 } // namespace ossarion
