@@ -24,7 +24,10 @@ PACKAGES := \
     appstream \
     dpkg-dev \
     dbus-daemon \
-    optipng
+    optipng \
+    dbus \
+    at-spi2-core \
+    python3-pyatspi
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet drawings clean golden

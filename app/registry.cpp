@@ -2,6 +2,7 @@
 #include "app/registry.h"
 
 #include "app/screentable.h"
+#include "quiz/answers.h"
 
 namespace ossarion {
 
@@ -13,8 +14,10 @@ ScreenRegistry::~ScreenRegistry()
 QWidget *ScreenRegistry::take(ScreenId id)
 {
     QPointer<QWidget> &slot = m_slots[std::size_t(indexOf(id))];
-    if (!slot)
+    if (!slot) {
         slot = buildScreen(describe(id), m_events);
+        nameAnswerBoxes(slot, answerKeysOf(id));
+    }
     return slot;
 }
 

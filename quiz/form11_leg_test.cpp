@@ -22,13 +22,27 @@ constexpr ControlDesc controls[] = {
     drawing("Picture1", Asset::Leg, 4837, 120, 8),
 };
 constexpr AnswerKey keys[] = {
-    {"Text1", "femur"},
-    {"Text2", "patella"},
-    {"Text3", "tibia"},
-    {"Text4", "fibula"},
-    {"Text5", "tarsals"},
-    {"Text6", "metatarsals"},
-    {"Text7", "phalanges"},
+    {"Text1",
+     "the long bone of the thigh, right of the drawing",
+     "femur"},
+    {"Text2",
+     "the small round bone in front of the knee, right of the drawing",
+     "patella"},
+    {"Text3",
+     "the thick inner bone of the lower leg, along the shin, right of the drawing",
+     "tibia"},
+    {"Text4",
+     "the thin outer bone of the lower leg, right of the drawing",
+     "fibula"},
+    {"Text5",
+     "the bones of the ankle and heel, right of the drawing",
+     "tarsals"},
+    {"Text6",
+     "the long bones of the foot in front of the ankle, right of the drawing",
+     "metatarsals"},
+    {"Text7",
+     "the bones of the toes, right of the drawing, at the bottom",
+     "phalanges"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form11,
@@ -38,6 +52,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form11{desc, keys};

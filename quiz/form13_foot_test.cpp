@@ -20,9 +20,15 @@ constexpr ControlDesc controls[] = {
     drawing("Picture1", Asset::Foot, 4237, 300, 4),
 };
 constexpr AnswerKey keys[] = {
-    {"Text1", "tarsals"},
-    {"Text2", "metatarsals"},
-    {"Text3", "phalanges"},
+    {"Text1",
+     "the bones of the ankle and heel, right of the drawing, at the top",
+     "tarsals"},
+    {"Text2",
+     "the long bones in the middle of the foot, right of the drawing",
+     "metatarsals"},
+    {"Text3",
+     "the bones of the toes, right of the drawing, at the bottom",
+     "phalanges"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form13,
@@ -32,6 +38,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form13{desc, keys};

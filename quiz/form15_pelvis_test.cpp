@@ -24,9 +24,15 @@ constexpr ControlDesc controls[] = {
 };
 // The names the pelvis view gives the three bones, in lower case.
 constexpr AnswerKey keys[] = {
-    {"Text1", "coccyx"},
-    {"Text2", "sacrum"},
-    {"Text3", "innominatum"},
+    {"Text1",
+     "the small bone at the very end of the spine, below it in the middle of the screen",
+     "coccyx"},
+    {"Text2",
+     "the broad wedge of fused vertebrae in the middle, between the two hip bones",
+     "sacrum"},
+    {"Text3",
+     "the hip bone on the right, marked by a line to its right edge",
+     "innominatum"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form15,
@@ -36,6 +42,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form15{desc, keys};

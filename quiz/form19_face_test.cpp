@@ -30,14 +30,30 @@ constexpr ControlDesc controls[] = {
     button("Command2", "Check", 10080, 120, 8, check),
 };
 constexpr AnswerKey keys[] = {
-    {"Text1", "lachrymal"}, // the program's own spelling; "lacrimal" is not taken
-    {"Text2", "turbinate"},
-    {"Text3", "nasal"},
-    {"Text4", "zygomatic"},
-    {"Text5", "superior maxillary"},
-    {"Text6", "inferior maxillary"},
-    {"Text7", "palate"},
-    {"Text8", "vomer"},
+    {"Text1",
+     "the small thin bones at the inner corner of each eye socket, left of the large drawing, at the top",
+     "lachrymal"}, // the program's own spelling; "lacrimal" is not taken
+    {"Text2",
+     "the thin scrolled bones inside the nose, left of the large drawing",
+     "turbinate"},
+    {"Text3",
+     "the pair of small bones forming the bridge of the nose, left of the large drawing",
+     "nasal"},
+    {"Text4",
+     "the cheek bones, left of the large drawing",
+     "zygomatic"},
+    {"Text5",
+     "the upper jaw with its teeth, below the large drawing, on the left",
+     "superior maxillary"},
+    {"Text6",
+     "the lower jaw, below the large drawing, on the right",
+     "inferior maxillary"},
+    {"Text7",
+     "the pair of L-shaped bones at the back of the roof of the mouth, right of the large drawing",
+     "palate"},
+    {"Text8",
+     "the thin plate that divides the nose down the middle, right of the large drawing, at the top",
+     "vomer"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form19,
@@ -47,6 +63,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form19{desc, keys};

@@ -25,12 +25,24 @@ constexpr ControlDesc controls[] = {
     button("Command1", "Main menu", 120, 6960, 7, mainMenu).noTabStop(),
 };
 constexpr AnswerKey keys[] = {
-    {"Text1", "occipital"},
-    {"Text2", "parietal"},
-    {"Text3", "frontal"},
-    {"Text4", "temporal"},
-    {"Text5", "sphenoid"},
-    {"Text6", "ethmoid"},
+    {"Text1",
+     "the bone at the back and base of the head, with the large opening for the spinal cord, left of the large drawing, at the top",
+     "occipital"},
+    {"Text2",
+     "the pair of curved plates forming the top and upper sides of the head, left of the large drawing",
+     "parietal"},
+    {"Text3",
+     "the large rounded bone of the forehead, left of the large drawing",
+     "frontal"},
+    {"Text4",
+     "the bone at the side of the head around the ear, left of the large drawing",
+     "temporal"},
+    {"Text5",
+     "the bat-shaped bone across the base of the head behind the eyes, below the large drawing, on the left",
+     "sphenoid"},
+    {"Text6",
+     "the small light bone between the eye sockets, behind the nose, below the large drawing, on the right",
+     "ethmoid"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form20,
@@ -40,6 +52,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form20{desc, keys};

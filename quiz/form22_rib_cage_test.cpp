@@ -22,11 +22,21 @@ constexpr ControlDesc controls[] = {
 // The only boxes of the program that take either of two words: the short name or the
 // full name of the group. The short name is compared first.
 constexpr AnswerKey keys[] = {
-    {"Text1", "sternum"},
-    {"Text2", "true", "true ribs"},
-    {"Text3", "cartilage", "costal cartilage"},
-    {"Text4", "false", "false ribs"},
-    {"Text5", "floating", "floating ribs"},
+    {"Text1",
+     "the flat bone down the middle of the chest, left of the drawing, at the top",
+     "sternum"},
+    {"Text2",
+     "the bracket over the curved bones numbered 1 to 7, each joined to the breastbone by its own strip, left of the drawing",
+     "true", "true ribs"},
+    {"Text3",
+     "the strips joining the curved bones to the breastbone, left of the drawing",
+     "cartilage", "costal cartilage"},
+    {"Text4",
+     "the bracket over the curved bones numbered 8 to 12, which do not reach the breastbone on their own, left of the drawing",
+     "false", "false ribs"},
+    {"Text5",
+     "the bracket over the curved bones numbered 11 and 12, joined to nothing in front, left of the drawing, at the bottom",
+     "floating", "floating ribs"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form22,
@@ -36,6 +46,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form22{desc, keys};

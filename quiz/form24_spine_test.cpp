@@ -32,18 +32,42 @@ constexpr ControlDesc controls[] = {
 // The regions are named twice, on either side of the drawing, so five keys serve two
 // boxes each; every box is still judged on its own.
 constexpr AnswerKey keys[] = {
-    {"Text1", "cervical"},
-    {"Text2", "dorsal"},
-    {"Text3", "lumber"}, // the program's own spelling throughout; "lumbar" is not taken
-    {"Text4", "sacral"},
-    {"Text5", "coccyx"},
-    {"Text6", "coccyx"},
-    {"Text7", "sacral"},
-    {"Text8", "lumber"},
-    {"Text9", "dorsal"},
-    {"Text10", "axis"},
-    {"Text11", "atlas"},
-    {"Text12", "cervical"},
+    {"Text1",
+     "the vertebrae of the neck in the side view, left of the drawing, at the top",
+     "cervical"},
+    {"Text2",
+     "the vertebrae of the upper back, which carry the ribs, in the side view, left of the drawing",
+     "dorsal"},
+    {"Text3",
+     "the large vertebrae of the lower back in the side view, left of the drawing",
+     "lumber"}, // the program's own spelling throughout; "lumbar" is not taken
+    {"Text4",
+     "the fused vertebrae between the hips in the side view, left of the drawing",
+     "sacral"},
+    {"Text5",
+     "the little fused bones at the very end of the spine in the side view, left of the drawing, at the bottom",
+     "coccyx"},
+    {"Text6",
+     "the tail end of the spine drawn on its own, right of the drawing, at the bottom",
+     "coccyx"},
+    {"Text7",
+     "the broad wedge of fused vertebrae drawn on its own, right of the drawing",
+     "sacral"},
+    {"Text8",
+     "a large vertebra of the lower back drawn on its own, right of the drawing",
+     "lumber"},
+    {"Text9",
+     "a vertebra of the upper back drawn on its own, right of the drawing",
+     "dorsal"},
+    {"Text10",
+     "the second vertebra of the neck, on which the head turns, drawn on its own, right of the drawing, at the top",
+     "axis"},
+    {"Text11",
+     "the ring-shaped topmost vertebra that carries the head, drawn on its own above the drawing, on the right",
+     "atlas"},
+    {"Text12",
+     "a vertebra of the neck drawn on its own above the drawing, on the left",
+     "cervical"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form24,
@@ -53,6 +77,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form24{desc, keys};

@@ -21,11 +21,21 @@ constexpr ControlDesc controls[] = {
     drawing("Picture1", Asset::SkeletonBack, 4012, 225, 6),
 };
 constexpr AnswerKey keys[] = {
-    {"Text1", "dorsal"},
-    {"Text2", "lumber"}, // the program's own spelling throughout
-    {"Text3", "sacral"},
-    {"Text4", "coccyx"},
-    {"Text5", "scapula"},
+    {"Text1",
+     "the vertebrae of the upper back, which carry the ribs, right of the drawing",
+     "dorsal"},
+    {"Text2",
+     "the large vertebrae of the lower back, right of the drawing",
+     "lumber"}, // the program's own spelling throughout
+    {"Text3",
+     "the fused vertebrae between the hip bones, right of the drawing",
+     "sacral"},
+    {"Text4",
+     "the little fused bones at the very end of the spine, right of the drawing",
+     "coccyx"},
+    {"Text5",
+     "the flat triangular bone at the back of the shoulder, left of the drawing",
+     "scapula"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form5,
@@ -35,6 +45,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form5{desc, keys};

@@ -24,14 +24,30 @@ constexpr ControlDesc controls[] = {
     drawing("Picture1", Asset::Arm, 4537, 120, 9),
 };
 constexpr AnswerKey keys[] = {
-    {"Text1", "humerus"},
-    {"Text2", "ulna"},
-    {"Text3", "radius"},
-    {"Text4", "carpals"},
-    {"Text5", "metacarpals"},
-    {"Text6", "phalanges"},
-    {"Text7", "clavicle"},
-    {"Text8", "scapula"},
+    {"Text1",
+     "the long bone of the upper arm, right of the drawing",
+     "humerus"},
+    {"Text2",
+     "the forearm bone on the little finger side, hooked at the elbow, right of the drawing",
+     "ulna"},
+    {"Text3",
+     "the forearm bone on the thumb side, right of the drawing",
+     "radius"},
+    {"Text4",
+     "the small bones of the wrist, right of the drawing",
+     "carpals"},
+    {"Text5",
+     "the long bones of the palm, right of the drawing",
+     "metacarpals"},
+    {"Text6",
+     "the bones of the fingers, right of the drawing",
+     "phalanges"},
+    {"Text7",
+     "the slender bone at the top of the shoulder, running towards the neck, left of the drawing",
+     "clavicle"},
+    {"Text8",
+     "the flat triangular bone behind the shoulder, left of the drawing",
+     "scapula"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form7,
@@ -41,6 +57,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form7{desc, keys};

@@ -19,9 +19,15 @@ constexpr ControlDesc controls[] = {
     drawing("Picture1", Asset::Hand, 3442, 255, 4),
 };
 constexpr AnswerKey keys[] = {
-    {"Text1", "carpals"},
-    {"Text2", "metacarpals"},
-    {"Text3", "phalanges"},
+    {"Text1",
+     "the small bones of the wrist, right of the drawing, at the top",
+     "carpals"},
+    {"Text2",
+     "the long bones of the palm, right of the drawing",
+     "metacarpals"},
+    {"Text3",
+     "the bones of the fingers and thumb, right of the drawing, at the bottom",
+     "phalanges"},
 };
 constexpr ScreenDesc desc{
     .id = ScreenId::Form9,
@@ -31,6 +37,7 @@ constexpr ScreenDesc desc{
 };
 static_assert(isWellFormed(desc));
 static_assert(keysMatchBoxes(controls, keys));
+static_assert(everyBoxSaysWhere(keys));
 } // namespace
 
 const Quiz form9{desc, keys};

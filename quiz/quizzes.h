@@ -62,4 +62,14 @@ constexpr bool keysMatchBoxes(std::span<const ControlDesc> controls, std::span<c
     return true;
 }
 
+// True when every key says where its box points: a phrase of its own, neither empty nor
+// padded, so that no box reaches a screen reader as a bare number.
+constexpr bool everyBoxSaysWhere(std::span<const AnswerKey> keys)
+{
+    for (const AnswerKey &k : keys)
+        if (k.where.empty() || k.where.front() == ' ' || k.where.back() == ' ')
+            return false;
+    return true;
+}
+
 } // namespace ossarion::quiz

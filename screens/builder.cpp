@@ -99,6 +99,7 @@ private:
 
 QWidget *makeWindow(const ScreenDesc &desc)
 {
+    installScreenAccessibility();
     const QSize client(toPixels(desc.clientWidth), toPixels(desc.clientHeight));
     QWidget *window = nullptr;
     if (desc.frame == Frame::FixedDialog) {
@@ -113,7 +114,7 @@ QWidget *makeWindow(const ScreenDesc &desc)
                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         if (desc.minMaxBoxes)
             flags |= Qt::WindowMinMaxButtonsHint;
-        window = new QWidget(nullptr, flags);
+        window = new ScreenWindow(nullptr, flags);
         window->resize(client);
     }
     window->setObjectName(toQString(desc.name));
@@ -142,8 +143,11 @@ QSize autoSize(const ControlDesc &c, const QLabel *label, Measure measure)
 
 QWidget *makeLabel(const ControlDesc &c, QWidget *parent)
 {
-    auto *label = new QLabel(toQString(c.text), parent);
+    // The text after its format: a change of format sets the text again, and a screen
+    // reader would hear every caption twice.
+    auto *label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
+    label->setText(toQString(c.text));
     label->setAlignment(toQtAlignment(c.align) | Qt::AlignTop);
     label->setAutoFillBackground(true);
     label->setFocusPolicy(Qt::NoFocus);
@@ -250,7 +254,6 @@ QWidget *makeLine(const ControlDesc &c, QWidget *parent)
                   QPoint(std::max(x1, x2) + (x1 == x2 ? c.lineWidth - 1 : 0),
                          std::max(y1, y2) + (y1 == y2 ? c.lineWidth - 1 : 0)));
     line->setGeometry(r);
-    line->setAccessibleName(QStringLiteral("Separator"));
     return line;
 }
 
@@ -269,18 +272,12 @@ QWidget *makeControl(const ControlDesc &c, QWidget *parent)
 bool paintedOnBackground(Kind k) { return k == Kind::Label || k == Kind::Line; }
 
 // Names for screen readers where the visible text does not name the control: a drawing
-// by what it shows, an answer box by its place among the screen's boxes, a fixed text by
-// its first line. Labels and buttons are named by their captions already.
-void nameForAssistiveTechnology(const std::vector<std::pair<const ControlDesc *, QWidget *>> &inTabOrder)
+// by what it shows, a fixed text by its first line. Labels and buttons are named by their
+// captions already; an answer box is named by its test, which knows where it points.
+void nameForAssistiveTechnology(const std::vector<std::pair<const ControlDesc *, QWidget *>> &controls)
 {
-    const auto isAnswerBox = [](const ControlDesc &c) { return c.kind == Kind::TextBox && !c.multiLine && !c.readOnly; };
-    const auto boxes = std::count_if(inTabOrder.begin(), inTabOrder.end(),
-                                     [&](const auto &e) { return isAnswerBox(*e.first); });
-    int box = 0;
-    for (const auto &[c, w] : inTabOrder) {
-        if (isAnswerBox(*c))
-            w->setAccessibleName(QStringLiteral("Answer %1 of %2").arg(++box).arg(boxes));
-        else if (c->kind == Kind::TextBox)
+    for (const auto &[c, w] : controls) {
+        if (c->kind == Kind::TextBox && c->readOnly)
             w->setAccessibleName(toQString(c->text).section(QLatin1String("\r\n"), 0, 0).trimmed());
         else if (c->kind == Kind::Picture)
             w->setAccessibleName(toQString(assetInfo(c->picture).shows));

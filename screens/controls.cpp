@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/controls.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -28,7 +29,58 @@ QPalette sharedPalette(const QPalette &palette)
     return palette;
 }
 
+// A screen's window for screen readers: its own role, its controls without the lines.
+class ScreenAccessible : public QAccessibleWidget {
+public:
+    ScreenAccessible(QWidget *window, QAccessible::Role role) : QAccessibleWidget(window, role) {}
+
+    int childCount() const override { return int(controls().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> list = controls();
+        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list.at(index)) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child || !child->object() || !child->object()->isWidgetType())
+            return -1;
+        return int(controls().indexOf(static_cast<QWidget *>(child->object())));
+    }
+
+private:
+    QList<QWidget *> controls() const
+    {
+        QList<QWidget *> list;
+        for (QObject *o : widget()->children()) {
+            auto *w = qobject_cast<QWidget *>(o);
+            if (w && !w->isWindow() && !qobject_cast<LineControl *>(w))
+                list << w;
+        }
+        return list;
+    }
+};
+
+QAccessibleInterface *screenAccessible(const QString &, QObject *object)
+{
+    if (auto *w = qobject_cast<ScreenWindow *>(object))
+        return new ScreenAccessible(w, QAccessible::Window);
+    if (auto *w = qobject_cast<DialogScreen *>(object))
+        return new ScreenAccessible(w, QAccessible::Dialog);
+    return nullptr;
+}
+
 } // namespace
+
+void installScreenAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(screenAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 void WrappingButton::paintEvent(QPaintEvent *)
 {

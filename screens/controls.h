@@ -9,6 +9,18 @@
 
 namespace ossarion {
 
+// The window of a main screen. To screen readers it is a frame, as a main window is,
+// and both it and a dialog screen list every control but their lines.
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
+// Makes screen readers see the screens' windows as said above; once, before the first
+// window is built.
+void installScreenAccessibility();
+
 // A push button whose caption breaks onto further lines when it is wider than the button.
 class WrappingButton : public QPushButton {
     Q_OBJECT
@@ -19,7 +31,8 @@ protected:
     void paintEvent(QPaintEvent *) override;
 };
 
-// A straight line painted in its own rectangle; its thickness grows downwards.
+// A straight line painted in its own rectangle; its thickness grows downwards. It means
+// nothing without sight and is not among its window's controls for screen readers.
 class LineControl : public QWidget {
     Q_OBJECT
 public:
