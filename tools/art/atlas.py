@@ -527,6 +527,26 @@ def scapula():
     return m
 
 
+def foot_from_behind():
+    """The right foot seen from behind, standing: the heel nearest, the rest of the foot
+    running away from the viewer and hidden behind it but for the ends of the first and
+    fifth rays at the sides. Frame: the top of the talus (the ankle joint) at (0, 0),
+    medial side to the left."""
+    m = Model()
+    m.bone("forefoot", "great toe and first metatarsal, beyond the heel on the inner side",
+           [(-14, 38), (-24, 36), (-31, 39), (-32, 46), (-26, 50), (-15, 50)])
+    m.bone("forefoot", "fifth metatarsal and little toe, beyond the heel on the outer side",
+           [(14, 40), (23, 39.5), (28, 43), (27, 48.5), (20, 51), (13, 50)])
+    m.bone("tarsals", "talus: its trochlea under the tibia, its body above the heel", [
+        (-14, 2), (-6, -1), (6, -1), (14, 2), (15.5, 10), (11, 18), (-11, 18), (-15.5, 10)])
+    m.bone("tarsals", "calcaneus from behind: the heel, its tuberosity at the bottom", [
+        (-12, 17), (0, 15.5), (13, 17.5), (18.5, 29), (18, 46), (11, 57), (-1, 60), (-12, 56),
+        (-17, 44), (-16, 28)])
+    m.line([(-9, 50), (0, 53), (9, 50)])                                # the tuberosity
+    m.mark("top", (0, 0))
+    return m
+
+
 # ----------------------------------------------------------------------------
 # the atlas checked against its reference lengths
 

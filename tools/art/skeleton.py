@@ -20,7 +20,8 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import (BONE, GROUND, INK, bezier_d, ellipse_pts, fmt,  # noqa: E402
+import atlas  # noqa: E402
+from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt,  # noqa: E402
                       profile_points, svg, sym)
 MAROON = "rgb(128,0,64)"
 OLIVE = "rgb(166,166,83)"
@@ -116,135 +117,134 @@ class Drawing:
 # Bones drawn alike from the front and from behind
 # ============================================================================
 
-def arms(S, back=False):
-    """Both arms, hanging, palms forward: the thumb and the radius on the outer side."""
-    # ---- arms: humerus, ulna, radius ----
-    hum = [(55.2, 96.4), (57.8, 99.2), (58.2, 104.4), (57.6, 116), (58.0, 140), (59.8, 164),
-           (62.6, 174.0), (65.2, 180.0), (64.6, 184.4), (62.0, 187.6), (58.6, 187.0),
-           (55.0, 188.6), (51.6, 186.6), (49.6, 182.0), (50.6, 177.8), (53.0, 171.6),
-           (54.0, 150), (52.6, 125), (51.6, 112), (48.6, 106.8), (50.0, 100.0)]
-    el = S.shape(hum)
-    el += S.circle((50.6, 101.6), 6.0)
-    el += S.shape([(52.2, 96.8), (55.4, 96.2), (58.0, 99.4), (58.2, 104.2), (55.6, 104.6),
-                   (53.6, 101.0)])  # greater tubercle over the head
-    S.group("humerus", "upper arm bones", el)
-    el = S.curve([(56.4, 120), (56.8, 140), (58.2, 160)], stroke_width=fmt(W_FINE))
-    if back:
-        # the hollow above the elbow that takes the point of the ulna
-        el += S.shape(ellipse_pts(57.4, 180.6, 2.6, 3.2, n=10), stroke_width=fmt(W_IN))
-    else:
-        el += S.curve([(54.6, 180.6), (57.6, 178.4), (60.6, 180.6)], stroke_width=fmt(W_IN))
-    S.group("humerus-detail", None, el, fill=None)
+# The limbs come from the bone atlas at one scale for the whole figure (pixels to the
+# millimetre): arms and legs in true proportion to each other and to the trunk.
+FRONT_SCALE = 0.265
 
-    if back:  # the olecranon, the point of the elbow, rises into its hollow
-        top = [(53.4, 183.8), (55.6, 180.6), (58.2, 181.6), (59.2, 186.0), (58.4, 191.0)]
-    else:
-        top = [(52.4, 186.2), (55.2, 185.0), (58.0, 186.6), (58.6, 190.2), (57.6, 194.0)]
-    ulna = top + [(59.4, 210), (62.4, 234), (64.2, 245.6), (64.2, 249.4), (61.6, 250.0),
-            (60.4, 251.8), (59.8, 248.0), (58.4, 235), (55.4, 210), (53.6, 196), (52.0, 190)]
-    el = S.shape(ulna)
-    S.group("ulna", "ulnas: the little-finger side of the forearm", el)
-    radius = [(61.0, 188.0), (63.6, 187.2), (66.2, 188.0), (66.6, 191.0), (65.6, 194.0),
-              (67.2, 205), (70.6, 225), (73.6, 238), (76.6, 245.0), (77.2, 250.2, "c"),
-              (72.0, 250.8), (66.0, 250.2), (65.4, 246.0), (66.8, 238), (65.0, 222),
-              (63.0, 205), (62.4, 197), (62.2, 193.6), (61.4, 191.0)]
-    el = S.shape(radius)
-    S.group("radius", "radii: the thumb side of the forearm", el)
 
-    # ---- wrist and hand: 8 carpals, 5 metacarpals, 14 phalanges ----
+def aim(vector, target):
+    """Degrees that turn a bone's frame so that `vector` points along `target`."""
+    return math.degrees(math.atan2(target[1], target[0]) - math.atan2(vector[1], vector[0]))
+
+
+def atlas_group(S, model, place, gid, comment, lines=True, layer=0, width=W_OUT, fill=BONE):
+    """One bone of the atlas in the right half at (dx, y) = place(p), and its mirror."""
+    old = S.map
+    S.map = place
     el = []
-    el += S.shape([(60.4, 252.6), (64.6, 252.0), (64.6, 256.0), (61.0, 256.6), (60.0, 254.6)])  # triquetrum
-    el += S.shape([(65.0, 251.6), (69.4, 251.6), (69.6, 255.6), (67.0, 256.6), (65.0, 255.6)])  # lunate
-    el += S.shape([(70.0, 252.0), (74.0, 251.0), (76.6, 252.6), (76.0, 255.6), (72.0, 256.2),
-                   (69.9, 255.0)])  # scaphoid
-    el += S.circle((61.4, 255.4), 1.6)  # pisiform
-    el += S.shape([(60.6, 257.2), (64.6, 256.8), (64.8, 261.6), (61.0, 262.0), (60.2, 259.6)])  # hamate
-    el += S.shape([(65.0, 257.0), (67.4, 256.4), (69.5, 257.0), (69.5, 262.4), (65.0, 262.4)])  # capitate
-    el += S.shape([(69.8, 257.2), (72.8, 257.0), (72.8, 262.0), (69.8, 262.2)])  # trapezoid
-    el += S.shape([(73.0, 257.0), (76.0, 256.4), (78.0, 258.6), (77.6, 261.6), (73.0, 262.0)])  # trapezium
-    S.group("carpals", "carpals: two rows of four wrist bones", el, width=0.7)
+    for sh in model.shapes:
+        el += S.shape(sh["pts"])
+    S.group(gid, comment, el, layer=layer, width=width, fill=fill)
     el = []
-    mcs = [((62.6, 262.8), (60.6, 280.6)), ((66.6, 263.2), (65.4, 283.0)),
-           ((69.8, 263.2), (70.0, 284.4)), ((72.6, 262.8), (74.6, 283.4)),
-           ((76.4, 262.8), (82.4, 275.6))]
-    for i, (a, b) in enumerate(mcs):
-        el += S.shape(stick(a, b, 1.5 if i < 4 else 1.8, 1.5 if i < 4 else 1.7))
-    S.group("metacarpals", "metacarpals", el, width=0.7)
-    el = []
-    fingers = [((60.3, 282.2), [(59.3, 291.0), (58.8, 297.0), (58.5, 301.4)]),
-               ((65.2, 284.8), [(64.5, 295.4), (64.1, 302.4), (63.9, 307.0)]),
-               ((70.0, 286.2), [(70.2, 297.4), (70.3, 305.0), (70.3, 309.6)]),
-               ((74.8, 285.2), [(75.8, 296.0), (76.4, 303.0), (76.8, 307.6)]),
-               ((83.0, 277.4), [(85.6, 284.4), (87.2, 290.6)])]
-    for base, joints in fingers:
-        a = base
-        w = 1.35
-        for b in joints:
-            el += S.shape(stick(a, b, w, w * 0.95))
-            u = (b[0] - a[0], b[1] - a[1])
-            ln = math.hypot(*u)
-            a = (b[0] + u[0] / ln * 0.9, b[1] + u[1] / ln * 0.9)
-            w *= 0.9
-    S.group("hand-phalanges", "phalanges of the fingers and thumbs", el, width=0.7)
+    if lines:
+        for sh in model.shapes:
+            for ln in sh["lines"]:
+                el += S.curve(ln, stroke_width=fmt(W_FINE))
+    if el:
+        S.group(gid + "-detail", None, el, fill=None, layer=layer)
+    S.map = old
 
 
+def on_row(S, model, place, row, toward=None):
+    """The middle of a bone (dx) across one pixel row: a point where a leader can start.
+    With several crossings, the piece nearest dx `toward`."""
+    spans = []
+    for sh in model.shapes:
+        pts = [place(p) for p in sh["pts"]]
+        xs = []
+        for a, b in zip(pts, pts[1:] + pts[:1]):
+            if (a[1] - row) * (b[1] - row) < 0:
+                xs.append(a[0] + (b[0] - a[0]) * (row - a[1]) / (b[1] - a[1]))
+        xs.sort()
+        spans += [(xs[k] + xs[k + 1]) / 2 for k in range(0, len(xs) - 1, 2)]
+    assert spans, f"no bone at row {row}"
+    return (min(spans, key=lambda x: abs(x - toward)) if toward is not None else spans[0], row)
 
-def legs(S, back=False):
-    """Thigh bones, knee caps (front only), shin and calf bones of both legs."""
-    hc, hr = (29.6, 245.2), 5.8
-    socket_head = [(hc[0] + hr * math.cos(math.radians(a)), hc[1] + hr * math.sin(math.radians(a)))
-                   for a in range(-10, 191, 20)]
-    socket_head[0] += ("c",)
-    socket_head[-1] += ("c",)
-    socket_head.append((hc[0], hc[1] - 2.6))
-    # ---- thigh bones, knee caps, shin bones, calf bones ----
-    femur = [(43.6, 245.8), (46.4, 249.5), (46.6, 255.5), (44.6, 262.5), (42.2, 281),
-             (38.0, 305), (33.4, 328), (31.0, 340.5), (32.2, 346.8), (31.4, 353.6),
-             (27.6, 356.8), (24.0, 355.4), (20.4, 357.2), (15.6, 355.8), (13.0, 351.0),
-             (13.6, 345.0), (17.2, 337.8), (22.0, 318), (27.2, 294), (31.4, 272),
-             (31.6, 266.5), (30.0, 262.6), (32.2, 258.8), (30.4, 251.5), (33.0, 243.0),
-             (38.6, 244.2)]
-    if back:  # the two condyles, apart behind the knee
-        i = femur.index((27.6, 356.8))
-        femur[i:i + 3] = [(27.8, 357.2), (25.2, 355.6, "c"), (23.2, 351.6), (21.0, 355.6, "c"),
-                          (18.8, 357.4)]
-    el = S.shape(femur)
-    # the head below the rim of the hip socket (the hip bone hides its top)
-    el += S.shape(socket_head)
-    S.group("femur", "thigh bones, the head in the hip socket", el)
-    if back:  # the crest between the trochanters and the rough line down the back of the shaft
-        el = S.curve([(44.0, 250.0), (38.6, 256.0), (32.6, 262.2)], stroke_width=fmt(W_IN))
-        el += S.curve([(37.4, 268), (33.0, 295), (27.8, 322), (26.0, 336)],
-                      stroke_width=fmt(W_FINE))
-    else:
-        el = S.curve([(38.8, 256), (34.8, 256.4), (33.0, 259.6)], stroke_width=fmt(W_IN))
-        el += S.curve([(36.6, 300), (33.6, 316), (30.4, 332)], stroke_width=fmt(W_FINE))
-        el += S.curve([(39.6, 290), (36.6, 306)], stroke_width=fmt(W_FINE))
-    S.group("femur-detail", None, el, fill=None)
 
-    fib = profile_points([(32.8, 366.5), (30.5, 400), (28.0, 438), (28.6, 447)],
-                         [(0.0, 2.6, 2.6), (0.08, 1.4, 1.4), (0.5, 1.3, 1.3), (0.86, 1.4, 1.4),
-                          (1.0, 2.2, 2.0)], cap=(0.7, 0.6))
-    if not back:  # seen from the front the calf bone lies behind the shin bone
-        S.group("fibula", "calf bones", S.shape(fib))
-    tibia = [(12.2, 360.6), (13.6, 358.6), (20.0, 358.0), (22.2, 359.6), (23.2, 357.6),
-             (24.6, 359.4), (30.6, 358.6), (32.8, 361.2), (31.4, 366.2), (26.8, 370.4),
-             (24.2, 381), (22.6, 410), (22.6, 430), (24.2, 437.6, "c"), (24.0, 442.0),
-             (19.0, 443.6), (15.4, 443.0), (13.4, 447.4), (11.6, 444.8), (11.8, 437.0),
-             (14.6, 425), (16.2, 400), (15.6, 378), (13.6, 368)]
-    el = S.shape(tibia)
-    S.group("tibia", "shin bones", el)
-    if back:  # the soleal line
-        el = S.curve([(29.0, 372), (23.0, 381), (16.6, 392)], stroke_width=fmt(W_FINE))
-    else:
-        el = S.curve([(20.0, 372), (19.6, 386), (19.0, 410)], stroke_width=fmt(W_FINE))
-    S.group("tibia-detail", None, el, fill=None)
-    if back:
-        S.group("fibula", "calf bones", S.shape(fib))
-        return
-    el = S.shape([(21.6, 348.6), (25.8, 349.8), (27.6, 354.2), (25.8, 359.8), (21.6, 364.2),
-                  (17.6, 359.8), (15.8, 354.2), (17.6, 349.8)])
-    S.group("patella", "knee caps", el)
+class Limbs:
+    """Where the limbs of one figure stand (dx, y in its pixels) and their bones placed."""
+
+    def __init__(self, k, hip, knee, ankle, shoulder, elbow, wrist):
+        self.s = FRONT_SCALE * k
+        s = self.s
+        self.femur, self.tibia, self.fibula = atlas.femur(), atlas.tibia(), atlas.fibula()
+        self.patella = atlas.patella()
+        self.humerus, self.ulna, self.radius = atlas.humerus(), atlas.ulna(), atlas.radius()
+        self.hand = atlas.hand_model()
+        rot = aim(self.femur.marks["knee"], (knee[0] - hip[0], knee[1] - hip[1]))
+        self.fem = Place(hip[0], hip[1], s, rot=rot)
+        top = (knee[0], knee[1] + 1.2 * k)
+        rot = aim(self.tibia.marks["ankle"], (ankle[0] - top[0], ankle[1] - top[1]))
+        self.tib = Place(top[0], top[1], s, rot=rot)
+        self.fib = Place(*self.tib(atlas.FIBULA_ON_TIBIA)[:2], s, rot=rot)
+        self.pat = Place(*self.fem((13, 398))[:2], s)
+        rot = aim(self.humerus.marks["elbow"], (elbow[0] - shoulder[0], elbow[1] - shoulder[1]))
+        self.hum = Place(shoulder[0], shoulder[1], s, rot=rot)
+        top = self.hum((self.humerus.marks["elbow"][0] - 2, self.humerus.marks["elbow"][1] + 4))
+        rot = aim((0, 265), (wrist[0] - top[0], wrist[1] - top[1]))
+        self.uln = Place(top[0], top[1], s, rot=rot)
+        self.rad = Place(*self.uln(atlas.RADIUS_ON_ULNA)[:2], s, rot=rot)
+        # the hand: the palm of the right hand mirrored (thumb outwards), its carpus under
+        # the lower ends of the forearm bones, turned with the forearm
+        w = self.uln((13, 270))
+        self.hnd = Place(w[0] + 46 * s, w[1], s, mirror=True, rot=-rot)
+
+    def draw_legs(self, S, back=False):
+        atlas_group(S, self.femur, self.fem, "femur", "thigh bones, the head in the hip socket",
+                    lines=not back)
+        # the rim of the hip socket over the top of the head
+        c, r = self.fem((0, 0)), 25 * self.s
+        rim = [(c[0] + r * math.cos(math.radians(a)), c[1] + r * math.sin(math.radians(a)))
+               for a in range(195, 350, 22)]
+        S.group("acetabulum", "rims of the hip sockets", S.curve(rim), fill=None)
+        if not back:  # seen from the front the calf bone lies behind the shin bone
+            atlas_group(S, self.fibula, self.fib, "fibula", "calf bones", lines=False)
+        atlas_group(S, self.tibia, self.tib, "tibia", "shin bones", lines=not back)
+        if back:
+            atlas_group(S, self.fibula, self.fib, "fibula", "calf bones", lines=False)
+        else:
+            atlas_group(S, self.patella, self.pat, "patella", "knee caps", lines=False)
+
+    def phalanges(self):
+        m = atlas.Model()
+        m.shapes = [sh for sh in self.hand.shapes if sh["group"] == "phalanges"]
+        return m
+
+    def draw_feet_from_behind(self, S):
+        foot = atlas.foot_from_behind()
+        place = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
+        old = S.map
+        S.map = place
+        for gid, comment, layer in (("forefoot", "the front of each foot, beyond the heel", -1),
+                                    ("tarsals", "talus and calcaneus (the heel) from behind", 0)):
+            el = []
+            for sh in foot.shapes:
+                if sh["group"] == gid:
+                    el += S.shape(sh["pts"])
+            S.group("foot-" + gid, comment, el, width=0.75, layer=layer)
+        el = []
+        for sh in foot.shapes:
+            for ln in sh["lines"]:
+                el += S.curve(ln, stroke_width=fmt(W_FINE))
+        S.group("heel-detail", None, el, fill=None)
+        S.map = old
+
+    def draw_arms(self, S, back=False):
+        atlas_group(S, self.humerus, self.hum, "humerus", "upper arm bones", lines=back)
+        atlas_group(S, self.ulna, self.uln, "ulna", "ulnas: the little-finger side of the forearm",
+                    lines=False)
+        atlas_group(S, self.radius, self.rad, "radius", "radii: the thumb side of the forearm",
+                    lines=False)
+        old = S.map
+        S.map = self.hnd
+        for gid, comment in atlas.HAND_GROUPS:
+            el = []
+            for sh in self.hand.shapes:
+                if sh["group"] == gid and (not back or "palmar" not in sh["name"]
+                                           and "pisiform" not in sh["name"]):
+                    el += S.shape(sh["pts"])
+            S.group("hand-" + gid, comment, el, width=0.5)
+        S.map = old
 
 
 # ============================================================================
@@ -257,14 +257,21 @@ def front():
 
     # ---- spine: cervical, thoracic and lumbar vertebrae, sacrum, coccyx ----
     el = []
-    # cervical C3-C7, visible below the jaw
+    # cervical C3-C7, visible below the jaw: each a small body with a waist, the lips
+    # of its upper surface, and its transverse processes reaching out behind it
+    processes = []
     for i in range(5):
         y0 = 64.5 + i * 5.1
-        h = 4.2
-        w = 3.8 + i * 0.25
-        el += S.shape(sym([(0, y0), (w - 0.6, y0 + 0.1), (w, y0 + 0.8, "c"),
-                           (w + 3.2, y0 + 1.4), (w + 3.4, y0 + 2.6), (w, y0 + 3.1, "c"),
-                           (w - 0.3, y0 + h), (0, y0 + h + 0.2)]), sides=(1,))
+        h = 3.9
+        w = 3.0 + i * 0.3
+        el += S.shape(sym([(0, y0), (w - 0.2, y0 - 0.5, "c"), (w + 0.2, y0 + 0.6),
+                           (w - 0.5, y0 + h * 0.55), (w, y0 + h - 0.2), (w - 0.6, y0 + h),
+                           (0, y0 + h + 0.2)]), sides=(1,))
+        tp = w + 2.6 + i * 0.25
+        processes += S.shape([(w - 0.4, y0 + 0.9), (tp - 0.8, y0 + 0.5), (tp, y0 + 1.3),
+                              (tp - 0.4, y0 + 2.5), (w - 0.4, y0 + 2.8)])
+    S.group("cervical-processes", "transverse processes of the neck vertebrae", processes,
+            width=0.6, layer=-1)
     S.group("cervical-vertebrae", "seven neck vertebrae; the upper two lie behind the face", el)
 
     el = []
@@ -418,10 +425,12 @@ def front():
     S.group("sternum-lines", None, el, fill=None, width=W_IN)
 
     # ---- collar bones ----
-    clav = profile_points([(7.2, 98.6), (17, 97.6), (28, 96.5), (38, 95.7), (45, 94.8),
-                           (51.2, 94.4)],
-                          [(0.0, 2.3, 2.1), (0.25, 1.7, 1.6), (0.6, 1.5, 1.5), (0.85, 1.6, 1.7),
-                           (1.0, 1.9, 1.9)], cap=(0.5, 0.5))
+    # seen from the front each is a gentle S: its inner end low on the breastbone, its
+    # outer end raised to the acromion
+    clav = profile_points([(7.2, 99.2), (13, 98.2), (20, 98.4), (28, 97.8), (36, 96.0),
+                           (43, 94.4), (48, 94.2), (51.2, 94.8)],
+                          [(0.0, 2.5, 2.3), (0.2, 1.6, 1.6), (0.55, 1.4, 1.4), (0.8, 1.5, 1.5),
+                           (1.0, 2.1, 2.0)], cap=(0.5, 0.5))
     el = S.shape(clav)
     S.group("clavicle", "collar bones", el)
 
@@ -439,7 +448,9 @@ def front():
     el += S.curve([(20.0, 216.4), (28.0, 213.6), (36.5, 215.4)], stroke_width=fmt(W_FINE))
     S.group("hip-bone-detail", "obturator foramen, brim and iliac fossa", el, layer=-1)
 
-    legs(S)
+    L = Limbs(1.0, hip=(29.6, 245.2), knee=(22.5, 352.5), ankle=(18.5, 445.5),
+              shoulder=(50.6, 101.6), elbow=(58.0, 183.0), wrist=(66.0, 255.0))
+    L.draw_legs(S)
 
     # ---- ankle and foot: 7 tarsals, 5 metatarsals, 14 phalanges ----
     el = []
@@ -481,7 +492,7 @@ def front():
             w *= 0.9
     S.group("toe-phalanges", "phalanges of the toes", el, width=0.7)
 
-    arms(S)
+    L.draw_arms(S)
 
     # ---- skull: jaw, then cranium and face ----
     el = S.shape(sym([(0, 58.2), (9.0, 57.8), (13.2, 53.4), (15.8, 47.6), (18.6, 45.8, "c"),
@@ -520,23 +531,23 @@ def front():
     d.leader("Form2.Label1 Form4.Text1", (11, 14.5))
     d.leader("Form2.Label2 Form4.Text2", (8, 46.5))
     d.leader("Form2.Label3 Form4.Text3", (2, 71.5))
-    d.leader("Form2.Label4 Form4.Text4", (38, 96.3), via=[(41.5, 91.5)])
+    d.leader("Form2.Label4 Form4.Text4", (46.5, 94.5))
     d.leader("Form2.Label5 Form4.Text5", (2, 111.5))
-    d.leader("Form2.Label6 Form4.Text6", (56, 132.5))
+    d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
-    d.leader("Form2.Label8 Form4.Text8", (65.5, 207.5))
-    d.leader("Form2.Label9 Form4.Text9", (60.5, 232.5))
-    d.leader("Form2.Label10 Form4.Text10", (73.5, 254.5))
-    d.leader("Form2.Label11 Form4.Text11", (81.6, 274.5))
-    d.leader("Form2.Label12 Form4.Text12", (76.3, 299.5))
-    d.leader("Form2.Label13 Form4.Text13", (25, 326.5))
-    d.leader("Form2.Label14 Form4.Text14", (23.5, 358.5))
-    d.leader("Form2.Label15 Form4.Text15", (19.5, 388.5))
-    d.leader("Form2.Label16 Form4.Text16", (29.7, 422.5))
+    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 209.5))
+    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 234.5))
+    d.leader("Form2.Label10 Form4.Text10", L.hnd((31, 14))[:2])      # scaphoid
+    d.leader("Form2.Label11 Form4.Text11", L.hnd((16, 72))[:2])      # first metacarpal
+    d.leader("Form2.Label12 Form4.Text12", on_row(S, L.phalanges(), L.hnd, 299.5, toward=99))
+    d.leader("Form2.Label13 Form4.Text13", on_row(S, L.femur, L.fem, 326.5))
+    d.leader("Form2.Label14 Form4.Text14", L.pat((4, 0))[:2])
+    d.leader("Form2.Label15 Form4.Text15", on_row(S, L.tibia, L.tib, 388.5))
+    d.leader("Form2.Label16 Form4.Text16", on_row(S, L.fibula, L.fib, 422.5))
     d.leader("Form2.Label17 Form4.Text17", (28.5, 453.5))
     d.leader("Form2.Label18 Form4.Text18", (31.2, 476.5))
     d.leader("Form2.Label19 Form4.Text19", (27.9, 495.5))
-    d.leader("Form2.Label20 Form4.Text20", (-18, 36.5))
+    d.leader("Form2.Label20 Form4.Text20", (-19.5, 27))      # the side of the cranium
     d.leader("Form2.Label21 Form4.Text21", (-39, 139.5))
     d.leader("Form2.Label22 Form4.Text22", (-30, 228.5))
     return d
@@ -718,44 +729,14 @@ def back():
     S.group("coccyx", "the coccyx: four small vertebrae grown into one", el, width=0.7)
 
     # ---- legs and arms ----
-    S.map = back_leg
-    legs(S, back=True)
-    S.map = back_trunk
-    arms(S, back=True)
+    k = BACK_SCALE
+    L = Limbs(k, hip=(29.6 * k, 245.2 * k), knee=(22.5 * k, 352.5 * k), ankle=(18.5 * k, 445.5 * k),
+              shoulder=(50.6 * k, 101.6 * k), elbow=(58.0 * k, 183.0 * k), wrist=(66.0 * k, 255.0 * k))
+    L.draw_legs(S, back=True)
+    L.draw_arms(S, back=True)
 
-    # ---- ankle and foot from behind: the heel on top, the sole below it ----
-    S.map, S.rscale = (lambda p: p), 1.0
-    el = []
-    el += S.shape([(12.6, 414.6), (16.6, 413.6), (20.6, 414.6), (20.8, 418.6), (12.4, 418.6)])  # talus
-    el += S.shape([(8.6, 432.4), (13.2, 431.8), (14.4, 436.2), (13.0, 439.2), (8.8, 438.8),
-                   (7.8, 435.4)])  # navicular
-    el += S.shape([(19.4, 432.0), (24.8, 432.4), (26.0, 437.0), (24.4, 441.4), (19.8, 441.0)])  # cuboid
-    for x0, x1 in ((8.2, 12.0), (12.2, 15.6), (15.8, 19.2)):  # three cuneiforms
-        el += S.shape([(x0, 438.8, "c"), (x1, 438.8, "c"), (x1, 443.8, "c"), (x0, 443.8, "c")])
-    el += S.shape([(10.6, 418.4), (16.4, 416.6), (22.0, 418.4), (23.6, 424.0), (22.4, 431.0),
-                   (19.6, 435.6), (13.4, 436.0), (10.2, 431.8), (9.6, 424.6)])  # calcaneus
-    S.group("tarsals", "tarsals: talus, calcaneus (the heel), navicular, cuboid, three cuneiforms",
-            el, width=0.75)
-    el = []
-    rays = [((10.2, 444.6), (9.2, 459.0), 2.2, 2.1), ((13.9, 444.4), (13.8, 460.8), 1.5, 1.5),
-            ((17.5, 444.4), (18.4, 460.6), 1.45, 1.45), ((21.4, 442.0), (22.8, 459.4), 1.45, 1.45),
-            ((24.6, 440.6), (26.8, 457.2), 1.8, 1.4)]
-    for a, b, w0, w1 in rays:
-        el += S.shape(stick(a, b, w0, w1))
-    S.group("metatarsals", "metatarsals", el, width=0.75)
-    el = []
-    toes = [((9.1, 460.8), [(9.0, 466.4), (8.9, 471.8)], 2.1),
-            ((13.8, 462.4), [(13.8, 466.8), (13.8, 469.8), (13.8, 472.6)], 1.45),
-            ((18.5, 462.2), [(18.7, 466.4), (18.8, 469.2), (18.9, 471.8)], 1.4),
-            ((23.0, 461.0), [(23.4, 465.0), (23.6, 467.6), (23.8, 470.2)], 1.35),
-            ((27.1, 458.6), [(27.6, 462.4), (27.9, 464.8), (28.1, 467.2)], 1.25)]
-    for base, joints, w in toes:
-        a = base
-        for b in joints:
-            el += S.shape(stick(a, b, w, w * 0.95))
-            a = (b[0], b[1] + 0.7)
-            w *= 0.9
-    S.group("toe-phalanges", "phalanges of the toes", el, width=0.7)
+    # ---- ankle and foot from behind: the heel nearest, the toes pointing away ----
+    L.draw_feet_from_behind(S)
 
     # ---- leader lines: each starts on its bone at the row of its labels ----
     d.leader("Form3.Label1 Form5.Text1", (1.5, 114.5))
