@@ -21,8 +21,8 @@ first molar, the angle about 120 degrees.
 """
 import math
 
-from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x, outline,  # noqa: F401
-                      path, sym)
+from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x, outline, path,
+                      sym, sym_serr)
 
 W_OUT = 1.0     # outline
 W_IN = 0.6      # inner lines
@@ -213,33 +213,58 @@ def _between(poly, a, b):
     return poly[i:j + 1] if i <= j else _rev(poly[j:i + 1])
 
 
-def side_frontal_outline():
-    prof = PROFILE_VAULT
-    return _chain(_between(prof, NASION, BREGMA), CORONAL, _rev(SPHENOFRONTAL),
-                  [(-72, -27.5), (-73, -27), (-75.5, -31), FZ], [FZ, (-86, -33), (-92, -31.5), NASION])
-
-
 def side_parietal_outline():
     return _chain(_between(PROFILE_VAULT, BREGMA, LAMBDA), LAMBDOID, _rev(PARIETOMASTOID),
-                  _rev(SQUAMOUS), _rev(SPHENOPARIETAL), _rev(CORONAL))
+                  _rev(SQUAMOUS), _rev(SPHENOPARIETAL), _rev(CORONAL))[:-1]
 
 
 def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
     under = _between(PROFILE_VAULT, (27, 15.5), (-46.5, 6.6))
     return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
-                  [(-51, -5), (-47, -6)], [(-47, -6), (-42.5, -7)], _rev(SPHENOSQUAMOUS))
+                  [(-51, -5), (-47, -6), (-42.5, -7)], _rev(SPHENOSQUAMOUS))[:-1]
 
 
-def side_occipital_outline():
-    return _chain(_between(PROFILE_VAULT, LAMBDA, (27, 15.5)), _rev(OCCIPITOMASTOID), _rev(LAMBDOID))
+def _serrated(pts, borders):
+    """Serration for the segments of `pts` that run along any of the borders (sutures)."""
+    on = set()
+    for b in borders:
+        on.update((p[0], p[1]) for p in b)
+    return {i: SERR for i in range(len(pts))
+            if (pts[i][0], pts[i][1]) in on and (pts[(i + 1) % len(pts)][0], pts[(i + 1) % len(pts)][1]) in on}
 
 
-def side_sphenoid_outline():
-    """The greater wing, between frontal, parietal, temporal and cheek bone."""
-    return _chain(SPHENOFRONTAL[::-1][::-1], SPHENOPARIETAL, SPHENOSQUAMOUS,
-                  [(-42.5, -7), (-47, -6), (-51, -5)], _rev(ZYG_TEMPORAL_BORDER[-4:]),
-                  [(-70.5, -13), (-72, -21), (-73, -27), (-72, -27.5)])
+def side_parietal(g, apart=False):
+    """The left parietal bone from the outside (in the skull: its marks only)."""
+    if apart:
+        pts = side_parietal_outline()
+        sagittal = _between(PROFILE_VAULT, BREGMA, LAMBDA)
+        g.body(pts, serr=_serrated(pts, (CORONAL, LAMBDOID, SPHENOPARIETAL, PARIETOMASTOID, sagittal)),
+               width=W_OUT)
+        # the bevelled lower border, overlapped by the temporal squama
+        g.line([(-42, -45), (-26, -49), (-9, -50.5), (7, -47), (18, -38.5), (24.5, -29)], W_FINE)
+        # the temporal lines arching over it, between coronal and lambdoid sutures
+        g.line([(-37, -77), (-8, -87), (24, -83), (48, -68), (57.5, -52)], W_FINE)
+        g.line([(-42, -66), (-10, -76), (22, -73), (44, -60), (54, -46)], W_FINE)
+        g.line([(4, -97), (10, -99.5), (16, -97.5)], W_IN)      # parietal eminence
+    g.dot((44, -98), 0.6)                                        # parietal foramen
+
+
+def side_temporal(g, apart=False):
+    """The left temporal bone from the outside (in the skull: its marks only)."""
+    if apart:
+        pts = side_temporal_outline()
+        g.body(pts, serr=_serrated(pts, (PARIETOMASTOID, OCCIPITOMASTOID, ZYG_ARCH_SUTURE, SPHENOSQUAMOUS)),
+               width=W_OUT)
+        g.line(SQUAMOUS, W_FINE)     # the thin, bevelled edge of the squama
+        g.line([(-51, -5), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
+        g.line([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2)], W_IN)   # the joint's socket
+    g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)      # ear hole
+    g.hatch(ellipse_pts(0.6, 0.4, 3, 3.8, rot=-12, n=14), 45, 1.2, W_FINE)
+    g.body([(-4, 8.5), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)   # styloid
+    g.hatch([(12, 12), (22, 9), (27, 14), (21, 18.5), (16.5, 24.5), (13.5, 27), (11, 20)], 60, 2.2,
+            W_FINE)                                                    # the rough mastoid
+    g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
 
 
 def side_zygomatic_outline():
@@ -309,18 +334,6 @@ def side_mandible(g, apart=False):
                 W_FINE)
 
 
-def side_maxilla(g, apart=False):
-    for t in UPPER_TEETH_SIDE:
-        draw_tooth_side(g, t)
-    if apart:
-        g.body(side_maxilla_outline(), width=W_OUT)
-    # infra-orbital foramen, canine eminence, the key ridge up to the cheek bone
-    g.hole(ellipse_pts(-88, 8, 1.2, 1.5, n=10), width=W_FINE, fill="#000")
-    g.line([(-92.5, 37), (-94, 28), (-96, 19)], W_FINE)
-    g.line([(-67, 21), (-66, 29), (-67, 37)], W_FINE)
-    g.line([(-95, -15), (-94.8, -5)], W_FINE)          # anterior lacrimal crest
-
-
 def skull_side(g, mandible=True):
     """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
     if mandible:
@@ -357,11 +370,8 @@ def skull_side(g, mandible=True):
             (60, -48), (61, -32), (54, -21), (42, -14)], W_FINE)        # temporal line
     # the arch: its upper edge running back over the ear as the supramastoid crest
     g.line([(-51, -5), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
-    # ear hole, styloid process, mastoid
-    g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
-    g.hatch(ellipse_pts(0.6, 0.4, 3, 3.8, rot=-12, n=14), 45, 1.2, W_FINE)
-    g.body([(-4, 8.5), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)
-    g.hatch([(12, 12), (22, 9), (27, 14), (21, 18.5), (16.5, 24.5), (13.5, 27), (11, 20)], 60, 2.2, W_FINE)
+    side_temporal(g)
+    side_parietal(g)
     side_zygomatic(g)
     side_maxilla_marks(g)
     if mandible:
@@ -547,6 +557,230 @@ def skull_front(g):
     g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
     g.suture([(-6.2, -28.5), (0, -28), (6.2, -28.5)], amp=0.4, period=1.5)
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
+
+
+# ============================================================================
+# Bones seen only apart, each in a frame of its own
+# ============================================================================
+
+def occipital(g):
+    """External surface, seen from behind and below; origin at the foramen magnum."""
+    right = [
+        (0, -84, "c"),                       # lambda
+        (18, -76), (36, -60), (50, -42),     # lambdoid border
+        (56, -26, "c"),                      # lateral angle
+        (52, -14), (45, -4),                 # mastoid border
+        (42, 3, "c"),                        # jugular process
+        (34, 6), (27, 10),                   # jugular notch
+        (18, 16), (12, 26), (8, 33, "c"),    # basilar part
+        (0, 34),
+    ]
+    # serrated: lambdoid and mastoid borders
+    g.body(sym(right), serr=sym_serr(right, range(0, 6), SERR), width=W_OUT)
+    # squama: highest, superior and inferior nuchal lines, protuberance, crest
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        g.line(R([(3, -44), (16, -43), (31, -37.5), (45, -28)]), W_IN)
+        g.line(R([(2, -54), (18, -53.5), (35, -47), (49, -35)]), W_FINE)
+        g.line(R([(1.5, -27), (12, -27), (24, -22.5), (33, -15)]), W_FINE)
+    g.line([(-3.5, -43), (0, -47.5), (3.5, -43)], W_IN)          # external occipital protuberance
+    g.line([(0, -42), (0, -18)], W_IN)                           # external occipital crest
+    # lateral parts of the squama turn away: a little hatching
+    for sx in (1, -1):
+        g.hatch([(sx * 42, -40), (sx * 52, -40), (sx * 55, -26), (sx * 46, -6),
+                 (sx * 41, -18)], 70, 2.8, W_FINE)
+    # foramen magnum, the condyles beside it with their joint surfaces, the basilar part
+    g.hole(ellipse_pts(0, 2, 13, 16, n=28), width=W_OUT)
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        g.body(R(ellipse_pts(18, 8, 5.5, 11, rot=-22, n=22)), width=W_IN)
+        g.line(R(ellipse_pts(18.8, 8.5, 3.2, 8, rot=-22, n=18)), W_FINE, closed=True)
+    g.dot((0, 22), 0.8)
+
+
+def frontal(g):
+    """Frontal bone from the front; origin at the nasion."""
+    right = [
+        (0, -100),
+        (26, -97), (44, -86), (55, -66), (59, -42),    # coronal border
+        (58, -22), (54, -6),                           # temporal surface
+        (52, 6), (49, 13, "c"),                        # zygomatic process
+        (44, 11), (41, 3), (35, -5),                   # supraorbital margin
+        (25, -9), (15, -7), (10, -2),
+        (9, 4), (5, 7), (2, 7), (1, 13, "c"), (0, 14),  # nasal part and spine
+    ]
+    # serrated: coronal border, tip of the zygomatic process, nasal notch
+    g.body(sym(right), serr=sym_serr(right, {0, 1, 2, 3, 4, 7, 8, 15, 16}, SERR),
+           width=W_OUT)
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        # the rounded margin turning into the roof of the orbit
+        g.line(R([(45, 7), (41, 0), (35, -2), (25, -5.5), (15, -3.5), (11, 1)]), W_FINE)
+        g.hatch(R([(44, 11), (41, 3), (35, -5), (25, -9), (15, -7), (10, -2), (11, 1),
+                   (15, -3.5), (25, -5.5), (35, -2), (41, 0), (45, 7)]), 100, 1.6, W_FINE)
+        # supraorbital notch
+        g.line(R([(22, -8.5), (23, -5.5), (25, -8.5)]), W_IN)
+        # superciliary arch
+        g.line(R([(7, -17), (18, -21), (30, -19)]), W_FINE)
+        # temporal line and the temporal surface beyond it
+        g.line(R([(50, 7), (51, -8), (54, -26), (55, -48), (51, -70)]), W_IN)
+        g.hatch(R([(51, -8), (54, -26), (55, -48), (51, -70), (56, -62), (59, -42),
+                   (58, -22), (54, -6)]), 80, 2.4, W_FINE)
+        # frontal eminence
+        g.line(R([(20, -58), (27, -61), (34, -58)]), W_FINE)
+    # glabella
+    g.line([(-4, -14), (0, -15), (4, -14)], W_FINE)
+
+
+def sphenoid(g):
+    """Sphenoid from the front; origin at the middle of the body."""
+    right = [
+        (0, -18),
+        (12, -20), (26, -24), (40, -28, "c"),      # lesser wing
+        (28, -21), (18, -15), (13, -11),           # lower edge of the lesser wing
+        (14, -4, "c"),                             # medial end of the superior orbital fissure
+        (24, -8), (34, -15), (42, -24), (47, -34),  # greater wing: orbital border
+        (51, -42, "c"),                            # greater wing: its highest point
+        (56, -36), (59, -22), (58, -8), (53, 3),   # temporal border
+        (45, 9), (35, 11), (25, 12),               # infratemporal crest to the pterygoid root
+        (24, 20), (28, 36), (27, 46, "c"),         # lateral pterygoid plate
+        (21, 36), (17, 28),                        # pterygoid notch
+        (15, 40), (14, 48, "c"), (11, 47),         # medial plate and hamulus
+        (9, 34), (8, 20), (4, 15), (0, 17),        # rostrum
+    ]
+    g.body(sym(right), serr=sym_serr(right, {12, 13, 14, 15}, SERR), width=W_OUT)
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        # orbital surface of the greater wing and the temporal surface beyond it
+        g.line(R([(16, 2), (30, -3), (43, -14), (51, -30)]), W_IN)
+        g.hatch(R([(51, -42), (56, -36), (59, -22), (58, -8), (53, 3), (51, -12),
+                   (53, -26), (51, -34)]), 75, 2.2, W_FINE)
+        # foramen rotundum
+        g.hole(R(ellipse_pts(18, 4, 1.6, 1.6, n=12)), width=W_IN, fill="#000")
+        # opening of the sinus in the body
+        g.hole(R(ellipse_pts(5, -5, 2.4, 3.4, n=14)), width=W_IN)
+        # pterygoid plates
+        g.line(R([(20, 14), (18, 24), (17, 28)]), W_FINE)
+        g.hatch(R([(17, 28), (21, 36), (24, 32), (24, 20), (20, 15)]), 70, 1.8, W_FINE)
+    # the body: sphenoidal crest, and its edges
+    g.line([(0, -16), (0, 14)], W_IN)
+    g.line([(-11, -13), (-11, 8), (-8, 13)], W_FINE)
+    g.line([(11, -13), (11, 8), (8, 13)], W_FINE)
+
+
+def ethmoid(g):
+    """Ethmoid from the front; origin at the middle of the cribriform plate."""
+    # perpendicular plate
+    g.body([(-1.6, 1), (-2.2, 22), (-1.8, 38), (0, 45, "c"), (2.2, 38), (2.4, 22),
+            (1.6, 1)], width=W_IN)
+    # labyrinths
+    for sx in (1, -1):
+        R = (lambda ps: ps) if sx > 0 else mirror_x
+        lab = R([(5, 1, "c"), (14, 1, "c"), (14.5, 14), (14, 26, "c"), (10, 28),
+                 (8, 25), (5.5, 20)])
+        g.body(lab, width=W_OUT)
+        # middle concha, curled down beside the perpendicular plate
+        g.body(R([(5.5, 19), (4.5, 26), (5, 32), (7.5, 35, "c"), (8, 30), (8.5, 26)]),
+               width=W_IN)
+        # superior concha
+        g.line(R([(5.4, 8), (4.6, 13), (6, 16)]), W_FINE)
+        # air cells seen through the front
+        g.line(R([(7.5, 6), (12, 6), (12, 12), (8, 12), (8, 6)]), W_FINE)
+        g.line(R([(8.5, 15), (12.5, 15), (12.5, 21), (9.5, 21)]), W_FINE)
+        g.line(R([(11, 23), (13, 24)]), W_FINE)
+    # cribriform plate
+    g.body([(-14.5, -1, "c"), (14.5, -1, "c"), (14.5, 1.2, "c"), (-14.5, 1.2, "c")],
+           width=W_IN)
+    # crista galli
+    g.body([(-2.6, -1), (-2.4, -8), (-1.2, -15), (0.8, -17, "c"), (2, -12), (2.6, -1)],
+           width=W_IN)
+
+
+def lacrimal(g):
+    """Left lacrimal bone from the orbit (front to the left)."""
+    pts = [
+        (-5, -9.5, "c"), (0, -10.5), (4.8, -9.8, "c"),     # border with the frontal bone
+        (5.8, -2), (5.4, 6, "c"),                         # border with the ethmoid
+        (2, 7.6), (-1, 8.6),                              # border with the maxilla
+        (-3.2, 11.5), (-6.8, 13.2, "c"), (-5.6, 9.6),     # lacrimal hamulus
+        (-5.6, 2), (-5.8, -4),                            # anterior border
+    ]
+    serr = {0: SERR, 1: SERR, 10: SERR, 11: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # posterior lacrimal crest; the groove for the lacrimal sac in front of it
+    g.line([(-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11)], W_IN)
+    g.hatch([(-5, -9.5), (-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11), (-5.6, 9.6), (-5.6, 2),
+             (-5.8, -4)], 75, 1.7, W_FINE)
+
+
+def concha(g):
+    """Right inferior nasal concha from the inside (front to the left): a thick, rounded
+    front end, a long tapering hind end, the processes on its upper border."""
+    pts = [
+        (-23, 1.5), (-22, -3), (-18.5, -5.2),          # thick front end
+        (-14, -6), (-12.5, -10.5, "c"), (-9.5, -6.2),  # lacrimal process
+        (-3, -6.2), (2.5, -6.4),
+        (4.5, -9.8, "c"), (7, -5.6),                   # ethmoidal process
+        (13, -4), (19, -2.2),
+        (27, 0.6, "c"),                                # pointed hind end
+        (20, 2.2), (10, 4.4), (-2, 6.6), (-12, 7.2), (-19, 5.8),  # free lower border
+    ]
+    g.body(pts, width=W_OUT)
+    # the thick lower border rolled inwards, thinning backwards
+    g.line([(-20.5, 2.8), (-12, 4.6), (-2, 4.2), (9, 2.6), (18, 1.2), (24, 0.6)], W_IN)
+    # the pitted, furrowed inner face
+    for a, b in (((-18, -1.5), (-14, -2.4)), ((-10, -0.8), (-6, -1.6)), ((-2, -2.8), (2, -2.4)),
+                 ((5, -1.2), (9, -1.6)), ((12, -0.9), (16, -0.4)), ((-14, 1.6), (-10, 1.8)),
+                 ((-1, 0.8), (3, 0.4)), ((-6, -3.6), (-2, -3.8))):
+        g.line([a, b], W_FINE)
+    g.hatch([(-23, 1.5), (-22, -3), (-18.5, -5.2), (-17, 0), (-19, 5.8)], 70, 1.4, W_FINE)
+
+
+def vomer(g):
+    """Vomer from the left (front to the left)."""
+    pts = [
+        (-28, 10, "c"),                               # front of the lower border
+        (-24, 4.5), (-15, -2.5), (-5, -9.5), (3, -15),  # anterior border
+        (7, -18), (12, -21.5, "c"),                   # ala
+        (18, -21), (21.5, -17.5, "c"),
+        (17, -9), (14, 1), (14, 11, "c"),             # posterior border, free
+        (0, 12.2), (-16, 12.2),                       # lower border
+    ]
+    serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR, 11: SERR, 12: SERR, 13: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # the ala, flaring sideways
+    g.line([(5, -16), (11, -18.5), (19, -18.5)], W_IN)
+    g.hatch([(7, -18), (12, -21.5), (18, -21), (21.5, -17.5), (19, -18.5), (11, -18.5), (5, -16)],
+            20, 1.5, W_FINE)
+    # thick hind border, groove for the nasopalatine nerve
+    g.line([(19.5, -16), (15.5, -8), (12.5, 1), (12.5, 10)], W_FINE)
+    g.line([(-20, 6), (-9, -0.5), (3, -8.5)], W_FINE)
+
+
+def palatine(g):
+    """Left palatine bone from behind (midline at x = 0)."""
+    pts = [
+        (0.5, -3, "c"),                               # nasal crest
+        (3, -0.5), (14, -0.4),                        # nasal floor
+        (14.4, -9), (14.8, -17), (14.3, -22.5),       # perpendicular plate, inner side
+        (12.8, -25), (11, -27.5, "c"), (14, -29), (16.2, -26),  # sphenoidal process
+        (17.2, -24.5, "c"),                           # sphenopalatine notch
+        (18, -27.5), (21, -30, "c"), (22.5, -26), (20, -22.5),  # orbital process
+        (19.3, -14), (19.5, -6),                      # perpendicular plate, outer side
+        (21.5, -1.5), (25, 5.5, "c"),                 # pyramidal process
+        (20.5, 7), (17, 4.8),
+        (10, 4.3), (4, 4.1), (0.5, 4.7, "c"),         # under side of the horizontal plate
+    ]
+    serr = {23: SERR, 0: SERR}
+    g.body(pts, serr=serr, width=W_OUT)
+    # the horizontal plate's hind border, seen edge on
+    g.line([(1, 2), (8, 1.7), (15, 2.2)], W_FINE)
+    g.hatch([(17, 4.8), (20.5, 7), (25, 5.5), (21.5, -1.5), (19.5, -3)], 45, 1.5, W_FINE)
+    # the plate's hind border, and the maxillary surface beyond it
+    g.line([(17, -21.5), (16.9, -11), (16.8, -1)], W_FINE)
+    g.hatch([(17, -21.5), (20, -22.5), (19.3, -14), (19.5, -6), (16.8, -1), (16.9, -11)],
+            70, 2.0, W_FINE)
+
 
 
 # ============================================================================
