@@ -18,8 +18,9 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import atlas  # noqa: E402
 import ribcage  # noqa: E402
-from geometry import (GROUND, arc_pts, bezier_d, d_poly, fmt, lerp, mirror_x,  # noqa: E402
+from geometry import (GROUND, Place, arc_pts, bezier_d, d_poly, fmt, lerp, mirror_x,  # noqa: E402
                       rotate, svg)
 
 W, H = 380, 505
@@ -71,12 +72,40 @@ def ring(c, rx, ry, n):
 SKULL_TOP, CHIN = 18, 79
 NECK = (CX, 80)                      # the head turns about this point
 HEAD_TILT = -6                       # degrees; leans towards the raised right hand
-SHOULDER = {"R": (CX - 50, 108), "L": (CX + 50, 108)}
-ELBOW = {"R": (CX - 42, 166), "L": (258, 124)}
-WRIST = {"R": (CX - 17, 103), "L": (326, 138)}
-HIP = {"R": (CX - 27, 240), "L": (CX + 27, 240)}
+# The limbs are the bones of the atlas at one scale (pixels to the millimetre), the scale
+# of the skull and trunk: femur 1.2 times the tibia, both humeri alike. The raised right
+# humerus points a little forwards and so looks a little shorter than the outstretched one.
+SCALE = 0.265
+SHOULDER = {"R": (CX - 50, 108), "L": (CX + 50, 108)}   # centres of the humeral heads
+ELBOW = {"R": (CX - 50, 178), "L": (258, 124)}
+WRIST = {"R": (CX - 25, 112), "L": (326, 138)}
+HIP = {"R": (CX - 29, 246), "L": (CX + 29, 246)}        # centres of the femoral heads
 KNEE = {"R": (CX - 22, 352), "L": (CX + 22, 352)}
-ANKLE = {"R": (CX - 24, 467), "L": (CX + 27, 466)}
+ANKLE = {"R": (CX - 22, 446), "L": (CX + 24, 446)}
+FLOOR = 472
+
+
+def aim(vector, target):
+    """Degrees that turn a bone's frame so that `vector` points along `target`."""
+    return math.degrees(math.atan2(target[1], target[0]) - math.atan2(vector[1], vector[0]))
+
+
+def bone_place(origin, vector, target, mirror=False):
+    """The placing of a bone of the atlas: its frame origin at `origin`, turned so that its
+    `vector` points along `target`; mirrored for the skeleton's right side (our left)."""
+    t = (-target[0], target[1]) if mirror else target
+    return Place(origin[0], origin[1], SCALE, mirror, aim(vector, t))
+
+
+def atlas_bone(model, place, sw=1.1, lines=True):
+    """The bone's outlines, filled with the ground so that it hides what lies behind, and
+    its inner lines."""
+    out = [path(bezier_d([place(p) for p in sh["pts"]]), sw) for sh in model.shapes]
+    if lines:
+        for sh in model.shapes:
+            for ln in sh["lines"]:
+                out.append(path(bezier_d([place(p) for p in ln], closed=False), 0.6, fill=None))
+    return out
 
 
 # ---------------------------------------------------------------------------------------------
@@ -243,29 +272,21 @@ FEMUR = [(0.0, 6.0, 6.0), (0.05, 5.2, 4.8), (0.12, 4.2, 4.4), (0.3, 3.9, 3.9), (
 
 def leg(side):
     s = 1 if side == "L" else -1
+    mirror = s < 0
     hip, knee, ankle = HIP[side], KNEE[side], ANKLE[side]
+    femur, tibia, fibula, patella = atlas.femur(), atlas.tibia(), atlas.fibula(), atlas.patella()
     out = [f'<g id="leg-{"left" if side == "L" else "right"}">']
-    # femur: head in the hip socket, neck out to the greater trochanter, shaft to the knee
-    troch = (hip[0] + s * 12, hip[1] + 5)
-    out.append(long_bone(troch, (knee[0], knee[1] - 2), FEMUR))
-    out.append(long_bone(hip, (troch[0] - s * 2, troch[1] + 2), [(0, 4, 4), (0.5, 3, 3.2), (1, 4.5, 4.5)], 1.0))
-    out.append(path(bezier_d(ring(hip, 5.6, 5.6, 16)), 1.1))
-    out.append(path(bezier_d([(troch[0] + s * 3.5, troch[1] - 4), (troch[0] + s * 1, troch[1] - 7),
-                              (troch[0] - s * 2, troch[1] - 4), (troch[0] + s * 1, troch[1] + 3)]), 1.0))
-    # intercondylar notch
-    out.append(line([(knee[0] - 1.5, knee[1] - 1), (knee[0], knee[1] - 3.5), (knee[0] + 1.5, knee[1] - 1)], 0.7))
-    # fibula (outer side), tibia over it
-    fib_top = (knee[0] + s * 9.5, knee[1] + 8)
-    fib_bot = (ankle[0] + s * 9.5, ankle[1] + 2)
-    out.append(long_bone(fib_top, fib_bot, [(0, 2.4, 2.4), (0.06, 1.6, 1.6), (0.5, 1.3, 1.3), (0.93, 1.8, 1.8),
-                                             (1, 2.6, 2.6)], 0.9))
-    TIBIA = [(0.0, 9.0, 9.0), (0.06, 8.6, 8.6), (0.16, 5.0, 5.0), (0.5, 3.7, 3.7), (0.85, 3.9, 3.9),
-             (0.96, 5.0, 5.4), (1.0, 4.6, 5.0)]
-    tib_top = (knee[0], knee[1] + 2)
-    out.append(long_bone(tib_top, (ankle[0] - s * 1, ankle[1]), TIBIA))
-    out.append(line([(tib_top[0] - 8, tib_top[1] + 2.5), (tib_top[0] + 8, tib_top[1] + 2.5)], 0.6))
-    # patella in front of the knee
-    out.append(path(bezier_d(ring((knee[0] + s * 0.5, knee[1] - 6), 3.6, 4.6, 14)), 1.1))
+    fem = bone_place(hip, femur.marks["knee"], (knee[0] - hip[0], knee[1] - hip[1]), mirror)
+    top = (knee[0], knee[1] + 1.5)
+    tib = bone_place(top, tibia.marks["ankle"], (ankle[0] - top[0], ankle[1] - top[1]), mirror)
+    fib = Place(*tib(atlas.FIBULA_ON_TIBIA)[:2], SCALE, mirror, tib.rot * 180 / math.pi)
+    out += atlas_bone(femur, fem, 1.2)
+    # the rim of the hip socket over the top of the femoral head
+    r = 26 * SCALE
+    out.append(path(bezier_d(arc_pts(hip[0], hip[1], r, r, 200, 340, 8), closed=False), 1.1, fill=None))
+    out += atlas_bone(fibula, fib, 0.9, lines=False)
+    out += atlas_bone(tibia, tib, 1.2)
+    out += atlas_bone(patella, Place(*fem((13, 398))[:2], SCALE, mirror), 1.0, lines=False)
     # foot, seen from the front: talus and tarsus under the ankle, five rays coming towards us
     out += foot(side)
     out.append('</g>')
@@ -298,25 +319,23 @@ HUMERUS = [(0.0, 6.2, 6.2), (0.06, 6.0, 5.6), (0.16, 4.0, 4.2), (0.5, 3.5, 3.5),
            (0.93, 5.8, 5.8), (1.0, 5.2, 5.2)]
 
 
-def forearm(elbow, wrist, sw=1.0, thumb_left=True):
-    """Radius and ulna side by side from elbow to wrist."""
-    dx, dy = wrist[0] - elbow[0], wrist[1] - elbow[1]
-    ln = math.hypot(dx, dy)
-    nx, ny = dy / ln, -dx / ln
-    g = 2.6 if thumb_left else -2.6
-    ulna = long_bone((elbow[0] - nx * g, elbow[1] - ny * g), (wrist[0] - nx * g * 0.8, wrist[1] - ny * g * 0.8),
-                     [(0, 3.2, 3.2), (0.1, 2.2, 2.2), (0.5, 1.7, 1.7), (0.95, 1.9, 1.9), (1, 2.1, 2.1)], sw)
-    radius = long_bone((elbow[0] + nx * g * 0.7, elbow[1] + ny * g * 0.7), (wrist[0] + nx * g, wrist[1] + ny * g),
-                       [(0, 2.2, 2.2), (0.1, 1.7, 1.7), (0.5, 1.9, 1.9), (0.9, 2.8, 2.8), (1, 3.2, 3.2)], sw)
-    return [ulna, radius]
+def arm_bones(side):
+    """Humerus, ulna and radius from shoulder to wrist; the radius on the thumb side."""
+    mirror = side == "R"
+    sh, el, wr = SHOULDER[side], ELBOW[side], WRIST[side]
+    humerus, ulna, radius = atlas.humerus(), atlas.ulna(), atlas.radius()
+    hum = bone_place(sh, humerus.marks["elbow"], (el[0] - sh[0], el[1] - sh[1]), mirror)
+    top = hum((humerus.marks["elbow"][0] - 2, humerus.marks["elbow"][1] + 4))[:2]
+    uln = bone_place(top, (0, 265), (wr[0] - top[0], wr[1] - top[1]), mirror)
+    rad = Place(*uln(atlas.RADIUS_ON_ULNA)[:2], SCALE, mirror, uln.rot * 180 / math.pi)
+    return atlas_bone(humerus, hum, 1.2, lines=False) + atlas_bone(ulna, uln, 1.0, lines=False) \
+        + atlas_bone(radius, rad, 1.0, lines=False)
 
 
 def arm_right():
-    sh, el, wr = SHOULDER["R"], ELBOW["R"], WRIST["R"]
-    out = ['<g id="arm-right">', '<!-- raised to the chin: humerus hanging, forearm up across the chest, a loose fist -->']
-    out.append(long_bone(sh, el, HUMERUS))
-    out.append(line([(el[0] - 4, el[1] + 1.5), (el[0] + 4, el[1] + 1.5)], 0.6))
-    out += forearm(el, wr, 1.0, thumb_left=False)
+    wr, el = WRIST["R"], ELBOW["R"]
+    out = ['<g id="arm-right">', '<!-- raised to the chin: humerus forwards, forearm up across the chest, a loose fist -->']
+    out += arm_bones("R")
     out += fist(wr, el)
     out.append('</g>')
     return out
@@ -354,10 +373,9 @@ def fist(wr, el):
 
 
 def arm_left():
-    sh, el, wr = SHOULDER["L"], ELBOW["L"], WRIST["L"]
+    wr, el = WRIST["L"], ELBOW["L"]
     out = ['<g id="arm-left">', '<!-- stretched out over the emblem, palm towards us, thumb up -->']
-    out.append(long_bone(sh, el, HUMERUS))
-    out += forearm(el, wr, 1.0, thumb_left=True)
+    out += arm_bones("L")
     out += open_hand(wr, el)
     out.append('</g>')
     return out
@@ -392,6 +410,21 @@ def open_hand(wr, el):
         chain(start, a, [17.0 * k, 10.0 * k, 6.4 * k, 4.4 * k], 5, [2.0, 1.8, 1.6, 1.4])
     # thumb: metacarpal and two phalanges, up and out
     chain(P(5.8, 6.0), base_angle - math.radians(48), [12.5, 8.0, 5.8], 8, [2.0, 1.8, 1.6])
+    return out
+
+
+def scapulae():
+    """The shoulder blades behind the ribs: their lateral borders and the acromion show
+    beside the chest."""
+    out = ['<g id="scapulae">', '<!-- shoulder blades, seen from the front behind the ribs -->']
+    model = atlas.scapula()
+    for side, mirror in (("L", False), ("R", True)):
+        sh = SHOULDER[side]
+        m = -1 if mirror else 1
+        g = model.marks["glenoid"]
+        place = Place(sh[0] - m * (7 + g[0] * SCALE), sh[1] - g[1] * SCALE, SCALE, mirror)
+        out += atlas_bone(model, place, 1.0, lines=False)
+    out.append('</g>')
     return out
 
 
@@ -481,10 +514,10 @@ def logo():
 
 def ground_line():
     out = ['<g id="floor">', '<!-- a few strokes of floor under the feet -->']
-    out.append(line([(CX - 52, 493), (CX - 8, 493)], 0.8))
-    out.append(line([(CX + 8, 493), (CX + 56, 493)], 0.8))
-    out.append(line([(CX - 30, 497), (CX - 14, 497)], 0.6))
-    out.append(line([(CX + 18, 497), (CX + 38, 497)], 0.6))
+    out.append(line([(CX - 52, FLOOR), (CX - 8, FLOOR)], 0.8))
+    out.append(line([(CX + 8, FLOOR), (CX + 56, FLOOR)], 0.8))
+    out.append(line([(CX - 30, FLOOR + 4), (CX - 14, FLOOR + 4)], 0.6))
+    out.append(line([(CX + 18, FLOOR + 4), (CX + 38, FLOOR + 4)], 0.6))
     out.append('</g>')
     return out
 
@@ -495,10 +528,11 @@ def build():
     body = []
     body += ground_line()
     body += logo()
-    body += leg("R") + leg("L")
     lumbar, sacrum_top = lumbar_spine()
     body += lumbar
     body += pelvis(sacrum_top - 1)
+    body += leg("R") + leg("L")
+    body += scapulae()
     body += chest()
     body += cervical_spine()
     body += shoulders()
