@@ -293,18 +293,20 @@ def pelvis(view, oy, sacrum_ky, coccyx_ky, coccyx_gap):
     s_oy = base_y - sacrum_ky * K * 24
     apex_y = s_oy + sacrum_ky * K * 171
     c_oy = apex_y + coccyx_gap - coccyx_ky * K * 3
-    back_bones = ('<g id="sacrum">\n' + indent(placed(sacrum(sw, dark), K, MID - 70 * K, s_oy, ky=sacrum_ky * K), 2)
-                  + '</g>\n')
-    if dark:  # from behind, the coccyx is seen below the sacrum; from the front the pubes hide it
-        back_bones += ('<g id="coccyx">\n' + indent(placed(coccyx(sw, dark), K, MID - 15 * K, c_oy, ky=coccyx_ky * K), 2)
-                       + '</g>\n')
+    sacrum_group = ('<g id="sacrum">\n' + indent(placed(sacrum(sw, dark), K, MID - 70 * K, s_oy, ky=sacrum_ky * K), 2)
+                    + '</g>\n')
+    coccyx_group = ('<g id="coccyx">\n' + indent(placed(coccyx(sw, dark), K, MID - 15 * K, c_oy, ky=coccyx_ky * K), 2)
+                    + '</g>\n')
     side = "front" if view == "front" else "back"
     hips = ('<g id="innominatum">\n  <!-- the two hip bones -->\n'
             + indent(placed(hip_bone(sw, side), K, MID - 183 * K, oy), 2)
             + indent(placed(hip_bone(sw, side), K, MID + 183 * K, oy, mirror=True), 2) + '</g>\n')
-    # from the front the hip bones stand before the sacrum; from behind the sacrum and coccyx
-    # lie over the pubic bones and the sacro-iliac joints
-    out = hips + back_bones if dark else back_bones + hips
+    if dark:
+        # from behind the sacrum and coccyx lie over the pubic bones and the sacro-iliac joints
+        return hips + sacrum_group + coccyx_group
+    # from the front the alae of the sacrum lie before the back of the iliac bones, out to the
+    # sacro-iliac joints; the coccyx hangs behind the pubic bones
+    out = coccyx_group + hips + sacrum_group
     return out
 
 
@@ -331,8 +333,10 @@ def write_pelvis(out):
                   + pelvis("back", oy, 1.0, 0.95, 1), 2)
     leaders = [
         "leader Form14.Label3 from %d 68" % hip_point(54, 78, oy)[0],
-        "leader Form14.Label4 from %d 108" % (MID + 12),
-        "leader Form14.Label5 from %d 180" % (MID + 1),
+        # on the body of the sacrum between two of its foramina, beside the lower ones
+        "leader Form14.Label4 from %d 99" % (MID + 20),
+        # down from the coccyx's tip and round under the hip bone, crossing none
+        "leader Form14.Label5 from %d 183 via %d 213 via 262 213" % (MID + 1, MID + 20),
     ]
     with open(os.path.join(out, "pelvis-back.svg"), "w") as f:
         f.write(svg(300, 215, body, leaders))
