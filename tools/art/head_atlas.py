@@ -1,16 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The bones of the head, each drawn once, in millimetres, in true proportion.
 
-Two frames hold the adult skull:
+Three frames hold the adult skull:
   side   (from the left, face to the left): origin at the ear hole, x back, y down,
          y = 0 the plane through the ear holes and the floors of the orbits;
   front  x from the midline towards the subject's left, y down, y = 0 at the floor of
-         the orbit (the same level as in the side frame).
+         the orbit (the same level as in the side frame);
+  back   x from the midline, y as in the front frame.
 The newborn's vault from above has a frame of its own (origin at the bregma).
 
 Each bone of a view is a function drawing into a geometry.Group; the whole views
 (skull_side, skull_front) draw them in order, so every drawing that shows the skull shows
-the same skull: placed, uniformly scaled, mirrored. A bone drawn apart (the exploded
+the same skull: placed, uniformly scaled, mirrored. For a small drawing (a whole skeleton)
+skull_front_plain and skull_back(detail=False) draw the same outlines without the marks
+that would blur at that size. A bone drawn apart (the exploded
 drawings) is the very same function placed on its own, with its serrated borders.
 
 Measures used (adult, mm): glabella to the back of the head 186, vertex 122 above the
@@ -410,7 +413,7 @@ def side_maxilla_marks(g):
 
 # the left half of the outline, from the vertex down the side to the chin
 FRONT_VAULT = [
-    (0, -130), (23, -127.5), (42, -119.5), (56, -106), (65, -89), (69.5, -70), (70, -54),  # vault
+    (0, -122.0), (23, -119.8), (42, -112.6), (56, -100.5), (65, -85.3), (69.5, -68.3), (70, -54),  # vault
     (66.5, -40), (60.5, -30), (57.5, -22),                          # the temple narrows
     (60.5, -14), (65, -8), (66.5, -1), (65.5, 5.5), (61.5, 9.5),   # zygomatic arch
 ]
@@ -431,7 +434,7 @@ def front_mandible_outline():
         (46, 12),                                                      # under the arch
         (50, 11.5), (53, 20), (53.5, 34), (52.5, 47), (51.5, 58),      # ramus
         (51, 65, "c"),                                                 # angle, turned out a little
-        (46, 69.5), (38, 76.5), (28, 85), (17, 90.2), (8, 92), (0, 92.4),  # lower border
+        (44.5, 68), (37, 73), (29, 79.5), (21, 86), (13, 90), (6, 91.8), (0, 92.2),  # lower border
     ]
 
 
@@ -444,11 +447,11 @@ def front_mandible(g, teeth=True):
         g.hole(R(ellipse_pts(21, 71, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
         g.line(R([(6, 85), (10, 88.5)]), W_FINE)
         # the body turns back towards the angle
-        g.hatch(R([(38.5, 56), (41.5, 66), (46, 69.5), (38, 76.5), (31, 82), (33, 70)]), 75,
-                2.4, W_FINE)
+        g.hatch(R([(38.5, 56), (41.5, 66), (44.5, 68), (37, 73), (31, 78), (33, 68)]), 75,
+                2.6, W_FINE)
         g.line(R([(47.5, 60), (48, 64.5), (46.5, 67.5)]), W_FINE)     # the rough, everted angle
-        g.hatch(R([(44, 20), (46, 12), (50, 11.5), (53, 20), (53.5, 34), (52, 47), (50, 57), (47.5, 48),
-                   (45, 34)]), 80, 2.4, W_FINE)
+        g.hatch(R([(46, 12), (50, 11.5), (53, 20), (53.5, 34), (52.5, 47), (51.5, 58), (49.5, 48),
+                   (48.5, 30)]), 80, 3.0, W_FINE)
     g.line([(0, 60), (0, 74)], W_FINE)
     g.line([(-5.5, 87), (0, 82), (5.5, 87)], W_FINE)
 
@@ -534,8 +537,8 @@ def skull_front(g):
         g.dot(R([(50, 3)])[0], 0.6)
         g.line(R([(45, 12), (52, 8), (59, 3)]), W_FINE)
         # temporal line, the fossa behind it
-        g.line(R([(49.5, -29), (53, -46), (57, -66), (59, -86), (56, -100)]), W_IN)
-        g.hatch(R([(50, -28), (53, -46), (57, -66), (59, -86), (56, -100), (65, -89), (69.5, -70), (70, -54),
+        g.line(R([(49.5, -29), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2)]), W_IN)
+        g.hatch(R([(50, -28), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2), (65, -85.3), (69.5, -68.3), (70, -54),
                    (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 2.3, W_FINE)
         front_nasal(g, R)
         front_maxilla(g, R)
@@ -553,10 +556,84 @@ def skull_front(g):
         g.suture(R([(6.2, -28.5), (6.5, -21), (7.4, -13), (8.5, -6)]), amp=0.35, period=1.5)
     g.line([(0, -28.5), (0, -7.5)], W_FINE)                            # between the nasal bones
     # coronal suture, seen over the top of the head; frontonasal suture; glabella
-    cor = [(0, -121), (24, -117.5), (42, -109.5), (54.5, -96.5), (61, -80), (64, -62), (64.5, -46)]
+    cor = [(0, -113.9), (24, -110.8), (42, -103.7), (54.5, -92.0), (61, -77.3), (64, -61.2), (64.5, -46)]
     g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
     g.suture([(-6.2, -28.5), (0, -28), (6.2, -28.5)], amp=0.4, period=1.5)
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
+
+
+def skull_front_plain(g):
+    """The same skull from the front with its outlines only, for a small drawing (a whole
+    skeleton) where hatching and fine marks would blur into grey."""
+    g.body(sym(front_mandible_outline()), width=W_OUT)
+    right = FRONT_VAULT + [(56.5, 11.5), (50.5, 15.5), (46.5, 19.5), (40, 24.5), (36, 31), (33.5, 37.5),
+                           (32.8, 44, "c"), (0, 45.5)]
+    g.body(sym(right), width=W_OUT)
+    g.line([(-32, 46), (32, 46)], W_IN)                       # where the teeth meet
+    for sx, R in sides():
+        g.hole(R(ORBIT), width=W_OUT)
+    g.hole(sym(APERTURE), width=W_OUT)
+
+
+# ============================================================================
+# The skull from behind
+# ============================================================================
+
+# the left half (the subject's left is on the viewer's left from behind: mirrored
+# against the front frame), from the vertex down to the mastoid process
+BACK_VAULT = [
+    (0, -122), (24, -119.5), (44, -110.5), (59, -95), (68, -76), (71, -56), (70, -38),   # vault
+    (66, -24), (62, -14), (58, -6),                             # above the mastoid
+    (62, -3), (65.5, 1), (65, 5.5), (61, 8),                    # the arch, seen past the head
+    (56, 10), (54, 18), (51, 26.5, "c"), (47, 23), (43, 16),    # mastoid process
+    (34, 14), (20, 16), (8, 19), (0, 20),                       # the base, under the occiput
+]
+LAMBDA_BACK = (0, -88)
+LAMBDOID_BACK = [LAMBDA_BACK, (14, -78), (28, -64), (40, -46), (48, -30), (53, -14)]
+
+
+def back_mandible_outline():
+    """The left half of the mandible from behind: the inner face of the ramus and of the
+    body, up to the teeth."""
+    return [(0, 54), (10, 53.5), (24, 52.5), (32, 51), (38, 44), (42, 30), (46, 14), (50, 12),
+            (54, 14), (55, 30), (54, 48), (52.5, 60), (52, 66, "c"), (45, 70), (36, 76.5),
+            (26, 84), (15, 89.5), (6, 91.5), (0, 92)]
+
+
+# the back of the upper jaw between the rami: the openings of the nose above the palate
+BACK_UPPER_JAW = [(0, 18), (14, 18), (26, 20), (33, 26), (36, 34), (35.5, 40), (0, 40)]
+CHOANA = [(2.5, 22), (10, 21.5), (15, 24), (16, 30), (14.5, 35), (2.5, 35.5)]
+
+
+def skull_back(g, detail=True):
+    """The skull from behind: x from the midline (the halves mirror images), y as in the
+    other views. Between the rami the back of the upper jaw shows, its teeth from behind
+    and the two openings of the nose over the palate."""
+    g.body(sym(BACK_UPPER_JAW), width=W_IN)
+    for sx, R in sides():
+        g.hole(R(CHOANA), width=W_IN)
+        if detail:
+            g.hatch(R(CHOANA), 60, 1.1, W_FINE)
+    for table, flip in ((UPPER_TEETH_FRONT, False), (LOWER_TEETH_FRONT, True)):
+        for t in table[3:]:          # the cheek teeth show past the palate and the tongue
+            draw_teeth_front(g, [t])
+    g.body(sym(back_mandible_outline()), width=W_OUT)
+    g.body(sym(BACK_VAULT), width=W_OUT)
+    for sx, R in sides():
+        g.suture(R(LAMBDOID_BACK), amp=0.8, period=2.2)
+        g.suture(R([(53, -14), (50, -2), (44, 10)]), amp=0.5, period=1.8)   # occipitomastoid
+        if detail:
+            g.line(R([(3, -16), (16, -17), (30, -13), (42, -4)]), W_IN)     # superior nuchal line
+            g.line(R([(2, 4), (12, 4), (24, 8)]), W_FINE)                   # inferior nuchal line
+            g.line(R([(52, -60), (60, -44), (64, -30)]), W_FINE)            # temporal line
+            g.hatch(R([(58, -6), (62, -3), (65.5, 1), (65, 5.5), (61, 8), (56, 10), (56, 0)]), 70, 1.5,
+                    W_FINE)
+            g.hatch(R([(54, 14), (55, 30), (54, 48), (52.5, 60), (50, 50), (50, 30)]), 80, 2.6, W_FINE)
+            g.dot(R([(30, -88)])[0], 0.6)                                   # parietal foramen
+    g.suture([(0, -122), (0.4, -108), (-0.4, -98), LAMBDA_BACK], amp=0.6, period=2.0)   # sagittal
+    if detail:
+        g.line([(-3.5, -14), (0, -18), (3.5, -14)], W_IN)                  # external occipital protuberance
+        g.line([(0, -13), (0, 12)], W_FINE)                                 # external occipital crest
 
 
 # ============================================================================

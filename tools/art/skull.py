@@ -20,6 +20,13 @@ import head_atlas as A  # noqa: E402
 from geometry import Group, Place, svg  # noqa: E402
 
 
+def start(place, p, row=None):
+    """A leader's first point, "x y" in drawing pixels, at the atlas point p of a placed
+    bone; row: the row of its end at the edge, for a line that runs straight across."""
+    q = place(p)
+    return f"{round(q[0])} {round(q[1]) if row is None else row}"
+
+
 def placer(groups, scale):
     """A function that draws one bone (fn) into a new group placed at (ox, oy) and keeps it."""
     def add(gid, fn, ox, oy, mirror=False, comment="", s=scale):
@@ -55,9 +62,6 @@ def cranial_bones():
     add("sphenoid", A.sphenoid, 171, 330, comment="from the front")
     add("ethmoid", A.ethmoid, 288, 318, comment="from the front")
 
-    def px(place, p):
-        q = place(p)
-        return f"{int(q[0])} {int(q[1])}"
 
     body = []
     for g in groups:
@@ -65,11 +69,11 @@ def cranial_bones():
     leaders = [
         "leader Form17.Label1 Form20.Text1 from 36 38",
         # from the middle of the nearer parietal, under the occipital bone
-        f"leader Form17.Label2 Form20.Text2 from {px(par_l, (-22, -62))} via 150 134",
+        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-22, -62))} via 150 134",
         "leader Form17.Label3 Form20.Text3 from 204 202",
-        f"leader Form17.Label4 Form20.Text4 from {px(tem_l, (-8, -37))}",
+        f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-8, -37), row=254)}",
         "leader Form17.Label5 Form20.Text5 from 171 338",
-        "leader Form17.Label6 Form20.Text6 from 288 355",
+        "leader Form17.Label6 Form20.Text6 from 288 338",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
@@ -114,16 +118,13 @@ def facial_bones():
     for g in groups:
         body.extend(g.svg())
 
-    def px(place, p):
-        q = place(p)
-        return f"{int(q[0])} {int(q[1])}"
 
     # the lines start on the nearer bone of a pair. Below the drawing the label and the
     # answer box stand 9 pixels apart: the line splits just above the edge.
-    nasal = px(Place(mid - 4, nasal_y, S, True), (4.2, -17))
-    zyg = px(Place(-34, zyg_y, S, True), (-70, -1))
-    maxilla = px(Place(168, max_y, S, True), (22, 20))
-    jaw = px(mand, (-55, 72))
+    nasal = start(Place(mid - 4, nasal_y, S, True), (4.2, -17), row=186)
+    zyg = start(Place(-34, zyg_y, S, True), (-70, -1))
+    maxilla = start(Place(168, max_y, S, True), (22, 20))
+    jaw = start(mand, (-55, 72))
     leaders = [
         "leader Form18.Label1 Form19.Text1 from 124 45",
         "leader Form18.Label2 Form19.Text2 from 100 120",
@@ -146,14 +147,14 @@ def facial_bones():
 
 def face():
     W, H = 157, 281
-    g = A.place_view("skull", A.skull_front, 78.5, 157, 1.08,
+    g = A.place_view("skull", A.skull_front, 78.5, 157, 1.06,
                               comment="the skull from the front")
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
 
 def face_small():
     W, H = 130, 233
-    g = A.place_view("skull", A.skull_front, 65, 130, 0.895,
+    g = A.place_view("skull", A.skull_front, 65, 130, 0.88,
                               comment="the skull from the front")
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
