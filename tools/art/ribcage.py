@@ -63,7 +63,7 @@ RIBS = {
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=5.4),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=5.2),
     11: dict(a=164, yh=342, tip=1.42, yt=428, w=5.2),
-    12: dict(a=112, yh=373, tip=0.86, yt=455, w=5.0),
+    12: dict(a=104, yh=373, tip=0.86, yt=446, w=5.0),
 }
 
 
@@ -495,7 +495,7 @@ def leaders(ribs):
     return [
         "leader Form21.Label1 Form22.Text1 from 224 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
-        "leader Form21.Label3 Form22.Text3 from 188 174",
+        "leader Form21.Label3 Form22.Text3 from 184 205",   # the middle of the fifth cartilage
         f"bracket Form21.Label4 Form22.Text4 at 44 from {false_top} to {false_bot}",
         f"bracket Form21.Label5 Form22.Text5 at 22 from {float_top} to {false_bot}",
     ]
