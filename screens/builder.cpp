@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTextEdit>
 #include <QVariant>
 
@@ -97,6 +98,21 @@ private:
     ScreenEvents &m_events;
 };
 
+// The layouts are fixed, measured in the program's own font: a desktop theme may set the
+// application's font and palette at any time, even after the first screen is built (some
+// do so once the program runs), and every widget that takes them from the application
+// would follow. Each window holds its own, in every property, and its controls take them
+// from the window.
+void ownLook(QWidget *window)
+{
+    QFont font = standardFont();
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    window->setFont(font);
+    QPalette palette = window->style()->standardPalette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    window->setPalette(palette);
+}
+
 QWidget *makeWindow(const ScreenDesc &desc)
 {
     installScreenAccessibility();
@@ -117,6 +133,7 @@ QWidget *makeWindow(const ScreenDesc &desc)
         window = new ScreenWindow(nullptr, flags);
         window->resize(client);
     }
+    ownLook(window);
     window->setObjectName(toQString(desc.name));
     window->setWindowTitle(toQString(desc.caption));
     window->setWindowIcon(programIcon());
