@@ -16,11 +16,9 @@ skull_front_plain and skull_back(detail=False) draw the same outlines without th
 that would blur at that size. A bone drawn apart (the exploded
 drawings) is the very same function placed on its own, with its serrated borders.
 
-Measures used (adult, mm): glabella to the back of the head 186, vertex 122 above the
-ear hole, nasion 28 above the orbit floor and 95 in front of the ear hole, nasion to
-chin 118, width across the cheek bones 132, across the jaw angles 98, greatest width of
-the vault 140, orbit 40 x 35, nasal opening 25 x 31; ramus 62 high, body 33 high at the
-first molar, the angle about 120 degrees.
+The adult measures the outlines keep are in MEASURES (mm, anatomical reference values);
+check() takes them from the outlines themselves and fails the writing of the drawings
+when one is off, or when the views disagree on a height or a width.
 """
 import math
 
@@ -314,7 +312,7 @@ def side_mandible_outline():
         (-92, 54.2), (-94.6, 55.2, "c"), (-96.5, 54.6), (-98, 55.4, "c"), (-101.6, 55.6, "c"),  # alveolar margin
         (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
         (-90, 91.5),                                                  # menton
-        (-76, 91), (-60, 87.5), (-42, 80), (-26, 70.5),             # lower border
+        (-76, 88.5), (-60, 83.5), (-42, 76.5), (-26, 69.5),         # lower border
         (-17.5, 65), (-13, 61), (-11, 55),                           # angle
         (-9, 42), (-7.5, 27), (-7, 14), (-6.5, 9),                   # hind border
     ]
@@ -329,7 +327,7 @@ def side_mandible(g, apart=False):
     # oblique line, mental foramen, the rough angle, the neck of the condyle
     g.line([(-45, 33), (-52, 46), (-62, 60), (-74, 66)], W_FINE)
     g.hole(ellipse_pts(-83, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")
-    g.hatch([(-11, 46), (-11, 55), (-13, 61), (-17.5, 65), (-26, 70.5), (-19, 61), (-14, 52)], 50,
+    g.hatch([(-11, 46), (-11, 55), (-13, 61), (-17.5, 65), (-26, 69.5), (-19, 61), (-14, 52)], 50,
             1.8, W_FINE)
     g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
     if apart:   # the inner face seen past the notch and the coronoid: a little shade
@@ -340,6 +338,9 @@ def side_mandible(g, apart=False):
 def skull_side(g, mandible=True):
     """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
     if mandible:
+        # the mouth's depth shows dark between the crowns, so that each tooth stands alone
+        g.fill([(-102, 44), (-96, 43), (-80, 43.6), (-60, 42.8), (-52, 42.2), (-51, 47.5), (-60, 48),
+                (-80, 47.6), (-96, 47.4), (-101, 47)], "#000")
         for t in LOWER_TEETH_SIDE:
             draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
@@ -507,6 +508,8 @@ def front_nasal(g, R=_right, apart=False):
 
 def skull_front(g):
     """The skull from the front; the left half built and mirrored."""
+    # dark between the crowns, as in the side view
+    g.fill(sym([(0, 44.6), (16, 44.2), (26, 44.6), (32, 44.4), (32.5, 47.2), (20, 47.6), (0, 47.8)]), "#000")
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     right = FRONT_VAULT + [
@@ -904,8 +907,83 @@ def newborn_vault(g):
     return {"anterior": (5.5, 2.0), "posterior": (0.6, 64.8)}
 
 
+MEASURES = {
+    "length": 190,        # glabella to the back of the head
+    "height": 122,        # vertex above the ear hole
+    "face": 120,          # nasion to menton
+    "breadth": 140,       # greatest width of the vault
+    "cheeks": 133,        # across the zygomatic arches
+    "jaw angles": 102,    # across the angles of the mandible
+    "orbit width": 39,
+    "orbit height": 37,
+    "nose width": 26,     # the nasal opening
+    "ramus": 61,          # condyle to angle
+    "body": 34,           # the mandible's body at the first molar
+}
+
+
+def _span(pts, axis):
+    vals = [p[axis] for p in pts]
+    return min(vals), max(vals)
+
+
+def _y_at(pts, x):
+    """The largest y of the polyline pts where it crosses the vertical at x."""
+    ys = []
+    for a, b in zip(pts, pts[1:] + pts[:1]):
+        if (a[0] - x) * (b[0] - x) <= 0 and a[0] != b[0]:
+            ys.append(a[1] + (b[1] - a[1]) * (x - a[0]) / (b[0] - a[0]))
+    return max(ys)
+
+
+def measure():
+    side = _chain(PROFILE_VAULT, PROFILE_FACE)
+    vault = [p for p in PROFILE_VAULT if p[1] < -20]
+    mand = side_mandible_outline()
+    front = sym(FRONT_VAULT)
+    m1 = (UPPER_TEETH_SIDE[5][0] + UPPER_TEETH_SIDE[5][1]) / 2
+    return {
+        "length": _span(vault, 0)[1] - _span(vault, 0)[0],
+        "height": -_span(side, 1)[0],
+        "face": _span(mand, 1)[1] - NASION[1],
+        "breadth": 2 * _span(front, 0)[1],
+        "cheeks": 2 * max(p[0] for p in FRONT_VAULT if p[1] > -20),
+        "jaw angles": 2 * max(p[0] for p in front_mandible_outline() if p[1] > 60),
+        "orbit width": _span(ORBIT, 0)[1] - _span(ORBIT, 0)[0],
+        "orbit height": _span(ORBIT, 1)[1] - _span(ORBIT, 1)[0],
+        "nose width": 2 * _span(APERTURE, 0)[1],
+        "ramus": max(p[1] for p in mand if p[0] > -14) - _span(mand, 1)[0],   # to the angle
+        "body": _y_at(mand, m1) - min(p[1] for p in mand if abs(p[0] - m1) < 4),
+    }
+
+
+def check():
+    """Every measure within 4 % of MEASURES, and the views of one skull agreeing: the same
+    vertex and chin in the side and front views, the same width in front and behind."""
+    got = measure()
+    wrong = [f"{k} is {v:.0f} mm, not {MEASURES[k]}" for k, v in got.items()
+             if abs(v - MEASURES[k]) > 0.04 * MEASURES[k]]
+    side_top = _span(_chain(PROFILE_VAULT, PROFILE_FACE), 1)[0]
+    pairs = (("vertex, side and front", side_top, _span(FRONT_VAULT, 1)[0]),
+             ("vertex, side and back", side_top, _span(BACK_VAULT, 1)[0]),
+             ("chin, side and front", _span(side_mandible_outline(), 1)[1],
+              _span(front_mandible_outline(), 1)[1]),
+             ("chin, front and back", _span(front_mandible_outline(), 1)[1],
+              _span(back_mandible_outline(), 1)[1]),
+             ("breadth, front and back", _span(FRONT_VAULT, 0)[1], _span(BACK_VAULT, 0)[1]))
+    wrong += [f"{what} differ by {abs(a - b):.1f} mm" for what, a, b in pairs if abs(a - b) > 1.5]
+    if wrong:
+        raise SystemExit("head atlas: " + "; ".join(wrong))
+    return got
+
+
 def place_view(gid, view, ox, oy, scale, mirror=False, comment="", **kw):
     """One whole view placed on a drawing: a Group ready for svg()."""
     g = Group(gid, Place(ox, oy, scale, mirror), comment)
     view(g, **kw)
     return g
+
+
+if __name__ == "__main__":
+    for name, v in check().items():
+        print(f"{name:12} {v:6.1f} mm")

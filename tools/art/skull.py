@@ -202,6 +202,7 @@ DRAWINGS = {
 
 
 def main():
+    A.check()
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "drawings")
     names = sys.argv[2:] or list(DRAWINGS)
