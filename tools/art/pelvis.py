@@ -350,7 +350,7 @@ def write_pelvis(out):
 # atlas (top), the axis, a dorsal and a lumbar vertebra, the sacrum and the coccyx.
 
 # the line through the middle of the vertebral bodies, top to bottom
-SPINE_AXIS = [(47, 4), (42, 22), (40, 40), (45, 62), (53, 92), (58, 122), (56, 152), (49, 184),
+SPINE_AXIS = [(52, 4), (42, 21), (37, 39), (44, 62), (53, 92), (58, 122), (56, 152), (49, 184),
               (40, 214), (33, 240), (35, 266), (40, 280), (46, 296), (55, 312), (63, 325),
               (65, 334), (63, 342), (59, 349)]
 
@@ -686,7 +686,8 @@ def single_bones():
 
     put("cervical-vertebra", "a cervical vertebra from above", cervical_top(), 113, 22)
     put("atlas", "the atlas (first cervical) from above", atlas_top(1 / 0.92), 177, 21, 0.92)
-    put("axis", "the axis (second cervical) from the front", axis_front(), 177, 57)
+    # the axis a little apart from the atlas: a bone from the front under one from above
+    put("axis", "the axis (second cervical) from the front", axis_front(), 177, 64)
     put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(1 / 1.25), 165, 110, 1.25)
     put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(1 / 1.2), 165, 196, 1.2)
     ks, kc = 0.5, 0.6
@@ -694,8 +695,9 @@ def single_bones():
              '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
     g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(309 - 1.5 * kc)}) scale({fmt(kc)})">\n'
              '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / kc * 0.9), 2) + '</g>')
-    starts = {"cervical": (88, 11), "atlas": (176, 6), "axis": (193, 54), "dorsal": (195, 117),
-              "lumbar": (199, 197), "sacrum": (191, 261), "coccyx": (167, 318)}
+    # each line starts on the body of its bone, not on the tip of a process
+    starts = {"cervical": (106, 11), "atlas": (176, 6), "axis": (180, 68), "dorsal": (170, 100),
+              "lumbar": (170, 183), "sacrum": (182, 261), "coccyx": (166, 318)}
     return "\n".join(g) + "\n", starts
 
 
