@@ -619,20 +619,24 @@ def back():
                 (21.0, 149.2), (24.4, 158.4), (28.4, 166.6), (32.4, 174.4), (36.0, 181.4)]
     head_y = [92.5 + 8.05 * i for i in range(12)]
 
+    # from behind each rib runs down and out from its vertebra: its outermost point lies
+    # two or three vertebrae lower than its head (less for the first and the lowest ribs)
+    drop = [8, 13, 17, 20, 22, 23, 23, 22, 20, 18]
+
     def rib_back(i):
         lx, ly = lateral[i]
         hy = head_y[i]
-        ly = max(ly, hy + 5.0 + 0.4 * i)
         if i >= 10:
             tip = (36.6, 193.6) if i == 10 else (27.4, 196.4)
-            return [(5.5, hy), (10.0, hy + 0.8), (lx * 0.6, hy + 4.5), tip]
-        return [(5.5, hy), (10.0, hy + 0.8), (lx * 0.55, hy + 3.2), (lx * 0.86, hy + (ly - hy) * 0.7),
-                (lx, ly + 1.0), (lx - 0.6, ly + 4.0)]
+            return [(5.5, hy), (10.0, hy + 1.4), (lx * 0.6, hy + 7.0), tip]
+        ly = hy + drop[i]
+        return [(5.5, hy), (9.5, hy + 1.4), (lx * 0.52, hy + (ly - hy) * 0.38),
+                (lx * 0.86, hy + (ly - hy) * 0.78), (lx, ly + 1.0), (lx - 0.6, ly + 4.0)]
 
     def rib_front(i):
         lx, ly = lateral[i]
         hy = head_y[i]
-        ly = max(ly, hy + 5.0 + 0.4 * i)
+        ly = hy + drop[i]
         jx, jy = junction[i]
         return [(lx - 0.6, ly + 4.0), (lx - (lx - jx) * 0.35, jy), (jx, jy + 3.0), (5.0, jy + 1.0)]
 
