@@ -25,13 +25,13 @@ constexpr ControlDesc controls[] = {
 // The names the pelvis view gives the three bones, in lower case.
 constexpr AnswerKey keys[] = {
     {"Text1",
-     "the small bone at the very end of the spine, below it in the middle of the screen",
+     "the small bone drawn below the middle drawing, the very end of the spine",
      "coccyx"},
     {"Text2",
      "the broad wedge of fused vertebrae in the middle, between the two hip bones",
      "sacrum"},
     {"Text3",
-     "the hip bone on the right, marked by a line to its right edge",
+     "the hip bone drawn on the right, marked by a line running to the box",
      "innominatum"},
 };
 constexpr ScreenDesc desc{

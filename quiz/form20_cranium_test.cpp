@@ -26,7 +26,7 @@ constexpr ControlDesc controls[] = {
 };
 constexpr AnswerKey keys[] = {
     {"Text1",
-     "the bone at the back and base of the head, with the large opening for the spinal cord, left of the large drawing, at the top",
+     "the bone at the back and base of the head, around the large opening, left of the large drawing, at the top",
      "occipital"},
     {"Text2",
      "the pair of curved plates forming the top and upper sides of the head, left of the large drawing",

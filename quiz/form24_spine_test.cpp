@@ -42,7 +42,7 @@ constexpr AnswerKey keys[] = {
      "the large vertebrae of the lower back in the side view, left of the drawing",
      "lumber"}, // the program's own spelling throughout; "lumbar" is not taken
     {"Text4",
-     "the fused vertebrae between the hips in the side view, left of the drawing",
+     "the fused vertebrae below the lower back in the side view, left of the drawing",
      "sacral"},
     {"Text5",
      "the little fused bones at the very end of the spine in the side view, left of the drawing, at the bottom",

@@ -62,8 +62,18 @@ private:
     }
 };
 
+// A line for screen readers: nothing. An interface that is not valid makes the toolkit
+// pass on none of the line's events, its appearance on screen included.
+class HiddenAccessible : public QAccessibleWidget {
+public:
+    explicit HiddenAccessible(QWidget *w) : QAccessibleWidget(w) {}
+    bool isValid() const override { return false; }
+};
+
 QAccessibleInterface *screenAccessible(const QString &, QObject *object)
 {
+    if (auto *w = qobject_cast<LineControl *>(object))
+        return new HiddenAccessible(w);
     if (auto *w = qobject_cast<ScreenWindow *>(object))
         return new ScreenAccessible(w, QAccessible::Window);
     if (auto *w = qobject_cast<DialogScreen *>(object))

@@ -87,6 +87,19 @@ names = []
 pyatspi.Registry.registerEventListener(
     lambda e: names.append((e.source, e.source.name)), "object:property-change:accessible-name")
 
+# Every event of any object, with the role of the object it comes from.
+events = []
+
+
+def record(event):
+    try:
+        events.append((event.type, event.source, event.source.getRole()))
+    except Exception:  # an object already gone
+        events.append((event.type, None, None))
+
+
+pyatspi.Registry.registerEventListener(record, "object")
+
 program = subprocess.Popen([sys.argv[1]])
 try:
     app = None
@@ -98,8 +111,15 @@ try:
     # The title screen: a frame; the About screen over it: a dialog, without its lines.
     title = window(app, "Ossarion")
     check(title.getRole() == pyatspi.ROLE_FRAME, "the title screen is a frame (%s)" % title.getRoleName())
+    del events[:]
     press(control(title, pyatspi.ROLE_PUSH_BUTTON, "About"))
     about = window(app, "About Ossarion Version 2.2 - May 03")
+    pump(1)
+    check(not [e for e in events if e[2] in (pyatspi.ROLE_FILLER, pyatspi.ROLE_SEPARATOR)],
+          "opening the About screen tells nothing of its lines")
+    told = [(kind, source) for kind, source, role in events if kind != "object:state-changed:focused"]
+    check(len(told) > 5 and len(told) == len(set(told)),
+          "opening the About screen tells each of %d events once" % len(told))
     check(about.getRole() == pyatspi.ROLE_DIALOG, "the About screen is a dialog (%s)" % about.getRoleName())
     roles = sorted({c.getRoleName() for c in children(about)})
     check(all(c.getRole() not in (pyatspi.ROLE_FILLER, pyatspi.ROLE_SEPARATOR) for c in children(about)),
