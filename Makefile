@@ -25,6 +25,7 @@ PACKAGES := \
     dpkg-dev \
     dbus-daemon \
     optipng \
+    python3 \
     dbus \
     at-spi2-core \
     python3-pyatspi

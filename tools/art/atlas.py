@@ -10,7 +10,7 @@ drawn. Lengths follow an adult of about 170 cm (anatomical reference values):
     scapula 155 high, 100 wide       foot 265 heel to great toe   hand 205 from the carpus
 
 so that femur : tibia is about 1.2, humerus : radius about 1.35, foot : tibia about 0.7
-and hand : radius about 0.8. LENGTHS holds them; check() measures every bone against it.
+and hand : radius about 0.8. PROPORTIONS holds the ranges; check() measures the bones.
 
 Frames: x to the right of the page, y down the page, millimetres. The long bones of the
 leg are the left leg seen from the front (medial side to the left); those of the arm
@@ -27,9 +27,20 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from geometry import add, mul, norm, perp, polyline_at, ray, sub  # noqa: E402
 
-LENGTHS = {"femur": 450, "tibia": 370, "fibula": 360, "patella": 48, "humerus": 330,
-           "ulna": 265, "radius": 245, "clavicle": 145, "scapula": 155, "foot": 265,
-           "hand": 205}
+# The proportions the bones must keep, from anatomical reference values: (bone, bone,
+# lowest and highest ratio of their lengths). check() measures the outlines against them.
+PROPORTIONS = [
+    ("femur", "tibia", 1.15, 1.30),
+    ("fibula", "tibia", 0.93, 1.0),
+    ("humerus", "radius", 1.28, 1.45),
+    ("ulna", "radius", 1.05, 1.14),
+    ("femur", "humerus", 1.30, 1.42),
+    ("foot", "tibia", 0.65, 0.78),
+    ("hand", "radius", 0.75, 0.90),
+    ("clavicle", "humerus", 0.40, 0.48),
+    ("scapula", "humerus", 0.43, 0.52),
+    ("patella", "tibia", 0.11, 0.15),
+]
 
 
 def side_strokes(axis, prof, t0, t1, count, side=1, depth=0.45, slant=0.0):
@@ -349,7 +360,7 @@ def _scaled(points, k):
 
 def femur():
     """Frame: the centre of the head at (0, 0); the knee below it."""
-    k = LENGTHS["femur"] / 470.0   # the outline below runs from y -23 to 447
+    k = 450 / 470.0   # the outline below runs from y -23 to 447: a femur of 450 mm
     m = Model()
     m.bone("femur", "thigh bone: head in the hip socket, neck, greater and lesser "
            "trochanter, shaft, medial and lateral condyles", _scaled([
@@ -386,7 +397,7 @@ def patella():
 
 def tibia():
     """Frame: the middle of the top (the tibial plateau) at (0, 0), the ankle below."""
-    k = LENGTHS["tibia"] / 381.5   # the outline below runs from y -10.5 to 371
+    k = 370 / 381.5   # the outline below runs from y -10.5 to 371: a tibia of 370 mm
     m = Model()
     m.bone("tibia", "shin bone: condyles, tuberosity, shaft, medial malleolus", _scaled([
         (-38, 3), (-36, -2), (-28, -4.5), (-10, -5), (-6, -9.5), (-3, -6), (0, -10.5), (3, -6.5),
@@ -556,8 +567,8 @@ def _length(model, name):
 
 
 def check():
-    """Every bone as long as LENGTHS says, within 3 %: a wrong outline fails the build
-    of the drawings rather than a student."""
+    """Every pair of PROPORTIONS within its range: a bone drawn out of proportion fails
+    the writing of the drawings rather than misleading a student."""
     measured = {"femur": _length(femur(), "femur"), "tibia": _length(tibia(), "tibia"),
                 "fibula": _length(fibula(), "fibula"), "humerus": _length(humerus(), "humerus"),
                 "ulna": _length(ulna(), "ulna"), "radius": _length(radius(), "radius"),
@@ -565,12 +576,11 @@ def check():
                 "clavicle": clavicle().extent(0)[1] - clavicle().extent(0)[0],
                 "scapula": _length(Model().bone("s", "", scapula().shapes[0]["pts"]), "scapula"),
                 "foot": _length(foot_model(), "foot"), "hand": _length(hand_model(), "hand")}
-    wrong = [f"{n} is {v:.0f} mm, not {LENGTHS[n]}" for n, v in measured.items()
-             if abs(v - LENGTHS[n]) > 0.03 * LENGTHS[n]]
+    wrong = [f"{a} : {b} is {measured[a] / measured[b]:.2f}, not {lo} to {hi}"
+             for a, b, lo, hi in PROPORTIONS if not lo <= measured[a] / measured[b] <= hi]
     if wrong:
         raise SystemExit("atlas: " + "; ".join(wrong))
     return measured
-
 
 if __name__ == "__main__":
     for name, v in check().items():
