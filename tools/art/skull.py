@@ -67,7 +67,7 @@ def cranial_bones():
     for g in groups:
         body.extend(g.svg())
     leaders = [
-        "leader Form17.Label1 Form20.Text1 from 36 38",
+        "leader Form17.Label1 Form20.Text1 from 54 38",
         # from the middle of the nearer parietal, under the occipital bone
         f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-22, -62))} via 150 134",
         "leader Form17.Label3 Form20.Text3 from 204 202",
