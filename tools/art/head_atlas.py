@@ -396,7 +396,6 @@ def skull_side(g, mandible=True):
         g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-51, -5)], W_IN)
         g.line([(-46.5, 6.6), (-37, 5.8), (-27, 5.5), (-18.5, 5.5)], W_OUT)
         g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
-        g.line([(-38, -1.5), (-41, -3.5)], W_FINE, )   # the hidden tip shows as a faint bulge
     else:
         # the joint's socket and the tubercle in front of it, bare without the mandible
         g.line([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2)], W_IN)
