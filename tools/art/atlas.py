@@ -25,7 +25,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import add, mul, norm, perp, polyline_at, ray, sub  # noqa: E402
+from geometry import add, mul, norm, perp, polyline_at, profile_points, ray, sub  # noqa: E402
 
 # The proportions the bones must keep, from anatomical reference values: (bone, bone,
 # lowest and highest ratio of their lengths). check() measures the outlines against them.
@@ -535,6 +535,56 @@ def scapula():
     m.mark("glenoid", (92, 38))
     m.mark("body", (30, 92))
     m.mark("acromion", (106, 4))
+    return m
+
+
+def stick(a, b, w0, w1=None, wm=None, cap=0.7):
+    """Outline points of a small bone seen end-on or short (a metatarsal, a toe's phalanx)
+    from a to b: half width w0 at a, wm in the shaft, w1 at b."""
+    w1 = w0 if w1 is None else w1
+    wm = min(w0, w1) * 0.72 if wm is None else wm
+    prof = [(0.0, w0, w0), (0.3, wm, wm), (0.7, wm, wm), (1.0, w1, w1)]
+    return profile_points([a, b], prof, cap=(cap, cap))
+
+
+def foot_from_front():
+    """The left foot seen from the front, standing, its toes coming towards the viewer and
+    seen foreshortened below the ankle. Frame: the ankle (the middle of the lower end of
+    the tibia) at (0, 0), the great toe to the left (medial)."""
+    m = Model()
+    m.bone("tarsals", "calcaneus, its front end beside the talus", [(21, 9.5), (39, 7), (51, 20), (49.5, 36), (33.5, 38)])
+    m.bone("tarsals", "talus, under the tibia", [(-14.5, 2), (2.5, -5), (21.5, -0.5), (27, 14), (14, 23), (-9.5, 23), (-18.5, 14)])
+    m.bone("tarsals", "navicular", [(-22.5, 28.5), (-8.5, 24), (10, 25.5), (11.5, 38), (-5.5, 44), (-22.5, 42)])
+    m.bone("tarsals", "cuboid", [(14, 28.5), (34.5, 32), (45.5, 40.5), (44, 58.5), (27, 62.5), (15.5, 55.5)])
+    m.bone("tarsals", "medial cuneiform", [(-24.5, 45.5, 'c'), (-9.5, 45, 'c'), (-8.5, 68.5, 'c'), (-24, 69, 'c')])
+    m.bone("tarsals", "intermediate cuneiform", [(-8, 45.5, 'c'), (2.5, 45.5, 'c'), (2.5, 64, 'c'), (-8, 64.5, 'c')])
+    m.bone("tarsals", "lateral cuneiform", [(3.5, 45, 'c'), (14.5, 45.5, 'c'), (14.5, 65.5, 'c'), (3.5, 65.5, 'c')])
+    rays = [  # base, head, half widths at base and head
+        ((-17, 71.5), (-23, 137.5), 10.0, 9.5),
+        ((-2.5, 67.5), (-4, 145.5), 6.0, 6.0),
+        ((9, 68.5), (14, 145.5), 5.5, 5.5),
+        ((22.5, 65.5), (32, 140), 5.5, 5.5),
+        ((37.5, 61.5), (51, 131), 7.0, 5.5),
+    ]
+    for i, (a, b, w0, w1) in enumerate(rays):
+        m.bone("metatarsals", ("first", "second", "third", "fourth", "fifth")[i] + " metatarsal",
+               stick(a, b, w0, w1))
+    toes = [  # the base of the proximal phalanx, the joints beyond it, its half width
+        ((-23.5, 145.5), [(-24, 172.5), (-24.5, 197.5)], 9.5),
+        ((-4, 151.5), [(-4, 171), (-4, 184), (-4, 196.5)], 5.5),
+        ((14.5, 151.5), [(15.5, 171), (16, 183), (16, 195)], 5.5),
+        ((33, 146), [(34.5, 165.5), (35, 177.5), (36, 190)], 5.5),
+        ((51.5, 137), [(53, 155), (54, 166.5), (54.5, 177.5)], 5.0),
+    ]
+    for t, (base, joints, hw) in enumerate(toes):
+        a = base
+        for b in joints:
+            m.bone("phalanges", f"toe {t + 1}", stick(a, b, hw, hw * 0.95))
+            a = (b[0], b[1] + 2.5)   # the joint space
+            hw *= 0.9
+    m.mark("tarsals", (38, 30))
+    m.mark("metatarsals", (48, 117))
+    m.mark("phalanges", (35, 189))
     return m
 
 

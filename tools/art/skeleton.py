@@ -35,15 +35,6 @@ W_FINE = 0.45  # sparse hatching
 # ----------------------------------------------------------------------------
 # geometry
 
-def stick(a, b, w0, w1=None, wm=None, cap=0.7):
-    """Outline points of a small bone (phalanx, metacarpal) from a to b:
-    half width w0 at a, wm in the shaft, w1 at b."""
-    w1 = w0 if w1 is None else w1
-    wm = min(w0, w1) * 0.72 if wm is None else wm
-    prof = [(0.0, w0, w0), (0.3, wm, wm), (0.7, wm, wm), (1.0, w1, w1)]
-    return profile_points([a, b], prof, cap=(cap, cap))
-
-
 # ----------------------------------------------------------------------------
 # drawing
 
@@ -209,6 +200,23 @@ class Limbs:
         m = atlas.Model()
         m.shapes = [sh for sh in self.hand.shapes if sh["group"] == "phalanges"]
         return m
+
+    def draw_feet_from_front(self, S):
+        """Both feet from the front under the ankles; returns where their parts lie."""
+        foot = atlas.foot_from_front()
+        place = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
+        old = S.map
+        S.map = place
+        for gid, comment, width in (
+                ("tarsals", "tarsals: calcaneus, talus, navicular, cuboid, three cuneiforms", 0.75),
+                ("metatarsals", "metatarsals", 0.75), ("phalanges", "phalanges of the toes", 0.7)):
+            el = []
+            for sh in foot.shapes:
+                if sh["group"] == gid:
+                    el += S.shape(sh["pts"])
+            S.group("toe-phalanges" if gid == "phalanges" else gid, comment, el, width=width)
+        S.map = old
+        return {k: place(p)[:2] for k, p in foot.marks.items()}
 
     def draw_feet_from_behind(self, S):
         foot = atlas.foot_from_behind()
@@ -453,44 +461,7 @@ def front():
     L.draw_legs(S)
 
     # ---- ankle and foot: 7 tarsals, 5 metatarsals, 14 phalanges ----
-    el = []
-    el += S.shape([(24.0, 448.0), (28.8, 447.4), (32.0, 450.8), (31.6, 455.0), (27.4, 455.6)])  # calcaneus
-    el += S.shape([(14.6, 446.0), (19.2, 444.2), (24.2, 445.4), (25.6, 449.2), (22.2, 451.6),
-                   (16.0, 451.6), (13.6, 449.2)])  # talus
-    el += S.shape([(12.6, 453.0), (16.2, 451.8), (21.2, 452.2), (21.6, 455.6), (17.0, 457.2),
-                   (12.6, 456.6)])  # navicular
-    el += S.shape([(22.2, 453.0), (27.6, 454.0), (30.6, 456.2), (30.2, 461.0), (25.6, 462.0),
-                   (22.6, 460.2)])  # cuboid
-    el += S.shape([(12.0, 457.6, "c"), (16.0, 457.4, "c"), (16.2, 463.6, "c"),
-                   (12.2, 463.8, "c")])  # medial cuneiform
-    el += S.shape([(16.4, 457.6, "c"), (19.2, 457.6, "c"), (19.2, 462.4, "c"),
-                   (16.4, 462.6, "c")])  # intermediate cuneiform
-    el += S.shape([(19.4, 457.4, "c"), (22.4, 457.6, "c"), (22.4, 462.8, "c"),
-                   (19.4, 462.8, "c")])  # lateral cuneiform
-    S.group("tarsals", "tarsals: calcaneus, talus, navicular, cuboid, three cuneiforms", el,
-            width=0.75)
-    el = []
-    rays = [((14.0, 464.4), (12.4, 482.0), 2.6, 2.5),
-            ((17.8, 463.4), (17.4, 484.0), 1.6, 1.6),
-            ((20.9, 463.6), (22.2, 484.0), 1.5, 1.5),
-            ((24.4, 462.8), (27.0, 482.6), 1.5, 1.5),
-            ((28.4, 461.8), (32.0, 480.2), 1.9, 1.5)]
-    for a, b, w0, w1 in rays:
-        el += S.shape(stick(a, b, w0, w1))
-    S.group("metatarsals", "metatarsals", el, width=0.75)
-    el = []
-    toes = [((12.3, 484.0), [(12.1, 491.2), (12.0, 497.8)], 2.5),
-            ((17.4, 485.6), [(17.4, 490.8), (17.4, 494.2), (17.4, 497.6)], 1.5),
-            ((22.4, 485.6), [(22.6, 490.8), (22.7, 494.0), (22.8, 497.2)], 1.45),
-            ((27.2, 484.2), [(27.6, 489.4), (27.8, 492.6), (28.0, 495.8)], 1.4),
-            ((32.2, 481.8), [(32.6, 486.6), (32.8, 489.6), (33.0, 492.6)], 1.3)]
-    for base, joints, w in toes:
-        a = base
-        for j, b in enumerate(joints):
-            el += S.shape(stick(a, b, w, w * 0.95))
-            a = (b[0], b[1] + 0.7)
-            w *= 0.9
-    S.group("toe-phalanges", "phalanges of the toes", el, width=0.7)
+    foot = L.draw_feet_from_front(S)
 
     L.draw_arms(S)
 
@@ -544,9 +515,9 @@ def front():
     d.leader("Form2.Label14 Form4.Text14", L.pat((4, 0))[:2])
     d.leader("Form2.Label15 Form4.Text15", on_row(S, L.tibia, L.tib, 388.5))
     d.leader("Form2.Label16 Form4.Text16", on_row(S, L.fibula, L.fib, 422.5))
-    d.leader("Form2.Label17 Form4.Text17", (28.5, 453.5))
-    d.leader("Form2.Label18 Form4.Text18", (31.2, 476.5))
-    d.leader("Form2.Label19 Form4.Text19", (27.9, 495.5))
+    d.leader("Form2.Label17 Form4.Text17", foot["tarsals"])
+    d.leader("Form2.Label18 Form4.Text18", foot["metatarsals"])
+    d.leader("Form2.Label19 Form4.Text19", foot["phalanges"])
     d.leader("Form2.Label20 Form4.Text20", (-19.5, 27))      # the side of the cranium
     d.leader("Form2.Label21 Form4.Text21", (-39, 139.5))
     d.leader("Form2.Label22 Form4.Text22", (-30, 228.5))

@@ -82,7 +82,7 @@ WRIST = {"R": (CX - 25, 112), "L": (326, 138)}
 HIP = {"R": (CX - 29, 246), "L": (CX + 29, 246)}        # centres of the femoral heads
 KNEE = {"R": (CX - 22, 352), "L": (CX + 22, 352)}
 ANKLE = {"R": (CX - 22, 446), "L": (CX + 24, 446)}
-FLOOR = 472
+FLOOR = 499   # under the tips of the toes
 
 
 def aim(vector, target):
@@ -287,32 +287,16 @@ def leg(side):
     out += atlas_bone(fibula, fib, 0.9, lines=False)
     out += atlas_bone(tibia, tib, 1.2)
     out += atlas_bone(patella, Place(*fem((13, 398))[:2], SCALE, mirror), 1.0, lines=False)
-    # foot, seen from the front: talus and tarsus under the ankle, five rays coming towards us
     out += foot(side)
     out.append('</g>')
     return out
 
 
 def foot(side):
-    s = 1 if side == "L" else -1
-    ax, ay = ANKLE[side]
-    out = []
-    tarsus = [(ax - 6, ay + 3), (ax + 6, ay + 3), (ax + s * 9 + (3 if s > 0 else -3) * 0, ay + 9),
-              (ax + s * 11, ay + 13), (ax - s * 9, ay + 13), (ax - s * 8, ay + 8)]
-    tarsus = [(ax - 7, ay + 2.5), (ax + 7, ay + 2.5), (ax + 9, ay + 9), (ax + 10, ay + 13),
-              (ax - 10, ay + 13), (ax - 9, ay + 9)]
-    out.append(path(bezier_d(tarsus, k=0.6), 1.0))
-    out.append(line([(ax - 5, ay + 8), (ax + 5, ay + 8)], 0.6))
-    # metatarsals and toes, fanning out and towards us; the big toe on the inner side
-    for i in range(5):
-        frac = (i - 2) / 2.0
-        x0 = ax - s * 8 + s * i * 4.2
-        base = (x0, ay + 13)
-        tip = (x0 + s * (frac * 3.0 + 1.6), ay + 19.5)
-        out.append(line([base, tip], 1.7 if i == 0 else 1.2))
-        toe_end = (tip[0] + s * (frac * 1.4 + 0.8), ay + 22.5 - i * 0.4)
-        out.append(line([(tip[0] + s * 0.2, tip[1] + 1.2), toe_end], 1.6 if i == 0 else 1.1))
-    return out
+    """The foot of the atlas seen from the front under the ankle, the great toe inwards."""
+    model = atlas.foot_from_front()
+    place = Place(*ANKLE[side], SCALE, side == "R")
+    return [path(bezier_d([place(p) for p in sh["pts"]]), 0.8) for sh in model.shapes]
 
 
 HUMERUS = [(0.0, 6.2, 6.2), (0.06, 6.0, 5.6), (0.16, 4.0, 4.2), (0.5, 3.5, 3.5), (0.8, 3.7, 3.7),
