@@ -888,7 +888,7 @@ def newborn_vault(g):
         g.raw(path(poly, False, "none", 1.3, GROUND))
     # the plates ossify outwards from their eminences: fine rays on each
     for sx in (1, -1):
-        for (cx, cy), r0, r1, angles in (((22, 33), 3.5, 16, range(0, 360, 24)),
+        for (cx, cy), r0, r1, angles in (((22, 31), 3, 13, range(0, 360, 24)),
                                           ((17, -21), 3, 11, range(10, 360, 30))):
             for a in angles:
                 t = math.radians(a + (7 if sx > 0 else -7))
