@@ -272,19 +272,6 @@ def side_zygomatic_outline():
     return _chain(ZYG_TEMPORAL_BORDER, ZYG_ARCH_SUTURE, ZYG_LOWER, ZYGOMAXILLARY, LATERAL_ORBIT_RIM)
 
 
-def side_maxilla_outline():
-    face = PROFILE_FACE
-    return _chain([(-68.5, 20), (-62, 14.5), (-58.5, 12)], _between(face, (-58.5, 12), (-101, -5.5)),
-                  _rev(NASOMAXILLARY), [(-95.5, -26.5), (-94, -27)],
-                  [(-94, -27), (-95, -15), (-95.5, -4), (-92, -0.5), (-86, 0.5), (-84, -0.5)],
-                  _rev(ZYGOMAXILLARY))
-
-
-def side_nasal_outline():
-    return _chain([NASION, (-99.5, -22), (-104, -15), (-108, -8.5, "c"), (-101, -5.5)],
-                  [(-101, -5.5), (-98.5, -6)], _rev(NASOMAXILLARY), [(-95.5, -26.5), NASION])
-
-
 def side_zygomatic(g, apart=False):
     """The left zygomatic bone from the outside (also drawn apart)."""
     pts = side_zygomatic_outline()
