@@ -275,7 +275,7 @@ def hand():
 # foot: the bones of the left ankle and foot from above, toes down, in three groups
 # drawn apart so that each lies in rows of its own; a bracket at the right marks each.
 FOOT_SCALE = 1.42
-FOOT_APART = {"tarsals": 0, "metatarsals": 25, "phalanges": 48}
+FOOT_APART = {"tarsals": 0, "metatarsals": 28, "phalanges": 51}
 
 
 @builds("foot")
