@@ -4,6 +4,8 @@
 # make test-sanitize - every test again, built with AddressSanitizer (leaks included) and
 #                UndefinedBehaviorSanitizer, in build-sanitize/
 # make golden - rewrite the golden screens and screen map (tests/golden) from the program as built
+# make windows - Ossarion.exe for 64-bit Windows and its zip, cross-built (README: Windows)
+# make test-windows - that program under Wine, driven from outside as a user would; its unit tests
 # make bench  - start-up, memory and moves against a bare Qt program (bench/README.md)
 BUILD ?= build
 GENERATOR := Ninja
@@ -111,6 +113,63 @@ drawings:
 	for g in tools/art/*.py; do \
 	    if grep -q '__main__' $$g; then python3 $$g assets/drawings >/dev/null || exit 1; fi; \
 	done
+
+# Windows: the toolkit cross-built once from Debian's source of the same release into a cache
+# outside the work tree, then the program against it, the drawings rasterised by the native
+# build's rasteriser. The compilers, Wine and the tools to drive it come from Debian too.
+WINDOWS_BUILD ?= build-windows
+QT_WINDOWS_VERSION := 6.4.2
+QT_WINDOWS ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/ossarion/qt-$(QT_WINDOWS_VERSION)-x86_64-w64-mingw32
+WINDOWS_PACKAGES := \
+    g++-mingw-w64-x86-64 \
+    perl \
+    qt6-base-dev-tools \
+    imagemagick \
+    wine \
+    wine64 \
+    xdotool \
+    x11-utils
+# The toolkit's source comes from the same archive as the packages.
+DEB_SRC := /etc/apt/sources.list.d/ossarion-deb-src.sources
+
+.PHONY: windows-deps windows-qt windows test-windows
+
+windows-deps: deps
+	@missing=""; for p in $(WINDOWS_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get -o DPkg::Lock::Timeout=900 update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends $$missing; \
+	fi
+	@if [ ! -f $(QT_WINDOWS)/ossarion-qt-complete ] && \
+	    ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version: $(QT_WINDOWS_VERSION)+'; then \
+	    echo "Adding the archive's sources: $(DEB_SRC)"; \
+	    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
+	        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' | \
+	        $(SUDO) tee $(DEB_SRC) >/dev/null && \
+	    $(SUDO) apt-get -o DPkg::Lock::Timeout=900 update -qq; \
+	fi
+
+windows-qt: windows-deps
+	windows/build-qt.sh $(QT_WINDOWS) $(QT_WINDOWS_VERSION)
+
+windows: windows-qt configure
+	cmake --build $(BUILD) --target ossarion_rasterise
+	cmake -S . -B $(WINDOWS_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS)/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+	    -DOSSARION_HOST_RASTERISE=$(CURDIR)/$(BUILD)/tools/rasterise/ossarion_rasterise \
+	    -DOSSARION_DIST_DIR=$(CURDIR)/dist $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_BUILD) --target ossarion_zip
+
+# The unit tests that need no window manager, then the program driven on a virtual display
+# with a window manager; screenshots in $(WINDOWS_BUILD)/screenshots.
+test-windows: windows
+	cmake --build $(WINDOWS_BUILD)
+	windows/test-under-wine.sh $(WINDOWS_BUILD)
 
 clean:
 	rm -rf $(BUILD)
