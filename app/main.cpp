@@ -2,10 +2,7 @@
 // Ossarion: the bones of the human skeleton, in labelled drawings and naming tests.
 #include "app/startup.h"
 
-#include <QtGlobal>
-
 int main(int argc, char *argv[])
 {
-    Q_UNUSED(argc);
-    return ossarion::runProgram(argv[0]);
+    return ossarion::runCommandLine(argc, argv);
 }

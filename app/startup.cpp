@@ -5,8 +5,12 @@
 #include "screens/fonts.h"
 
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QStyle>
 #include <QStyleFactory>
+
+#include <cstdio>
 
 namespace ossarion {
 
@@ -20,10 +24,20 @@ void choosePlatform()
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
+namespace {
+
+// The name and version that the About screen, --version and the window system see.
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Ossarion"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
+}
+
+} // namespace
+
 void prepareApplication(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("Ossarion"));
-    QApplication::setApplicationVersion(QStringLiteral("2.2"));
+    nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("io.github.ossarion.Ossarion"));
     // Only "Yes" to "Are you sure?" ends the program, never the last window going.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -35,6 +49,47 @@ void prepareApplication(QApplication &app)
     }
     QApplication::setFont(standardFont());
     Q_UNUSED(app);
+}
+
+CommandLineAnswer readCommandLine(const QStringList &arguments)
+{
+    nameApplication();
+    QCommandLineParser parser;
+    // -platform, -style and the like name themselves in the error, not letter by letter.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Learn the bones of the human skeleton from labelled drawings and naming tests."));
+    // Not addHelpOption(): its --help-all would list the toolkit's own options, which the
+    // program does not pass on.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    const QString name = QCoreApplication::applicationName();
+    if (!parser.parse(arguments))
+        return {false, 1, name + QStringLiteral(": ") + parser.errorText() + u'\n', true};
+    if (parser.isSet(help))
+        return {false, 0, parser.helpText(), false};
+    if (parser.isSet(version))
+        return {false, 0, name + u' ' + QCoreApplication::applicationVersion() + u'\n', false};
+    if (!parser.positionalArguments().isEmpty())
+        return {false, 1,
+                name + QStringLiteral(": Unexpected argument '") + parser.positionalArguments().first()
+                    + QStringLiteral("'.\n"),
+                true};
+    return {true, 0, {}, false};
+}
+
+int runCommandLine(int argc, char *argv[])
+{
+    if (argc <= 1)
+        return runProgram(argv[0]);
+    // Any argument makes an answer (help, version or error), printed by a plain core
+    // application: no window system is asked for, so it works without a display.
+    QCoreApplication app(argc, argv);
+    const CommandLineAnswer answer = readCommandLine(QCoreApplication::arguments());
+    std::fputs(answer.text.toLocal8Bit().constData(), answer.error ? stderr : stdout);
+    return answer.status;
 }
 
 int runProgram(char *programName, const std::function<void()> &beforeTitle)

@@ -2,6 +2,9 @@
 // Start-up shared by the program and by the tools that run it.
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 #include <functional>
 
 class QApplication;
@@ -16,6 +19,20 @@ void choosePlatform();
 // After the application exists: style, palette and font, the same on every desktop, so
 // that the fixed layouts look as designed.
 void prepareApplication(QApplication &app);
+
+// What a command line asks for. The program itself takes no arguments; --help and
+// --version answer in the terminal, anything else is an error. Needs a QCoreApplication.
+struct CommandLineAnswer {
+    bool run = false;   // nothing but the program's name: start the program
+    int status = 0;     // otherwise the exit status,
+    QString text;       // what to print, ending in a newline,
+    bool error = false; // and where: standard error rather than standard output
+};
+CommandLineAnswer readCommandLine(const QStringList &arguments);
+
+// main(): with arguments, prints the answer to them and returns its status, never opening
+// a window (so it works without a display); with none, runs the program.
+int runCommandLine(int argc, char *argv[]);
 
 // The whole run of the program: platform, application, title screen, event loop, until
 // "Yes" to "Are you sure?"; returns the exit status. The toolkit is given the program's
