@@ -30,7 +30,12 @@ PACKAGES := \
     python3 \
     dbus \
     at-spi2-core \
-    python3-pyatspi
+    python3-pyatspi \
+    lintian \
+    devscripts \
+    man-db \
+    weston \
+    qt6-wayland
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test test-sanitize bench screenshots contact-sheet drawings clean golden
@@ -108,11 +113,14 @@ screenshots: build contact-sheet
 contact-sheet: build
 	./$(BUILD)/tools/ossarion_contactsheet $(BUILD)/screenshots/contact-sheet.png
 
-# The drawings' SVG sources written again from their generators (python3), after editing one.
+# The drawings' SVG sources written again from their generators (python3), after editing one;
+# the desktop icon's goes with the desktop files.
 drawings:
 	for g in tools/art/*.py; do \
+	    [ $$g != tools/art/desktop_icon.py ] || continue; \
 	    if grep -q '__main__' $$g; then python3 $$g assets/drawings >/dev/null || exit 1; fi; \
 	done
+	python3 tools/art/desktop_icon.py desktop >/dev/null
 
 # Windows: the toolkit cross-built once from Debian's source of the same release into a cache
 # outside the work tree, then the program against it, the drawings rasterised by the native

@@ -7,9 +7,6 @@
 //       Lists every place at the drawing's edges where a line must end (every label and
 //       answer box that stands beside the drawing on a screen showing it) and which
 //       leader of the source, if any, ends there.
-//   ossarion_rasterise --icon <pixels> <image file> [directory of sources]
-//       Renders the program icon alone, square, at the given size (for the desktop's icon
-//       theme, which wants it larger than the 32 x 32 compiled into the program).
 //
 // Leader lines are described inside the SVG, one per line, coordinates in drawing pixels
 // at 1x (x right, y down; a decimal coordinate names the pixel it falls in), '#' starting
@@ -405,32 +402,6 @@ int printAnchors(const QString &name, const QDir &sources)
     return haveSource && !leadersOk ? 1 : 0;
 }
 
-// The icon at any size; it has no leader lines (they are drawn only at whole multiples).
-int renderIcon(const QString &pixels, const QString &target, const QDir &sources)
-{
-    const AssetInfo &info = ossarion::assetInfo(ossarion::Asset::Icon);
-    bool ok = false;
-    const int size = pixels.toInt(&ok);
-    if (!ok || size < 16 || size > 1024) {
-        std::fprintf(stderr, "icon size '%s': expected 16 to 1024 pixels\n", qPrintable(pixels));
-        return 2;
-    }
-    const QString source = sources.filePath(fileName(info) + QStringLiteral(".svg"));
-    QSvgRenderer renderer(source);
-    if (!renderer.isValid()) {
-        std::fprintf(stderr, "%s: not a valid SVG\n", qPrintable(source));
-        return 1;
-    }
-    QList<Leader> leaders;
-    if (!loadLeaders(info, source, leaders))
-        return 1;
-    if (!leaders.isEmpty()) {
-        std::fprintf(stderr, "%s: the icon cannot have leader lines\n", qPrintable(source));
-        return 1;
-    }
-    return render(renderer, {}, target, QSize(size, size), 1) ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -440,15 +411,11 @@ int main(int argc, char *argv[])
     if (argc >= 3 && argc <= 4 && QLatin1String(argv[1]) == QLatin1String("--anchors"))
         return printAnchors(QString::fromLocal8Bit(argv[2]),
                             QDir(QString::fromLocal8Bit(argc == 4 ? argv[3] : OSSARION_DRAWINGS_DIR)));
-    if (argc >= 4 && argc <= 5 && QLatin1String(argv[1]) == QLatin1String("--icon"))
-        return renderIcon(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
-                          QDir(QString::fromLocal8Bit(argc == 5 ? argv[4] : OSSARION_DRAWINGS_DIR)));
     if (argc < 3 || argv[1][0] == '-') {
         std::fprintf(stderr,
                      "usage: %s <source directory> <image directory> [name...]\n"
-                     "       %s --anchors <name> [source directory]\n"
-                     "       %s --icon <pixels> <image file> [source directory]\n",
-                     argv[0], argv[0], argv[0]);
+                     "       %s --anchors <name> [source directory]\n",
+                     argv[0], argv[0]);
         return 2;
     }
     QStringList only;
