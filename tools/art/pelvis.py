@@ -77,6 +77,27 @@ OBTURATOR = ("M 100 192 C 102 180, 118 176, 134 180 C 148 184, 158 194, 159 208 
 SYMPHYSIS_FACET = "M 178 182 C 180 196, 180 210, 178 220"
 TUBEROSITY = "M 97 236 C 103 244, 113 246, 123 243"
 ISCHIAL_SPINE = "M 112 148 C 108 150, 106 153, 107 156"
+TUBEROSITY_BACK = "M 94 243 C 97 234, 110 231, 122 240"
+# Seen from behind, the back of the wing behind the posterior gluteal line: the posterior
+# superior and inferior iliac spines, standing out over the sacrum's lateral parts.  The edge
+# towards the wing is the posterior gluteal line.
+ILIUM_BACK_EDGE = ("M 104 9 C 118 10, 128 18, 133 29 C 137 37, 139 45, 136 51 "
+                   "C 133 55, 131 58, 132 62 C 134 67, 134 73, 130 78 C 127 82, 122 86, 118 91")
+ILIUM_BACK_FILL = ILIUM_BACK_EDGE + " C 114 70, 109 40, 104 9 Z"
+POSTERIOR_GLUTEAL = "M 104 9 C 109 40, 114 70, 118 91"
+
+
+def ilium_back(sw=1.0):
+    """The back of the right iliac wing, drawn over the sacrum in the view from behind."""
+    w1, w3 = fmt(1.1 * sw), fmt(0.6 * sw)
+    rough = " ".join(f"M {fmt(x)} {fmt(y)} l 5 4" for x, y in ((116, 24), (120, 34), (122, 44), (121, 55), (122, 66)))
+    return "\n".join([
+        f'<path d="{ILIUM_BACK_FILL}" fill="{BONE}" stroke="none"/>',
+        f'<path d="{ILIUM_BACK_EDGE}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
+        f'<path d="{POSTERIOR_GLUTEAL}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        '<!-- the rough iliac tuberosity behind the sacro-iliac joint -->',
+        f'<path d="{rough}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+    ])
 
 
 def hip_bone(sw=1.0, view="front"):
@@ -107,15 +128,12 @@ def hip_bone(sw=1.0, view="front"):
         ]
     if view == "back":
         parts += [
-            '<!-- gluteal surface of the wing: posterior, anterior and inferior gluteal lines -->',
-            f'<path d="M 100 8 C 104 30, 110 56, 116 80 M 26 28 C 62 38, 92 68, 112 104 '
-            f'M 52 110 C 70 112, 92 120, 110 128" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            '<!-- rough area behind the sacro-iliac joint (iliac tuberosity) -->',
-            f'<path d="M 117 30 l 5 4 M 117 40 l 6 4 M 116 50 l 6 4 M 114 60 l 6 4" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            '<!-- back of the acetabulum and of the ischium -->',
-            f'<path d="M 52 128 C 64 140, 72 162, 74 190 C 76 204, 84 216, 94 224" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{TUBEROSITY}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-            f'<path d="M 96 232 C 100 222, 108 218, 116 222" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            '<!-- gluteal surface of the wing: anterior and inferior gluteal lines, arching down to the greater sciatic notch -->',
+            f'<path d="M 26 28 C 62 38, 92 68, 112 104 M 52 110 C 70 112, 92 120, 110 128" '
+            f'fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            '<!-- ischial tuberosity: the rough area the body sits on -->',
+            f'<path d="{TUBEROSITY_BACK}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            f'<path d="M 100 244 l 4 -5 M 105 247 l 5 -7 M 111 248 l 5 -7 M 117 248 l 3 -4" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{SYMPHYSIS_FACET}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         ]
     parts += [
@@ -144,14 +162,24 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
 ]
 
 
-def sacrum_outline():
+# the same from the front: the superior articular processes lie behind the base and do not
+# show, so the ala runs out from the body in one rounded sweep
+SACRUM_HALF_FRONT = [
+    ((62, 24), (54, 25), (50, 28)),        # top of the body of the first sacral vertebra
+    ((40, 25), (27, 22), (17, 25)),        # upper border of the ala
+    ((9, 28), (5, 36), (6, 45)),           # its rounded lateral end
+    ((6, 50), (7, 54), (9, 58)),
+] + SACRUM_HALF[5:]
+
+
+def sacrum_outline(half=SACRUM_HALF):
     d = "M 70 24 "
-    for c1, c2, e in SACRUM_HALF:
+    for c1, c2, e in half:
         d += f"C {fmt(c1[0])} {fmt(c1[1])}, {fmt(c2[0])} {fmt(c2[1])}, {fmt(e[0])} {fmt(e[1])} "
-    starts = [(70, 24)] + [seg[2] for seg in SACRUM_HALF]
+    starts = [(70, 24)] + [seg[2] for seg in half]
     m = lambda q: (140 - q[0], q[1])
-    for i in range(len(SACRUM_HALF) - 1, -1, -1):
-        c1, c2, e = SACRUM_HALF[i]
+    for i in range(len(half) - 1, -1, -1):
+        c1, c2, e = half[i]
         a, b, z = m(c2), m(c1), m(starts[i])
         d += f"C {fmt(a[0])} {fmt(a[1])}, {fmt(b[0])} {fmt(b[1])}, {fmt(z[0])} {fmt(z[1])} "
     return d + "Z"
@@ -160,28 +188,69 @@ def sacrum_outline():
 # (centre y, half distance between the two foramina, radius x, radius y) of each pair
 SACRAL_FORAMINA = [(54, 25, 6.5, 4.5), (84, 22, 5.5, 4), (110, 18, 4.5, 3.5), (132, 13.5, 3.5, 3)]
 SACRAL_RIDGES = [(42, 68, 20), (70, 98, 17), (97, 122, 14), (121, 144, 10)]  # (y at sides, y mid, half width)
+# the dorsal foramina, smaller and nearer the midline than the pelvic ones
+DORSAL_FORAMINA = [(54, 20, 4.5, 3.4), (77, 18, 4, 3.1), (98, 15.5, 3.6, 2.8), (124, 12.5, 3, 2.5)]
+# the sacral hiatus: the lower opening of the sacral canal, an arch over the fifth segment,
+# with the sacral cornua at its feet
+SACRAL_HIATUS = "M 64.5 168 C 64.5 160, 66.5 154, 70 152.5 C 73.5 154, 75.5 160, 75.5 168"
+# the sacro-iliac joints seen from the front: the rim of the ilium a joint's width outside the
+# lateral border of each ala (right side; the left is its mirror)
+SACRO_ILIAC = "M 12 24 C 4 28, 1 37, 2 46 C 2 54, 4 58, 6 62 C 9 76, 13 90, 21 106"
+SACRO_ILIAC_GAP = "M 13 25.5 C 6 29, 3 37, 4 46 C 4 53, 5.5 57, 7.5 61 C 10.5 75, 14.5 89, 22.5 105"
 
 
-def sacrum(sw=1.0, dark=False):
+def mirror_path(d, axis=70):
+    """An absolute M/L/C path mirrored about the vertical line x = axis."""
+    out, xy = [], 0
+    for t in d.replace(",", " ").split():
+        if t.isalpha():
+            out.append(t)
+            xy = 0
+            continue
+        out.append(fmt(2 * axis - float(t)) if xy % 2 == 0 else t)
+        xy += 1
+    return " ".join(out)
+
+
+def sacrum(sw=1.0, dark=False, joints=False):
     """The sacrum in sacrum-drawing coordinates.  dark: the black silhouette of the back view,
-    with its dorsal foramina and median crest left white."""
+    its dorsal surface in white lines: median crest, foramina, hiatus.  joints: the
+    sacro-iliac joints beside the alae, for the whole pelvis from the front."""
     w1, w2, w3 = fmt(1.1 * sw), fmt(0.75 * sw), fmt(0.6 * sw)
     fill = INK if dark else BONE
-    line = BONE if dark else INK
-    parts = [f'<path d="{sacrum_outline()}" fill="{fill}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
+    outline = sacrum_outline() if dark else sacrum_outline(SACRUM_HALF_FRONT)
+    parts = [f'<path d="{outline}" fill="{fill}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
+    if dark:
+        holes = []
+        for y, dx, rx, ry in DORSAL_FORAMINA:
+            for x in (70 - dx, 70 + dx):
+                holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
+        # the median crest: the fused spinous processes, a ridge with a row of four tubercles
+        tubercles = "".join(f'<path d="M {fmt(70 - r)} {fmt(y)} Q 70 {fmt(y - r * 1.3)}, {fmt(70 + r)} {fmt(y)} '
+                            f'Q 70 {fmt(y + r * 2.2)}, {fmt(70 - r)} {fmt(y)} Z"/>'
+                            for y, r in ((48, 3.4), (70, 3.1), (91, 2.8), (112, 2.5)))
+        parts += [
+            '<!-- dorsal surface: the median crest and the dorsal foramina -->',
+            f'<g fill="{GROUND}" stroke="none">' + "".join(holes) + '</g>',
+            f'<path d="M 70 40 L 70 128 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
+            f'fill="none" stroke="{BONE}" stroke-width="{w3}" stroke-linecap="round"/>',
+            f'<g fill="{BONE}" stroke="none">' + tubercles + '</g>',
+            '<!-- the sacral hiatus, open below between the sacral cornua -->',
+            f'<path d="{SACRAL_HIATUS}" fill="none" stroke="{BONE}" stroke-width="{w2}"/>',
+        ]
+        return "\n".join(parts)
     holes = []
     for y, dx, rx, ry in SACRAL_FORAMINA:
         for x in (70 - dx, 70 + dx):
             holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
-    if dark:
-        parts.append('<!-- dorsal sacral foramina and the median sacral crest -->')
-        parts.append(f'<g fill="{BONE}" stroke="none">' + "".join(holes) + '</g>')
-        crest = "M 70 40 L 70 128"
-        parts.append(f'<path d="{crest}" fill="none" stroke="{BONE}" stroke-width="{fmt(1.2 * sw)}" stroke-dasharray="6,3"/>')
-        return "\n".join(parts)
-    ridges = []
-    for ys, ym, hw in SACRAL_RIDGES:
-        ridges.append(f"M {fmt(70 - hw)} {fmt(ys)} Q 70 {fmt(ym - (ym - ys) * 0.35)}, {fmt(70 + hw)} {fmt(ys)}")
+    if joints:
+        gap = SACRO_ILIAC_GAP + " " + mirror_path(SACRO_ILIAC_GAP)
+        rim = SACRO_ILIAC + " " + mirror_path(SACRO_ILIAC)
+        parts = [
+            '<!-- the sacro-iliac joints: a joint space between each ala and its ilium -->',
+            f'<path d="{gap}" fill="none" stroke="{GROUND}" stroke-width="{fmt(2.6 * sw)}"/>',
+            f'<path d="{rim}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+        ] + parts
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
@@ -284,30 +353,67 @@ def placed(content, k, ox, oy, mirror=False, ky=None):
             + indent(content, 2) + '</g>\n')
 
 
-def pelvis(view, oy, sacrum_ky, coccyx_ky, coccyx_gap):
-    """Groups of the whole pelvis: sacrum and coccyx behind, the two hip bones in front."""
+def coccyx_chain(top, segments, dark):
+    """The coccyx below the sacrum's apex, in drawing pixels: small segments on the midline,
+    each (height, half width at its top, half width at its foot), a narrow joint between."""
+    parts, y = [], top
+    for h, a, b in segments:
+        r = min(1.5, h / 3)
+        parts.append(f"M {fmt(MID - a)} {fmt(y + r)} Q {fmt(MID - a)} {fmt(y)}, {fmt(MID - a + r)} {fmt(y)} "
+                     f"L {fmt(MID + a - r)} {fmt(y)} Q {fmt(MID + a)} {fmt(y)}, {fmt(MID + a)} {fmt(y + r)} "
+                     f"L {fmt(MID + b)} {fmt(y + h - r)} Q {fmt(MID + b)} {fmt(y + h)}, {fmt(MID + b - r)} {fmt(y + h)} "
+                     f"L {fmt(MID - b + r)} {fmt(y + h)} Q {fmt(MID - b)} {fmt(y + h)}, {fmt(MID - b)} {fmt(y + h - r)} Z")
+        y += h + 1.2
+    fill = INK if dark else BONE
+    return (f'<path d="{" ".join(parts)}" fill="{fill}" stroke="{INK}" stroke-width="0.85" stroke-linejoin="round"/>\n',
+            y - 1.2)
+
+
+# the coccyx's segments in each view: from behind it hangs straight down, in its full length;
+# from the front it curls forward, foreshortened, seen through the pelvic inlet
+COCCYX_BACK = [(9.5, 6.8, 5.6), (9, 5.2, 4.2), (8.5, 3.9, 3.0), (8, 2.8, 1.4)]
+COCCYX_FRONT = [(3.6, 5.6, 4.4), (3.1, 4.2, 3.2), (2.7, 3.0, 2.1), (2.3, 1.9, 0.9)]
+
+
+def sacrum_placement(view, oy):
+    """(top offset, vertical scale) of the sacrum in a pelvis view.  From behind its base (y 24)
+    stands at the level of the upper end of the sacro-iliac joints.  From the front it is
+    tilted away from the viewer, foreshortened, the gap between its third and fourth pairs of
+    foramina on the row of the sacrum's label, so that its line runs straight."""
+    if view == "back":
+        return oy + K * 44 - K * 24, K
+    sy = 0.7 * K
+    between = (SACRAL_FORAMINA[2][0] + SACRAL_FORAMINA[3][0]) / 2
+    return FRONT_SACRUM_ROW - sy * between, sy
+
+
+FRONT_SACRUM_ROW = 111
+
+
+def pelvis(view, oy):
+    """Groups of the whole pelvis and where the coccyx's lowest segment lies."""
     dark = view == "back"
     sw = 1 / K
-    # sacrum: its base (y 24) at the level of the upper end of the sacro-iliac joints
-    base_y = oy + K * 44
-    s_oy = base_y - sacrum_ky * K * 24
-    apex_y = s_oy + sacrum_ky * K * 171
-    c_oy = apex_y + coccyx_gap - coccyx_ky * K * 3
-    sacrum_group = ('<g id="sacrum">\n' + indent(placed(sacrum(sw, dark), K, MID - 70 * K, s_oy, ky=sacrum_ky * K), 2)
+    s_oy, sy = sacrum_placement(view, oy)
+    apex_y = s_oy + sy * 171
+    sacrum_group = ('<g id="sacrum">\n' + indent(placed(sacrum(sw, dark, joints=not dark), K, MID - 70 * K, s_oy, ky=sy), 2)
                     + '</g>\n')
-    coccyx_group = ('<g id="coccyx">\n' + indent(placed(coccyx(sw, dark), K, MID - 15 * K, c_oy, ky=coccyx_ky * K), 2)
-                    + '</g>\n')
+    chain, foot = coccyx_chain(apex_y + 1, COCCYX_BACK if dark else COCCYX_FRONT, dark)
+    coccyx_group = '<g id="coccyx">\n' + indent(chain, 2) + '</g>\n'
     side = "front" if view == "front" else "back"
     hips = ('<g id="innominatum">\n  <!-- the two hip bones -->\n'
             + indent(placed(hip_bone(sw, side), K, MID - 183 * K, oy), 2)
             + indent(placed(hip_bone(sw, side), K, MID + 183 * K, oy, mirror=True), 2) + '</g>\n')
     if dark:
-        # from behind the sacrum and coccyx lie over the pubic bones and the sacro-iliac joints
-        return hips + sacrum_group + coccyx_group
+        # from behind the sacrum and coccyx lie over the pubic bones, and the backs of the iliac
+        # wings over the sacrum's lateral parts
+        backs = ('<g id="iliac-backs">\n  <!-- posterior iliac spines over the sacro-iliac joints -->\n'
+                 + indent(placed(ilium_back(sw), K, MID - 183 * K, oy), 2)
+                 + indent(placed(ilium_back(sw), K, MID + 183 * K, oy, mirror=True), 2) + '</g>\n')
+        return hips + sacrum_group + coccyx_group + backs, foot
     # from the front the alae of the sacrum lie before the back of the iliac bones, out to the
-    # sacro-iliac joints; the coccyx hangs behind the pubic bones
-    out = coccyx_group + hips + sacrum_group
-    return out
+    # sacro-iliac joints; the coccyx shows through the pelvic inlet, behind the pubic bones
+    return coccyx_group + hips + sacrum_group, foot
 
 
 def hip_point(x, y, oy, right=True):
@@ -321,22 +427,25 @@ def hip_point(x, y, oy, right=True):
 
 def write_pelvis(out):
     oy = 20
-    body = indent('<!-- the pelvis from the front -->\n' + pelvis("front", oy, 0.8, 0.7, 1), 2)
+    content, _ = pelvis("front", oy)
+    body = indent('<!-- the pelvis from the front -->\n' + content, 2)
     leaders = [
         "leader Form14.Label1 from %d 84" % hip_point(72, 84, oy)[0],
-        "leader Form14.Label2 from %d 111" % (MID + 10),
+        # on the sacrum's body beside the midline, between the third and fourth pairs of foramina
+        "leader Form14.Label2 from %d %d" % (MID + 3, FRONT_SACRUM_ROW),
     ]
     with open(os.path.join(out, "pelvis-front.svg"), "w") as f:
         f.write(svg(300, 225, body, leaders))
     oy = 8
-    body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n'
-                  + pelvis("back", oy, 1.0, 0.95, 1), 2)
+    content, foot = pelvis("back", oy)
+    body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n' + content, 2)
+    last = COCCYX_BACK[-1][0]
     leaders = [
         "leader Form14.Label3 from %d 68" % hip_point(54, 78, oy)[0],
-        # on the body of the sacrum between two of its foramina, beside the lower ones
-        "leader Form14.Label4 from %d 99" % (MID + 20),
-        # down from the coccyx's tip and round under the hip bone, crossing none
-        "leader Form14.Label5 from %d 183 via %d 213 via 262 213" % (MID + 1, MID + 20),
+        # straight across, on the sacrum's body between its third and fourth dorsal foramina
+        "leader Form14.Label4 from %d 108" % round(MID + K * 28),
+        # from the coccyx's last segment down through the pubic arch, under the hip bone
+        "leader Form14.Label5 from %d %d via 212 213" % (MID, round(foot - last / 2)),
     ]
     with open(os.path.join(out, "pelvis-back.svg"), "w") as f:
         f.write(svg(300, 215, body, leaders))
@@ -509,7 +618,7 @@ def sacrum_side(curve, s0):
         f = i / n
         (x, y), (tx, ty) = curve.at(s0 + f * length)
         nx, ny = ty, -tx                        # normal pointing backwards (to the right)
-        d_front = lerp(10, 2.8, f ** 0.9) - 1.8 * math.sin(math.pi * f)   # hollow pelvic face
+        d_front = lerp(10, 2.8, f ** 0.9) - 3.6 * math.sin(math.pi * f)   # hollow pelvic face
         d_back = lerp(17.0, 5.0, f) + 1.5 * math.sin(math.pi * f)         # rounded back
         bump = 1.1 * max(0.0, math.sin(f * math.pi * 4 - 0.6)) if 0.1 < f < 0.8 else 0  # median crest
         front.append((x - nx * d_front, y - ny * d_front))
@@ -551,7 +660,7 @@ def sacrum_side(curve, s0):
     coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8">' + "".join(cocc) + '</g>')
     # where the leaders start: the front of the sacrum and of the coccyx at their label rows
     fy = min(front, key=lambda q: abs(q[1] - 304.5))
-    sac_front = (round(fy[0] + 2), 304)
+    sac_front = (round(fy[0] + 4.5), 304)
     (x, y), _ = curve.at(s0 + length + 1.2 + sizes[0][0] + 0.6 + sizes[1][0] / 2)
     cocc_front = (round(x - 1), round(y))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
@@ -631,23 +740,25 @@ def atlas_top(sw=1.0):
     half = ("M 0 -17.5 Q 3 -18, 4 -15.8 Q 9 -15.2, 12 -12.5 L 15 -11 Q 20 -10.5, 21 -7.5 "
             "L 26 -7 Q 30 -6.5, 30 -2 Q 30 2.5, 26 3 L 21 3 Q 21 8, 17 10 "
             "Q 12 12.5, 8 14.5 Q 4 16.5, 2.5 16.8 Q 1.5 18.3, 0 18.3")
-    holes = ["M 0 -12.4 Q 8 -12.4, 10 -9.5 Q 12 -8, 12 -4 Q 12 4, 10 7 Q 6 11.5, 0 12.5 "
-             "Q -6 11.5, -10 7 Q -12 4, -12 -4 Q -12 -8, -10 -9.5 Q -8 -12.4, 0 -12.4 Z",
+    holes = ["M 0 -11.4 Q 8 -11.4, 10 -9 Q 12 -8, 12 -4 Q 12 4, 10 7 Q 6 11.5, 0 12.5 "
+             "Q -6 11.5, -10 7 Q -12 4, -12 -4 Q -12 -8, -10 -9 Q -8 -11.4, 0 -11.4 Z",
              "M 23.5 -2 A 1.8 1.8 0 1 0 27.1 -2 A 1.8 1.8 0 1 0 23.5 -2 Z",
              "M -23.5 -2 A 1.8 1.8 0 1 1 -27.1 -2 A 1.8 1.8 0 1 1 -23.5 -2 Z"]
     details = [both("M 14 -8 Q 19 -7, 19.5 -1.5 Q 19.5 5, 15 7.5 Q 13.5 3, 14.2 -1 Q 13 -4, 14 -8"),  # facets
-               "M -3.5 -11.6 Q 0 -10.4, 3.5 -11.6"]  # facet for the dens
+               "M -3.5 -10.6 Q 0 -9.4, 3.5 -10.6"]  # facet for the dens
     return top_vertebra(half, holes, details, sw)
 
 
 def axis_front():
-    # the axis from the front: the dens standing up from the body, the broad superior
-    # articular facets as shoulders, small transverse processes, inferior articular processes
-    half = ("M 0 -19 Q 3.6 -19, 3.8 -15 L 3.8 -8 Q 4 -6.5, 6 -6 L 14 -4.6 Q 17 -4, 17.5 -1.5 "
-            "L 18 2 Q 18 4, 15.5 3.6 L 13.5 4 Q 13.5 8, 11 9.5 L 8.6 9 Q 8.6 11, 7 12 Q 0 13.5, 0 13.5")
-    details = [both("M 8 -5.4 L 8 11.5"),                   # sides of the body
-               both("M 6.5 -5.2 L 14 -3.9"),                # superior articular facets
-               "M -3.8 -8 Q 0 -7, 3.8 -8"]                  # root of the dens
+    # the axis from the front: the dens, a peg with a rounded head and a waist, rising from the
+    # top of the body; either side of its root the broad superior articular facets slope down
+    # and out as shoulders; small transverse processes, the inferior articular processes below
+    half = ("M 0 -21 Q 5 -21, 5.2 -17 Q 5.3 -14, 4.2 -12 L 4.4 -8.5 Q 4.8 -6.6, 7 -6.4 "
+            "L 12.5 -6.6 Q 16.4 -6.4, 17 -3 L 17.2 -1.2 Q 19 -0.8, 19 1.4 Q 19 3.8, 16 3.6 "
+            "L 13.5 4 Q 13.5 8, 11 9.5 L 8.6 9 Q 8.6 11, 7 12 Q 0 13.5, 0 13.5")
+    details = [both("M 8 -3.2 L 8 11.5"),                   # sides of the body
+               both("M 7.4 -4.6 Q 12 -5.6, 15.4 -2.6"),     # lower rims of the superior facets
+               "M -4.3 -9 Q 0 -7.8, 4.3 -9"]                # root of the dens
     return top_vertebra(half, [], details)
 
 
@@ -690,14 +801,18 @@ def single_bones():
     put("axis", "the axis (second cervical) from the front", axis_front(), 177, 64)
     put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(1 / 1.25), 165, 110, 1.25)
     put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(1 / 1.2), 165, 196, 1.2)
-    ks, kc = 0.5, 0.6
-    g.append(f'<g id="sacrum" transform="translate({fmt(165 - 70 * ks)} {fmt(229 - 15 * ks)}) scale({fmt(ks)})">\n'
+    # the sacrum's label row (261) runs between its first and second pairs of foramina, the
+    # coccyx's (318) through the middle of its first segment
+    ks, kc = 0.46, 0.6
+    s_oy = 261 - ks * (SACRAL_FORAMINA[0][0] + SACRAL_FORAMINA[1][0]) / 2
+    g.append(f'<g id="sacrum" transform="translate({fmt(165 - 70 * ks)} {fmt(s_oy)}) scale({fmt(ks)})">\n'
              '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
-    g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(309 - 1.5 * kc)}) scale({fmt(kc)})">\n'
+    g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(318 - 10 * kc)}) scale({fmt(kc)})">\n'
              '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / kc * 0.9), 2) + '</g>')
-    # each line starts on the body of its bone, not on the tip of a process
-    starts = {"cervical": (106, 11), "atlas": (176, 6), "axis": (180, 68), "dorsal": (170, 100),
-              "lumbar": (170, 183), "sacrum": (182, 261), "coccyx": (166, 318)}
+    # each line starts on the body of its bone, not on the tip of a process, and the dorsal's
+    # and lumbar's run above their transverse processes
+    starts = {"cervical": (106, 11), "atlas": (176, 7), "axis": (180, 68), "dorsal": (172, 96),
+              "lumbar": (176, 176), "sacrum": (170, 261), "coccyx": (165, 318)}
     return "\n".join(g) + "\n", starts
 
 
@@ -727,7 +842,7 @@ def write_spine(out):
         kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name or (name == "cervical" and f[0] in ("axis",))),
                                    key=lambda f: abs(f[1][1] - y))
         fx = c[0] - ty * d / 2 + (y - c[1]) * tx / max(ty, 0.1)
-        left.append(f"leader {ctrls} from {round(fx + 3)} {round(y)}")
+        left.append(f"leader {ctrls} from {round(fx + d * 0.4)} {round(y)}")
     left.append(f"leader Form23.Label4 Form24.Text4 from {sac_front[0]} {sac_front[1]}")
     left.append(f"leader Form23.Label5 Form24.Text5 from {cocc_front[0]} {cocc_front[1]}")
     right = [
