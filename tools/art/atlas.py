@@ -189,8 +189,8 @@ def foot_model():
     m.bone(T, "calcaneus: heel bone, its tuberosity behind and outside the talus",
            [(42, 14), (46, 6), (53, 1.5), (61, 0), (69, 1.5), (75, 6), (78, 13), (79.5, 24),
             (80, 36), (80.5, 46), (82.5, 54), (81, 60), (80.5, 70), (80, 80), (78.5, 87),
-            (74.5, 91), (70, 91), (66, 88), (62, 80), (58, 70), (48, 64), (34, 62.5), (27, 60),
-            (26.5, 55), (32, 51), (38, 46), (40, 30), (41, 20)])
+            (74.5, 91), (70, 91), (66, 88), (62, 80), (58, 70), (48, 64), (37, 62.5), (33.5, 59),
+            (34, 52), (38, 46), (40, 30), (41, 20)])
     m.line([(80.5, 50), (76, 55), (76.5, 62)])                     # peroneal trochlea
     m.hatch([[(78.5, 22), (74.5, 25.5)], [(79, 31), (75, 34.5)], [(79.3, 40), (75.5, 43.5)],
              [(79.8, 66), (76.5, 69.5)], [(79.3, 75), (76, 78.5)]])
@@ -199,10 +199,7 @@ def foot_model():
             (71.5, 49), (69.5, 54), (64, 58), (58, 64), (53.5, 71), (50.5, 78), (47, 86), (41, 93),
             (33, 96.5), (24, 96), (17, 91.5), (14, 84), (16.5, 76), (22.5, 70), (28.5, 63),
             (31, 55), (31.5, 44), (32, 35)])
-    m.line([(35.5, 27), (34.5, 42), (35, 56)])                     # trochlea, medial rim
-    m.line([(61.5, 27), (62.5, 42), (62, 55.5)])                   # trochlea, lateral rim
-    m.line([(35, 56), (48.5, 59.5), (62, 55.5)])                   # front edge of the trochlea
-    m.line([(48.5, 25), (48.7, 42), (48.5, 57)])                   # groove of the trochlea
+    m.line([(36, 54), (48.5, 58.5), (61.5, 53)])                   # front edge of the trochlea
     m.line([(19, 78), (33, 79), (47.5, 81.5)])                     # edge of the head
     m.bone(T, "navicular",
            [(3.5, 109), (5.5, 102), (10, 98.5), (16, 98.5), (22, 100), (30, 101), (38, 100),
@@ -211,9 +208,9 @@ def foot_model():
     m.line([(28, 117), (29, 113.5)])
     m.line([(43, 115.5), (44, 112)])
     m.bone(T, "cuboid",
-           [(63.5, 97), (70, 94), (77, 93.5), (82.5, 95.5), (84.5, 101), (84, 109), (82, 114.5),
-            (80.5, 120), (75.5, 124.5), (69.5, 128.5), (66, 128), (64.8, 121), (64.2, 112),
-            (63.3, 104)])
+           [(63.5, 97), (70, 94), (77, 93.5), (82.5, 95.5), (84.5, 101), (84, 109), (83.5, 118),
+            (82.5, 127), (80, 134), (74, 138.5), (67.5, 140), (64.8, 134), (64.2, 120),
+            (63.3, 106)])
     m.line([(83.5, 112), (77.5, 116.5), (70, 118.5)])                    # groove for the long peroneal tendon
     m.bone(T, "medial cuneiform",
            [(7.5, 120.5), (14, 119.5), (22, 119.5), (29.5, 120.5), (32.5, 124), (33, 132), (33, 141),
@@ -239,10 +236,11 @@ def foot_model():
     rays = [  # base, head, half widths at base, shaft, head
         ((20, 156), (16.5, 212), 10.5, 6.5, 9.2),
         ((41, 142), (37.5, 217), 6.2, 3.4, 5.4),
-        ((56, 147), (56.5, 214), 6, 3.3, 5.2),
-        ((70, 133.5), (73.5, 208.5), 5.8, 3.2, 5.1),
-        ((82.5, 132.5), (88.5, 200.5), 6, 3.3, 5),
+        ((56, 146.5), (56.5, 215.5), 6, 3.3, 5.2),
+        ((71, 142.5), (74.5, 208), 5.2, 3.2, 5.1),
+        ((84.5, 141.5), (89.5, 202), 5.6, 3.3, 5),
     ]
+    # the lesser metatarsals shorten from the second to the fifth
     names = ["first metatarsal, short and stout", "second metatarsal, the longest",
              "third metatarsal", "fourth metatarsal", "fifth metatarsal"]
     for i, ((base, head, wb, ws, wh), name) in enumerate(zip(rays, names)):
@@ -255,11 +253,11 @@ def foot_model():
         ((16.5, 212), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 22, 7.4, 4.3, 6.2, "distal")]),
         ((37.5, 217), [(92.5, 24.5, 4.4, 2.5, 3.6, "prox"), (92, 11, 3.7, 2.9, 3.4, "mid"),
                        (92, 10, 3.5, 2.1, 2.9, "distal")]),
-        ((56.5, 214), [(90, 22.5, 4.3, 2.4, 3.5, "prox"), (90, 10, 3.6, 2.8, 3.3, "mid"),
+        ((56.5, 215.5), [(90, 22.5, 4.3, 2.4, 3.5, "prox"), (90, 10, 3.6, 2.8, 3.3, "mid"),
                        (90, 9, 3.3, 2, 2.8, "distal")]),
-        ((73.5, 208.5), [(88, 20.5, 4.2, 2.4, 3.4, "prox"), (90, 9, 3.5, 2.7, 3.2, "mid"),
+        ((74.5, 208), [(88, 20.5, 4.2, 2.4, 3.4, "prox"), (90, 9, 3.5, 2.7, 3.2, "mid"),
                          (91, 8.5, 3.2, 1.9, 2.7, "distal")]),
-        ((88.5, 200.5), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 7.5, 3.4, 2.6, 3.1, "mid"),
+        ((89.5, 202), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 7.5, 3.4, 2.6, 3.1, "mid"),
                          (94, 7.5, 3.1, 1.8, 2.5, "distal")]),
     ]
     toe_names = ["great toe", "second toe", "third toe", "fourth toe", "fifth toe"]
@@ -294,10 +292,16 @@ def hand_model(palm=True):
     m.line([(23.5, 27.5), (27, 22), (29.5, 14)])                   # waist of the scaphoid
     m.bone(C, "lunate", [(44, 3), (51, 1.5), (57, 3.5), (58.5, 10), (56.5, 16.5), (51.5, 15.2),
                          (46.5, 17.5), (42.5, 15), (42, 8)])
-    m.bone(C, "triquetrum", [(63, 9), (68, 6.5), (73.5, 9.5), (77, 16), (78, 23), (76.5, 30.5),
-                             (72, 32.5), (66, 27.5), (61.5, 21), (60.8, 14)])
+    triquetrum = [(63, 9), (68, 6.5), (73.5, 9.5), (77, 16), (78, 23), (76.5, 30.5),
+                  (72, 32.5), (66, 27.5), (61.5, 21), (60.8, 14)]
+    triquetrum = [(70 + (x - 70) * 0.85, 18 + (y - 18) * 0.85) for x, y in triquetrum]
+    pisiform = circle_pts((79.5, 23.5), 4.4, 4.1, 8, 0.3)
     if palm:
-        m.bone(C, "pisiform, on the front of the triquetrum", circle_pts((74, 22.5), 5.2, 4.6, 8, 0.3))
+        m.bone(C, "triquetrum", triquetrum)
+        m.bone(C, "pisiform, on the front of the triquetrum", pisiform)
+    else:   # from behind the pisiform lies under the triquetrum, showing at its edge
+        m.bone(C, "pisiform, under the triquetrum", pisiform)
+        m.bone(C, "triquetrum", triquetrum)
     m.bone(C, "trapezium", [(19.5, 34.5), (26, 33), (31, 34.5), (32.8, 38.5), (32.5, 45),
                             (30.5, 50), (25, 52.5), (19, 51), (15.5, 49.5), (13, 45), (13, 40),
                             (15.5, 36.5)])
@@ -397,18 +401,19 @@ def patella():
 
 def tibia():
     """Frame: the middle of the top (the tibial plateau) at (0, 0), the ankle below."""
-    k = 370 / 381.5   # the outline below runs from y -10.5 to 371: a tibia of 370 mm
+    k = 370 / 384.0   # the outline below runs from y -9 to 375: a tibia of 370 mm
     m = Model()
     m.bone("tibia", "shin bone: condyles, tuberosity, shaft, medial malleolus", _scaled([
-        (-38, 3), (-36, -2), (-28, -4.5), (-10, -5), (-6, -9.5), (-3, -6), (0, -10.5), (3, -6.5),
-        (8, -5), (28, -4.5), (36, -2), (38.5, 3.5), (36.5, 12), (32, 21), (25, 32), (18, 46),
-        (14, 70), (12, 120), (12, 200), (14, 280), (17, 322), (21, 344), (20, 352), (10, 355),
-        (-2, 356), (-10, 359), (-12, 367), (-17.5, 371), (-23, 366), (-24.5, 352), (-22.5, 330),
-        (-20, 300), (-16, 200), (-15, 120), (-18, 72), (-26, 42), (-34, 24), (-38.5, 12)], k))
+        (-38, 3), (-36, -2), (-28, -4.5), (-14, -5), (-7, -9), (-2.5, -8), (0, -6.5), (3, -8.5),
+        (8, -8), (14, -5), (28, -4.5), (36, -2), (38.5, 3.5), (36.5, 12), (32, 21), (25, 32),
+        (18, 46), (14, 70), (11.5, 120), (11, 200), (12.5, 280), (15.5, 322), (19.5, 342),
+        (19.5, 351), (12, 354.5), (2, 356.5), (-8, 357.5), (-12.5, 362), (-15, 370),
+        (-19.5, 375), (-24.5, 371), (-27, 356), (-24.5, 332), (-20.5, 300), (-16, 200),
+        (-15, 120), (-18, 72), (-26, 42), (-34, 24), (-38.5, 12)], k))
     m.line(_scaled([(-37, 4), (-18, 2), (0, 1.5), (18, 2), (37, 4.5)], k))      # rim of the plateau
     m.line(_scaled([(-5, 23), (-4.5, 33), (0, 39), (5, 38), (8, 31), (7.5, 22)], k))  # tuberosity
     m.line(_scaled([(1.5, 42), (-1, 120), (-4, 220), (-9, 300)], k))            # shin crest
-    m.hatch([_scaled([(10.5, 100 + y), (7, 104 + y)], k) for y in range(0, 190, 26)])
+    m.hatch([_scaled([(10, 100 + y), (6.5, 104 + y)], k) for y in range(0, 190, 26)])
     m.mark("top", (0, 0))
     m.mark("lateral condyle", (15 * k, 9 * k))
     m.mark("body", (-1 * k, 180 * k))
@@ -417,20 +422,23 @@ def tibia():
 
 
 def fibula():
-    """Frame: the top of the head at (0, 0). Placed 28 mm lateral to the middle of the
-    tibia's top and 15 mm below it, its malleolus a little lower than the tibia's."""
+    """Frame: the top of the head at (0, 0). Placed 33 mm lateral to the middle of the
+    tibia's top and 22 mm below it, under the lateral condyle and clear of the knee
+    joint, its malleolus about a centimetre lower than the tibia's."""
+    k = 350 / 360.5   # the outline below runs from y -0.5 to 360: a fibula of 350 mm
     m = Model()
     m.bone("fibula", "the slender outer bone of the lower leg: head, shaft, lateral malleolus", [
-        (-8, 2), (0, -0.5), (7, 0.5), (12, 5), (13, 13), (9.5, 22), (6.5, 30), (7, 80), (8, 200),
-        (8.5, 290), (10.5, 316), (12.5, 336), (11.5, 350), (6, 360), (0, 358.5), (-5, 350),
-        (-8, 331), (-8, 311), (-5, 290), (-4, 200), (-4, 80), (-5, 33), (-9.5, 23), (-13, 13),
-        (-12, 5)])
+        (p[0], p[1] * k) for p in [
+            (-8, 2), (0, -0.5), (7, 0.5), (12, 5), (13, 13), (9.5, 22), (6.5, 30), (7, 80),
+            (8, 200), (8.5, 290), (10.5, 316), (12.5, 336), (11.5, 350), (6, 360), (0, 358.5),
+            (-5, 350), (-8, 331), (-7.5, 311), (-4.5, 290), (-3.5, 200), (-3.5, 80), (-5, 33),
+            (-9.5, 23), (-13, 13), (-12, 5)]])
     m.mark("top", (0, 0))
-    m.mark("body", (2, 170))
+    m.mark("body", (2, 165))
     return m
 
 
-FIBULA_ON_TIBIA = (28, 15)   # where the fibula's frame lies in the tibia's
+FIBULA_ON_TIBIA = (33, 22)   # where the fibula's frame lies in the tibia's
 
 
 # ----------------------------------------------------------------------------
@@ -462,14 +470,16 @@ def humerus():
 def ulna():
     """Frame: the tip of the olecranon at (0, 0), the wrist below."""
     m = Model()
-    m.bone("ulna", "the inner forearm bone from behind: olecranon, shaft, head, styloid", [
-        (-10.5, 2.5), (0, -1), (10, 2), (13, 12), (12, 25), (9, 40), (7, 60), (7, 120), (6, 200),
-        (7, 240), (8.5, 251), (6.5, 258), (1.5, 262), (-3, 266.5), (-6.5, 262), (-8, 250),
-        (-6.5, 200), (-6, 120), (-7, 60), (-10, 40), (-13, 25), (-13.5, 12)])
-    m.line([(0, 8), (0.5, 40), (0.5, 80), (0, 150)])                    # posterior border
+    m.bone("ulna", "the inner forearm bone from behind: the olecranon hooking over the "
+           "trochlear notch, the coronoid process, shaft, head, styloid", [
+               (-10.5, 2.5), (0, -1), (9, 0), (13.5, 4), (13.5, 10), (10, 14), (6.5, 18),
+               (6, 23), (9, 27.5), (12.5, 31), (11.5, 35.5), (8, 40), (7, 60), (7, 120), (6, 200),
+               (6.5, 236), (8, 246), (6, 252.5), (1.5, 255.5), (-3, 262), (-6.5, 257.5), (-8, 247),
+               (-6.5, 200), (-6, 120), (-7, 60), (-10, 40), (-13, 25), (-13.5, 12)])
+    m.line([(12, 9), (4, 13), (0.5, 20), (3.5, 27), (10.5, 31)])      # rim of the trochlear notch
     m.hatch([[(5.5, 90 + y), (2.5, 94 + y)] for y in range(0, 120, 30)])
     m.mark("top", (0, 0))
-    m.mark("body", (-1, 34))
+    m.mark("body", (-4, 30))
     return m
 
 
@@ -491,8 +501,9 @@ def radius():
 
 
 # From behind, the radius stands lateral to the ulna: where their frames lie against the
-# ulna's (the head of the radius level with the elbow joint, below the olecranon's tip).
-RADIUS_ON_ULNA = (26, 18)
+# ulna's (the head of the radius level with the coronoid process, below the olecranon's
+# tip; its styloid reaching lower than the ulna's).
+RADIUS_ON_ULNA = (27, 26)
 
 
 def clavicle():

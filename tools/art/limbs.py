@@ -180,14 +180,17 @@ def leg():
 
     fem = placed_at((40, 13), s)
     knee = px(fem, fem_m.marks["knee"])
-    pat = placed_at((knee[0] - 1, knee[1] + 14), s)
-    tib = placed_at((knee[0], knee[1] + 33), s)
+    # the kneecap lies in front of the lower end of the femur, over its condyles
+    pat = placed_at((knee[0] - 1, knee[1] - 26 * s), s)
+    # the tibia a little apart from the femur, its top high enough for the line to it to
+    # run from the lateral condyle above the head of the fibula
+    tib = placed_at((knee[0], knee[1] + 22), s)
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
     ankle = px(tib, tib_m.marks["ankle"])
-    foot_place = Place(ankle[0] - 48 * s, ankle[1] + 13, s)
+    foot_place = Place(ankle[0] - 48 * s, ankle[1] + 21, s)
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
-    draw_bone(d, pat_m, pat, "kneecap, drawn apart from the knee")
+    draw_bone(d, pat_m, pat, "kneecap, in front of the femur's condyles")
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, behind the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
     emit(d, atlas.foot_model(), foot_place, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS],
@@ -197,9 +200,9 @@ def leg():
     d.leader(ctl(2), px(pat, pat_m.marks["body"]))
     d.leader(ctl(3), px(tib, tib_m.marks["lateral condyle"]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], 278.5))
-    d.leader(ctl(5), px(foot_place, (66, 16)))
-    d.leader(ctl(6), px(foot_place, (81, 150)))
-    d.leader(ctl(7), px(foot_place, (88.5, 212)))
+    d.leader(ctl(5), px(foot_place, (70.5, 39)))     # calcaneus, beside the talus
+    d.leader(ctl(6), px(foot_place, (83, 156)))       # fifth metatarsal
+    d.leader(ctl(7), px(foot_place, (75.2, 248.5)))   # fourth toe, distal phalanx
     return d
 
 
@@ -223,9 +226,11 @@ def arm():
     glenoid = px(sca, sca_m.marks["glenoid"])
     hum = placed_at((glenoid[0] + 27 * s, glenoid[1] - 8 * s), s)
     elbow = px(hum, hum_m.marks["elbow"])
-    uln = placed_at((elbow[0] - 3 * s, elbow[1] + 10 * s), s)
+    # the olecranon's tip just below the humerus, at the height where the line to the ulna
+    # leaves it through the trochlear notch, above the head of the radius
+    uln = placed_at((elbow[0] - 3 * s, elbow[1] + 3.5 * s), s)
     rad = placed_at(px(uln, atlas.RADIUS_ON_ULNA), s)
-    wrist_y = px(uln, (0, 268))[1] + 5 * s
+    wrist_y = px(rad, (0, 244.5))[1] + 2 * s   # below the radial styloid, the lowest point
     # the back of the right hand: the palm model mirrored, its thumb to the right
     hand_place = Place(px(uln, (0, 0))[0] + 76 * s, wrist_y, s, mirror=True)
 
@@ -240,11 +245,11 @@ def arm():
     d.leader(ctl(7, 7), px(cla, (14, -1)))
     d.leader(ctl(8, 8), px(sca, sca_m.marks["body"]))
     d.leader(ctl(1, 1), px(hum, hum_m.marks["upper shaft"]))
-    d.leader(ctl(2, 2), px(uln, (0, 9)))   # the olecranon, above the head of the radius
+    d.leader(ctl(2, 2), px(uln, (-6, 19)))   # below the olecranon, above the radius
     d.leader(ctl(3, 3), px(rad, (4, (294.5 - rad.oy) / s)))
     d.leader(ctl(4, 4), px(hand_place, (30, 12)))      # scaphoid
     d.leader(ctl(5, 5), px(hand_place, (15, 75)))      # first metacarpal
-    d.leader(ctl(6, 6), px(hand_place, (4, 112)))      # proximal phalanx of the thumb
+    d.leader(ctl(6, 6), px(hand_place, (2, 114)))      # proximal phalanx of the thumb
     return d
 
 
