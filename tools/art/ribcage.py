@@ -460,22 +460,43 @@ def build():
         rib = ribs[n]
         if rib.floating:
             x, y = rib.point(rib.th1)
-            py = int(round(y - 3))
+            aim = int(round(y - 3))
         else:
-            py = int(round(rib.yl - 3))
-        # three pixels clear of whatever bone reaches furthest right along the digit's rows
-        right = 0.0
-        for name, kind, poly in SHAPES:
-            for (x0, y0), (x1, y1) in zip(poly, poly[1:] + poly[:1]):
-                if min(y0, y1) <= py + 8 and max(y0, y1) >= py - 1:
-                    right = max(right, x0 if py - 1 <= y0 <= py + 8 else -1,
-                                x1 if py - 1 <= y1 <= py + 8 else -1,
-                                min(x0, x1) if (y0 - py) * (y1 - py) < 0 else -1)
+            aim = int(round(rib.yl - 3))
+        # the rows nearest the rib's lateral-most point where the bone furthest right is this
+        # rib itself, so that each number stands beside its own rib and no other
+        best = None
+        for py in sorted(range(aim - 14, aim + 15), key=lambda v: abs(v - aim)):
+            right, owner = rightmost(py - 1, py + 8)
+            if owner.startswith(f"rib-{n}-") or owner == f"rib-{n}":
+                best = (py, right)
+                break
+        py, right = best if best else (aim, rightmost(aim - 1, aim + 8)[0])
         px = int(math.ceil(right + 3))
         body += ["    " + r for r in digits(str(n), px, py)]
     body.append('  </g>')
 
     return defs, body, ribs
+
+
+def rightmost(top, bottom):
+    """The furthest right any bone reaches between two rows, and which bone that is."""
+    best, owner = -1.0, ""
+    for name, kind, poly in SHAPES:
+        if name.endswith("-left"):
+            continue
+        for (x0, y0), (x1, y1) in zip(poly, poly[1:] + poly[:1]):
+            if max(y0, y1) < top or min(y0, y1) > bottom:
+                continue
+            # the part of the edge inside the rows
+            if y0 == y1:
+                x = max(x0, x1)
+            else:
+                xs = [x0 + (x1 - x0) * (yy - y0) / (y1 - y0) for yy in (max(top, min(y0, y1)), min(bottom, max(y0, y1)))]
+                x = max(xs)
+            if x > best:
+                best, owner = x, name
+    return best, owner
 
 
 def lateral_extent(rib):
@@ -487,17 +508,32 @@ def lateral_extent(rib):
     return min(ys), max(ys), xmax
 
 
+FALSE_ROW = 392    # where the false ribs' line meets the edge (their label's row)
+
+
+def lowest(names):
+    return max(y for name, kind, poly in SHAPES if name in names for x, y in poly)
+
+
 def leaders(ribs):
     ext = {n: lateral_extent(ribs[n]) for n in ribs}
-    true_top, true_bot = math.floor(ext[1][0]), math.ceil(ext[7][1])
-    false_top, false_bot = math.floor(ext[8][0]), math.ceil(max(ext[12][1], ext[11][1]))
-    float_top = math.floor(ext[11][0])
+    # each bracket gathers its ribs whole: the true ribs' down to the foot of the seventh rib
+    # and its cartilage, the false ribs' from the eighth rib's side to the floating ribs' tips;
+    # where they overlap, side by side
+    true_top = math.floor(ext[1][0])
+    true_bot = math.ceil(lowest({"rib-7-front", "cartilage-7"}))
+    false_top = math.floor(ext[8][0])
+    float_bot = math.ceil(lowest({"rib-11", "rib-12"})) + 5
+    # the floating ribs' bracket from the top of the eleventh rib's outer end, below the tenth
+    eleven = [y for name, kind, poly in SHAPES if name == "rib-11" for x, y in poly if x > ext[11][2] - 24]
+    # (clear of the false ribs' line, which runs out past it)
+    float_top = max(math.floor(min(eleven)), FALSE_ROW + 4)
     return [
-        "leader Form21.Label1 Form22.Text1 from 224 117",
+        "leader Form21.Label1 Form22.Text1 from 232 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
         "leader Form21.Label3 Form22.Text3 from 184 205",   # the middle of the fifth cartilage
-        f"bracket Form21.Label4 Form22.Text4 at 44 from {false_top} to {false_bot}",
-        f"bracket Form21.Label5 Form22.Text5 at 22 from {float_top} to {false_bot}",
+        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {float_bot}",
+        f"bracket Form21.Label5 Form22.Text5 at 16 from {float_top} to {float_bot}",
     ]
 
 
