@@ -68,9 +68,9 @@ def tooth_side(x0, x1, neck, edge, kind):
         crown = [(x1, neck + 0.45 * h), (x1 - 0.15 * w, neck + 0.88 * h), (m, edge),
                  (x0 + 0.15 * w, neck + 0.88 * h), (x0, neck + 0.45 * h)]
         base = [(x0 + 0.15 * w, root, "c"), (x1 - 0.15 * w, root, "c")]
-    else:   # broad, low and blunt
-        crown = [(x1, neck + 0.5 * h), (x1 - 0.08 * w, neck + 0.9 * h), (x1 - 0.28 * w, edge),
-                 (m, neck + 0.88 * h, "c"), (x0 + 0.28 * w, edge), (x0 + 0.08 * w, neck + 0.9 * h),
+    else:   # broad, low and blunt, a shallow dip between its cusps
+        crown = [(x1, neck + 0.5 * h), (x1 - 0.06 * w, neck + 0.9 * h), (x1 - 0.3 * w, edge),
+                 (m, neck + 0.95 * h), (x0 + 0.3 * w, edge), (x0 + 0.06 * w, neck + 0.9 * h),
                  (x0, neck + 0.5 * h)]
         base = [(x0 + 0.06 * w, root, "c"), (x1 - 0.06 * w, root, "c")]
     return base + crown
@@ -79,9 +79,6 @@ def tooth_side(x0, x1, neck, edge, kind):
 def draw_tooth_side(g, t):
     x0, x1, neck, edge, kind = t
     g.body(tooth_side(x0, x1, neck, edge, kind), width=W_IN)
-    if kind == "m":     # the buccal groove running up from the notch between the cusps
-        m = (x0 + x1) / 2
-        g.line([(m, neck + 0.88 * (edge - neck)), (m + 0.3, neck + 0.4 * (edge - neck))], W_FINE)
 
 
 # from the side: x in front, x behind, neck, biting edge, kind
@@ -126,9 +123,8 @@ UPPER_TEETH_FRONT = [
     (30.6, 32.8, 40.4, 44.8, "m"),
 ]
 LOWER_TEETH_FRONT = [
-    (0.4, 5.6, 55.4, 45.6, "i"), (5.6, 11.0, 55.0, 45.4, "i"), (11.0, 16.0, 54.6, 44.6, "c"),
-    (16.0, 19.6, 54.4, 45.6, "p"), (19.6, 22.8, 54.2, 45.8, "p"), (22.8, 26.4, 53.8, 45.6, "m"),
-    (26.4, 28.8, 53.6, 45.4, "m"),
+    (0.4, 5.8, 55.4, 45.6, "i"), (5.8, 11.4, 55.0, 45.4, "i"), (11.4, 16.8, 54.6, 44.6, "c"),
+    (16.8, 21.6, 54.4, 44.8, "p"), (21.6, 28.8, 53.8, 44.6, "m"),
 ]
 
 
@@ -299,9 +295,9 @@ def side_mandible_outline():
         (-92, 54.2), (-94.6, 55.2, "c"), (-96.5, 54.6), (-98, 55.4, "c"), (-101.6, 55.6, "c"),  # alveolar margin
         (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
         (-90, 91.5),                                                  # menton
-        (-76, 88.5), (-60, 83.5), (-42, 76.5), (-26, 69.5),         # lower border
-        (-17.5, 65), (-13, 61), (-11, 55),                           # angle
-        (-9, 42), (-7.5, 27), (-7, 14), (-6.5, 9),                   # hind border
+        (-76, 88.6), (-60, 85.2), (-44, 81), (-30, 76.2),            # lower border
+        (-21.5, 72.2), (-15.5, 68.2), (-12.6, 63.4), (-11.8, 57),    # angle
+        (-10, 44), (-8.2, 29), (-7.2, 16), (-6.5, 9),                # hind border
     ]
 
 
@@ -314,16 +310,33 @@ def side_mandible(g, apart=False):
     # oblique line, mental foramen, the rough angle, the neck of the condyle
     g.line([(-45, 33), (-52, 46), (-62, 60), (-74, 66)], W_FINE)
     g.hole(ellipse_pts(-83, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")
-    g.hatch([(-11, 46), (-11, 55), (-13, 61), (-17.5, 65), (-26, 69.5), (-19, 61), (-14, 52)], 50,
-            1.8, W_FINE)
+    g.hatch([(-11.6, 50), (-11.8, 57), (-12.6, 63.4), (-15.5, 68.2), (-21.5, 72.2), (-19.5, 65),
+             (-14.5, 56)], 50, 1.8, W_FINE)
     g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
     if apart:   # the inner face seen past the notch and the coronoid: a little shade
         g.hatch([(-17, 8), (-21, 13.5), (-27, 15.5), (-33, 12.5), (-30, 20), (-22, 20)], 70, 1.6,
                 W_FINE)
 
 
+# the lateral pterygoid plate, hanging from under the arch behind the upper jaw
+PTERYGOID_SIDE = [(-47, 6.5), (-54, 9.5), (-57.5, 12.5), (-55.6, 18), (-54.8, 26), (-55.2, 33.5),
+                  (-53.4, 37, "c"), (-50, 31),
+                  (-45.5, 21), (-40, 12.5), (-34, 6)]
+
+
 def skull_side(g, mandible=True):
     """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
+    # behind the upper jaw, under the arch: bone (the pterygoid plate), not a hole
+    g.body(PTERYGOID_SIDE, width=W_IN)
+    g.hatch(PTERYGOID_SIDE, 100, 2.2, W_FINE)
+    if not mandible:
+        # under the arch and the ear, the base of the skull seen where the mandible would
+        # stand: its under side, the occipital condyle at the back, shaded as lying deeper
+        base = [(-42, 6), (4, 6), (6.5, 13), (8.5, 20), (5.5, 24.5, "c"), (0, 23.4), (-4, 19.5),
+                (-14, 17.5), (-25, 16.5), (-36, 17.5), (-47, 21), (-48, 14), (-45, 8)]
+        g.body(base, width=W_IN)
+        g.hatch(base, 120, 2.4, W_FINE)
+        g.line([(-4, 19.5), (0.5, 18.4), (5, 19.5), (8, 21.5)], W_FINE)   # the condyle's joint surface
     if mandible:
         # the mouth's depth shows dark between the crowns, so that each tooth stands alone
         g.fill([(-102, 44), (-96, 43), (-80, 43.6), (-60, 42.8), (-52, 42.2), (-51, 47.5), (-60, 48),
@@ -370,11 +383,7 @@ def skull_side(g, mandible=True):
         hollow = [(-16, 5.8), (-27, 5.6), (-37, 5.9), (-41, 6.2), (-42, 16), (-33, 13), (-27, 16),
                   (-21, 14), (-17, 8)]
         # and in front of the ramus, behind the upper jaw: the coronoid stands out between
-        front = [(-46.5, 6.6), (-54, 9.5), (-58.5, 12), (-56, 18), (-55, 26), (-55.5, 33), (-54, 38.2),
-                 (-50, 40), (-47.5, 40), (-44.5, 28), (-43, 16), (-42, 6.5)]
-        for h in (hollow, front):
-            g.hatch(h, 60, 1.0, W_FINE)
-            g.hatch(h, 120, 1.4, W_FINE)
+        g.hatch(hollow, 60, 1.5, W_FINE)
         side_mandible(g)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-51, -5), (-49, 0.5), (-46.5, 6.6),
@@ -386,6 +395,7 @@ def skull_side(g, mandible=True):
     else:
         # the joint's socket and the tubercle in front of it, bare without the mandible
         g.line([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2)], W_IN)
+        g.hatch([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2), (-13, 7.2), (-9, 7.8)], 30, 1.2, W_FINE)
 
 
 def side_maxilla_marks(g):
@@ -419,9 +429,9 @@ def front_mandible_outline():
         (32, 52.5), (36, 49),                                          # behind the last molar
         (39.5, 40), (42, 30), (44, 20),                                # the front of the ramus
         (46, 12),                                                      # under the arch
-        (50, 11.5), (53, 20), (53.5, 34), (52.5, 47), (51.5, 58),      # ramus
-        (51, 65, "c"),                                                 # angle, turned out a little
-        (44.5, 68), (37, 73), (29, 79.5), (21, 86), (13, 90), (6, 91.8), (0, 92.2),  # lower border
+        (50.5, 11.5), (54.4, 17), (53.8, 30), (52, 44), (50.2, 56),    # ramus, narrowing down
+        (48.6, 66.5, "c"),                                             # angle, turned out a little
+        (43, 70), (36, 75), (28.5, 80.8), (20.5, 86.2), (13, 90), (6, 91.8), (0, 92.2),  # to the chin
     ]
 
 
@@ -430,16 +440,15 @@ def front_mandible(g, teeth=True):
         draw_teeth_front(g, LOWER_TEETH_FRONT)
     g.body(sym(front_mandible_outline()), width=W_OUT)
     for sx, R in sides():
-        g.line(R([(38, 44), (38.5, 56), (41.5, 66), (45.5, 71)]), W_FINE)   # oblique line
+        g.line(R([(38, 44), (38.5, 56), (40.5, 63.5), (42.5, 67.5)]), W_FINE)   # oblique line
         g.hole(R(ellipse_pts(21, 71, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
         g.line(R([(6, 85), (10, 88.5)]), W_FINE)
         # the body turns back towards the angle
-        g.hatch(R([(38.5, 56), (41.5, 66), (44.5, 68), (37, 73), (31, 78), (33, 68)]), 75,
-                2.6, W_FINE)
-        g.line(R([(47.5, 60), (48, 64.5), (46.5, 67.5)]), W_FINE)     # the rough, everted angle
-        g.hatch(R([(46, 12), (50, 11.5), (53, 20), (53.5, 34), (52.5, 47), (51.5, 58), (49.5, 48),
-                   (48.5, 30)]), 80, 3.0, W_FINE)
-    g.line([(0, 60), (0, 74)], W_FINE)
+        g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (43, 70), (36, 75), (30.5, 79),
+                   (33, 68)]), 75, 2.6, W_FINE)
+        g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
+        g.hatch(R([(46, 12), (50.5, 11.5), (54.4, 17), (53.8, 30), (52, 44), (50.2, 56), (48.6, 46),
+                   (48, 30)]), 80, 3.0, W_FINE)
     g.line([(-5.5, 87), (0, 82), (5.5, 87)], W_FINE)
 
 
@@ -455,8 +464,8 @@ def front_maxilla_outline():
         (35, 30), (33.5, 36), (32.8, 40.4, "c"),                       # down to the last molar
         (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (15, 38.8, "c"),
         (8.8, 38.6, "c"), (0.5, 37.6, "c"),                            # alveolar margin
-        (0.6, 29), (0.4, 23.5, "c"),                                   # intermaxillary suture
-        (4.5, 23.5), (9, 21), (12, 16), (13, 9), (11.5, 1), (8.5, -6, "c"),  # nasal notch
+        (0.6, 29), (0.3, 19.6, "c"),                                   # intermaxillary suture, the spine
+        (2.2, 22.4), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (11.5, 1), (8.5, -6, "c"),  # nasal notch
         (6.5, -14), (6, -22),                                          # border with the nasal bone
     ]
 
@@ -467,7 +476,7 @@ def front_maxilla(g, R=_right, apart=False):
     if apart:
         for t in UPPER_TEETH_FRONT:
             g.body(R(tooth_front(*t)), width=W_IN)
-        serr = {0: SERR, 1: SERR, 9: SERR, 25: SERR, 26: SERR, 33: SERR, 34: SERR}
+        serr = {0: SERR, 1: SERR, 9: SERR, 23: SERR, 24: SERR, 34: SERR, 35: SERR}
         g.body(R(front_maxilla_outline()), serr=serr, width=W_OUT)
         g.hatch(R([(12.5, -29.5), (12, -20), (12.8, -11), (15, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
                    (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -26)]), 70, 1.4,
@@ -495,7 +504,7 @@ def front_nasal(g, R=_right, apart=False):
 def skull_front(g):
     """The skull from the front; the left half built and mirrored."""
     # dark between the crowns, as in the side view
-    g.fill(sym([(0, 44.6), (16, 44.2), (26, 44.6), (32, 44.4), (32.5, 47.2), (20, 47.6), (0, 47.8)]), "#000")
+    g.fill(sym([(0, 44.6), (12, 44.2), (16, 44.6), (16, 47.4), (12, 47.6), (0, 47.8)]), "#000")
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     right = FRONT_VAULT + [
@@ -763,7 +772,12 @@ def ethmoid(g):
 
 
 def lacrimal(g):
-    """Left lacrimal bone from the orbit (front to the left)."""
+    """Left lacrimal bone from the orbit (front to the left): the smallest bone of the face,
+    about the size of a fingernail (some 13 by 8 mm)."""
+    k = 0.56
+
+    def sc(ps):
+        return [(p[0] * k, p[1] * k) + tuple(p[2:]) for p in ps]
     pts = [
         (-5, -9.5, "c"), (0, -10.5), (4.8, -9.8, "c"),     # border with the frontal bone
         (5.8, -2), (5.4, 6, "c"),                         # border with the ethmoid
@@ -772,11 +786,11 @@ def lacrimal(g):
         (-5.6, 2), (-5.8, -4),                            # anterior border
     ]
     serr = {0: SERR, 1: SERR, 10: SERR, 11: SERR}
-    g.body(pts, serr=serr, width=W_OUT)
+    g.body(sc(pts), serr=serr, width=W_OUT)
     # posterior lacrimal crest; the groove for the lacrimal sac in front of it
-    g.line([(-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11)], W_IN)
-    g.hatch([(-5, -9.5), (-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11), (-5.6, 9.6), (-5.6, 2),
-             (-5.8, -4)], 75, 1.7, W_FINE)
+    g.line(sc([(-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11)]), W_IN)
+    g.hatch(sc([(-5, -9.5), (-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11), (-5.6, 9.6), (-5.6, 2),
+                (-5.8, -4)]), 75, 1.7, W_FINE)
 
 
 def concha(g):
@@ -899,11 +913,11 @@ MEASURES = {
     "face": 120,          # nasion to menton
     "breadth": 140,       # greatest width of the vault
     "cheeks": 133,        # across the zygomatic arches
-    "jaw angles": 102,    # across the angles of the mandible
+    "jaw angles": 97,     # across the angles of the mandible
     "orbit width": 39,
     "orbit height": 37,
     "nose width": 26,     # the nasal opening
-    "ramus": 61,          # condyle to angle
+    "ramus": 64,          # condyle to angle
     "body": 34,           # the mandible's body at the first molar
 }
 

@@ -120,21 +120,24 @@ def facial_bones():
 
 
     # the lines start on the nearer bone of a pair. Below the drawing the label and the
-    # answer box stand 9 pixels apart: the line splits just above the edge.
+    # answer box stand 9 pixels apart, more than a line end may miss either by: each line
+    # splits in two only just above the edge.
     nasal = start(Place(mid - 4, nasal_y, S, True), (4.2, -17), row=186)
     zyg = start(Place(-34, zyg_y, S, True), (-70, -1))
-    maxilla = start(Place(168, max_y, S, True), (22, 20))
+    # low on the nearer maxilla beside its inner border, so that the line leaves it at once
+    # and runs on down between the two maxillae
+    maxilla = start(Place(168, max_y, S, True), (5.5, 28))
     jaw = start(mand, (-55, 72))
+    fork_y = 464
     leaders = [
         "leader Form18.Label1 Form19.Text1 from 124 45",
         "leader Form18.Label2 Form19.Text2 from 100 120",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
-        # out of the maxilla above its incisors, down between the two maxillae
-        f"leader Form18.Label5 from {maxilla} via 172 418 via 180 452",
-        f"leader Form19.Text5 from {maxilla} via 172 418 via 180 452",
-        f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} 458",
-        f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} 458",
+        f"leader Form18.Label5 from {maxilla} via 172 424 via 181 {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via 172 424 via 181 {fork_y}",
+        f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
+        f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         "leader Form18.Label7 Form19.Text7 from 473 140",
         "leader Form18.Label8 Form19.Text8 from 440 50",
     ]
