@@ -593,10 +593,23 @@ def foot_from_front():
             m.bone("phalanges", f"toe {t + 1}", stick(a, b, hw, hw * 0.95))
             a = (b[0], b[1] + 2.5)   # the joint space
             hw *= 0.9
-    m.mark("tarsals", (38, 30))
-    m.mark("metatarsals", (48, 117))
-    m.mark("phalanges", (35, 189))
+    m.mark("tarsals", (30, 45))          # the cuboid
+    m.mark("metatarsals", (45.5, 105))   # the fifth metatarsal
+    m.mark("phalanges", (35, 178))       # the fourth toe
+    # Seen from the front the foot runs towards the viewer: below the talus everything is
+    # foreshortened to half its length, so that the toes stand just under the ankle.
+    top = 24.0
+
+    def fore(p):
+        return (p[0], p[1] if p[1] <= top else top + (p[1] - top) * FORESHORTEN) + tuple(p[2:])
+
+    for sh in m.shapes:
+        sh["pts"] = [fore(p) for p in sh["pts"]]
+    m.marks = {k: fore(p) for k, p in m.marks.items()}
     return m
+
+
+FORESHORTEN = 0.5
 
 
 def foot_from_behind():

@@ -81,8 +81,8 @@ ELBOW = {"R": (CX - 50, 178), "L": (258, 124)}
 WRIST = {"R": (CX - 25, 112), "L": (326, 138)}
 HIP = {"R": (CX - 29, 246), "L": (CX + 29, 246)}        # centres of the femoral heads
 KNEE = {"R": (CX - 22, 352), "L": (CX + 22, 352)}
-ANKLE = {"R": (CX - 22, 446), "L": (CX + 24, 446)}
-FLOOR = 499   # under the tips of the toes
+ANKLE = {"R": (CX - 22, 446), "L": (CX + 24, 446)}   # FLOOR follows their row
+FLOOR = round(446 + atlas.foot_from_front().extent(1)[1] * SCALE + 1.5)   # under the toes
 
 
 def aim(vector, target):
@@ -366,35 +366,20 @@ def arm_left():
 
 
 def open_hand(wr, el):
-    dx, dy = wr[0] - el[0], wr[1] - el[1]
-    ln = math.hypot(dx, dy)
-    ux, uy = dx / ln, dy / ln
-    nx, ny = uy, -ux                    # 'up' side of the hand (the thumb side)
-    P = lambda a, b: (wr[0] + ux * a + nx * b, wr[1] + uy * a + ny * b)  # noqa: E731
-    out = []
-    # eight carpals in two rows
-    for a, b in ((2.8, -4.5), (2.8, -1.5), (2.8, 1.5), (2.2, 4.4), (6.2, -4.8), (6.2, -1.7), (6.2, 1.4), (5.8, 4.4)):
-        out.append(path(bezier_d(ring(P(a, b), 1.65, 1.5, 8)), 0.7))
-    # four fingers: a metacarpal and three phalanges each, fanning out and curling a little
-    base_angle = math.atan2(uy, ux)
-
-    def chain(start, angle, lengths, curl, widths):
-        pos = start
-        for L, w in zip(lengths, widths):
-            nxt = (pos[0] + L * math.cos(angle), pos[1] + L * math.sin(angle))
-            out.append(line([lerp(pos, nxt, 0.1), lerp(nxt, pos, 0.1)], w))
-            out.append(path(bezier_d(ring(nxt, 0.9, 0.9, 6)), 0.5, fill=None))
-            pos, angle = nxt, angle + math.radians(curl)
-        return pos
-
-    fingers = [(4.6, -9, 0.92), (1.5, -2, 1.0), (-1.6, 5, 0.95), (-4.6, 12, 0.8)]
-    for b, fan, k in fingers:
-        start = P(8.2, b)
-        a = base_angle + math.radians(fan)
-        chain(start, a, [17.0 * k, 10.0 * k, 6.4 * k, 4.4 * k], 5, [2.0, 1.8, 1.6, 1.4])
-    # thumb: metacarpal and two phalanges, up and out
-    chain(P(5.8, 6.0), base_angle - math.radians(48), [12.5, 8.0, 5.8], 8, [2.0, 1.8, 1.6])
-    return out
+    """The open left hand of the atlas, palm towards us, thumb up, fingers along the
+    forearm: its carpus against the lower ends of the forearm bones."""
+    side = "L"
+    humerus = atlas.humerus()
+    sh = SHOULDER[side]
+    hum = bone_place(sh, humerus.marks["elbow"], (el[0] - sh[0], el[1] - sh[1]), True)
+    top = hum((humerus.marks["elbow"][0] - 2, humerus.marks["elbow"][1] + 4))[:2]
+    along = (wr[0] - top[0], wr[1] - top[1])
+    uln = bone_place(top, (0, 265), along, True)
+    wrist = uln((14, atlas.RADIUS_ON_ULNA[1] + 239))[:2]   # between the radius and ulna ends
+    hand = bone_place((0, 0), (0, 1), along, True)
+    c = hand((62, -2))
+    hand = bone_place((wrist[0] - c[0], wrist[1] - c[1]), (0, 1), along, True)
+    return atlas_bone(atlas.hand_model(), hand, 0.7, lines=False)
 
 
 def scapulae():
