@@ -609,6 +609,11 @@ def side_spine():
     return groups, spans, curve, s, fronts
 
 
+def sacral_front(f):
+    """Depth of the sacrum's pelvic face in front of the axis, f from base to apex: hollow."""
+    return lerp(10, 2.8, f ** 0.9) - 5 * math.sin(math.pi * f)
+
+
 def sacrum_side(curve, s0):
     """Sacrum and coccyx from the side, built along the axis from arc length s0 down."""
     length = curve.find_y(327) - s0
@@ -618,7 +623,7 @@ def sacrum_side(curve, s0):
         f = i / n
         (x, y), (tx, ty) = curve.at(s0 + f * length)
         nx, ny = ty, -tx                        # normal pointing backwards (to the right)
-        d_front = lerp(10, 2.8, f ** 0.9) - 3.6 * math.sin(math.pi * f)   # hollow pelvic face
+        d_front = sacral_front(f)
         d_back = lerp(17.0, 5.0, f) + 1.5 * math.sin(math.pi * f)         # rounded back
         bump = 1.1 * max(0.0, math.sin(f * math.pi * 4 - 0.6)) if 0.1 < f < 0.8 else 0  # median crest
         front.append((x - nx * d_front, y - ny * d_front))
@@ -636,7 +641,7 @@ def sacrum_side(curve, s0):
         f = k / 5
         (x, y), (tx, ty) = curve.at(s0 + f * length)
         nx, ny = ty, -tx
-        a, b = lerp(11, 2.8, f ** 0.9), lerp(4.5, 1.2, f)
+        a, b = sacral_front(f) - 0.4, lerp(4.5, 1.2, f)
         lines.append(f"M {fmt(x - nx * a)} {fmt(y - ny * a)} L {fmt(x + nx * b)} {fmt(y + ny * b)}")
     canal = []
     for i in range(0, 33):
@@ -660,7 +665,7 @@ def sacrum_side(curve, s0):
     coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8">' + "".join(cocc) + '</g>')
     # where the leaders start: the front of the sacrum and of the coccyx at their label rows
     fy = min(front, key=lambda q: abs(q[1] - 304.5))
-    sac_front = (round(fy[0] + 4.5), 304)
+    sac_front = (round(fy[0] + 3), 304)
     (x, y), _ = curve.at(s0 + length + 1.2 + sizes[0][0] + 0.6 + sizes[1][0] / 2)
     cocc_front = (round(x - 1), round(y))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
