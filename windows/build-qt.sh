@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the toolkit for 64-bit Windows from Debian's own source of the release the program is
 # built with on Linux: static, release, only Core, Gui, Widgets (and Test, for the unit tests)
-# with the Windows platform plugin. Installs into PREFIX, once: a finished PREFIX holds the
-# stamp file and is left alone. Debian's host tools (moc, rcc, uic) of the same release do the
+# with the Windows platform plugin. Installs into PREFIX, once: a finished PREFIX holds a
+# stamp file naming its options and is left alone. Debian's host tools (moc, rcc, uic) of the same release do the
 # code generation.
 #
 #   windows/build-qt.sh PREFIX VERSION
@@ -13,7 +13,20 @@ version=$2
 here=$(cd "$(dirname "$0")" && pwd)
 stamp="$prefix/ossarion-qt-complete"
 
-if [ -f "$stamp" ]; then
+# The features left out are the ones the program does not use, and those whose bundled code
+# Debian's source leaves out (tablet input, SQL's own database). The DirectWrite 3 font
+# database is built only with Direct2D, which the Windows platform does not know: it goes too.
+options="-prefix $prefix -release -static -static-runtime \
+    -opensource -confirm-license -xplatform win32-g++ -qt-host-path /usr \
+    -nomake examples -nomake tests \
+    -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -no-freetype -no-libjpeg -no-gif -no-ico \
+    -no-opengl -no-vulkan -no-dbus -no-direct2d -no-feature-directwrite3 -no-feature-network -no-feature-sql \
+    -no-feature-concurrent -no-feature-xml -no-feature-printsupport -no-feature-tabletevent \
+    -- -DCMAKE_TOOLCHAIN_FILE=$here/mingw-w64-x86_64.cmake \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake"
+
+# A cache built with other options is built again.
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$options" ]; then
     echo "Qt $version for Windows: using $prefix"
     exit 0
 fi
@@ -36,16 +49,7 @@ fi
 src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$version*" | head -n 1)
 [ -n "$src" ] || { echo "no qt6-base-$version source unpacked" >&2; exit 1; }
 
-# The features left out are the ones the program does not use, and those whose bundled code
-# Debian's source leaves out (tablet input, SQL's own database).
-configure_line="$src/configure -prefix $prefix -release -static -static-runtime \
-    -opensource -confirm-license -xplatform win32-g++ -qt-host-path /usr \
-    -nomake examples -nomake tests \
-    -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -no-freetype -no-libjpeg -no-gif -no-ico \
-    -no-opengl -no-vulkan -no-dbus -no-direct2d -no-feature-network -no-feature-sql \
-    -no-feature-concurrent -no-feature-xml -no-feature-printsupport -no-feature-tabletevent \
-    -- -DCMAKE_TOOLCHAIN_FILE=$here/mingw-w64-x86_64.cmake \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake"
+configure_line="$src/configure $options"
 echo "$configure_line" >configure-line.txt
 mkdir "$work/build"
 cd "$work/build"
@@ -54,7 +58,7 @@ sh $configure_line
 cmake --build . --parallel
 cmake --install .
 cp ../configure-line.txt "$prefix/"
-touch "$stamp"
+printf '%s\n' "$options" >"$stamp"
 cd /
 rm -rf "$work"
 echo "Qt $version for Windows: built into $prefix"
