@@ -156,7 +156,9 @@ PARIETOMASTOID = [(28.5, -24), (37, -17.5), ASTERION]
 LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (50.5, -25), ASTERION]
 OCCIPITOMASTOID = [ASTERION, (39, 0), (32, 10), (27, 15.5)]
 SPHENOFRONTAL = [(-72, -27.5), (-64, -35), PTERION_F]
-SPHENOSQUAMOUS = [PTERION_T, (-44, -30), (-43, -18), (-42.5, -7)]
+# the squama's front border slants back down to the arch: its zygomatic process projects
+# well forward of it
+SPHENOSQUAMOUS = [PTERION_T, (-44.5, -32), (-41.5, -20), (-36.5, -11), (-33, -6)]
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
@@ -210,16 +212,21 @@ def _between(poly, a, b):
     return poly[i:j + 1] if i <= j else _rev(poly[j:i + 1])
 
 
+# the parietal's own lower border, only gently hollow: the squama overlaps it up to the
+# squamous suture, so the bone drawn apart reaches below that arch
+PARIETAL_SQUAMOSAL = [PTERION_T, (-30, -45), (-12, -44.5), (5, -40.5), (18, -33.5), (28.5, -24)]
+
+
 def side_parietal_outline():
     return _chain(_between(PROFILE_VAULT, BREGMA, LAMBDA), LAMBDOID, _rev(PARIETOMASTOID),
-                  _rev(SQUAMOUS), _rev(SPHENOPARIETAL), _rev(CORONAL))[:-1]
+                  _rev(PARIETAL_SQUAMOSAL), _rev(SPHENOPARIETAL), _rev(CORONAL))[:-1]
 
 
 def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
     under = _between(PROFILE_VAULT, (27, 15.5), (-46.5, 6.6))
     return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
-                  [(-51, -5), (-47, -6), (-42.5, -7)], _rev(SPHENOSQUAMOUS))[:-1]
+                  [(-51, -5), (-42, -5.4), (-33, -6)], _rev(SPHENOSQUAMOUS))[:-1]
 
 
 def _serrated(pts, borders):
@@ -239,7 +246,8 @@ def side_parietal(g, apart=False):
         g.body(pts, serr=_serrated(pts, (CORONAL, LAMBDOID, SPHENOPARIETAL, PARIETOMASTOID, sagittal)),
                width=W_OUT)
         # the bevelled lower border, overlapped by the temporal squama
-        g.line([(-42, -45), (-26, -49), (-9, -50.5), (7, -47), (18, -38.5), (24.5, -29)], W_FINE)
+        g.line(SQUAMOUS[1:-1], W_FINE)
+        g.hatch(_chain(SQUAMOUS, _rev(PARIETAL_SQUAMOSAL))[:-1], 60, 2.2, W_FINE)
         # the temporal lines arching over it, between coronal and lambdoid sutures
         g.line([(-37, -77), (-8, -87), (24, -83), (48, -68), (57.5, -52)], W_FINE)
         g.line([(-42, -66), (-10, -76), (22, -73), (44, -60), (54, -46)], W_FINE)
@@ -746,8 +754,8 @@ def sphenoid(g):
 def ethmoid(g):
     """Ethmoid from the front; origin at the middle of the cribriform plate."""
     # perpendicular plate
-    g.body([(-1.6, 1), (-2.2, 22), (-1.8, 38), (0, 45, "c"), (2.2, 38), (2.4, 22),
-            (1.6, 1)], width=W_IN)
+    g.body([(-1.6, 1), (-2.2, 22), (-2.4, 40), (-1.6, 50), (0, 54, "c"), (2, 50), (2.6, 40),
+            (2.4, 22), (1.6, 1)], width=W_IN)
     # labyrinths
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x

@@ -57,7 +57,7 @@ def cranial_bones():
     add("frontal", A.frontal, 240, 266, comment="from the front")
     add("temporal-left", lambda g: A.side_temporal(g, apart=True), tem_l.ox, tem_l.oy,
         comment="the left temporal bone from the outside")
-    add("temporal-right", lambda g: A.side_temporal(g, apart=True), 368.85, 238.6, mirror=True,
+    add("temporal-right", lambda g: A.side_temporal(g, apart=True), 368.85, tem_l.oy, mirror=True,
         comment="the right temporal bone from the outside")
     add("sphenoid", A.sphenoid, 171, 330, comment="from the front")
     add("ethmoid", A.ethmoid, 288, 318, comment="from the front")
@@ -73,7 +73,8 @@ def cranial_bones():
         "leader Form17.Label3 Form20.Text3 from 204 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-8, -37), row=254)}",
         "leader Form17.Label5 Form20.Text5 from 171 338",
-        "leader Form17.Label6 Form20.Text6 from 288 338",
+        # from low on the perpendicular plate, below the labyrinths: a short line, clear of them
+        f"leader Form17.Label6 Form20.Text6 from {start(Place(288, 318, S), (0, 48))}",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
