@@ -519,7 +519,10 @@ def front():
     d.leader("Form2.Label12 Form4.Text12", on_row(S, L.phalanges(), L.hnd, 299.5, toward=99))
     d.leader("Form2.Label13 Form4.Text13", on_row(S, L.femur, L.fem, 326.5))
     d.leader("Form2.Label14 Form4.Text14", L.pat((4, 0))[:2])
-    d.leader("Form2.Label15 Form4.Text15", on_row(S, L.tibia, L.tib, 388.5))
+    # the fibula lies lateral to the tibia, so the tibia's line must cross it: it starts
+    # near the tibia's lateral edge, so that the run over the gap between them is short
+    tibia_x, tibia_y = on_row(S, L.tibia, L.tib, 388.5)
+    d.leader("Form2.Label15 Form4.Text15", (tibia_x + 2.0, tibia_y))
     d.leader("Form2.Label16 Form4.Text16", on_row(S, L.fibula, L.fib, 422.5))
     d.leader("Form2.Label17 Form4.Text17", foot["tarsals"])
     d.leader("Form2.Label18 Form4.Text18", foot["metatarsals"])
