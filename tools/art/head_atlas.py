@@ -879,17 +879,18 @@ def newborn_vault(g):
     """A newborn's skull from above, face to the top; origin at the bregma. The bones are
     separate plates with membrane between them: the sutures are narrow gaps, and where
     several meet the gap widens into a fontanelle."""
-    right = [(0, -43), (16, -41.5), (30, -34), (40, -20), (45.5, -2), (47.5, 18),
-             (46, 38), (39.5, 56), (27, 70), (13, 76.5), (0, 78)]
+    # narrower in front, widest behind across the parietal eminences
+    right = [(0, -43), (14, -41.5), (26, -35), (35, -22), (41, -5), (46, 12), (48.8, 30),
+             (47.5, 46), (40.5, 60), (28, 71), (13.5, 77), (0, 78)]
     vault = sym(right)
     g.body(vault, width=1.2)
     sutures = [
         [(0, -42.2), (0.6, -33), (-0.4, -24), (0, -18)],                  # metopic
-        [(11, 0), (22, 1.6), (34, 3.2), (46.9, 5.5)],                     # coronal, left
-        [(-11, 0), (-22, 1.6), (-34, 3.2), (-46.9, 5.5)],                 # coronal, right
-        [(0, 12), (0.5, 30), (-0.5, 48), (0, 60)],                        # sagittal
-        [(6.5, 66.5), (16, 64.5), (26, 63), (36.5, 60.5)],                # lambdoid, left
-        [(-6.5, 66.5), (-16, 64.5), (-26, 63), (-36.5, 60.5)],            # lambdoid, right
+        [(11, 0), (22, 1.6), (34, 3.2), (44.6, 5.5)],                     # coronal, left
+        [(-11, 0), (-22, 1.6), (-34, 3.2), (-44.6, 5.5)],                 # coronal, right
+        [(0, 12), (0.5, 30), (-0.5, 48), (0, 62)],                        # sagittal
+        [(4.5, 66.3), (16, 64.5), (26, 63), (40.2, 60.5)],                # lambdoid, left
+        [(-4.5, 66.3), (-16, 64.5), (-26, 63), (-40.2, 60.5)],            # lambdoid, right
     ]
     for sut in sutures:
         poly = outline(g._px(sut), False)
@@ -907,12 +908,12 @@ def newborn_vault(g):
     # the frontal bone, the posterior a small triangle at the top of the occipital
     anterior = [(0, -19.5, "c"), (3.2, -11), (7, -4.5), (12, 0, "c"), (6.5, 4.5), (2.8, 8.5),
                 (0, 13.5, "c"), (-2.8, 8.5), (-6.5, 4.5), (-12, 0, "c"), (-7, -4.5), (-3.2, -11)]
-    posterior = [(0, 58.5, "c"), (3.2, 62.5), (7.4, 66.8, "c"), (0, 67.2), (-7.4, 66.8, "c"),
-                 (-3.2, 62.5)]
+    posterior = [(0, 61, "c"), (2.2, 63.6), (4.8, 66.4, "c"), (0, 67.1), (-4.8, 66.4, "c"),
+                 (-2.2, 63.6)]
     for f in (anterior, posterior):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
-    return {"anterior": (5.5, 2.0), "posterior": (0.6, 64.8)}
+    return {"anterior": (5.5, 2.0), "posterior": (0.8, 65.2)}
 
 
 MEASURES = {
