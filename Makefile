@@ -164,12 +164,13 @@ windows-qt: windows-deps
 	windows/build-qt.sh $(QT_WINDOWS) $(QT_WINDOWS_VERSION)
 
 windows: windows-qt configure
-	cmake --build $(BUILD) --target ossarion_rasterise
+	cmake --build $(BUILD) --target ossarion_rasterise ossarion_render_icon
 	cmake -S . -B $(WINDOWS_BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS)/lib/cmake/Qt6/qt.toolchain.cmake \
 	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake \
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
 	    -DOSSARION_HOST_RASTERISE=$(CURDIR)/$(BUILD)/tools/rasterise/ossarion_rasterise \
+	    -DOSSARION_HOST_RENDER_ICON=$(CURDIR)/$(BUILD)/desktop/ossarion_render_icon \
 	    -DOSSARION_DIST_DIR=$(CURDIR)/dist $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_BUILD) --target ossarion_zip
 
