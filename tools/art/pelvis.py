@@ -16,7 +16,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import GROUND, fmt, svg as document, uniform_catmull_rom  # noqa: E402
+from geometry import GROUND, Place, bezier_d, fmt, svg as document, uniform_catmull_rom  # noqa: E402
 
 BONE = "#ffffff"
 INK = "#000000"
@@ -33,114 +33,127 @@ def indent(text, n):
 
 
 # ---------------------------------------------------------------------------------------------
-# Hip bone (os coxae), the right one seen from the front, as it stands in the pelvis:
-# iliac wing at the top, acetabulum at the lateral (left) side, obturator foramen below it,
-# pubic body with the symphyseal surface at the medial (right) edge.  Coordinates are those of
-# the 189 x 257 hip-bone drawing (about 12 pixels to the centimetre); the midline of the body
-# runs at x = 183.
+# Hip bone (os coxae), the right one, drawn once in millimetres as it stands in the body and is
+# seen in the two views the drawings need: from the front and from behind.  x runs out from
+# the midline (the middle of the pubic symphysis), y down from the top of the iliac crest; a
+# view places it with a Place (scale, offset, mirror).  Both views are projections onto the
+# same plane, so the landmarks of the silhouette (crest, spines, acetabular rim, tuberosity,
+# arch, symphysis) stand at the same points in both; what differs is which surface faces the
+# viewer.  A point written (x, y, "c") is a corner.  About an adult's measures: crest to
+# ischial tuberosity 230, iliac crests 270 apart, anterior superior spines 245, acetabula
+# (centres) 185, a symphysis 38 high above a pubic arch of about 85 degrees.
 
-HIP_OUTLINE = (
-    "M 88 5 "
-    # iliac crest, from its highest point back and in to the posterior superior spine
-    "C 102 4, 114 8, 122 16 C 128 22, 131 30, 129 38 "
-    # medial border of the wing: the sacro-iliac (auricular) part
-    "C 127 56, 123 78, 117 96 "
-    # posterior border seen through the pelvis: greater sciatic notch, ischial spine
-    "C 111 112, 108 130, 112 148 C 115 157, 124 164, 130 168 "
-    # upper border of the superior pubic ramus, pubic tubercle, crest of the pubis
-    "C 140 172, 150 174, 158 176 C 166 176, 174 176, 181 178 "
-    # symphyseal surface
-    "C 183 192, 183 208, 181 222 "
-    # inferior pubic and ischial rami (one side of the pubic arch)
-    "C 174 232, 164 240, 152 245 C 140 250, 130 251, 122 253 "
-    # ischial tuberosity, lateral border of the ischium
-    "C 110 256, 97 252, 93 242 C 89 230, 90 214, 86 204 "
-    # posterior and upper rim of the acetabulum, anterior inferior iliac spine
-    "C 68 200, 50 186, 46 166 C 43 148, 48 132, 54 122 "
-    "C 50 117, 48 111, 50 105 "
-    # notch and anterior superior iliac spine
-    "C 42 102, 34 98, 29 91 "
-    # lateral lip of the crest back up to the top
-    "C 18 82, 8 66, 10 50 C 13 28, 50 8, 88 5 Z"
-)
+# the lower half of the silhouette, the same from the front and from behind: from the top of
+# the symphysis down its face, along the pubic arch to the ischial tuberosity, up the lateral
+# border over the acetabular rim to the anterior inferior iliac spine
+HIP_LOWER = [
+    (2, 146, "c"), (1.6, 165), (3, 184, "c"),                        # symphyseal surface
+    (16, 197), (30, 211), (42, 223),                                 # pubic arch: inferior pubic and ischial rami
+    (52, 230), (66, 230), (78, 222),                                 # ischial tuberosity
+    (82, 206), (85, 188), (91, 170), (100, 157),                     # lateral border of the ischium
+    (108, 141), (111, 122), (109, 104), (106, 94, "c"),              # acetabular rim
+    (109, 86), (112, 80, "c"),                                       # anterior inferior iliac spine
+]
+# the crest, the same in both views: from below the anterior inferior spine up round the
+# anterior superior spine, the tubercle of the crest and its highest point, back to the
+# posterior superior spine
+HIP_CREST = [
+    (113, 73), (120, 64, "c"), (127, 52), (136, 34), (134, 20), (122, 9), (102, 2), (80, 0),
+    (60, 4), (46, 13), (40, 24, "c"),
+]
+# from the front: the medial border seen through the pelvic inlet, behind the brim: the
+# auricular part beside the sacrum, the greater sciatic notch and the ischial spine, then the
+# upper border of the superior pubic ramus (the pecten) to the pubic tubercle and crest
+HIP_MEDIAL_FRONT = [
+    (37, 44), (40, 62), (46, 80), (52, 94), (56, 106), (50, 113), (42, 119, "c"),
+    (50, 124), (38, 131), (22, 138, "c"), (10, 142),
+]
+# from behind: the posterior border, the posterior superior and inferior spines over the
+# sacrum, the greater sciatic notch, the ischial spine; below it the pecten as seen through the
+# outlet
+HIP_MEDIAL_BACK = [
+    (37, 36), (39, 44, "c"), (43, 52), (44, 60, "c"), (47, 68), (56, 84), (62, 100), (58, 112),
+    (46, 118), (40, 121, "c"), (47, 125), (38, 131), (22, 138, "c"), (10, 142),
+]
+# the pelvic brim is the medial edge from the sacro-iliac joint down; in front of the
+# ischial spine it runs on over the iliopubic eminence into the pecten of the pubis
+HIP_BRIM = [(55, 102), (62, 112), (58, 120), (50, 124)]
+# inner lip of the iliac crest, the rim of the iliac fossa
+HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
+# the acetabulum from the front, seen obliquely: it faces out, forward and down, so only its
+# front rim shows, a crescent inside the lateral border, open below at the acetabular notch
+ACET_FRONT_RIM = [(106, 96), (98, 102), (93, 116), (93, 132), (97, 146), (102, 152)]
+ACET_FRONT_LUNATE = [(107, 104), (101, 112), (99, 126), (100, 138), (104, 146)]
+# obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
+# wide and leaning, its upper lateral corner the obturator groove
+OBTURATOR = [(60, 150, "c"), (46, 149), (33, 153), (26, 162), (26, 176), (32, 188), (41, 197),
+             (50, 199), (57, 193), (62, 180), (64, 165)]
+# from behind: the posterior part of the ischium, which hides the lateral part of the
+# foramen: lesser sciatic notch under the spine, then the tuberosity
+ISCHIUM_BACK = [(46, 126), (52, 134), (55, 148), (55, 164), (52, 180), (47, 200), (44, 216),
+                (48, 228)]
+TUBEROSITY_BACK = [(54, 186), (66, 184), (74, 194), (74, 210), (66, 220)]
+# gluteal lines on the outer face of the wing: posterior (short, behind), anterior (a long
+# arch from the crest to the notch), inferior (above the acetabulum)
+GLUTEAL_POSTERIOR = [(52, 9), (52, 30), (54, 52), (57, 70)]
+GLUTEAL_ANTERIOR = [(122, 10), (104, 30), (86, 56), (74, 80), (69, 94)]
+GLUTEAL_INFERIOR = [(113, 86), (98, 98), (84, 106), (71, 110)]
+# crest's outer lip from behind
+HIP_CREST_LIP_BACK = [(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)]
+# the symphyseal surface, its rough oval face beside the joint
+SYMPHYSIS_FACE = [(6, 150), (5.5, 165), (7, 180)]
+# ischial tuberosity from the front: its rough lower face just shows under the ramus
+TUBEROSITY_FRONT = [(50, 224), (60, 222), (72, 216)]
 
-# pelvic brim: arcuate line and pecten pubis, from the sacro-iliac joint to the pubic tubercle
-HIP_BRIM = "M 117 96 C 106 114, 100 130, 102 144 C 106 160, 134 168, 158 176"
-# inner lip of the iliac crest
-HIP_FOSSA = "M 22 50 C 42 26, 88 14, 116 22"
-# acetabulum: the rim of the socket, open below at the acetabular notch, and the rough fossa
-# inside the horseshoe of the articular (lunate) surface
-ACETABULUM_RIM = "M 66 192 C 52 185, 46 168, 49 152 C 52 138, 62 130, 74 130 C 88 130, 98 142, 99 158 C 100 174, 95 186, 85 193"
-ACET_FOSSA = "M 69 192 C 65 180, 64 166, 68 158 C 72 150, 82 150, 86 158 C 90 166, 88 182, 83 193"
-OBTURATOR = ("M 100 192 C 102 180, 118 176, 134 180 C 148 184, 158 194, 159 208 "
-             "C 160 224, 154 238, 142 240 C 128 242, 114 236, 107 224 C 102 214, 99 202, 100 192 Z")
-SYMPHYSIS_FACET = "M 178 182 C 180 196, 180 210, 178 220"
-TUBEROSITY = "M 97 236 C 103 244, 113 246, 123 243"
-ISCHIAL_SPINE = "M 112 148 C 108 150, 106 153, 107 156"
-TUBEROSITY_BACK = "M 94 243 C 97 234, 110 231, 122 240"
-# Seen from behind, the back of the wing behind the posterior gluteal line: the posterior
-# superior and inferior iliac spines, standing out over the sacrum's lateral parts.  The edge
-# towards the wing is the posterior gluteal line.
-ILIUM_BACK_EDGE = ("M 104 9 C 118 10, 128 18, 133 29 C 137 37, 139 45, 136 51 "
-                   "C 133 55, 131 58, 132 62 C 134 67, 134 73, 130 78 C 127 82, 122 86, 118 91")
-ILIUM_BACK_FILL = ILIUM_BACK_EDGE + " C 114 70, 109 40, 104 9 Z"
-POSTERIOR_GLUTEAL = "M 104 9 C 109 40, 114 70, 118 91"
+
+def hip_outline(view):
+    medial = HIP_MEDIAL_FRONT if view == "front" else HIP_MEDIAL_BACK
+    return HIP_LOWER + HIP_CREST + medial
 
 
-def ilium_back(sw=1.0):
-    """The back of the right iliac wing, drawn over the sacrum in the view from behind."""
-    w1, w3 = fmt(1.1 * sw), fmt(0.6 * sw)
-    rough = " ".join(f"M {fmt(x)} {fmt(y)} l 5 4" for x, y in ((116, 24), (120, 34), (122, 44), (121, 55), (122, 66)))
-    return "\n".join([
-        f'<path d="{ILIUM_BACK_FILL}" fill="{BONE}" stroke="none"/>',
-        f'<path d="{ILIUM_BACK_EDGE}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
-        f'<path d="{POSTERIOR_GLUTEAL}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        '<!-- the rough iliac tuberosity behind the sacro-iliac joint -->',
-        f'<path d="{rough}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-    ])
-
-
-def hip_bone(sw=1.0, view="front"):
-    """The right hip bone in hip-bone coordinates; sw multiplies every stroke width."""
-    w1, w2, w3 = fmt(1.1 * sw), fmt(0.75 * sw), fmt(0.6 * sw)
-    parts = [f'<path d="{HIP_OUTLINE}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
+def hip_bone(place, view, w=1.0):
+    """The right hip bone placed by place ("front" or "back"); w scales the line widths."""
+    d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
+    w1, w2, w3 = fmt(1.1 * w), fmt(0.8 * w), fmt(0.6 * w)
+    out = [f'<path d="{d(hip_outline(view), True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
     if view == "front":
-        parts += [
-            '<!-- iliac fossa: the hollow inner face of the wing -->',
-            f'<path d="{HIP_FOSSA}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{HIP_BRIM}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+        out += [
+            '<!-- inner lip of the crest round the iliac fossa, and the pelvic brim -->',
+            f'<path d="{d(HIP_CREST_LIP)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            '<!-- the acetabulum seen obliquely: its front rim and the lunate surface inside it -->',
+            f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
+            f'<path d="{d(ACET_FRONT_LUNATE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{d(SYMPHYSIS_FACE)} {d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            '<!-- obturator foramen -->',
+            f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
         ]
-        # sparse hatching along the deep, medial part of the fossa
-        hatch = []
-        for i in range(6):
-            y = 40 + i * 9
-            x = 118 - i * 2.2
-            hatch.append(f"M {fmt(x)} {fmt(y)} l -9 5")
-        parts.append(f'<path d="{" ".join(hatch)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>')
-        parts += [
-            '<!-- acetabulum: rim, lunate surface and the rough fossa -->',
-            f'<path d="{ACETABULUM_RIM}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
-            f'<path d="{ACET_FOSSA}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="M 68 168 l 9 -7 M 68 176 l 14 -11 M 69 184 l 17 -13 M 73 190 l 14 -11" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{SYMPHYSIS_FACET}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{TUBEROSITY}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{ISCHIAL_SPINE}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        ]
-    if view == "back":
-        parts += [
-            '<!-- gluteal surface of the wing: anterior and inferior gluteal lines, arching down to the greater sciatic notch -->',
-            f'<path d="M 26 28 C 62 38, 92 68, 112 104 M 52 110 C 70 112, 92 120, 110 128" '
+    else:
+        out += [
+            '<!-- the outer lip of the crest and the gluteal lines -->',
+            f'<path d="{d(HIP_CREST_LIP_BACK)} {d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)} {d(GLUTEAL_INFERIOR)}" '
             f'fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            '<!-- ischial tuberosity: the rough area the body sits on -->',
-            f'<path d="{TUBEROSITY_BACK}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-            f'<path d="M 100 244 l 4 -5 M 105 247 l 5 -7 M 111 248 l 5 -7 M 117 248 l 3 -4" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{SYMPHYSIS_FACET}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            '<!-- obturator foramen, its lateral part behind the ischium -->',
+            f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
+            '<!-- the back of the ischium: lesser sciatic notch and the tuberosity -->',
+            f'<path d="{d(ISCHIUM_BACK + [(60, 225), (72, 218), (78, 204), (83, 186), (88, 170), (90, 150), (70, 130)], True)}" fill="{BONE}" stroke="none"/>',
+            f'<path d="{d(ISCHIUM_BACK)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            f'<path d="{d(TUBEROSITY_BACK)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{d(SYMPHYSIS_FACE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         ]
-    parts += [
-        '<!-- obturator foramen -->',
-        f'<path d="{OBTURATOR}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
-    ]
-    return "\n".join(parts)
+    return "\n".join(out)
+
+
+def ilium_back(place, w=1.0):
+    """From behind, the posterior iliac spines stand over the sacrum's lateral parts: the
+    back of the wing drawn again over the sacrum, its medial border only."""
+    d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
+    edge = HIP_MEDIAL_BACK[:6]
+    fill = [(46, 13)] + edge + [(64, 70), (62, 20)]
+    return "\n".join([
+        f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
+        f'<path d="{d([(46, 13), (40, 24, "c")] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linejoin="round"/>',
+    ])
 
 
 # ---------------------------------------------------------------------------------------------
@@ -150,25 +163,25 @@ def hip_bone(sw=1.0, view="front"):
 
 # right half of the outline (the viewer's left), from the top of the midline down to the apex
 SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
-    ((62, 24), (54, 25), (50, 29)),        # top of the body of the first sacral vertebra
-    ((47, 27), (44, 25), (42, 21)),        # edge of the base, behind it the articular process
-    ((39, 15), (31, 15), (28, 21)),        # superior articular process
-    ((20, 25), (12, 30), (8, 38)),         # ala
+    ((62, 24), (54, 25), (50, 28)),        # top of the body of the first sacral vertebra
+    ((47, 26), (44, 25), (42, 22)),        # edge of the base, behind it the articular process
+    ((39, 17), (32, 17), (29, 23)),        # superior articular process
+    ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
     ((13, 72), (16, 88), (24, 102)),       # auricular part of the lateral border
     ((30, 112), (40, 124), (46, 134)),     # inferior lateral angle
-    ((52, 146), (56, 158), (60, 166)),     # lateral border of the fifth segment
-    ((63, 170), (66, 171), (70, 171)),     # apex
+    ((51, 143), (55, 152), (57, 158)),     # lateral border of the fifth segment
+    ((59, 163), (63, 165), (70, 165)),     # apex, the facet for the coccyx
 ]
 
 
 # the same from the front: the superior articular processes lie behind the base and do not
-# show, so the ala runs out from the body in one rounded sweep
+# show; from the promontory, the highest point, each ala slopes down and out
 SACRUM_HALF_FRONT = [
-    ((62, 24), (54, 25), (50, 28)),        # top of the body of the first sacral vertebra
-    ((40, 25), (27, 22), (17, 25)),        # upper border of the ala
-    ((9, 28), (5, 36), (6, 45)),           # its rounded lateral end
-    ((6, 50), (7, 54), (9, 58)),
+    ((62, 24), (55, 25), (50, 28)),        # top of the body of the first sacral vertebra
+    ((40, 30), (27, 31), (17, 33)),        # upper border of the ala
+    ((10, 35), (6, 40), (6, 46)),          # its rounded lateral end
+    ((6, 51), (7, 54), (9, 58)),
 ] + SACRUM_HALF[5:]
 
 
@@ -192,13 +205,7 @@ SACRAL_RIDGES = [(42, 68, 20), (70, 98, 17), (97, 122, 14), (121, 144, 10)]  # (
 DORSAL_FORAMINA = [(54, 20, 4.5, 3.4), (77, 18, 4, 3.1), (98, 15.5, 3.6, 2.8), (124, 12.5, 3, 2.5)]
 # the sacral hiatus: the lower opening of the sacral canal, an arch over the fifth segment,
 # with the sacral cornua at its feet
-SACRAL_HIATUS = "M 64.5 168 C 64.5 160, 66.5 154, 70 152.5 C 73.5 154, 75.5 160, 75.5 168"
-# the sacro-iliac joints seen from the front: the rim of the ilium a joint's width outside the
-# lateral border of each ala (right side; the left is its mirror)
-SACRO_ILIAC = "M 12 24 C 4 28, 1 37, 2 46 C 2 54, 4 58, 6 62 C 9 76, 13 90, 21 106"
-SACRO_ILIAC_GAP = "M 13 25.5 C 6 29, 3 37, 4 46 C 4 53, 5.5 57, 7.5 61 C 10.5 75, 14.5 89, 22.5 105"
-
-
+SACRAL_HIATUS = "M 64.5 163 C 64.5 155, 66.5 149, 70 147.5 C 73.5 149, 75.5 155, 75.5 163"
 def mirror_path(d, axis=70):
     """An absolute M/L/C path mirrored about the vertical line x = axis."""
     out, xy = [], 0
@@ -244,12 +251,15 @@ def sacrum(sw=1.0, dark=False, joints=False):
         for x in (70 - dx, 70 + dx):
             holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
     if joints:
-        gap = SACRO_ILIAC_GAP + " " + mirror_path(SACRO_ILIAC_GAP)
-        rim = SACRO_ILIAC + " " + mirror_path(SACRO_ILIAC)
+        # the sacrum lies over the auricular parts of the ilia: a joint space of ground
+        # outside its lateral border, from the end of each ala down the auricular part
+        starts = [(70, 24)] + [seg[2] for seg in SACRUM_HALF_FRONT]
+        side = f"M {fmt(starts[2][0])} {fmt(starts[2][1])} " + " ".join(
+            f"C {fmt(c1[0])} {fmt(c1[1])}, {fmt(c2[0])} {fmt(c2[1])}, {fmt(e[0])} {fmt(e[1])}"
+            for c1, c2, e in SACRUM_HALF_FRONT[2:5])
         parts = [
             '<!-- the sacro-iliac joints: a joint space between each ala and its ilium -->',
-            f'<path d="{gap}" fill="none" stroke="{GROUND}" stroke-width="{fmt(2.6 * sw)}"/>',
-            f'<path d="{rim}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            f'<path d="{side} {mirror_path(side)}" fill="none" stroke="{GROUND}" stroke-width="{fmt(4.5 * sw)}"/>',
         ] + parts
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
@@ -263,10 +273,8 @@ def sacrum(sw=1.0, dark=False, joints=False):
         f'<path d="{" ".join(ridges)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- anterior sacral foramina -->',
         f'<g fill="{GROUND}" stroke="{INK}" stroke-width="{w2}">' + "".join(holes) + '</g>',
-        '<!-- auricular surfaces (joints with the hip bones) along the upper lateral borders -->',
-        f'<path d="M 12 44 C 13 62, 18 80, 24 92 M 128 44 C 127 62, 122 80, 116 92" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- facet for the coccyx -->',
-        f'<path d="M 63 166 Q 70 163, 77 166" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        f'<path d="M 62 161 Q 70 158, 78 161" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
     ]
     return "\n".join(parts)
 
@@ -308,147 +316,137 @@ def coccyx_outline():
 def coccyx(sw=1.0, dark=False):
     w1, w3 = fmt(1.0 * sw), fmt(0.6 * sw)
     fill = INK if dark else BONE
-    parts = [f'<path d="{coccyx_outline()}" fill="{fill}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
+    # black, as from behind, its outline is ground: where it meets the black sacrum the
+    # sacrococcygeal joint shows as a thin gap
+    edge = GROUND if dark else INK
+    parts = [f'<path d="{coccyx_outline()}" fill="{fill}" stroke="{edge}" stroke-width="{w1}" stroke-linejoin="round"/>']
     joints = " ".join(f"M {fmt(15 - hw)} {fmt(y)} Q 15 {fmt(y + 0.8)}, {fmt(15 + hw)} {fmt(y)}" for y, hw in COCCYX_JOINTS)
     parts.append(f'<path d="{joints}" fill="none" stroke="{BONE if dark else INK}" stroke-width="{w3}"/>')
     return "\n".join(parts)
 
 
+# ---------------------------------------------------------------------------------------------
+# The drawings of the hip bone, sacrum and coccyx, and the whole pelvis composed from them.
+
 def write_sacrum_coccyx(out):
     body = indent('<g id="sacrum">\n  <!-- the sacrum from the front -->\n' + indent(sacrum(), 2) + '</g>', 2)
     with open(os.path.join(out, "sacrum.svg"), "w") as f:
-        f.write(svg(140, 180, body, ["leader Form15.Text2 from 114 62"]))
+        f.write(svg(140, 180, body, [f"leader Form15.Text2 from {SACRUM_LINE[0]} {SACRUM_LINE[1]}"]))
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 43"]))
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 33"]))
+
+
+# the lone hip bone: the right one from the front, its symphysis at the right
+HIP_ALONE = 1.02
+HIP_ALONE_AT = (183, 10)
+# where the marked (left) hip bone's line starts, in millimetres: on the body of the bone just
+# above and behind the acetabular rim, where ilium, ischium and pubis meet
+HIP_BODY = (80, 98)
 
 
 def write_hip_bones(out):
+    ox, oy = HIP_ALONE_AT
     body = indent('<g id="hip-bone">\n  <!-- right hip bone (innominate bone), front view -->\n'
-                  + indent(hip_bone(), 2) + '</g>', 2)
+                  + indent(hip_bone(Place(ox, oy, HIP_ALONE, mirror=True), "front", 1.1), 2) + '</g>', 2)
     with open(os.path.join(out, "hip-bone.svg"), "w") as f:
         f.write(svg(189, 257, body))
-    # the left hip bone: the same drawing mirrored about the vertical centre line
-    body = indent('<g id="hip-bone" transform="matrix(-1 0 0 1 189 0)">\n'
-                  '  <!-- left hip bone (innominate bone), front view: the right one mirrored -->\n'
-                  + indent(hip_bone(), 2) + '</g>', 2)
-    leaders = ["leader Form15.Text3 from 150 62"]
+    # the left hip bone: the same bone mirrored about the drawing's vertical centre line
+    place = Place(189 - ox, oy, HIP_ALONE)
+    body = indent('<g id="hip-bone">\n  <!-- left hip bone (innominate bone), front view: the right one mirrored -->\n'
+                  + indent(hip_bone(place, "front", 1.1), 2) + '</g>', 2)
+    x, y = place(HIP_BODY)
     with open(os.path.join(out, "hip-bone-marked.svg"), "w") as f:
-        f.write(svg(189, 257, body, leaders))
+        f.write(svg(189, 257, body, [f"leader Form15.Text3 from {round(x)} {round(y)}"]))
 
 
-# ---------------------------------------------------------------------------------------------
-# The whole pelvis.  Both hip bones are the single hip bone scaled by K, the right one at the
-# viewer's left, the left one mirrored about the midline MID.
-
-K = 0.78
+# The whole pelvis: both hip bones at PELVIS_SCALE pixels to the millimetre about the midline
+# MID, the sacrum and coccyx between them.  Seen from in front or behind, the sacrum leans
+# back: its length shows foreshortened, the same in both views.
 MID = 150
+PELVIS_SCALE = 0.86
+SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
+SACRUM_TOP, SACRUM_APEX = 42, 118   # its base and apex below the top of the crests (mm)
+# the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
+COCCYX_DROP = 166 - 6
 
 
-def placed(content, k, ox, oy, mirror=False, ky=None):
-    ky = k if ky is None else ky
-    a = -k if mirror else k
-    return (f'<g transform="matrix({fmt(a)} 0 0 {fmt(ky)} {fmt(ox)} {fmt(oy)})">\n'
-            + indent(content, 2) + '</g>\n')
+def sacrum_transform(oy):
+    """matrix(a 0 0 d e f) of the sacrum drawing's units in a pelvis view."""
+    s = PELVIS_SCALE
+    kx = s * SACRUM_MM
+    ky = s * (SACRUM_APEX - SACRUM_TOP) / (SACRUM_APEX_Y - 24)
+    return kx, ky, MID - 70 * kx, oy + s * SACRUM_TOP - 24 * ky
 
 
-def coccyx_chain(top, segments, dark):
-    """The coccyx below the sacrum's apex, in drawing pixels: small segments on the midline,
-    each (height, half width at its top, half width at its foot), a narrow joint between."""
-    parts, y = [], top
-    for h, a, b in segments:
-        r = min(1.5, h / 3)
-        parts.append(f"M {fmt(MID - a)} {fmt(y + r)} Q {fmt(MID - a)} {fmt(y)}, {fmt(MID - a + r)} {fmt(y)} "
-                     f"L {fmt(MID + a - r)} {fmt(y)} Q {fmt(MID + a)} {fmt(y)}, {fmt(MID + a)} {fmt(y + r)} "
-                     f"L {fmt(MID + b)} {fmt(y + h - r)} Q {fmt(MID + b)} {fmt(y + h)}, {fmt(MID + b - r)} {fmt(y + h)} "
-                     f"L {fmt(MID - b + r)} {fmt(y + h)} Q {fmt(MID - b)} {fmt(y + h)}, {fmt(MID - b)} {fmt(y + h - r)} Z")
-        y += h + 1.2
-    fill = INK if dark else BONE
-    return (f'<path d="{" ".join(parts)}" fill="{fill}" stroke="{INK}" stroke-width="0.85" stroke-linejoin="round"/>\n',
-            y - 1.2)
-
-
-# the coccyx's segments in each view: from behind it hangs straight down, in its full length;
-# from the front it curls forward, foreshortened, seen through the pelvic inlet
-COCCYX_BACK = [(9.5, 6.8, 5.6), (9, 5.2, 4.2), (8.5, 3.9, 3.0), (8, 2.8, 1.4)]
-COCCYX_FRONT = [(3.6, 5.6, 4.4), (3.1, 4.2, 3.2), (2.7, 3.0, 2.1), (2.3, 1.9, 0.9)]
-
-
-def sacrum_placement(view, oy):
-    """(top offset, vertical scale) of the sacrum in a pelvis view.  From behind its base (y 24)
-    stands at the level of the upper end of the sacro-iliac joints.  From the front it is
-    tilted away from the viewer, foreshortened, the gap between its third and fourth pairs of
-    foramina on the row of the sacrum's label, so that its line runs straight."""
-    if view == "back":
-        return oy + K * 44 - K * 24, K
-    sy = 0.7 * K
-    between = (SACRAL_FORAMINA[2][0] + SACRAL_FORAMINA[3][0]) / 2
-    return FRONT_SACRUM_ROW - sy * between, sy
-
-
-FRONT_SACRUM_ROW = 111
+def sacrum_point(p, oy):
+    kx, ky, e, f = sacrum_transform(oy)
+    return e + kx * p[0], f + ky * p[1]
 
 
 def pelvis(view, oy):
-    """Groups of the whole pelvis and where the coccyx's lowest segment lies."""
     dark = view == "back"
-    sw = 1 / K
-    s_oy, sy = sacrum_placement(view, oy)
-    apex_y = s_oy + sy * 171
-    sacrum_group = ('<g id="sacrum">\n' + indent(placed(sacrum(sw, dark, joints=not dark), K, MID - 70 * K, s_oy, ky=sy), 2)
-                    + '</g>\n')
-    chain, foot = coccyx_chain(apex_y + 1, COCCYX_BACK if dark else COCCYX_FRONT, dark)
-    coccyx_group = '<g id="coccyx">\n' + indent(chain, 2) + '</g>\n'
-    side = "front" if view == "front" else "back"
-    hips = ('<g id="innominatum">\n  <!-- the two hip bones -->\n'
-            + indent(placed(hip_bone(sw, side), K, MID - 183 * K, oy), 2)
-            + indent(placed(hip_bone(sw, side), K, MID + 183 * K, oy, mirror=True), 2) + '</g>\n')
+    s = PELVIS_SCALE
+    kx, ky, e, f = sacrum_transform(oy)
+    m = lambda content, dx=0, dy=0: (f'<g transform="matrix({fmt(kx, 4)} 0 0 {fmt(ky, 4)} {fmt(e + kx * dx)} {fmt(f + ky * dy)})">\n'
+                               + indent(content, 2) + '</g>\n')
+    sw = 1 / kx
+    sac = '<g id="sacrum">\n' + indent(m(sacrum(sw, dark, joints=not dark)), 2) + '</g>\n'
+    cocc = ('<g id="coccyx">\n  <!-- the same coccyx as the lone one, below the apex -->\n'
+            + indent(m(coccyx(sw, dark), 70 - 15, COCCYX_DROP), 2) + '</g>\n')
+    # the right hip bone at the viewer's left from the front, at the right from behind
+    right, left = Place(MID, oy, s, mirror=not dark), Place(MID, oy, s, mirror=dark)
+    hips = ('<g id="innominatum">\n  <!-- the two hip bones, one drawn and mirrored -->\n'
+            + indent(hip_bone(right, view), 2) + indent(hip_bone(left, view), 2) + '</g>\n')
     if dark:
-        # from behind the sacrum and coccyx lie over the pubic bones, and the backs of the iliac
-        # wings over the sacrum's lateral parts
+        # from behind the sacrum and coccyx lie over the pubic bones, and the posterior iliac
+        # spines over the sacrum's lateral parts
         backs = ('<g id="iliac-backs">\n  <!-- posterior iliac spines over the sacro-iliac joints -->\n'
-                 + indent(placed(ilium_back(sw), K, MID - 183 * K, oy), 2)
-                 + indent(placed(ilium_back(sw), K, MID + 183 * K, oy, mirror=True), 2) + '</g>\n')
-        return hips + sacrum_group + coccyx_group + backs, foot
-    # from the front the alae of the sacrum lie before the back of the iliac bones, out to the
-    # sacro-iliac joints; the coccyx shows through the pelvic inlet, behind the pubic bones
-    return coccyx_group + hips + sacrum_group, foot
+                 + indent(ilium_back(right), 2) + indent(ilium_back(left), 2) + '</g>\n')
+        return hips + sac + cocc + backs
+    # from the front the sacrum lies between the ilia, over their auricular parts; the coccyx
+    # behind its apex
+    return hips + cocc + sac
 
 
-def hip_point(x, y, oy, right=True):
-    """Where a point of the hip-bone drawing lands in a pelvis view (right: the viewer's right bone)."""
-    px = MID + K * (183 - x) if right else MID - K * (183 - x)
-    return round(px), round(oy + K * y)
+FRONT_OY, BACK_OY = 12, 6
 
-
-# The rows (and columns) where the leader lines start are those at which `ossarion_rasterise
-# --anchors <drawing>` says each line must end, so that every line runs straight.
 
 def write_pelvis(out):
-    oy = 20
-    content, _ = pelvis("front", oy)
-    body = indent('<!-- the pelvis from the front -->\n' + content, 2)
+    s = PELVIS_SCALE
+    left_bone = lambda oy: Place(MID, oy, s)
+    body = indent('<!-- the pelvis from the front -->\n' + pelvis("front", FRONT_OY), 2)
+    hx, hy = left_bone(FRONT_OY)(HIP_BODY)
+    sx, sy = sacrum_point(SACRUM_FRONT_START, FRONT_OY)
     leaders = [
-        "leader Form14.Label1 from %d 84" % hip_point(72, 84, oy)[0],
-        # on the sacrum's body beside the midline, between the third and fourth pairs of foramina
-        "leader Form14.Label2 from %d %d" % (MID + 3, FRONT_SACRUM_ROW),
+        f"leader Form14.Label1 from {round(hx)} {round(hy)}",
+        f"leader Form14.Label2 from {round(sx)} {round(sy)}",
     ]
     with open(os.path.join(out, "pelvis-front.svg"), "w") as f:
         f.write(svg(300, 225, body, leaders))
-    oy = 8
-    content, foot = pelvis("back", oy)
-    body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n' + content, 2)
-    last = COCCYX_BACK[-1][0]
+    body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n' + pelvis("back", BACK_OY), 2)
+    hx, hy = Place(MID, BACK_OY, s)(HIP_BODY_BACK)
+    sx, sy = sacrum_point(SACRUM_BACK_START, BACK_OY)
+    cx, cy = sacrum_point(COCCYX_BACK_START, BACK_OY)
     leaders = [
-        "leader Form14.Label3 from %d 68" % hip_point(54, 78, oy)[0],
-        # straight across, on the sacrum's body between its third and fourth dorsal foramina
-        "leader Form14.Label4 from %d 108" % round(MID + K * 28),
-        # from the coccyx's last segment down through the pubic arch, under the hip bone
-        "leader Form14.Label5 from %d %d via 212 213" % (MID, round(foot - last / 2)),
+        f"leader Form14.Label3 from {round(hx)} {round(hy)}",
+        f"leader Form14.Label4 from {round(sx)} {round(sy)}",
+        f"leader Form14.Label5 from {round(cx)} {round(cy)}",
     ]
     with open(os.path.join(out, "pelvis-back.svg"), "w") as f:
         f.write(svg(300, 215, body, leaders))
+
+
+# where the lines start, in the sacrum drawing's units (the coccyx's as placed under it) and
+# the hip bone's millimetres
+SACRUM_APEX_Y = 165
+SACRUM_LINE = (90, 122)
+SACRUM_FRONT_START = (78, 140)
+SACRUM_BACK_START = (94, 112)
+COCCYX_BACK_START = (70 + 3, COCCYX_DROP + 30)
+HIP_BODY_BACK = (92, 92)
+
 
 
 # ---------------------------------------------------------------------------------------------
