@@ -48,31 +48,30 @@ def sides():
 def tooth_side(x0, x1, neck, edge, kind):
     """One crown from the side, x0 in front; neck is the level where it leaves the bone,
     edge its biting level (below the neck: an upper tooth). The root end reaches 3 mm
-    into the bone, which is drawn over it. Incisors lean forwards as chisels, the canine
-    is the longest with one point, premolars have one cusp, molars are wide with two."""
+    into the bone, which is drawn over it. Each crown is waisted at its neck and rounded
+    at its corners, so that a notch shows between neighbours: incisors are wedges seen
+    edge on, leaning forwards; the canine is the longest, with one point; premolars have
+    one blunter cusp; molars are the widest, with two cusps and a clear dip between."""
     sg = 1 if edge > neck else -1
     w = x1 - x0
     m = (x0 + x1) / 2
     root = neck - sg * 3
     h = edge - neck
     if kind == "i":
-        lean = -0.22 * h * sg   # the crown leans forwards towards its edge
-        crown = [(x1 + 0.3 * lean, neck + 0.5 * h), (x1 - 0.35 * w + lean, edge, "c"),
-                 (x0 + lean, edge - 0.08 * h, "c"), (x0 + 0.5 * lean, neck + 0.5 * h)]
-        base = [(x0 + 0.1 * w, root, "c"), (x1 - 0.1 * w, root, "c")]
+        lean = -0.25 * abs(h)   # the edge stands forwards of the neck
+        crown = [(x1 - 0.05 * w, neck + 0.5 * h), (x0 + 0.45 * w + lean, edge, "c"),
+                 (x0 + 0.05 * w + lean, neck + 0.75 * h), (x0 + 0.1 * w + 0.4 * lean, neck + 0.4 * h)]
     elif kind == "c":
-        crown = [(x1, neck + 0.35 * h), (x1 - 0.1 * w, neck + 0.75 * h), (m - 0.05 * w, edge, "c"),
-                 (x0 + 0.12 * w, neck + 0.7 * h), (x0, neck + 0.35 * h)]
-        base = [(x0 + 0.15 * w, root, "c"), (x1 - 0.15 * w, root, "c")]
+        crown = [(x1, neck + 0.4 * h), (x1 - 0.2 * w, neck + 0.8 * h), (m - 0.05 * w, edge, "c"),
+                 (x0 + 0.18 * w, neck + 0.78 * h), (x0, neck + 0.4 * h)]
     elif kind == "p":
-        crown = [(x1, neck + 0.45 * h), (x1 - 0.15 * w, neck + 0.88 * h), (m, edge),
-                 (x0 + 0.15 * w, neck + 0.88 * h), (x0, neck + 0.45 * h)]
-        base = [(x0 + 0.15 * w, root, "c"), (x1 - 0.15 * w, root, "c")]
-    else:   # broad, low and blunt, a shallow dip between its cusps
-        crown = [(x1, neck + 0.5 * h), (x1 - 0.06 * w, neck + 0.9 * h), (x1 - 0.3 * w, edge),
-                 (m, neck + 0.95 * h), (x0 + 0.3 * w, edge), (x0 + 0.06 * w, neck + 0.9 * h),
-                 (x0, neck + 0.5 * h)]
-        base = [(x0 + 0.06 * w, root, "c"), (x1 - 0.06 * w, root, "c")]
+        crown = [(x1, neck + 0.45 * h), (x1 - 0.2 * w, neck + 0.86 * h), (m, edge),
+                 (x0 + 0.2 * w, neck + 0.86 * h), (x0, neck + 0.45 * h)]
+    else:
+        crown = [(x1, neck + 0.45 * h), (x1 - 0.1 * w, neck + 0.86 * h), (x1 - 0.27 * w, edge),
+                 (m, neck + 0.74 * h, "c"), (x0 + 0.27 * w, edge), (x0 + 0.1 * w, neck + 0.86 * h),
+                 (x0, neck + 0.45 * h)]
+    base = [(x0 + 0.12 * w, root, "c"), (x1 - 0.12 * w, root, "c")]
     return base + crown
 
 
@@ -81,18 +80,30 @@ def draw_tooth_side(g, t):
     g.body(tooth_side(x0, x1, neck, edge, kind), width=W_IN)
 
 
-# from the side: x in front, x behind, neck, biting edge, kind
+def alveolar_side(table, upper):
+    """The bone's margin along a row of teeth from the side, back to front: arched over
+    each crown, a point between neighbours."""
+    sg = 1 if upper else -1
+    pts = []
+    for x0, x1, neck, edge, kind in reversed(table):
+        pts.append(((x0 + x1) / 2, neck - sg * 0.5))
+        pts.append((x0, neck + sg * 0.7, "c"))
+    return pts
+
+
+# from the side: x in front, x behind, neck, biting edge, kind; sixteen teeth in each jaw,
+# eight on a side
 UPPER_TEETH_SIDE = [
-    (-105.5, -99.0, 37.0, 47.6, "i"), (-100.0, -95.6, 38.0, 46.4, "i"),
-    (-96.4, -89.6, 38.2, 47.4, "c"), (-90.2, -84.2, 39.0, 45.6, "p"),
-    (-84.6, -78.6, 39.0, 45.3, "p"), (-79.0, -68.4, 39.0, 45.0, "m"),
-    (-68.8, -59.6, 38.6, 44.6, "m"), (-60.0, -53.0, 38.2, 43.9, "m"),
+    (-105.8, -101.2, 37.0, 47.6, "i"), (-101.4, -97.2, 37.6, 46.8, "i"),
+    (-97.4, -90.8, 38.0, 48.6, "c"), (-91.0, -84.8, 38.6, 46.2, "p"),
+    (-85.0, -78.8, 38.8, 46.0, "p"), (-79.0, -68.6, 39.0, 45.6, "m"),
+    (-68.8, -59.6, 38.8, 45.2, "m"), (-59.8, -52.2, 38.4, 44.6, "m"),
 ]
 LOWER_TEETH_SIDE = [
-    (-101.8, -97.2, 55.0, 45.4, "i"), (-97.8, -94.2, 54.6, 45.2, "i"),
-    (-95.0, -89.0, 54.4, 44.4, "c"), (-89.4, -83.6, 54.2, 45.6, "p"),
-    (-84.0, -78.2, 54.0, 45.8, "p"), (-78.8, -67.6, 53.6, 45.6, "m"),
-    (-68.0, -58.0, 53.2, 45.2, "m"), (-58.4, -49.6, 52.6, 44.8, "m"),
+    (-102.2, -98.6, 55.6, 46.2, "i"), (-98.8, -95.2, 55.0, 46.0, "i"),
+    (-95.4, -89.8, 54.6, 44.8, "c"), (-90.0, -83.8, 54.2, 46.0, "p"),
+    (-84.0, -77.8, 54.0, 46.2, "p"), (-78.0, -66.8, 53.6, 46.0, "m"),
+    (-67.0, -57.0, 53.2, 45.6, "m"), (-57.2, -48.4, 52.6, 45.2, "m"),
 ]
 
 
@@ -145,20 +156,22 @@ BREGMA = (-19, -121)
 PTERION_F = (-55, -42)          # frontal, parietal and sphenoid meet
 PTERION_T = (-45, -43)          # parietal, sphenoid and temporal meet
 LAMBDA = (66, -88)
-ASTERION = (45, -12)
+ASTERION = (48.5, -19.5)          # the parietal's blunt mastoid angle
 FZ = (-79.5, -32)               # frontozygomatic suture at the orbit's outer rim
 
 CORONAL = [BREGMA, (-21, -110), (-27, -94), (-35, -76), (-44, -59), (-50.5, -48), PTERION_F]
 SPHENOPARIETAL = [PTERION_F, (-50, -43.2), PTERION_T]
-SQUAMOUS = [PTERION_T, (-39, -48), (-26, -52), (-9, -53.5), (7, -50), (19, -41), (26, -31),
-            (28.5, -24)]
-PARIETOMASTOID = [(28.5, -24), (37, -17.5), ASTERION]
-LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (50.5, -25), ASTERION]
+# the squama's upper border one smooth arch from the pterion over to the parietal notch
+SQUAMOUS = [PTERION_T, (-41, -48.5), (-31, -53.5), (-16, -55.5), (0, -53.5), (13, -47),
+            (22, -38), (27, -30), (28.5, -24)]
+PARIETOMASTOID = [(28.5, -24), (36, -21.5), (43, -20), ASTERION]
+# the lambdoid suture turns forwards at its lower end: the mastoid angle is blunt
+LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (53.5, -31), (51.5, -24), ASTERION]
 OCCIPITOMASTOID = [ASTERION, (39, 0), (32, 10), (27, 15.5)]
 SPHENOFRONTAL = [(-72, -27.5), (-64, -35), PTERION_F]
 # the squama's front border slants back down to the arch: its zygomatic process projects
 # well forward of it
-SPHENOSQUAMOUS = [PTERION_T, (-44.5, -32), (-41.5, -20), (-36.5, -11), (-33, -6)]
+SPHENOSQUAMOUS = [PTERION_T, (-42.5, -33), (-38.5, -22), (-34, -13), (-30, -6)]
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
@@ -176,21 +189,20 @@ PROFILE_VAULT = [
     (-67, -105), (-45, -116), BREGMA, (8, -121.5), (32, -115.5), (52, -103.5), LAMBDA,
     (79, -68.5), (87.5, -50), (90, -34), (88.5, -22), (84.5, -12),                    # back of the head
     (77.5, -1.5), (64, 8), (48, 13.5), (34, 15.5), (27, 15.5),                         # under the occiput
-    (21, 18.5), (16.5, 24.5), (13.5, 28.5, "c"), (10.5, 27), (7.5, 21), (5, 12),       # mastoid process
-    (0, 8.5), (-5, 8), (-9, 6), (-14, 4), (-18.5, 5.5),                                # under the ear, tubercle
-    (-27, 5.5), (-37, 5.8), (-46.5, 6.6),                                              # lower edge of the arch
+    (22, 18), (18, 23), (15, 27), (12, 28.5), (9.5, 26.5), (7.5, 21), (5, 12),         # mastoid process
+    (1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3),                                # the joint's socket
+    (-17.5, 6), (-21, 7.6), (-24.5, 6.3),                                              # articular tubercle
+    (-28, 5.5), (-37, 5.8), (-46.5, 6.6),                                              # lower edge of the arch
 ]
 PROFILE_FACE = [
     (-46.5, 6.6), (-54, 9.5), (-58.5, 12),                                            # lower edge of the cheek bone
-    (-56, 18), (-55, 26), (-55.5, 33), (-54, 38.2, "c"),                               # maxillary tuberosity
-    (-56.5, 38.4), (-60, 38.8, "c"), (-64, 38.3), (-68.6, 39.4, "c"), (-73.5, 38.8),
-    (-78.8, 39.6, "c"), (-81.5, 39), (-84.4, 39.6, "c"), (-87, 38.8), (-89.9, 38.8, "c"),
-    (-93, 38.4), (-95.8, 38.6, "c"), (-98, 37.6), (-99.5, 37.6, "c"), (-104.5, 37.6, "c"),  # alveolar margin
-    (-103.5, 31), (-102.5, 27),                                                        # front of the jaw
-    (-109.5, 21.5, "c"),                                                               # anterior nasal spine
-    (-102, 18.5), (-98, 12.5), (-97, 4), (-98.5, -3), (-101, -5.5),                    # nasal opening
-    (-108, -8.5, "c"),                                                                 # tip of the nasal bones
-    (-104, -15), (-99.5, -22), NASION,                                                 # bridge of the nose
+    (-56, 18), (-55, 26), (-55, 33), (-52.8, 37.6, "c"),                               # maxillary tuberosity
+] + alveolar_side(UPPER_TEETH_SIDE, True) + [
+    (-103.5, 31), (-103, 26.5),                                                        # front of the jaw
+    (-106.5, 22.5, "c"),                                                               # anterior nasal spine
+    (-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-99.5, -3), (-102.5, -6.5),      # nasal opening
+    (-105.5, -9, "c"),                                                                 # tip of the nasal bones
+    (-103, -15), (-99.5, -22), NASION,                                                 # bridge of the nose
 ]
 
 
@@ -226,7 +238,7 @@ def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
     under = _between(PROFILE_VAULT, (27, 15.5), (-46.5, 6.6))
     return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
-                  [(-51, -5), (-42, -5.4), (-33, -6)], _rev(SPHENOSQUAMOUS))[:-1]
+                  [(-51, -5), (-41, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
 
 
 def _serrated(pts, borders):
@@ -263,11 +275,11 @@ def side_temporal(g, apart=False):
                width=W_OUT)
         g.line(SQUAMOUS, W_FINE)     # the thin, bevelled edge of the squama
         g.line([(-51, -5), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
-        g.line([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2)], W_IN)   # the joint's socket
-    g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)      # ear hole
-    g.hatch(ellipse_pts(0.6, 0.4, 3, 3.8, rot=-12, n=14), 45, 1.2, W_FINE)
+    # the ear hole: an opening, its canal running in and forwards into the dark
+    g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
+    g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
     g.body([(-4, 8.5), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)   # styloid
-    g.hatch([(12, 12), (22, 9), (27, 14), (21, 18.5), (16.5, 24.5), (13.5, 27), (11, 20)], 60, 2.2,
+    g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
     g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
 
@@ -291,20 +303,45 @@ def side_zygomatic(g, apart=False):
             W_FINE)
 
 
+def front_zygomatic_outline():
+    """The left zygomatic bone from the front, from the top of its frontal process round
+    by the outside: the same borders as the cheek of the skull seen from the front."""
+    return [
+        (49.5, -25.5, "c"), (55.5, -26, "c"),                # frontal process, its suture
+        (57, -21.5), (58.5, -15), (61.5, -10),               # temporal border, hollow
+        (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5, "c"),  # temporal process, end on
+        (56.5, 11.5), (50.5, 15.5), (46.5, 19.5, "c"),       # lower border
+        (46, 10), (42.5, 4.5), (37, 0.4, "c"),               # border with the maxilla
+        (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18),  # orbital margin, hollow
+    ]
+
+
+def front_zygomatic(g, R=_right):
+    """The left zygomatic bone from the front, drawn apart (R=mirror_x: the right one)."""
+    pts = front_zygomatic_outline()
+    g.body(R(pts), serr={0: SERR, 8: SERR, 9: SERR, 10: SERR, 11: SERR, 12: SERR, 13: SERR}, width=W_OUT)
+    # the rounded orbital margin and the orbital surface turning back from it
+    g.line(R([(39.5, -1.8), (44.5, -4.5), (47.5, -10), (48.6, -18), (48.2, -23.5)]), W_IN)
+    g.hatch(R([(37, 0.4), (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18), (49.5, -25.5),
+               (48.2, -23.5), (48.6, -18), (47.5, -10), (44.5, -4.5), (39.5, -1.8)]), 70, 1.2, W_FINE)
+    # the side of the temporal process turning away, the foramen on the face
+    g.hatch(R([(61.5, -10), (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5), (62, 2), (60.5, -5)]), 80, 1.5,
+            W_FINE)
+    g.dot(R([(51.5, 4.5)])[0], 0.6)
+
+
 def side_mandible_outline():
     return [
         (-6, 4.5), (-8, 0.8), (-12, -0.4), (-16, 2.2, "c"),          # condyle
-        (-17, 8), (-21, 13.5), (-27, 15.5), (-33, 12.5),            # mandibular notch
-        (-37.5, 5), (-40.5, -1.5, "c"),                              # coronoid process
-        (-42, 6), (-43, 16), (-44.5, 28), (-47.5, 40), (-50.5, 49.5),  # front of the ramus
-        (-51.5, 53.2, "c"),
-        (-53, 52.4), (-58.2, 53.4, "c"), (-62, 52.8), (-67.8, 54.2, "c"), (-72, 53.4),
-        (-78.5, 54.6, "c"), (-81, 54), (-83.8, 54.8, "c"), (-86.5, 54.2), (-89.2, 55, "c"),
-        (-92, 54.2), (-94.6, 55.2, "c"), (-96.5, 54.6), (-98, 55.4, "c"), (-101.6, 55.6, "c"),  # alveolar margin
+        (-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5),       # mandibular notch
+        (-32.5, 12), (-35.5, 5), (-37, -1.5, "c"),                   # coronoid process
+        (-39.8, 4), (-41, 14), (-41.8, 24), (-43, 33), (-45.2, 41.5),  # front of the ramus
+        (-48.6, 49.5), (-49.2, 52.2, "c"),
+    ] + alveolar_side(LOWER_TEETH_SIDE, False) + [
         (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
         (-90, 91.5),                                                  # menton
-        (-76, 88.6), (-60, 85.2), (-44, 81), (-30, 76.2),            # lower border
-        (-21.5, 72.2), (-15.5, 68.2), (-12.6, 63.4), (-11.8, 57),    # angle
+        (-76, 88.2), (-60, 84.2), (-44, 79.4), (-30, 74.4),          # lower border
+        (-21.5, 70.6), (-15.5, 67), (-12.6, 62.6), (-11.8, 56.5),    # angle
         (-10, 44), (-8.2, 29), (-7.2, 16), (-6.5, 9),                # hind border
     ]
 
@@ -316,39 +353,37 @@ def side_mandible(g, apart=False):
     pts = side_mandible_outline()
     g.body(pts, width=W_OUT)
     # oblique line, mental foramen, the rough angle, the neck of the condyle
-    g.line([(-45, 33), (-52, 46), (-62, 60), (-74, 66)], W_FINE)
+    g.line([(-42.5, 36), (-48, 45), (-57, 56), (-70, 64)], W_FINE)
     g.hole(ellipse_pts(-83, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")
-    g.hatch([(-11.6, 50), (-11.8, 57), (-12.6, 63.4), (-15.5, 68.2), (-21.5, 72.2), (-19.5, 65),
+    g.hatch([(-11.6, 50), (-11.8, 56.5), (-12.6, 62.6), (-15.5, 67), (-21.5, 70.6), (-19.5, 64),
              (-14.5, 56)], 50, 1.8, W_FINE)
     g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
     if apart:   # the inner face seen past the notch and the coronoid: a little shade
-        g.hatch([(-17, 8), (-21, 13.5), (-27, 15.5), (-33, 12.5), (-30, 20), (-22, 20)], 70, 1.6,
+        g.hatch([(-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5), (-28, 23), (-21, 22)], 70, 1.6,
                 W_FINE)
 
 
 # the lateral pterygoid plate, hanging from under the arch behind the upper jaw
 PTERYGOID_SIDE = [(-47, 6.5), (-54, 9.5), (-57.5, 12.5), (-55.6, 18), (-54.8, 26), (-55.2, 33.5),
-                  (-53.4, 37, "c"), (-50, 31),
-                  (-45.5, 21), (-40, 12.5), (-34, 6)]
+                  (-53.4, 37, "c"), (-47, 38.5), (-41, 33),
+                  (-38.5, 21), (-37, 12.5), (-34, 6)]
 
 
 def skull_side(g, mandible=True):
     """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
-    # behind the upper jaw, under the arch: bone (the pterygoid plate), not a hole
-    g.body(PTERYGOID_SIDE, width=W_IN)
-    g.hatch(PTERYGOID_SIDE, 100, 2.2, W_FINE)
     if not mandible:
         # under the arch and the ear, the base of the skull seen where the mandible would
-        # stand: its under side, the occipital condyle at the back, shaded as lying deeper
-        base = [(-42, 6), (4, 6), (6.5, 13), (8.5, 20), (5.5, 24.5, "c"), (0, 23.4), (-4, 19.5),
-                (-14, 17.5), (-25, 16.5), (-36, 17.5), (-47, 21), (-48, 14), (-45, 8)]
+        # stand, deeper: its under side and the occipital condyle at the back, white, with
+        # only the arch's shadow on it, so that the arch's lower border stands out
+        base = [(-44, 0), (4, 0), (6.5, 13), (8.5, 19.5), (6, 23, "c"), (1, 22.5), (-3, 19.5),
+                (-12, 17), (-24, 16), (-35, 17.5), (-44, 21)]
         g.body(base, width=W_IN)
-        g.hatch(base, 120, 2.4, W_FINE)
-        g.line([(-4, 19.5), (0.5, 18.4), (5, 19.5), (8, 21.5)], W_FINE)   # the condyle's joint surface
+        g.hatch([(-44, 0), (-22, 0), (-22, 9.5), (-30, 9), (-44, 10)], 60, 2.0, W_FINE)
+        g.line([(-3, 19.5), (1, 18.6), (5, 19.5), (7.5, 21.5)], W_FINE)   # the condyle's joint surface
+    # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole
+    g.body(PTERYGOID_SIDE, width=W_IN)
+    g.hatch(PTERYGOID_SIDE, 100, 2.2, W_FINE)
     if mandible:
-        # the mouth's depth shows dark between the crowns, so that each tooth stands alone
-        g.fill([(-102, 44), (-96, 43), (-80, 43.6), (-60, 42.8), (-52, 42.2), (-51, 47.5), (-60, 48),
-                (-80, 47.6), (-96, 47.4), (-101, 47)], "#000")
         for t in LOWER_TEETH_SIDE:
             draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
@@ -387,23 +422,23 @@ def skull_side(g, mandible=True):
     side_zygomatic(g)
     side_maxilla_marks(g)
     if mandible:
-        # the deep hollow under the arch, seen through the mandibular notch
-        hollow = [(-16, 5.8), (-27, 5.6), (-37, 5.9), (-41, 6.2), (-42, 16), (-33, 13), (-27, 16),
-                  (-21, 14), (-17, 8)]
-        # and in front of the ramus, behind the upper jaw: the coronoid stands out between
-        g.hatch(hollow, 60, 1.5, W_FINE)
+        # through the mandibular notch the base of the skull shows, deeper: bone, shaded
+        # only under the arch, so that the notch reads as a gap between two processes
+        g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], BONE)
+        g.hatch([(-17.5, 5.6), (-27, 5.6), (-35.8, 5.9), (-34.5, 9.5), (-27, 10), (-18.6, 10)], 60,
+                2.0, W_FINE)
         side_mandible(g)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-51, -5), (-49, 0.5), (-46.5, 6.6),
-                (-37, 5.8), (-27, 5.5), (-18.5, 5.5), (-15, 3), (-14.5, -2)]
+                (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-15, 3), (-14.5, -2)]
         g.fill(arch, BONE)
         g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-51, -5)], W_IN)
-        g.line([(-46.5, 6.6), (-37, 5.8), (-27, 5.5), (-18.5, 5.5)], W_OUT)
+        g.line([(-46.5, 6.6), (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6)], W_OUT)
         g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
     else:
-        # the joint's socket and the tubercle in front of it, bare without the mandible
-        g.line([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2)], W_IN)
-        g.hatch([(-5, 8), (-9, 5.2), (-13, 4.6), (-16.5, 5.2), (-13, 7.2), (-9, 7.8)], 30, 1.2, W_FINE)
+        # the joint's socket, bare without the mandible: its roof in shadow
+        g.hatch([(-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3), (-17.5, 6), (-13, 6.5), (-8, 7)], 30, 1.3,
+                W_FINE)
 
 
 def side_maxilla_marks(g):
@@ -463,7 +498,7 @@ def front_mandible(g, teeth=True):
 def front_maxilla_outline():
     """The left maxilla from the front, from the top of its frontal process clockwise."""
     return [
-        (7.5, -29, "c"), (12.5, -29.5, "c"),                           # frontal process, top
+        (7.5, -26, "c"), (12.5, -26.5, "c"),                           # frontal process, top
         (12, -20), (12.8, -11), (15, -3.5),                            # medial orbital rim
         (22, 0.2), (30, 0.8),                                          # infra-orbital margin
         (37, 0.2), (43, 1.2), (47.5, 2.4, "c"),                        # zygomatic process, its top
@@ -486,8 +521,8 @@ def front_maxilla(g, R=_right, apart=False):
             g.body(R(tooth_front(*t)), width=W_IN)
         serr = {0: SERR, 1: SERR, 9: SERR, 23: SERR, 24: SERR, 34: SERR, 35: SERR}
         g.body(R(front_maxilla_outline()), serr=serr, width=W_OUT)
-        g.hatch(R([(12.5, -29.5), (12, -20), (12.8, -11), (15, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
-                   (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -26)]), 70, 1.4,
+        g.hatch(R([(12.5, -26.5), (12, -20), (12.8, -11), (15, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
+                   (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -24)]), 70, 1.4,
                 W_FINE)                                                  # the orbit's floor, edge on
         g.hatch(R([(47.5, 2.4), (48, 9.5), (43.5, 12), (39.5, 16.5), (41, 11), (44, 7)]), 45, 1.4, W_FINE)
     g.hole(R(ellipse_pts(22.5, 7.5, 1.3, 1.7, rot=-15, n=10)), width=W_FINE, fill="#000")
@@ -496,7 +531,7 @@ def front_maxilla(g, R=_right, apart=False):
 
 
 def front_nasal_outline():
-    return [(0.4, -28.5, "c"), (6, -29, "c"), (6.4, -21), (7.4, -13), (8.5, -6, "c"), (5.5, -6.8),
+    return [(0.4, -25.5, "c"), (6, -26, "c"), (6.4, -20), (7.4, -13), (8.5, -6, "c"), (5.5, -6.8),
             (3, -7.4), (0.4, -7.5, "c"), (0.2, -18)]
 
 
@@ -504,13 +539,40 @@ def front_nasal(g, R=_right, apart=False):
     if apart:
         g.body(R(front_nasal_outline()), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 7: SERR, 8: SERR},
                width=W_OUT)
-    g.dot(R([(3.6, -18)])[0], 0.6)
-    g.hatch(R([(6, -29), (6.4, -21), (7.4, -13), (8.5, -6), (6.5, -9), (5.2, -18), (4.8, -26)]), 100, 1.6,
+    g.dot(R([(3.4, -21.5)])[0], 0.6)
+    g.hatch(R([(6, -26), (6.4, -20), (7.4, -13), (8.5, -6), (6.5, -9), (5.2, -18), (4.8, -23.5)]), 100, 1.6,
             W_FINE)
 
 
-def skull_front(g):
-    """The skull from the front; the left half built and mirrored."""
+class _Small:
+    """A group drawn small (a drawing well under life size): the sutures as plain fine
+    lines and the shading sparser, the pin-point foramina left out, so that at one pixel to
+    the millimetre nothing turns into speckle."""
+    def __init__(self, g):
+        self._g = g
+
+    def __getattr__(self, name):
+        return getattr(self._g, name)
+
+    def suture(self, pts, amp=0.8, period=2.2, width=0.6, closed=False):
+        self._g.line(pts, W_FINE, closed=closed)
+
+    def dot(self, p, r=0.7, fill="#000"):
+        pass
+
+    def hole(self, pts, width=0.7, fill=GROUND):
+        if fill != "#000":
+            return self._g.hole(pts, width, fill)
+
+    def hatch(self, pts, angle, spacing, width=W_FINE, **kw):
+        self._g.hatch(pts, angle, spacing * 1.5, width, **kw)
+
+
+def skull_front(g, small=False):
+    """The skull from the front; the left half built and mirrored. small: drawn for a
+    drawing under life size (_Small)."""
+    if small:
+        g = _Small(g)
     # dark between the crowns, as in the side view
     g.fill(sym([(0, 44.6), (12, 44.2), (16, 44.6), (16, 47.4), (12, 47.6), (0, 47.8)]), "#000")
     front_mandible(g)
@@ -559,12 +621,14 @@ def skull_front(g):
     g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
-        g.suture(R([(6.2, -28.5), (6.5, -21), (7.4, -13), (8.5, -6)]), amp=0.35, period=1.5)
-    g.line([(0, -28.5), (0, -7.5)], W_FINE)                            # between the nasal bones
-    # coronal suture, seen over the top of the head; frontonasal suture; glabella
-    cor = [(0, -113.9), (24, -110.8), (42, -103.7), (54.5, -92.0), (61, -77.3), (64, -61.2), (64.5, -46)]
+        g.suture(R([(6.2, -25.5), (6.5, -20), (7.4, -13), (8.5, -6)]), amp=0.35, period=1.5)
+    g.line([(0, -25.5), (0, -7.5)], W_FINE)                            # between the nasal bones
+    # coronal suture, seen over the top of the head: it crosses well below the vertex and
+    # turns in and down towards the temples, leaving the outline, until the temporal
+    # line hides it; frontonasal suture; glabella
+    cor = [(0, -114.5), (18, -112), (32, -105.5), (43, -95), (50, -82), (54.5, -68), (56.5, -58)]
     g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
-    g.suture([(-6.2, -28.5), (0, -28), (6.2, -28.5)], amp=0.4, period=1.5)
+    g.suture([(-6.2, -25.5), (0, -25), (6.2, -25.5)], amp=0.4, period=1.5)
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
 
 
@@ -664,7 +728,7 @@ def occipital(g):
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
         g.line(R([(3, -44), (16, -43), (31, -37.5), (45, -28)]), W_IN)
-        g.line(R([(2, -54), (18, -53.5), (35, -47), (49, -35)]), W_FINE)
+        g.line(R([(2, -62), (17, -61), (32, -55), (43, -46)]), W_FINE)
         g.line(R([(1.5, -27), (12, -27), (24, -22.5), (33, -15)]), W_FINE)
     g.line([(-3.5, -43), (0, -47.5), (3.5, -43)], W_IN)          # external occipital protuberance
     g.line([(0, -42), (0, -18)], W_IN)                           # external occipital crest
@@ -769,8 +833,6 @@ def ethmoid(g):
         g.line(R([(5.4, 8), (4.6, 13), (6, 16)]), W_FINE)
         # air cells seen through the front
         g.line(R([(7.5, 6), (12, 6), (12, 12), (8, 12), (8, 6)]), W_FINE)
-        g.line(R([(8.5, 15), (12.5, 15), (12.5, 21), (9.5, 21)]), W_FINE)
-        g.line(R([(11, 23), (13, 24)]), W_FINE)
     # cribriform plate
     g.body([(-14.5, -1, "c"), (14.5, -1, "c"), (14.5, 1.2, "c"), (-14.5, 1.2, "c")],
            width=W_IN)
@@ -802,8 +864,10 @@ def lacrimal(g):
 
 
 def concha(g):
-    """Right inferior nasal concha from the inside (front to the left): a thick, rounded
-    front end, a long tapering hind end, the processes on its upper border."""
+    """Left inferior nasal concha from the outside (front to the left): a thick, rounded
+    front end, a long tapering hind end; on its upper border the lacrimal process in front,
+    the ethmoidal process behind, and between them the maxillary process turned down over
+    the outer face, where it hooks under the opening of the maxillary sinus."""
     pts = [
         (-23, 1.5), (-22, -3), (-18.5, -5.2),          # thick front end
         (-14, -6), (-12.5, -10.5, "c"), (-9.5, -6.2),  # lacrimal process
@@ -816,10 +880,13 @@ def concha(g):
     g.body(pts, width=W_OUT)
     # the thick lower border rolled inwards, thinning backwards
     g.line([(-20.5, 2.8), (-12, 4.6), (-2, 4.2), (9, 2.6), (18, 1.2), (24, 0.6)], W_IN)
-    # the pitted, furrowed inner face
-    for a, b in (((-18, -1.5), (-14, -2.4)), ((-10, -0.8), (-6, -1.6)), ((-2, -2.8), (2, -2.4)),
-                 ((5, -1.2), (9, -1.6)), ((12, -0.9), (16, -0.4)), ((-14, 1.6), (-10, 1.8)),
-                 ((-1, 0.8), (3, 0.4)), ((-6, -3.6), (-2, -3.8))):
+    # the maxillary process: a lip from the upper border bent down over the outer face
+    lip = [(-8, -6.2), (-6, -2.5), (-3.5, 1.5, "c"), (0.5, 0.8), (2.5, -3), (2.2, -6.4)]
+    g.body(lip, width=W_IN)
+    g.hatch(lip, 75, 1.3, W_FINE)
+    # the pitted outer face
+    for a, b in (((-18, -1.5), (-14, -2.4)), ((12, -0.9), (16, -0.4)),
+                 ((-14, 1.6), (-10, 1.8))):
         g.line([a, b], W_FINE)
     g.hatch([(-23, 1.5), (-22, -3), (-18.5, -5.2), (-17, 0), (-19, 5.8)], 70, 1.4, W_FINE)
 
@@ -831,7 +898,7 @@ def vomer(g):
         (-24, 4.5), (-15, -2.5), (-5, -9.5), (3, -15),  # anterior border
         (7, -18), (12, -21.5, "c"),                   # ala
         (18, -21), (21.5, -17.5, "c"),
-        (17, -9), (14, 1), (14, 11, "c"),             # posterior border, free
+        (14.5, -6), (12.5, 3), (14, 11, "c"),         # posterior border, free and hollow
         (0, 12.2), (-16, 12.2),                       # lower border
     ]
     serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR, 11: SERR, 12: SERR, 13: SERR}
@@ -841,7 +908,7 @@ def vomer(g):
     g.hatch([(7, -18), (12, -21.5), (18, -21), (21.5, -17.5), (19, -18.5), (11, -18.5), (5, -16)],
             20, 1.5, W_FINE)
     # thick hind border, groove for the nasopalatine nerve
-    g.line([(19.5, -16), (15.5, -8), (12.5, 1), (12.5, 10)], W_FINE)
+    g.line([(19.5, -16.5), (13, -6), (11, 3), (12.4, 9.6)], W_FINE)
     g.line([(-20, 6), (-9, -0.5), (3, -8.5)], W_FINE)
 
 

@@ -60,7 +60,8 @@ def cranial_bones():
     add("temporal-right", lambda g: A.side_temporal(g, apart=True), 368.85, tem_l.oy, mirror=True,
         comment="the right temporal bone from the outside")
     add("sphenoid", A.sphenoid, 171, 330, comment="from the front")
-    add("ethmoid", A.ethmoid, 288, 318, comment="from the front")
+    eth = Place(276, 318, S)
+    add("ethmoid", A.ethmoid, eth.ox, eth.oy, comment="from the front")
 
 
     body = []
@@ -70,11 +71,13 @@ def cranial_bones():
         "leader Form17.Label1 Form20.Text1 from 54 38",
         # from the middle of the nearer parietal, under the occipital bone
         f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-22, -62))} via 150 134",
-        "leader Form17.Label3 Form20.Text3 from 204 202",
+        # between the frontal eminence and the temporal line: plain bone
+        "leader Form17.Label3 Form20.Text3 from 193 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-8, -37), row=254)}",
-        "leader Form17.Label5 Form20.Text5 from 171 338",
-        # from low on the perpendicular plate, below the labyrinths: a short line, clear of them
-        f"leader Form17.Label6 Form20.Text6 from {start(Place(288, 318, S), (0, 48))}",
+        # from the body beside its crest, above the gap between the pterygoid plates
+        "leader Form17.Label5 Form20.Text5 from 166 334",
+        # from the left labyrinth, straight down past the middle concha
+        f"leader Form17.Label6 Form20.Text6 from {start(eth, (11, 17))}",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
@@ -92,18 +95,19 @@ def facial_bones():
     mid = 181
     add("lacrimal-right", A.lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
-    add("concha-right", A.concha, mid - 70, 120, comment="the right inferior nasal concha from the inside")
-    add("concha-left", A.concha, mid + 70, 120, mirror=True, comment="the left inferior nasal concha from the inside")
+    add("concha-right", A.concha, mid - 70, 120, mirror=True, comment="the right inferior nasal concha from the outside")
+    add("concha-left", A.concha, mid + 70, 120, comment="the left inferior nasal concha from the outside")
     nasal_y = 185 + 17 * S
     add("nasal-right", lambda g: A.front_nasal(g, apart=True), mid - 4, nasal_y, mirror=True,
         comment="the right nasal bone from the front")
     add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nasal_y,
         comment="the left nasal bone from the front")
-    zyg_y = 259
-    add("zygomatic-right", lambda g: A.side_zygomatic(g, apart=True), -34, zyg_y, mirror=True,
-        comment="the right zygomatic bone from the outside")
-    add("zygomatic-left", lambda g: A.side_zygomatic(g, apart=True), 384, zyg_y,
-        comment="the left zygomatic bone from the outside")
+    # the cheek bones from the front, each moved out from its place beside the orbit
+    zyg_y, zyg_out = 259, 21
+    add("zygomatic-right", A.front_zygomatic, mid - zyg_out, zyg_y, mirror=True,
+        comment="the right zygomatic bone from the front")
+    add("zygomatic-left", A.front_zygomatic, mid + zyg_out, zyg_y,
+        comment="the left zygomatic bone from the front")
     max_y = 368.6
     add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), 168, max_y, mirror=True,
         comment="the right maxilla from the front")
@@ -124,7 +128,8 @@ def facial_bones():
     # answer box stand 9 pixels apart, more than a line end may miss either by: each line
     # splits in two only just above the edge.
     nasal = start(Place(mid - 4, nasal_y, S, True), (4.2, -17), row=186)
-    zyg = start(Place(-34, zyg_y, S, True), (-70, -1))
+    # on the body between the foramen and the temporal border
+    zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8))
     # low on the nearer maxilla beside its inner border, so that the line leaves it at once
     # and runs on down between the two maxillae
     maxilla = start(Place(168, max_y, S, True), (5.5, 28))
@@ -132,7 +137,7 @@ def facial_bones():
     fork_y = 464
     leaders = [
         "leader Form18.Label1 Form19.Text1 from 124 45",
-        "leader Form18.Label2 Form19.Text2 from 100 120",
+        "leader Form18.Label2 Form19.Text2 from 98 118",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
         f"leader Form18.Label5 from {maxilla} via 172 424 via 181 {fork_y}",
@@ -159,13 +164,14 @@ def face():
 def face_small():
     W, H = 130, 233
     g = A.place_view("skull", A.skull_front, 65, 130, 0.88,
-                              comment="the skull from the front")
+                              comment="the skull from the front", small=True)
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
 
 def cranium_side():
     W, H = 225, 188
-    g = A.place_view("cranium", A.skull_side, 117, 131, 1.03,
+    # a margin all round: the teeth clear of the lower edge, the occiput of the right one
+    g = A.place_view("cranium", A.skull_side, 121, 128, 0.93,
                               comment="the cranium from the left", mandible=False)
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
