@@ -966,7 +966,8 @@ def newborn_vault(g):
     # the plates ossify outwards from their eminences: fine rays on each
     for sx in (1, -1):
         for (cx, cy), r0, r1, angles in (((22, 31), 3, 13, range(0, 360, 24)),
-                                          ((17, -21), 3, 11, range(10, 360, 30))):
+                                          ((17, -21), 3, 11, range(10, 360, 30)),
+                                          ((0, 72.5), 1.2, 3.6, range(0, 360, 45))):
             for a in angles:
                 t = math.radians(a + (7 if sx > 0 else -7))
                 g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),
@@ -980,7 +981,10 @@ def newborn_vault(g):
     for f in (anterior, posterior):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
-    return {"anterior": (5.5, 2.0), "posterior": (0.8, 65.2)}
+    # where a line may leave each fontanelle clear of the bones: along the left halves of
+    # the coronal and lambdoid sutures
+    return {"anterior": (6, 0.5), "posterior": (1.2, 65.5),
+            "anterior way": sutures[1], "posterior way": sutures[4]}
 
 
 MEASURES = {

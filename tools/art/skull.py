@@ -191,16 +191,16 @@ def fontanelle():
     place = Place(94, 96, 1.6)
     g = Group("newborn-vault", place, "a newborn's skull from above, the face at the top")
     inside = A.newborn_vault(g)
-    # one line gathers both fontanelles: an arm from each meets beside the skull. The arm
-    # from the posterior one leaves the vault at once across the top of the occipital and
-    # climbs outside it, crossing no parietal.
-    fork = (186, 132)
-    arms = {"anterior": [], "posterior": [(150, 228)]}
+    # one line gathers both fontanelles: an arm from each leaves it along a suture, in the
+    # gap between the bones, and runs on well outside the vault to meet the other beside it
+    fork = (196, 132)
+    outside = {"anterior": (52, 7), "posterior": (52, 57)}
     leaders = []
     for key in ("anterior", "posterior"):
         x, y = place(inside[key])[:2]
-        via = "".join(f" via {a} {b}" for a, b in arms[key] + [fork])
-        leaders.append(f"leader Form25.Label6 from {int(x)} {int(y)}{via}")
+        way = [place(p) for p in inside[key + " way"] + [outside[key]]] + [fork]
+        via = "".join(f" via {a:.1f} {b:.1f}" for a, b, *_ in way)
+        leaders.append(f"leader Form25.Label6 from {round(x)} {round(y)}{via}")
     return svg(W, H, g.svg(), leaders, "Written by tools/art/skull.py")
 
 
