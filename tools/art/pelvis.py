@@ -61,23 +61,22 @@ HIP_CREST = [
     (113, 73), (120, 64, "c"), (127, 52), (136, 34), (134, 20), (122, 9), (102, 2), (80, 0),
     (60, 4), (46, 13), (40, 24, "c"),
 ]
-# from the front: the medial border seen through the pelvic inlet, behind the brim: the
-# auricular part beside the sacrum, the greater sciatic notch and the ischial spine, then the
-# upper border of the superior pubic ramus (the pecten) to the pubic tubercle and crest
+# from the front: the medial border is the pelvic brim, from the auricular part under the
+# sacrum down the arcuate line and the pecten of the pubis to the pubic tubercle and crest;
+# the ischial spine, behind it, points into the pelvis under the brim's lowest lateral part
 HIP_MEDIAL_FRONT = [
-    (37, 44), (40, 62), (46, 80), (52, 94), (56, 106), (50, 113), (42, 119, "c"),
-    (50, 124), (38, 131), (22, 138, "c"), (10, 142),
+    (37, 44), (40, 62), (46, 80), (53, 96), (57, 106), (57, 112, "c"), (51, 117), (45, 123, "c"),
+    (51, 127), (55, 129, "c"), (44, 132), (33, 135), (22, 138, "c"), (10, 142),
 ]
 # from behind: the posterior border, the posterior superior and inferior spines over the
 # sacrum, the greater sciatic notch, the ischial spine; below it the pecten as seen through the
 # outlet
 HIP_MEDIAL_BACK = [
-    (37, 36), (39, 44, "c"), (43, 52), (44, 60, "c"), (47, 68), (56, 84), (62, 100), (58, 112),
-    (46, 118), (40, 121, "c"), (47, 125), (38, 131), (22, 138, "c"), (10, 142),
+    (37, 36), (39, 44, "c"), (43, 52), (44, 60, "c"), (48, 70), (57, 86), (62, 100), (59, 110),
+    (50, 116), (40, 121, "c"), (48, 125), (38, 131), (22, 138, "c"), (10, 142),
 ]
-# the pelvic brim is the medial edge from the sacro-iliac joint down; in front of the
-# ischial spine it runs on over the iliopubic eminence into the pecten of the pubis
-HIP_BRIM = [(55, 102), (62, 112), (58, 120), (50, 124)]
+# the brim where it runs in front of the root of the ischial spine
+HIP_BRIM = [(57, 106), (59, 112), (60, 120), (55, 129), (44, 132)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
 # the acetabulum from the front, seen obliquely: it faces out, forward and down, so only its
@@ -86,13 +85,14 @@ ACET_FRONT_RIM = [(106, 96), (98, 102), (93, 116), (93, 132), (97, 146), (102, 1
 ACET_FRONT_LUNATE = [(107, 104), (101, 112), (99, 126), (100, 138), (104, 146)]
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
-OBTURATOR = [(60, 150, "c"), (46, 149), (33, 153), (26, 162), (26, 176), (32, 188), (41, 197),
-             (50, 199), (57, 193), (62, 180), (64, 165)]
+OBTURATOR = [(61, 146, "c"), (47, 145), (34, 149), (27, 158), (26, 173), (31, 186), (40, 196),
+             (50, 199), (57, 193), (62, 180), (64, 162)]
 # from behind: the posterior part of the ischium, which hides the lateral part of the
 # foramen: lesser sciatic notch under the spine, then the tuberosity
-ISCHIUM_BACK = [(46, 126), (52, 134), (55, 148), (55, 164), (52, 180), (47, 200), (44, 216),
-                (48, 228)]
-TUBEROSITY_BACK = [(54, 186), (66, 184), (74, 194), (74, 210), (66, 220)]
+ISCHIUM_BACK = [(47, 125), (52, 131), (55, 142), (54, 156), (50, 170), (47, 186), (44, 206),
+                (43, 222)]
+# the rough lower face of the tuberosity, for the sitting bone
+TUBEROSITY_BACK = "M 52 196 l 9 -4 M 53 205 l 13 -6 M 55 214 l 14 -7 M 58 222 l 12 -6"
 # gluteal lines on the outer face of the wing: posterior (short, behind), anterior (a long
 # arch from the crest to the notch), inferior (above the acetabulum)
 GLUTEAL_POSTERIOR = [(52, 9), (52, 30), (54, 52), (57, 70)]
@@ -100,10 +100,19 @@ GLUTEAL_ANTERIOR = [(122, 10), (104, 30), (86, 56), (74, 80), (69, 94)]
 GLUTEAL_INFERIOR = [(113, 86), (98, 98), (84, 106), (71, 110)]
 # crest's outer lip from behind
 HIP_CREST_LIP_BACK = [(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)]
-# the symphyseal surface, its rough oval face beside the joint
-SYMPHYSIS_FACE = [(6, 150), (5.5, 165), (7, 180)]
 # ischial tuberosity from the front: its rough lower face just shows under the ramus
 TUBEROSITY_FRONT = [(50, 224), (60, 222), (72, 216)]
+
+
+def rough(place, d):
+    """Short strokes "M x y l dx dy ..." (millimetres) placed: the mirror turns them too."""
+    t = d.split()
+    out = []
+    for i in range(0, len(t), 6):
+        x, y = place((float(t[i + 1]), float(t[i + 2])))
+        dx, dy = float(t[i + 4]) * place.m * place.s, float(t[i + 5]) * place.s
+        out.append(f"M {fmt(x)} {fmt(y)} l {fmt(dx)} {fmt(dy)}")
+    return " ".join(out)
 
 
 def hip_outline(view):
@@ -124,7 +133,7 @@ def hip_bone(place, view, w=1.0):
             '<!-- the acetabulum seen obliquely: its front rim and the lunate surface inside it -->',
             f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
             f'<path d="{d(ACET_FRONT_LUNATE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{d(SYMPHYSIS_FACE)} {d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
         ]
@@ -136,10 +145,9 @@ def hip_bone(place, view, w=1.0):
             '<!-- obturator foramen, its lateral part behind the ischium -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
             '<!-- the back of the ischium: lesser sciatic notch and the tuberosity -->',
-            f'<path d="{d(ISCHIUM_BACK + [(60, 225), (72, 218), (78, 204), (83, 186), (88, 170), (90, 150), (70, 130)], True)}" fill="{BONE}" stroke="none"/>',
+            f'<path d="{d(ISCHIUM_BACK + [(52, 226), (72, 218), (78, 204), (83, 186), (88, 170), (90, 150), (70, 130)], True)}" fill="{BONE}" stroke="none"/>',
             f'<path d="{d(ISCHIUM_BACK)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-            f'<path d="{d(TUBEROSITY_BACK)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{d(SYMPHYSIS_FACE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{rough(place, TUBEROSITY_BACK)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         ]
     return "\n".join(out)
 
@@ -149,7 +157,7 @@ def ilium_back(place, w=1.0):
     back of the wing drawn again over the sacrum, its medial border only."""
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
     edge = HIP_MEDIAL_BACK[:6]
-    fill = [(46, 13)] + edge + [(64, 70), (62, 20)]
+    fill = [(46, 13)] + edge + [(51, 66), (50, 20)]
     return "\n".join([
         f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
         f'<path d="{d([(46, 13), (40, 24, "c")] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linejoin="round"/>',
@@ -225,7 +233,7 @@ def sacrum(sw=1.0, dark=False, joints=False):
     sacro-iliac joints beside the alae, for the whole pelvis from the front."""
     w1, w2, w3 = fmt(1.1 * sw), fmt(0.75 * sw), fmt(0.6 * sw)
     fill = INK if dark else BONE
-    outline = sacrum_outline() if dark else sacrum_outline(SACRUM_HALF_FRONT)
+    outline = sacrum_outline(SACRUM_HALF_FRONT)
     parts = [f'<path d="{outline}" fill="{fill}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
     if dark:
         holes = []
@@ -343,7 +351,7 @@ HIP_ALONE = 1.02
 HIP_ALONE_AT = (183, 10)
 # where the marked (left) hip bone's line starts, in millimetres: on the body of the bone just
 # above and behind the acetabular rim, where ilium, ischium and pubis meet
-HIP_BODY = (80, 98)
+HIP_BODY = (92, 100)
 
 
 def write_hip_bones(out):
@@ -443,9 +451,9 @@ def write_pelvis(out):
 SACRUM_APEX_Y = 165
 SACRUM_LINE = (90, 122)
 SACRUM_FRONT_START = (78, 140)
-SACRUM_BACK_START = (94, 112)
-COCCYX_BACK_START = (70 + 3, COCCYX_DROP + 30)
-HIP_BODY_BACK = (92, 92)
+SACRUM_BACK_START = (86, 136)
+COCCYX_BACK_START = (70 + 3, COCCYX_DROP + 23)
+HIP_BODY_BACK = (100, 103)
 
 
 
@@ -609,7 +617,7 @@ def side_spine():
 
 def sacral_front(f):
     """Depth of the sacrum's pelvic face in front of the axis, f from base to apex: hollow."""
-    return lerp(10, 2.8, f ** 0.9) - 5 * math.sin(math.pi * f)
+    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f)
 
 
 def sacrum_side(curve, s0):
@@ -650,21 +658,27 @@ def sacrum_side(curve, s0):
         canal.append((x + nx * d, y + ny * d))
     lines.append("M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in canal))
     parts.append(f'<path d="{" ".join(lines)}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
-    # coccyx: four small segments curling forward below the apex
-    s = s0 + length + 1.2
-    sizes = [(5.0, 3.6), (4.2, 3.0), (3.4, 2.5), (2.8, 2.0)]
+    # coccyx: four small segments curling forward below the apex, each narrower than the
+    # last, a thin joint between them
+    s = s0 + length + 1.0
+    sizes = [(5.0, 4.6, 3.8), (4.2, 3.6, 3.0), (3.5, 2.8, 2.3), (2.9, 2.1, 1.4)]  # height, depth top, foot
     cocc = []
-    for hh, dd in sizes:
-        (x, y), (tx, ty) = curve.at(s + hh / 2)
-        ang = math.degrees(math.atan2(-tx, ty))
-        cocc.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(dd)}" ry="{fmt(hh / 2)}" '
-                    f'transform="rotate({fmt(ang)} {fmt(x)} {fmt(y)})"/>')
-        s += hh + 0.6
-    coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8">' + "".join(cocc) + '</g>')
+    for hh, d0, d1 in sizes:
+        pts = []
+        for u, dd in ((0, d0), (1, d1)):
+            (x, y), (tx, ty) = curve.at(s + u * hh)
+            nx, ny = ty, -tx
+            pts.append(((x - nx * dd * 0.55, y - ny * dd * 0.55), (x + nx * dd * 0.45, y + ny * dd * 0.45)))
+        (a0, b0), (a1, b1) = pts
+        cocc.append(f'<path d="M {fmt(a0[0])} {fmt(a0[1])} L {fmt(b0[0])} {fmt(b0[1])} L {fmt(b1[0])} {fmt(b1[1])} '
+                    f'L {fmt(a1[0])} {fmt(a1[1])} Z"/>')
+        s += hh + 0.7
+    sizes = [(h, d0) for h, d0, _ in sizes]
+    coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8" stroke-linejoin="round">' + "".join(cocc) + '</g>')
     # where the leaders start: the front of the sacrum and of the coccyx at their label rows
     fy = min(front, key=lambda q: abs(q[1] - 304.5))
     sac_front = (round(fy[0] + 3), 304)
-    (x, y), _ = curve.at(s0 + length + 1.2 + sizes[0][0] + 0.6 + sizes[1][0] / 2)
+    (x, y), _ = curve.at(s0 + length + 1.0 + sizes[0][0] + 0.7 + sizes[1][0] / 2)
     cocc_front = (round(x - 1), round(y))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
 
@@ -722,7 +736,7 @@ def both(d):
     return d + " " + " ".join(mirrored)
 
 
-def cervical_top():
+def cervical_top(sw=1.0):
     # body with its uncinate lips, transverse processes with their foramina and two tubercles,
     # articular pillars, laminae and a bifid spinous process
     half = ("M 0 -15.5 L 7 -15.5 Q 9.5 -16, 9.8 -18.5 L 10.8 -17.5 Q 11.5 -14, 10.5 -11.5 "
@@ -734,7 +748,7 @@ def cervical_top():
              "M -14 -8.5 A 2.3 2.3 0 1 1 -18.6 -8.5 A 2.3 2.3 0 1 1 -14 -8.5 Z"]
     details = [both("M 9.5 -14.5 Q 0 -13.2, 0 -13.2"),          # rim of the body
                both("M 13 1.8 Q 16 -1.5, 19 1.8 Q 16 4.8, 13 1.8")]  # superior articular facet
-    return top_vertebra(half, holes, details)
+    return top_vertebra(half, holes, details, sw)
 
 
 def atlas_top(sw=1.0):
@@ -752,7 +766,7 @@ def atlas_top(sw=1.0):
     return top_vertebra(half, holes, details, sw)
 
 
-def axis_front():
+def axis_front(sw=1.0):
     # the axis from the front: the dens, a peg with a rounded head and a waist, rising from the
     # top of the body; either side of its root the broad superior articular facets slope down
     # and out as shoulders; small transverse processes, the inferior articular processes below
@@ -762,13 +776,13 @@ def axis_front():
     details = [both("M 8 -3.2 L 8 11.5"),                   # sides of the body
                both("M 7.4 -4.6 Q 12 -5.6, 15.4 -2.6"),     # lower rims of the superior facets
                "M -4.3 -9 Q 0 -7.8, 4.3 -9"]                # root of the dens
-    return top_vertebra(half, [], details)
+    return top_vertebra(half, [], details, sw)
 
 
 def dorsal_top(sw=1.0):
-    # heart-shaped body, round canal, transverse processes with rib facets at their tips,
+    # heart-shaped body, convex in front and hollow behind round the canal, transverse processes with rib facets at their tips,
     # a long spinous process pointing back and down
-    half = ("M 0 -19 Q 6 -21, 10 -17.5 Q 13 -13.5, 11.5 -8.5 Q 10.5 -5.5, 8 -4.2 L 8.6 -2 "
+    half = ("M 0 -21.2 Q 6.5 -21, 10 -17.5 Q 13 -13.5, 11.5 -8.5 Q 10.5 -5.5, 8 -4.2 L 8.6 -2 "
             "Q 14 -1, 20 1 Q 25 2, 26 5 Q 26.5 8.2, 23.5 8.5 Q 17 7.6, 12 8 "
             "Q 8 9, 5 11 Q 3 13, 2.3 18 L 1.3 29 Q 0.8 31, 0 31")
     holes = ["M 0 -3.6 A 5.4 5.4 0 1 0 0 7.2 A 5.4 5.4 0 1 0 0 -3.6 Z"]
@@ -779,15 +793,18 @@ def dorsal_top(sw=1.0):
 
 
 def lumbar_top(sw=1.0):
-    # large kidney-shaped body, triangular canal, long slender transverse processes, curved
+    # large kidney-shaped body, hollow behind, triangular canal, long slender transverse processes, curved
     # articular processes with their mammillary knobs, a broad square spinous process
-    half = ("M 0 -21 Q 10 -23, 15 -18 Q 18.5 -13, 15 -7.2 Q 13 -4.6, 11 -4 L 11.5 -2.5 "
+    half = ("M 0 -23 Q 10 -23, 15 -18 Q 18.5 -13, 15 -7.2 Q 13 -4.6, 11 -4 L 11.5 -2.5 "
             "Q 20 -3.2, 28 -2.6 Q 31 -2.2, 30.6 0.4 Q 30.2 2.6, 27 2.2 Q 19 1.6, 13.2 2.6 "
             "Q 15.4 4, 14.8 8 Q 14.2 11.2, 11 11 Q 7 11, 5 12.2 L 3.6 13.4 L 3.6 22 Q 3.6 24.6, 0 24.6")
     holes = ["M 0 8.6 L -7.6 -1.4 Q -8.2 -3.6, -5.6 -3.6 L 5.6 -3.6 Q 8.2 -3.6, 7.6 -1.4 Z"]
     details = [both("M 13.4 -16 Q 16 -12, 13.2 -7.8"),      # rim of the body
                both("M 9.2 4.6 Q 11.8 7, 10.6 10.2")]       # articular facets
     return top_vertebra(half, holes, details, sw)
+
+
+SPINE_PX = 0.75
 
 
 def single_bones():
@@ -798,24 +815,37 @@ def single_bones():
         t = f"translate({fmt(x)} {fmt(y)})" + (f" scale({fmt(k)})" if k != 1 else "")
         g.append(f'<g id="{gid}" transform="{t}">\n  <!-- {comment} -->\n' + indent(content, 2) + '</g>')
 
-    put("cervical-vertebra", "a cervical vertebra from above", cervical_top(), 113, 22)
-    put("atlas", "the atlas (first cervical) from above", atlas_top(1 / 0.92), 177, 21, 0.92)
+    # every bone at SPINE_PX pixels to the millimetre, from its width across the transverse
+    # processes (the sacrum's across its base): cervical 55, atlas 78, axis 57, dorsal 70,
+    # lumbar 95, sacrum 110
+    k = {"cervical": 55 / 50, "atlas": 78 / 60, "axis": 57 / 38, "dorsal": 70 / 52, "lumbar": 95 / 61.2,
+         "sacrum": 110 / 140}
+    k = {n: v * SPINE_PX for n, v in k.items()}
+    put("cervical-vertebra", "a cervical vertebra from above", cervical_top(1 / k["cervical"]), 113, 24, k["cervical"])
+    put("atlas", "the atlas (first cervical) from above", atlas_top(1 / k["atlas"]), 177, 22, k["atlas"])
     # the axis a little apart from the atlas: a bone from the front under one from above
-    put("axis", "the axis (second cervical) from the front", axis_front(), 177, 64)
-    put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(1 / 1.25), 165, 110, 1.25)
-    put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(1 / 1.2), 165, 196, 1.2)
-    # the sacrum's label row (261) runs between its first and second pairs of foramina, the
-    # coccyx's (318) through the middle of its first segment
-    ks, kc = 0.46, 0.6
-    s_oy = 261 - ks * (SACRAL_FORAMINA[0][0] + SACRAL_FORAMINA[1][0]) / 2
-    g.append(f'<g id="sacrum" transform="translate({fmt(165 - 70 * ks)} {fmt(s_oy)}) scale({fmt(ks)})">\n'
+    put("axis", "the axis (second cervical) from the front", axis_front(1 / k["axis"]), 177, 66, k["axis"])
+    # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
+    put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(1 / k["dorsal"]), 165, 126, k["dorsal"])
+    put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(1 / k["lumbar"]), 165, 204, k["lumbar"])
+    # the sacrum and under it the coccyx, the same two bones as the lone drawings and the
+    # pelvis, in their true sizes; the sacrum's label row runs between its first and second
+    # pairs of foramina
+    ks = k["sacrum"]
+    s_top = 238
+    ox, oy = 165 - 70 * ks, s_top - 24 * ks
+    g.append(f'<g id="sacrum" transform="translate({fmt(ox)} {fmt(oy)}) scale({fmt(ks, 4)})">\n'
              '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
-    g.append(f'<g id="coccyx" transform="translate({fmt(165 - 15 * kc)} {fmt(318 - 10 * kc)}) scale({fmt(kc)})">\n'
-             '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / kc * 0.9), 2) + '</g>')
-    # each line starts on the body of its bone, not on the tip of a process, and the dorsal's
-    # and lumbar's run above their transverse processes
-    starts = {"cervical": (106, 11), "atlas": (176, 7), "axis": (180, 68), "dorsal": (172, 96),
-              "lumbar": (176, 176), "sacrum": (170, 261), "coccyx": (165, 318)}
+    g.append(f'<g id="coccyx" transform="translate({fmt(ox + 55 * ks)} {fmt(oy + COCCYX_DROP * ks)}) scale({fmt(ks, 4)})">\n'
+             '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / ks * 0.9), 2) + '</g>')
+    at = lambda name, x, y, cx, cy: (round(cx + k[name] * x), round(cy + k[name] * y))
+    # each line starts on the body of its bone (the atlas's on a lateral mass), clear of the
+    # processes' tips
+    starts = {"cervical": at("cervical", -4, -10, 113, 24), "atlas": at("atlas", -15, -7, 177, 22),
+              "axis": at("axis", 3, 4, 177, 66), "dorsal": at("dorsal", 6, -9, 165, 126),
+              "lumbar": at("lumbar", 7, -7.7, 165, 204),
+              "sacrum": (round(ox + 84 * ks), 261),
+              "coccyx": (round(ox + 72 * ks), round(oy + (COCCYX_DROP + 12) * ks))}
     return "\n".join(g) + "\n", starts
 
 
