@@ -137,6 +137,30 @@ def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH
         d.close()
 
 
+def across(model, place, group, row, name=""):
+    """Where the outlines of a group's bones (those whose description contains `name`)
+    cross one pixel row: a list of (left, right, description), left to right."""
+    spans = []
+    for sh in model.shapes:
+        if sh["group"] != group or name not in sh["name"]:
+            continue
+        pts = [place(p, group) for p in sh["pts"]]
+        xs = sorted(a[0] + (b[0] - a[0]) * (row - a[1]) / (b[1] - a[1])
+                    for a, b in zip(pts, pts[1:] + pts[:1]) if (a[1] - row) * (b[1] - row) < 0)
+        spans += [(xs[k], xs[k + 1], sh["name"]) for k in range(0, len(xs) - 1, 2)]
+    return sorted(spans)
+
+
+def middle_of(model, place, group, row, name=""):
+    """A leader start on one row, in the middle of the group: the middle of the bone
+    crossing the row nearest the middle of all of the group's crossings."""
+    spans = across(model, place, group, row, name)
+    assert spans, f"no {group} {name} on row {row}"
+    centre = (spans[0][0] + spans[-1][1]) / 2
+    a, b, _ = min(spans, key=lambda sp: abs((sp[0] + sp[1]) / 2 - centre))
+    return ((a + b) / 2, row)
+
+
 BUILDERS = {}
 
 
@@ -158,17 +182,36 @@ def px(place, p):
 
 
 def draw_bone(d, model, place, comment, attrs=BONE):
-    """One bone of the atlas, placed: each of its groups with the given attributes."""
+    """One bone of the atlas, placed: each of its groups with the given attributes. The
+    drawings keep the bones' outlines and inner lines, without the shading strokes: at
+    the size they are seen, strokes along an edge read as notches in it."""
     for gid in dict.fromkeys(sh["group"] for sh in model.shapes):
-        emit(d, model, place, [(gid, comment, attrs)])
+        emit(d, model, place, [(gid, comment, attrs)], hatch=False)
 
 
 # ----------------------------------------------------------------------------
-# leg: the left leg from the front (medial side to the left), bones drawn a little
-# apart at the knee; below it the foot seen from above, toes pointing down. Every bone
-# at the same scale, so that the femur is 1.2 times the tibia and the foot shorter than
-# either. Leader lines to the right.
-LEG_SCALE = 0.40   # pixels to the millimetre
+# leg: the left leg from the front (medial side to the left), its bones drawn a little
+# apart: the kneecap in front of the knee between the femur and the tibia, the fibula
+# just below its place under the tibia's lateral condyle. Below them the bones of the
+# foot, seen from above and laid out apart from the leg, turned so that they cannot be
+# taken for a foot pointing its toes. Every bone at the same scale, so that the femur
+# is 1.2 times the tibia and the foot shorter than either. Leader lines to the right.
+LEG_SCALE = 0.39   # pixels to the millimetre
+LEG_APART = 4.0    # pixels between neighbouring pieces
+FIBULA_APART = (1.5, 12)  # millimetres: the fibula drawn lateral to and below its place
+
+
+class Turned:
+    """A Place turned about a pivot of the model (degrees, clockwise on the page)."""
+
+    def __init__(self, place, pivot, deg):
+        self.place, self.pivot = place, pivot
+        self.c, self.sn = math.cos(math.radians(deg)), math.sin(math.radians(deg))
+
+    def __call__(self, p, group=None):
+        x, y = p[0] - self.pivot[0], p[1] - self.pivot[1]
+        q = (self.pivot[0] + x * self.c - y * self.sn, self.pivot[1] + x * self.sn + y * self.c)
+        return self.place(q + tuple(p[2:]), group)
 
 
 @builds("leg")
@@ -178,31 +221,32 @@ def leg():
     s = LEG_SCALE
     fem_m, pat_m, tib_m, fib_m = atlas.femur(), atlas.patella(), atlas.tibia(), atlas.fibula()
 
-    fem = placed_at((40, 13), s)
+    fem = placed_at((40, 12.5), s)
     knee = px(fem, fem_m.marks["knee"])
-    # the kneecap lies in front of the lower end of the femur, over its condyles
-    pat = placed_at((knee[0] - 1, knee[1] - 26 * s), s)
-    # the tibia a little apart from the femur, its top high enough for the line to it to
-    # run from the lateral condyle above the head of the fibula
-    tib = placed_at((knee[0], knee[1] + 22), s)
-    fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
+    femur_bottom = max(p[1] for p in fem_m.shapes[0]["pts"]) * s + fem.oy
+    pat_half = 24.5 * s
+    pat = placed_at((knee[0] + 2, femur_bottom + LEG_APART + pat_half), s)
+    tib = placed_at((knee[0], femur_bottom + 2 * LEG_APART + 2 * pat_half + 3.5 * s), s)
+    fib = placed_at(px(tib, (atlas.FIBULA_ON_TIBIA[0] + FIBULA_APART[0],
+                             atlas.FIBULA_ON_TIBIA[1] + FIBULA_APART[1])), s)
     ankle = px(tib, tib_m.marks["ankle"])
-    foot_place = Place(ankle[0] - 48 * s, ankle[1] + 21, s)
+    foot_m = atlas.foot_model()
+    foot_place = Place(ankle[0] - 48 * s, 462.5 - 236 * s, s)
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
-    draw_bone(d, pat_m, pat, "kneecap, in front of the femur's condyles")
-    draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, behind the tibia's condyle")
+    draw_bone(d, pat_m, pat, "kneecap, in front of the knee")
+    draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
-    emit(d, atlas.foot_model(), foot_place, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS],
+    emit(d, foot_m, foot_place, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS],
          detail=False, hatch=False)
 
-    d.leader(ctl(1), px(fem, fem_m.marks["body"]))
+    d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], 78.5))
     d.leader(ctl(2), px(pat, pat_m.marks["body"]))
-    d.leader(ctl(3), px(tib, tib_m.marks["lateral condyle"]))
+    d.leader(ctl(3), (px(tib, tib_m.marks["lateral condyle"])[0], 215.5))
     d.leader(ctl(4), (px(fib, (2, 0))[0], 278.5))
-    d.leader(ctl(5), px(foot_place, (70.5, 39)))     # calcaneus, beside the talus
-    d.leader(ctl(6), px(foot_place, (83, 156)))       # fifth metatarsal
-    d.leader(ctl(7), px(foot_place, (75.2, 248.5)))   # fourth toe, distal phalanx
+    d.leader(ctl(5), middle_of(foot_m, foot_place, "tarsals", 378.5))
+    d.leader(ctl(6), middle_of(foot_m, foot_place, "metatarsals", 425.5))
+    d.leader(ctl(7), middle_of(foot_m, foot_place, "phalanges", 461.5))
     return d
 
 
