@@ -169,15 +169,15 @@ PARIETOMASTOID = [(28.5, -24), (36, -21.5), (43, -20), ASTERION]
 LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (53.5, -31), (51.5, -24), ASTERION]
 OCCIPITOMASTOID = [ASTERION, (39, 0), (32, 10), (27, 15.5)]
 SPHENOFRONTAL = [(-72, -27.5), (-64, -35), PTERION_F]
-# the squama's front border slants back down to the arch: its zygomatic process projects
-# well forward of it
-SPHENOSQUAMOUS = [PTERION_T, (-42.5, -33), (-38.5, -22), (-34, -13), (-30, -6)]
+# the squama's front border, rounded forwards, comes back down to the root of the arch: its
+# zygomatic process projects well forward of it
+SPHENOSQUAMOUS = [PTERION_T, (-45.5, -34), (-43.5, -24), (-39.5, -14.5), (-34.5, -8.5), (-30, -6)]
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
-                       (-58, -5.5), (-51, -5)]
-ZYG_ARCH_SUTURE = [(-51, -5), (-49, 0.5), (-46.5, 6.6)]
-ZYG_LOWER = [(-46.5, 6.6), (-54, 9.5), (-62, 14.5), (-68.5, 20)]
+                       (-61, -6), (-56, -5.2)]
+ZYG_ARCH_SUTURE = [(-56, -5.2), (-54, 0.5), (-51.5, 6.8)]
+ZYG_LOWER = [(-51.5, 6.8), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
 ZYGOMAXILLARY = [(-68.5, 20), (-73, 15), (-78.5, 8.5), (-83, 2.5), (-84, -0.5)]
 LATERAL_ORBIT_RIM = [(-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27), FZ]
 NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.5, -6)]
@@ -192,10 +192,10 @@ PROFILE_VAULT = [
     (22, 18), (18, 23), (15, 27), (12, 28.5), (9.5, 26.5), (7.5, 21), (5, 12),         # mastoid process
     (1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3),                                # the joint's socket
     (-17.5, 6), (-21, 7.6), (-24.5, 6.3),                                              # articular tubercle
-    (-28, 5.5), (-37, 5.8), (-46.5, 6.6),                                              # lower edge of the arch
+    (-28, 5.5), (-37, 5.8), (-51.5, 6.8),                                              # lower edge of the arch
 ]
 PROFILE_FACE = [
-    (-46.5, 6.6), (-54, 9.5), (-58.5, 12),                                            # lower edge of the cheek bone
+    (-51.5, 6.8), (-56, 9.8), (-58.5, 12),                                            # lower edge of the cheek bone
     (-56, 18), (-55, 26), (-55, 33), (-52.8, 37.6, "c"),                               # maxillary tuberosity
 ] + alveolar_side(UPPER_TEETH_SIDE, True) + [
     (-103.5, 31), (-103, 26.5),                                                        # front of the jaw
@@ -236,9 +236,9 @@ def side_parietal_outline():
 
 def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
-    under = _between(PROFILE_VAULT, (27, 15.5), (-46.5, 6.6))
+    under = _between(PROFILE_VAULT, (27, 15.5), (-51.5, 6.8))
     return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
-                  [(-51, -5), (-41, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
+                  [(-56, -5.2), (-41, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
 
 
 def _serrated(pts, borders):
@@ -274,7 +274,7 @@ def side_temporal(g, apart=False):
         g.body(pts, serr=_serrated(pts, (PARIETOMASTOID, OCCIPITOMASTOID, ZYG_ARCH_SUTURE, SPHENOSQUAMOUS)),
                width=W_OUT)
         g.line(SQUAMOUS, W_FINE)     # the thin, bevelled edge of the squama
-        g.line([(-51, -5), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
+        g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
@@ -299,7 +299,7 @@ def side_zygomatic(g, apart=False):
     g.line([(-82.2, -2), (-79.2, -10), (-78, -20), (-78, -29)], W_IN)
     g.line([(-78, 9), (-71, 5), (-62, 2)], W_FINE)
     g.dot((-75, -2.5), 0.6)
-    g.hatch([(-68.5, 20), (-62, 14.5), (-54, 9.5), (-46.5, 6.6), (-52, 7.5), (-61, 11.5)], 100, 1.6,
+    g.hatch([(-68.5, 20), (-62, 14.5), (-56, 9.8), (-51.5, 6.8), (-55, 8), (-61, 11.5)], 100, 1.6,
             W_FINE)
 
 
@@ -410,13 +410,13 @@ def skull_side(g, mandible=True):
     g.line(SQUAMOUS, W_IN)                              # the squama overlaps the parietal
     g.line(ZYG_TEMPORAL_BORDER[1:], W_IN)               # the cheek bone's edge to the fossa
     # the temporal fossa above the arch, behind the cheek bone: a shallow hollow
-    fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-58, -5.5), (-51, -5), (-40, -5.5), (-28, -6),
+    fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-40, -5.5), (-28, -6),
              (-40, -12), (-52, -19), (-62, -24), (-68, -26)]
     g.hatch(fossa, 60, 2.0, W_FINE)
     g.line([(-80, -34), (-76, -50), (-64, -67), (-41, -81), (-8, -87), (24, -83), (48, -68),
             (60, -48), (61, -32), (54, -21), (42, -14)], W_FINE)        # temporal line
     # the arch: its upper edge running back over the ear as the supramastoid crest
-    g.line([(-51, -5), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
+    g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     side_temporal(g)
     side_parietal(g)
     side_zygomatic(g)
@@ -429,11 +429,11 @@ def skull_side(g, mandible=True):
                 2.0, W_FINE)
         side_mandible(g)
         # the coronoid process rises behind the arch: the arch is drawn again over it
-        arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-51, -5), (-49, 0.5), (-46.5, 6.6),
+        arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-56, -5.2), (-54, 0.5), (-51.5, 6.8),
                 (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-15, 3), (-14.5, -2)]
         g.fill(arch, BONE)
-        g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-51, -5)], W_IN)
-        g.line([(-46.5, 6.6), (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6)], W_OUT)
+        g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-56, -5.2)], W_IN)
+        g.line([(-51.5, 6.8), (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6)], W_OUT)
         g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
     else:
         # the joint's socket, bare without the mandible: its roof in shadow
@@ -774,7 +774,7 @@ def frontal(g):
         g.hatch(R([(51, -8), (54, -26), (55, -48), (51, -70), (56, -62), (59, -42),
                    (58, -22), (54, -6)]), 80, 2.4, W_FINE)
         # frontal eminence
-        g.line(R([(20, -58), (27, -61), (34, -58)]), W_FINE)
+        g.line(R([(20, -43), (27, -46), (34, -43)]), W_FINE)
     # glabella
     g.line([(-4, -14), (0, -15), (4, -14)], W_FINE)
 
@@ -844,7 +844,7 @@ def ethmoid(g):
 def lacrimal(g):
     """Left lacrimal bone from the orbit (front to the left): the smallest bone of the face,
     about the size of a fingernail (some 13 by 8 mm)."""
-    k = 0.56
+    k = 0.62
 
     def sc(ps):
         return [(p[0] * k, p[1] * k) + tuple(p[2:]) for p in ps]
@@ -883,7 +883,7 @@ def concha(g):
     # the maxillary process: a lip from the upper border bent down over the outer face
     lip = [(-8, -6.2), (-6, -2.5), (-3.5, 1.5, "c"), (0.5, 0.8), (2.5, -3), (2.2, -6.4)]
     g.body(lip, width=W_IN)
-    g.hatch(lip, 75, 1.3, W_FINE)
+    g.hatch(lip, 75, 2.0, W_FINE)
     # the pitted outer face
     for a, b in (((-18, -1.5), (-14, -2.4)), ((12, -0.9), (16, -0.4)),
                  ((-14, 1.6), (-10, 1.8))):

@@ -48,7 +48,7 @@ def cranial_bones():
     add = placer(groups, S)
 
     par_l = Place(212.75, 162.6, S)
-    tem_l = Place(61, 292.6, S)
+    tem_l = Place(64, 292.6, S)
     add("occipital", A.occipital, 74, 90, comment="external surface, seen from behind and below")
     add("parietal-left", lambda g: A.side_parietal(g, apart=True), par_l.ox, par_l.oy,
         comment="the left parietal from the outside")
@@ -57,9 +57,9 @@ def cranial_bones():
     add("frontal", A.frontal, 240, 266, comment="from the front")
     add("temporal-left", lambda g: A.side_temporal(g, apart=True), tem_l.ox, tem_l.oy,
         comment="the left temporal bone from the outside")
-    add("temporal-right", lambda g: A.side_temporal(g, apart=True), 368.85, tem_l.oy, mirror=True,
+    add("temporal-right", lambda g: A.side_temporal(g, apart=True), 364.85, tem_l.oy, mirror=True,
         comment="the right temporal bone from the outside")
-    add("sphenoid", A.sphenoid, 171, 330, comment="from the front")
+    add("sphenoid", A.sphenoid, 175, 330, comment="from the front")
     eth = Place(276, 318, S)
     add("ethmoid", A.ethmoid, eth.ox, eth.oy, comment="from the front")
 
@@ -71,11 +71,11 @@ def cranial_bones():
         "leader Form17.Label1 Form20.Text1 from 54 38",
         # from the middle of the nearer parietal, under the occipital bone
         f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-22, -62))} via 150 134",
-        # between the frontal eminence and the temporal line: plain bone
-        "leader Form17.Label3 Form20.Text3 from 193 202",
+        # above the frontal eminence: plain bone
+        "leader Form17.Label3 Form20.Text3 from 209 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-8, -37), row=254)}",
         # from the body beside its crest, above the gap between the pterygoid plates
-        "leader Form17.Label5 Form20.Text5 from 166 334",
+        "leader Form17.Label5 Form20.Text5 from 170 334",
         # from the left labyrinth, straight down past the middle concha
         f"leader Form17.Label6 Form20.Text6 from {start(eth, (11, 17))}",
     ]
@@ -127,7 +127,7 @@ def facial_bones():
     # the lines start on the nearer bone of a pair. Below the drawing the label and the
     # answer box stand 9 pixels apart, more than a line end may miss either by: each line
     # splits in two only just above the edge.
-    nasal = start(Place(mid - 4, nasal_y, S, True), (4.2, -17), row=186)
+    nasal = start(Place(mid - 4, nasal_y, S, True), (2.8, -17), row=186)
     # on the body between the foramen and the temporal border
     zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8))
     # low on the nearer maxilla beside its inner border, so that the line leaves it at once
@@ -136,7 +136,7 @@ def facial_bones():
     jaw = start(mand, (-55, 72))
     fork_y = 464
     leaders = [
-        "leader Form18.Label1 Form19.Text1 from 124 45",
+        "leader Form18.Label1 Form19.Text1 from 122 45",
         "leader Form18.Label2 Form19.Text2 from 98 118",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
