@@ -59,13 +59,13 @@ HIP_LOWER = [
 # posterior superior spine
 HIP_CREST = [
     (113, 73), (120, 64, "c"), (127, 52), (136, 34), (134, 20), (122, 9), (102, 2), (80, 0),
-    (60, 4), (46, 13), (40, 24, "c"),
+    (60, 4), (46, 13), (40, 25),
 ]
-# from the front: the medial border is the pelvic brim, from the auricular part under the
-# sacrum down the arcuate line and the pecten of the pubis to the pubic tubercle and crest;
-# the ischial spine, behind it, points into the pelvis under the brim's lowest lateral part
+# from the front: the medial border, seen through the pelvic inlet: the auricular part under
+# the sacrum's lateral border, then the greater sciatic notch, the ischial spine pointing into
+# the pelvis, and the pecten of the pubis to the pubic tubercle and crest
 HIP_MEDIAL_FRONT = [
-    (37, 44), (40, 62), (46, 80), (53, 96), (57, 106), (57, 112, "c"), (51, 117), (45, 123, "c"),
+    (37, 44), (36, 62), (33, 80), (36, 90), (46, 98), (54, 104), (57, 112, "c"), (51, 117), (45, 123, "c"),
     (51, 127), (55, 129, "c"), (44, 132), (33, 135), (22, 138, "c"), (10, 142),
 ]
 # from behind: the posterior border, the posterior superior and inferior spines over the
@@ -75,8 +75,9 @@ HIP_MEDIAL_BACK = [
     (37, 36), (39, 44, "c"), (43, 52), (44, 60, "c"), (48, 70), (57, 86), (62, 100), (59, 110),
     (50, 116), (40, 121, "c"), (48, 125), (38, 131), (22, 138, "c"), (10, 142),
 ]
-# the brim where it runs in front of the root of the ischial spine
-HIP_BRIM = [(57, 106), (59, 112), (60, 120), (55, 129), (44, 132)]
+# the pelvic brim: the arcuate line from the sacro-iliac joint at the end of the ala down
+# over the iliopubic eminence, in front of the root of the ischial spine, into the pecten
+HIP_BRIM = [(49, 52), (53, 68), (58, 86), (61, 102), (61, 116), (55, 129), (44, 132)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
 # the acetabulum from the front, seen obliquely: it faces out, forward and down, so only its
@@ -160,7 +161,7 @@ def ilium_back(place, w=1.0):
     fill = [(46, 13)] + edge + [(51, 66), (50, 20)]
     return "\n".join([
         f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
-        f'<path d="{d([(46, 13), (40, 24, "c")] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linejoin="round"/>',
+        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linejoin="round"/>',
     ])
 
 
@@ -347,8 +348,8 @@ def write_sacrum_coccyx(out):
 
 
 # the lone hip bone: the right one from the front, its symphysis at the right
-HIP_ALONE = 1.02
-HIP_ALONE_AT = (183, 10)
+HIP_ALONE = 0.98
+HIP_ALONE_AT = (162, 16)
 # where the marked (left) hip bone's line starts, in millimetres: on the body of the bone just
 # above and behind the acetabular rim, where ilium, ischium and pubis meet
 HIP_BODY = (92, 100)
@@ -452,7 +453,7 @@ SACRUM_APEX_Y = 165
 SACRUM_LINE = (90, 122)
 SACRUM_FRONT_START = (78, 140)
 SACRUM_BACK_START = (86, 136)
-COCCYX_BACK_START = (70 + 3, COCCYX_DROP + 23)
+COCCYX_BACK_START = (70 + 2, COCCYX_DROP + 31)
 HIP_BODY_BACK = (100, 103)
 
 
