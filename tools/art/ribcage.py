@@ -517,21 +517,21 @@ def lowest(names):
 
 def leaders(ribs):
     ext = {n: lateral_extent(ribs[n]) for n in ribs}
-    # each bracket gathers its ribs whole: the true ribs' down to the foot of the seventh rib
-    # and its cartilage, the false ribs' from the eighth rib's side to the floating ribs' tips;
-    # where they overlap, side by side
+    # the ribs slope down from the spine to the front, so a bracket beside the cage can
+    # only gather them where they reach furthest out: each bracket runs from the top of its
+    # first rib's outer end to the bottom of its last one's, and the true ribs' (1-7) ends
+    # above the false ribs' (8-12) begins
     true_top = math.floor(ext[1][0])
-    true_bot = math.ceil(lowest({"rib-7-front", "cartilage-7"}))
+    true_bot = math.ceil(ext[7][1])
     false_top = math.floor(ext[8][0])
     float_bot = math.ceil(lowest({"rib-11", "rib-12"})) + 5
-    # the floating ribs' bracket from the top of the eleventh rib's outer end, below the tenth
-    eleven = [y for name, kind, poly in SHAPES if name == "rib-11" for x, y in poly if x > ext[11][2] - 24]
-    # (clear of the false ribs' line, which runs out past it)
-    float_top = max(math.floor(min(eleven)), FALSE_ROW + 4)
+    # the floating ribs' from the eleventh rib's outer end, clear below the false ribs' line
+    float_top = max(math.floor(ext[11][0]) - 2, FALSE_ROW + 8)
     return [
         "leader Form21.Label1 Form22.Text1 from 232 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
-        "leader Form21.Label3 Form22.Text3 from 184 205",   # the middle of the fifth cartilage
+        # the middle of the fourth cartilage, rising off it steeply to run level to its label
+        "leader Form21.Label3 Form22.Text3 from 184 206 via 172 193",
         f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {float_bot}",
         f"bracket Form21.Label5 Form22.Text5 at 16 from {float_top} to {float_bot}",
     ]

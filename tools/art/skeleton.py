@@ -100,6 +100,10 @@ class Drawing:
             text += f" via {fmt(self.mid + v[0])} {fmt(v[1])}"
         self.leaders.append(text)
 
+    def bracket(self, controls, dx, y1, y2):
+        """A bracket at column mid + dx from row y1 down to y2, gathering what lies beside it."""
+        self.leaders.append(f"bracket {controls} at {fmt(self.mid + dx)} from {fmt(y1)} to {fmt(y2)}")
+
     def svg(self):
         return svg(self.width, self.height, [p[2][2:] for p in sorted(self.parts)],
                    self.leaders, HEADER)
@@ -112,6 +116,26 @@ class Drawing:
 # The limbs come from the bone atlas at one scale for the whole figure (pixels to the
 # millimetre): arms and legs in true proportion to each other and to the trunk.
 FRONT_SCALE = 0.265
+
+
+def squashed(base, y0, f):
+    """The map `base` with everything below row y0 pulled up towards it by the factor f:
+    the lower pelvis written tall, drawn at its true height under the hip joints."""
+    def m(p):
+        if p[1] <= y0:
+            return base(p)
+        return base((p[0], y0 + (p[1] - y0) * f) + tuple(p[2:]))
+    return m
+
+
+# Below the hip joints the hip bone reaches about 7 cm (the ischial tuberosity, level
+# with the lesser trochanter), the symphysis about 4 cm; the sacrum and coccyx, tilted
+# back, stand about 11 cm tall, the coccyx's tip level with the top of the symphysis.
+HIP_JOINT_Y = 245.2
+LOWER_PELVIS = 0.7
+# (From the front the coccyx hides behind the symphysis; from behind it stands above the
+# pubic bones' meeting, over the ground of the pelvic outlet.)
+SACRUM_TOP, SACRUM_TILT_FRONT, SACRUM_TILT_BACK = 227.0, 0.8, 0.88
 
 
 def aim(vector, target):
@@ -153,6 +177,40 @@ def on_row(S, model, place, row, toward=None):
     return (min(spans, key=lambda x: abs(x - toward)) if toward is not None else spans[0], row)
 
 
+def foot_from_behind():
+    """The right foot seen from behind, standing, in millimetres: the heel bone nearest,
+    tall under the ankle, its tuberosity on the ground; beyond it the rest of the foot
+    hidden but for its borders, wider than the heel: the arch and the great toe on the
+    inner side, the flat outer border and the little toes on the outer side. Frame: the
+    top of the talus (the ankle joint) at (0, 0), medial side to the left, the ground at
+    y = 67."""
+    m = atlas.Model()
+    m.bone("forefoot", "the inner border beyond the heel: the arch, the first metatarsal "
+           "and the great toe", [(-15, 33), (-24, 35.5), (-33, 40), (-39.5, 46.5), (-42, 54),
+                                 (-41, 61.5), (-36.5, 66.5, "c"), (-15, 67, "c")])
+    m.line([(-38.5, 50), (-33.5, 53.5), (-31.5, 60), (-32, 66)])        # the great toe
+    m.bone("forefoot", "the outer border beyond the heel: the fifth metatarsal and the "
+           "little toes", [(17, 45), (27, 45.5), (36, 48.5), (42.5, 54), (44, 60.5),
+                           (41, 66.5, "c"), (17, 67, "c")])
+    m.line([(31.5, 50), (33, 57), (32.5, 66)])                          # the little toes
+    m.line([(37.5, 52), (39, 58.5), (38.5, 66)])
+    m.bone("tarsals", "talus: its body between the malleoli, above the heel", [
+        (-14, 2), (-6, -0.5), (6, -0.5), (14, 2), (15.5, 10), (12, 18), (-12, 18), (-15.5, 10)])
+    m.line([(-2.5, 6), (-1.5, 12), (-3, 17)])                         # groove behind the talus
+    m.bone("tarsals", "calcaneus from behind: the sustentaculum jutting inwards under the "
+           "talus, the tuberosity with its two processes on the ground", [
+               (-13, 18.5), (0, 16.5), (13, 18.5), (18.5, 26), (20.5, 39), (21, 51), (19.5, 59.5),
+               (15, 65.5), (6, 67), (-3, 66.5), (-12, 64.5), (-16.5, 57.5), (-17, 47),
+               (-17.5, 40), (-24, 35), (-25, 29.5), (-20.5, 25.5), (-14.5, 23)])
+    m.line([(-12, 60.5), (-3, 63), (8, 62.5), (15, 60)])               # the tuberosity
+    m.line([(-14.5, 35.5), (-18, 31.5)])                              # under the sustentaculum
+    return m
+
+
+FOOT_TOP = 24.0     # the top of the navicular in the atlas's foot from the front (mm)
+FOOT_DEPTH = 0.62
+
+
 class Limbs:
     """Where the limbs of one figure stand (dx, y in its pixels) and their bones placed."""
 
@@ -165,16 +223,21 @@ class Limbs:
         self.hand = atlas.hand_model()
         rot = aim(self.femur.marks["knee"], (knee[0] - hip[0], knee[1] - hip[1]))
         self.fem = Place(hip[0], hip[1], s, rot=rot)
-        top = (knee[0], knee[1] + 1.2 * k)
+        # the tibia's plateau under the femur's condyles with a joint space between them:
+        # placed from where the femur's knee really lies, so that no part of the femur
+        # hides behind the tibia and both keep their whole lengths in sight
+        kn = self.fem(self.femur.marks["knee"])
+        top = (kn[0], kn[1] + 2.6 * s)
         rot = aim(self.tibia.marks["ankle"], (ankle[0] - top[0], ankle[1] - top[1]))
         self.tib = Place(top[0], top[1], s, rot=rot)
         self.fib = Place(*self.tib(atlas.FIBULA_ON_TIBIA)[:2], s, rot=rot)
         self.pat = Place(*self.fem((13, 398))[:2], s)
         rot = aim(self.humerus.marks["elbow"], (elbow[0] - shoulder[0], elbow[1] - shoulder[1]))
         self.hum = Place(shoulder[0], shoulder[1], s, rot=rot)
-        # the olecranon just under the humerus, and the forearm centred under the elbow:
-        # the radius stands lateral to the ulna, so the ulna's top lies medial to the joint
-        top = self.hum((self.humerus.marks["elbow"][0] - 12, self.humerus.marks["elbow"][1] + 1))
+        # the olecranon's tip in the humerus's olecranon fossa, above the trochlea, so that
+        # the trochlear notch holds the trochlea and the radial head stands right under the
+        # capitulum; the radius lateral to the ulna, the ulna's top medial to the joint
+        top = self.hum((self.humerus.marks["elbow"][0] - 12, self.humerus.marks["elbow"][1] - 27))
         rot = aim((0, 265), (wrist[0] - top[0], wrist[1] - top[1]))
         self.uln = Place(top[0], top[1], s, rot=rot)
         self.rad = Place(*self.uln(atlas.RADIUS_ON_ULNA)[:2], s, rot=rot)
@@ -207,7 +270,17 @@ class Limbs:
     def draw_feet_from_front(self, S):
         """Both feet from the front under the ankles; returns where their parts lie."""
         foot = atlas.foot_from_front()
-        place = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
+        ankle = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
+
+        # seen from a little higher than the atlas's view: the foot below the talus
+        # foreshortened to FOOT_DEPTH of its length rather than the atlas's own factor, so
+        # that it reaches the rows of the tarsals', metatarsals' and toes' labels
+        def place(p):
+            if p[1] <= FOOT_TOP:
+                return ankle(p)
+            y = FOOT_TOP + (p[1] - FOOT_TOP) * FOOT_DEPTH / atlas.FORESHORTEN
+            return ankle((p[0], y) + tuple(p[2:]))
+
         old = S.map
         S.map = place
         for gid, comment, width in (
@@ -222,7 +295,7 @@ class Limbs:
         return {k: place(p)[:2] for k, p in foot.marks.items()}
 
     def draw_feet_from_behind(self, S):
-        foot = atlas.foot_from_behind()
+        foot = foot_from_behind()
         place = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
         old = S.map
         S.map = place
@@ -241,11 +314,16 @@ class Limbs:
         S.map = old
 
     def draw_arms(self, S, back=False):
-        atlas_group(S, self.humerus, self.hum, "humerus", "upper arm bones", lines=back)
+        # the olecranon lies behind the lower end of the humerus: hidden by it from the
+        # front, over its olecranon fossa from behind
+        if back:
+            atlas_group(S, self.humerus, self.hum, "humerus", "upper arm bones", lines=True)
         atlas_group(S, self.ulna, self.uln, "ulna", "ulnas: the little-finger side of the forearm",
                     lines=False)
         atlas_group(S, self.radius, self.rad, "radius", "radii: the thumb side of the forearm",
                     lines=False)
+        if not back:
+            atlas_group(S, self.humerus, self.hum, "humerus", "upper arm bones", lines=False)
         old = S.map
         S.map = self.hnd
         for gid, comment in atlas.HAND_GROUPS:
@@ -309,6 +387,7 @@ def front():
                            (w - 0.8, y0 + h), (0, y0 + h + 0.2)]), sides=(1,))
     S.group("lumbar-vertebrae", "five lumbar vertebrae", el)
 
+    S.map = squashed(S.map, SACRUM_TOP, SACRUM_TILT_FRONT)
     el = []
     sac = sym([(0, 228.6), (7, 228.2), (13.5, 226.8), (16.2, 229.5), (15.6, 235.0),
                (12.6, 243), (8.0, 250.5), (3.8, 256.2), (0, 257.2)])
@@ -325,6 +404,7 @@ def front():
     el = S.shape(sym([(0, 257.4), (2.6, 257.6), (2.1, 260.5), (1.3, 263.3), (0, 264.2)]),
                  sides=(1,))
     S.group("coccyx", "the coccyx, behind the pubic bones", el, layer=-2)
+    S.map = lambda p: p
 
     # ---- shoulder blades: seen from the front behind the ribs (maroon) ----
     scap = [(26.5, 95.6), (33, 96.0), (38.5, 96.6, "c"), (40.5, 97.0), (43.6, 96.8),
@@ -446,6 +526,7 @@ def front():
     S.group("clavicle", "collar bones", el)
 
     # ---- hip bones, and the heads of the thigh bones in their sockets ----
+    S.map = squashed(S.map, HIP_JOINT_Y, LOWER_PELVIS)
     hip = [(13.0, 222.0), (12.4, 217.2), (17.0, 212.4), (24.0, 209.6), (31.6, 209.0), (38.4, 211.0),
            (42.6, 215.4), (43.6, 220.8, "c"), (41.0, 224.6), (40.6, 229.4, "c"), (38.6, 234.0),
            (38.4, 241.0), (37.0, 249.0), (33.2, 256.5), (29.6, 263.0), (26.8, 269.6),
@@ -458,6 +539,7 @@ def front():
     el = S.shape(ellipse_pts(15.6, 258.0, 5.0, 4.0, rot=-25, n=10), fill=GROUND)
     el += S.curve([(20.0, 216.4), (28.0, 213.6), (36.5, 215.4)], stroke_width=fmt(W_FINE))
     S.group("hip-bone-detail", "obturator foramen, brim and iliac fossa", el, layer=-1)
+    S.map = lambda p: p
 
     L = Limbs(1.0, hip=(29.6, 245.2), knee=(22.5, 352.5), ankle=(18.5, 445.5),
               shoulder=(50.6, 101.6), elbow=(58.0, 183.0), wrist=(66.0, 255.0))
@@ -492,6 +574,14 @@ def front():
     el += S.curve([(17.2, 14.2), (19.8, 21.4)], stroke_width=fmt(W_FINE))
     el += S.curve([(12.2, 58.8), (12.6, 62.2)], stroke_width=fmt(W_FINE))
     S.group("skull-detail", None, el, fill=None)
+    # sutures: the coronal over the vault between the frontal and the parietals; where the
+    # face meets the cranium, the frontonasal at the root of the nose and the
+    # frontozygomatic at the outer rim of each eye socket
+    el = S.line(zigzag([(-17.6, 10.6), (-9.0, 6.4), (0, 5.4), (9.0, 6.4), (17.6, 10.6)], 0.4, 1.3),
+                sides=(1,))
+    el += S.line(zigzag([(-2.0, 34.6), (2.0, 34.6)], 0.35, 1.0), sides=(1,))
+    el += S.line(zigzag([(15.7, 36.6), (18.0, 37.6)], 0.35, 0.9))
+    S.group("skull-sutures", None, el, fill="none", width=W_FINE)
     el = []
     # teeth: upper and lower rows
     el += S.shape(sym([(0, 54.6), (5, 54.4), (8.8, 55.4, "c"), (8.8, 60.4, "c"), (5, 61.4),
@@ -504,11 +594,11 @@ def front():
 
     # ---- leader lines: each starts on its bone at the row of its labels ----
     d.leader("Form2.Label1 Form4.Text1", (11, 14.5))
-    d.leader("Form2.Label2 Form4.Text2", (8, 46.5))
+    d.leader("Form2.Label2 Form4.Text2", (6.4, 46.5))   # the maxilla beside the nose opening
     d.leader("Form2.Label3 Form4.Text3", (2, 71.5))
-    # the collar bone's line from the middle of its shaft, rising clear of the acromion
-    # and the head of the humerus
-    d.leader("Form2.Label4 Form4.Text4", (21, 98.2), via=[(23, 91.6)])
+    # the collar bone's line from the middle of its shaft, lateral to the first rib, rising
+    # straight off it to run clear over the acromion and the head of the humerus
+    d.leader("Form2.Label4 Form4.Text4", (32.6, 96.8), via=[(33.6, 91.0)])
     d.leader("Form2.Label5 Form4.Text5", (2, 111.5))
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
@@ -516,7 +606,8 @@ def front():
     d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 234.5))
     d.leader("Form2.Label10 Form4.Text10", L.hnd((31, 14))[:2])      # scaphoid
     d.leader("Form2.Label11 Form4.Text11", L.hnd((16, 72))[:2])      # first metacarpal
-    d.leader("Form2.Label12 Form4.Text12", on_row(S, L.phalanges(), L.hnd, 299.5, toward=99))
+    # the middle phalanx of the index, the outermost finger below the thumb's tip
+    d.leader("Form2.Label12 Form4.Text12", L.hnd((25.3, 170.9))[:2])
     d.leader("Form2.Label13 Form4.Text13", on_row(S, L.femur, L.fem, 326.5))
     d.leader("Form2.Label14 Form4.Text14", L.pat((4, 0))[:2])
     # the fibula lies lateral to the tibia, so the tibia's line must cross it: it starts
@@ -527,8 +618,10 @@ def front():
     d.leader("Form2.Label17 Form4.Text17", foot["tarsals"])
     d.leader("Form2.Label18 Form4.Text18", foot["metatarsals"])
     d.leader("Form2.Label19 Form4.Text19", foot["phalanges"])
-    d.leader("Form2.Label20 Form4.Text20", (-12.5, 21.5))    # well inside the cranial vault
-    d.leader("Form2.Label21 Form4.Text21", (-43.6, 137.2))   # a rib beside the shoulder blade
+    # the skull as a whole, cranium and face together: a bracket from the vertex to the chin
+    d.bracket("Form2.Label20 Form4.Text20", -25.5, 3.5, 69.0)
+    # the side of the eighth rib, below the shoulder blade's inferior angle
+    d.leader("Form2.Label21 Form4.Text21", (-43.8, 155.4))
     d.leader("Form2.Label22 Form4.Text22", (-30, 228.5))
     return d
 
@@ -588,7 +681,7 @@ def back():
     el += S.line(zigzag([(0, 24.0), (7.0, 28.6), (13.0, 33.6), (18.8, 40.6)], 0.45, 1.4))
     el += S.curve([(15.6, 12.0), (19.2, 19.0), (20.6, 27.0)], stroke_width=fmt(W_FINE))
     el += S.curve([(17.0, 16.0), (19.4, 23.0)], stroke_width=fmt(W_FINE))
-    S.group("sutures", "sagittal and lambdoid sutures", el, fill=None,
+    S.group("sutures", "sagittal and lambdoid sutures", el, fill="none",
             width=W_IN)
 
     # ---- ribs from behind: the back of each rib, the front seen through ----
@@ -686,19 +779,22 @@ def back():
             el, fill=MAROON)
 
     # ---- hip bones, sacrum and coccyx ----
+    S.map = squashed(back_trunk, HIP_JOINT_Y, LOWER_PELVIS)
     hip = [(13.6, 227.0), (13.2, 220.6), (15.6, 214.4), (22.0, 210.2), (30.5, 209.0), (38.4, 211.0),
            (42.6, 215.4), (43.4, 220.8, "c"), (41.2, 225.0), (40.4, 230.0), (38.8, 236.0),
            (38.2, 242.0), (36.6, 250.0), (33.8, 257.0), (31.0, 263.5), (28.6, 270.0),
-           (23.6, 272.4), (19.0, 270.5), (11.0, 267.5), (4.6, 268.6), (1.5, 269.0, "c"),
-           (1.5, 262.0, "c"), (5.4, 257.6), (11.5, 252.4), (16.6, 249.0, "c"), (19.6, 244.6),
-           (19.8, 240.2), (17.6, 236.2), (15.0, 233.0)]
+           (23.6, 272.4), (19.0, 270.5), (11.0, 268.5), (4.6, 269.6), (1.5, 270.0, "c"),
+           (1.5, 264.6, "c"), (5.0, 263.0), (10.4, 259.4), (15.6, 253.6), (18.0, 249.0, "c"),
+           (19.8, 244.6), (19.8, 240.2), (17.6, 236.2), (15.0, 233.0)]
     el = S.shape(hip)
-    # the pubic bones meet below the tip of the coccyx
+    # the pubic bones meet below the tip of the coccyx, clear of it: the coccyx stands on
+    # the ground of the pelvic outlet between the ischia
     S.group("hip-bone", "hip bones from behind: the ilium, the ischium below", el)
     el = S.shape(ellipse_pts(16.2, 258.4, 4.6, 3.8, rot=-25, n=10), fill=GROUND)
     el += S.curve([(17.0, 216.2), (24.0, 221.6), (30.8, 234.0)], stroke_width=fmt(W_FINE))
     el += S.curve([(26.0, 213.0), (33.0, 216.4), (38.0, 224.0)], stroke_width=fmt(W_FINE))
     S.group("hip-bone-detail", "obturator foramen, gluteal lines", el)
+    S.map = squashed(back_trunk, SACRUM_TOP, SACRUM_TILT_BACK)
     # wedged between the ilia, its sides against them at the sacroiliac joints
     el = S.shape(sym([(0, 227.6), (6.0, 227.4), (13.4, 226.2), (15.8, 229.2), (16.2, 233.4),
                       (18.2, 237.2), (18.6, 240.8), (15.0, 244.2), (10.0, 247.8), (4.6, 250.2),
@@ -718,6 +814,7 @@ def back():
                            (w * 0.7, y1), (0, y1)]), sides=(1,))
     S.group("coccyx", "the coccyx: four small vertebrae tapering from the tip of the sacrum",
             el, width=0.7)
+    S.map = back_trunk
 
     # ---- legs and arms ----
     k = BACK_SCALE
