@@ -82,8 +82,8 @@ HIP_BRIM = [(49, 52), (53, 68), (58, 86), (61, 102), (61, 116), (55, 129), (44, 
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
 # the acetabulum from the front, seen obliquely: it faces out, forward and down, so only its
 # front rim shows, a crescent inside the lateral border, open below at the acetabular notch
-ACET_FRONT_RIM = [(106, 96), (98, 102), (93, 116), (93, 132), (97, 146), (102, 152)]
-ACET_FRONT_LUNATE = [(107, 104), (101, 112), (99, 126), (100, 138), (104, 146)]
+ACET_FRONT_RIM = [(106, 95), (96, 102), (89, 115), (88, 131), (93, 145), (101, 153)]
+ACET_FRONT_LUNATE = [(106, 103), (99, 110), (95, 123), (96, 137), (102, 147)]
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
 OBTURATOR = [(61, 146, "c"), (47, 145), (34, 149), (27, 158), (26, 173), (31, 186), (40, 196),
@@ -177,9 +177,9 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((39, 17), (32, 17), (29, 23)),        # superior articular process
     ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
-    ((13, 72), (16, 88), (24, 102)),       # auricular part of the lateral border
-    ((30, 112), (40, 124), (46, 134)),     # inferior lateral angle
-    ((51, 143), (55, 152), (57, 158)),     # lateral border of the fifth segment
+    ((11, 70), (13, 86), (18, 98)),        # auricular part of the lateral border
+    ((24, 110), (36, 124), (46, 136)),     # inferior lateral angle
+    ((52, 145), (55, 153), (57, 158)),     # lateral border of the fifth segment
     ((59, 163), (63, 165), (70, 165)),     # apex, the facet for the coccyx
 ]
 
@@ -352,7 +352,7 @@ HIP_ALONE = 0.98
 HIP_ALONE_AT = (162, 16)
 # where the marked (left) hip bone's line starts, in millimetres: on the body of the bone just
 # above and behind the acetabular rim, where ilium, ischium and pubis meet
-HIP_BODY = (92, 100)
+HIP_BODY = (80, 101)
 
 
 def write_hip_bones(out):
