@@ -559,56 +559,81 @@ def stick(a, b, w0, w1=None, wm=None, cap=0.7):
 
 
 def foot_from_front():
-    """The left foot seen from the front, standing, its toes coming towards the viewer and
-    seen foreshortened below the ankle. Frame: the ankle (the middle of the lower end of
-    the tibia) at (0, 0), the great toe to the left (medial)."""
+    """The left foot seen from the front as it stands, the eye a little above the ankle
+    (about 12 degrees). The bones are drawn from the back forwards, each nearer one over
+    the lower part of the one behind it, as the eye meets them: the talus under the tibia,
+    the heel hidden behind it but for the outer wall of the calcaneus, the top of the
+    talus's head over the navicular, the navicular's over the cuneiforms, the metatarsals
+    running down and forwards from them, and the toes pointing at the viewer, so short
+    that each toe shows little more than its rounded tip in front of its first phalanx.
+    Frame: the ankle (the middle of the lower end of the tibia) at (0, 0), the great toe
+    to the left (medial), millimetres; the tips of the toes about 113 mm below it."""
     m = Model()
-    m.bone("tarsals", "calcaneus, its front end beside the talus", [(21, 9.5), (39, 7), (51, 20), (49.5, 36), (33.5, 38)])
-    m.bone("tarsals", "talus, under the tibia", [(-14.5, 2), (2.5, -5), (21.5, -0.5), (27, 14), (14, 23), (-9.5, 23), (-18.5, 14)])
-    m.bone("tarsals", "navicular", [(-22.5, 28.5), (-8.5, 24), (10, 25.5), (11.5, 38), (-5.5, 44), (-22.5, 42)])
-    m.bone("tarsals", "cuboid", [(14, 28.5), (34.5, 32), (45.5, 40.5), (44, 58.5), (27, 62.5), (15.5, 55.5)])
-    m.bone("tarsals", "medial cuneiform", [(-24.5, 45.5, 'c'), (-9.5, 45, 'c'), (-8.5, 68.5, 'c'), (-24, 69, 'c')])
-    m.bone("tarsals", "intermediate cuneiform", [(-8, 45.5, 'c'), (2.5, 45.5, 'c'), (2.5, 64, 'c'), (-8, 64.5, 'c')])
-    m.bone("tarsals", "lateral cuneiform", [(3.5, 45, 'c'), (14.5, 45.5, 'c'), (14.5, 65.5, 'c'), (3.5, 65.5, 'c')])
-    rays = [  # base, head, half widths at base and head
-        ((-17, 71.5), (-23, 137.5), 10.0, 9.5),
-        ((-2.5, 67.5), (-4, 145.5), 6.0, 6.0),
-        ((9, 68.5), (14, 145.5), 5.5, 5.5),
-        ((22.5, 65.5), (32, 140), 5.5, 5.5),
-        ((37.5, 61.5), (51, 131), 7.0, 5.5),
+    T, M, P = "tarsals", "metatarsals", "phalanges"
+    m.bone(T, "calcaneus: its outer wall, below and behind the lateral malleolus", [
+        (18, 27), (25, 25), (32, 28), (36, 36), (37, 50), (35, 63), (30, 72), (22, 74),
+        (17, 66), (16, 50), (16, 36)])
+    m.bone(T, "talus: its trochlea under the tibia, the head turned forwards and inwards", [
+        (-15, 2.5), (-7.5, 0), (0, 1), (7.5, 0), (15, 2), (17, 10), (18.5, 20), (19, 27),
+        (14, 29), (5, 28), (-3, 30), (-6, 36), (-14, 39.5), (-22, 38), (-27, 32), (-26, 24),
+        (-20, 17), (-16, 10)])
+    m.bone(T, "navicular, its tuberosity at the inner side", [
+        (-31, 28), (-22, 25.5), (-12, 25), (-4, 27), (-2, 32), (-4, 38), (-12, 41), (-24, 43),
+        (-31, 50), (-37.5, 49), (-38, 41), (-34.5, 32)])
+    m.bone(T, "cuboid, in front of the calcaneus", [
+        (9, 50), (17, 48), (26, 49), (33, 52), (35, 60), (33.5, 72), (27, 79), (17, 80),
+        (10, 75), (8, 62)])
+    m.bone(T, "medial cuneiform", [
+        (-33, 36), (-25, 34), (-17, 35), (-15.5, 42), (-16, 56), (-19, 66), (-27, 70),
+        (-33, 64), (-34.5, 50)])
+    m.bone(T, "intermediate cuneiform", [
+        (-14, 36), (-9, 35), (-4.5, 36), (-4, 42), (-5, 48), (-9.5, 50), (-13.5, 48),
+        (-14.5, 42)])
+    m.bone(T, "lateral cuneiform", [
+        (-3, 37), (2.5, 35.5), (8, 37), (9, 44), (8, 52), (2.5, 55), (-2.5, 53), (-3.5, 45)])
+    rays = [  # base, head, half widths at base, shaft, head
+        ((-24, 44), (-30, 93), 9, 6.5, 8.6),
+        ((-9.5, 44), (-12, 97), 5.2, 3.4, 4.8),
+        ((2.5, 50), (3, 96.5), 5, 3.3, 4.6),
+        ((14, 57), (16.5, 95), 4.8, 3.2, 4.5),
+        ((26, 63), (30.5, 93), 5.4, 3.3, 4.4),
     ]
-    for i, (a, b, w0, w1) in enumerate(rays):
-        m.bone("metatarsals", ("first", "second", "third", "fourth", "fifth")[i] + " metatarsal",
-               stick(a, b, w0, w1))
-    toes = [  # the base of the proximal phalanx, the joints beyond it, its half width
-        ((-23.5, 145.5), [(-24, 172.5), (-24.5, 197.5)], 9.5),
-        ((-4, 151.5), [(-4, 171), (-4, 184), (-4, 196.5)], 5.5),
-        ((14.5, 151.5), [(15.5, 171), (16, 183), (16, 195)], 5.5),
-        ((33, 146), [(34.5, 165.5), (35, 177.5), (36, 190)], 5.5),
-        ((51.5, 137), [(53, 155), (54, 166.5), (54.5, 177.5)], 5.0),
+    names = ["first metatarsal, short and stout", "second metatarsal", "third metatarsal",
+             "fourth metatarsal", "fifth metatarsal, its tuberosity at the outer side"]
+    for i, ((base, head, wb, ws, wh), name) in enumerate(zip(rays, names)):
+        m.ray_bone(M, name, base, head, wb, ws, wh, spur=0.6 if i == 4 else 0.0)
+    # the toes, pointing at the viewer: the first phalanx a short block under its
+    # metatarsal's head, and in front of it the toe's rounded tip (in the lesser toes
+    # the middle and distal phalanges, one behind the other): (x, top, bottom, half
+    # width) of each
+    toes = [
+        ("great toe", -31, (88, 101, 9.5), (97, 114, 9)),
+        ("second toe", -12.5, (92, 103, 4.8), (99.5, 113, 4.4)),
+        ("third toe", 3, (91.5, 102, 4.7), (98.5, 112, 4.3)),
+        ("fourth toe", 17, (90, 100.5, 4.5), (97, 110, 4.1)),
+        ("fifth toe", 31, (88.5, 98.5, 4.3), (95, 107, 3.9)),
     ]
-    for t, (base, joints, hw) in enumerate(toes):
-        a = base
-        for b in joints:
-            m.bone("phalanges", f"toe {t + 1}", stick(a, b, hw, hw * 0.95))
-            a = (b[0], b[1] + 2.5)   # the joint space
-            hw *= 0.9
-    m.mark("tarsals", (30, 45))          # the cuboid
-    m.mark("metatarsals", (45.5, 105))   # the fifth metatarsal
-    m.mark("phalanges", (35, 178))       # the fourth toe
-    # Seen from the front the foot runs towards the viewer: below the talus everything is
-    # foreshortened to half its length, so that the toes stand just under the ankle.
-    top = 24.0
-
-    def fore(p):
-        return (p[0], p[1] if p[1] <= top else top + (p[1] - top) * FORESHORTEN) + tuple(p[2:])
-
-    for sh in m.shapes:
-        sh["pts"] = [fore(p) for p in sh["pts"]]
-    m.marks = {k: fore(p) for k, p in m.marks.items()}
+    for tname, x, (t0, b0, w0), (t1, b1, w1) in toes:
+        h = b0 - t0
+        m.bone(P, f"{tname}, proximal phalanx, its base under the metatarsal's head", [
+            (x - w0, t0 + h * 0.3), (x - w0 * 0.7, t0, "c"), (x + w0 * 0.7, t0, "c"),
+            (x + w0, t0 + h * 0.3), (x + w0 * 0.9, b0), (x - w0 * 0.9, b0)])
+    for tname, x, (t0, b0, w0), (t1, b1, w1) in toes:
+        h = b1 - t1
+        m.bone(P, f"{tname}, {'distal' if tname == 'great toe' else 'middle and distal'} "
+               "phalanx: the tip of the toe", [
+                   (x - w1 * 0.8, t1), (x, t1 - h * 0.06), (x + w1 * 0.8, t1), (x + w1, t1 + h * 0.45),
+                   (x + w1 * 0.75, b1 - h * 0.12), (x, b1), (x - w1 * 0.75, b1 - h * 0.12),
+                   (x - w1, t1 + h * 0.45)])
+    m.mark("tarsals", (21, 64))          # the cuboid
+    m.mark("metatarsals", (27.5, 78))    # the fifth metatarsal
+    m.mark("phalanges", (17, 104))       # the fourth toe's tip
     return m
 
 
+# Seen so from the front, the foot below the top of the navicular (24 mm under the ankle)
+# shows about half as long as seen from above (88 mm against 171): a drawing that looks
+# at the foot from higher up may stretch that part by its own factor over this one.
 FORESHORTEN = 0.5
 
 

@@ -161,6 +161,13 @@ def middle_of(model, place, group, row, name=""):
     return ((a + b) / 2, row)
 
 
+# The rows where each drawing's lines meet its right edge (the middle of the pixel row
+# between a view screen's label and its test's answer box, as the screens place them):
+# a line started on its row runs level, without a step.
+ROWS = {
+    "leg": {1: 78.5, 2: 157.5, 3: 215.5, 4: 278.5, 5: 378.5, 6: 425.5, 7: 461.5},
+}
+
 BUILDERS = {}
 
 
@@ -198,6 +205,7 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # is 1.2 times the tibia and the foot shorter than either. Leader lines to the right.
 LEG_SCALE = 0.39   # pixels to the millimetre
 LEG_APART = 4.0    # pixels between neighbouring pieces
+LEG_ANKLE_APART = 12     # pixels from the tibia's lower end to the talus
 FIBULA_APART = (1.5, 12)  # millimetres: the fibula drawn lateral to and below its place
 
 
@@ -230,23 +238,30 @@ def leg():
     fib = placed_at(px(tib, (atlas.FIBULA_ON_TIBIA[0] + FIBULA_APART[0],
                              atlas.FIBULA_ON_TIBIA[1] + FIBULA_APART[1])), s)
     ankle = px(tib, tib_m.marks["ankle"])
-    foot_m = atlas.foot_model()
-    foot_place = Place(ankle[0] - 48 * s, 462.5 - 236 * s, s)
-
+    # the foot from the front as it stands, its three groups drawn apart downwards as in
+    # the foot's own drawing, the metatarsals' and the phalanges' middles level with their
+    # lines
+    foot_m = atlas.foot_from_front()
+    foot_top = ankle[1] + LEG_ANKLE_APART
+    apart = {}
+    for g, row in (("metatarsals", ROWS["leg"][6]), ("phalanges", ROWS["leg"][7])):
+        lo, hi = extents(foot_m, Place(0, foot_top, s), g)
+        apart[g] = row - (lo + hi) / 2
+    foot_place = Place(ankle[0], foot_top, s, offsets=apart)
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     draw_bone(d, pat_m, pat, "kneecap, in front of the knee")
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
-    emit(d, foot_m, foot_place, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS],
-         detail=False, hatch=False)
+    emit(d, foot_m, foot_place, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
 
-    d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], 78.5))
+    row = ROWS["leg"]
+    d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], row[1]))
     d.leader(ctl(2), px(pat, pat_m.marks["body"]))
-    d.leader(ctl(3), (px(tib, tib_m.marks["lateral condyle"])[0], 215.5))
-    d.leader(ctl(4), (px(fib, (2, 0))[0], 278.5))
-    d.leader(ctl(5), middle_of(foot_m, foot_place, "tarsals", 378.5))
-    d.leader(ctl(6), middle_of(foot_m, foot_place, "metatarsals", 425.5))
-    d.leader(ctl(7), middle_of(foot_m, foot_place, "phalanges", 461.5))
+    d.leader(ctl(3), (px(tib, tib_m.marks["lateral condyle"])[0], row[3]))
+    d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
+    d.leader(ctl(5), middle_of(foot_m, foot_place, "tarsals", row[5]))
+    d.leader(ctl(6), middle_of(foot_m, foot_place, "metatarsals", row[6]))
+    d.leader(ctl(7), middle_of(foot_m, foot_place, "phalanges", row[7]))
     return d
 
 
