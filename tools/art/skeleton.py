@@ -269,7 +269,8 @@ class Limbs:
         return m
 
     def draw_feet_from_front(self, S):
-        """Both feet from the front under the ankles; returns where their parts lie."""
+        """Both feet from the front under the ankles; returns the map from the atlas foot's
+        millimetres to the right foot's place in the drawing."""
         foot = atlas.foot_from_front()
         ankle = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
 
@@ -293,7 +294,7 @@ class Limbs:
                     el += S.shape(sh["pts"])
             S.group("toe-phalanges" if gid == "phalanges" else gid, comment, el, width=width)
         S.map = old
-        return {k: place(p)[:2] for k, p in foot.marks.items()}
+        return lambda p: place(p)[:2]
 
     def draw_feet_from_behind(self, S):
         foot = foot_from_behind()
@@ -616,9 +617,12 @@ def front():
     tibia_x, tibia_y = on_row(S, L.tibia, L.tib, 388.5)
     d.leader("Form2.Label15 Form4.Text15", (tibia_x + 2.0, tibia_y))
     d.leader("Form2.Label16 Form4.Text16", on_row(S, L.fibula, L.fib, 422.5))
-    d.leader("Form2.Label17 Form4.Text17", foot["tarsals"])
-    d.leader("Form2.Label18 Form4.Text18", foot["metatarsals"])
-    d.leader("Form2.Label19 Form4.Text19", foot["phalanges"])
+    # the foot's groups from their outer side, the nearest bone of each to the labels: the
+    # calcaneus's outer wall under the lateral malleolus, the fifth metatarsal's shaft and
+    # the little toe's last phalanges
+    d.leader("Form2.Label17 Form4.Text17", foot((29, 42)))
+    d.leader("Form2.Label18 Form4.Text18", foot((28, 77)))
+    d.leader("Form2.Label19 Form4.Text19", foot((31, 100)))
     # the skull as a whole, cranium and face together: a bracket from the vertex to the chin
     d.bracket("Form2.Label20 Form4.Text20", -25.5, 3.5, 69.0)
     # the side of the eighth rib, below the shoulder blade's inferior angle
