@@ -409,11 +409,20 @@ def front():
     S.map = lambda p: p
 
     # ---- shoulder blades: seen from the front behind the ribs (maroon) ----
-    scap = [(26.5, 95.6), (33, 96.0), (38.5, 96.6, "c"), (40.5, 97.0), (43.6, 96.8),
-            (46.5, 97.4), (48.3, 99.5), (48.6, 103.5), (47.0, 107.5), (44.2, 119),
-            (40.5, 134), (36.3, 148.2), (34.2, 149.8), (32.4, 147.2, "c"),
-            (28.5, 128), (26.0, 108), (25.3, 99)]
-    el = S.shape(scap)
+    # the body from the bone atlas at the limbs' scale (from the front its outline is that of
+    # the other side's from behind), the glenoid just inside the head of the humerus; the
+    # superior border shows above the collar bone, the inferior angle over the sixth rib
+    sca = atlas.scapula()
+    glen = sca.marks["glenoid"]
+    s_ = FRONT_SCALE
+    sca_place = Place(SCAPULA_GLENOID_FRONT[0] - glen[0] * s_, SCAPULA_GLENOID_FRONT[1] - glen[1] * s_, s_)
+    S.map = sca_place
+    el = S.shape(sca.shapes[0]["pts"])
+    # the subscapular fossa's oblique ridges, running up and out towards the neck
+    ridges = []
+    for a, b in (((10, 62), (44, 47)), ((13, 88), (50, 66)), ((17, 114), (52, 88))):
+        ridges += S.curve([a, b], stroke_width=fmt(W_FINE))
+    S.map = lambda p: p
     # coracoid process: hooks forward under the collar bone
     el += S.shape([(40.6, 97.4), (44.4, 97.8), (45.6, 100.4), (43.6, 102.6), (41.4, 102.2),
                    (42.6, 100.4)])
@@ -421,6 +430,7 @@ def front():
     el += S.shape([(42.5, 95.0), (47.5, 93.2), (53.8, 93.0), (57.0, 94.8), (55.6, 97.4),
                    (50.8, 97.8), (46.0, 97.0)])
     S.group("scapula", "shoulder blades, seen behind the ribs: maroon", el, fill=MAROON)
+    S.group("scapula-ridges", None, ridges, fill=None)
 
     # ---- ribs: the back part of each rib, then the front part ----
     junction = [(12.0, 102.0), (13.4, 112.8), (14.8, 121.8), (16.4, 130.6), (18.4, 139.8),
@@ -651,6 +661,9 @@ def zigzag(pts, amp=0.6, step=1.6):
     return out
 
 
+SCAPULA_GLENOID_FRONT = (45.6, 103.4)   # the shoulder blade's glenoid in the front view (dx, y)
+
+
 # The back view is written in the units of the front view and scaled onto its own
 # picture: the trunk, head and arms by BACK_SCALE; below the hip joints the legs by
 # BACK_SCALE * BACK_LEG, so that the figure stands the full height of the picture with
@@ -842,7 +855,9 @@ def back():
     L.draw_feet_from_behind(S)
 
     # ---- leader lines: each starts on its bone at the row of its labels ----
-    d.leader("Form3.Label1 Form5.Text1", (1.5, 114.5))
+    # from the seventh thoracic vertebra, rising to its label below the shoulder blade's
+    # inferior angle: across ribs and the arm only, which every way out to the right crosses
+    d.leader("Form3.Label1 Form5.Text1", (1.0, 126.5))
     d.leader("Form3.Label2 Form5.Text2", (2.5, 173.5))
     d.leader("Form3.Label3 Form5.Text3", (3.0, 202.5))
     d.leader("Form3.Label4 Form5.Text4", (0.5, 222.5))
