@@ -412,7 +412,7 @@ def tibia():
         (-15, 120), (-18, 72), (-26, 42), (-34, 24), (-38.5, 12)], k))
     m.line(_scaled([(-37, 4), (-18, 2), (0, 1.5), (18, 2), (37, 4.5)], k))      # rim of the plateau
     m.line(_scaled([(-5, 23), (-4.5, 33), (0, 39), (5, 38), (8, 31), (7.5, 22)], k))  # tuberosity
-    m.line(_scaled([(1.5, 42), (-1, 120), (-4, 220), (-9, 300)], k))            # shin crest
+    m.line(_scaled([(1, 62), (-1, 120), (-4, 220), (-9, 300)], k))             # shin crest
     m.hatch([_scaled([(10, 100 + y), (6.5, 104 + y)], k) for y in range(0, 190, 26)])
     m.mark("top", (0, 0))
     m.mark("lateral condyle", (15 * k, 9 * k))
@@ -439,6 +439,7 @@ def fibula():
 
 
 FIBULA_ON_TIBIA = (33, 22)   # where the fibula's frame lies in the tibia's
+PATELLA_ON_FEMUR = (13, 392)  # the kneecap's middle over the femur's patellar surface
 
 
 # ----------------------------------------------------------------------------
@@ -625,9 +626,9 @@ def foot_from_front():
                    (x - w1 * 0.8, t1), (x, t1 - h * 0.06), (x + w1 * 0.8, t1), (x + w1, t1 + h * 0.45),
                    (x + w1 * 0.75, b1 - h * 0.12), (x, b1), (x - w1 * 0.75, b1 - h * 0.12),
                    (x - w1, t1 + h * 0.45)])
-    m.mark("tarsals", (21, 64))          # the cuboid
-    m.mark("metatarsals", (27.5, 78))    # the fifth metatarsal
-    m.mark("phalanges", (17, 104))       # the fourth toe's tip
+    m.mark("tarsals", (28, 42))          # the calcaneus's outer wall
+    m.mark("metatarsals", (27.5, 72))    # the fifth metatarsal
+    m.mark("phalanges", (31, 101))       # the fifth toe's tip
     return m
 
 

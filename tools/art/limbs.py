@@ -85,6 +85,9 @@ BONE = dict(fill="#fff", stroke="#000", stroke_width="1", stroke_linejoin="round
 THIN = dict(fill="#fff", stroke="#000", stroke_width="0.8", stroke_linejoin="round",
             stroke_linecap="round")
 BOLD = dict(BONE, stroke_width="1.2")   # the large single-region drawings
+# under a bone that lies in front of another: a band of bone white round its outline, so
+# that the outlines behind it stop short of it instead of running into it
+HALO = dict(fill="#fff", stroke="#fff", stroke_width="4", stroke_linejoin="round")
 DETAIL = "0.6"   # inner lines: joint margins, ridges
 HATCH = "0.5"    # shading strokes
 
@@ -117,23 +120,25 @@ def bracket_span(model, place, group, top="", bottom=""):
             round(extents(model, place, group, bottom)[1]))
 
 
-def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH)):
+def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH), only=None):
     """Writes the model's groups, each as <g id=...> with the given attributes.
 
-    groups: list of (group id, comment, attributes)."""
+    groups: list of (group id, comment, attributes); only: the model's group to draw
+    under that id, when the id is another."""
     for gid, comment, attrs in groups:
         d.open(gid, comment, **attrs)
         for sh in model.shapes:
-            if sh["group"] != gid:
+            if sh["group"] != (only or gid):
                 continue
             d.comment(sh["name"])
-            d.bone([place(p, gid) for p in sh["pts"]])
+            g = sh["group"]
+            d.bone([place(p, g) for p in sh["pts"]])
             if detail:
                 for l in sh["lines"]:
-                    d.curve([place(p, gid) for p in l], widths[0])
+                    d.curve([place(p, g) for p in l], widths[0])
             if hatch:
                 for l in sh["hatch"]:
-                    d.curve([place(p, gid) for p in l], widths[1])
+                    d.curve([place(p, g) for p in l], widths[1])
         d.close()
 
 
@@ -197,71 +202,49 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 
 
 # ----------------------------------------------------------------------------
-# leg: the left leg from the front (medial side to the left), its bones drawn a little
-# apart: the kneecap in front of the knee between the femur and the tibia, the fibula
-# just below its place under the tibia's lateral condyle. Below them the bones of the
-# foot, seen from above and laid out apart from the leg, turned so that they cannot be
-# taken for a foot pointing its toes. Every bone at the same scale, so that the femur
-# is 1.2 times the tibia and the foot shorter than either. Leader lines to the right.
-LEG_SCALE = 0.39   # pixels to the millimetre
-LEG_APART = 4.0    # pixels between neighbouring pieces
-LEG_ANKLE_APART = 12     # pixels from the tibia's lower end to the talus
-FIBULA_APART = (1.5, 12)  # millimetres: the fibula drawn lateral to and below its place
-
-
-class Turned:
-    """A Place turned about a pivot of the model (degrees, clockwise on the page)."""
-
-    def __init__(self, place, pivot, deg):
-        self.place, self.pivot = place, pivot
-        self.c, self.sn = math.cos(math.radians(deg)), math.sin(math.radians(deg))
-
-    def __call__(self, p, group=None):
-        x, y = p[0] - self.pivot[0], p[1] - self.pivot[1]
-        q = (self.pivot[0] + x * self.c - y * self.sn, self.pivot[1] + x * self.sn + y * self.c)
-        return self.place(q + tuple(p[2:]), group)
+# leg: the left leg from the front (medial side to the left), its bones in place: the
+# kneecap over the lower end of the femur, the tibia just under the femur's condyles, the
+# fibula's head under the tibia's lateral condyle, and the foot as it stands, seen from
+# the front, its talus between the malleoli. Every bone at the same scale, so that the
+# femur is 1.2 times the tibia. Leader lines to the right; the foot's from the bone of
+# each group that lies nearest them.
+LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
+                     # row, the head of the fibula under it
+LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 
 
 @builds("leg")
 def leg():
     d = Drawing("leg", 120, 492)
     ctl = lambda n: (f"Form10.Label{n}", f"Form11.Text{n}")
-    s = LEG_SCALE
     fem_m, pat_m, tib_m, fib_m = atlas.femur(), atlas.patella(), atlas.tibia(), atlas.fibula()
-
-    fem = placed_at((40, 12.5), s)
-    knee = px(fem, fem_m.marks["knee"])
-    femur_bottom = max(p[1] for p in fem_m.shapes[0]["pts"]) * s + fem.oy
-    pat_half = 24.5 * s
-    pat = placed_at((knee[0] + 2, femur_bottom + LEG_APART + pat_half), s)
-    tib = placed_at((knee[0], femur_bottom + 2 * LEG_APART + 2 * pat_half + 3.5 * s), s)
-    fib = placed_at(px(tib, (atlas.FIBULA_ON_TIBIA[0] + FIBULA_APART[0],
-                             atlas.FIBULA_ON_TIBIA[1] + FIBULA_APART[1])), s)
-    ankle = px(tib, tib_m.marks["ankle"])
-    # the foot from the front as it stands, its three groups drawn apart downwards as in
-    # the foot's own drawing, the metatarsals' and the phalanges' middles level with their
-    # lines
     foot_m = atlas.foot_from_front()
-    foot_top = ankle[1] + LEG_ANKLE_APART
-    apart = {}
-    for g, row in (("metatarsals", ROWS["leg"][6]), ("phalanges", ROWS["leg"][7])):
-        lo, hi = extents(foot_m, Place(0, foot_top, s), g)
-        apart[g] = row - (lo + hi) / 2
-    foot_place = Place(ankle[0], foot_top, s, offsets=apart)
+    s = LEG_SCALE
+    femur_top = min(p[1] for p in fem_m.shapes[0]["pts"])
+    fem = placed_at((40, 2 - femur_top * s), s)
+    femur_bottom = max(p[1] for p in fem_m.shapes[0]["pts"]) * s + fem.oy
+    knee = px(fem, fem_m.marks["knee"])
+    pat = placed_at(px(fem, atlas.PATELLA_ON_FEMUR), s)
+    tib = placed_at((knee[0], femur_bottom + LEG_KNEE_GAP + 9 * s), s)
+    fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
+    # the talus's top just under the tibia's lower end, between the malleoli
+    foot = placed_at(px(tib, tib_m.marks["ankle"]), s)
+
+    emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
-    draw_bone(d, pat_m, pat, "kneecap, in front of the knee")
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
-    emit(d, foot_m, foot_place, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
+    emit(d, pat_m, pat, [("patella-halo", None, HALO)], detail=False, hatch=False, only="patella")
+    draw_bone(d, pat_m, pat, "kneecap, over the lower end of the femur")
 
     row = ROWS["leg"]
     d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], row[1]))
     d.leader(ctl(2), px(pat, pat_m.marks["body"]))
-    d.leader(ctl(3), (px(tib, tib_m.marks["lateral condyle"])[0], row[3]))
+    d.leader(ctl(3), (px(tib, (24, 0))[0], row[3]))   # the lateral condyle
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    d.leader(ctl(5), middle_of(foot_m, foot_place, "tarsals", row[5]))
-    d.leader(ctl(6), middle_of(foot_m, foot_place, "metatarsals", row[6]))
-    d.leader(ctl(7), middle_of(foot_m, foot_place, "phalanges", row[7]))
+    d.leader(ctl(5), px(foot, foot_m.marks["tarsals"]))
+    d.leader(ctl(6), px(foot, foot_m.marks["metatarsals"]))
+    d.leader(ctl(7), px(foot, foot_m.marks["phalanges"]))
     return d
 
 
