@@ -65,19 +65,19 @@ HIP_CREST = [
 # the sacrum's lateral border, then the greater sciatic notch, the ischial spine pointing into
 # the pelvis, and the pecten of the pubis to the pubic tubercle and crest
 HIP_MEDIAL_FRONT = [
-    (37, 44), (36, 62), (33, 80), (36, 90), (46, 98), (54, 104), (57, 112, "c"), (51, 117), (45, 123, "c"),
-    (51, 127), (55, 129, "c"), (44, 132), (33, 135), (22, 138, "c"), (10, 142),
+    (37, 44), (36, 62), (33, 80), (36, 90), (46, 98), (54, 106), (55, 114), (43, 124, "c"),
+    (38, 130), (30, 135), (22, 138, "c"), (10, 142),
 ]
 # from behind: the posterior border, the posterior superior and inferior spines over the
 # sacrum, the greater sciatic notch, the ischial spine; below it the pecten as seen through the
 # outlet
 HIP_MEDIAL_BACK = [
-    (37, 36), (39, 44, "c"), (43, 52), (44, 60, "c"), (48, 70), (57, 86), (62, 100), (59, 110),
+    (37, 36), (35, 46, "c"), (38, 56), (36, 68, "c"), (41, 78), (51, 90), (60, 102), (59, 110),
     (50, 116), (40, 121, "c"), (48, 125), (38, 131), (22, 138, "c"), (10, 142),
 ]
 # the pelvic brim: the arcuate line from the sacro-iliac joint at the end of the ala down
 # over the iliopubic eminence, in front of the root of the ischial spine, into the pecten
-HIP_BRIM = [(49, 52), (53, 68), (58, 86), (61, 102), (61, 116), (55, 129), (44, 132)]
+HIP_BRIM = [(49, 52), (53, 68), (58, 86), (61, 102), (60, 116), (51, 127), (38, 131)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
 # the acetabulum from the front, seen obliquely: it faces out, forward and down, so only its
@@ -92,13 +92,13 @@ OBTURATOR = [(61, 146, "c"), (47, 145), (34, 149), (27, 158), (26, 173), (31, 18
 # foramen: lesser sciatic notch under the spine, then the tuberosity
 ISCHIUM_BACK = [(47, 125), (52, 131), (55, 142), (54, 156), (50, 170), (47, 186), (44, 206),
                 (43, 222)]
-# the rough lower face of the tuberosity, for the sitting bone
-TUBEROSITY_BACK = "M 52 196 l 9 -4 M 53 205 l 13 -6 M 55 214 l 14 -7 M 58 222 l 12 -6"
+# the edge of the tuberosity's rough face, the bone one sits on
+TUBEROSITY_BACK = [(50, 186), (62, 182), (74, 190), (76, 206), (70, 218)]
 # gluteal lines on the outer face of the wing: posterior (short, behind), anterior (a long
 # arch from the crest to the notch), inferior (above the acetabulum)
-GLUTEAL_POSTERIOR = [(52, 9), (52, 30), (54, 52), (57, 70)]
+GLUTEAL_POSTERIOR = [(54, 9), (55, 30), (57, 52), (60, 72)]
 GLUTEAL_ANTERIOR = [(122, 10), (104, 30), (86, 56), (74, 80), (69, 94)]
-GLUTEAL_INFERIOR = [(113, 86), (98, 98), (84, 106), (71, 110)]
+GLUTEAL_INFERIOR = [(112, 84), (98, 90), (84, 96), (70, 100)]
 # crest's outer lip from behind
 HIP_CREST_LIP_BACK = [(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)]
 # ischial tuberosity from the front: its rough lower face just shows under the ramus
@@ -124,7 +124,7 @@ def hip_outline(view):
 def hip_bone(place, view, w=1.0):
     """The right hip bone placed by place ("front" or "back"); w scales the line widths."""
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
-    w1, w2, w3 = fmt(1.1 * w), fmt(0.8 * w), fmt(0.6 * w)
+    w1, w2, w3 = fmt(1.0 * w), fmt(0.75 * w), fmt(0.6 * w)
     out = [f'<path d="{d(hip_outline(view), True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
     if view == "front":
         out += [
@@ -148,7 +148,7 @@ def hip_bone(place, view, w=1.0):
             '<!-- the back of the ischium: lesser sciatic notch and the tuberosity -->',
             f'<path d="{d(ISCHIUM_BACK + [(52, 226), (72, 218), (78, 204), (83, 186), (88, 170), (90, 150), (70, 130)], True)}" fill="{BONE}" stroke="none"/>',
             f'<path d="{d(ISCHIUM_BACK)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-            f'<path d="{rough(place, TUBEROSITY_BACK)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{d(TUBEROSITY_BACK)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         ]
     return "\n".join(out)
 
@@ -158,10 +158,11 @@ def ilium_back(place, w=1.0):
     back of the wing drawn again over the sacrum, its medial border only."""
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
     edge = HIP_MEDIAL_BACK[:6]
-    fill = [(46, 13)] + edge + [(51, 66), (50, 20)]
+    fill = [(46, 13)] + edge + [(62, 80), (62, 20)]
     return "\n".join([
         f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
-        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linejoin="round"/>',
+        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.0 * w)}" stroke-linejoin="round"/>',
+        f'<path d="{d(GLUTEAL_POSTERIOR)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.55 * w)}"/>',
     ])
 
 
@@ -187,7 +188,7 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
 # the same from the front: the superior articular processes lie behind the base and do not
 # show; from the promontory, the highest point, each ala slopes down and out
 SACRUM_HALF_FRONT = [
-    ((62, 24), (55, 25), (50, 28)),        # top of the body of the first sacral vertebra
+    ((62, 25), (55, 25.5), (50, 28)),      # top of the body of the first sacral vertebra
     ((40, 30), (27, 31), (17, 33)),        # upper border of the ala
     ((10, 35), (6, 40), (6, 46)),          # its rounded lateral end
     ((6, 51), (7, 54), (9, 58)),
@@ -212,9 +213,8 @@ SACRAL_FORAMINA = [(54, 25, 6.5, 4.5), (84, 22, 5.5, 4), (110, 18, 4.5, 3.5), (1
 SACRAL_RIDGES = [(42, 68, 20), (70, 98, 17), (97, 122, 14), (121, 144, 10)]  # (y at sides, y mid, half width)
 # the dorsal foramina, smaller and nearer the midline than the pelvic ones
 DORSAL_FORAMINA = [(54, 20, 4.5, 3.4), (77, 18, 4, 3.1), (98, 15.5, 3.6, 2.8), (124, 12.5, 3, 2.5)]
-# the sacral hiatus: the lower opening of the sacral canal, an arch over the fifth segment,
-# with the sacral cornua at its feet
-SACRAL_HIATUS = "M 64.5 163 C 64.5 155, 66.5 149, 70 147.5 C 73.5 149, 75.5 155, 75.5 163"
+
+
 def mirror_path(d, axis=70):
     """An absolute M/L/C path mirrored about the vertical line x = axis."""
     out, xy = [], 0
@@ -232,7 +232,7 @@ def sacrum(sw=1.0, dark=False, joints=False):
     """The sacrum in sacrum-drawing coordinates.  dark: the black silhouette of the back view,
     its dorsal surface in white lines: median crest, foramina, hiatus.  joints: the
     sacro-iliac joints beside the alae, for the whole pelvis from the front."""
-    w1, w2, w3 = fmt(1.1 * sw), fmt(0.75 * sw), fmt(0.6 * sw)
+    w1, w2, w3 = fmt(1.0 * sw), fmt(0.75 * sw), fmt(0.6 * sw)
     fill = INK if dark else BONE
     outline = sacrum_outline(SACRUM_HALF_FRONT)
     parts = [f'<path d="{outline}" fill="{fill}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
@@ -251,8 +251,6 @@ def sacrum(sw=1.0, dark=False, joints=False):
             f'<path d="M 70 40 L 70 128 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
             f'fill="none" stroke="{BONE}" stroke-width="{w3}" stroke-linecap="round"/>',
             f'<g fill="{BONE}" stroke="none">' + tubercles + '</g>',
-            '<!-- the sacral hiatus, open below between the sacral cornua -->',
-            f'<path d="{SACRAL_HIATUS}" fill="none" stroke="{BONE}" stroke-width="{w2}"/>',
         ]
         return "\n".join(parts)
     holes = []
@@ -277,7 +275,7 @@ def sacrum(sw=1.0, dark=False, joints=False):
         ridges.append(f"M {fmt(x0)} {fmt(y)} Q 70 {fmt(y - 3)}, {fmt(140 - x0)} {fmt(y)}")
     parts += [
         '<!-- base: the upper face of the first sacral body, its front edge the promontory -->',
-        f'<path d="M 50 29 C 56 38, 84 38, 90 29" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+        f'<path d="M 55 30.5 C 61 33.5, 79 33.5, 85 30.5" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
         '<!-- transverse ridges where the sacral vertebrae fused -->',
         f'<path d="{" ".join(ridges)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- anterior sacral foramina -->',
@@ -344,28 +342,87 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 33"]))
+        # from the first segment's body out past its side, down beside the others to the
+        # box under the tip
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 19 11 via 25 30"]))
 
 
-# the lone hip bone: the right one from the front, its symphysis at the right
-HIP_ALONE = 0.98
-HIP_ALONE_AT = (162, 16)
-# where the marked (left) hip bone's line starts, in millimetres: on the body of the bone just
-# above and behind the acetabular rim, where ilium, ischium and pubis meet
-HIP_BODY = (80, 101)
+# The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
+# in millimetres of its own frame, u forward (to the viewer's right), v down from the top of
+# the crest.  The acetabulum faces the viewer; the wing above it, the pubis in front and
+# below, the ischium behind and below with the obturator foramen between them.  About 210
+# high from crest to tuberosity and 165 from the posterior to the anterior superior spine.
+HIP_SIDE = [
+    (80, 0), (58, 3), (36, 14), (19, 33), (8, 55, "c"),               # crest, back to the posterior superior spine
+    (10, 65), (13, 78, "c"),                                          # posterior inferior spine
+    (22, 90), (38, 102), (50, 114), (52, 126),                        # greater sciatic notch
+    (44, 135), (32, 142, "c"),                                        # ischial spine
+    (42, 149), (49, 160), (48, 172),                                  # lesser sciatic notch
+    (44, 186), (48, 200), (62, 209), (80, 209), (94, 202),            # ischial tuberosity
+    (110, 198), (126, 195), (142, 191), (155, 184, "c"),              # ischial and inferior pubic rami
+    (160, 170), (161, 154), (157, 142, "c"),                          # pubic body, the symphyseal face behind it
+    (144, 134), (134, 125), (129, 116),                               # superior pubic ramus: pecten, iliopubic eminence
+    (138, 103), (146, 92, "c"), (145, 82), (149, 72), (157, 60, "c"),  # anterior inferior and superior iliac spines
+    (153, 44), (141, 27), (122, 12), (101, 3),                        # crest forward to the tubercle
+]
+# acetabulum: the rim round the socket, open below at the acetabular notch; inside, the
+# horseshoe of the lunate surface round the rough fossa
+ACET_SIDE_CENTRE, ACET_SIDE_R = (92, 118), 29
+OBTURATOR_SIDE = [(96, 155), (112, 151), (128, 147, "c"), (137, 157), (140, 170), (134, 182), (120, 188),
+                  (103, 188), (91, 180), (87, 166)]
+GLUTEAL_SIDE = [
+    [(30, 22), (27, 48), (24, 72), (22, 86)],                         # posterior gluteal line
+    [(124, 11), (108, 38), (88, 66), (66, 90), (50, 106)],            # anterior gluteal line
+    [(143, 93), (130, 96), (116, 95), (106, 92)],                     # inferior gluteal line, over the acetabulum
+]
+# the rough floor of the acetabular fossa
+FOSSA_SIDE = "M 88 114 l 6 -5 M 87 121 l 9 -7 M 89 127 l 8 -6"
+TUBEROSITY_SIDE = [(54, 172), (57, 190), (67, 201), (84, 201)]
+# where the marked bone's line starts: in the middle of the wing's outer face
+WING_MIDDLE = (78, 50)
+
+
+def hip_bone_side(place, w=1.0):
+    d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
+    w1, w2, w3 = fmt(1.0 * w), fmt(0.75 * w), fmt(0.55 * w)
+    (cx, cy), r = ACET_SIDE_CENTRE, ACET_SIDE_R
+    arc = lambda rr, oy, a0, a1, n: [(cx + rr * math.cos(math.radians(a0 + (a1 - a0) * i / n)),
+                                      cy + oy + rr * math.sin(math.radians(a0 + (a1 - a0) * i / n))) for i in range(n + 1)]
+    # angles from the right, 90 straight down: the notch lies between 70 and 110 degrees
+    rim = arc(r, 0, 110, 430, 16)
+    fossa = arc(0.52 * r, 4, 118, 422, 12)
+    lunate = [rim[0]] + fossa + [rim[-1]]
+    return "\n".join([
+        f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
+        '<!-- the gluteal lines on the outer face of the wing -->',
+        f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        '<!-- acetabulum: its rim, the lunate surface and, inside it, the fossa; open below at the notch -->',
+        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
+        f'<path d="{d(lunate)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        f'<path d="{rough(place, FOSSA_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        '<!-- the rough ischial tuberosity -->',
+        f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        '<!-- obturator foramen -->',
+        f'<path d="{d(OBTURATOR_SIDE, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
+    ])
+
+
+# the lone hip bones, from the side, at HIP_ALONE pixels to the millimetre
+HIP_ALONE = 1.0
+HIP_ALONE_AT = (2, 24)
 
 
 def write_hip_bones(out):
     ox, oy = HIP_ALONE_AT
-    body = indent('<g id="hip-bone">\n  <!-- right hip bone (innominate bone), front view -->\n'
-                  + indent(hip_bone(Place(ox, oy, HIP_ALONE, mirror=True), "front", 1.1), 2) + '</g>', 2)
+    body = indent('<g id="hip-bone">\n  <!-- right hip bone (innominate bone) from the side, the front to the right -->\n'
+                  + indent(hip_bone_side(Place(ox, oy, HIP_ALONE)), 2) + '</g>', 2)
     with open(os.path.join(out, "hip-bone.svg"), "w") as f:
         f.write(svg(189, 257, body))
-    # the left hip bone: the same bone mirrored about the drawing's vertical centre line
-    place = Place(189 - ox, oy, HIP_ALONE)
-    body = indent('<g id="hip-bone">\n  <!-- left hip bone (innominate bone), front view: the right one mirrored -->\n'
-                  + indent(hip_bone(place, "front", 1.1), 2) + '</g>', 2)
-    x, y = place(HIP_BODY)
+    # the opposite hip bone: the same drawing mirrored about its vertical centre line
+    place = Place(189 - ox, oy, HIP_ALONE, mirror=True)
+    body = indent('<g id="hip-bone">\n  <!-- left hip bone (innominate bone) from the side: the right one mirrored -->\n'
+                  + indent(hip_bone_side(place), 2) + '</g>', 2)
+    x, y = place(WING_MIDDLE)
     with open(os.path.join(out, "hip-bone-marked.svg"), "w") as f:
         f.write(svg(189, 257, body, [f"leader Form15.Text3 from {round(x)} {round(y)}"]))
 
@@ -376,9 +433,9 @@ def write_hip_bones(out):
 MID = 150
 PELVIS_SCALE = 0.86
 SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
-SACRUM_TOP, SACRUM_APEX = 42, 118   # its base and apex below the top of the crests (mm)
+SACRUM_TOP, SACRUM_APEX = 36, 120   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
-COCCYX_DROP = 166 - 6
+COCCYX_DROP = 168 - 6
 
 
 def sacrum_transform(oy):
@@ -394,6 +451,24 @@ def sacrum_point(p, oy):
     return e + kx * p[0], f + ky * p[1]
 
 
+# The coccyx curls forward under the sacrum, so that seen from in front or behind it is
+# foreshortened further, to this share of the sacrum's vertical scale.
+COCCYX_FORESHORTENING = 0.7
+
+
+def coccyx_transform(oy):
+    """matrix(a 0 0 d e f) of the coccyx drawing's units in a pelvis view: its base (y 6)
+    at COCCYX_DROP + 6 of the sacrum's units, a joint's width below the apex."""
+    kx, ky, e, f = sacrum_transform(oy)
+    kc = ky * COCCYX_FORESHORTENING
+    return kx, kc, e + kx * (70 - 15), f + ky * (COCCYX_DROP + 6) - kc * 6
+
+
+def coccyx_point(p, oy):
+    kx, kc, e, f = coccyx_transform(oy)
+    return e + kx * p[0], f + kc * p[1]
+
+
 def pelvis(view, oy):
     dark = view == "back"
     s = PELVIS_SCALE
@@ -402,8 +477,10 @@ def pelvis(view, oy):
                                + indent(content, 2) + '</g>\n')
     sw = 1 / kx
     sac = '<g id="sacrum">\n' + indent(m(sacrum(sw, dark, joints=not dark)), 2) + '</g>\n'
+    ckx, ckc, ce, cf = coccyx_transform(oy)
     cocc = ('<g id="coccyx">\n  <!-- the same coccyx as the lone one, below the apex -->\n'
-            + indent(m(coccyx(sw, dark), 70 - 15, COCCYX_DROP), 2) + '</g>\n')
+            + f'  <g transform="matrix({fmt(ckx, 4)} 0 0 {fmt(ckc, 4)} {fmt(ce)} {fmt(cf)})">\n'
+            + indent(coccyx(sw, dark), 4) + '  </g>\n</g>\n')
     # the right hip bone at the viewer's left from the front, at the right from behind
     right, left = Place(MID, oy, s, mirror=not dark), Place(MID, oy, s, mirror=dark)
     hips = ('<g id="innominatum">\n  <!-- the two hip bones, one drawn and mirrored -->\n'
@@ -415,8 +492,8 @@ def pelvis(view, oy):
                  + indent(ilium_back(right), 2) + indent(ilium_back(left), 2) + '</g>\n')
         return hips + sac + cocc + backs
     # from the front the sacrum lies between the ilia, over their auricular parts; the coccyx
-    # behind its apex
-    return hips + cocc + sac
+    # behind the pubic bones
+    return cocc + hips + sac
 
 
 FRONT_OY, BACK_OY = 12, 6
@@ -437,7 +514,7 @@ def write_pelvis(out):
     body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n' + pelvis("back", BACK_OY), 2)
     hx, hy = Place(MID, BACK_OY, s)(HIP_BODY_BACK)
     sx, sy = sacrum_point(SACRUM_BACK_START, BACK_OY)
-    cx, cy = sacrum_point(COCCYX_BACK_START, BACK_OY)
+    cx, cy = coccyx_point(COCCYX_BACK_START, BACK_OY)
     leaders = [
         f"leader Form14.Label3 from {round(hx)} {round(hy)}",
         f"leader Form14.Label4 from {round(sx)} {round(sy)}",
@@ -450,10 +527,13 @@ def write_pelvis(out):
 # where the lines start, in the sacrum drawing's units (the coccyx's as placed under it) and
 # the hip bone's millimetres
 SACRUM_APEX_Y = 165
-SACRUM_LINE = (90, 122)
+SACRUM_LINE = (88, 121)
 SACRUM_FRONT_START = (78, 140)
 SACRUM_BACK_START = (86, 136)
-COCCYX_BACK_START = (70 + 2, COCCYX_DROP + 31)
+COCCYX_BACK_START = (15 + 2, 30)
+# the hip bone's lines start on the bone's body above and behind the acetabulum, where
+# ilium, ischium and pubis meet
+HIP_BODY = (80, 94)
 HIP_BODY_BACK = (100, 103)
 
 
@@ -618,7 +698,8 @@ def side_spine():
 
 def sacral_front(f):
     """Depth of the sacrum's pelvic face in front of the axis, f from base to apex: hollow."""
-    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f)
+    # the promontory juts forward at the top
+    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f) + 3.5 * max(0.0, 1 - f / 0.12)
 
 
 def sacrum_side(curve, s0):
@@ -842,11 +923,12 @@ def single_bones():
     at = lambda name, x, y, cx, cy: (round(cx + k[name] * x), round(cy + k[name] * y))
     # each line starts on the body of its bone (the atlas's on a lateral mass), clear of the
     # processes' tips
-    starts = {"cervical": at("cervical", -4, -10, 113, 24), "atlas": at("atlas", -15, -7, 177, 22),
+    starts = {"cervical": at("cervical", -4, -12.5, 113, 24), "atlas": at("atlas", -17.5, -6.5, 177, 22),
+              "atlas via": at("atlas", -19.5, -16.5, 177, 22),
               "axis": at("axis", 3, 4, 177, 66), "dorsal": at("dorsal", 6, -9, 165, 126),
-              "lumbar": at("lumbar", 7, -7.7, 165, 204),
+              "lumbar": at("lumbar", 7, -12, 165, 204),
               "sacrum": (round(ox + 84 * ks), 261),
-              "coccyx": (round(ox + 72 * ks), round(oy + (COCCYX_DROP + 12) * ks))}
+              "coccyx": (round(ox + 72 * ks), round(oy + (COCCYX_DROP + 23) * ks))}
     return "\n".join(g) + "\n", starts
 
 
@@ -885,7 +967,9 @@ def write_spine(out):
         "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
         "leader Form23.Label6 Form24.Text6 from %d %d" % st["coccyx"],
-        "leader Form23.Label11 Form24.Text11 from %d %d" % st["atlas"],
+        # the atlas's from a lateral mass, out past its edge and over the anterior arch, clear
+        # of the ring's opening
+        "leader Form23.Label11 Form24.Text11 from %d %d via %d %d" % (st["atlas"] + st["atlas via"]),
         "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical"],
     ]
     with open(os.path.join(out, "spine.svg"), "w") as f:
