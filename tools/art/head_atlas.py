@@ -65,12 +65,12 @@ def tooth_side(x0, x1, neck, edge, kind):
         crown = [(x1, neck + 0.4 * h), (x1 - 0.2 * w, neck + 0.8 * h), (m - 0.05 * w, edge, "c"),
                  (x0 + 0.18 * w, neck + 0.78 * h), (x0, neck + 0.4 * h)]
     elif kind == "p":
-        crown = [(x1, neck + 0.45 * h), (x1 - 0.2 * w, neck + 0.86 * h), (m, edge),
-                 (x0 + 0.2 * w, neck + 0.86 * h), (x0, neck + 0.45 * h)]
-    else:
-        crown = [(x1, neck + 0.45 * h), (x1 - 0.1 * w, neck + 0.86 * h), (x1 - 0.27 * w, edge),
-                 (m, neck + 0.74 * h, "c"), (x0 + 0.27 * w, edge), (x0 + 0.1 * w, neck + 0.86 * h),
-                 (x0, neck + 0.45 * h)]
+        crown = [(x1, neck + 0.45 * h), (x1 - 0.22 * w, neck + 0.84 * h), (m, edge, "c"),
+                 (x0 + 0.22 * w, neck + 0.84 * h), (x0, neck + 0.45 * h)]
+    else:   # square-shouldered, its two cusps low
+        crown = [(x1, neck + 0.4 * h), (x1 - 0.04 * w, neck + 0.88 * h), (x1 - 0.24 * w, edge),
+                 (m, neck + 0.86 * h, "c"), (x0 + 0.24 * w, edge), (x0 + 0.04 * w, neck + 0.88 * h),
+                 (x0, neck + 0.4 * h)]
     base = [(x0 + 0.12 * w, root, "c"), (x1 - 0.12 * w, root, "c")]
     return base + crown
 
@@ -91,6 +91,17 @@ def alveolar_side(table, upper):
     return pts
 
 
+def _tilted(table, deg=5):
+    """A row of teeth whose biting plane rises backwards from the incisors, as it does in a
+    skull set on the plane of the ear holes and the orbits' floors."""
+    k = math.tan(math.radians(deg))
+    out = []
+    for x0, x1, neck, edge, kind in table:
+        dy = -((x0 + x1) / 2 + 100) * k
+        out.append((x0, x1, round(neck + dy, 2), round(edge + dy, 2), kind))
+    return out
+
+
 # from the side: x in front, x behind, neck, biting edge, kind; sixteen teeth in each jaw,
 # eight on a side
 UPPER_TEETH_SIDE = [
@@ -99,12 +110,14 @@ UPPER_TEETH_SIDE = [
     (-85.0, -78.8, 38.8, 46.0, "p"), (-79.0, -68.6, 39.0, 45.6, "m"),
     (-68.8, -59.6, 38.8, 45.2, "m"), (-59.8, -52.2, 38.4, 44.6, "m"),
 ]
+UPPER_TEETH_SIDE = _tilted(UPPER_TEETH_SIDE)
 LOWER_TEETH_SIDE = [
     (-102.2, -98.6, 55.6, 46.2, "i"), (-98.8, -95.2, 55.0, 46.0, "i"),
     (-95.4, -89.8, 54.6, 44.8, "c"), (-90.0, -83.8, 54.2, 46.0, "p"),
     (-84.0, -77.8, 54.0, 46.2, "p"), (-78.0, -66.8, 53.6, 46.0, "m"),
     (-67.0, -57.0, 53.2, 45.6, "m"), (-57.2, -48.4, 52.6, 45.2, "m"),
 ]
+LOWER_TEETH_SIDE = _tilted(LOWER_TEETH_SIDE)
 
 
 def tooth_front(x0, x1, neck, edge, kind):
@@ -196,13 +209,13 @@ PROFILE_VAULT = [
 ]
 PROFILE_FACE = [
     (-51.5, 6.8), (-56, 9.8), (-58.5, 12),                                            # lower edge of the cheek bone
-    (-56, 18), (-55, 26), (-55, 33), (-52.8, 37.6, "c"),                               # maxillary tuberosity
+    (-56, 18), (-55.5, 25), (-55, 30), (-52.8, 34, "c"),                               # maxillary tuberosity
 ] + alveolar_side(UPPER_TEETH_SIDE, True) + [
     (-103.5, 31), (-103, 26.5),                                                        # front of the jaw
     (-106.5, 22.5, "c"),                                                               # anterior nasal spine
-    (-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-99.5, -3), (-102.5, -6.5),      # nasal opening
-    (-105.5, -9, "c"),                                                                 # tip of the nasal bones
-    (-103, -15), (-99.5, -22), NASION,                                                 # bridge of the nose
+    (-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-100, -2.5), (-104, -5.5),       # nasal opening
+    (-108.5, -7.5, "c"),                                                               # tip of the nasal bones
+    (-104.5, -14), (-100, -21.5), NASION,                                              # bridge of the nose
 ]
 
 
@@ -278,7 +291,7 @@ def side_temporal(g, apart=False):
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
-    g.body([(-4, 8.5), (-8, 18), (-13.5, 31, "c"), (-9.5, 18.5), (-1.5, 8.5)], width=W_IN)   # styloid
+    g.body([(-1, 8.5), (-3.5, 16), (-8.5, 31, "c"), (-4.5, 17), (3, 8.5)], width=W_IN)   # styloid
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
     g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
@@ -335,14 +348,14 @@ def side_mandible_outline():
         (-6, 4.5), (-8, 0.8), (-12, -0.4), (-16, 2.2, "c"),          # condyle
         (-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5),       # mandibular notch
         (-32.5, 12), (-35.5, 5), (-37, -1.5, "c"),                   # coronoid process
-        (-39.8, 4), (-41, 14), (-41.8, 24), (-43, 33), (-45.2, 41.5),  # front of the ramus
-        (-48.6, 49.5), (-49.2, 52.2, "c"),
+        (-39.8, 4), (-41, 14), (-41.8, 24), (-42.8, 32), (-44.6, 39.5),  # front of the ramus
+        (-47.6, 46), (-48.4, 48.6, "c"),
     ] + alveolar_side(LOWER_TEETH_SIDE, False) + [
         (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
         (-90, 91.5),                                                  # menton
-        (-76, 88.2), (-60, 84.2), (-44, 79.4), (-30, 74.4),          # lower border
-        (-21.5, 70.6), (-15.5, 67), (-12.6, 62.6), (-11.8, 56.5),    # angle
-        (-10, 44), (-8.2, 29), (-7.2, 16), (-6.5, 9),                # hind border
+        (-76, 87.2), (-60, 83.6), (-44, 79.8), (-32, 76.2),          # lower border
+        (-24, 72.8), (-19, 69.2), (-15.5, 64.6), (-13.5, 59.2),      # angle, wide open
+        (-11.2, 48), (-8.6, 32), (-7, 18), (-6.2, 9),                # hind border
     ]
 
 
@@ -355,8 +368,8 @@ def side_mandible(g, apart=False):
     # oblique line, mental foramen, the rough angle, the neck of the condyle
     g.line([(-42.5, 36), (-48, 45), (-57, 56), (-70, 64)], W_FINE)
     g.hole(ellipse_pts(-83, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")
-    g.hatch([(-11.6, 50), (-11.8, 56.5), (-12.6, 62.6), (-15.5, 67), (-21.5, 70.6), (-19.5, 64),
-             (-14.5, 56)], 50, 1.8, W_FINE)
+    g.hatch([(-11.6, 50), (-13.5, 59.2), (-15.5, 64.6), (-19, 69.2), (-24, 72.8), (-21, 66),
+             (-15, 55)], 50, 1.8, W_FINE)
     g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
     if apart:   # the inner face seen past the notch and the coronoid: a little shade
         g.hatch([(-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5), (-28, 23), (-21, 22)], 70, 1.6,
@@ -364,8 +377,8 @@ def side_mandible(g, apart=False):
 
 
 # the lateral pterygoid plate, hanging from under the arch behind the upper jaw
-PTERYGOID_SIDE = [(-47, 6.5), (-54, 9.5), (-57.5, 12.5), (-55.6, 18), (-54.8, 26), (-55.2, 33.5),
-                  (-53.4, 37, "c"), (-47, 38.5), (-41, 33),
+PTERYGOID_SIDE = [(-47, 6.5), (-54, 9.5), (-57.5, 12.5), (-55.6, 18), (-54.8, 24), (-55, 28.5),
+                  (-53.4, 31, "c"), (-47, 32), (-41, 29),
                   (-38.5, 21), (-37, 12.5), (-34, 6)]
 
 
@@ -384,6 +397,9 @@ def skull_side(g, mandible=True):
     g.body(PTERYGOID_SIDE, width=W_IN)
     g.hatch(PTERYGOID_SIDE, 100, 2.2, W_FINE)
     if mandible:
+        # below the plate, between the last molars and the ramus: the dark of the mouth
+        g.hatch([(-55, 28.5), (-53.4, 31), (-47, 32), (-41, 29), (-44.6, 39.5), (-47.6, 46),
+                 (-52.2, 46), (-55, 36)], 60, 1.1, W_FINE)
         for t in LOWER_TEETH_SIDE:
             draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
@@ -396,9 +412,12 @@ def skull_side(g, mandible=True):
               (-86, 0.5), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
     # no edge in front, where the cavity turns into its inner wall; darkest under the rims
     g.hatch(recess, 75, 1.3, W_FINE)
-    g.hatch([FZ, (-86, -33), (-88, -27), (-88.5, -14), (-88, -4), (-84, -0.5), (-81.5, -8),
-             (-80, -18), (-80, -27)], 75, 1.3, W_FINE, offset=0.5)
     g.line(LATERAL_ORBIT_RIM, W_OUT)
+    # the rim of the nasal opening just inside the profile, the cavity glimpsed past it
+    rim = [(-104.5, -6), (-100, -3), (-96.2, 2), (-95.6, 9), (-96.8, 15.5), (-100, 20), (-104.5, 22.2)]
+    g.line(rim, W_IN)
+    g.hatch(rim + [(-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-100, -2.5), (-104, -5.5)], 60, 1.2,
+            W_FINE)
     g.line([(-84, -0.5), (-86, 0.5), (-92, -0.5), (-95, -3)], W_IN)       # its lower rim
     g.line([(-99, -36.5), (-93, -36), (-86, -34.5), (-80, -33.5)], W_IN)   # the brow ridge
     # the sutures of the vault
@@ -422,11 +441,11 @@ def skull_side(g, mandible=True):
     side_zygomatic(g)
     side_maxilla_marks(g)
     if mandible:
-        # through the mandibular notch the base of the skull shows, deeper: bone, shaded
-        # only under the arch, so that the notch reads as a gap between two processes
+        # through the mandibular notch the base of the skull shows, deep in shadow: the
+        # notch a dark gap between the condyle and the coronoid process
         g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], BONE)
-        g.hatch([(-17.5, 5.6), (-27, 5.6), (-35.8, 5.9), (-34.5, 9.5), (-27, 10), (-18.6, 10)], 60,
-                2.0, W_FINE)
+        g.hatch([(-17.5, 5.6), (-27, 5.6), (-35.8, 5.9), (-34.5, 9.5), (-32.5, 12), (-28.5, 18.5),
+                 (-24.5, 19.5), (-20.5, 15), (-17.5, 8)], 60, 1.5, W_FINE)
         side_mandible(g)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-56, -5.2), (-54, 0.5), (-51.5, 6.8),
@@ -459,7 +478,7 @@ FRONT_VAULT = [
 ]
 ORBIT = [(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
          (42.5, -0.8), (32, 1), (22, 0.2), (15, -3.5), (11.5, -11), (11, -21)]
-APERTURE = [(0, -7.5), (4.5, -8), (8.5, -6, "c"), (11.5, 1), (13, 9), (12, 16), (9, 21), (4.5, 23.5),
+APERTURE = [(0, -7.8), (5, -8.2), (9.8, -6.5, "c"), (12, 1), (13, 9), (12, 16), (9, 21), (4.5, 23.5),
             (0, 22.5)]
 
 
@@ -490,8 +509,6 @@ def front_mandible(g, teeth=True):
         g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (43, 70), (36, 75), (30.5, 79),
                    (33, 68)]), 75, 2.6, W_FINE)
         g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
-        g.hatch(R([(46, 12), (50.5, 11.5), (54.4, 17), (53.8, 30), (52, 44), (50.2, 56), (48.6, 46),
-                   (48, 30)]), 80, 3.0, W_FINE)
     g.line([(-5.5, 87), (0, 82), (5.5, 87)], W_FINE)
 
 
@@ -508,8 +525,8 @@ def front_maxilla_outline():
         (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (15, 38.8, "c"),
         (8.8, 38.6, "c"), (0.5, 37.6, "c"),                            # alveolar margin
         (0.6, 29), (0.3, 19.6, "c"),                                   # intermaxillary suture, the spine
-        (2.2, 22.4), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (11.5, 1), (8.5, -6, "c"),  # nasal notch
-        (6.5, -14), (6, -22),                                          # border with the nasal bone
+        (2.2, 22.4), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (12, 1), (9.8, -6.5, "c"),  # nasal notch
+        (7.6, -13.5), (6.2, -21),                                          # border with the nasal bone
     ]
 
 
@@ -531,8 +548,9 @@ def front_maxilla(g, R=_right, apart=False):
 
 
 def front_nasal_outline():
-    return [(0.4, -25.5, "c"), (6, -26, "c"), (6.4, -20), (7.4, -13), (8.5, -6, "c"), (5.5, -6.8),
-            (3, -7.4), (0.4, -7.5, "c"), (0.2, -18)]
+    """The left nasal bone from the front: narrow and thick above, wider and thin below."""
+    return [(0.4, -25.5, "c"), (5.6, -26, "c"), (6.2, -20), (7.8, -13), (9.8, -6.5, "c"), (6.5, -7.1),
+            (3, -7.7), (0.4, -7.8, "c"), (0.2, -18)]
 
 
 def front_nasal(g, R=_right, apart=False):
@@ -540,14 +558,14 @@ def front_nasal(g, R=_right, apart=False):
         g.body(R(front_nasal_outline()), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 7: SERR, 8: SERR},
                width=W_OUT)
     g.dot(R([(3.4, -21.5)])[0], 0.6)
-    g.hatch(R([(6, -26), (6.4, -20), (7.4, -13), (8.5, -6), (6.5, -9), (5.2, -18), (4.8, -23.5)]), 100, 1.6,
+    g.hatch(R([(5.6, -26), (6.2, -20), (7.8, -13), (9.8, -6.5), (7.6, -9), (5.4, -18), (4.6, -23.5)]), 100, 1.6,
             W_FINE)
 
 
 class _Small:
-    """A group drawn small (a drawing well under life size): the sutures as plain fine
-    lines and the shading sparser, the pin-point foramina left out, so that at one pixel to
-    the millimetre nothing turns into speckle."""
+    """A group drawn small (a drawing well under life size): the sutures' teeth coarser,
+    the shading sparser, the pin-point foramina left out, so that at one pixel to the
+    millimetre nothing turns into speckle."""
     def __init__(self, g):
         self._g = g
 
@@ -555,14 +573,10 @@ class _Small:
         return getattr(self._g, name)
 
     def suture(self, pts, amp=0.8, period=2.2, width=0.6, closed=False):
-        self._g.line(pts, W_FINE, closed=closed)
+        self._g.suture(pts, amp=max(amp, 0.7), period=3.6, width=width, closed=closed)
 
     def dot(self, p, r=0.7, fill="#000"):
         pass
-
-    def hole(self, pts, width=0.7, fill=GROUND):
-        if fill != "#000":
-            return self._g.hole(pts, width, fill)
 
     def hatch(self, pts, angle, spacing, width=W_FINE, **kw):
         self._g.hatch(pts, angle, spacing * 1.5, width, **kw)
@@ -598,7 +612,7 @@ def skull_front(g, small=False):
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(14, -33), (22, -38), (32, -39.5), (42, -37), (49, -30)]), W_IN)
         g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
-        g.line(R([(23.5, -36.5), (24.5, -38.8), (26, -37)]), W_FINE)   # supraorbital notch
+        g.line(R([(22, -35.4), (22.8, -38.2), (25.2, -38.4), (26.2, -36.2)]), W_IN)   # supraorbital notch
         # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
         g.suture(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), amp=0.5, period=1.8)
         g.suture(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), amp=0.5, period=1.6)
@@ -610,18 +624,19 @@ def skull_front(g, small=False):
                    (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 2.3, W_FINE)
         front_nasal(g, R)
         front_maxilla(g, R)
-    # nasal opening, with the septum and the conchae inside
+    # nasal opening: the cavity dark, the thin septum a little off the midline, the
+    # conchae shelves curling from the side walls with dark passages below them
     g.hole(sym(APERTURE), width=W_OUT)
-    g.hatch(sym([(0, -7.5), (4.5, -8), (8.5, -6), (11, 0), (8, 2), (4, 0), (0, -1)]), 110, 1.4, W_FINE)
-    g.body([(-1.2, -7), (1.3, -7), (1.8, 4), (1.2, 14), (1.8, 21.5), (-1.5, 21.5), (-0.8, 14), (-1.4, 4)],
+    g.hatch(sym(APERTURE), 110, 1.1, W_FINE)
+    g.body([(-0.6, -7.2), (0.9, -7.2), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
            width=W_IN)
     for sx, R in sides():
-        g.body(R([(12.4, 7), (8.5, 8.5), (5, 11), (4.4, 14.5), (6, 16.5), (9, 15.5), (12.2, 15.5)]), width=W_IN)
-        g.body(R([(10.8, -2.5), (7, -0.5), (4, 2.5), (4.4, 5.5), (7, 5.5), (11.6, 4)]), width=W_IN)
+        g.body(R([(12.6, 6), (9.2, 7.4), (6.8, 9.8), (6.4, 12.8), (8.2, 14.6), (12.6, 14.4)]), width=W_IN)
+        g.body(R([(11.2, -2.2), (8.8, -1), (7.4, 1.4), (8, 3.4), (11.6, 3)]), width=W_IN)
     g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
-        g.suture(R([(6.2, -25.5), (6.5, -20), (7.4, -13), (8.5, -6)]), amp=0.35, period=1.5)
+        g.suture(R([(5.6, -25.5), (6.2, -20), (7.8, -13), (9.8, -6.5)]), amp=0.35, period=1.5)
     g.line([(0, -25.5), (0, -7.5)], W_FINE)                            # between the nasal bones
     # coronal suture, seen over the top of the head: it crosses well below the vertex and
     # turns in and down towards the temples, leaving the outline, until the temporal
@@ -740,8 +755,11 @@ def occipital(g):
     g.hole(ellipse_pts(0, 2, 13, 16, n=28), width=W_OUT)
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
-        g.body(R(ellipse_pts(18, 8, 5.5, 11, rot=-22, n=22)), width=W_IN)
-        g.line(R(ellipse_pts(18.8, 8.5, 3.2, 8, rot=-22, n=18)), W_FINE, closed=True)
+        cond = R(ellipse_pts(18, 8, 5.5, 11, rot=-22, n=22))
+        g.body(cond, width=W_OUT)
+        # convex: the outer half of each turns away from the light
+        g.hatch(R([(19.5, -2.5), (23.5, 1), (24, 9), (21.5, 17), (17, 19.5), (20, 12), (21, 4)]), 60, 1.4,
+                W_FINE)
     g.dot((0, 22), 0.8)
 
 
@@ -750,29 +768,28 @@ def frontal(g):
     right = [
         (0, -100),
         (26, -97), (44, -86), (55, -66), (59, -42),    # coronal border
-        (58, -22), (54, -6),                           # temporal surface
-        (52, 6), (49, 13, "c"),                        # zygomatic process
-        (44, 11), (41, 3), (35, -5),                   # supraorbital margin
-        (25, -9), (15, -7), (10, -2),
+        (57, -20), (56, -6),                           # temporal surface
+        (57, 4), (56, 12), (53, 17.5, "c"),            # zygomatic process, reaching down
+        (48.5, 16), (45, 8), (40, 0), (35, -5),        # supraorbital margin
+        (26.5, -8.9), (25.2, -11.6, "c"), (22.4, -11.6, "c"), (21, -8.8),   # supraorbital notch
+        (15, -7), (10, -2),
         (9, 4), (5, 7), (2, 7), (1, 13, "c"), (0, 14),  # nasal part and spine
     ]
     # serrated: coronal border, tip of the zygomatic process, nasal notch
-    g.body(sym(right), serr=sym_serr(right, {0, 1, 2, 3, 4, 7, 8, 15, 16}, SERR),
+    g.body(sym(right), serr=sym_serr(right, {0, 1, 2, 3, 4, 8, 9, 20, 21}, SERR),
            width=W_OUT)
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
         # the rounded margin turning into the roof of the orbit
-        g.line(R([(45, 7), (41, 0), (35, -2), (25, -5.5), (15, -3.5), (11, 1)]), W_FINE)
-        g.hatch(R([(44, 11), (41, 3), (35, -5), (25, -9), (15, -7), (10, -2), (11, 1),
-                   (15, -3.5), (25, -5.5), (35, -2), (41, 0), (45, 7)]), 100, 1.6, W_FINE)
-        # supraorbital notch
-        g.line(R([(22, -8.5), (23, -5.5), (25, -8.5)]), W_IN)
+        g.line(R([(49.5, 12), (43, 1.5), (35, -2), (25, -5.5), (15, -3.5), (11, 1)]), W_FINE)
+        g.hatch(R([(48.5, 16), (45, 8), (40, 0), (35, -5), (26.5, -8.9), (21, -8.8), (15, -7), (10, -2),
+                   (11, 1), (15, -3.5), (25, -5.5), (35, -2), (43, 1.5), (49.5, 12)]), 100, 1.6, W_FINE)
         # superciliary arch
         g.line(R([(7, -17), (18, -21), (30, -19)]), W_FINE)
         # temporal line and the temporal surface beyond it
-        g.line(R([(50, 7), (51, -8), (54, -26), (55, -48), (51, -70)]), W_IN)
-        g.hatch(R([(51, -8), (54, -26), (55, -48), (51, -70), (56, -62), (59, -42),
-                   (58, -22), (54, -6)]), 80, 2.4, W_FINE)
+        g.line(R([(52.5, 12), (52, -8), (53.5, -26), (55, -48), (51, -70)]), W_IN)
+        g.hatch(R([(52, -8), (53.5, -26), (55, -48), (51, -70), (56, -62), (59, -42),
+                   (57, -20), (56, -6)]), 80, 2.4, W_FINE)
         # frontal eminence
         g.line(R([(20, -43), (27, -46), (34, -43)]), W_FINE)
     # glabella
@@ -858,8 +875,8 @@ def lacrimal(g):
     serr = {0: SERR, 1: SERR, 10: SERR, 11: SERR}
     g.body(sc(pts), serr=serr, width=W_OUT)
     # posterior lacrimal crest; the groove for the lacrimal sac in front of it
-    g.line(sc([(-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11)]), W_IN)
-    g.hatch(sc([(-5, -9.5), (-0.5, -10), (-0.6, -2), (-1.6, 5), (-3.6, 11), (-5.6, 9.6), (-5.6, 2),
+    g.line(sc([(-2.2, -10.2), (-2.4, -2), (-3, 5), (-4.4, 11)]), W_IN)
+    g.hatch(sc([(-5, -9.5), (-2.2, -10.2), (-2.4, -2), (-3, 5), (-4.4, 11), (-5.6, 9.6), (-5.6, 2),
                 (-5.8, -4)]), 75, 1.7, W_FINE)
 
 
@@ -931,10 +948,6 @@ def palatine(g):
     # the horizontal plate's hind border, seen edge on
     g.line([(1, 2), (8, 1.7), (15, 2.2)], W_FINE)
     g.hatch([(17, 4.8), (20.5, 7), (25, 5.5), (21.5, -1.5), (19.5, -3)], 45, 1.5, W_FINE)
-    # the plate's hind border, and the maxillary surface beyond it
-    g.line([(17, -21.5), (16.9, -11), (16.8, -1)], W_FINE)
-    g.hatch([(17, -21.5), (20, -22.5), (19.3, -14), (19.5, -6), (16.8, -1), (16.9, -11)],
-            70, 2.0, W_FINE)
 
 
 
@@ -1032,7 +1045,7 @@ def measure():
         "orbit width": _span(ORBIT, 0)[1] - _span(ORBIT, 0)[0],
         "orbit height": _span(ORBIT, 1)[1] - _span(ORBIT, 1)[0],
         "nose width": 2 * _span(APERTURE, 0)[1],
-        "ramus": max(p[1] for p in mand if p[0] > -14) - _span(mand, 1)[0],   # to the angle
+        "ramus": max(p[1] for p in mand if p[0] > -17) - _span(mand, 1)[0],   # to the angle
         "body": _y_at(mand, m1) - min(p[1] for p in mand if abs(p[0] - m1) < 4),
     }
 

@@ -73,7 +73,7 @@ def cranial_bones():
         f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-22, -62))} via 150 134",
         # above the frontal eminence: plain bone
         "leader Form17.Label3 Form20.Text3 from 209 202",
-        f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-8, -37), row=254)}",
+        f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-20, -37), row=254)}",
         # from the body beside its crest, above the gap between the pterygoid plates
         "leader Form17.Label5 Form20.Text5 from 170 334",
         # from the left labyrinth, straight down past the middle concha
@@ -95,8 +95,8 @@ def facial_bones():
     mid = 181
     add("lacrimal-right", A.lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
-    add("concha-right", A.concha, mid - 70, 120, mirror=True, comment="the right inferior nasal concha from the outside")
-    add("concha-left", A.concha, mid + 70, 120, comment="the left inferior nasal concha from the outside")
+    add("concha-right", A.concha, mid - 70, 128, mirror=True, comment="the right inferior nasal concha from the outside")
+    add("concha-left", A.concha, mid + 70, 128, comment="the left inferior nasal concha from the outside")
     nasal_y = 185 + 17 * S
     add("nasal-right", lambda g: A.front_nasal(g, apart=True), mid - 4, nasal_y, mirror=True,
         comment="the right nasal bone from the front")
@@ -136,15 +136,16 @@ def facial_bones():
     jaw = start(mand, (-55, 72))
     fork_y = 464
     leaders = [
-        "leader Form18.Label1 Form19.Text1 from 122 45",
-        "leader Form18.Label2 Form19.Text2 from 98 118",
+        "leader Form18.Label1 Form19.Text1 from 124 45",
+        # low on the nearer concha: the line leaves by its upper border, clear of its tail
+        "leader Form18.Label2 Form19.Text2 from 97 124",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
         f"leader Form18.Label5 from {maxilla} via 172 424 via 181 {fork_y}",
         f"leader Form19.Text5 from {maxilla} via 172 424 via 181 {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
-        "leader Form18.Label7 Form19.Text7 from 473 140",
+        "leader Form18.Label7 Form19.Text7 from 473 139",
         "leader Form18.Label8 Form19.Text8 from 440 50",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
