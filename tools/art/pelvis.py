@@ -496,7 +496,7 @@ def pelvis(view, oy):
     return cocc + hips + sac
 
 
-FRONT_OY, BACK_OY = 12, 6
+FRONT_OY, BACK_OY = 18, 6
 
 
 def write_pelvis(out):
