@@ -102,9 +102,10 @@ def small_local(L, wb, ws, wh, kind, spur=0.0):
         tip = [(L, 0)]
         base = [(0.03 * L, 0)]
     else:  # distal
-        right = [(0.02 * L, wb), (0.13 * L, wb * 0.9), (0.3 * L, ws * 1.08), (0.48 * L, ws),
-                 (0.64 * L, ws * 1.08)]
-        head = [(0.78 * L, wh), (0.9 * L, wh * 0.92), (0.97 * L, wh * 0.6)]
+        right = [(0.02 * L, wb), (0.13 * L, wb * 0.9), (0.3 * L, ws * 1.05), (0.5 * L, ws * 0.92),
+                 (0.64 * L, ws * 0.95)]
+        # the tuft: the tip spreading into a rounded spade under the nail
+        head = [(0.75 * L, wh * 1.05), (0.88 * L, wh), (0.97 * L, wh * 0.62)]
         tip = [(L, 0)]
         base = [(0.04 * L, 0)]
     left = [(p[0], -p[1]) for p in reversed(head)] + [(p[0], -p[1]) for p in reversed(right)]
@@ -299,8 +300,8 @@ def hand_model(palm=True):
     if palm:
         m.bone(C, "triquetrum", triquetrum)
         m.bone(C, "pisiform, on the front of the triquetrum", pisiform)
-    else:   # from behind the pisiform lies under the triquetrum, showing at its edge
-        m.bone(C, "pisiform, under the triquetrum", pisiform)
+    else:   # from behind the pisiform lies under the triquetrum, only its edge showing
+        m.bone(C, "pisiform, under the triquetrum", circle_pts((76.5, 24.5), 4.2, 4.0, 8, 0.3))
         m.bone(C, "triquetrum", triquetrum)
     m.bone(C, "trapezium", [(19.5, 34.5), (26, 33), (31, 34.5), (32.8, 38.5), (32.5, 45),
                             (30.5, 50), (25, 52.5), (19, 51), (15.5, 49.5), (13, 45), (13, 40),
@@ -469,84 +470,93 @@ def humerus():
 
 
 def ulna():
-    """Frame: the tip of the olecranon at (0, 0), the wrist below."""
+    """The ulna from behind. Frame: the top of the olecranon at (0, 0), the wrist below.
+    From behind the olecranon is a broad blunt block over the shaft (the trochlear notch
+    faces forwards, out of sight); the shaft narrows to the small round head and the
+    styloid process at the back of its inner side."""
     m = Model()
-    m.bone("ulna", "the inner forearm bone from behind: the olecranon hooking over the "
-           "trochlear notch, the coronoid process, shaft, head, styloid", [
-               (-10.5, 2.5), (0, -1), (9, 0), (13.5, 4), (13.5, 10), (10, 14), (6.5, 18),
-               (6, 23), (9, 27.5), (12.5, 31), (11.5, 35.5), (8, 40), (7, 60), (7, 120), (6, 200),
-               (6.5, 236), (8, 246), (6, 252.5), (1.5, 255.5), (-3, 262), (-6.5, 257.5), (-8, 247),
-               (-6.5, 200), (-6, 120), (-7, 60), (-10, 40), (-13, 25), (-13.5, 12)])
-    m.line([(12, 9), (4, 13), (0.5, 20), (3.5, 27), (10.5, 31)])      # rim of the trochlear notch
-    m.hatch([[(5.5, 90 + y), (2.5, 94 + y)] for y in range(0, 120, 30)])
+    m.bone("ulna", "the inner forearm bone from behind: the broad olecranon, the shaft, "
+           "the head and its styloid", [
+               (-11.5, 5), (-6, 0.8), (1, 0), (8, 1.2), (12, 5.5), (12.8, 13), (11.5, 21),
+               (8.5, 29), (7, 38), (6.5, 55), (6.5, 110), (6, 180), (6.5, 226), (8.5, 240),
+               (9, 250), (7, 256.5), (2, 259.5), (-2.5, 260), (-4.5, 265, "c"), (-8, 262),
+               (-9.5, 251), (-8.5, 236), (-7, 180), (-7.5, 110), (-9, 58), (-11.5, 37),
+               (-13.5, 21), (-13.8, 11)])
+    m.line([(-7.5, 7), (-2, 16), (0, 30), (-0.5, 60)])         # the ridge of the olecranon's back
     m.mark("top", (0, 0))
-    m.mark("body", (-4, 30))
+    m.mark("olecranon", (0, 12))
+    m.mark("body", (-0.5, 120))
     return m
 
 
 def radius():
-    """Frame: the middle of the top of the head at (0, 0), the wrist below."""
+    """The radius from behind. Frame: the middle of the top of its head at (0, 0), the
+    wrist below. The disc of the head on its neck, the shaft bowing outwards, the broad
+    lower end with the dorsal tubercle and the styloid process reaching lowest."""
     m = Model()
-    m.bone("radius", "the outer forearm bone from behind: head, neck, shaft, "
-           "broad lower end, styloid", [
-               (-11, 2), (0, 0), (11, 2), (11, 9), (7, 14), (6, 25), (7.5, 40), (9.5, 80),
-               (12.5, 140), (15.5, 190), (19.5, 215), (22.5, 232), (21.5, 244.5), (16, 243),
-               (8, 238), (0, 236), (-8, 236.5), (-12.5, 232), (-11, 220), (-6, 200), (-3, 150),
-               (-3, 100), (-5, 60), (-6, 30), (-6.5, 17), (-10, 12), (-11.5, 8)])
-    m.line([(-11, 7), (0, 9), (11, 7)])                                 # rim of the head
-    m.line([(4, 212), (5.5, 226)])                                      # dorsal tubercle
-    m.hatch([[(11, 120 + y), (7.5, 124 + y)] for y in range(0, 90, 30)])
+    m.bone("radius", "the outer forearm bone from behind: head, neck, shaft bowing "
+           "outwards, broad lower end, styloid", [
+               (-11, 1), (0, -0.3), (11, 1), (11.5, 5), (10.5, 8.5), (7, 11.5), (6, 18),
+               (7.5, 40), (11, 90), (14.5, 150), (17.5, 195), (21, 215), (23.5, 231),
+               (22.8, 241), (20.5, 246, "c"), (14, 243.5), (6, 240), (-3, 238.5), (-11, 237.5),
+               (-12.5, 232), (-11.5, 222), (-7, 205), (-3.5, 160), (-2.5, 110), (-3.5, 60),
+               (-6.5, 31), (-7.2, 22), (-6.5, 13.5), (-10.5, 8.5), (-11.5, 5)])
+    m.line([(-11, 6), (0, 7.5), (11, 6)])                               # rim of the head
+    m.line([(5, 213), (6.5, 229)])                                      # dorsal tubercle
     m.mark("top", (0, 0))
     m.mark("body", (4, 120))
     return m
 
 
-# From behind, the radius stands lateral to the ulna: where their frames lie against the
-# ulna's (the head of the radius level with the coronoid process, below the olecranon's
-# tip; its styloid reaching lower than the ulna's).
-RADIUS_ON_ULNA = (27, 26)
+# From behind, the radius stands lateral to the ulna: where its frame lies in the ulna's.
+# The head of the radius lies level with the radial notch, 30 mm under the olecranon's
+# top, so that its styloid reaches about a centimetre lower than the ulna's.
+RADIUS_ON_ULNA = (23, 30)
 
 
 def clavicle():
-    """The right collar bone seen from above, its breastbone end at the left.
-    Frame: the middle of the breastbone end at (0, 0)."""
+    """The right collar bone seen from behind, its breastbone end at the left: the thick
+    rounded breastbone end, the shaft in a shallow S, the flattened acromial end rising
+    a little to the shoulder blade. Frame: the middle of the breastbone end at (0, 0)."""
     m = Model()
-    m.bone("clavicle", "collar bone from above: thick breastbone end, S-curved shaft, "
+    m.bone("clavicle", "collar bone from behind: thick breastbone end, gently curved shaft, "
            "flat acromial end", [
-               (-2, -6), (5, -11), (17, -11.5), (32, -8.5), (52, -3), (72, -1), (89, -2.5),
-               (106, -7.5), (121, -11.5), (133, -11.5), (141, -7), (143, 0), (139.5, 6),
-               (128, 7.5), (115, 5), (100, 7), (84, 10.5), (67, 10.5), (47, 7), (28, 3),
-               (15, 3.5), (4, 4)])
-    m.hatch([[(30 + x, 1 + x * 0.05), (35 + x, 5 + x * 0.05)] for x in range(0, 60, 14)])
+               (-1.5, -6), (5, -9.5), (16, -9.5), (32, -7), (52, -4), (72, -3.5), (92, -5.5),
+               (110, -9), (124, -12), (134, -13), (140.5, -10), (142, -4), (138.5, 1),
+               (128, 1.5), (114, 1), (98, 3.5), (80, 5.5), (60, 5.5), (40, 5), (22, 6),
+               (8, 7.5), (0, 6), (-3, 1)])
     m.mark("body", (60, 1))
-    m.mark("acromial end", (138, 0))
+    m.mark("acromial end", (140, -5))
     return m
 
 
 def scapula():
     """The right shoulder blade from behind. Frame: its superior angle at (0, 0); the
-    medial border runs down the left, the glenoid faces right."""
+    medial border runs down the left, the lateral angle with the neck and the glenoid at
+    the right. The spine rises from a small triangle at the medial border across the back
+    and ends in the broad, flat acromion, which overhangs the shoulder joint above and
+    outside the head of the humerus."""
     m = Model()
-    m.bone("scapula", "shoulder blade from behind: body with its borders and angles", [
-        (0, 0), (20, 5), (40, 10), (55, 14), (66, 15.5), (78, 18.5), (86, 22),
-        (91, 30), (92, 40), (88.5, 49), (83, 55), (77, 68), (64, 92), (47, 120), (33, 143),
-        (25, 156), (19.5, 158), (16, 151), (10, 118), (5, 82), (1, 48), (-2, 22)])
-    m.line([(87.5, 26), (90, 38), (86, 50)])                            # rim of the glenoid
-    for y in range(70, 130, 12):                                        # infraspinous fossa
-        x = 58 - (y - 70) * 0.55
-        m.hatch([[(x, y), (x - 5, y + 3)]])
-    for x in range(18, 60, 12):                                         # supraspinous fossa
-        m.hatch([[(x, 16 + x * 0.08), (x - 3, 22 + x * 0.08)]])
+    m.bone("scapula", "shoulder blade from behind: body with its borders and angles, the "
+           "neck and the glenoid at the lateral angle", [
+               (0, 0), (20, 4), (40, 8.5), (55, 12.5), (59.5, 16), (64, 15), (69, 16.5),
+               (73.5, 20), (79, 20.5, "c"), (84, 25), (86.5, 32), (86.5, 41), (84, 49),
+               (79.5, 53, "c"), (76, 57), (72.5, 65), (65, 82), (54, 102), (42, 122),
+               (31, 140), (24, 154), (19, 157), (15.5, 151), (11, 124), (6, 94), (2.5, 64),
+               (0.5, 44), (-1.5, 22)])
+    m.line([(80.5, 23), (82.5, 37), (80.5, 51)])                        # rim of the glenoid
     m.bone("scapula", "spine of the scapula: a small smooth triangle at the medial "
            "border, a narrow ridge rising across the back, widening into the broad acromion "
            "over the shoulder joint", [
-               (1, 38, "c"), (10, 40), (26, 37), (46, 31), (64, 23), (77, 14), (86, 4), (95, -4),
-               (106, -7), (115, -3), (118, 5), (113, 13), (101, 18), (90, 21), (82, 27), (70, 32),
-               (50, 38), (30, 45), (14, 52), (2, 60, "c"), (3, 49)])
-    m.line([(10, 46), (30, 41), (50, 35), (68, 27), (84, 14), (96, 2)])   # crest of the spine
-    m.mark("glenoid", (92, 38))
+               (1, 42, "c"), (6, 39.5), (20, 35), (40, 28), (58, 20), (70, 13), (79, 5.5),
+               (89, -1), (101, -5), (113, -6.5), (123, -4.5), (128.5, 1, "c"), (125.5, 7),
+               (114, 10), (101, 12), (90, 14.5), (82, 18.5, "c"), (74, 23), (58, 31),
+               (40, 39.5), (22, 47.5), (9, 54), (2, 57, "c"), (2, 49)])
+    m.line([(9, 46), (28, 40), (48, 32), (66, 23), (80, 11), (92, 4)])  # crest of the spine
+    m.mark("glenoid", (86.5, 37))
     m.mark("body", (30, 92))
-    m.mark("acromion", (106, 4))
+    m.mark("acromion", (112, 3))
+    m.mark("acromioclavicular joint", (87.5, -3.5))
     return m
 
 
@@ -639,21 +649,32 @@ FORESHORTEN = 0.5
 
 
 def foot_from_behind():
-    """The right foot seen from behind, standing: the heel nearest, the rest of the foot
-    running away from the viewer and hidden behind it but for the ends of the first and
-    fifth rays at the sides. Frame: the top of the talus (the ankle joint) at (0, 0),
-    medial side to the left."""
+    """The right foot seen from behind, standing, in millimetres: the heel bone nearest,
+    tall under the ankle, its tuberosity on the ground; beyond it the rest of the foot
+    hidden but for its borders, wider than the heel: the arch and the great toe on the
+    inner side, the flat outer border and the little toes on the outer side. Frame: the
+    top of the talus (the ankle joint) at (0, 0), medial side to the left, the ground at
+    y = 67."""
     m = Model()
-    m.bone("forefoot", "great toe and first metatarsal, beyond the heel on the inner side",
-           [(-14, 38), (-24, 36), (-31, 39), (-32, 46), (-26, 50), (-15, 50)])
-    m.bone("forefoot", "fifth metatarsal and little toe, beyond the heel on the outer side",
-           [(14, 40), (23, 39.5), (28, 43), (27, 48.5), (20, 51), (13, 50)])
-    m.bone("tarsals", "talus: its trochlea under the tibia, its body above the heel", [
-        (-14, 2), (-6, -1), (6, -1), (14, 2), (15.5, 10), (11, 18), (-11, 18), (-15.5, 10)])
-    m.bone("tarsals", "calcaneus from behind: the heel, its tuberosity at the bottom", [
-        (-12, 17), (0, 15.5), (13, 17.5), (18.5, 29), (18, 46), (11, 57), (-1, 60), (-12, 56),
-        (-17, 44), (-16, 28)])
-    m.line([(-9, 50), (0, 53), (9, 50)])                                # the tuberosity
+    m.bone("forefoot", "the inner border beyond the heel: the arch, the first metatarsal "
+           "and the great toe", [(-15, 33), (-24, 35.5), (-33, 40), (-39.5, 46.5), (-42, 54),
+                                 (-41, 61.5), (-36.5, 66.5, "c"), (-15, 67, "c")])
+    m.line([(-38.5, 50), (-33.5, 53.5), (-31.5, 60), (-32, 66)])        # the great toe
+    m.bone("forefoot", "the outer border beyond the heel: the fifth metatarsal and the "
+           "little toes", [(17, 45), (27, 45.5), (36, 48.5), (42.5, 54), (44, 60.5),
+                           (41, 66.5, "c"), (17, 67, "c")])
+    m.line([(31.5, 50), (33, 57), (32.5, 66)])                          # the little toes
+    m.line([(37.5, 52), (39, 58.5), (38.5, 66)])
+    m.bone("tarsals", "talus: its body between the malleoli, above the heel", [
+        (-14, 2), (-6, -0.5), (6, -0.5), (14, 2), (15.5, 10), (12, 18), (-12, 18), (-15.5, 10)])
+    m.line([(-2.5, 6), (-1.5, 12), (-3, 17)])                         # groove behind the talus
+    m.bone("tarsals", "calcaneus from behind: the sustentaculum jutting inwards under the "
+           "talus, the tuberosity with its two processes on the ground", [
+               (-13, 18.5), (0, 16.5), (13, 18.5), (18.5, 26), (20.5, 39), (21, 51), (19.5, 59.5),
+               (15, 65.5), (6, 67), (-3, 66.5), (-12, 64.5), (-16.5, 57.5), (-17, 47),
+               (-17.5, 40), (-24, 35), (-25, 29.5), (-20.5, 25.5), (-14.5, 23)])
+    m.line([(-12, 60.5), (-3, 63), (8, 62.5), (15, 60)])               # the tuberosity
+    m.line([(-14.5, 35.5), (-18, 31.5)])                              # under the sustentaculum
     m.mark("top", (0, 0))
     return m
 

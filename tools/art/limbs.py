@@ -156,13 +156,14 @@ def across(model, place, group, row, name=""):
     return sorted(spans)
 
 
-def middle_of(model, place, group, row, name=""):
-    """A leader start on one row, in the middle of the group: the middle of the bone
-    crossing the row nearest the middle of all of the group's crossings."""
-    spans = across(model, place, group, row, name)
-    assert spans, f"no {group} {name} on row {row}"
-    centre = (spans[0][0] + spans[-1][1]) / 2
-    a, b, _ = min(spans, key=lambda sp: abs((sp[0] + sp[1]) / 2 - centre))
+def start_on(model, place, group, name, row):
+    """A leader start on the bone of the group whose description contains `name`: on the
+    line's own row (so that it runs level) when that row crosses the bone well inside its
+    length, otherwise at the bone's mid-height (and the line slopes a little)."""
+    lo, hi = extents(model, place, group, name)
+    if not lo + 0.2 * (hi - lo) <= row <= hi - 0.2 * (hi - lo):
+        row = (lo + hi) / 2
+    a, b, _ = across(model, place, group, row, name)[0]
     return ((a + b) / 2, row)
 
 
@@ -171,6 +172,7 @@ def middle_of(model, place, group, row, name=""):
 # a line started on its row runs level, without a step.
 ROWS = {
     "leg": {1: 78.5, 2: 157.5, 3: 215.5, 4: 278.5, 5: 378.5, 6: 425.5, 7: 461.5},
+    "arm": {1: 102.5, 2: 226.5, 3: 294.5, 4: 367.5, 5: 391.5, 6: 438.5, 7: 8.5, 8: 73.5},
 }
 
 BUILDERS = {}
@@ -249,10 +251,13 @@ def leg():
 
 
 # ----------------------------------------------------------------------------
-# arm: the right arm from behind (medial side to the left, thumb side to the right),
-# bones drawn a little apart: clavicle (from above) and scapula at the top, humerus,
-# ulna and radius, wrist and the back of the hand. One scale for every bone.
+# arm: the right arm from behind (medial side to the left, thumb side to the right), as
+# it hangs: the collar bone meeting the acromion, the humerus's head against the glenoid
+# under the acromion, the forearm a little below the elbow (just far enough for the
+# olecranon to clear the humerus, the radius at its true height beside the ulna), the
+# back of the hand under the wrist, as the hand drawing shows it. One scale for every bone.
 ARM_SCALE = 0.55
+ARM_GAP = 2.0   # pixels of joint space
 
 
 @builds("arm")
@@ -262,36 +267,46 @@ def arm():
     s = ARM_SCALE
     cla_m, sca_m, hum_m = atlas.clavicle(), atlas.scapula(), atlas.humerus()
     uln_m, rad_m = atlas.ulna(), atlas.radius()
+    hand_m = atlas.hand_model(palm=False)
+    lowest = lambda m, sh=0: max(p[1] for p in m.shapes[sh]["pts"])
 
-    cla = placed_at((8, 8), s)
-    sca = placed_at((14, 30), s)
+    sca = placed_at((30, 6.5), s)
     glenoid = px(sca, sca_m.marks["glenoid"])
-    hum = placed_at((glenoid[0] + 27 * s, glenoid[1] - 8 * s), s)
+    hum = placed_at((glenoid[0] + 23 * s + ARM_GAP, glenoid[1]), s)
+    ac = px(sca, sca_m.marks["acromioclavicular joint"])
+    end = cla_m.marks["acromial end"]
+    cla = placed_at((ac[0] - end[0] * s - ARM_GAP, ac[1] - end[1] * s), s)
     elbow = px(hum, hum_m.marks["elbow"])
-    # the olecranon's tip just below the humerus, at the height where the line to the ulna
-    # leaves it through the trochlear notch, above the head of the radius
-    uln = placed_at((elbow[0] - 3 * s, elbow[1] + 3.5 * s), s)
+    humerus_bottom = hum.oy + lowest(hum_m) * s
+    # the olecranon's top just under the humerus, over the middle of the elbow
+    uln = placed_at((elbow[0] - 4 * s, humerus_bottom + ARM_GAP), s)
     rad = placed_at(px(uln, atlas.RADIUS_ON_ULNA), s)
-    wrist_y = px(rad, (0, 244.5))[1] + 2 * s   # below the radial styloid, the lowest point
-    # the back of the right hand: the palm model mirrored, its thumb to the right
-    hand_place = Place(px(uln, (0, 0))[0] + 76 * s, wrist_y, s, mirror=True)
+    # the back of the right hand: the palm model mirrored, its thumb to the right, the
+    # carpus under the radius and the ulna
+    wrist_y = rad.oy + lowest(rad_m) * s + ARM_GAP
+    hand_place = Place(px(uln, (0, 0))[0] + 77 * s, wrist_y, s, mirror=True)
 
-    draw_bone(d, cla_m, cla, "collar bone, seen from above: breastbone end at the left")
-    draw_bone(d, sca_m, sca, "shoulder blade from behind: spine, acromion, glenoid")
+    # from behind the collar bone lies beyond the shoulder blade
+    draw_bone(d, cla_m, cla, "collar bone from behind, its acromial end against the acromion")
+    draw_bone(d, sca_m, sca, "shoulder blade from behind: spine, acromion, neck and glenoid")
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
-    draw_bone(d, uln_m, uln, "the inner forearm bone: olecranon above, head and styloid below")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
-    emit(d, atlas.hand_model(palm=False), hand_place,
-         [(g, c, THIN) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
+    draw_bone(d, uln_m, uln, "the inner forearm bone: olecranon above, head and styloid below")
+    emit(d, hand_m, hand_place, [(g, c, THIN) for g, c in atlas.HAND_GROUPS],
+         detail=False, hatch=False)
 
-    d.leader(ctl(7, 7), px(cla, (14, -1)))
-    d.leader(ctl(8, 8), px(sca, sca_m.marks["body"]))
-    d.leader(ctl(1, 1), px(hum, hum_m.marks["upper shaft"]))
-    d.leader(ctl(2, 2), px(uln, (-6, 19)))   # below the olecranon, above the radius
-    d.leader(ctl(3, 3), px(rad, (4, (294.5 - rad.oy) / s)))
-    d.leader(ctl(4, 4), px(hand_place, (30, 12)))      # scaphoid
-    d.leader(ctl(5, 5), px(hand_place, (15, 75)))      # first metacarpal
-    d.leader(ctl(6, 6), px(hand_place, (2, 114)))      # proximal phalanx of the thumb
+    row = ROWS["arm"]
+    d.leader(ctl(7, 7), px(cla, (20, 0)))
+    d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
+    d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
+    # from the olecranon out between the humerus and the head of the radius
+    d.leader(ctl(2, 2), px(uln, uln_m.marks["olecranon"]))
+    d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
+    # the hand's lines from the middle of each group: capitate, third metacarpal, a
+    # phalanx of the middle finger
+    d.leader(ctl(4, 4), start_on(hand_m, hand_place, "carpals", "capitate", row[4]))
+    d.leader(ctl(5, 5), start_on(hand_m, hand_place, "metacarpals", "third", row[5]))
+    d.leader(ctl(6, 6), start_on(hand_m, hand_place, "phalanges", "middle finger, prox", row[6]))
     return d
 
 
