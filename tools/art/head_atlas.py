@@ -280,6 +280,32 @@ def side_parietal(g, apart=False):
     g.dot((44, -98), 0.6)                                        # parietal foramen
 
 
+def top_parietal_outline():
+    """The left parietal bone seen from above, drawn apart: x outwards from the sagittal
+    suture, y backwards from the bregma. Its lateral edge is where the bone curves down out
+    of sight, at the breadth of the vault (the eminence); the rest are its sutures."""
+    return [
+        (0, 0, "c"), (14, -1), (30, 0.5), (44, 4), (54, 9.5, "c"),       # coronal border
+        (62, 22), (67, 40), (68.5, 58), (66, 76), (58, 90, "c"),          # curving away
+        (46, 98), (32, 104.5), (16, 109.5), (0, 112, "c"),               # lambdoid border
+        (0.6, 84), (-0.5, 56), (0.5, 28),                                 # sagittal border
+    ]
+
+
+def top_parietal(g, R=_right):
+    """The left parietal from above, its sagittal border towards its fellow's; R maps the
+    points onto the drawing's frame (a mirror image for the right one, a turn for the face
+    at the bottom)."""
+    pts = top_parietal_outline()
+    g.body(R(pts), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 9: SERR, 10: SERR, 11: SERR, 12: SERR,
+                         13: SERR, 14: SERR, 15: SERR, 16: SERR}, width=W_OUT)
+    # the side of the vault turning down, beyond the temporal lines
+    g.hatch(R([(54, 9.5), (62, 22), (67, 40), (68.5, 58), (66, 76), (58, 90), (56, 78), (59, 58),
+               (58, 38), (53, 20)]), 80, 2.2, W_FINE)
+    g.line(R([(45, 9), (51, 24), (53.5, 42), (53.5, 60), (51, 76), (46, 88)]), W_FINE)    # temporal line
+    g.dot(R([(6, 92)])[0], 0.6)                                                           # parietal foramen
+
+
 def side_temporal(g, apart=False):
     """The left temporal bone from the outside (in the skull: its marks only)."""
     if apart:
@@ -291,7 +317,7 @@ def side_temporal(g, apart=False):
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
-    g.body([(-1, 8.5), (-3.5, 16), (-8.5, 31, "c"), (-4.5, 17), (3, 8.5)], width=W_IN)   # styloid
+    g.body([(-3.5, 8), (-5.5, 16), (-10, 30, "c"), (-6, 17.5), (0.5, 8)], width=W_IN)   # styloid
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
     g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
@@ -386,13 +412,12 @@ def skull_side(g, mandible=True):
     """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
     if not mandible:
         # under the arch and the ear, the base of the skull seen where the mandible would
-        # stand, deeper: its under side and the occipital condyle at the back, white, with
-        # only the arch's shadow on it, so that the arch's lower border stands out
-        base = [(-44, 0), (4, 0), (6.5, 13), (8.5, 19.5), (6, 23, "c"), (1, 22.5), (-3, 19.5),
-                (-12, 17), (-24, 16), (-35, 17.5), (-44, 21)]
+        # stand, deeper: its under side, white, with only the arch's shadow on it, so that
+        # the arch's lower border stands out
+        base = [(-44, 0), (4, 0), (6, 12), (7.5, 20), (3, 20.5), (-3, 19), (-12, 17), (-24, 16),
+                (-35, 17.5), (-44, 21)]
         g.body(base, width=W_IN)
         g.hatch([(-44, 0), (-22, 0), (-22, 9.5), (-30, 9), (-44, 10)], 60, 2.0, W_FINE)
-        g.line([(-3, 19.5), (1, 18.6), (5, 19.5), (7.5, 21.5)], W_FINE)   # the condyle's joint surface
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole
     g.body(PTERYGOID_SIDE, width=W_IN)
     g.hatch(PTERYGOID_SIDE, 100, 2.2, W_FINE)
@@ -848,8 +873,8 @@ def ethmoid(g):
                width=W_IN)
         # superior concha
         g.line(R([(5.4, 8), (4.6, 13), (6, 16)]), W_FINE)
-        # air cells seen through the front
-        g.line(R([(7.5, 6), (12, 6), (12, 12), (8, 12), (8, 6)]), W_FINE)
+        # its thin outer wall over the air cells: a light shade on the upper part
+        g.hatch(R([(6.5, 2.5), (13.2, 2.5), (13.5, 11), (6.5, 11)]), 60, 1.5, W_FINE)
     # cribriform plate
     g.body([(-14.5, -1, "c"), (14.5, -1, "c"), (14.5, 1.2, "c"), (-14.5, 1.2, "c")],
            width=W_IN)
@@ -978,9 +1003,9 @@ def newborn_vault(g):
         g.raw(path(poly, False, "none", 1.3, GROUND))
     # the plates ossify outwards from their eminences: fine rays on each
     for sx in (1, -1):
-        for (cx, cy), r0, r1, angles in (((22, 31), 3, 13, range(0, 360, 24)),
-                                          ((17, -21), 3, 11, range(10, 360, 30)),
-                                          ((0, 72.5), 1.2, 3.6, range(0, 360, 45))):
+        for (cx, cy), r0, r1, angles in (((22, 31), 4, 10, range(0, 360, 40)),
+                                          ((17, -21), 4, 9, range(10, 360, 45)),
+                                          ((0, 72.5), 1.2, 3.2, range(0, 360, 60))):
             for a in angles:
                 t = math.radians(a + (7 if sx > 0 else -7))
                 g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),
@@ -994,10 +1019,8 @@ def newborn_vault(g):
     for f in (anterior, posterior):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
-    # where a line may leave each fontanelle clear of the bones: along the left halves of
-    # the coronal and lambdoid sutures
-    return {"anterior": (6, 0.5), "posterior": (1.2, 65.5),
-            "anterior way": sutures[1], "posterior way": sutures[4]}
+    # the middle of each fontanelle
+    return {"anterior": (1.5, -3), "posterior": (0.6, 65.4)}
 
 
 MEASURES = {

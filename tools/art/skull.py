@@ -47,13 +47,17 @@ def cranial_bones():
     groups = []
     add = placer(groups, S)
 
-    par_l = Place(212.75, 162.6, S)
+    par_l = Place(278, 156, S)
     tem_l = Place(64, 292.6, S)
     add("occipital", A.occipital, 74, 90, comment="external surface, seen from behind and below")
-    add("parietal-left", lambda g: A.side_parietal(g, apart=True), par_l.ox, par_l.oy,
-        comment="the left parietal from the outside")
-    add("parietal-right", lambda g: A.side_parietal(g, apart=True), 365.25, 162.6, mirror=True,
-        comment="the right parietal from the outside")
+    # the two parietals from above, side by side as they meet at the sagittal suture, the
+    # face towards the frontal bone below them: the right one on the left
+    def behind_up(sx):
+        return lambda ps: [(sx * p[0], -p[1]) + tuple(p[2:]) for p in ps]
+    add("parietal-right", lambda g: A.top_parietal(g, R=behind_up(-1)), par_l.ox, par_l.oy,
+        comment="the right parietal from above, its front border at the bottom")
+    add("parietal-left", lambda g: A.top_parietal(g, R=behind_up(1)), par_l.ox + 8, par_l.oy,
+        comment="the left parietal from above, its front border at the bottom")
     add("frontal", A.frontal, 240, 266, comment="from the front")
     add("temporal-left", lambda g: A.side_temporal(g, apart=True), tem_l.ox, tem_l.oy,
         comment="the left temporal bone from the outside")
@@ -69,8 +73,8 @@ def cranial_bones():
         body.extend(g.svg())
     leaders = [
         "leader Form17.Label1 Form20.Text1 from 54 38",
-        # from the middle of the nearer parietal, under the occipital bone
-        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-22, -62))} via 150 134",
+        # from the middle of the nearer parietal, straight out under the occipital bone
+        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-34, -20.5))}",
         # above the frontal eminence: plain bone
         "leader Form17.Label3 Form20.Text3 from 209 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-20, -37), row=254)}",
@@ -192,15 +196,14 @@ def fontanelle():
     place = Place(94, 96, 1.6)
     g = Group("newborn-vault", place, "a newborn's skull from above, the face at the top")
     inside = A.newborn_vault(g)
-    # one line gathers both fontanelles: an arm from each leaves it along a suture, in the
-    # gap between the bones, and runs on well outside the vault to meet the other beside it
-    fork = (196, 132)
-    outside = {"anterior": (52, 7), "posterior": (52, 57)}
+    # one line gathers both fontanelles: an arm from the middle of each, straight across
+    # the bone by the shortest way out, the two meeting well clear of the vault
+    fork = (198, 138)
+    ways = {"anterior": [], "posterior": [(130, 235), (182, 229)]}
     leaders = []
     for key in ("anterior", "posterior"):
         x, y = place(inside[key])[:2]
-        way = [place(p) for p in inside[key + " way"] + [outside[key]]] + [fork]
-        via = "".join(f" via {a:.1f} {b:.1f}" for a, b, *_ in way)
+        via = "".join(f" via {a:.1f} {b:.1f}" for a, b, *_ in ways[key] + [fork])
         leaders.append(f"leader Form25.Label6 from {round(x)} {round(y)}{via}")
     return svg(W, H, g.svg(), leaders, "Written by tools/art/skull.py")
 
