@@ -25,8 +25,10 @@ options="-prefix $prefix -release -static -static-runtime \
     -- -DCMAKE_TOOLCHAIN_FILE=$here/mingw-w64-x86_64.cmake \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake"
 
-# A cache built with other options is built again.
-if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$options" ]; then
+# A cache built with other options is built again. Where the checkout lies (the toolchain
+# file's path) is no option: every worktree shares one cache.
+options_key() { sed 's|-DCMAKE_TOOLCHAIN_FILE=[^ ]*/|-DCMAKE_TOOLCHAIN_FILE=|'; }
+if [ -f "$stamp" ] && [ "$(options_key <"$stamp")" = "$(printf '%s\n' "$options" | options_key)" ]; then
     echo "Qt $version for Windows: using $prefix"
     exit 0
 fi
