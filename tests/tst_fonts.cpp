@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QTest>
 
 using namespace ossarion;
@@ -40,28 +41,39 @@ private Q_SLOTS:
         QCOMPARE(chosen.substitute, substitute);
     }
 
-    // What this desktop has decides the fonts, and the family asked for is the one drawn.
+    // What this desktop has decides the fonts, and the family asked for is the one drawn; a
+    // substitute's captions take the share of its own widths that the design font's take,
+    // on whichever font engine draws them.
     void onThisDesktop_data()
     {
         QTest::addColumn<QFont>("font");
         QTest::addColumn<int>("pixels");
-        QTest::addColumn<int>("substituteStretch");
-        QTest::newRow("standard") << standardFont() << 11 << 96;
-        QTest::newRow("heading") << headingFont() << 18 << int(QFont::Unstretched);
+        QTest::addColumn<double>("substituteShare");
+        QTest::newRow("standard") << standardFont() << 11 << 0.96;
+        QTest::newRow("heading") << headingFont() << 18 << 1.0;
     }
 
     void onThisDesktop()
     {
         QFETCH(QFont, font);
         QFETCH(int, pixels);
-        QFETCH(int, substituteStretch);
+        QFETCH(double, substituteShare);
         const FontFamily chosen = chooseFamily([](const QString &name) { return QFontDatabase::hasFamily(name); });
         QCOMPARE(font.family(), chosen.name);
         QCOMPARE(font.pixelSize(), pixels);
-        QCOMPARE(font.stretch(), chosen.substitute ? substituteStretch : int(QFont::Unstretched));
         QCOMPARE(font.weight(), QFont::Normal);
         QCOMPARE(QFontInfo(font).family(), chosen.name);
         QCOMPARE(QFontInfo(font).pixelSize(), pixels);
+
+        QFont plain(chosen.name);
+        plain.setPixelSize(pixels);
+        const QString caption = QStringLiteral("Rib cage - 12 pairs of ribs");
+        const double share = QFontMetricsF(font).horizontalAdvance(caption)
+                             / QFontMetricsF(plain).horizontalAdvance(caption);
+        const double expected = chosen.substitute ? substituteShare : 1.0;
+        QVERIFY2(qAbs(share - expected) < 0.01,
+                 qPrintable(QStringLiteral("captions at %1 % of the font's widths, not %2 %")
+                                .arg(share * 100, 0, 'f', 1).arg(expected * 100, 0, 'f', 1)));
     }
 };
 
