@@ -206,13 +206,13 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # ----------------------------------------------------------------------------
 # leg: the left leg from the front (medial side to the left), its bones in place: the
 # kneecap over the lower end of the femur, the tibia just under the femur's condyles, the
-# fibula's head under the tibia's lateral condyle, and the foot as it stands, seen from
-# the front, its talus between the malleoli. Every bone at the same scale, so that the
-# femur is 1.2 times the tibia. Leader lines to the right; the foot's from the bone of
-# each group that lies nearest them.
-LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
-                     # row, the head of the fibula under it
+# fibula's head under the tibia's lateral condyle. Below them, clearly apart, the bones of
+# the foot laid out as the foot drawing shows them, from above, in three groups a little
+# apart. Every bone at the same scale, so that the femur is 1.2 times the tibia and the
+# foot about 0.7 times. Leader lines to the right.
+LEG_SCALE = 0.383    # pixels to the millimetre: the kneecap on its line's row
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
+LEG_FOOT_TOP = 335   # the top of the heel: well under the ankle, the cuboid on the tarsals' row
 
 
 @builds("leg")
@@ -220,7 +220,7 @@ def leg():
     d = Drawing("leg", 120, 492)
     ctl = lambda n: (f"Form10.Label{n}", f"Form11.Text{n}")
     fem_m, pat_m, tib_m, fib_m = atlas.femur(), atlas.patella(), atlas.tibia(), atlas.fibula()
-    foot_m = atlas.foot_from_front()
+    foot_m = atlas.foot_model()
     s = LEG_SCALE
     femur_top = min(p[1] for p in fem_m.shapes[0]["pts"])
     fem = placed_at((40, 2 - femur_top * s), s)
@@ -229,24 +229,32 @@ def leg():
     pat = placed_at(px(fem, atlas.PATELLA_ON_FEMUR), s)
     tib = placed_at((knee[0], femur_bottom + LEG_KNEE_GAP + 9 * s), s)
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
-    # the talus's top just under the tibia's lower end, between the malleoli
-    foot = placed_at(px(tib, tib_m.marks["ankle"]), s)
+    ankle = px(tib, tib_m.marks["ankle"])
+    # the foot under the ankle, its metatarsals and phalanges moved down so that the
+    # outer bone of each group (the fifth metatarsal, the little toe's first phalanx),
+    # which the lines reach first, lies on its line's row
+    row = ROWS["leg"]
+    apart = {}
+    for g, name, r in (("metatarsals", "fifth", row[6]), ("phalanges", "fifth toe, prox", row[7])):
+        lo, hi = extents(foot_m, Place(0, LEG_FOOT_TOP, s), g, name)
+        apart[g] = r - (lo + hi) / 2
+    foot = Place(ankle[0] - 48 * s, LEG_FOOT_TOP, s, offsets=apart)
 
-    emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
     emit(d, pat_m, pat, [("patella-halo", None, HALO)], detail=False, hatch=False, only="patella")
     draw_bone(d, pat_m, pat, "kneecap, over the lower end of the femur")
+    emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
 
-    row = ROWS["leg"]
     d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], row[1]))
-    d.leader(ctl(2), px(pat, pat_m.marks["body"]))
-    d.leader(ctl(3), (px(tib, (24, 0))[0], row[3]))   # the lateral condyle
+    d.leader(ctl(2), (px(pat, pat_m.marks["body"])[0], row[2]))
+    d.leader(ctl(3), (px(tib, (-4, 0))[0], row[3]))   # the tibia's body, medial to the fibula
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    d.leader(ctl(5), px(foot, foot_m.marks["tarsals"]))
-    d.leader(ctl(6), px(foot, foot_m.marks["metatarsals"]))
-    d.leader(ctl(7), px(foot, foot_m.marks["phalanges"]))
+    # the foot's from the bone of each group that the lines reach first, crossing none
+    d.leader(ctl(5), start_on(foot_m, foot, "tarsals", "cuboid", row[5]))
+    d.leader(ctl(6), start_on(foot_m, foot, "metatarsals", "fifth", row[6]))
+    d.leader(ctl(7), start_on(foot_m, foot, "phalanges", "fifth toe, prox", row[7]))
     return d
 
 
