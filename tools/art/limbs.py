@@ -172,6 +172,8 @@ def start_on(model, place, group, name, row):
 # a line started on its row runs level, without a step.
 ROWS = {
     "leg": {1: 78.5, 2: 157.5, 3: 215.5, 4: 278.5, 5: 378.5, 6: 425.5, 7: 461.5},
+    "hand": {1: 52.5, 2: 172.5, 3: 357.5},
+    "foot": {1: 86.5, 2: 257.5, 3: 396.5},
     "arm": {1: 102.5, 2: 226.5, 3: 294.5, 4: 367.5, 5: 391.5, 6: 438.5, 7: 8.5, 8: 73.5},
 }
 
@@ -321,9 +323,54 @@ def arm():
 # ----------------------------------------------------------------------------
 # hand: the bones of the right wrist and hand from behind (the back of the hand, thumb
 # to the right), fingers down, in three groups drawn apart so that each lies in rows of
-# its own; a bracket at the right marks each group.
+# its own, each group's middle level with the end of its line; a bracket at the right
+# marks each group. The phalanges move down along their own fingers, so that the thumb's
+# stay in line with its metacarpal.
 HAND_SCALE = 1.85
-HAND_APART = {"carpals": 0, "metacarpals": 4, "phalanges": 34}   # millimetres
+HAND_GAP = 4.0   # millimetres between the lowest metacarpal and the highest phalanx
+GROUP_GAP = 8    # pixels at least between the rows of neighbouring groups
+
+
+def centred_groups(model, place, rows):
+    """Offsets (pixels down) for each group of the model that put the middle of its rows
+    on the given row: {group: row}. Neighbouring groups must stay apart."""
+    offsets, last = {}, None
+    for g, row in rows.items():
+        lo, hi = extents(model, place, g)
+        offsets[g] = row - (lo + hi) / 2
+        if last is not None:
+            assert lo + offsets[g] - last >= GROUP_GAP, f"{g} runs into the group above it"
+        last = hi + offsets[g]
+    return offsets
+
+
+def along_rays(model, gap):
+    """The model with each finger's phalanges moved along its metacarpal's direction just
+    far enough that all of them lie `gap` millimetres below the lowest metacarpal: the
+    long fingers' a little, the thumb's (whose metacarpal ends highest) further, each in
+    line with its own metacarpal."""
+    lowest = max(p[1] for sh in model.shapes if sh["group"] == "metacarpals" for p in sh["pts"])
+    out = atlas.Model()
+    out.marks = dict(model.marks)
+    for finger, (base, head) in model.rays.items():
+        mine = [sh for sh in model.shapes
+                if sh["group"] == "phalanges" and sh["name"].startswith(finger + ",")]
+        dy = max(0.0, lowest + gap - min(p[1] for sh in mine for p in sh["pts"]))
+        dx = dy * (head[0] - base[0]) / (head[1] - base[1])
+        for sh in mine:
+            sh["moved"] = (dx, dy)
+    for sh in model.shapes:
+        dx, dy = sh.pop("moved", (0.0, 0.0))
+        move = lambda p: (p[0] + dx, p[1] + dy) + tuple(p[2:])
+        out.shapes.append(dict(sh, pts=[move(p) for p in sh["pts"]],
+                               lines=[[move(p) for p in l] for l in sh["lines"]],
+                               hatch=[[move(p) for p in l] for l in sh["hatch"]]))
+    return out
+
+
+def bracket_rows(name, controls):
+    """Where a drawing's bracket lines meet its right edge: the row of each group."""
+    return {g: ROWS[name][n] for g, n in controls.items()}
 
 
 @builds("hand")
@@ -331,9 +378,14 @@ def hand():
     d = Drawing("hand", 306, 474)
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
-    place = Place(231, 4, s, mirror=True, offsets={g: v * s for g, v in HAND_APART.items()})
-    model = atlas.hand_model(palm=False)
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS])
+    model = along_rays(atlas.hand_model(palm=False), HAND_GAP)
+    # the carpals and the metacarpals each centred on their lines' rows; the phalanges,
+    # the tallest group, hang where their fingers put them
+    place = Place(214, 4, s, mirror=True)
+    offsets = centred_groups(model, place, bracket_rows("hand", {"carpals": 1, "metacarpals": 2}))
+    offsets["phalanges"] = offsets["metacarpals"]
+    place = Place(214, 4, s, mirror=True, offsets=offsets)
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], hatch=False)
     x = 262
     d.bracket(ctl(1), x, *bracket_span(model, place, "carpals"))
     d.bracket(ctl(2), x, *bracket_span(model, place, "metacarpals"))
@@ -343,9 +395,9 @@ def hand():
 
 # ----------------------------------------------------------------------------
 # foot: the bones of the left ankle and foot from above, toes down, in three groups
-# drawn apart so that each lies in rows of its own; a bracket at the right marks each.
-FOOT_SCALE = 1.42
-FOOT_APART = {"tarsals": 0, "metatarsals": 28, "phalanges": 51}
+# drawn apart so that each lies in rows of its own, each group's middle as near the end
+# of its line as the drawing's height allows; a bracket at the right marks each.
+FOOT_SCALE = 1.28
 
 
 @builds("foot")
@@ -353,9 +405,16 @@ def foot():
     d = Drawing("foot", 200, 468)
     ctl = lambda n: (f"Form12.Label{n}", f"Form13.Text{n}")
     s = FOOT_SCALE
-    place = Place(20, 6, s, offsets={g: v * s for g, v in FOOT_APART.items()})
     model = atlas.foot_model()
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS])
+    place = Place(26, 6, s)
+    rows = bracket_rows("foot", {"metatarsals": 2, "phalanges": 3})
+    # the tarsals from the top of the drawing down: the tallest group cannot be centred
+    offsets = {"tarsals": 0}
+    offsets.update(centred_groups(model, place, rows))
+    assert extents(model, place, "metatarsals")[0] + offsets["metatarsals"] - \
+        extents(model, place, "tarsals")[1] >= GROUP_GAP / 2, "the metatarsals run into the tarsals"
+    place = Place(26, 6, s, offsets=offsets)
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], hatch=False)
     x = 172
     d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals"))
     d.bracket(ctl(2), x, *bracket_span(model, place, "metatarsals"))
