@@ -47,7 +47,7 @@ def cranial_bones():
     groups = []
     add = placer(groups, S)
 
-    par_l = Place(278, 156, S)
+    par_l = Place(278, 152, S)
     tem_l = Place(64, 292.6, S)
     add("occipital", A.occipital, 74, 90, comment="external surface, seen from behind and below")
     # the two parietals from above, side by side as they meet at the sagittal suture, the
@@ -74,7 +74,7 @@ def cranial_bones():
     leaders = [
         "leader Form17.Label1 Form20.Text1 from 54 38",
         # from the middle of the nearer parietal, straight out under the occipital bone
-        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-34, -20.5))}",
+        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-34, -17))}",
         # above the frontal eminence: plain bone
         "leader Form17.Label3 Form20.Text3 from 209 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-20, -37), row=254)}",
@@ -138,7 +138,7 @@ def facial_bones():
     # and runs on down between the two maxillae
     maxilla = start(Place(168, max_y, S, True), (5.5, 28))
     jaw = start(mand, (-55, 72))
-    fork_y = 464
+    fork_y = 466
     leaders = [
         "leader Form18.Label1 Form19.Text1 from 124 45",
         # low on the nearer concha: the line leaves by its upper border, clear of its tail
