@@ -47,7 +47,7 @@ def indent(text, n):
 # the symphysis down its face, along the pubic arch to the ischial tuberosity, up the lateral
 # border over the acetabular rim to the anterior inferior iliac spine
 HIP_LOWER = [
-    (2, 146, "c"), (1.6, 165), (3, 184, "c"),                        # symphyseal surface
+    (2, 150, "c"), (1.6, 167), (3, 184, "c"),                        # symphyseal surface
     (16, 197), (30, 211), (42, 223),                                 # pubic arch: inferior pubic and ischial rami
     (52, 230), (66, 230), (78, 222),                                 # ischial tuberosity
     (82, 206), (85, 188), (91, 170), (100, 157),                     # lateral border of the ischium
@@ -66,24 +66,25 @@ HIP_CREST = [
 # the pelvis, and the pecten of the pubis to the pubic tubercle and crest
 HIP_MEDIAL_FRONT = [
     (37, 44), (36, 62), (33, 80), (36, 90), (46, 98), (54, 106), (55, 114), (43, 124, "c"),
-    (38, 130), (30, 135), (22, 138, "c"), (10, 142),
+    (38, 131), (30, 137), (22, 141, "c"), (10, 146),
 ]
 # from behind: the posterior border, the posterior superior and inferior spines over the
 # sacrum, the greater sciatic notch, the ischial spine; below it the pecten as seen through the
 # outlet
 HIP_MEDIAL_BACK = [
-    (37, 36), (35, 46, "c"), (38, 56), (36, 68, "c"), (41, 78), (51, 90), (60, 102), (59, 110),
-    (50, 116), (40, 121, "c"), (48, 125), (38, 131), (22, 138, "c"), (10, 142),
+    (38, 34), (32, 45, "c"), (38, 55), (33, 67, "c"), (41, 78), (51, 90), (60, 102), (59, 110),
+    (50, 116), (40, 121, "c"), (48, 125), (38, 132), (22, 141, "c"), (10, 146),
 ]
 # the pelvic brim: the arcuate line from the sacro-iliac joint at the end of the ala down
 # over the iliopubic eminence, in front of the root of the ischial spine, into the pecten
-HIP_BRIM = [(49, 52), (53, 68), (58, 86), (61, 102), (60, 116), (51, 127), (38, 131)]
+HIP_BRIM = [(49, 50), (53, 66), (58, 84), (61, 100), (60, 114), (52, 126), (38, 131)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
-# the acetabulum from the front, seen obliquely: it faces out, forward and down, so only its
-# front rim shows, a crescent inside the lateral border, open below at the acetabular notch
-ACET_FRONT_RIM = [(106, 95), (96, 102), (89, 115), (88, 131), (93, 145), (101, 153)]
-ACET_FRONT_LUNATE = [(106, 103), (99, 110), (95, 123), (96, 137), (102, 147)]
+# the acetabulum from the front, seen obliquely: it faces out, forward and down, so its rim
+# shows as a narrow oval just inside the lateral border, open below at the acetabular notch,
+# and inside it the far wall of the socket
+ACET_FRONT_RIM = [(100, 150), (92, 140), (89, 124), (92, 107), (99, 98), (105, 100), (107, 112), (107, 130), (104, 146)]
+ACET_FRONT_LUNATE = [(101, 104), (104, 114), (104, 130), (101, 142)]
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
 OBTURATOR = [(61, 146, "c"), (47, 145), (34, 149), (27, 158), (26, 173), (31, 186), (40, 196),
@@ -130,7 +131,7 @@ def hip_bone(place, view, w=1.0):
         out += [
             '<!-- inner lip of the crest round the iliac fossa, and the pelvic brim -->',
             f'<path d="{d(HIP_CREST_LIP)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
             '<!-- the acetabulum seen obliquely: its front rim and the lunate surface inside it -->',
             f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
             f'<path d="{d(ACET_FRONT_LUNATE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
@@ -161,7 +162,9 @@ def ilium_back(place, w=1.0):
     fill = [(46, 13)] + edge + [(62, 80), (62, 20)]
     return "\n".join([
         f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
-        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.0 * w)}" stroke-linejoin="round"/>',
+        # over the black sacrum the border shows as a joint: a thin gap with the edge in it
+        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{GROUND}" stroke-width="{fmt(2.2 * w)}" stroke-linejoin="round"/>',
+        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.8 * w)}" stroke-linejoin="round"/>',
         f'<path d="{d(GLUTEAL_POSTERIOR)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.55 * w)}"/>',
     ])
 
@@ -230,7 +233,7 @@ def mirror_path(d, axis=70):
 
 def sacrum(sw=1.0, dark=False, joints=False):
     """The sacrum in sacrum-drawing coordinates.  dark: the black silhouette of the back view,
-    its dorsal surface in white lines: median crest, foramina, hiatus.  joints: the
+    its dorsal surface shown inside it: the median crest, the foramina.  joints: the
     sacro-iliac joints beside the alae, for the whole pelvis from the front."""
     w1, w2, w3 = fmt(1.0 * sw), fmt(0.75 * sw), fmt(0.6 * sw)
     fill = INK if dark else BONE
@@ -241,16 +244,13 @@ def sacrum(sw=1.0, dark=False, joints=False):
         for y, dx, rx, ry in DORSAL_FORAMINA:
             for x in (70 - dx, 70 + dx):
                 holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
-        # the median crest: the fused spinous processes, a ridge with a row of four tubercles
-        tubercles = "".join(f'<path d="M {fmt(70 - r)} {fmt(y)} Q 70 {fmt(y - r * 1.3)}, {fmt(70 + r)} {fmt(y)} '
-                            f'Q 70 {fmt(y + r * 2.2)}, {fmt(70 - r)} {fmt(y)} Z"/>'
-                            for y, r in ((48, 3.4), (70, 3.1), (91, 2.8), (112, 2.5)))
         parts += [
             '<!-- dorsal surface: the median crest and the dorsal foramina -->',
             f'<g fill="{GROUND}" stroke="none">' + "".join(holes) + '</g>',
-            f'<path d="M 70 40 L 70 128 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
-            f'fill="none" stroke="{BONE}" stroke-width="{w3}" stroke-linecap="round"/>',
-            f'<g fill="{BONE}" stroke="none">' + tubercles + '</g>',
+            '<!-- the median crest, the fused spinous processes, a ridge down the middle; the\n'
+            '     superior articular processes either side of the top -->',
+            f'<path d="M 70 40 L 70 140 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
+            f'fill="none" stroke="{BONE}" stroke-width="{fmt(1.0 * sw)}" stroke-linecap="round"/>',
         ]
         return "\n".join(parts)
     holes = []
@@ -259,15 +259,19 @@ def sacrum(sw=1.0, dark=False, joints=False):
             holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
     if joints:
         # the sacrum lies over the auricular parts of the ilia: a joint space of ground
-        # outside its lateral border, from the end of each ala down the auricular part
+        # outside its lateral border, from the lateral end of each ala down the auricular part
         starts = [(70, 24)] + [seg[2] for seg in SACRUM_HALF_FRONT]
-        side = f"M {fmt(starts[2][0])} {fmt(starts[2][1])} " + " ".join(
+        side = f"M {fmt(starts[3][0])} {fmt(starts[3][1])} " + " ".join(
             f"C {fmt(c1[0])} {fmt(c1[1])}, {fmt(c2[0])} {fmt(c2[1])}, {fmt(e[0])} {fmt(e[1])}"
-            for c1, c2, e in SACRUM_HALF_FRONT[2:5])
+            for c1, c2, e in SACRUM_HALF_FRONT[3:5])
         parts = [
-            '<!-- the sacro-iliac joints: a joint space between each ala and its ilium -->',
-            f'<path d="{side} {mirror_path(side)}" fill="none" stroke="{GROUND}" stroke-width="{fmt(4.5 * sw)}"/>',
+            '<!-- the sacro-iliac joints: a joint space between each ala and its ilium, the edge of the ilium beyond it -->',
+            f'<path d="{side} {mirror_path(side)}" fill="none" stroke="{INK}" stroke-width="{fmt(7 * sw)}" stroke-linecap="round"/>',
+            f'<path d="{side} {mirror_path(side)}" fill="none" stroke="{GROUND}" stroke-width="{fmt(4.8 * sw)}" stroke-linecap="round"/>',
         ] + parts
+        parts.append('<!-- the brim of the pelvis along each ala, from the promontory to the joint -->')
+        brim = "M 55 30.5 C 42 33, 24 37, 8 47"
+        parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
@@ -294,17 +298,17 @@ def sacrum(sw=1.0, dark=False, joints=False):
 COCCYX_HALF = [
     ((17, 6), (19, 5), (20, 3)),            # base, up to the horn (cornu)
     ((21.5, 1.8), (23, 3), (23, 5.5)),     # cornu
-    ((25, 6), (27.5, 7), (28, 9)),         # transverse process
-    ((28.5, 11), (27, 12.5), (25, 12.5)),
-    ((23, 13), (21, 14.5), (20, 16.5)),    # narrowing to the first joint
-    ((19.6, 17.2), (19.6, 17.6), (20, 18.3)),
-    ((21, 21), (20.6, 24), (19, 26.5)),    # second segment
-    ((18.6, 27.3), (18.6, 27.8), (18.8, 28.8)),
-    ((19.3, 31.5), (18.8, 34), (17.6, 35.6)),  # third segment
-    ((17.2, 36.3), (17.2, 36.8), (17.4, 37.6)),
-    ((17.7, 40), (17, 43), (15, 44.6)),    # fourth segment, the tip
+    ((24.5, 6), (26.5, 7), (27, 9)),       # transverse process
+    ((27.3, 11), (26, 12.5), (24, 12.8)),
+    ((22.5, 13.5), (21.5, 15), (21.3, 16.8)),  # narrowing to the first joint
+    ((21, 17.3), (21, 17.7), (21.3, 18.4)),
+    ((22, 21), (21.8, 24), (20.6, 26.6)),  # second segment
+    ((20.2, 27.3), (20.2, 27.8), (20.4, 28.8)),
+    ((20.8, 31.5), (20.2, 34), (19, 35.6)),  # third segment
+    ((18.6, 36.3), (18.6, 36.8), (18.8, 37.6)),
+    ((19, 40), (18, 43), (15, 44.6)),      # fourth segment, the tip
 ]
-COCCYX_JOINTS = [(17.6, 4.2), (28.2, 3.4), (37.3, 2.4)]  # (y, half width) of the fused joints
+COCCYX_JOINTS = [(17.6, 5.6), (28.2, 4.8), (37.3, 3.6)]  # (y, half width) of the fused joints
 
 
 def coccyx_outline():
@@ -344,7 +348,7 @@ def write_sacrum_coccyx(out):
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
         # from the first segment's body out past its side, down beside the others to the
         # box under the tip
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 19 11 via 25 30"]))
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 18 12 via 27 26"]))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -353,31 +357,29 @@ def write_sacrum_coccyx(out):
 # below, the ischium behind and below with the obturator foramen between them.  About 210
 # high from crest to tuberosity and 165 from the posterior to the anterior superior spine.
 HIP_SIDE = [
-    (80, 0), (58, 3), (36, 14), (19, 33), (8, 55, "c"),               # crest, back to the posterior superior spine
-    (10, 65), (13, 78, "c"),                                          # posterior inferior spine
-    (22, 90), (38, 102), (50, 114), (52, 126),                        # greater sciatic notch
-    (44, 135), (32, 142, "c"),                                        # ischial spine
+    (84, 1), (62, 4), (42, 12), (24, 26), (14, 40), (6, 56, "c"),     # crest, back to the posterior superior spine
+    (13, 64), (8, 75, "c"),                                           # the notch under it, posterior inferior spine
+    (20, 86), (38, 96), (54, 108), (60, 122), (54, 133),              # greater sciatic notch, deep and wide
+    (34, 142, "c"),                                                   # ischial spine
     (42, 149), (49, 160), (48, 172),                                  # lesser sciatic notch
     (44, 186), (48, 200), (62, 209), (80, 209), (94, 202),            # ischial tuberosity
     (110, 198), (126, 195), (142, 191), (155, 184, "c"),              # ischial and inferior pubic rami
-    (160, 170), (161, 154), (157, 142, "c"),                          # pubic body, the symphyseal face behind it
-    (144, 134), (134, 125), (129, 116),                               # superior pubic ramus: pecten, iliopubic eminence
-    (138, 103), (146, 92, "c"), (145, 82), (149, 72), (157, 60, "c"),  # anterior inferior and superior iliac spines
-    (153, 44), (141, 27), (122, 12), (101, 3),                        # crest forward to the tubercle
+    (160, 170), (162, 155), (159, 146), (163, 140, "c"),              # pubic body, its tubercle in front above
+    (150, 132), (141, 124), (138, 114),                               # superior pubic ramus, iliopubic eminence
+    (141, 104), (149, 93, "c"), (147, 84), (151, 74), (162, 60, "c"),  # anterior inferior and superior iliac spines
+    (156, 46), (146, 32), (134, 20), (128, 14), (116, 9), (102, 5),   # crest, the tubercle behind the front spine
 ]
 # acetabulum: the rim round the socket, open below at the acetabular notch; inside, the
 # horseshoe of the lunate surface round the rough fossa
-ACET_SIDE_CENTRE, ACET_SIDE_R = (92, 118), 29
-OBTURATOR_SIDE = [(96, 155), (112, 151), (128, 147, "c"), (137, 157), (140, 170), (134, 182), (120, 188),
-                  (103, 188), (91, 180), (87, 166)]
+ACET_SIDE_CENTRE, ACET_SIDE_R = (98, 118), 28
+OBTURATOR_SIDE = [(100, 154), (116, 150), (132, 146, "c"), (141, 156), (144, 169), (138, 181), (124, 188),
+                  (106, 188), (93, 180), (90, 166)]
 GLUTEAL_SIDE = [
-    [(30, 22), (27, 48), (24, 72), (22, 86)],                         # posterior gluteal line
-    [(124, 11), (108, 38), (88, 66), (66, 90), (50, 106)],            # anterior gluteal line
-    [(143, 93), (130, 96), (116, 95), (106, 92)],                     # inferior gluteal line, over the acetabulum
+    [(32, 18), (29, 44), (26, 66), (24, 84)],                         # posterior gluteal line
+    [(126, 15), (108, 40), (88, 64), (68, 83), (48, 97)],             # anterior gluteal line
+    [(146, 91), (126, 82), (104, 78), (84, 82), (70, 96), (62, 114)],  # inferior gluteal line, over the acetabulum
 ]
-# the rough floor of the acetabular fossa
-FOSSA_SIDE = "M 88 114 l 6 -5 M 87 121 l 9 -7 M 89 127 l 8 -6"
-TUBEROSITY_SIDE = [(54, 172), (57, 190), (67, 201), (84, 201)]
+TUBEROSITY_SIDE = [(54, 172), (57, 190), (67, 201), (86, 200)]
 # where the marked bone's line starts: in the middle of the wing's outer face
 WING_MIDDLE = (78, 50)
 
@@ -389,8 +391,9 @@ def hip_bone_side(place, w=1.0):
     arc = lambda rr, oy, a0, a1, n: [(cx + rr * math.cos(math.radians(a0 + (a1 - a0) * i / n)),
                                       cy + oy + rr * math.sin(math.radians(a0 + (a1 - a0) * i / n))) for i in range(n + 1)]
     # angles from the right, 90 straight down: the notch lies between 70 and 110 degrees
-    rim = arc(r, 0, 110, 430, 16)
-    fossa = arc(0.52 * r, 4, 118, 422, 12)
+    rim = arc(r, 0, 115, 425, 16)
+    # the fossa lies low in the socket, so that the lunate surface is widest above
+    fossa = arc(0.55 * r, 6, 108, 432, 12)
     lunate = [rim[0]] + fossa + [rim[-1]]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
@@ -399,7 +402,6 @@ def hip_bone_side(place, w=1.0):
         '<!-- acetabulum: its rim, the lunate surface and, inside it, the fossa; open below at the notch -->',
         f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
         f'<path d="{d(lunate)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        f'<path d="{rough(place, FOSSA_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
@@ -453,7 +455,7 @@ def sacrum_point(p, oy):
 
 # The coccyx curls forward under the sacrum, so that seen from in front or behind it is
 # foreshortened further, to this share of the sacrum's vertical scale.
-COCCYX_FORESHORTENING = 0.7
+COCCYX_FORESHORTENING = 0.6
 
 
 def coccyx_transform(oy):
@@ -527,7 +529,7 @@ def write_pelvis(out):
 # where the lines start, in the sacrum drawing's units (the coccyx's as placed under it) and
 # the hip bone's millimetres
 SACRUM_APEX_Y = 165
-SACRUM_LINE = (88, 121)
+SACRUM_LINE = (96, 121)
 SACRUM_FRONT_START = (78, 140)
 SACRUM_BACK_START = (86, 136)
 COCCYX_BACK_START = (15 + 2, 30)
@@ -664,10 +666,10 @@ def side_vertebra(kind, d, h, t):
 def side_spine():
     """The side view.  Returns (svg text, {region: (first y, last y)}, curve, sacrum positions)."""
     curve = Curve(SPINE_AXIS)
-    levels = [("atlas", 0, 5.0, 1.6)]
-    levels.append(("axis", 0, 7.0, 1.8))
+    levels = [("atlas", 0, 5.6, 1.8)]
+    levels.append(("axis", 0, 7.8, 2.0))
     for i in range(5):
-        levels.append(("cervical", (i + 1) / 5, 5.6 + 0.2 * i, 1.8))
+        levels.append(("cervical", (i + 1) / 5, 6.3 + 0.2 * i, 2.0))
     for i in range(12):
         levels.append(("dorsal", i / 11, 6.8 + 0.3 * i, 2.3))
     for i in range(5):
@@ -699,7 +701,7 @@ def side_spine():
 def sacral_front(f):
     """Depth of the sacrum's pelvic face in front of the axis, f from base to apex: hollow."""
     # the promontory juts forward at the top
-    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f) + 3.5 * max(0.0, 1 - f / 0.12)
+    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f) + 2.5 * max(0.0, 1 - f / 0.2)
 
 
 def sacrum_side(curve, s0):
@@ -761,7 +763,7 @@ def sacrum_side(curve, s0):
     fy = min(front, key=lambda q: abs(q[1] - 304.5))
     sac_front = (round(fy[0] + 3), 304)
     (x, y), _ = curve.at(s0 + length + 1.0 + sizes[0][0] + 0.7 + sizes[1][0] / 2)
-    cocc_front = (round(x - 1), round(y))
+    cocc_front = (round(x), round(y))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
 
 
@@ -819,17 +821,17 @@ def both(d):
 
 
 def cervical_top(sw=1.0):
-    # body with its uncinate lips, transverse processes with their foramina and two tubercles,
-    # articular pillars, laminae and a bifid spinous process
-    half = ("M 0 -15.5 L 7 -15.5 Q 9.5 -16, 9.8 -18.5 L 10.8 -17.5 Q 11.5 -14, 10.5 -11.5 "
-            "L 14 -12 Q 20 -13.5, 24 -11.5 Q 26 -10, 24.5 -8 Q 23.2 -7, 24.5 -5.5 Q 25 -3.5, 22 -3.5 "
-            "L 19.5 -3 Q 21.5 -0.5, 20.5 3.5 Q 19.5 7, 16 7 "
-            "L 6.5 11 Q 4.5 12.5, 4.8 15.5 Q 4 17.8, 1.8 16.2 Q 0.8 14.8, 0 14.6")
-    holes = ["M 0 9.5 L -7.8 -1 Q -8.4 -4.2, -5.2 -4.6 L 5.2 -4.6 Q 8.4 -4.2, 7.8 -1 Z",
-             "M 14 -8.5 A 2.3 2.3 0 1 0 18.6 -8.5 A 2.3 2.3 0 1 0 14 -8.5 Z",
-             "M -14 -8.5 A 2.3 2.3 0 1 1 -18.6 -8.5 A 2.3 2.3 0 1 1 -14 -8.5 Z"]
-    details = [both("M 9.5 -14.5 Q 0 -13.2, 0 -13.2"),          # rim of the body
-               both("M 13 1.8 Q 16 -1.5, 19 1.8 Q 16 4.8, 13 1.8")]  # superior articular facet
+    # a small body with its uncinate lips, a large triangular canal, transverse processes each
+    # with its foramen and two tubercles, articular pillars, laminae and a bifid spinous process
+    half = ("M 0 -22.5 L 7 -22.5 Q 9.5 -22.5, 9.6 -24.5 L 10.6 -23.5 Q 11.2 -19, 10.6 -15 "
+            "L 13 -14.5 Q 19 -15.5, 23 -14 Q 25.5 -13, 24.5 -10.5 Q 23 -9.6, 24.6 -8 "
+            "Q 25.6 -5.6, 22.5 -5.2 L 19.5 -4.6 Q 21 -1, 20.5 3.5 Q 19.5 7, 16 7.5 "
+            "L 7 12.5 Q 4.6 13.8, 4.8 17 Q 4.2 19.5, 2 18.2 Q 1 17, 0 16.6")
+    holes = ["M 0 7.5 L -10.5 -5.5 Q -11 -8.6, -7.5 -9 L 7.5 -9 Q 11 -8.6, 10.5 -5.5 Z",
+             "M 14.2 -10.2 A 2.6 2.6 0 1 0 19.4 -10.2 A 2.6 2.6 0 1 0 14.2 -10.2 Z",
+             "M -14.2 -10.2 A 2.6 2.6 0 1 1 -19.4 -10.2 A 2.6 2.6 0 1 1 -14.2 -10.2 Z"]
+    details = [both("M 10.4 -15 Q 8 -9.5, 7.5 -9"),            # back of the body beside the canal
+               both("M 13.5 0.5 Q 16.5 -2.5, 19 0.5 Q 16.5 3.5, 13.5 0.5")]  # superior articular facet
     return top_vertebra(half, holes, details, sw)
 
 
@@ -903,10 +905,10 @@ def single_bones():
     k = {"cervical": 55 / 50, "atlas": 78 / 60, "axis": 57 / 38, "dorsal": 70 / 52, "lumbar": 95 / 61.2,
          "sacrum": 110 / 140}
     k = {n: v * SPINE_PX for n, v in k.items()}
-    put("cervical-vertebra", "a cervical vertebra from above", cervical_top(1 / k["cervical"]), 113, 24, k["cervical"])
-    put("atlas", "the atlas (first cervical) from above", atlas_top(1 / k["atlas"]), 177, 22, k["atlas"])
+    put("cervical-vertebra", "a cervical vertebra from above", cervical_top(1 / k["cervical"]), 113, 27, k["cervical"])
+    put("atlas", "the atlas (first cervical) from above", atlas_top(1 / k["atlas"]), 177, 30, k["atlas"])
     # the axis a little apart from the atlas: a bone from the front under one from above
-    put("axis", "the axis (second cervical) from the front", axis_front(1 / k["axis"]), 177, 66, k["axis"])
+    put("axis", "the axis (second cervical) from the front", axis_front(1 / k["axis"]), 177, 74, k["axis"])
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
     put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(1 / k["dorsal"]), 165, 126, k["dorsal"])
     put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(1 / k["lumbar"]), 165, 204, k["lumbar"])
@@ -923,9 +925,8 @@ def single_bones():
     at = lambda name, x, y, cx, cy: (round(cx + k[name] * x), round(cy + k[name] * y))
     # each line starts on the body of its bone (the atlas's on a lateral mass), clear of the
     # processes' tips
-    starts = {"cervical": at("cervical", -4, -12.5, 113, 24), "atlas": at("atlas", -17.5, -6.5, 177, 22),
-              "atlas via": at("atlas", -19.5, -16.5, 177, 22),
-              "axis": at("axis", 3, 4, 177, 66), "dorsal": at("dorsal", 6, -9, 165, 126),
+    starts = {"cervical": at("cervical", -4, -16, 113, 27), "atlas": at("atlas", -3, -14.5, 177, 30),
+              "axis": at("axis", 3, 4, 177, 74), "dorsal": at("dorsal", 6, -9, 165, 126),
               "lumbar": at("lumbar", 7, -12, 165, 204),
               "sacrum": (round(ox + 84 * ks), 261),
               "coccyx": (round(ox + 72 * ks), round(oy + (COCCYX_DROP + 23) * ks))}
@@ -967,9 +968,8 @@ def write_spine(out):
         "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
         "leader Form23.Label6 Form24.Text6 from %d %d" % st["coccyx"],
-        # the atlas's from a lateral mass, out past its edge and over the anterior arch, clear
-        # of the ring's opening
-        "leader Form23.Label11 Form24.Text11 from %d %d via %d %d" % (st["atlas"] + st["atlas via"]),
+        # the atlas's from its anterior arch, the bone nearest the top edge
+        "leader Form23.Label11 Form24.Text11 from %d %d" % st["atlas"],
         "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical"],
     ]
     with open(os.path.join(out, "spine.svg"), "w") as f:
