@@ -142,7 +142,7 @@ def tooth_front(x0, x1, neck, edge, kind):
 
 # from the front, the left half: x towards the midline, x outwards, neck, edge, kind
 UPPER_TEETH_FRONT = [
-    (0.5, 8.8, 37.6, 48.0, "i"), (8.8, 15.0, 38.6, 47.0, "i"), (15.0, 20.4, 38.8, 47.6, "c"),
+    (0.5, 8.2, 37.6, 47.6, "i"), (8.2, 14.4, 38.4, 46.8, "i"), (14.4, 20.4, 38.8, 47.8, "c"),
     (20.4, 24.0, 39.6, 45.8, "p"), (24.0, 27.0, 40.0, 45.4, "p"), (27.0, 30.6, 40.2, 45.0, "m"),
     (30.6, 32.8, 40.4, 44.8, "m"),
 ]
@@ -547,8 +547,8 @@ def front_maxilla_outline():
         (48, 9.5, "c"),                                                # its rough tip
         (43.5, 12), (39.5, 16.5), (37, 23),                            # under it, the key ridge
         (35, 30), (33.5, 36), (32.8, 40.4, "c"),                       # down to the last molar
-        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (15, 38.8, "c"),
-        (8.8, 38.6, "c"), (0.5, 37.6, "c"),                            # alveolar margin
+        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
+        (8.2, 38.4, "c"), (0.5, 37.6, "c"),                            # alveolar margin
         (0.6, 29), (0.3, 19.6, "c"),                                   # intermaxillary suture, the spine
         (2.2, 22.4), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (12, 1), (9.8, -6.5, "c"),  # nasal notch
         (7.6, -13.5), (6.2, -21),                                          # border with the nasal bone
@@ -612,15 +612,15 @@ def skull_front(g, small=False):
     drawing under life size (_Small)."""
     if small:
         g = _Small(g)
-    # dark between the crowns, as in the side view
-    g.fill(sym([(0, 44.6), (12, 44.2), (16, 44.6), (16, 47.4), (12, 47.6), (0, 47.8)]), "#000")
+    # the mouth's depth behind the crowns, dark where they part
+    g.hatch(sym([(0, 40), (30, 40), (30, 52), (0, 52)]), 90, 1.2, W_FINE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     right = FRONT_VAULT + [
         (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),                     # lower border of the cheek bone
         (40, 24.5), (36, 31), (33.5, 37.5), (32.8, 40.4, "c"),
-        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (15, 38.8, "c"),
-        (8.8, 38.6, "c"), (0.5, 37.6, "c"), (0, 37.6),
+        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
+        (8.2, 38.4, "c"), (0.5, 37.6, "c"), (0, 37.6),
     ]
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():

@@ -133,7 +133,7 @@ def facial_bones():
     # splits in two only just above the edge.
     nasal = start(Place(mid - 4, nasal_y, S, True), (2.8, -17), row=186)
     # on the body between the foramen and the temporal border
-    zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8))
+    zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8), row=243)
     # low on the nearer maxilla beside its inner border, so that the line leaves it at once
     # and runs on down between the two maxillae
     maxilla = start(Place(168, max_y, S, True), (5.5, 28))
