@@ -182,20 +182,24 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
     ((11, 70), (13, 86), (18, 98)),        # auricular part of the lateral border
-    ((24, 110), (36, 124), (46, 136)),     # inferior lateral angle
-    ((52, 145), (55, 153), (57, 158)),     # lateral border of the fifth segment
-    ((59, 163), (63, 165), (70, 165)),     # apex, the facet for the coccyx
+    ((25, 111), (36, 123), (44, 130)),     # inferior lateral angle
+    ((48, 139), (53, 150), (56, 156)),     # lateral border of the fifth segment
+    ((58, 160), (63, 162), (70, 162)),     # apex, the facet for the coccyx
 ]
 
 
-# the same from the front: the superior articular processes lie behind the base and do not
-# show; from the promontory, the highest point, each ala slopes down and out
+# the same from the front: the superior articular processes lie behind the base and only
+# peep over it; from the promontory, the highest point, each ala slopes down and out
 SACRUM_HALF_FRONT = [
     ((62, 25), (55, 25.5), (50, 28)),      # top of the body of the first sacral vertebra
-    ((40, 30), (27, 31), (17, 33)),        # upper border of the ala
+    ((47, 26.5), (44, 25.6), (41, 26)),    # a superior articular process peeping over the base
+    ((38, 26.5), (35, 28.5), (31, 30.5)),
+    ((26, 31.8), (21, 32.6), (17, 33)),    # upper border of the ala
     ((10, 35), (6, 40), (6, 46)),          # its rounded lateral end
     ((6, 51), (7, 54), (9, 58)),
 ] + SACRUM_HALF[5:]
+# where the ala's lateral end and the auricular part begin in SACRUM_HALF_FRONT
+SACRUM_SIDE = 5
 
 
 def sacrum_outline(half=SACRUM_HALF):
@@ -261,9 +265,9 @@ def sacrum(sw=1.0, dark=False, joints=False):
         # the sacrum lies over the auricular parts of the ilia: a joint space of ground
         # outside its lateral border, from the lateral end of each ala down the auricular part
         starts = [(70, 24)] + [seg[2] for seg in SACRUM_HALF_FRONT]
-        side = f"M {fmt(starts[3][0])} {fmt(starts[3][1])} " + " ".join(
+        side = f"M {fmt(starts[SACRUM_SIDE][0])} {fmt(starts[SACRUM_SIDE][1])} " + " ".join(
             f"C {fmt(c1[0])} {fmt(c1[1])}, {fmt(c2[0])} {fmt(c2[1])}, {fmt(e[0])} {fmt(e[1])}"
-            for c1, c2, e in SACRUM_HALF_FRONT[3:5])
+            for c1, c2, e in SACRUM_HALF_FRONT[SACRUM_SIDE:SACRUM_SIDE + 2])
         parts = [
             '<!-- the sacro-iliac joints: a joint space between each ala and its ilium, the edge of the ilium beyond it -->',
             f'<path d="{side} {mirror_path(side)}" fill="none" stroke="{INK}" stroke-width="{fmt(7 * sw)}" stroke-linecap="round"/>',
@@ -285,7 +289,7 @@ def sacrum(sw=1.0, dark=False, joints=False):
         '<!-- anterior sacral foramina -->',
         f'<g fill="{GROUND}" stroke="{INK}" stroke-width="{w2}">' + "".join(holes) + '</g>',
         '<!-- facet for the coccyx -->',
-        f'<path d="M 62 161 Q 70 158, 78 161" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        f'<path d="M 63 158.5 Q 70 156, 77 158.5" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
     ]
     return "\n".join(parts)
 
@@ -437,7 +441,7 @@ PELVIS_SCALE = 0.86
 SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
 SACRUM_TOP, SACRUM_APEX = 36, 120   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
-COCCYX_DROP = 168 - 6
+COCCYX_DROP = 166 - 6
 
 
 def sacrum_transform(oy):
@@ -528,7 +532,7 @@ def write_pelvis(out):
 
 # where the lines start, in the sacrum drawing's units (the coccyx's as placed under it) and
 # the hip bone's millimetres
-SACRUM_APEX_Y = 165
+SACRUM_APEX_Y = 162
 SACRUM_LINE = (96, 121)
 SACRUM_FRONT_START = (78, 140)
 SACRUM_BACK_START = (86, 136)
@@ -536,7 +540,7 @@ COCCYX_BACK_START = (15 + 2, 30)
 # the hip bone's lines start on the bone's body above and behind the acetabulum, where
 # ilium, ischium and pubis meet
 HIP_BODY = (80, 94)
-HIP_BODY_BACK = (100, 103)
+HIP_BODY_BACK = (100, 98)
 
 
 
