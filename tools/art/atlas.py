@@ -649,22 +649,28 @@ FORESHORTEN = 0.5
 
 
 def foot_from_behind():
-    """The right foot seen from behind, standing, in millimetres: the heel bone nearest,
-    tall under the ankle, its tuberosity on the ground; beyond it the rest of the foot
-    hidden but for its borders, wider than the heel: the arch and the great toe on the
-    inner side, the flat outer border and the little toes on the outer side. Frame: the
-    top of the talus (the ankle joint) at (0, 0), medial side to the left, the ground at
-    y = 67."""
+    """The right foot seen from behind and a little above, standing, in millimetres: the
+    heel bone nearest, tall under the ankle, its tuberosity on the ground; beyond it the
+    rest of the foot hidden behind the heel but for its borders, wider than the
+    heel: the arch, the ball and the great toe on the inner side, the outer border and the
+    little toes on the outer side. Frame: the top of the talus (the ankle joint) at (0, 0),
+    medial side to the left, the ground under the heel at y = 67."""
     m = Model()
-    m.bone("forefoot", "the inner border beyond the heel: the arch, the first metatarsal "
-           "and the great toe", [(-15, 33), (-24, 35.5), (-33, 40), (-39.5, 46.5), (-42, 54),
-                                 (-41, 61.5), (-36.5, 66.5, "c"), (-15, 67, "c")])
-    m.line([(-38.5, 50), (-33.5, 53.5), (-31.5, 60), (-32, 66)])        # the great toe
+    # seen from a little above (about 12 degrees, as the feet from the front), the far end
+    # of the foot stands higher on the page than the heel: the ball and the toes' tips
+    # beside the heel and above it, the middle of the foot hidden behind the heel
+    m.bone("forefoot", "the inner border beyond the heel: the arch and the ball of the foot, "
+           "the great toe's tip at the top", [
+               (-15, 30), (-22, 27.5), (-28, 24.5), (-34.5, 24), (-40, 27), (-44, 33),
+               (-45.5, 42), (-45, 52), (-42, 61), (-36.5, 66.5, "c"), (-15, 67, "c")])
+    m.line([(-27.5, 27.5), (-31, 31), (-37.5, 32.5), (-43, 36.5)])   # the great toe's end
+    m.line([(-42, 47), (-36, 50.5), (-33.5, 58), (-34, 66)])         # the ball of the great toe
     m.bone("forefoot", "the outer border beyond the heel: the fifth metatarsal and the "
-           "little toes", [(17, 45), (27, 45.5), (36, 48.5), (42.5, 54), (44, 60.5),
-                           (41, 66.5, "c"), (17, 67, "c")])
-    m.line([(31.5, 50), (33, 57), (32.5, 66)])                          # the little toes
-    m.line([(37.5, 52), (39, 58.5), (38.5, 66)])
+           "little toes' tips at the top", [
+               (17, 36), (23, 33.5), (29, 33), (33.5, 35), (37.5, 34.5), (42, 37.5),
+               (45, 44), (46, 53), (44.5, 61), (41, 66.5, "c"), (17, 67, "c")])
+    m.line([(33.5, 35), (34, 40)])                                    # between the little toes
+    m.line([(38, 50), (40, 57.5), (39.5, 66)])                        # the fifth metatarsal
     m.bone("tarsals", "talus: its body between the malleoli, above the heel", [
         (-14, 2), (-6, -0.5), (6, -0.5), (14, 2), (15.5, 10), (12, 18), (-12, 18), (-15.5, 10)])
     m.line([(-2.5, 6), (-1.5, 12), (-3, 17)])                         # groove behind the talus
