@@ -618,11 +618,11 @@ def foot_from_front():
     # the middle and distal phalanges, one behind the other): (x, top, bottom, half
     # width) of each
     toes = [
-        ("great toe", -31, (88, 101, 9.5), (97, 114, 9)),
-        ("second toe", -12.5, (92, 103, 4.8), (99.5, 113, 4.4)),
-        ("third toe", 3, (91.5, 102, 4.7), (98.5, 112, 4.3)),
-        ("fourth toe", 17, (90, 100.5, 4.5), (97, 110, 4.1)),
-        ("fifth toe", 31, (88.5, 98.5, 4.3), (95, 107, 3.9)),
+        ("great toe", -31, (88, 101, 10), (97, 114, 9.6)),
+        ("second toe", -13, (92, 103, 6.2), (100, 112, 5.6)),
+        ("third toe", 2.5, (91.5, 102, 6.0), (99, 111, 5.4)),
+        ("fourth toe", 17, (90, 100.5, 5.8), (97.5, 109, 5.2)),
+        ("fifth toe", 30.5, (88.5, 98.5, 5.4), (95.5, 106, 4.8)),
     ]
     for tname, x, (t0, b0, w0), (t1, b1, w1) in toes:
         h = b0 - t0
