@@ -186,42 +186,6 @@ def on_row(S, model, place, row, toward=None, near=None):
     return ((hi - (hi - lo) / 3) if near > 0 else (lo + (hi - lo) / 3), row)
 
 
-def foot_from_behind():
-    """The right foot seen from behind and a little above, standing, in millimetres: the
-    heel bone nearest, tall under the ankle, its tuberosity on the ground; beyond it the
-    rest of the foot hidden behind the heel but for its borders, wider than the
-    heel: the arch, the ball and the great toe on the inner side, the outer border and the
-    little toes on the outer side. Frame: the top of the talus (the ankle joint) at (0, 0),
-    medial side to the left, the ground under the heel at y = 67."""
-    m = atlas.Model()
-    # seen from a little above (about 12 degrees, as the feet from the front), the far end
-    # of the foot stands higher on the page than the heel: the ball and the toes' tips
-    # beside the heel and above it, the middle of the foot hidden behind the heel
-    m.bone("forefoot", "the inner border beyond the heel: the arch and the ball of the foot, "
-           "the great toe's tip at the top", [
-               (-15, 30), (-22, 27.5), (-28, 24.5), (-34.5, 24), (-40, 27), (-44, 33),
-               (-45.5, 42), (-45, 52), (-42, 61), (-36.5, 66.5, "c"), (-15, 67, "c")])
-    m.line([(-27.5, 27.5), (-31, 31), (-37.5, 32.5), (-43, 36.5)])   # the great toe's end
-    m.line([(-42, 47), (-36, 50.5), (-33.5, 58), (-34, 66)])         # the ball of the great toe
-    m.bone("forefoot", "the outer border beyond the heel: the fifth metatarsal and the "
-           "little toes' tips at the top", [
-               (17, 36), (23, 33.5), (29, 33), (33.5, 35), (37.5, 34.5), (42, 37.5),
-               (45, 44), (46, 53), (44.5, 61), (41, 66.5, "c"), (17, 67, "c")])
-    m.line([(33.5, 35), (34, 40)])                                    # between the little toes
-    m.line([(38, 50), (40, 57.5), (39.5, 66)])                        # the fifth metatarsal
-    m.bone("tarsals", "talus: its body between the malleoli, above the heel", [
-        (-14, 2), (-6, -0.5), (6, -0.5), (14, 2), (15.5, 10), (12, 18), (-12, 18), (-15.5, 10)])
-    m.line([(-2.5, 6), (-1.5, 12), (-3, 17)])                         # groove behind the talus
-    m.bone("tarsals", "calcaneus from behind: the sustentaculum jutting inwards under the "
-           "talus, the tuberosity with its two processes on the ground", [
-               (-13, 18.5), (0, 16.5), (13, 18.5), (18.5, 26), (20.5, 39), (21, 51), (19.5, 59.5),
-               (15, 65.5), (6, 67), (-3, 66.5), (-12, 64.5), (-16.5, 57.5), (-17, 47),
-               (-17.5, 40), (-24, 35), (-25, 29.5), (-20.5, 25.5), (-14.5, 23)])
-    m.line([(-12, 60.5), (-3, 63), (8, 62.5), (15, 60)])               # the tuberosity
-    m.line([(-14.5, 35.5), (-18, 31.5)])                              # under the sustentaculum
-    return m
-
-
 FOOT_TOP = 24.0     # the top of the navicular in the atlas's foot from the front (mm)
 FOOT_DEPTH = 0.62
 
@@ -311,7 +275,7 @@ class Limbs:
         return lambda p: place(p)[:2]
 
     def draw_feet_from_behind(self, S):
-        foot = foot_from_behind()
+        foot = atlas.foot_from_behind()
         place = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
         old = S.map
         S.map = place
