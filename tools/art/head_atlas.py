@@ -277,7 +277,8 @@ def side_parietal(g, apart=False):
         g.line([(-37, -77), (-8, -87), (24, -83), (48, -68), (57.5, -52)], W_FINE)
         g.line([(-42, -66), (-10, -76), (22, -73), (44, -60), (54, -46)], W_FINE)
         g.line([(4, -97), (10, -99.5), (16, -97.5)], W_IN)      # parietal eminence
-    g.dot((44, -98), 0.6)                                        # parietal foramen
+    if apart:
+        g.dot((44, -98), 0.6)                                    # parietal foramen
 
 
 def top_parietal_outline():
@@ -436,7 +437,7 @@ def skull_side(g, mandible=True):
     recess = [FZ, (-86, -33), (-92, -31.5), (-94.5, -27.5), (-95, -15), (-95.5, -4), (-92, -0.5),
               (-86, 0.5), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
     # no edge in front, where the cavity turns into its inner wall; darkest under the rims
-    g.hatch(recess, 75, 1.3, W_FINE)
+    g.hatch(recess, 75, 2.0, W_FINE)
     g.line(LATERAL_ORBIT_RIM, W_OUT)
     # the rim of the nasal opening just inside the profile, the cavity glimpsed past it
     rim = [(-104.5, -6), (-100, -3), (-96.2, 2), (-95.6, 9), (-96.8, 15.5), (-100, 20), (-104.5, 22.2)]
@@ -518,7 +519,7 @@ def front_mandible_outline():
         (46, 12),                                                      # under the arch
         (50.5, 11.5), (54.4, 17), (53.8, 30), (52, 44), (50.2, 56),    # ramus, narrowing down
         (48.6, 66.5, "c"),                                             # angle, turned out a little
-        (43, 70), (36, 75), (28.5, 80.8), (20.5, 86.2), (13, 90), (6, 91.8), (0, 92.2),  # to the chin
+        (44, 71.5), (38, 77.5), (30.5, 83.5), (21.5, 88.5), (12, 91.4), (0, 92.2),  # to the chin
     ]
 
 
@@ -531,10 +532,11 @@ def front_mandible(g, teeth=True):
         g.hole(R(ellipse_pts(21, 71, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
         g.line(R([(6, 85), (10, 88.5)]), W_FINE)
         # the body turns back towards the angle
-        g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (43, 70), (36, 75), (30.5, 79),
+        g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (44, 71.5), (38, 77.5), (32, 81.5),
                    (33, 68)]), 75, 2.6, W_FINE)
         g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
-    g.line([(-5.5, 87), (0, 82), (5.5, 87)], W_FINE)
+    # the mental protuberance, a low rounded swelling at the chin
+    g.line([(-9, 87.5), (-5, 85.2), (0, 84.4), (5, 85.2), (9, 87.5)], W_FINE)
 
 
 def front_maxilla_outline():
@@ -631,7 +633,7 @@ def skull_front(g, small=False):
         # the orbit's depth: its roof and outer wall in shadow, the fissures at the back
         g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
                    (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6, W_FINE)
-        g.line(R([(21, -17.2), (25, -19.8), (30.5, -24, "c"), (25.5, -18.6), (22, -16)]), W_FINE, closed=True)
+        g.fill(R([(21, -17.2), (25, -19.8), (30.5, -24, "c"), (25.5, -18.6), (22, -16)]), "#000")   # fissure
         g.line(R([(26, -8), (33, -9.5), (40, -12.5)]), W_IN)
         g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
@@ -649,24 +651,19 @@ def skull_front(g, small=False):
                    (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 2.3, W_FINE)
         front_nasal(g, R)
         front_maxilla(g, R)
-    # nasal opening: the cavity dark, the thin septum a little off the midline, the
-    # conchae shelves curling from the side walls with dark passages below them
+    # nasal opening: the cavity dark, the thin septum a little off the midline
     g.hole(sym(APERTURE), width=W_OUT)
     g.hatch(sym(APERTURE), 110, 1.1, W_FINE)
     g.body([(-0.6, -7.2), (0.9, -7.2), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
            width=W_IN)
-    for sx, R in sides():
-        g.body(R([(12.6, 6), (9.2, 7.4), (6.8, 9.8), (6.4, 12.8), (8.2, 14.6), (12.6, 14.4)]), width=W_IN)
-        g.body(R([(11.2, -2.2), (8.8, -1), (7.4, 1.4), (8, 3.4), (11.6, 3)]), width=W_IN)
     g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
         g.suture(R([(5.6, -25.5), (6.2, -20), (7.8, -13), (9.8, -6.5)]), amp=0.35, period=1.5)
     g.line([(0, -25.5), (0, -7.5)], W_FINE)                            # between the nasal bones
-    # coronal suture, seen over the top of the head: it crosses well below the vertex and
-    # turns in and down towards the temples, leaving the outline, until the temporal
-    # line hides it; frontonasal suture; glabella
-    cor = [(0, -114.5), (18, -112), (32, -105.5), (43, -95), (50, -82), (54.5, -68), (56.5, -58)]
+    # coronal suture, seen over the top of the head: only where it crosses the top, below
+    # the vertex, before it turns away down the sides; frontonasal suture; glabella
+    cor = [(0, -117), (16, -115.4), (30, -110.6), (41, -103.5)]
     g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
     g.suture([(-6.2, -25.5), (0, -25), (6.2, -25.5)], amp=0.4, period=1.5)
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
@@ -755,7 +752,7 @@ def occipital(g):
     right = [
         (0, -84, "c"),                       # lambda
         (18, -76), (36, -60), (50, -42),     # lambdoid border
-        (56, -26, "c"),                      # lateral angle
+        (56, -26),                           # lateral angle
         (52, -14), (45, -4),                 # mastoid border
         (42, 3, "c"),                        # jugular process
         (34, 6), (27, 10),                   # jugular notch
@@ -873,8 +870,8 @@ def ethmoid(g):
                width=W_IN)
         # superior concha
         g.line(R([(5.4, 8), (4.6, 13), (6, 16)]), W_FINE)
-        # its thin outer wall over the air cells: a light shade on the upper part
-        g.hatch(R([(6.5, 2.5), (13.2, 2.5), (13.5, 11), (6.5, 11)]), 60, 1.5, W_FINE)
+        # its thin outer wall over the air cells: a light shade low on its outer side
+        g.hatch(R([(12, 14), (14.4, 14), (14, 26), (12, 26)]), 60, 1.5, W_FINE)
     # cribriform plate
     g.body([(-14.5, -1, "c"), (14.5, -1, "c"), (14.5, 1.2, "c"), (-14.5, 1.2, "c")],
            width=W_IN)
@@ -885,24 +882,27 @@ def ethmoid(g):
 
 def lacrimal(g):
     """Left lacrimal bone from the orbit (front to the left): the smallest bone of the face,
-    about the size of a fingernail (some 13 by 8 mm)."""
-    k = 0.62
+    a thin plate about the size of a fingernail (some 14 by 9 mm), divided by the vertical
+    posterior lacrimal crest; in front of the crest the groove for the lacrimal sac, at its
+    lower end the hamulus hooking forwards; behind it the smooth orbital part."""
+    k = 0.7
 
     def sc(ps):
         return [(p[0] * k, p[1] * k) + tuple(p[2:]) for p in ps]
     pts = [
-        (-5, -9.5, "c"), (0, -10.5), (4.8, -9.8, "c"),     # border with the frontal bone
-        (5.8, -2), (5.4, 6, "c"),                         # border with the ethmoid
-        (2, 7.6), (-1, 8.6),                              # border with the maxilla
-        (-3.2, 11.5), (-6.8, 13.2, "c"), (-5.6, 9.6),     # lacrimal hamulus
-        (-5.6, 2), (-5.8, -4),                            # anterior border
+        (-6, -10, "c"), (0, -10.6), (6, -10.4, "c"),       # border with the frontal bone
+        (6.6, -2), (6.2, 8, "c"),                         # border with the ethmoid
+        (3, 9), (-0.5, 9.6),                              # border with the maxilla
+        (-2.5, 11.5), (-5.5, 14.6), (-9, 15.6, "c"), (-6.8, 12.4),   # lacrimal hamulus
+        (-6.2, 5), (-6.3, -3),                            # anterior border
     ]
-    serr = {0: SERR, 1: SERR, 10: SERR, 11: SERR}
+    serr = {0: SERR, 1: SERR, 11: SERR, 12: SERR}
     g.body(sc(pts), serr=serr, width=W_OUT)
-    # posterior lacrimal crest; the groove for the lacrimal sac in front of it
-    g.line(sc([(-2.2, -10.2), (-2.4, -2), (-3, 5), (-4.4, 11)]), W_IN)
-    g.hatch(sc([(-5, -9.5), (-2.2, -10.2), (-2.4, -2), (-3, 5), (-4.4, 11), (-5.6, 9.6), (-5.6, 2),
-                (-5.8, -4)]), 75, 1.7, W_FINE)
+    # the crest, a ridge: its edge and its shadowed front slope, the groove hatched before it
+    crest = [(-1.4, -10.5), (-1.6, -2), (-2, 5), (-3, 10), (-5, 13.6)]
+    g.line(sc(crest), W_OUT)
+    g.hatch(sc([(-6, -10), (-1.4, -10.5), (-1.6, -2), (-2, 5), (-3, 10), (-5, 13.6), (-6.8, 12.4),
+                (-6.2, 5), (-6.3, -3)]), 75, 2.0, W_FINE)
 
 
 def concha(g):
@@ -1005,7 +1005,7 @@ def newborn_vault(g):
     for sx in (1, -1):
         for (cx, cy), r0, r1, angles in (((22, 31), 4, 10, range(0, 360, 40)),
                                           ((17, -21), 4, 9, range(10, 360, 45)),
-                                          ((0, 72.5), 1.2, 3.2, range(0, 360, 60))):
+                                          ((0, 73), 1.2, 3, range(0, 360, 60))):
             for a in angles:
                 t = math.radians(a + (7 if sx > 0 else -7))
                 g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),

@@ -48,7 +48,7 @@ def cranial_bones():
     add = placer(groups, S)
 
     par_l = Place(278, 152, S)
-    tem_l = Place(64, 292.6, S)
+    tem_r = Place(55, 282, S, True)
     add("occipital", A.occipital, 74, 90, comment="external surface, seen from behind and below")
     # the two parietals from above, side by side as they meet at the sagittal suture, the
     # face towards the frontal bone below them: the right one on the left
@@ -59,10 +59,12 @@ def cranial_bones():
     add("parietal-left", lambda g: A.top_parietal(g, R=behind_up(1)), par_l.ox + 8, par_l.oy,
         comment="the left parietal from above, its front border at the bottom")
     add("frontal", A.frontal, 240, 266, comment="from the front")
-    add("temporal-left", lambda g: A.side_temporal(g, apart=True), tem_l.ox, tem_l.oy,
-        comment="the left temporal bone from the outside")
-    add("temporal-right", lambda g: A.side_temporal(g, apart=True), 364.85, tem_l.oy, mirror=True,
+    # each temporal bone on its own side of the layout (the right one on the left, as in the
+    # front views), seen from the outside, its zygomatic process reaching in towards the face
+    add("temporal-right", lambda g: A.side_temporal(g, apart=True), tem_r.ox, tem_r.oy, mirror=True,
         comment="the right temporal bone from the outside")
+    add("temporal-left", lambda g: A.side_temporal(g, apart=True), 373, tem_r.oy,
+        comment="the left temporal bone from the outside")
     add("sphenoid", A.sphenoid, 175, 330, comment="from the front")
     eth = Place(276, 318, S)
     add("ethmoid", A.ethmoid, eth.ox, eth.oy, comment="from the front")
@@ -77,11 +79,11 @@ def cranial_bones():
         f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-34, -17))}",
         # above the frontal eminence: plain bone
         "leader Form17.Label3 Form20.Text3 from 209 202",
-        f"leader Form17.Label4 Form20.Text4 from {start(tem_l, (-20, -37), row=254)}",
+        f"leader Form17.Label4 Form20.Text4 from {start(tem_r, (-20, -37), row=254)}",
         # from the body beside its crest, above the gap between the pterygoid plates
         "leader Form17.Label5 Form20.Text5 from 170 334",
-        # from the left labyrinth, straight down past the middle concha
-        f"leader Form17.Label6 Form20.Text6 from {start(eth, (11, 17))}",
+        # from high on the left labyrinth, straight down past the middle concha
+        f"leader Form17.Label6 Form20.Text6 from {start(eth, (11, 7))}",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
@@ -136,17 +138,18 @@ def facial_bones():
     zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8), row=243)
     # low on the nearer maxilla beside its inner border, so that the line leaves it at once
     # and runs on down between the two maxillae
-    maxilla = start(Place(168, max_y, S, True), (5.5, 28))
+    maxilla = start(Place(168, max_y, S, True), (3, 35))
     jaw = start(mand, (-55, 72))
     fork_y = 466
     leaders = [
-        "leader Form18.Label1 Form19.Text1 from 124 45",
+        # on the smooth orbital part, behind the crest
+        "leader Form18.Label1 Form19.Text1 from 123 45",
         # low on the nearer concha: the line leaves by its upper border, clear of its tail
         "leader Form18.Label2 Form19.Text2 from 97 124",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
-        f"leader Form18.Label5 from {maxilla} via 172 424 via 181 {fork_y}",
-        f"leader Form19.Text5 from {maxilla} via 172 424 via 181 {fork_y}",
+        f"leader Form18.Label5 from {maxilla} via 171 440 via 181 {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via 171 440 via 181 {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         "leader Form18.Label7 Form19.Text7 from 473 139",
@@ -198,8 +201,8 @@ def fontanelle():
     inside = A.newborn_vault(g)
     # one line gathers both fontanelles: an arm from the middle of each, straight across
     # the bone by the shortest way out, the two meeting well clear of the vault
-    fork = (198, 138)
-    ways = {"anterior": [], "posterior": [(130, 235), (182, 229)]}
+    fork = (194, 160)
+    ways = {"anterior": [], "posterior": []}
     leaders = []
     for key in ("anterior", "posterior"):
         x, y = place(inside[key])[:2]
