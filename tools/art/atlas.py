@@ -192,7 +192,6 @@ def foot_model():
             (80, 36), (80.5, 46), (82.5, 54), (81, 60), (80.5, 70), (80.5, 82), (79.5, 91),
             (76, 97), (70.5, 98), (66, 94), (62, 84), (58, 70), (48, 64), (37, 62.5), (33.5, 59),
             (34, 52), (38, 46), (40, 30), (41, 20)])
-    m.line([(80.5, 50), (76, 55), (76.5, 62)])                     # peroneal trochlea
     m.hatch([[(78.5, 22), (74.5, 25.5)], [(79, 31), (75, 34.5)], [(79.3, 40), (75.5, 43.5)],
              [(79.8, 66), (76.5, 69.5)], [(79.3, 75), (76, 78.5)]])
     m.bone(T, "talus: trochlea, neck and head",
@@ -206,8 +205,6 @@ def foot_model():
            [(-1.5, 111.5), (0.5, 105), (5, 101), (10, 98.5), (16, 98.5), (22, 100), (30, 101), (38, 100),
             (45, 97.5), (51, 96), (55.5, 98), (57, 102.5), (56, 108), (51, 112.5), (43, 115.5),
             (33, 117), (22, 117), (13.5, 116.5), (7, 119), (1, 118)])
-    m.line([(28, 117), (29, 113.5)])
-    m.line([(43, 115.5), (44, 112)])
     m.bone(T, "cuboid: a rough cube in front of the calcaneus",
            [(62, 106), (68.5, 101.5), (77, 100.5), (85, 102), (89, 107), (89.5, 115),
             (88, 123), (84, 129.5), (76, 133), (67.5, 134), (63, 129), (61.8, 118)])
@@ -228,17 +225,36 @@ def foot_model():
         f = 0.86 + 0.14 * min(1.0, max(0.0, (p[1] - 110) / 105))
         return (50 + (p[0] - 50) * f, p[1]) + tuple(p[2:])
 
+    # The tarsals above are drawn long; in life, from above, the calcaneus is about as
+    # long as the second metatarsal and the talus some 0.7 of it, the outer column
+    # (calcaneus, cuboid) shorter than the inner (talus, navicular, cuneiforms). Each
+    # column is shortened to that, by its own piecewise scale along the foot.
+    inner = [(0, 0), (21, 22), (96.5, 78), (98.5, 80), (118, 96), (119.5, 97.5), (153, 126)]
+    outer = [(0, 0), (98, 80), (100.5, 82), (137, 106)]
+
+    def along(table, y):
+        for (y0, v0), (y1, v1) in zip(table, table[1:]):
+            if y <= y1:
+                return v0 + (v1 - v0) * (y - y0) / (y1 - y0)
+        (y0, v0), (y1, v1) = table[-2:]
+        return v1 + (v1 - v0) * (y - y1) / (y1 - y0)
+
+    def shorten(p):
+        t = min(1.0, max(0.0, (p[0] - 60) / 6))      # 0 on the inner column, 1 on the outer
+        return (p[0], (1 - t) * along(inner, p[1]) + t * along(outer, p[1])) + tuple(p[2:])
+
     for sh in m.shapes:
-        sh["pts"] = [narrow(p) for p in sh["pts"]]
-        sh["lines"] = [[narrow(p) for p in l] for l in sh["lines"]]
-        sh["hatch"] = [[narrow(p) for p in l] for l in sh["hatch"]]
+        f = lambda p: shorten(narrow(p))   # noqa: E731
+        sh["pts"] = [f(p) for p in sh["pts"]]
+        sh["lines"] = [[f(p) for p in l] for l in sh["lines"]]
+        sh["hatch"] = [[f(p) for p in l] for l in sh["hatch"]]
 
     rays = [  # base, head, half widths at base, shaft, head
-        ((20, 156), (16.5, 212), 10.5, 6.5, 10.8),
-        ((41, 142), (37.5, 217), 6.2, 3.4, 5.4),
-        ((56, 146.5), (56.5, 215.5), 6, 3.3, 5.2),
-        ((71, 142.5), (74.5, 208), 5.2, 3.2, 5.1),
-        ((84.5, 141.5), (89.5, 202), 5.6, 3.3, 5),
+        ((20, 129), (16.5, 190), 10.5, 6.5, 10.8),
+        ((41, 121), (37.5, 196), 6.2, 3.4, 5.4),
+        ((56, 125.5), (56.5, 193.5), 6, 3.3, 5.2),
+        ((71, 112), (74.5, 179), 5.2, 3.2, 5.1),
+        ((84.5, 110), (89.5, 172), 5.6, 3.3, 5),
     ]
     # the lesser metatarsals shorten from the second to the fifth
     names = ["first metatarsal, short and stout", "second metatarsal, the longest",
@@ -250,14 +266,14 @@ def foot_model():
 
     # toes: (angle, length, half widths at base, shaft, head, kind), from the metatarsal head out
     toes = [
-        ((16.5, 212), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 19, 6.6, 3.8, 5.4, "distal")]),
-        ((37.5, 217), [(92.5, 21, 4.4, 2.5, 3.6, "prox"), (92, 9.5, 3.7, 2.9, 3.4, "mid"),
+        ((16.5, 190), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 19, 6.6, 3.8, 5.4, "distal")]),
+        ((37.5, 196), [(92.5, 23, 4.4, 2.5, 3.6, "prox"), (92, 9.5, 3.7, 2.9, 3.4, "mid"),
                        (92, 8.5, 3.5, 1.9, 3.0, "distal")]),
-        ((56.5, 215.5), [(90, 19.5, 4.3, 2.4, 3.5, "prox"), (90, 8.5, 3.6, 2.8, 3.3, "mid"),
+        ((56.5, 193.5), [(90, 21.5, 4.3, 2.4, 3.5, "prox"), (90, 8.5, 3.6, 2.8, 3.3, "mid"),
                        (90, 8, 3.3, 1.8, 2.9, "distal")]),
-        ((74.5, 208), [(88, 18, 4.2, 2.4, 3.4, "prox"), (90, 8, 3.5, 2.7, 3.2, "mid"),
+        ((74.5, 179), [(88, 20, 4.2, 2.4, 3.4, "prox"), (90, 8, 3.5, 2.7, 3.2, "mid"),
                          (91, 7.5, 3.2, 1.7, 2.8, "distal")]),
-        ((89.5, 202), [(86, 15, 4.1, 2.3, 3.3, "prox"), (91, 6.5, 3.4, 2.6, 3.1, "mid"),
+        ((89.5, 172), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 6.5, 3.4, 2.6, 3.1, "mid"),
                          (94, 6.5, 3.1, 1.6, 2.6, "distal")]),
     ]
     toe_names = ["great toe", "second toe", "third toe", "fourth toe", "fifth toe"]
@@ -346,7 +362,23 @@ def hand_model(palm=True):
     for (knuckle, segs), fname in zip(fingers, finger_names):
         parts = ["proximal", "distal"] if len(segs) == 2 else ["proximal", "middle", "distal"]
         chain(m, P, knuckle, 2.2, segs, [f"{fname}, {part} phalanx" for part in parts])
+    # The carpals above are drawn tall for their shapes to read; in life the carpus is
+    # about half as high as the third metacarpal is long: they are flattened to that, and
+    # the rays moved up under them.
+    k, lift = CARPUS_HEIGHT, (1 - CARPUS_HEIGHT) * 51.5
+    for sh in m.shapes:
+        if sh["group"] == "carpals":
+            f = lambda p: (p[0], 1.5 + (p[1] - 1.5) * k) + tuple(p[2:])   # noqa: E731
+        else:
+            f = lambda p: (p[0], p[1] - lift) + tuple(p[2:])                # noqa: E731
+        sh["pts"] = [f(p) for p in sh["pts"]]
+        sh["lines"] = [[f(p) for p in l] for l in sh["lines"]]
+        sh["hatch"] = [[f(p) for p in l] for l in sh["hatch"]]
+    m.rays = {n: ((b[0], b[1] - lift), (h[0], h[1] - lift)) for n, (b, h) in m.rays.items()}
     return m
+
+
+CARPUS_HEIGHT = 0.66   # the carpals' drawn height kept: 34 mm against 64 of the third metacarpal
 
 
 HAND_GROUPS = [("carpals", "eight carpals: scaphoid, lunate, triquetrum, pisiform; "

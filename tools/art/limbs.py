@@ -174,7 +174,7 @@ ROWS = {
     "leg": {1: 78.5, 2: 157.5, 3: 215.5, 4: 278.5, 5: 378.5, 6: 425.5, 7: 461.5},
     "hand": {1: 52.5, 2: 172.5, 3: 357.5},
     "foot": {1: 86.5, 2: 257.5, 3: 396.5},
-    "arm": {1: 102.5, 2: 226.5, 3: 294.5, 4: 367.5, 5: 391.5, 6: 438.5, 7: 8.5, 8: 73.5},
+    "arm": {1: 102.5, 2: 227.5, 3: 294.5, 4: 367.5, 5: 391.5, 6: 438.5, 7: 8.5, 8: 73.5},
 }
 
 BUILDERS = {}
@@ -208,13 +208,46 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # ----------------------------------------------------------------------------
 # leg: the left leg from the front (medial side to the left), its bones in place: the
 # kneecap over the lower end of the femur, the tibia just under the femur's condyles, the
-# fibula's head under the tibia's lateral condyle. Below them, clearly apart, the bones of
-# the foot laid out as the foot drawing shows them, from above, in three groups a little
-# apart. Every bone at the same scale, so that the femur is 1.2 times the tibia and the
-# foot about 0.7 times. Leader lines to the right.
-LEG_SCALE = 0.383    # pixels to the millimetre: the kneecap on its line's row
+# fibula's head under the tibia's lateral condyle, and the foot standing under the ankle,
+# its talus between the malleoli, seen from the front and a little from above. Every bone
+# at the same scale, so that the femur is 1.2 times the tibia. Leader lines to the right;
+# the foot's from the bone of each group that they reach first, crossing no other.
+LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
+                     # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
-LEG_FOOT_TOP = 335   # the top of the heel: well under the ankle, the cuboid on the tarsals' row
+LEG_FOOT_DEPTH = 1.5 # the foot from an eye a little higher than the atlas's: its length
+                     # below the navicular's top (24 mm under the ankle) shows 1.5 times
+
+
+def nearest_on_row(model, place, group, row):
+    """A leader start on one row: the bone of the group furthest right (nearest a line
+    that leaves to the right, so that it crosses none of the others) among those the row
+    crosses well inside their length; None if the row crosses none so."""
+    best = None
+    for a, b, name in across(model, place, group, row):
+        lo, hi = extents(model, place, group, name)
+        if lo + 0.2 * (hi - lo) <= row <= hi - 0.2 * (hi - lo) and (best is None or b > best[1]):
+            best = (a, b)
+    return ((best[0] + best[1]) / 2, row) if best else None
+
+
+def middle(model, place, group, name):
+    """The middle of the bone of the group whose description contains `name`."""
+    lo, hi = extents(model, place, group, name)
+    a, b, _ = across(model, place, group, (lo + hi) / 2, name)[0]
+    return ((a + b) / 2, (lo + hi) / 2)
+
+
+class Deeper:
+    """Places the foot seen from the front as from a higher eye: below `top` (mm) its
+    lengths drawn `k` times."""
+
+    def __init__(self, place, top, k):
+        self.place, self.top, self.k = place, top, k
+
+    def __call__(self, p, group=None):
+        y = p[1] if p[1] <= self.top else self.top + (p[1] - self.top) * self.k
+        return self.place((p[0], y) + tuple(p[2:]), group)
 
 
 @builds("leg")
@@ -222,7 +255,7 @@ def leg():
     d = Drawing("leg", 120, 492)
     ctl = lambda n: (f"Form10.Label{n}", f"Form11.Text{n}")
     fem_m, pat_m, tib_m, fib_m = atlas.femur(), atlas.patella(), atlas.tibia(), atlas.fibula()
-    foot_m = atlas.foot_model()
+    foot_m = atlas.foot_from_front()
     s = LEG_SCALE
     femur_top = min(p[1] for p in fem_m.shapes[0]["pts"])
     fem = placed_at((40, 2 - femur_top * s), s)
@@ -231,42 +264,37 @@ def leg():
     pat = placed_at(px(fem, atlas.PATELLA_ON_FEMUR), s)
     tib = placed_at((knee[0], femur_bottom + LEG_KNEE_GAP + 9 * s), s)
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
-    ankle = px(tib, tib_m.marks["ankle"])
-    # the foot under the ankle, its metatarsals and phalanges moved down so that the
-    # outer bone of each group (the fifth metatarsal, the little toe's first phalanx),
-    # which the lines reach first, lies on its line's row
-    row = ROWS["leg"]
-    apart = {}
-    for g, name, r in (("metatarsals", "fifth", row[6]), ("phalanges", "fifth toe, prox", row[7])):
-        lo, hi = extents(foot_m, Place(0, LEG_FOOT_TOP, s), g, name)
-        apart[g] = r - (lo + hi) / 2
-    foot = Place(ankle[0] - 48 * s, LEG_FOOT_TOP, s, offsets=apart)
+    foot = Deeper(placed_at(px(tib, tib_m.marks["ankle"]), s), 24.0, LEG_FOOT_DEPTH)
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
+    emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
     emit(d, pat_m, pat, [("patella-halo", None, HALO)], detail=False, hatch=False, only="patella")
     draw_bone(d, pat_m, pat, "kneecap, over the lower end of the femur")
-    emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
 
+    row = ROWS["leg"]
     d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], row[1]))
-    d.leader(ctl(2), (px(pat, pat_m.marks["body"])[0], row[2]))
-    d.leader(ctl(3), (px(tib, (-4, 0))[0], row[3]))   # the tibia's body, medial to the fibula
+    d.leader(ctl(2), px(pat, pat_m.marks["body"]))
+    d.leader(ctl(3), (px(tib, (24, 0))[0], row[3]))   # the lateral condyle, over the fibula
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the foot's from the bone of each group that the lines reach first, crossing none
-    d.leader(ctl(5), start_on(foot_m, foot, "tarsals", "cuboid", row[5]))
-    d.leader(ctl(6), start_on(foot_m, foot, "metatarsals", "fifth", row[6]))
-    d.leader(ctl(7), start_on(foot_m, foot, "phalanges", "fifth toe, prox", row[7]))
+    # the tarsals' from the calcaneus's outer wall, under the lateral malleolus
+    d.leader(ctl(5), middle(foot_m, foot, "tarsals", "calcaneus"))
+    d.leader(ctl(6), nearest_on_row(foot_m, foot, "metatarsals", row[6])
+             or middle(foot_m, foot, "metatarsals", "fifth"))
+    d.leader(ctl(7), nearest_on_row(foot_m, foot, "phalanges", row[7])
+             or middle(foot_m, foot, "phalanges", "fifth toe, prox"))
     return d
 
 
 # ----------------------------------------------------------------------------
 # arm: the right arm from behind (medial side to the left, thumb side to the right), as
-# it hangs: the collar bone meeting the acromion, the humerus's head against the glenoid
-# under the acromion, the forearm a little below the elbow (just far enough for the
-# olecranon to clear the humerus, the radius at its true height beside the ulna), the
-# back of the hand under the wrist, as the hand drawing shows it. One scale for every bone.
-ARM_SCALE = 0.55
+# it hangs, its bones in place: the collar bone meeting the acromion, the humerus's head
+# against the glenoid under the acromion, the olecranon in the olecranon fossa over the
+# humerus's lower end, the head of the radius under the capitulum, the back of the hand
+# under the wrist, as the hand drawing shows it. One scale for every bone, the one that
+# brings the carpus to its line's row.
+ARM_SCALE = 0.59
 ARM_GAP = 2.0   # pixels of joint space
 
 
@@ -280,7 +308,7 @@ def arm():
     hand_m = atlas.hand_model(palm=False)
     lowest = lambda m, sh=0: max(p[1] for p in m.shapes[sh]["pts"])
 
-    sca = placed_at((30, 6.5), s)
+    sca = placed_at((40, 4 + 6.5 * s), s)
     glenoid = px(sca, sca_m.marks["glenoid"])
     hum = placed_at((glenoid[0] + 23 * s + ARM_GAP, glenoid[1]), s)
     ac = px(sca, sca_m.marks["acromioclavicular joint"])
@@ -288,8 +316,9 @@ def arm():
     cla = placed_at((ac[0] - end[0] * s - ARM_GAP, ac[1] - end[1] * s), s)
     elbow = px(hum, hum_m.marks["elbow"])
     humerus_bottom = hum.oy + lowest(hum_m) * s
-    # the olecranon's top just under the humerus, over the middle of the elbow
-    uln = placed_at((elbow[0] - 4 * s, humerus_bottom + ARM_GAP), s)
+    # the olecranon's top in the olecranon fossa, over the humerus's lower end, so that
+    # the radius's head comes under the capitulum
+    uln = placed_at(px(hum, (hum_m.marks["elbow"][0] - 12, hum_m.marks["elbow"][1] - 27)), s)
     rad = placed_at(px(uln, atlas.RADIUS_ON_ULNA), s)
     # the back of the right hand: the palm model mirrored, its thumb to the right, the
     # carpus under the radius and the ulna
@@ -301,6 +330,7 @@ def arm():
     draw_bone(d, sca_m, sca, "shoulder blade from behind: spine, acromion, neck and glenoid")
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
+    # from behind the olecranon lies over the humerus, in its fossa
     draw_bone(d, uln_m, uln, "the inner forearm bone: olecranon above, head and styloid below")
     emit(d, hand_m, hand_place, [(g, c, THIN) for g, c in atlas.HAND_GROUPS],
          detail=False, hatch=False)
@@ -309,68 +339,26 @@ def arm():
     d.leader(ctl(7, 7), px(cla, (20, 0)))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
-    # from the olecranon out between the humerus and the head of the radius
-    d.leader(ctl(2, 2), px(uln, uln_m.marks["olecranon"]))
+    # from the ulna's shaft just under the elbow, out over the radius's neck
+    d.leader(ctl(2, 2), (px(uln, (0, 0))[0] - 0.5, row[2]))
     d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
-    # the hand's lines from the middle of each group: capitate, third metacarpal, a
-    # phalanx of the middle finger
-    d.leader(ctl(4, 4), start_on(hand_m, hand_place, "carpals", "capitate", row[4]))
-    d.leader(ctl(5, 5), start_on(hand_m, hand_place, "metacarpals", "third", row[5]))
-    d.leader(ctl(6, 6), start_on(hand_m, hand_place, "phalanges", "middle finger, prox", row[6]))
+    # the hand's lines, short, from the bone of each group that they reach first
+    d.leader(ctl(4, 4), nearest_on_row(hand_m, hand_place, "carpals", row[4]))
+    d.leader(ctl(5, 5), nearest_on_row(hand_m, hand_place, "metacarpals", row[5]))
+    # the phalanges' row passes between the index finger's phalanges: from the thumb's
+    # last phalanx, the nearest, a little down to it
+    d.leader(ctl(6, 6), middle(hand_m, hand_place, "phalanges", "thumb, distal"))
     return d
 
 
 # ----------------------------------------------------------------------------
 # hand: the bones of the right wrist and hand from behind (the back of the hand, thumb
-# to the right), fingers down, in three groups drawn apart so that each lies in rows of
-# its own, each group's middle level with the end of its line; a bracket at the right
-# marks each group. The phalanges move down along their own fingers, so that the thumb's
-# stay in line with its metacarpal.
-HAND_SCALE = 1.85
-HAND_GAP = 4.0   # millimetres between the lowest metacarpal and the highest phalanx
+# to the right), fingers down: the carpals a little apart above the metacarpals, every
+# phalanx in its place at the end of its own ray. The metacarpals' bracket stands inside
+# the phalanges', which starts higher, at the thumb's first phalanx; the carpals' is in
+# line with the phalanges'.
+HAND_SCALE = 2.2
 GROUP_GAP = 8    # pixels at least between the rows of neighbouring groups
-
-
-def centred_groups(model, place, rows):
-    """Offsets (pixels down) for each group of the model that put the middle of its rows
-    on the given row: {group: row}. Neighbouring groups must stay apart."""
-    offsets, last = {}, None
-    for g, row in rows.items():
-        lo, hi = extents(model, place, g)
-        offsets[g] = row - (lo + hi) / 2
-        if last is not None:
-            assert lo + offsets[g] - last >= GROUP_GAP, f"{g} runs into the group above it"
-        last = hi + offsets[g]
-    return offsets
-
-
-def along_rays(model, gap):
-    """The model with each finger's phalanges moved along its metacarpal's direction just
-    far enough that all of them lie `gap` millimetres below the lowest metacarpal: the
-    long fingers' a little, the thumb's (whose metacarpal ends highest) further, each in
-    line with its own metacarpal."""
-    lowest = max(p[1] for sh in model.shapes if sh["group"] == "metacarpals" for p in sh["pts"])
-    out = atlas.Model()
-    out.marks = dict(model.marks)
-    for finger, (base, head) in model.rays.items():
-        mine = [sh for sh in model.shapes
-                if sh["group"] == "phalanges" and sh["name"].startswith(finger + ",")]
-        dy = max(0.0, lowest + gap - min(p[1] for sh in mine for p in sh["pts"]))
-        dx = dy * (head[0] - base[0]) / (head[1] - base[1])
-        for sh in mine:
-            sh["moved"] = (dx, dy)
-    for sh in model.shapes:
-        dx, dy = sh.pop("moved", (0.0, 0.0))
-        move = lambda p: (p[0] + dx, p[1] + dy) + tuple(p[2:])
-        out.shapes.append(dict(sh, pts=[move(p) for p in sh["pts"]],
-                               lines=[[move(p) for p in l] for l in sh["lines"]],
-                               hatch=[[move(p) for p in l] for l in sh["hatch"]]))
-    return out
-
-
-def bracket_rows(name, controls):
-    """Where a drawing's bracket lines meet its right edge: the row of each group."""
-    return {g: ROWS[name][n] for g, n in controls.items()}
 
 
 @builds("hand")
@@ -378,26 +366,33 @@ def hand():
     d = Drawing("hand", 306, 474)
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
-    model = along_rays(atlas.hand_model(palm=False), HAND_GAP)
-    # the carpals and the metacarpals each centred on their lines' rows; the phalanges,
-    # the tallest group, hang where their fingers put them
-    place = Place(214, 4, s, mirror=True)
-    offsets = centred_groups(model, place, bracket_rows("hand", {"carpals": 1, "metacarpals": 2}))
-    offsets["phalanges"] = offsets["metacarpals"]
-    place = Place(214, 4, s, mirror=True, offsets=offsets)
+    model = atlas.hand_model(palm=False)
+    place = Place(226, 4, s, mirror=True)
+    gap = extents(model, place, "carpals")[1] + GROUP_GAP - extents(model, place, "metacarpals")[0]
+    place = Place(226, 4, s, mirror=True, offsets={"metacarpals": gap, "phalanges": gap})
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], hatch=False)
-    x = 262
-    d.bracket(ctl(1), x, *bracket_span(model, place, "carpals"))
-    d.bracket(ctl(2), x, *bracket_span(model, place, "metacarpals"))
-    d.bracket(ctl(3), x, *bracket_span(model, place, "phalanges"))
+    d.bracket(ctl(1), 262, *bracket_span(model, place, "carpals"))
+    d.bracket(ctl(2), 250, *bracket_span(model, place, "metacarpals"))
+    d.bracket(ctl(3), 262, *bracket_span(model, place, "phalanges"))
     return d
 
 
 # ----------------------------------------------------------------------------
 # foot: the bones of the left ankle and foot from above, toes down, in three groups
-# drawn apart so that each lies in rows of its own, each group's middle as near the end
-# of its line as the drawing's height allows; a bracket at the right marks each.
-FOOT_SCALE = 1.28
+# drawn the same small distance apart so that each lies in rows of its own; a bracket
+# at the right marks each.
+FOOT_SCALE = 1.5
+
+
+def apart(model, place, groups, gap):
+    """Offsets (pixels down) that move each group below the one before it, `gap` pixels
+    apart."""
+    offsets, bottom = {}, None
+    for g in groups:
+        lo, hi = extents(model, place, g)
+        offsets[g] = 0.0 if bottom is None else bottom + gap - lo
+        bottom = hi + offsets[g]
+    return offsets
 
 
 @builds("foot")
@@ -406,14 +401,8 @@ def foot():
     ctl = lambda n: (f"Form12.Label{n}", f"Form13.Text{n}")
     s = FOOT_SCALE
     model = atlas.foot_model()
-    place = Place(26, 6, s)
-    rows = bracket_rows("foot", {"metatarsals": 2, "phalanges": 3})
-    # the tarsals from the top of the drawing down: the tallest group cannot be centred
-    offsets = {"tarsals": 0}
-    offsets.update(centred_groups(model, place, rows))
-    assert extents(model, place, "metatarsals")[0] + offsets["metatarsals"] - \
-        extents(model, place, "tarsals")[1] >= GROUP_GAP / 2, "the metatarsals run into the tarsals"
-    place = Place(26, 6, s, offsets=offsets)
+    place = Place(22, 6, s)
+    place = Place(22, 6, s, offsets=apart(model, place, [g for g, _ in atlas.FOOT_GROUPS], 12))
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], hatch=False)
     x = 172
     d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals"))

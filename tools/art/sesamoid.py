@@ -1,18 +1,17 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Generator of the sesamoid drawing (59 x 81): the root of the thumb seen from the palm
-side, base up: the trapezium at the top, the whole first metacarpal under it, the first
-phalanx of the thumb below its head, and the two sesamoid bones lying side by side on
-the palm-side face of the metacarpal's head.
+"""Generator of the sesamoid drawing (59 x 81): the thumb seen from the palm side, base
+up: the whole first metacarpal, the two phalanges of the thumb below it, and the two
+sesamoid bones lying side by side on the palm-side face of the metacarpal's head.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
 The sesamoids lie in front of the head, a little short of the joint: they are drawn over
-it, each a small pea with a whole outline of its own and a faint shadow on the head
-beside it, the head's outline running on round them, so that they read as two separate
-small bones on its surface rather than as its condyles. The bones are drawn in
-millimetres, the middle of the head's joint surface at the origin, x to the right
-(the thumb's ulnar side), y along the thumb.
+it, each a small pea with a whole outline of its own, heavier along its lower side, and
+a grey shadow on the head under it, so that they read as two separate small bones on its
+surface rather than as its condyles or as holes. The bones are drawn in millimetres, the
+middle of the head's joint surface at the origin, x to the right (the thumb's ulnar
+side), y along the thumb.
 """
 import os
 import sys
@@ -23,23 +22,13 @@ from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 
 W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
 W_IN = 0.6
-SCALE = 0.85
+SCALE = 0.75
 JOINT_GAP = 1.2
 # (centre, half width, half length, tilt), radial (left) and ulnar: side by side over the
 # head, their lower ends 1.5 mm short of its joint surface
-SESAMOIDS = (((-3.4, -6.4), 2.5, 3.5, -10), ((3.4, -6.4), 2.5, 3.5, 10))
+SESAMOIDS = (((-3.8, -6.8), 3.3, 4.3, -10), ((3.8, -6.8), 3.3, 4.3, 10))
+SHADOW = "rgb(150,150,152)"   # where a sesamoid shades the head it lies on
 MC_LENGTH = 45.0
-
-
-def trapezium(g):
-    """The trapezium over the metacarpal's base: an irregular block, its saddle below."""
-    top = -MC_LENGTH - JOINT_GAP
-    g.body([
-        (-9, top - 3.5), (-10.5, top - 8), (-7.5, top - 12.5), (-1, top - 13.5),
-        (6.5, top - 12), (10, top - 8.5), (9.5, top - 3.5), (7, top - 0.6, "c"),
-        (3, top + 0.4), (-1, top + 0.2), (-5, top - 0.8), (-8, top - 2.2, "c")], width=W_OUT)
-    # its tubercle on the palm side
-    g.line([(-6.5, top - 6.5), (-3.5, top - 9), (0.5, top - 9.5)], W_IN)
 
 
 def first_metacarpal(g):
@@ -74,24 +63,35 @@ def first_phalanx(g):
     ], width=W_OUT)
 
 
+def distal_phalanx(g):
+    """The thumb's last phalanx: its broad base, the short shaft and the rounded tuft."""
+    top = JOINT_GAP + 31.0 + JOINT_GAP
+    g.body([
+        (-6.4, top + 0.9, "c"), (-3, top + 0.2), (0, top), (3, top + 0.2), (6.4, top + 0.9, "c"),
+        (6.8, top + 3.5), (4.6, top + 7), (3.6, top + 12), (4.4, top + 16), (5.4, top + 19),
+        (4.2, top + 21.6), (0, top + 22.6), (-4.2, top + 21.6), (-5.4, top + 19), (-4.4, top + 16),
+        (-3.6, top + 12), (-4.6, top + 7), (-6.8, top + 3.5),
+    ], width=W_OUT)
+
+
 def sesamoid(g, centre, rx, ry, tilt):
-    """One sesamoid lying on the head: a faint shadow on the head along its lower side,
-    then the pea itself over it."""
+    """One sesamoid lying on the head: the shadow it throws on the head below and beside
+    it, the pea over it, then the pea's lower side drawn again heavier."""
     cx, cy = centre
-    side = 1 if cx > 0 else -1
-    g.line([(cx - side * rx * 1.1, cy + ry * 0.6), (cx - side * rx * 0.2, cy + ry + 1.3),
-            (cx + side * rx * 0.8, cy + ry * 0.9)], W_IN)
-    g.body(ellipse_pts(cx, cy, rx, ry, rot=tilt, n=24), width=W_OUT)
+    g.fill(ellipse_pts(cx + 0.5 * (1 if cx > 0 else -1), cy + 1.0, rx, ry, rot=tilt, n=24), SHADOW)
+    pea = ellipse_pts(cx, cy, rx, ry, rot=tilt, n=24)
+    g.body(pea, width=W_OUT)
+    g.line(pea[2:11], 1.0)
 
 
 def sesamoid_drawing():
     W, H = 59, 81
-    place = Place(28, 2.0 + (MC_LENGTH + JOINT_GAP + 13.5) * SCALE, SCALE)
+    place = Place(28, 1.5 + MC_LENGTH * SCALE, SCALE)
     groups = []
     for gid, fn, comment in (
-            ("trapezium", trapezium, "the trapezium, over the base of the first metacarpal"),
             ("first-metacarpal", first_metacarpal, "the first metacarpal from the palm side"),
             ("first-phalanx", first_phalanx, "the thumb's first phalanx, below the head"),
+            ("distal-phalanx", distal_phalanx, "the thumb's last phalanx"),
     ):
         g = Group(gid, place, comment)
         fn(g)
