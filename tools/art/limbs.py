@@ -113,11 +113,12 @@ def extents(model, place, group, name=""):
     return min(ys), max(ys)
 
 
-def bracket_span(model, place, group, top="", bottom=""):
+def bracket_span(model, place, group, top="", bottom="", margin=2):
     """Rows of a bracket beside a group: from the top of the bones named `top` to the
-    bottom of those named `bottom` (the bracket stands by the outer edge of the group)."""
-    return (round(extents(model, place, group, top)[0]),
-            round(extents(model, place, group, bottom)[1]))
+    bottom of those named `bottom` (the bracket stands by the outer edge of the group),
+    `margin` pixels beyond, where the curves through the outline points may bulge."""
+    return (round(extents(model, place, group, top)[0] - margin),
+            round(extents(model, place, group, bottom)[1] + margin))
 
 
 def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH), only=None):
