@@ -602,13 +602,13 @@ def front():
     # shoulder blade, rising along it to run clear over the acromion and the head of the
     # humerus
     d.leader("Form2.Label4 Form4.Text4", (25.5, 98.3), via=[(39.5, 91.0)])
-    d.leader("Form2.Label5 Form4.Text5", (2, 111.5))
+    d.leader("Form2.Label5 Form4.Text5", (2, 115.0))   # the body, between the 2nd and 3rd cartilages
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
     d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 207.5, near=1))
     d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 232.0, near=1))
     d.leader("Form2.Label10 Form4.Text10", L.hnd((31, 14))[:2])      # scaphoid
-    d.leader("Form2.Label11 Form4.Text11", L.hnd((16, 72))[:2])      # first metacarpal
+    d.leader("Form2.Label11 Form4.Text11", L.hnd((34, 86))[:2])      # the index finger's metacarpal
     # the middle phalanx of the index, the outermost finger below the thumb's tip
     d.leader("Form2.Label12 Form4.Text12", L.hnd((25.3, 170.9))[:2])
     d.leader("Form2.Label13 Form4.Text13", on_row(S, L.femur, L.fem, 326.5))
