@@ -181,8 +181,8 @@ ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, 
 # The raised right arm: the elbow forwards and down in front of the lower ribs, so that the
 # upper arm, pointing towards us, shows shortened; the forearm rises across the chest to
 # the wrist under the chin.
-ELBOW_R = (-43, 166)
-WRIST_R = (-11, 110)
+ELBOW_R = (-40, 168)
+WRIST_R = (-14, 106)
 
 
 def arm_right():
@@ -220,7 +220,7 @@ def fist(uln, aim):
     out = bone_paths(hand, hnd, 0.55, only=lambda sh: sh["group"] != "phalanges")
     # the bent fingers: each first phalanx foreshortened beyond its knuckle, the rest
     # folded behind it under the palm
-    for name, k in (("index", 0.45), ("middle", 0.45), ("ring", 0.45), ("little", 0.45)):
+    for name, k in (("index", 0.5), ("middle", 0.5), ("ring", 0.5), ("little", 0.5)):
         sh = [s for s in hand.shapes if s["name"] == f"{name} finger, proximal phalanx"][0]
         base, head = hand.rays[f"{name} finger"]
         ux, uy = head[0] - base[0], head[1] - base[1]
@@ -343,7 +343,7 @@ def build():
     body = ground_line() + logo()
     body.append(f'<g id="skeleton" transform="translate({fmt(CX - MID)} {fmt(DY)})">')
     body.append('<!-- the skeleton from the front in line art, its arms posed -->')
-    figure = before + [right_forearm, right_humerus, "\n".join(arm_left())] + roof + [right_hand] + after
+    figure = before + [right_humerus, right_forearm, "\n".join(arm_left())] + roof + [right_hand] + after
     body += figure
     body.append('</g>')
     return body
