@@ -55,11 +55,11 @@ HIP_LOWER = [
     (109, 86), (112, 80, "c"),                                       # anterior inferior iliac spine
 ]
 # the crest, the same in both views: from below the anterior inferior spine up round the
-# anterior superior spine, the tubercle of the crest and its highest point, back to the
-# posterior superior spine
+# anterior superior spine, the tubercle of the crest (its widest point) and its highest
+# point, back to the posterior superior spine
 HIP_CREST = [
-    (113, 73), (120, 64, "c"), (127, 52), (136, 34), (134, 20), (122, 9), (102, 2), (80, 0),
-    (60, 4), (46, 13), (40, 25),
+    (112, 73), (123, 63, "c"), (128, 52), (135, 38), (138, 29), (134, 19), (122, 9), (102, 2),
+    (80, 0), (60, 4), (46, 13), (40, 25),
 ]
 # from the front: the medial border, seen through the pelvic inlet: the auricular part under
 # the sacrum's lateral border, then the greater sciatic notch, the ischial spine pointing into
@@ -81,18 +81,14 @@ HIP_BRIM = [(49, 50), (53, 66), (58, 84), (61, 100), (60, 114), (52, 126), (38, 
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
 # the acetabulum from the front, seen obliquely: it faces out, forward and down, so its rim
-# shows as a narrow oval just inside the lateral border, open below at the acetabular notch,
-# and inside it the far wall of the socket
-ACET_FRONT_RIM = [(100, 150), (92, 140), (89, 124), (92, 107), (99, 98), (105, 100), (107, 112), (107, 130), (104, 146)]
-ACET_FRONT_LUNATE = [(101, 104), (104, 114), (104, 130), (101, 142)]
+# shows as a narrow oval at the lateral border, open below at the acetabular notch
+ACET_FRONT_RIM = [(98, 151), (90, 140), (87, 124), (90, 107), (98, 98), (106, 101), (109, 112), (110, 130), (106, 146)]
+# the hollow of the socket: a few strokes of shade on its far wall
+ACET_FRONT_SHADE = "M 102 114 l 4 -4 M 101 123 l 5 -5 M 101 132 l 5 -5 M 102 140 l 3 -3"
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
 OBTURATOR = [(61, 146, "c"), (47, 145), (34, 149), (27, 158), (26, 173), (31, 186), (40, 196),
              (50, 199), (57, 193), (62, 180), (64, 162)]
-# from behind: the posterior part of the ischium, which hides the lateral part of the
-# foramen: lesser sciatic notch under the spine, then the tuberosity
-ISCHIUM_BACK = [(47, 125), (52, 131), (55, 142), (54, 156), (50, 170), (47, 186), (44, 206),
-                (43, 222)]
 # the edge of the tuberosity's rough face, the bone one sits on
 TUBEROSITY_BACK = [(50, 186), (62, 182), (74, 190), (76, 206), (70, 218)]
 # gluteal lines on the outer face of the wing: posterior (short, behind), anterior (a long
@@ -133,8 +129,8 @@ def hip_bone(place, view, w=1.0):
             f'<path d="{d(HIP_CREST_LIP)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
             '<!-- the acetabulum seen obliquely: its front rim and the lunate surface inside it -->',
-            f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
-            f'<path d="{d(ACET_FRONT_LUNATE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            f'<path d="{rough(place, ACET_FRONT_SHADE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
@@ -144,11 +140,9 @@ def hip_bone(place, view, w=1.0):
             '<!-- the outer lip of the crest and the gluteal lines -->',
             f'<path d="{d(HIP_CREST_LIP_BACK)} {d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)} {d(GLUTEAL_INFERIOR)}" '
             f'fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-            '<!-- obturator foramen, its lateral part behind the ischium -->',
+            '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
-            '<!-- the back of the ischium: lesser sciatic notch and the tuberosity -->',
-            f'<path d="{d(ISCHIUM_BACK + [(52, 226), (72, 218), (78, 204), (83, 186), (88, 170), (90, 150), (70, 130)], True)}" fill="{BONE}" stroke="none"/>',
-            f'<path d="{d(ISCHIUM_BACK)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            '<!-- the rough ischial tuberosity -->',
             f'<path d="{d(TUBEROSITY_BACK)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         ]
     return "\n".join(out)
@@ -182,8 +176,8 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
     ((11, 70), (13, 86), (18, 98)),        # auricular part of the lateral border
-    ((25, 111), (36, 123), (44, 130)),     # inferior lateral angle
-    ((48, 139), (53, 150), (56, 156)),     # lateral border of the fifth segment
+    ((26, 114), (34, 128), (41, 141)),     # down to the inferior lateral angle, below the fourth foramina
+    ((46, 148), (52, 155), (56, 158)),     # lateral border of the fifth segment
     ((58, 160), (63, 162), (70, 162)),     # apex, the facet for the coccyx
 ]
 
@@ -350,9 +344,7 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        # from the first segment's body out past its side, down beside the others to the
-        # box under the tip
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 18 12 via 27 26"]))
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 22"]))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -367,22 +359,25 @@ HIP_SIDE = [
     (34, 142, "c"),                                                   # ischial spine
     (42, 149), (49, 160), (48, 172),                                  # lesser sciatic notch
     (44, 186), (48, 200), (62, 209), (80, 209), (94, 202),            # ischial tuberosity
-    (110, 198), (126, 195), (142, 191), (155, 184, "c"),              # ischial and inferior pubic rami
-    (160, 170), (162, 155), (159, 146), (163, 140, "c"),              # pubic body, its tubercle in front above
-    (150, 132), (141, 124), (138, 114),                               # superior pubic ramus, iliopubic eminence
-    (141, 104), (149, 93, "c"), (147, 84), (151, 74), (162, 60, "c"),  # anterior inferior and superior iliac spines
+    (110, 198), (126, 195), (140, 192), (152, 188, "c"),              # ischial and inferior pubic rami
+    (160, 178), (165, 162), (166, 148), (162, 138, "c"),              # pubic body, its symphyseal edge in front
+    (152, 130), (143, 121), (137, 112),                               # superior pubic ramus to the iliopubic eminence
+    (138, 102), (145, 92), (152, 86, "c"), (151, 77), (149, 71, "c"),  # anterior inferior spine just above the socket
+    (155, 66), (162, 58, "c"),                                        # the notch, anterior superior spine
     (156, 46), (146, 32), (134, 20), (128, 14), (116, 9), (102, 5),   # crest, the tubercle behind the front spine
 ]
 # acetabulum: the rim round the socket, open below at the acetabular notch; inside, the
 # horseshoe of the lunate surface round the rough fossa
 ACET_SIDE_CENTRE, ACET_SIDE_R = (98, 118), 28
-OBTURATOR_SIDE = [(100, 154), (116, 150), (132, 146, "c"), (141, 156), (144, 169), (138, 181), (124, 188),
-                  (106, 188), (93, 180), (90, 166)]
+OBTURATOR_SIDE = [(96, 158), (106, 151), (120, 148), (134, 150, "c"), (142, 159), (144, 171), (138, 182),
+                  (124, 188), (108, 188), (95, 181), (90, 169)]
 GLUTEAL_SIDE = [
     [(32, 18), (29, 44), (26, 66), (24, 84)],                         # posterior gluteal line
     [(126, 15), (108, 40), (88, 64), (68, 83), (48, 97)],             # anterior gluteal line
-    [(146, 91), (126, 82), (104, 78), (84, 82), (70, 96), (62, 114)],  # inferior gluteal line, over the acetabulum
+    [(141, 84), (122, 78), (100, 75), (80, 79), (68, 88)],             # inferior gluteal line, over the acetabulum
 ]
+# the rough floor of the acetabular fossa, lightly hatched
+FOSSA_SIDE = "M 92 118 l 6 -6 M 91 126 l 11 -11 M 93 132 l 12 -12 M 98 135 l 8 -8"
 TUBEROSITY_SIDE = [(54, 172), (57, 190), (67, 201), (86, 200)]
 # where the marked bone's line starts: in the middle of the wing's outer face
 WING_MIDDLE = (78, 50)
@@ -390,7 +385,7 @@ WING_MIDDLE = (78, 50)
 
 def hip_bone_side(place, w=1.0):
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
-    w1, w2, w3 = fmt(1.0 * w), fmt(0.75 * w), fmt(0.55 * w)
+    w1, w2, w3 = fmt(1.0 * w), fmt(0.75 * w), fmt(0.6 * w)
     (cx, cy), r = ACET_SIDE_CENTRE, ACET_SIDE_R
     arc = lambda rr, oy, a0, a1, n: [(cx + rr * math.cos(math.radians(a0 + (a1 - a0) * i / n)),
                                       cy + oy + rr * math.sin(math.radians(a0 + (a1 - a0) * i / n))) for i in range(n + 1)]
@@ -404,8 +399,9 @@ def hip_bone_side(place, w=1.0):
         '<!-- the gluteal lines on the outer face of the wing -->',
         f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- acetabulum: its rim, the lunate surface and, inside it, the fossa; open below at the notch -->',
-        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
+        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
         f'<path d="{d(lunate)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        f'<path d="{rough(place, FOSSA_SIDE)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.45 * w)}"/>',
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
@@ -415,7 +411,7 @@ def hip_bone_side(place, w=1.0):
 
 # the lone hip bones, from the side, at HIP_ALONE pixels to the millimetre
 HIP_ALONE = 1.0
-HIP_ALONE_AT = (2, 24)
+HIP_ALONE_AT = (8, 24)
 
 
 def write_hip_bones(out):
@@ -459,7 +455,7 @@ def sacrum_point(p, oy):
 
 # The coccyx curls forward under the sacrum, so that seen from in front or behind it is
 # foreshortened further, to this share of the sacrum's vertical scale.
-COCCYX_FORESHORTENING = 0.6
+COCCYX_FORESHORTENING = 0.75
 
 
 def coccyx_transform(oy):
@@ -517,10 +513,10 @@ def write_pelvis(out):
     ]
     with open(os.path.join(out, "pelvis-front.svg"), "w") as f:
         f.write(svg(300, 225, body, leaders))
-    body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n' + pelvis("back", BACK_OY), 2)
     hx, hy = Place(MID, BACK_OY, s)(HIP_BODY_BACK)
     sx, sy = sacrum_point(SACRUM_BACK_START, BACK_OY)
     cx, cy = coccyx_point(COCCYX_BACK_START, BACK_OY)
+    body = indent('<!-- the pelvis from behind, sacrum and coccyx in black -->\n' + pelvis("back", BACK_OY), 2)
     leaders = [
         f"leader Form14.Label3 from {round(hx)} {round(hy)}",
         f"leader Form14.Label4 from {round(sx)} {round(sy)}",
@@ -533,13 +529,14 @@ def write_pelvis(out):
 # where the lines start, in the sacrum drawing's units (the coccyx's as placed under it) and
 # the hip bone's millimetres
 SACRUM_APEX_Y = 162
-SACRUM_LINE = (96, 121)
-SACRUM_FRONT_START = (78, 140)
-SACRUM_BACK_START = (86, 136)
-COCCYX_BACK_START = (15 + 2, 30)
+SACRUM_LINE = (92, 122)
+SACRUM_FRONT_START = (80, 121)
+# from behind on the lower end of the white median crest, where the line's end shows
+SACRUM_BACK_START = (70, 136)
+COCCYX_BACK_START = (15 + 3, 22)
 # the hip bone's lines start on the bone's body above and behind the acetabulum, where
 # ilium, ischium and pubis meet
-HIP_BODY = (80, 94)
+HIP_BODY = (76, 84)
 HIP_BODY_BACK = (100, 98)
 
 
@@ -705,7 +702,7 @@ def side_spine():
 def sacral_front(f):
     """Depth of the sacrum's pelvic face in front of the axis, f from base to apex: hollow."""
     # the promontory juts forward at the top
-    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f) + 2.5 * max(0.0, 1 - f / 0.2)
+    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f) + 1.2 * max(0.0, 1 - f / 0.2)
 
 
 def sacrum_side(curve, s0):
@@ -929,7 +926,7 @@ def single_bones():
     at = lambda name, x, y, cx, cy: (round(cx + k[name] * x), round(cy + k[name] * y))
     # each line starts on the body of its bone (the atlas's on a lateral mass), clear of the
     # processes' tips
-    starts = {"cervical": at("cervical", -4, -16, 113, 27), "atlas": at("atlas", -3, -14.5, 177, 30),
+    starts = {"cervical": at("cervical", -4, -16, 113, 27), "atlas": at("atlas", -20, -3, 177, 30),
               "axis": at("axis", 3, 4, 177, 74), "dorsal": at("dorsal", 6, -9, 165, 126),
               "lumbar": at("lumbar", 7, -12, 165, 204),
               "sacrum": (round(ox + 84 * ks), 261),
@@ -955,13 +952,14 @@ def write_spine(out):
         print(f"spine: {k} bodies from y {v[0]:.0f} to {v[1]:.0f}", file=sys.stderr)
     column, st = single_bones()
     body += '<g id="single-bones">\n' + indent(column, 2) + '</g>\n'
-    # left: the regions of the side view, at the front of a body of each region
+    # left: the regions of the side view, on a body of each region
     left = []
-    for name, ctrls, y in (("cervical", "Form23.Label1 Form24.Text1", 26),
-                           ("dorsal", "Form23.Label2 Form24.Text2", 117),
+    # the cervical region's line from the body of the fourth cervical, mid-neck
+    kind, c, d, (tx, ty) = [f for f in fronts if f[0] == "cervical"][1]
+    left.append(f"leader Form23.Label1 Form24.Text1 from {round(c[0] - ty * d * 0.15)} {round(c[1] + tx * d * 0.15)}")
+    for name, ctrls, y in (("dorsal", "Form23.Label2 Form24.Text2", 117),
                            ("lumbar", "Form23.Label3 Form24.Text3", 236)):
-        kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name or (name == "cervical" and f[0] in ("axis",))),
-                                   key=lambda f: abs(f[1][1] - y))
+        kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name), key=lambda f: abs(f[1][1] - y))
         fx = c[0] - ty * d / 2 + (y - c[1]) * tx / max(ty, 0.1)
         left.append(f"leader {ctrls} from {round(fx + d * 0.4)} {round(y)}")
     left.append(f"leader Form23.Label4 Form24.Text4 from {sac_front[0]} {sac_front[1]}")
@@ -972,7 +970,7 @@ def write_spine(out):
         "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
         "leader Form23.Label6 Form24.Text6 from %d %d" % st["coccyx"],
-        # the atlas's from its anterior arch, the bone nearest the top edge
+        # the atlas's from a lateral mass, out through the ring's front clear of its opening
         "leader Form23.Label11 Form24.Text11 from %d %d" % st["atlas"],
         "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical"],
     ]
