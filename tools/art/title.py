@@ -38,10 +38,13 @@ SCALE = skeleton.FRONT_SCALE
 BUTTON = (217, 270, 298, 303)   # kept plain
 
 # The colours of the skeleton from the front that the title does not use: its bones'
-# white, the shoulder blades' maroon, the costal cartilages' olive and the greys of the
-# face's openings all become the ground, leaving the outlines.
-LINE_ART = {skeleton.BONE: GROUND, skeleton.MAROON: GROUND, skeleton.OLIVE: GROUND,
-            skeleton.RECESS: GROUND, skeleton.NOSE: GROUND}
+# white, the shoulder blades' maroon and the costal cartilages' olive become the ground,
+# leaving the outlines; the greys of the eye sockets and the nose opening become black, as
+# openings are in line art, the septum a ground-coloured line down the nose's.
+LINE_ART = {f'fill="{skeleton.BONE}"': f'fill="{GROUND}"', f'stroke="{skeleton.BONE}"': f'stroke="{GROUND}"',
+            f'fill="{skeleton.MAROON}"': f'fill="{GROUND}"', f'stroke="{skeleton.OLIVE}"': f'stroke="{GROUND}"',
+            f'fill="{skeleton.RECESS}"': f'fill="{INK}"', f'fill="{skeleton.NOSE}"': f'fill="{INK}"',
+            f'stroke="{skeleton.RECESS}"': f'stroke="{GROUND}"'}
 ARM_GROUPS = ("humerus", "ulna", "radius", "hand-")
 
 
@@ -68,7 +71,11 @@ def figure_parts():
             seen_arm = True
             continue
         for old, new in LINE_ART.items():
-            text = text.replace(f'"{old}"', f'"{new}"')
+            text = text.replace(old, new)
+        # the title is drawn in the ground, black and the emblem's magenta only
+        stray = set(re.findall(r'(?:fill|stroke)="([^"]*)"', text)) - {"none", "#000", INK, GROUND}
+        if stray:
+            raise SystemExit(f"title: the skeleton's {gid} is drawn in {', '.join(sorted(stray))}")
         if gid == "clavicle":
             roof.append(text)
             continue
