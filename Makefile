@@ -42,15 +42,20 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 all: build
 
+# The packages of the list $(1) that are not installed yet, installed in one go.
+define install_missing
+missing=""; for p in $(1); do \
+    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+done; \
+if [ -n "$$missing" ]; then \
+    echo "Installing:$$missing"; \
+    $(SUDO) apt-get -o DPkg::Lock::Timeout=900 update -qq && \
+    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends $$missing; \
+fi
+endef
+
 deps:
-	@missing=""; for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:$$missing"; \
-	    $(SUDO) apt-get -o DPkg::Lock::Timeout=900 update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(PACKAGES))
 
 $(BUILD)/build.ninja: CMakeLists.txt | deps
 	cmake -S . -B $(BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
@@ -143,14 +148,7 @@ DEB_SRC := /etc/apt/sources.list.d/ossarion-deb-src.sources
 .PHONY: windows-deps windows-qt windows test-windows
 
 windows-deps: deps
-	@missing=""; for p in $(WINDOWS_PACKAGES); do \
-	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:$$missing"; \
-	    $(SUDO) apt-get -o DPkg::Lock::Timeout=900 update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(WINDOWS_PACKAGES))
 	@if [ ! -f $(QT_WINDOWS)/ossarion-qt-complete ] && \
 	    ! apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version: $(QT_WINDOWS_VERSION)+'; then \
 	    echo "Adding the archive's sources: $(DEB_SRC)"; \
