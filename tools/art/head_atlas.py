@@ -91,7 +91,7 @@ def alveolar_side(table, upper):
     return pts
 
 
-def _tilted(table, deg=5):
+def _tilted(table, deg=9):
     """A row of teeth whose biting plane rises backwards from the incisors, as it does in a
     skull set on the plane of the ear holes and the orbits' floors."""
     k = math.tan(math.radians(deg))
@@ -113,9 +113,9 @@ UPPER_TEETH_SIDE = [
 UPPER_TEETH_SIDE = _tilted(UPPER_TEETH_SIDE)
 LOWER_TEETH_SIDE = [
     (-102.2, -98.6, 55.6, 46.2, "i"), (-98.8, -95.2, 55.0, 46.0, "i"),
-    (-95.4, -89.8, 54.6, 44.8, "c"), (-90.0, -83.8, 54.2, 46.0, "p"),
-    (-84.0, -77.8, 54.0, 46.2, "p"), (-78.0, -66.8, 53.6, 46.0, "m"),
-    (-67.0, -57.0, 53.2, 45.6, "m"), (-57.2, -48.4, 52.6, 45.2, "m"),
+    (-95.4, -89.8, 54.6, 45.2, "c"), (-90.0, -83.8, 54.2, 46.6, "p"),
+    (-84.0, -77.8, 54.0, 46.8, "p"), (-78.0, -66.8, 53.6, 46.6, "m"),
+    (-67.0, -57.0, 53.2, 46.2, "m"), (-57.2, -48.4, 52.6, 45.8, "m"),
 ]
 LOWER_TEETH_SIDE = _tilted(LOWER_TEETH_SIDE)
 
@@ -209,7 +209,7 @@ PROFILE_VAULT = [
 ]
 PROFILE_FACE = [
     (-51.5, 6.8), (-56, 9.8), (-58.5, 12),                                            # lower edge of the cheek bone
-    (-56, 18), (-55.5, 25), (-55, 30), (-52.8, 34, "c"),                               # maxillary tuberosity
+    (-56, 18), (-55.5, 22), (-55, 26.5), (-52.8, 30.5, "c"),                           # maxillary tuberosity
 ] + alveolar_side(UPPER_TEETH_SIDE, True) + [
     (-103.5, 31), (-103, 26.5),                                                        # front of the jaw
     (-106.5, 22.5, "c"),                                                               # anterior nasal spine
@@ -217,6 +217,17 @@ PROFILE_FACE = [
     (-108.5, -7.5, "c"),                                                               # tip of the nasal bones
     (-104.5, -14), (-100, -21.5), NASION,                                              # bridge of the nose
 ]
+
+
+def _occiput(ps, k=0.87):
+    """Points behind the mastoid (x > 30) drawn in towards it: the back of the head projects
+    no further than a skull of this height does (length about 0.85 of vertex to chin)."""
+    return [(30 + (p[0] - 30) * k,) + tuple(p[1:]) if p[0] > 30 else p for p in ps]
+
+
+LAMBDA, ASTERION = _occiput([LAMBDA, ASTERION])
+PARIETOMASTOID, LAMBDOID, OCCIPITOMASTOID, PROFILE_VAULT = (
+    _occiput(PARIETOMASTOID), _occiput(LAMBDOID), _occiput(OCCIPITOMASTOID), _occiput(PROFILE_VAULT))
 
 
 def _chain(*parts):
@@ -318,7 +329,7 @@ def side_temporal(g, apart=False):
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
-    g.body([(-3.5, 8), (-5.5, 16), (-10, 30, "c"), (-6, 17.5), (0.5, 8)], width=W_IN)   # styloid
+    g.body([(-5, 8), (-7, 17), (-10.5, 30.5, "c"), (-5, 18), (1.5, 8)], width=W_IN)   # styloid
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
     g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
@@ -375,14 +386,14 @@ def side_mandible_outline():
         (-6, 4.5), (-8, 0.8), (-12, -0.4), (-16, 2.2, "c"),          # condyle
         (-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5),       # mandibular notch
         (-32.5, 12), (-35.5, 5), (-37, -1.5, "c"),                   # coronoid process
-        (-39.8, 4), (-41, 14), (-41.8, 24), (-42.8, 32), (-44.6, 39.5),  # front of the ramus
-        (-47.6, 46), (-48.4, 48.6, "c"),
+        (-39.8, 4), (-41, 14), (-41.8, 24), (-42.8, 31), (-44.2, 37),  # front of the ramus
+        (-46.4, 41.5), (-47.4, 44.4, "c"),
     ] + alveolar_side(LOWER_TEETH_SIDE, False) + [
         (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
         (-90, 91.5),                                                  # menton
-        (-76, 87.2), (-60, 83.6), (-44, 79.8), (-32, 76.2),          # lower border
-        (-24, 72.8), (-19, 69.2), (-15.5, 64.6), (-13.5, 59.2),      # angle, wide open
-        (-11.2, 48), (-8.6, 32), (-7, 18), (-6.2, 9),                # hind border
+        (-76, 85.2), (-60, 79.6), (-44, 73.8), (-32, 69.4),          # lower border, rising
+        (-25.5, 66.6), (-21.5, 64.4), (-19.2, 61), (-17.5, 55),      # angle, wide open
+        (-14.5, 44), (-11.5, 32), (-9, 20), (-6.8, 11),              # hind border, leaning back
     ]
 
 
@@ -393,10 +404,10 @@ def side_mandible(g, apart=False):
     pts = side_mandible_outline()
     g.body(pts, width=W_OUT)
     # oblique line, mental foramen, the rough angle, the neck of the condyle
-    g.line([(-42.5, 36), (-48, 45), (-57, 56), (-70, 64)], W_FINE)
+    g.line([(-42.5, 32), (-46.5, 40), (-55, 50), (-68, 58)], W_FINE)
     g.hole(ellipse_pts(-83, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")
-    g.hatch([(-11.6, 50), (-13.5, 59.2), (-15.5, 64.6), (-19, 69.2), (-24, 72.8), (-21, 66),
-             (-15, 55)], 50, 1.8, W_FINE)
+    g.hatch([(-15.5, 50), (-17.5, 55), (-19.2, 61), (-21.5, 64.4), (-25.5, 66.6), (-24, 61),
+             (-19, 52)], 50, 1.8, W_FINE)
     g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
     if apart:   # the inner face seen past the notch and the coronoid: a little shade
         g.hatch([(-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5), (-28, 23), (-21, 22)], 70, 1.6,
@@ -404,8 +415,8 @@ def side_mandible(g, apart=False):
 
 
 # the lateral pterygoid plate, hanging from under the arch behind the upper jaw
-PTERYGOID_SIDE = [(-47, 6.5), (-54, 9.5), (-57.5, 12.5), (-55.6, 18), (-54.8, 24), (-55, 28.5),
-                  (-53.4, 31, "c"), (-47, 32), (-41, 29),
+PTERYGOID_SIDE = [(-47, 6.5), (-54, 9.5), (-57.5, 12.5), (-55.6, 17), (-54.8, 21), (-55, 24),
+                  (-53.4, 26, "c"), (-47, 27), (-41, 25),
                   (-38.5, 21), (-37, 12.5), (-34, 6)]
 
 
@@ -419,13 +430,15 @@ def skull_side(g, mandible=True):
                 (-35, 17.5), (-44, 21)]
         g.body(base, width=W_IN)
         g.hatch([(-44, 0), (-22, 0), (-22, 9.5), (-30, 9), (-44, 10)], 60, 2.0, W_FINE)
+        # the occipital condyle, a knob under the base between the styloid and the mastoid
+        g.body(ellipse_pts(5, 21, 3.4, 2.6, n=16), width=W_IN)
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole
     g.body(PTERYGOID_SIDE, width=W_IN)
     g.hatch(PTERYGOID_SIDE, 100, 2.2, W_FINE)
     if mandible:
         # below the plate, between the last molars and the ramus: the dark of the mouth
-        g.hatch([(-55, 28.5), (-53.4, 31), (-47, 32), (-41, 29), (-44.6, 39.5), (-47.6, 46),
-                 (-52.2, 46), (-55, 36)], 60, 1.1, W_FINE)
+        g.hatch([(-55, 24), (-53.4, 26), (-47, 27), (-41, 25), (-43.8, 36), (-46.5, 41),
+                 (-51.5, 41), (-55, 31)], 60, 1.1, W_FINE)
         for t in LOWER_TEETH_SIDE:
             draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
@@ -458,8 +471,9 @@ def skull_side(g, mandible=True):
     fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-40, -5.5), (-28, -6),
              (-40, -12), (-52, -19), (-62, -24), (-68, -26)]
     g.hatch(fossa, 60, 2.0, W_FINE)
-    g.line([(-80, -34), (-76, -50), (-64, -67), (-41, -81), (-8, -87), (24, -83), (48, -68),
-            (60, -48), (61, -32), (54, -21), (42, -14)], W_FINE)        # temporal line
+    # temporal line, turning down in front of the lambdoid suture to the supramastoid crest
+    g.line([(-80, -34), (-76, -50), (-64, -67), (-41, -81), (-8, -87), (20, -82.5), (37, -71),
+            (44.5, -55), (43, -39), (35, -25), (26, -14)], W_FINE)
     # the arch: its upper edge running back over the ear as the supramastoid crest
     g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     side_temporal(g)
@@ -600,7 +614,7 @@ class _Small:
         return getattr(self._g, name)
 
     def suture(self, pts, amp=0.8, period=2.2, width=0.6, closed=False):
-        self._g.suture(pts, amp=max(amp, 0.7), period=3.6, width=width, closed=closed)
+        self._g.suture(pts, amp=max(amp, 0.5), period=2.8, width=width, closed=closed)
 
     def dot(self, p, r=0.7, fill="#000"):
         pass
@@ -626,9 +640,6 @@ def skull_front(g, small=False):
     ]
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():
-        # the pocket between the upper molars, the cheek bone and the ramus
-        g.hatch(R([(33.5, 37.5), (36, 31), (40, 24.5), (46.5, 19.5), (45, 30), (43, 41), (40, 47),
-                   (36, 50), (33, 44)]), 60, 1.5, W_FINE)
         g.hole(R(ORBIT), width=W_OUT)
         # the orbit's depth: its roof and outer wall in shadow, the fissures at the back
         g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
@@ -777,11 +788,11 @@ def occipital(g):
     g.hole(ellipse_pts(0, 2, 13, 16, n=28), width=W_OUT)
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
-        cond = R(ellipse_pts(18, 8, 5.5, 11, rot=-22, n=22))
-        g.body(cond, width=W_OUT)
+        cond = R(ellipse_pts(14.2, 9.5, 4, 8.2, rot=-24, n=22))
+        g.body(cond, width=W_IN)
         # convex: the outer half of each turns away from the light
-        g.hatch(R([(19.5, -2.5), (23.5, 1), (24, 9), (21.5, 17), (17, 19.5), (20, 12), (21, 4)]), 60, 1.4,
-                W_FINE)
+        g.hatch(R([(15.5, 1.6), (18.4, 4.5), (19, 10), (17, 16), (14, 17.6), (16.4, 11), (16.8, 5)]), 60,
+                1.3, W_FINE)
     g.dot((0, 22), 0.8)
 
 
@@ -843,8 +854,6 @@ def sphenoid(g):
                    (53, -26), (51, -34)]), 75, 2.2, W_FINE)
         # foramen rotundum
         g.hole(R(ellipse_pts(18, 4, 1.6, 1.6, n=12)), width=W_IN, fill="#000")
-        # opening of the sinus in the body
-        g.hole(R(ellipse_pts(5, -5, 2.4, 3.4, n=14)), width=W_IN)
         # pterygoid plates
         g.line(R([(20, 14), (18, 24), (17, 28)]), W_FINE)
         g.hatch(R([(17, 28), (21, 36), (24, 32), (24, 20), (20, 15)]), 70, 1.8, W_FINE)
@@ -870,8 +879,6 @@ def ethmoid(g):
                width=W_IN)
         # superior concha
         g.line(R([(5.4, 8), (4.6, 13), (6, 16)]), W_FINE)
-        # its thin outer wall over the air cells: a light shade low on its outer side
-        g.hatch(R([(12, 14), (14.4, 14), (14, 26), (12, 26)]), 60, 1.5, W_FINE)
     # cribriform plate
     g.body([(-14.5, -1, "c"), (14.5, -1, "c"), (14.5, 1.2, "c"), (-14.5, 1.2, "c")],
            width=W_IN)
@@ -960,9 +967,9 @@ def palatine(g):
         (0.5, -3, "c"),                               # nasal crest
         (3, -0.5), (14, -0.4),                        # nasal floor
         (14.4, -9), (14.8, -17), (14.3, -22.5),       # perpendicular plate, inner side
-        (12.8, -25), (11, -27.5, "c"), (14, -29), (16.2, -26),  # sphenoidal process
+        (13.2, -24.5), (11.2, -26, "c"), (13.6, -27.6), (16.2, -26),  # sphenoidal process, small
         (17.2, -24.5, "c"),                           # sphenopalatine notch
-        (18, -27.5), (21, -30, "c"), (22.5, -26), (20, -22.5),  # orbital process
+        (18, -29), (21.5, -33, "c"), (24, -28), (20, -22.5),  # orbital process, large
         (19.3, -14), (19.5, -6),                      # perpendicular plate, outer side
         (21.5, -1.5), (25, 5.5, "c"),                 # pyramidal process
         (20.5, 7), (17, 4.8),
@@ -1020,7 +1027,7 @@ def newborn_vault(g):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
     # the middle of each fontanelle
-    return {"anterior": (1.5, -3), "posterior": (0.6, 65.4)}
+    return {"anterior": (1.5, -3), "posterior": (0.3, 64.6)}
 
 
 MEASURES = {
@@ -1068,7 +1075,7 @@ def measure():
         "orbit width": _span(ORBIT, 0)[1] - _span(ORBIT, 0)[0],
         "orbit height": _span(ORBIT, 1)[1] - _span(ORBIT, 1)[0],
         "nose width": 2 * _span(APERTURE, 0)[1],
-        "ramus": max(p[1] for p in mand if p[0] > -17) - _span(mand, 1)[0],   # to the angle
+        "ramus": max(p[1] for p in mand if p[0] > -22) - _span(mand, 1)[0],   # to the angle
         "body": _y_at(mand, m1) - min(p[1] for p in mand if abs(p[0] - m1) < 4),
     }
 

@@ -66,7 +66,7 @@ def cranial_bones():
     add("temporal-left", lambda g: A.side_temporal(g, apart=True), 373, tem_r.oy,
         comment="the left temporal bone from the outside")
     add("sphenoid", A.sphenoid, 175, 330, comment="from the front")
-    eth = Place(276, 318, S)
+    eth = Place(277, 318, S)
     add("ethmoid", A.ethmoid, eth.ox, eth.oy, comment="from the front")
 
 
@@ -81,9 +81,9 @@ def cranial_bones():
         "leader Form17.Label3 Form20.Text3 from 209 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_r, (-20, -37), row=254)}",
         # from the body beside its crest, above the gap between the pterygoid plates
-        "leader Form17.Label5 Form20.Text5 from 170 334",
+        "leader Form17.Label5 Form20.Text5 from 172 334",
         # from high on the left labyrinth, straight down past the middle concha
-        f"leader Form17.Label6 Form20.Text6 from {start(eth, (11, 7))}",
+        f"leader Form17.Label6 Form20.Text6 from {start(eth, (10, 7))}",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
@@ -101,8 +101,8 @@ def facial_bones():
     mid = 181
     add("lacrimal-right", A.lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
-    add("concha-right", A.concha, mid - 70, 128, mirror=True, comment="the right inferior nasal concha from the outside")
-    add("concha-left", A.concha, mid + 70, 128, comment="the left inferior nasal concha from the outside")
+    add("concha-right", A.concha, mid - 70, 126, mirror=True, comment="the right inferior nasal concha from the outside")
+    add("concha-left", A.concha, mid + 70, 126, comment="the left inferior nasal concha from the outside")
     nasal_y = 185 + 17 * S
     add("nasal-right", lambda g: A.front_nasal(g, apart=True), mid - 4, nasal_y, mirror=True,
         comment="the right nasal bone from the front")
@@ -138,18 +138,18 @@ def facial_bones():
     zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8), row=243)
     # low on the nearer maxilla beside its inner border, so that the line leaves it at once
     # and runs on down between the two maxillae
-    maxilla = start(Place(168, max_y, S, True), (3, 35))
+    maxilla = start(Place(168, max_y, S, True), (20, 19))
     jaw = start(mand, (-55, 72))
     fork_y = 466
     leaders = [
         # on the smooth orbital part, behind the crest
         "leader Form18.Label1 Form19.Text1 from 123 45",
-        # low on the nearer concha: the line leaves by its upper border, clear of its tail
-        "leader Form18.Label2 Form19.Text2 from 97 124",
+        # on the nearer concha, above its tail: a straight line out by its upper border
+        "leader Form18.Label2 Form19.Text2 from 95 120",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
-        f"leader Form18.Label5 from {maxilla} via 171 440 via 181 {fork_y}",
-        f"leader Form19.Text5 from {maxilla} via 171 440 via 181 {fork_y}",
+        f"leader Form18.Label5 from {maxilla} via 170 418 via 174 442 via 181 {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via 170 418 via 174 442 via 181 {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         "leader Form18.Label7 Form19.Text7 from 473 139",
