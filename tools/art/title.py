@@ -62,14 +62,17 @@ def figure_parts():
     """The skeleton from the front in line art, without its arms: the parts drawn before
     the arms, the shoulder's roof (acromion and collar bone, drawn again over the heads of
     the humeri, which lie under them), and the parts drawn after the arms (the skull)."""
-    front = skeleton.front()
+    parts = []
+    for _, _, text in sorted(skeleton.front().parts):
+        parts.append((re.search(r'<g id="([^"]*)"', text).group(1), text))
     before, roof, after = [], [], []
     seen_arm = False
-    for _, _, text in sorted(front.parts):
-        gid = re.search(r'<g id="([^"]*)"', text).group(1)
+    for gid, text in parts:
         if gid.startswith(ARM_GROUPS):
             seen_arm = True
             continue
+        if gid in RAISED_GIRDLE:
+            text = raise_girdle(text)
         for old, new in LINE_ART.items():
             text = text.replace(old, new)
         # the title is drawn in the ground, black and the emblem's magenta only
@@ -87,6 +90,48 @@ def figure_parts():
                                       + lines[-3:]))
         (after if seen_arm else before).append(text)
     return before, roof, after
+
+
+def path_start(text):
+    """The first point of an SVG path element's outline."""
+    x, y = re.search(r'd="M(-?[\d.]+) (-?[\d.]+)', text).groups()
+    return float(x), float(y)
+
+
+# The left arm raised to near the horizontal lifts its shoulder girdle with it: the collar
+# bone turns up about its joint with the sternum, carrying the shoulder blade, which turns
+# its glenoid upwards, and with it the head of the humerus.
+GIRDLE_LIFT = 12           # degrees
+RAISED_GIRDLE = ("scapula", "scapula-ridges", "clavicle")
+
+
+def sternoclavicular():
+    """The inner end of the left collar bone (on our right), where the skeleton from the
+    front starts its outline."""
+    for _, _, text in skeleton.front().parts:
+        if 'id="clavicle"' in text:
+            return next(path_start(ln) for ln in text.split("\n")
+                        if "<path" in ln and path_start(ln)[0] > MID)
+    raise SystemExit("title: the skeleton from the front has no collar bone")
+
+
+def lifted(p):
+    """A point of the left shoulder girdle (on our right) where the lifted girdle takes it."""
+    c = sternoclavicular()
+    a = math.radians(-GIRDLE_LIFT)
+    x, y = p[0] - c[0], p[1] - c[1]
+    return (c[0] + x * math.cos(a) - y * math.sin(a), c[1] + x * math.sin(a) + y * math.cos(a))
+
+
+def raise_girdle(text):
+    """The group's outlines on our right turned with the lifted girdle."""
+    c = sternoclavicular()
+    out = []
+    for ln in text.split("\n"):
+        if "<path" in ln and path_start(ln)[0] > MID:
+            ln = f'<g transform="rotate({fmt(-GIRDLE_LIFT)} {fmt(c[0])} {fmt(c[1])})">{ln.strip()}</g>'
+        out.append(ln)
+    return "\n".join(out)
 
 
 # ---------------------------------------------------------------------------------------------
@@ -161,7 +206,7 @@ def arm_left():
     shoulder, the elbow a little bent, palm towards us and thumb up: the bones of the
     skeleton from the front's own hanging arm, turned up."""
     humerus, ulna, radius, hand = atlas.humerus(), atlas.ulna(), atlas.radius(), atlas.hand_model()
-    sh = X(*SHOULDER)
+    sh = lifted(X(*SHOULDER))
     hum = Bone(sh, humerus.marks["elbow"], (math.cos(math.radians(ARM_LEFT[0])),
                                             math.sin(math.radians(ARM_LEFT[0]))))
     e = hum(humerus.marks["elbow"])
