@@ -58,7 +58,7 @@ def body_rows(k):
 # end of the bony rib (offset from the midline, row); w: half-width of the band at the side.
 # Ribs 11 and 12 are floating: they stop short of the front, at angle 'tip' (radians).
 RIBS = {
-    1: dict(a=74, yh=32, yl=57, xe=50, ye=87, w=4.6),
+    1: dict(a=66, yh=32, yl=55, xe=48, ye=87, w=4.6),
     2: dict(a=118, yh=63, yl=94, xe=70, ye=127, w=5.0),
     3: dict(a=140, yh=94, yl=128, xe=86, ye=166, w=5.4),
     4: dict(a=155, yh=125, yl=162, xe=96, ye=205, w=5.6),
@@ -537,7 +537,7 @@ def leaders(ribs):
     false_top = math.floor(ext[8][0])
     float_bot = math.ceil(lowest({"rib-11", "rib-12"})) + 5
     # the floating ribs' from the eleventh rib's outer end, clear below the false ribs' line
-    float_top = max(math.floor(ext[11][0]) - 2, FALSE_ROW + 8)
+    float_top = max(math.floor(ext[11][0]), FALSE_ROW + 8)
     return [
         "leader Form21.Label1 Form22.Text1 from 232 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",

@@ -598,10 +598,10 @@ def front():
     d.leader("Form2.Label1 Form4.Text1", (11, 14.5))
     d.leader("Form2.Label2 Form4.Text2", (6.4, 46.5))   # the maxilla beside the nose opening
     d.leader("Form2.Label3 Form4.Text3", (1.0, 76.6))   # the fifth, clear below the jaw
-    # the collar bone's line from the middle of its shaft, between the first rib and the
-    # shoulder blade, rising along it to run clear over the acromion and the head of the
-    # humerus
-    d.leader("Form2.Label4 Form4.Text4", (25.5, 98.3), via=[(39.5, 91.0)])
+    # the collar bone's line from the middle of its shaft, where nothing lies behind it but
+    # the ribs' thin back halves, rising straight off it to run clear over the acromion and
+    # the head of the humerus
+    d.leader("Form2.Label4 Form4.Text4", (28.0, 97.9), via=[(31.5, 91.0)])
     d.leader("Form2.Label5 Form4.Text5", (2, 115.0))   # the body, between the 2nd and 3rd cartilages
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
@@ -618,12 +618,11 @@ def front():
     tibia_x, tibia_y = on_row(S, L.tibia, L.tib, 388.5)
     d.leader("Form2.Label15 Form4.Text15", (tibia_x + 2.0, tibia_y))
     d.leader("Form2.Label16 Form4.Text16", on_row(S, L.fibula, L.fib, 422.5, near=1))
-    # the foot's groups from their outer side, the nearest bone of each to the labels: the
-    # calcaneus's outer wall under the lateral malleolus, the fifth metatarsal's shaft and
-    # the little toe's last phalanges
-    d.leader("Form2.Label17 Form4.Text17", foot((29, 42)))
-    d.leader("Form2.Label18 Form4.Text18", foot((28, 77)))
-    d.leader("Form2.Label19 Form4.Text19", foot((31, 100)))
+    # the foot's groups in from its outer edge, clear of the lateral malleolus: the cuboid,
+    # the fourth metatarsal's shaft and the fourth toe, each line over the fifth ray only
+    d.leader("Form2.Label17 Form4.Text17", foot((22, 53)))
+    d.leader("Form2.Label18 Form4.Text18", foot((15, 80)))
+    d.leader("Form2.Label19 Form4.Text19", foot((17, 102)))
     # the skull as a whole, cranium and face together: a bracket from the vertex to the chin
     d.bracket("Form2.Label20 Form4.Text20", -25.5, 3.5, 69.0)
     # the side of the eighth rib, below the shoulder blade's inferior angle
@@ -652,7 +651,7 @@ def zigzag(pts, amp=0.6, step=1.6):
     return out
 
 
-SCAPULA_GLENOID_FRONT = (45.6, 104.4)
+SCAPULA_GLENOID_FRONT = (45.6, 107.5)
 SCAPULA_TURN_FRONT = -8.0
 # The shoulder blades a tenth larger than the atlas's 155 mm (170 mm, still within the
 # range of adult shoulder blades and of their proportion to the humerus): the trunk they
@@ -714,10 +713,11 @@ def back():
 
     # each rib a band: a slender neck at the spine, broadest at its angle, its lateral part a
     # little narrower; the floating ribs taper to free points, the twelfth the shortest
-    full = [(0.0, 0.75, 0.75), (0.12, 0.9, 0.9), (0.3, 1.35, 1.35), (0.5, 1.45, 1.45),
-            (0.7, 1.4, 1.4), (0.85, 1.3, 1.3), (1.0, 1.2, 1.2)]
-    free = [(0.0, 0.75, 0.75), (0.15, 1.0, 1.0), (0.4, 1.3, 1.3), (0.7, 1.05, 1.05),
-            (0.9, 0.6, 0.6), (1.0, 0.3, 0.3)]
+    # (about 15 mm wide at the angle, the spaces between them as wide: twelve white bands)
+    full = [(0.0, 1.0, 1.0), (0.12, 1.25, 1.25), (0.3, 1.8, 1.8), (0.5, 1.95, 1.95),
+            (0.7, 1.9, 1.9), (0.85, 1.75, 1.75), (1.0, 1.6, 1.6)]
+    free = [(0.0, 1.0, 1.0), (0.15, 1.3, 1.3), (0.4, 1.7, 1.7), (0.7, 1.35, 1.35),
+            (0.9, 0.8, 0.8), (1.0, 0.4, 0.4)]
     el = []
     for i in range(12):
         axis = spline(rib_back(i), closed=False)[0]
@@ -777,8 +777,13 @@ def back():
     for sh in sca.shapes:
         for h in sh["hatch"]:
             el += S.curve(h, stroke_width=fmt(W_FINE))
+    # the crest of the spine catching the light: a pale ridge across the maroon blade
+    el2 = []
+    for ln in sca.shapes[1]["lines"][:1]:
+        el2 += S.curve(ln, stroke_width="0.7")
     S.map = old
     S.group("scapula-hatching", None, el, fill=None)
+    S.group("scapular-spine-crest", None, el2, fill=None, stroke=BONE)
 
     # ---- hip bones, sacrum and coccyx ----
     S.map = squashed(back_trunk, HIP_JOINT_Y, LOWER_PELVIS)
@@ -810,8 +815,8 @@ def back():
         el += S.circle((x, y), 0.9)
     S.group("sacral-foramina", None, el, fill=INK, stroke=None)
     el = []
-    for y0, y1, w in ((251.2, 253.8, 3.2), (254.3, 256.4, 2.4), (256.9, 258.4, 1.7),
-                      (258.9, 260.2, 1.1)):
+    for y0, y1, w in ((251.2, 253.8, 4.0), (254.3, 256.4, 3.2), (256.9, 258.4, 2.4),
+                      (258.9, 260.2, 1.6)):
         el += S.shape(sym([(0, y0), (w * 0.7, y0), (w, y0 + (y1 - y0) * 0.4),
                            (w * 0.7, y1), (0, y1)]), sides=(1,))
     S.group("coccyx", "the coccyx: four small vertebrae tapering from the tip of the sacrum",
@@ -836,7 +841,7 @@ def back():
     # the second lumbar vertebra, the sacrum beside its median crest, the coccyx's middle
     d.leader("Form3.Label2 Form5.Text2", (2.5, 200.0))
     d.leader("Form3.Label3 Form5.Text3", (3.0, 234.0))
-    d.leader("Form3.Label4 Form5.Text4", (0.5, 252.2))
+    d.leader("Form3.Label4 Form5.Text4", (1.0, 251.0))
     # the middle of the shoulder blade's infraspinous fossa, below the spine
     d.leader("Form3.Label5 Form5.Text5", (-33.0, 113.0))
     return d
