@@ -71,6 +71,14 @@ def figure_parts():
         if gid.startswith(ARM_GROUPS):
             seen_arm = True
             continue
+        if gid in FOOT_GROUPS:
+            if gid == FOOT_GROUPS[0]:
+                (after if seen_arm else before).append(feet(text))
+            continue
+        if gid == "floating-ribs-back":
+            # the floating ribs' backs, which join them to the spine, as strong as the
+            # ribs' own outlines: in line art a finer line is lost and they seem to float
+            text = text.replace('stroke-width="0.55"', 'stroke-width="0.9"', 1)
         if gid in RAISED_GIRDLE:
             text = raise_girdle(text)
         for old, new in LINE_ART.items():
@@ -90,6 +98,36 @@ def figure_parts():
                                       + lines[-3:]))
         (after if seen_arm else before).append(text)
     return before, roof, after
+
+
+# The skeleton from the front draws its feet lengthened to reach its labels' rows; the
+# title has no labels and draws the atlas's feet from the front as they are.
+FOOT_GROUPS = ("tarsals", "metatarsals", "toe-phalanges")
+FEET_POINTS = []   # their outline points, in the figure's pixels
+
+
+def feet(tarsals):
+    """Both feet of the atlas seen from the front under the ankles, where the skeleton
+    from the front has its talus (the first tarsal it draws that lies wholly above the
+    lengthened part)."""
+    foot = atlas.foot_from_front()
+    talus = next(sh for sh in foot.shapes if sh["name"].startswith("talus"))
+    index = foot.shapes.index(talus)
+    paths = [ln for ln in tarsals.split("\n") if "<path" in ln]
+    first = path_start(paths[2 * index])            # each shape is drawn right side first
+    t0 = talus["pts"][0]
+    ankle = (first[0] - t0[0] * SCALE, first[1] - t0[1] * SCALE)
+    out = ['<g id="feet">', '<!-- the feet seen from the front: talus, heel bone\'s outer wall, '
+           'navicular, cuneiforms, cuboid, metatarsals, toes pointing at us -->']
+    for mirror in (False, True):
+        x = ankle[0] if not mirror else 2 * MID - ankle[0]
+        place = Place(x, ankle[1], SCALE, mirror)
+        for sh in foot.shapes:
+            pts = [place(p) for p in sh["pts"]]
+            FEET_POINTS.extend(pts)
+            out.append(path(bezier_d(pts), 0.75))
+    out.append('</g>')
+    return "\n".join(out)
 
 
 def path_start(text):
@@ -230,11 +268,11 @@ def arm_left():
 ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, hand
 
 
-# The raised right arm: the elbow forwards and down in front of the lower ribs, so that the
-# upper arm, pointing towards us, shows shortened; the forearm rises across the chest to
-# the wrist under the chin.
-ELBOW_R = (-40, 168)
-WRIST_R = (-14, 106)
+# The raised right arm: the elbow in front of the body's midline at the lower end of the
+# sternum, the upper arm slanting across the chest to it, nearly its whole length in view;
+# the forearm rises from it to the fist at the chin.
+ELBOW_R = (-14, 172)
+WRIST_R = (-8, 98)
 
 
 def arm_right():
@@ -249,7 +287,7 @@ def arm_right():
     group = lambda gid, comment, els: "\n".join([f'<g id="{gid}">', f'<!-- {comment} -->'] + els + ['</g>'])  # noqa: E731
     return (group("forearm-right", "the right forearm rising across the chest, in front of the ribs",
                   bone_paths(ulna, uln) + bone_paths(radius, rad)),
-            group("humerus-right", "the right upper arm, pointing forwards and down, so shortened",
+            group("humerus-right", "the right upper arm, slanting across the chest to the elbow",
                   bone_paths(humerus, hum)),
             group("hand-right", "a loosely closed fist under the jaw, its back towards us",
                   fist(uln, aim)))
@@ -263,7 +301,7 @@ def fist(uln, aim):
     hand = atlas.hand_model(palm=False)
     w = uln((13, atlas.RADIUS_ON_ULNA[1] + 238))
     # the hand a little straighter than the forearm: the wrist bent back
-    ang = math.atan2(aim[1], aim[0]) - math.radians(24)
+    ang = math.atan2(aim[1], aim[0]) - math.radians(14)
     t = (math.cos(ang), math.sin(ang))
     # seen from the back the right hand is the palm's outline mirrored: thumb outwards (our left)
     h0 = Bone((0, 0), (0, 1), t, True)
@@ -381,36 +419,36 @@ def logo():
 def ground_line():
     """One stroke of floor under the feet."""
     out = ['<g id="floor">', '<!-- a stroke of floor under the feet -->']
-    out.append(line([(CX - 50, FLOOR), (CX + 50, FLOOR)], 0.8))
+    floor = max(p[1] for p in FEET_POINTS) + DY + 0.8
+    out.append(line([(CX - 50, floor), (CX + 50, floor)], 0.8))
     out.append('</g>')
     return out
 
 
-FLOOR = 495
 
 
 def build():
     before, roof, after = figure_parts()
     right_forearm, right_humerus, right_hand = arm_right()
-    body = ground_line() + logo()
+    body = logo()
     body.append(f'<g id="skeleton" transform="translate({fmt(CX - MID)} {fmt(DY)})">')
     body.append('<!-- the skeleton from the front in line art, its arms posed -->')
-    figure = before + [right_humerus, right_forearm, "\n".join(arm_left())] + roof + [right_hand] + after
+    figure = before + [right_humerus, right_forearm, "\n".join(arm_left())] + roof + after + [right_hand]
     body += figure
     body.append('</g>')
-    return body
+    return ground_line() + body
 
 
 def check_pose():
-    """The posed arms keep their true proportion and their place: the raised humerus no
-    more shortened than a bone pointing forwards plausibly shows, the outstretched hand
+    """The posed arms keep their true proportion and their place: the raised humerus
+    shown nearly at its whole length, longer than its forearm, the outstretched hand
     clear of the picture's edge, of the emblem, of the lettering and of the button."""
     humerus = atlas.humerus()
     full = math.hypot(*humerus.marks["elbow"]) * SCALE
     sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
     shown = math.hypot(el[0] - sh[0], el[1] - sh[1]) / full
     problems = []
-    if not 0.7 <= shown <= 1.0:
+    if not 0.9 <= shown <= 1.0:
         problems.append(f"the raised humerus shows {shown:.2f} of its length")
     pts = [(x + CX - MID, y + DY) for x, y in ARM_POINTS]
     name_top = EMBLEM[1] - 15 / 2 - 1
