@@ -329,7 +329,7 @@ def side_temporal(g, apart=False):
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
-    g.body([(-5, 8), (-7, 17), (-10.5, 30.5, "c"), (-5, 18), (1.5, 8)], width=W_IN)   # styloid
+    g.body([(-4, 8, "c"), (-10.5, 30, "c"), (0.5, 8, "c")], width=W_IN)   # styloid, straight
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
     g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
@@ -361,8 +361,8 @@ def front_zygomatic_outline():
         (49.5, -25.5, "c"), (55.5, -26, "c"),                # frontal process, its suture
         (57, -21.5), (58.5, -15), (61.5, -10),               # temporal border, hollow
         (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5, "c"),  # temporal process, end on
-        (56.5, 11.5), (50.5, 15.5), (46.5, 19.5, "c"),       # lower border
-        (46, 10), (42.5, 4.5), (37, 0.4, "c"),               # border with the maxilla
+        (56.5, 11.5), (50.5, 15.5), (47.5, 18.5), (45.5, 17),  # lower border
+        (45, 10), (42.5, 4.5), (37, 0.4, "c"),               # border with the maxilla
         (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18),  # orbital margin, hollow
     ]
 
@@ -518,8 +518,8 @@ FRONT_VAULT = [
 ]
 ORBIT = [(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
          (42.5, -0.8), (32, 1), (22, 0.2), (15, -3.5), (11.5, -11), (11, -21)]
-APERTURE = [(0, -7.8), (5, -8.2), (9.8, -6.5, "c"), (12, 1), (13, 9), (12, 16), (9, 21), (4.5, 23.5),
-            (0, 22.5)]
+APERTURE = [(0, -7.8), (5, -8.2), (9.8, -6.5, "c"), (11, 1), (12.6, 9), (13, 15), (10.5, 20.5), (5.5, 23.6),
+            (2, 23.8), (0, 21, "c")]
 
 
 def front_mandible_outline():
@@ -644,8 +644,6 @@ def skull_front(g, small=False):
         # the orbit's depth: its roof and outer wall in shadow, the fissures at the back
         g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
                    (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6, W_FINE)
-        g.fill(R([(21, -17.2), (25, -19.8), (30.5, -24, "c"), (25.5, -18.6), (22, -16)]), "#000")   # fissure
-        g.line(R([(26, -8), (33, -9.5), (40, -12.5)]), W_IN)
         g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(14, -33), (22, -38), (32, -39.5), (42, -37), (49, -30)]), W_IN)
@@ -871,7 +869,7 @@ def ethmoid(g):
     # labyrinths
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
-        lab = R([(5, 1, "c"), (14, 1, "c"), (14.5, 14), (14, 26, "c"), (10, 28),
+        lab = R([(5, -2.5, "c"), (13.5, -2, "c"), (14.5, 14), (14, 26, "c"), (10, 28),
                  (8, 25), (5.5, 20)])
         g.body(lab, width=W_OUT)
         # middle concha, curled down beside the perpendicular plate
@@ -879,9 +877,8 @@ def ethmoid(g):
                width=W_IN)
         # superior concha
         g.line(R([(5.4, 8), (4.6, 13), (6, 16)]), W_FINE)
-    # cribriform plate
-    g.body([(-14.5, -1, "c"), (14.5, -1, "c"), (14.5, 1.2, "c"), (-14.5, 1.2, "c")],
-           width=W_IN)
+    # cribriform plate, between the labyrinths and lower than their tops
+    g.body([(-5.2, 0.6, "c"), (5.2, 0.6, "c"), (5.2, 2.6, "c"), (-5.2, 2.6, "c")], width=W_IN)
     # crista galli
     g.body([(-2.6, -1), (-2.4, -8), (-1.2, -15), (0.8, -17, "c"), (2, -12), (2.6, -1)],
            width=W_IN)
@@ -912,7 +909,7 @@ def lacrimal(g):
                 (-6.2, 5), (-6.3, -3)]), 75, 2.0, W_FINE)
 
 
-def concha(g):
+def concha(g, outside=True):
     """Left inferior nasal concha from the outside (front to the left): a thick, rounded
     front end, a long tapering hind end; on its upper border the lacrimal process in front,
     the ethmoidal process behind, and between them the maxillary process turned down over
@@ -930,9 +927,10 @@ def concha(g):
     # the thick lower border rolled inwards, thinning backwards
     g.line([(-20.5, 2.8), (-12, 4.6), (-2, 4.2), (9, 2.6), (18, 1.2), (24, 0.6)], W_IN)
     # the maxillary process: a lip from the upper border bent down over the outer face
-    lip = [(-8, -6.2), (-6, -2.5), (-3.5, 1.5, "c"), (0.5, 0.8), (2.5, -3), (2.2, -6.4)]
-    g.body(lip, width=W_IN)
-    g.hatch(lip, 75, 2.0, W_FINE)
+    if outside:
+        lip = [(-8, -6.2), (-6, -2.5), (-3.5, 1.5, "c"), (0.5, 0.8), (2.5, -3), (2.2, -6.4)]
+        g.body(lip, width=W_IN)
+        g.hatch(lip, 75, 2.0, W_FINE)
     # the pitted outer face
     for a, b in (((-18, -1.5), (-14, -2.4)), ((12, -0.9), (16, -0.4)),
                  ((-14, 1.6), (-10, 1.8))):
@@ -950,7 +948,7 @@ def vomer(g):
         (14.5, -6), (12.5, 3), (14, 11, "c"),         # posterior border, free and hollow
         (0, 12.2), (-16, 12.2),                       # lower border
     ]
-    serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR, 11: SERR, 12: SERR, 13: SERR}
+    serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR}
     g.body(pts, serr=serr, width=W_OUT)
     # the ala, flaring sideways
     g.line([(5, -16), (11, -18.5), (19, -18.5)], W_IN)
@@ -1012,7 +1010,7 @@ def newborn_vault(g):
     for sx in (1, -1):
         for (cx, cy), r0, r1, angles in (((22, 31), 4, 10, range(0, 360, 40)),
                                           ((17, -21), 4, 9, range(10, 360, 45)),
-                                          ((0, 73), 1.2, 3, range(0, 360, 60))):
+                                          ((0, 73), 1.6, 4.6, range(0, 360, 40))):
             for a in angles:
                 t = math.radians(a + (7 if sx > 0 else -7))
                 g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),

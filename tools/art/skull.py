@@ -101,7 +101,9 @@ def facial_bones():
     mid = 181
     add("lacrimal-right", A.lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
-    add("concha-right", A.concha, mid - 70, 126, mirror=True, comment="the right inferior nasal concha from the outside")
+    # both conchae front to the left, as the vomer and the mandible: they run from front to back
+    add("concha-right", lambda g: A.concha(g, outside=False), mid - 70, 126,
+        comment="the right inferior nasal concha from its inner side")
     add("concha-left", A.concha, mid + 70, 126, comment="the left inferior nasal concha from the outside")
     nasal_y = 185 + 17 * S
     add("nasal-right", lambda g: A.front_nasal(g, apart=True), mid - 4, nasal_y, mirror=True,
@@ -144,7 +146,7 @@ def facial_bones():
     leaders = [
         # on the smooth orbital part, behind the crest
         "leader Form18.Label1 Form19.Text1 from 123 45",
-        # on the nearer concha, above its tail: a straight line out by its upper border
+        # on the nearer concha, straight out through its thick front end
         "leader Form18.Label2 Form19.Text2 from 95 120",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
