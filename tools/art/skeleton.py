@@ -800,7 +800,13 @@ def back():
     el = S.shape(ellipse_pts(16.2, 258.4, 4.6, 3.8, rot=-25, n=10), fill=GROUND)
     el += S.curve([(17.0, 216.2), (24.0, 221.6), (30.8, 234.0)], stroke_width=fmt(W_FINE))
     el += S.curve([(26.0, 213.0), (33.0, 216.4), (38.0, 224.0)], stroke_width=fmt(W_FINE))
-    S.group("hip-bone-detail", "obturator foramen, gluteal lines", el)
+    # the sacro-iliac joint: the ilium's edge just beside the sacrum's border, and the
+    # posterior superior iliac spine rounding over the joint's top
+    el += S.curve([(15.2, 229.6), (17.0, 233.2), (19.0, 237.0), (19.5, 240.6)],
+                  stroke_width=fmt(W_FINE))
+    el += S.curve([(13.9, 223.4), (16.3, 224.6), (17.2, 227.0), (16.6, 229.4)],
+                  stroke_width=fmt(W_IN))
+    S.group("hip-bone-detail", "obturator foramen, gluteal lines, sacro-iliac joints", el)
     S.map = squashed(back_trunk, SACRUM_TOP, SACRUM_TILT_BACK)
     # wedged between the ilia, its sides against them at the sacroiliac joints
     el = S.shape(sym([(0, 227.6), (6.0, 227.4), (13.4, 226.2), (15.8, 229.2), (16.2, 233.4),
