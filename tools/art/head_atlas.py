@@ -1010,7 +1010,7 @@ def newborn_vault(g):
     for sx in (1, -1):
         for (cx, cy), r0, r1, angles in (((22, 31), 4, 10, range(0, 360, 40)),
                                           ((17, -21), 4, 9, range(10, 360, 45)),
-                                          ((0, 73), 1.6, 4.6, range(0, 360, 40))):
+                                          ((0, 73), 1.8, 4.4, range(0, 360, 60))):
             for a in angles:
                 t = math.radians(a + (7 if sx > 0 else -7))
                 g.line([(sx * (cx + r0 * math.cos(t)), cy + r0 * math.sin(t)),
@@ -1025,7 +1025,7 @@ def newborn_vault(g):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
     # the middle of each fontanelle
-    return {"anterior": (1.5, -3), "posterior": (0.3, 64.6)}
+    return {"anterior": (1, 1.5), "posterior": (0.3, 64.6)}
 
 
 MEASURES = {

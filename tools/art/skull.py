@@ -138,8 +138,8 @@ def facial_bones():
     nasal = start(Place(mid - 4, nasal_y, S, True), (2.8, -17), row=186)
     # on the body between the foramen and the temporal border
     zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8), row=243)
-    # low on the nearer maxilla beside its inner border, so that the line leaves it at once
-    # and runs on down between the two maxillae
+    # on the body of the nearer maxilla, below its infra-orbital foramen: the line leaves it
+    # by its inner border and runs down the middle between the two maxillae, clear of the teeth
     maxilla = start(Place(168, max_y, S, True), (20, 19))
     jaw = start(mand, (-55, 72))
     fork_y = 466
@@ -150,8 +150,8 @@ def facial_bones():
         "leader Form18.Label2 Form19.Text2 from 95 120",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zyg}",
-        f"leader Form18.Label5 from {maxilla} via 170 418 via 174 442 via 181 {fork_y}",
-        f"leader Form19.Text5 from {maxilla} via 170 418 via 174 442 via 181 {fork_y}",
+        f"leader Form18.Label5 from {maxilla} via 181 426 via 181 {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via 181 426 via 181 {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         "leader Form18.Label7 Form19.Text7 from 473 139",
