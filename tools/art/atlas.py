@@ -101,6 +101,11 @@ def small_local(L, wb, ws, wh, kind, spur=0.0):
         head = [(L - wh * 0.6, wh), (L - wh * 0.1, wh * 0.65)]
         tip = [(L, 0)]
         base = [(0.03 * L, 0)]
+    elif kind == "tip":  # distal phalanx of a toe: a short bullet with a rounded end
+        right = [(0.05 * L, wb), (0.3 * L, wb * 0.9), (0.55 * L, ws)]
+        head = [(0.75 * L, wh), (0.92 * L, wh * 0.7)]
+        tip = [(L, 0)]
+        base = [(0.02 * L, 0)]
     else:  # distal
         right = [(0.02 * L, wb), (0.13 * L, wb * 0.9), (0.3 * L, ws * 1.05), (0.5 * L, ws * 0.92),
                  (0.64 * L, ws * 0.95)]
@@ -266,15 +271,15 @@ def foot_model():
 
     # toes: (angle, length, half widths at base, shaft, head, kind), from the metatarsal head out
     toes = [
-        ((16.5, 190), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 19, 6.6, 3.8, 5.4, "distal")]),
+        ((16.5, 190), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 18, 6.4, 5.0, 5.2, "tip")]),
         ((37.5, 196), [(92.5, 23, 4.4, 2.5, 3.6, "prox"), (92, 9.5, 3.7, 2.9, 3.4, "mid"),
-                       (92, 8.5, 3.5, 1.9, 3.0, "distal")]),
+                       (92, 8.5, 3.3, 2.9, 2.7, "tip")]),
         ((56.5, 193.5), [(90, 21.5, 4.3, 2.4, 3.5, "prox"), (90, 8.5, 3.6, 2.8, 3.3, "mid"),
-                       (90, 8, 3.3, 1.8, 2.9, "distal")]),
+                       (90, 8, 3.1, 2.8, 2.6, "tip")]),
         ((74.5, 179), [(88, 20, 4.2, 2.4, 3.4, "prox"), (90, 8, 3.5, 2.7, 3.2, "mid"),
-                         (91, 7.5, 3.2, 1.7, 2.8, "distal")]),
+                         (91, 7.5, 3.0, 2.7, 2.5, "tip")]),
         ((89.5, 172), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 6.5, 3.4, 2.6, 3.1, "mid"),
-                         (94, 6.5, 3.1, 1.6, 2.6, "distal")]),
+                         (94, 6.5, 2.9, 2.6, 2.4, "tip")]),
     ]
     toe_names = ["great toe", "second toe", "third toe", "fourth toe", "fifth toe"]
     for (joint, segs), tname in zip(toes, toe_names):

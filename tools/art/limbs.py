@@ -216,8 +216,9 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
-LEG_FOOT_DEPTH = 1.5 # the foot from an eye a little higher than the atlas's: its length
-                     # below the navicular's top (24 mm under the ankle) shows 1.5 times
+LEG_FOOT_DEPTH = 2.2 # the foot from an eye well above the atlas's: its length below the
+                     # navicular's top (24 mm under the ankle) shows 2.2 times, the foot
+                     # about 0.6 of the tibia, each group on its line's row
 
 
 def nearest_on_row(model, place, group, row):
@@ -232,11 +233,13 @@ def nearest_on_row(model, place, group, row):
     return ((best[0] + best[1]) / 2, row) if best else None
 
 
-def middle(model, place, group, name):
-    """The middle of the bone of the group whose description contains `name`."""
+def middle(model, place, group, name, at=0.5):
+    """The middle of the bone of the group whose description contains `name`, across the
+    row `at` of the way down it."""
     lo, hi = extents(model, place, group, name)
-    a, b, _ = across(model, place, group, (lo + hi) / 2, name)[0]
-    return ((a + b) / 2, (lo + hi) / 2)
+    row = lo + at * (hi - lo)
+    a, b, _ = across(model, place, group, row, name)[0]
+    return ((a + b) / 2, row)
 
 
 class Deeper:
@@ -279,12 +282,13 @@ def leg():
     d.leader(ctl(2), px(pat, pat_m.marks["body"]))
     d.leader(ctl(3), (px(tib, (24, 0))[0], row[3]))   # the lateral condyle, over the fibula
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the tarsals' from the calcaneus's outer wall, under the lateral malleolus
-    d.leader(ctl(5), middle(foot_m, foot, "tarsals", "calcaneus"))
+    # the foot's from the middle of the bone of each group that the lines reach first: the
+    # calcaneus's outer wall (under the lateral malleolus), the fifth metatarsal, the
+    # little toe
+    d.leader(ctl(5), middle(foot_m, foot, "tarsals", "calcaneus", 0.3))
     d.leader(ctl(6), nearest_on_row(foot_m, foot, "metatarsals", row[6])
              or middle(foot_m, foot, "metatarsals", "fifth"))
-    d.leader(ctl(7), nearest_on_row(foot_m, foot, "phalanges", row[7])
-             or middle(foot_m, foot, "phalanges", "fifth toe, prox"))
+    d.leader(ctl(7), middle(foot_m, foot, "phalanges", "fifth toe, middle"))
     return d
 
 
@@ -340,15 +344,16 @@ def arm():
     d.leader(ctl(7, 7), px(cla, (20, 0)))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
-    # from the ulna's shaft just under the elbow, out over the radius's neck
-    d.leader(ctl(2, 2), (px(uln, (0, 0))[0] - 0.5, row[2]))
+    # from the olecranon, where it lies over the humerus above the radius's head, down and
+    # out past the capitulum: it crosses no part of the radius
+    d.leader(ctl(2, 2), px(uln, (-1, 7)))
     d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
     # the hand's lines, short, from the bone of each group that they reach first
-    d.leader(ctl(4, 4), nearest_on_row(hand_m, hand_place, "carpals", row[4]))
-    d.leader(ctl(5, 5), nearest_on_row(hand_m, hand_place, "metacarpals", row[5]))
-    # the phalanges' row passes between the index finger's phalanges: from the thumb's
-    # last phalanx, the nearest, a little down to it
-    d.leader(ctl(6, 6), middle(hand_m, hand_place, "phalanges", "thumb, distal"))
+    # the hand's lines from the middle of each group, where the group reads as one: the
+    # capitate, the third metacarpal, the middle finger's first phalanx
+    d.leader(ctl(4, 4), start_on(hand_m, hand_place, "carpals", "capitate", row[4]))
+    d.leader(ctl(5, 5), start_on(hand_m, hand_place, "metacarpals", "third", row[5]))
+    d.leader(ctl(6, 6), start_on(hand_m, hand_place, "phalanges", "middle finger, prox", row[6]))
     return d
 
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Generator of the sesamoid drawing (59 x 81): the thumb seen from the palm side, base
-up: the whole first metacarpal, the two phalanges of the thumb below it, and the two
-sesamoid bones lying side by side on the palm-side face of the metacarpal's head.
+"""Generator of the sesamoid drawing (59 x 81): the root of the thumb seen from the palm
+side, base up: the whole first metacarpal, the thumb's first phalanx below it, and the
+two sesamoid bones lying side by side on the palm-side face of the metacarpal's head,
+large enough to read at the drawing's size.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
@@ -22,7 +23,7 @@ from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 
 W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
 W_IN = 0.6
-SCALE = 0.75
+SCALE = 0.97
 JOINT_GAP = 1.2
 # (centre, half width, half length, tilt), radial (left) and ulnar: side by side over the
 # head, their lower ends 1.5 mm short of its joint surface
@@ -63,17 +64,6 @@ def first_phalanx(g):
     ], width=W_OUT)
 
 
-def distal_phalanx(g):
-    """The thumb's last phalanx: its broad base, the short shaft and the rounded tuft."""
-    top = JOINT_GAP + 31.0 + JOINT_GAP
-    g.body([
-        (-6.4, top + 0.9, "c"), (-3, top + 0.2), (0, top), (3, top + 0.2), (6.4, top + 0.9, "c"),
-        (6.8, top + 3.5), (4.6, top + 7), (3.6, top + 12), (4.4, top + 16), (5.4, top + 19),
-        (4.2, top + 21.6), (0, top + 22.6), (-4.2, top + 21.6), (-5.4, top + 19), (-4.4, top + 16),
-        (-3.6, top + 12), (-4.6, top + 7), (-6.8, top + 3.5),
-    ], width=W_OUT)
-
-
 def sesamoid(g, centre, rx, ry, tilt):
     """One sesamoid lying on the head: the shadow it throws on the head below and beside
     it, the pea over it, then the pea's lower side drawn again heavier."""
@@ -86,12 +76,11 @@ def sesamoid(g, centre, rx, ry, tilt):
 
 def sesamoid_drawing():
     W, H = 59, 81
-    place = Place(28, 1.5 + MC_LENGTH * SCALE, SCALE)
+    place = Place(28, 2.0 + (MC_LENGTH + 0.5) * SCALE, SCALE)
     groups = []
     for gid, fn, comment in (
             ("first-metacarpal", first_metacarpal, "the first metacarpal from the palm side"),
             ("first-phalanx", first_phalanx, "the thumb's first phalanx, below the head"),
-            ("distal-phalanx", distal_phalanx, "the thumb's last phalanx"),
     ):
         g = Group(gid, place, comment)
         fn(g)
@@ -105,7 +94,7 @@ def sesamoid_drawing():
         body.extend(g.svg())
     # from the middle of the ulnar sesamoid, the one nearer the label, down and out to it
     sx, sy = place(SESAMOIDS[-1][0])[:2]
-    leaders = [f"leader Form25.Label5 from {round(sx)} {round(sy)}"]
+    leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
 
 
