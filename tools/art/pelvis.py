@@ -16,7 +16,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import GROUND, Place, bezier_d, fmt, svg as document, uniform_catmull_rom  # noqa: E402
+from geometry import GROUND, Place, bezier_d, ellipse_pts, fmt, hatch, svg as document, uniform_catmull_rom  # noqa: E402
 
 BONE = "#ffffff"
 INK = "#000000"
@@ -82,15 +82,13 @@ HIP_BRIM = [(49, 50), (53, 66), (58, 84), (61, 100), (60, 114), (52, 126), (38, 
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
 # the acetabulum from the front, seen obliquely: it faces out, forward and down, so its rim
 # shows as a narrow oval at the lateral border, open below at the acetabular notch
-ACET_FRONT_RIM = [(98, 151), (90, 140), (87, 124), (90, 107), (98, 98), (106, 101), (109, 112), (110, 130), (106, 146)]
-# the hollow of the socket: a few strokes of shade on its far wall
-ACET_FRONT_SHADE = "M 102 114 l 4 -4 M 101 123 l 5 -5 M 101 132 l 5 -5 M 102 140 l 3 -3"
+ACET_FRONT_RIM = [(96, 151), (86, 140), (83, 124), (86, 107), (96, 98), (105, 101), (109, 112), (110, 130), (106, 146)]
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
 OBTURATOR = [(61, 146, "c"), (47, 145), (34, 149), (27, 158), (26, 173), (31, 186), (40, 196),
              (50, 199), (57, 193), (62, 180), (64, 162)]
 # the edge of the tuberosity's rough face, the bone one sits on
-TUBEROSITY_BACK = [(50, 186), (62, 182), (74, 190), (76, 206), (70, 218)]
+TUBEROSITY_BACK = [(60, 206), (70, 200), (77, 208), (74, 219), (64, 225)]
 # gluteal lines on the outer face of the wing: posterior (short, behind), anterior (a long
 # arch from the crest to the notch), inferior (above the acetabulum)
 GLUTEAL_POSTERIOR = [(54, 9), (55, 30), (57, 52), (60, 72)]
@@ -130,7 +128,6 @@ def hip_bone(place, view, w=1.0):
             f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
             '<!-- the acetabulum seen obliquely: its front rim and the lunate surface inside it -->',
             f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-            f'<path d="{rough(place, ACET_FRONT_SHADE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
@@ -344,7 +341,8 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 22"]))
+        # from the second segment out through the side, clear of the tip, to the box below
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 16 21 via 27 38"]))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -376,8 +374,6 @@ GLUTEAL_SIDE = [
     [(126, 15), (108, 40), (88, 64), (68, 83), (48, 97)],             # anterior gluteal line
     [(141, 84), (122, 78), (100, 75), (80, 79), (68, 88)],             # inferior gluteal line, over the acetabulum
 ]
-# the rough floor of the acetabular fossa, lightly hatched
-FOSSA_SIDE = "M 92 118 l 6 -6 M 91 126 l 11 -11 M 93 132 l 12 -12 M 98 135 l 8 -8"
 TUBEROSITY_SIDE = [(54, 172), (57, 190), (67, 201), (86, 200)]
 # where the marked bone's line starts: in the middle of the wing's outer face
 WING_MIDDLE = (78, 50)
@@ -390,9 +386,10 @@ def hip_bone_side(place, w=1.0):
     arc = lambda rr, oy, a0, a1, n: [(cx + rr * math.cos(math.radians(a0 + (a1 - a0) * i / n)),
                                       cy + oy + rr * math.sin(math.radians(a0 + (a1 - a0) * i / n))) for i in range(n + 1)]
     # angles from the right, 90 straight down: the notch lies between 70 and 110 degrees
-    rim = arc(r, 0, 115, 425, 16)
+    # the notch a wide gap below, about 70 degrees
+    rim = arc(r, 0, 125, 415, 16)
     # the fossa lies low in the socket, so that the lunate surface is widest above
-    fossa = arc(0.55 * r, 6, 108, 432, 12)
+    fossa = arc(0.55 * r, 6, 118, 422, 12)
     lunate = [rim[0]] + fossa + [rim[-1]]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
@@ -401,7 +398,7 @@ def hip_bone_side(place, w=1.0):
         '<!-- acetabulum: its rim, the lunate surface and, inside it, the fossa; open below at the notch -->',
         f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
         f'<path d="{d(lunate)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        f'<path d="{rough(place, FOSSA_SIDE)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.45 * w)}"/>',
+        hatch(place.pts(ellipse_pts(cx, cy + 6, 0.5 * r, 0.5 * r)), 135 if place.m < 0 else 45, 4, 0.45 * w),
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
@@ -531,13 +528,13 @@ def write_pelvis(out):
 SACRUM_APEX_Y = 162
 SACRUM_LINE = (92, 122)
 SACRUM_FRONT_START = (80, 121)
-# from behind on the lower end of the white median crest, where the line's end shows
-SACRUM_BACK_START = (70, 136)
+# from behind on the plain bone between the third and fourth dorsal foramina
+SACRUM_BACK_START = (84, 111)
 COCCYX_BACK_START = (15 + 3, 22)
 # the hip bone's lines start on the bone's body above and behind the acetabulum, where
 # ilium, ischium and pubis meet
 HIP_BODY = (76, 84)
-HIP_BODY_BACK = (100, 98)
+HIP_BODY_BACK = (100, 94)
 
 
 
@@ -926,7 +923,7 @@ def single_bones():
     at = lambda name, x, y, cx, cy: (round(cx + k[name] * x), round(cy + k[name] * y))
     # each line starts on the body of its bone (the atlas's on a lateral mass), clear of the
     # processes' tips
-    starts = {"cervical": at("cervical", -4, -16, 113, 27), "atlas": at("atlas", -20, -3, 177, 30),
+    starts = {"cervical": at("cervical", -4, -16, 113, 27), "atlas": at("atlas", -21.5, -4, 177, 30),
               "axis": at("axis", 3, 4, 177, 74), "dorsal": at("dorsal", 6, -9, 165, 126),
               "lumbar": at("lumbar", 7, -12, 165, 204),
               "sacrum": (round(ox + 84 * ks), 261),
