@@ -558,14 +558,18 @@ def clavicle():
     rounded breastbone end, the shaft in a shallow S, the flattened acromial end rising
     a little to the shoulder blade. Frame: the middle of the breastbone end at (0, 0)."""
     m = Model()
-    m.bone("clavicle", "collar bone from behind: thick breastbone end, gently curved shaft, "
-           "flat acromial end", [
-               (-1.5, -6), (5, -9.5), (16, -9.5), (32, -7), (52, -4), (72, -3.5), (92, -5.5),
-               (110, -9), (124, -12), (134, -13), (140.5, -10), (142, -4), (138.5, 1),
-               (128, 1.5), (114, 1), (98, 3.5), (80, 5.5), (60, 5.5), (40, 5), (22, 6),
-               (8, 7.5), (0, 6), (-3, 1)])
-    m.mark("body", (60, 1))
-    m.mark("acromial end", (140, -5))
+    # an outline about an S-shaped middle line: the inner half bowed down, the outer half
+    # up towards the acromion; thick and round at the breastbone end, flat at the other
+    mid = lambda x: 5.0 * math.sin(2 * math.pi * x / 150) - 4.0 * max(0.0, (x - 112) / 30) ** 2  # noqa: E731
+    half = lambda x: 7.5 - 3.5 * min(1.0, x / 45) + 2.5 * max(0.0, (x - 95) / 47)  # noqa: E731
+    xs = [5, 14, 28, 44, 60, 76, 92, 106, 118, 128, 136]
+    top = [(x, mid(x) - half(x)) for x in xs]
+    bottom = [(x, mid(x) + half(x)) for x in reversed(xs)]
+    m.bone("clavicle", "collar bone from behind: thick breastbone end, shaft in a shallow S, "
+           "flat acromial end", [(-1.5, mid(0) - 4.5), (-3.5, mid(0))] + top
+           + [(141.5, mid(141.5) - 1)] + bottom + [(-1.5, mid(0) + 4.5)])
+    m.mark("body", (20, 2.5))
+    m.mark("acromial end", (141.5, -5.5))
     return m
 
 

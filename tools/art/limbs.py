@@ -341,7 +341,7 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    d.leader(ctl(7, 7), px(cla, (20, 0)))
+    d.leader(ctl(7, 7), (px(cla, (20, 0))[0], row[7]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the olecranon, where it lies over the humerus above the radius's head, down and
