@@ -462,7 +462,7 @@ def tibia():
 
 def fibula():
     """Frame: the top of the head at (0, 0). Placed 33 mm lateral to the middle of the
-    tibia's top and 22 mm below it, under the lateral condyle and clear of the knee
+    tibia's top and 25 mm below it, under the lateral condyle and clear of the knee
     joint, its malleolus about a centimetre lower than the tibia's."""
     k = 350 / 360.5   # the outline below runs from y -0.5 to 360: a fibula of 350 mm
     m = Model()
@@ -477,7 +477,7 @@ def fibula():
     return m
 
 
-FIBULA_ON_TIBIA = (33, 22)   # where the fibula's frame lies in the tibia's
+FIBULA_ON_TIBIA = (33, 25)   # where the fibula's frame lies in the tibia's
 PATELLA_ON_FEMUR = (13, 392)  # the kneecap's middle over the femur's patellar surface
 
 
