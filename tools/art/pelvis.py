@@ -869,7 +869,7 @@ def dorsal_top(sw=1.0):
             "Q 8 9, 5 11 Q 3 13, 2.3 18 L 1.3 29 Q 0.8 31, 0 31")
     holes = ["M 0 -3.6 A 5.4 5.4 0 1 0 0 7.2 A 5.4 5.4 0 1 0 0 -3.6 Z"]
     details = [both("M 9 -15 Q 10.5 -10, 7.5 -6.5"),         # rim of the body
-               both("M 22 5 Q 24 3.6, 25 6 Q 23.5 7.6, 22 5"),  # facet for the tubercle of a rib
+               both("M 22.4 3.7 Q 25.3 4.4, 25 7.3"),         # facet for the tubercle of a rib
                both("M 7 -1 L 11 0.5")]                     # superior articular facets
     return top_vertebra(half, holes, details, sw)
 
@@ -954,11 +954,11 @@ def write_spine(out):
     # the cervical region's line from the body of the fourth cervical, mid-neck
     kind, c, d, (tx, ty) = [f for f in fronts if f[0] == "cervical"][1]
     left.append(f"leader Form23.Label1 Form24.Text1 from {round(c[0] - ty * d * 0.15)} {round(c[1] + tx * d * 0.15)}")
+    # the dorsal and lumbar regions' lines from the body nearest their label rows, inside it
     for name, ctrls, y in (("dorsal", "Form23.Label2 Form24.Text2", 117),
                            ("lumbar", "Form23.Label3 Form24.Text3", 236)):
         kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name), key=lambda f: abs(f[1][1] - y))
-        fx = c[0] - ty * d / 2 + (y - c[1]) * tx / max(ty, 0.1)
-        left.append(f"leader {ctrls} from {round(fx + d * 0.4)} {round(y)}")
+        left.append(f"leader {ctrls} from {round(c[0] - ty * d * 0.15)} {round(c[1] + tx * d * 0.15)}")
     left.append(f"leader Form23.Label4 Form24.Text4 from {sac_front[0]} {sac_front[1]}")
     left.append(f"leader Form23.Label5 Form24.Text5 from {cocc_front[0]} {cocc_front[1]}")
     right = [
