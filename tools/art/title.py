@@ -5,14 +5,15 @@
   python3 tools/art/title.py [output directory]   (default: assets/drawings)
 
 A whole skeleton stands facing us in a thinking pose: its right hand (on our left) is
-raised to its chin, a loosely closed fist under the jaw, its left arm stretched out to our
-right over the program's emblem (a magenta disc with a bone, beside the name OSSARION,
+raised to its chin, the elbow in front of the chest, a loosely closed fist at the jaw; its
+left arm stretched out to our right over the program's emblem (a magenta disc with a bone, beside the name OSSARION,
 above the framed word ANATOMY). Black line art only: the bones are outlined in black and
 filled with the drawing ground, so that nearer bones hide what lies behind them.
 
-The skull, spine, rib cage, shoulder girdles, pelvis, legs and feet are those of the
-skeleton from the front (skeleton.py), at its scale, drawn in line art; only the arms are
-posed here, from the bones of the atlas at the same scale.  The square where the title
+The skull, spine, rib cage, shoulder girdles, pelvis and legs are those of the skeleton
+from the front (skeleton.py), at its scale, drawn in line art, the outstretched arm's
+shoulder girdle lifted with it; the arms are posed here and the feet drawn as the atlas
+has them seen from the front, from the bones of the atlas at the same scale.  The square where the title
 screen's "Full skeleton Anterior view" button lies over the drawing (x 217-298,
 y 270-303) is left plain.
 """
