@@ -1,19 +1,21 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Generator of the sesamoid drawing (59 x 81): the root of the thumb seen from the palm
-side, base up: the whole first metacarpal, the thumb's first phalanx below it, and the
-two sesamoid bones lying side by side on the palm-side face of the metacarpal's head,
-large enough to read at the drawing's size.
+"""Generator of the sesamoid drawing (59 x 81): the root of the thumb seen from its radial
+side, base up, the palm to the right: the whole first metacarpal, the thumb's first
+phalanx below it, a little bent at the joint, and the two sesamoid bones in front of the
+metacarpal's head, on its palmar side.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
-The sesamoids lie in front of the head, a little short of the joint: they are drawn over
-it, each a small pea with a whole outline of its own, heavier along its lower side, and
-a grey shadow on the head under it, so that they read as two separate small bones on its
-surface rather than as its condyles or as holes. The bones are drawn in millimetres, the
-middle of the head's joint surface at the origin, x to the right (the thumb's ulnar
-side), y along the thumb.
+Seen from the side the sesamoids stand proud of the palmar face of the head, as the
+kneecap stands in front of the knee: each a small pea with a whole outline of its own and
+a thin joint space between it and the head, so that it reads as a separate small bone
+rather than as a part of the head. The view is turned a little towards the palm, so that
+the ulnar sesamoid shows beside and behind the radial one; it is drawn grey, as what lies
+behind. The bones are drawn in millimetres, the middle of the head's joint surface at the
+origin, x towards the palm, y along the thumb.
 """
+import math
 import os
 import sys
 
@@ -24,76 +26,83 @@ from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
 W_IN = 0.6
 SCALE = 0.97
-JOINT_GAP = 1.2
-# (centre, half width, half length, tilt), radial (left) and ulnar: side by side over the
-# head, their lower ends 1.5 mm short of its joint surface
-SESAMOIDS = (((-3.8, -6.8), 3.3, 4.3, -10), ((3.8, -6.8), 3.3, 4.3, 10))
-SHADOW = "rgb(150,150,152)"   # where a sesamoid shades the head it lies on
-MC_LENGTH = 45.0
+JOINT_GAP = 1.3
+FLEXION = 12          # degrees the first phalanx is bent towards the palm at the joint
+HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
+# (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
+# nearer the eye, and the ulnar one beside it, further towards the palm and a little
+# higher, half hidden behind it; both clear of the head by a joint space
+RADIAL = ((11.3, -5.4), 3.0, 3.9, -18)
+ULNAR = ((14.0, -8.6), 2.8, 3.6, -18)
+BEHIND = "rgb(170,170,172)"   # the ulnar sesamoid, behind the radial one
+MC_TOP = -47.8
 
 
 def first_metacarpal(g):
-    """Short and stout, seen from the palm: the base broad, its saddle hollow from side to
-    side under the trapezium; the shaft waisted; the head broad and rounded."""
-    t = -MC_LENGTH
+    """Short and stout, from the side: the base deep, its joint surface for the trapezium
+    convex from back to front, ending in the palmar beak; the shaft, its palmar face
+    hollowed; the head deep, its joint surface running round onto the palmar side."""
     g.body([
-        (-8.6, t + 1.6, "c"), (-4.5, t + 0.4), (0, t), (4.5, t + 0.6), (8.4, t + 1.8, "c"),
-        (9.4, t + 4.6), (8.2, t + 9),                # the base's flare
-        (5.8, t + 15), (5.0, -24), (5.3, -15),       # shaft, waisted
-        (7.4, -10), (9.0, -6), (8.6, -1.8),          # the head widens
-        (5.2, 0.3), (0, 0.9), (-5.2, 0.3),           # its joint surface
-        (-8.6, -1.8), (-9.0, -6), (-7.4, -10),
-        (-5.3, -15), (-5.0, -24), (-5.8, t + 15),
-        (-8.4, t + 9), (-9.4, t + 4.6),
+        (-6.7, -44.6, "c"), (-3.5, -46.8), (0.5, -47.5), (4.5, -47.6), (7.6, MC_TOP, "c"),  # joint surface
+        (8.1, -46.3), (7.2, -43.6), (6.6, -40.8), (5.0, -36.5),  # the beak, the base's palmar side
+        (3.7, -30), (3.2, -22), (3.4, -14.5), (4.4, -10.8),       # the shaft's palmar face, the neck
+        (6.3, -8.0), (7.2, -4.6), (6.4, -1.5),                    # the head's palmar condyle
+        (3.4, -0.2), (0, 0), (-3.6, -1.0), (-6.0, -3.4),          # its joint surface
+        (-6.7, -6.8), (-5.6, -10.4), (-4.6, -13.5),               # the head's back, the neck
+        (-4.6, -20), (-4.8, -27), (-5.3, -33), (-6.3, -39), (-6.9, -42.4),
     ], width=W_OUT)
+
+
+def bent(p):
+    """A point of the first phalanx, drawn straight below the head, bent at the joint."""
+    a = math.radians(FLEXION)
+    cx, cy = HEAD_CENTRE
+    x, y = p[0] - cx, p[1] - cy
+    return (cx + x * math.cos(a) + y * math.sin(a), cy - x * math.sin(a) + y * math.cos(a)) + tuple(p[2:])
 
 
 def first_phalanx(g):
-    """The thumb's first phalanx from the palm: the broad cupped base, the shaft, the
-    head with its two condyles."""
-    top = JOINT_GAP
-    L = 31.0
-    g.body([
-        (-7.4, top + 0.8, "c"), (-4, top + 0.2), (0, top), (4, top + 0.2), (7.6, top + 0.8, "c"),
-        (8.2, top + 3.2), (6.4, top + 6.5), (5.0, top + 11), (4.6, top + 18), (5.0, top + 23.5),
-        (6.2, top + 27), (6.0, top + 29.6), (3.6, top + L - 0.2), (1.2, top + L - 0.4),
-        (0, top + L - 1.4, "c"),                      # the notch between the condyles
-        (-1.2, top + L - 0.4), (-3.6, top + L - 0.2), (-6.0, top + 29.6), (-6.2, top + 27),
-        (-5.0, top + 23.5), (-4.6, top + 18), (-5.0, top + 11), (-6.4, top + 6.5),
-        (-8.2, top + 3.2),
-    ], width=W_OUT)
+    """The thumb's first phalanx from the side: the base cupped round the head, with a
+    palmar lip; the shaft, flat in front; the head, round from the side."""
+    t = JOINT_GAP
+    g.body([bent(p) for p in [
+        (-5.7, t + 0.1, "c"), (-2.5, t + 1.0), (1.5, t + 1.1), (5.0, t + 0.2), (6.9, t - 0.3, "c"),
+        (7.1, t + 2.6), (5.3, t + 6.2), (3.4, t + 12), (3.0, t + 19), (3.6, t + 24.5),
+        (4.3, t + 27.3), (4.0, t + 29.9), (1.8, t + 31.2), (-1.2, t + 31.2), (-3.6, t + 30.0),
+        (-4.4, t + 27.6), (-3.9, t + 24.5), (-3.6, t + 19), (-4.0, t + 12), (-5.0, t + 6.2),
+        (-6.1, t + 2.6)]], width=W_OUT)
 
 
-def sesamoid(g, centre, rx, ry, tilt):
-    """One sesamoid lying on the head: the shadow it throws on the head below and beside
-    it, the pea over it, then the pea's lower side drawn again heavier."""
-    cx, cy = centre
-    g.fill(ellipse_pts(cx + 0.5 * (1 if cx > 0 else -1), cy + 1.0, rx, ry, rot=tilt, n=24), SHADOW)
-    pea = ellipse_pts(cx, cy, rx, ry, rot=tilt, n=24)
-    g.body(pea, width=W_OUT)
-    g.line(pea[2:11], 1.0)
+def sesamoid(g, centre, rx, ry, tilt, fill=None):
+    """One sesamoid: a pea with its own whole outline."""
+    pea = ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24)
+    if fill:
+        g.body(pea, width=W_OUT, fill=fill)
+    else:
+        g.body(pea, width=W_OUT)
+    return pea
 
 
 def sesamoid_drawing():
     W, H = 59, 81
-    place = Place(28, 2.0 + (MC_LENGTH + 0.5) * SCALE, SCALE)
+    place = Place(22, 2.0 - MC_TOP * SCALE, SCALE)
     groups = []
     for gid, fn, comment in (
-            ("first-metacarpal", first_metacarpal, "the first metacarpal from the palm side"),
-            ("first-phalanx", first_phalanx, "the thumb's first phalanx, below the head"),
+            ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
+            ("first-phalanx", first_phalanx, "the thumb's first phalanx, a little bent"),
     ):
         g = Group(gid, place, comment)
         fn(g)
         groups.append(g)
-    g = Group("sesamoids", place, "the two sesamoid bones lying on the palm side of the head")
-    for s in SESAMOIDS:
-        sesamoid(g, *s)
+    g = Group("sesamoids", place, "the two sesamoid bones in front of the head, on its palmar side")
+    sesamoid(g, *ULNAR, fill=BEHIND)
+    sesamoid(g, *RADIAL)
     groups.append(g)
     body = []
     for g in groups:
         body.extend(g.svg())
-    # from the middle of the ulnar sesamoid, the one nearer the label, down and out to it
-    sx, sy = place(SESAMOIDS[-1][0])[:2]
+    # from the middle of the radial sesamoid, the whole one, down and out to the label
+    sx, sy = place(RADIAL[0])[:2]
     leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
 
