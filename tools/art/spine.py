@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import GROUND, fmt, svg as document, uniform_catmull_rom  # noqa: E402
+from geometry import GROUND, bezier_d, d_poly, ellipse_pts, fmt, hatch, mirror_x, outline, svg as document, sym, uniform_catmull_rom  # noqa: E402
 from pelvis import COCCYX_DROP, coccyx, indent, sacrum  # noqa: E402
 
 BONE = "#ffffff"
@@ -29,7 +29,7 @@ def svg(width, height, body, leaders=()):
 # Spine.  At the left the whole column from the side (front of the body to the left): seven
 # cervical, twelve dorsal (thoracic) and five lumbar vertebrae, the sacrum and the coccyx, with
 # the cervical and lumbar curves bulging forward and the dorsal curve and the sacrum bulging
-# back.  At the right single bones from above or from the front: a cervical vertebra and the
+# back.  At the right single bones, the vertebrae from above: a cervical vertebra and the
 # atlas (top), the axis, a dorsal and a lumbar vertebra, the sacrum and the coccyx.
 
 # the line through the middle of the vertebral bodies, top to bottom
@@ -305,60 +305,145 @@ def both(d):
     return d + " " + " ".join(mirrored)
 
 
+# The single bones are drawn in millimetres, each in its own frame: x to the bone's left
+# side (the viewer's right), y backwards from the front (anterior at the top of the page),
+# the origin in the middle of the vertebral canal.  An outline is the right half of a
+# symmetric closed curve through key points, a point written (x, y, "c") a corner.
+
+def smooth(points, closed=True):
+    return bezier_d(points, closed, digits=2)
+
+
+def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
+    """A vertebra from above: the outline, then raised parts drawn over it (pegs: closed
+    shapes in bone white), holes through it (in the ground's grey), joint facets (dense
+    polygons, outlined and finely hatched, so that they read as smooth joint surfaces and
+    not as holes) and fine detail."""
+    w1, w2, w3 = fmt(0.9 * sw), fmt(0.75 * sw), fmt(0.5 * sw)
+    parts = [f'<path d="{smooth(sym(right_half))}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
+    for pts in holes:
+        parts.append(f'<path d="{smooth(pts)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>')
+    for pts in pegs:
+        parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
+    for pts in facets:
+        parts.append(hatch(pts, 60, 0.9 * sw, 0.3 * sw))
+        parts.append(f'<path d="{d_poly(pts)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>')
+    if details:
+        d = " ".join(smooth(pts, closed) for pts, closed in details)
+        parts.append(f'<path d="{d}" fill="none" stroke="{INK}" stroke-width="{w3}" stroke-linecap="round"/>')
+    return "\n".join(parts)
+
+
+def pair(points, closed=False):
+    """A detail on the left side (x > 0) and its mirror image on the right."""
+    return [(points, closed), (mirror_x(points), closed)]
+
+
+# a typical cervical vertebra (the fifth): a small body wider than it is deep, a large
+# triangular canal, short pedicles; each transverse process a bar in front of and one
+# behind its foramen, ending in an anterior and a posterior tubercle with the gutter for
+# the spinal nerve between them; the articular pillars with their superior facets facing
+# up and back; long thin laminae and a short bifid spinous process.  About 50 across.
+CERVICAL = [
+    (0, -23), (6, -22.7), (8.8, -21), (9.4, -17.8),                 # body
+    (11.5, -16.8), (16, -17.2), (19.3, -17.9), (21.6, -16.4),       # anterior bar, anterior tubercle
+    (20.6, -13.8, "c"), (23.4, -12.8), (25, -10.2), (23.4, -7.8),   # gutter, posterior tubercle
+    (19.8, -7.2, "c"), (19.2, -3.5), (19.6, 1), (18.4, 4.6),         # articular pillar
+    (15.5, 6.6), (11, 8.4), (6, 11.6), (3.6, 14), (3.8, 17.2),      # lamina, spinous process
+    (5.2, 20.6), (3.6, 22.2), (1.6, 20.4), (0, 19.6, "c"),           # bifid tip
+]
+CERVICAL_CANAL = sym([(0, -8.4), (7.5, -8.1), (10.9, -6.9), (10.7, -4.4), (6.6, 2.6), (2.6, 7.4), (0, 8.6)])
+CERVICAL_HOLES = [CERVICAL_CANAL, ellipse_pts(14.6, -12.2, 2.8, 2.5, n=12), ellipse_pts(-14.6, -12.2, 2.8, 2.5, n=12)]
+CERVICAL_DETAILS = (
+    pair([(9.4, -17.8), (9.6, -11), (8.2, -8.3)])                        # the body's side to the canal
+    + pair([(18.2, -3.4), (15.2, -3.6), (13.6, -0.4), (15, 3.2), (18.2, 2.6)])  # front edge of the superior facet
+)
+
+
 def cervical_top(sw=1.0):
-    # a small body with its uncinate lips, a large triangular canal, transverse processes each
-    # with its foramen and two tubercles, articular pillars, laminae and a bifid spinous process
-    half = ("M 0 -22.5 L 7 -22.5 Q 9.5 -22.5, 9.6 -24.5 L 10.6 -23.5 Q 11.2 -19, 10.6 -15 "
-            "L 13 -14.5 Q 19 -15.5, 23 -14 Q 25.5 -13, 24.5 -10.5 Q 23 -9.6, 24.6 -8 "
-            "Q 25.6 -5.6, 22.5 -5.2 L 19.5 -4.6 Q 21 -1, 20.5 3.5 Q 19.5 7, 16 7.5 "
-            "L 7 12.5 Q 4.6 13.8, 4.8 17 Q 4.2 19.5, 2 18.2 Q 1 17, 0 16.6")
-    holes = ["M 0 7.5 L -10.5 -5.5 Q -11 -8.6, -7.5 -9 L 7.5 -9 Q 11 -8.6, 10.5 -5.5 Z",
-             "M 14.2 -10.2 A 2.6 2.6 0 1 0 19.4 -10.2 A 2.6 2.6 0 1 0 14.2 -10.2 Z",
-             "M -14.2 -10.2 A 2.6 2.6 0 1 1 -19.4 -10.2 A 2.6 2.6 0 1 1 -14.2 -10.2 Z"]
-    details = [both("M 10.4 -15 Q 8 -9.5, 7.5 -9"),            # back of the body beside the canal
-               both("M 13.5 0.5 Q 16.5 -2.5, 19 0.5 Q 16.5 3.5, 13.5 0.5")]  # superior articular facet
-    return top_vertebra(half, holes, details, sw)
+    return top_bone(CERVICAL, CERVICAL_HOLES, CERVICAL_DETAILS, sw)
+
+
+# the atlas: no body and no spinous process; a thin anterior arch with its tubercle in
+# front and the facet for the dens behind, bulky lateral masses carrying the large
+# kidney-shaped superior facets that converge forwards, wide transverse processes each with
+# its foramen, and a posterior arch grooved behind the lateral mass for the vertebral artery,
+# ending in the posterior tubercle.  About 76 across, 46 from front to back.
+ATLAS = [
+    (0, -24.2), (2.6, -24), (4.2, -21.6, "c"), (8.8, -20.3), (12.8, -18),   # anterior tubercle, arch
+    (16.8, -16), (20.6, -13.2), (22.4, -10),                                 # lateral mass
+    (27.4, -9.6), (33.8, -8.8), (37.6, -6.2), (37.4, -1.8), (33.8, 0.4),    # transverse process
+    (26.4, 1), (22.8, 3.6), (19.8, 7.8, "c"),                                # back of the lateral mass
+    (15.6, 12.6), (9.6, 17.2), (4.6, 19.2), (2.8, 21.8), (0, 22.8),          # posterior arch, tubercle
+]
+ATLAS_CANAL = sym([(0, -15.6), (5, -15.3), (9.2, -13.6), (11.2, -10.2), (11.4, -6.2), (12.4, -2.4),
+                   (12.1, 3), (10.1, 7.8), (6.6, 11.8), (3, 13.6), (0, 14)])
+ATLAS_HOLES = [ATLAS_CANAL, ellipse_pts(27.6, -4.3, 2.7, 2.5, n=12), ellipse_pts(-27.6, -4.3, 2.7, 2.5, n=12)]
+ATLAS_FACET = [(13.6, -14.2), (16.8, -13.6), (19.6, -9.6), (20.6, -3.4), (20.2, 2.6), (17.6, 4.8),
+               (15.2, 2.8), (14.6, -1.4, "c"), (13.2, -4.6), (12.8, -10.4)]
+ATLAS_FACET_PTS = outline(ATLAS_FACET)
+ATLAS_DETAILS = (
+    [([(-3.6, -16.4), (0, -15.2), (3.6, -16.4)], False)]              # facet for the dens
+    + pair([(21.4, 5.2), (17.2, 10.4), (12.8, 13.6)])                 # groove for the vertebral artery
+)
 
 
 def atlas_top(sw=1.0):
-    # no body and no spinous process: a ring of anterior arch, lateral masses with their large
-    # hollow facets, transverse processes with foramina, and the posterior arch
-    half = ("M 0 -17.5 Q 3 -18, 4 -15.8 Q 9 -15.2, 12 -12.5 L 15 -11 Q 20 -10.5, 21 -7.5 "
-            "L 26 -7 Q 30 -6.5, 30 -2 Q 30 2.5, 26 3 L 21 3 Q 21 8, 17 10 "
-            "Q 12 12.5, 8 14.5 Q 4 16.5, 2.5 16.8 Q 1.5 18.3, 0 18.3")
-    holes = ["M 0 -11.4 Q 8 -11.4, 10 -9 Q 12 -8, 12 -4 Q 12 4, 10 7 Q 6 11.5, 0 12.5 "
-             "Q -6 11.5, -10 7 Q -12 4, -12 -4 Q -12 -8, -10 -9 Q -8 -11.4, 0 -11.4 Z",
-             "M 23.5 -2 A 1.8 1.8 0 1 0 27.1 -2 A 1.8 1.8 0 1 0 23.5 -2 Z",
-             "M -23.5 -2 A 1.8 1.8 0 1 1 -27.1 -2 A 1.8 1.8 0 1 1 -23.5 -2 Z"]
-    details = [both("M 14 -8 Q 19 -7, 19.5 -1.5 Q 19.5 5, 15 7.5 Q 13.5 3, 14.2 -1 Q 13 -4, 14 -8"),  # facets
-               "M -3.5 -10.6 Q 0 -9.4, 3.5 -10.6"]  # facet for the dens
-    return top_vertebra(half, holes, details, sw)
+    return top_bone(ATLAS, ATLAS_HOLES, ATLAS_DETAILS, sw, facets=[ATLAS_FACET_PTS, mirror_x(ATLAS_FACET_PTS)])
 
 
-def axis_front(sw=1.0):
-    # the axis from the front: the dens, a peg with a rounded head and a waist, rising from the
-    # top of the body; either side of its root the broad superior articular facets slope down
-    # and out as shoulders; small transverse processes, the inferior articular processes below
-    half = ("M 0 -21 Q 5 -21, 5.2 -17 Q 5.3 -14, 4.2 -12 L 4.4 -8.5 Q 4.8 -6.6, 7 -6.4 "
-            "L 12.5 -6.6 Q 16.4 -6.4, 17 -3 L 17.2 -1.2 Q 19 -0.8, 19 1.4 Q 19 3.8, 16 3.6 "
-            "L 13.5 4 Q 13.5 8, 11 9.5 L 8.6 9 Q 8.6 11, 7 12 Q 0 13.5, 0 13.5")
-    details = [both("M 8 -3.2 L 8 11.5"),                   # sides of the body
-               both("M 7.4 -4.6 Q 12 -5.6, 15.4 -2.6"),     # lower rims of the superior facets
-               "M -4.3 -9 Q 0 -7.8, 4.3 -9"]                # root of the dens
-    return top_vertebra(half, [], details, sw)
+# the axis: the dens rising from the body's top, seen end on as a round peg with the facet
+# for the atlas's anterior arch on its front; either side of it the broad, nearly flat
+# superior articular facets over the body and pedicles; small transverse processes with
+# their foramina; thick laminae and a large bifid spinous process.  About 54 across.
+AXIS = [
+    (0, -20.6), (5.2, -20.2), (8.4, -18.4, "c"),                            # body in front of the dens
+    (11.6, -18.8), (16.4, -17.2), (19.6, -13.8), (20.2, -9.4),              # superior facet's rim
+    (23, -8.8), (26.2, -7.8), (26.6, -4.6), (23.6, -2.6), (19.8, -2.8, "c"),  # transverse process
+    (17.8, 0.6), (14, 4.4), (10.4, 8.2), (6.4, 11.4),                        # lamina
+    (5.6, 15.6), (6.6, 20.6), (6.4, 24), (4, 25.2), (1.8, 22.4), (0, 21.6, "c"),  # bifid spinous process
+]
+AXIS_CANAL = sym([(0, -6.9), (6.4, -6.6), (10.2, -4.8), (11, -1.4), (9.2, 2.6), (5.6, 6.2), (2.2, 8.2), (0, 8.6)])
+AXIS_HOLES = [AXIS_CANAL, ellipse_pts(23.1, -5.6, 1.7, 1.5, n=10), ellipse_pts(-23.1, -5.6, 1.7, 1.5, n=10)]
+AXIS_DENS = ellipse_pts(0, -12.8, 4.9, 4.7, n=16)
+# the superior facets, broad ovals sloping down and out over the body and pedicles
+AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4, -10.8, 5.6, 5.2, 20, n=32)]
+AXIS_DETAILS = (
+    [([(-2.6, -16.2), (0, -17), (2.6, -16.2)], False)]                    # the dens's anterior facet
+    + [([(3.2, -9.8), (3.9, -12.8), (3.1, -15.6)], False)]                # its rounded top
+)
+
+
+def axis_top(sw=1.0):
+    return top_bone(AXIS, AXIS_HOLES, AXIS_DETAILS, sw, pegs=[AXIS_DENS], facets=AXIS_FACETS)
+
+
+# a dorsal (thoracic) vertebra, the sixth: a heart-shaped body as deep as it is wide with
+# the demifacets for the heads of the ribs at the back of its sides; stout pedicles round a
+# small round canal; transverse processes running out and back to club-shaped tips, each
+# with the facet for the tubercle of its rib on its front; the superior articular facets
+# facing back; broad laminae and a long spinous process pointing down and back.  About 66
+# across.
+DORSAL = [
+    (0, -32.4), (5.4, -31.8), (9.8, -29), (12.8, -24.6), (14.4, -19.2), (14.6, -14.4), (13.2, -11.2, "c"),  # body
+    (11.8, -7.4), (12.8, -4.6),                                          # pedicle
+    (19.6, -1.6), (26.6, 1.8), (30.6, 2.8), (32.8, 5.8), (32.2, 9.6), (29, 11.2),  # transverse process
+    (22.4, 8.8), (15.6, 7.6, "c"), (11.2, 9.6), (6.2, 12.4), (3, 14.4, "c"),   # lamina
+    (2.4, 22), (2, 29), (2.4, 32.2), (0, 33.8),                             # spinous process
+]
+DORSAL_CANAL = ellipse_pts(0, -1.2, 7, 7.2, n=16)
+DORSAL_DETAILS = (
+    pair([(10.6, -27.2), (12.6, -21.6), (12.2, -17)])                   # rim of the body's top
+    + pair([(8.4, -3.2), (12.4, -1.8)])                                   # superior articular facet
+)
+# the demifacets for the heads of the ribs at the back of the body's sides, and the facets
+# for the ribs' tubercles on the front of the transverse processes' tips
+DORSAL_FACETS = [ellipse_pts(12.8, -14.4, 2.2, 3.4, n=32), ellipse_pts(-12.8, -14.4, 2.2, 3.4, n=32),
+                 ellipse_pts(29.6, 4.6, 3.4, 2.2, 35, n=32), ellipse_pts(-29.6, 4.6, 3.4, 2.2, -35, n=32)]
 
 
 def dorsal_top(sw=1.0):
-    # heart-shaped body, convex in front and hollow behind round the canal, transverse processes with rib facets at their tips,
-    # a long spinous process pointing back and down
-    half = ("M 0 -21.2 Q 6.5 -21, 10 -17.5 Q 13 -13.5, 11.5 -8.5 Q 10.5 -5.5, 8 -4.2 L 8.6 -2 "
-            "Q 14 -1, 20 1 Q 25 2, 26 5 Q 26.5 8.2, 23.5 8.5 Q 17 7.6, 12 8 "
-            "Q 8 9, 5 11 Q 3 13, 2.3 18 L 1.3 29 Q 0.8 31, 0 31")
-    holes = ["M 0 -3.6 A 5.4 5.4 0 1 0 0 7.2 A 5.4 5.4 0 1 0 0 -3.6 Z"]
-    details = [both("M 9 -15 Q 10.5 -10, 7.5 -6.5"),         # rim of the body
-               both("M 22.4 3.7 Q 25.3 4.4, 25 7.3"),         # facet for the tubercle of a rib
-               both("M 7 -1 L 11 0.5")]                     # superior articular facets
-    return top_vertebra(half, holes, details, sw)
+    return top_bone(DORSAL, [DORSAL_CANAL], DORSAL_DETAILS, sw, facets=DORSAL_FACETS)
 
 
 def lumbar_top(sw=1.0):
@@ -376,45 +461,45 @@ def lumbar_top(sw=1.0):
 SPINE_PX = 0.75
 
 
+# the single bones, all at SPINE_PX pixels to the millimetre: (group id, comment, drawing,
+# frame units in millimetres, where the frame's origin stands, where the line starts in the
+# frame, or None).  Across the transverse processes (the sacrum across its base): cervical
+# 50, atlas 76, axis 54, dorsal 66, lumbar 86, sacrum 110.
+LUMBAR_MM = 86 / 61.2
+SINGLE_BONES = [
+    # the cervical's line from the front of its body, clear of the transverse process
+    ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, 1, (113, 26), (-3, -17.5)),
+    # the atlas's from its anterior tubercle, straight down from its label
+    ("atlas", "the atlas (first cervical) from above", atlas_top, 1, (175, 27), (0, -21)),
+    # the axis's from its superior facet beside the dens, nearest its label
+    ("axis", "the axis (second cervical) from above", axis_top, 1, (175, 66), (13, -11)),
+    # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
+    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, 1, (165, 124), (6, -18)),
+    ("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top, LUMBAR_MM, (165, 202), (7, -12)),
+]
+SACRUM_WIDTH_MM = 110
+SACRUM_TOP = 236
+
+
 def single_bones():
     """The right-hand column.  Returns (svg text, leader start points by name)."""
     g = []
-
-    def put(gid, comment, content, x, y, k=1.0):
-        t = f"translate({fmt(x)} {fmt(y)})" + (f" scale({fmt(k)})" if k != 1 else "")
-        g.append(f'<g id="{gid}" transform="{t}">\n  <!-- {comment} -->\n' + indent(content, 2) + '</g>')
-
-    # every bone at SPINE_PX pixels to the millimetre, from its width across the transverse
-    # processes (the sacrum's across its base): cervical 55, atlas 78, axis 57, dorsal 70,
-    # lumbar 95, sacrum 110
-    k = {"cervical": 55 / 50, "atlas": 78 / 60, "axis": 57 / 38, "dorsal": 70 / 52, "lumbar": 95 / 61.2,
-         "sacrum": 110 / 140}
-    k = {n: v * SPINE_PX for n, v in k.items()}
-    put("cervical-vertebra", "a cervical vertebra from above", cervical_top(1 / k["cervical"]), 113, 27, k["cervical"])
-    put("atlas", "the atlas (first cervical) from above", atlas_top(1 / k["atlas"]), 177, 30, k["atlas"])
-    # the axis a little apart from the atlas: a bone from the front under one from above
-    put("axis", "the axis (second cervical) from the front", axis_front(1 / k["axis"]), 177, 74, k["axis"])
-    # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
-    put("dorsal-vertebra", "a dorsal (thoracic) vertebra from above", dorsal_top(1 / k["dorsal"]), 165, 126, k["dorsal"])
-    put("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top(1 / k["lumbar"]), 165, 204, k["lumbar"])
+    starts = {}
+    for gid, comment, draw, mm, (x, y), start in SINGLE_BONES:
+        k = mm * SPINE_PX
+        g.append(f'<g id="{gid}" transform="translate({fmt(x)} {fmt(y)}) scale({fmt(k, 4)})">\n'
+                 f'  <!-- {comment} -->\n' + indent(draw(1 / k), 2) + '</g>')
+        starts[gid] = (round(x + k * start[0]), round(y + k * start[1]))
     # the sacrum and under it the coccyx, the same two bones as the lone drawings and the
-    # pelvis, in their true sizes; the sacrum's label row runs between its first and second
-    # pairs of foramina
-    ks = k["sacrum"]
-    s_top = 238
-    ox, oy = 165 - 70 * ks, s_top - 24 * ks
+    # pelvis; the sacrum's label row runs between its first and second pairs of foramina
+    ks = SACRUM_WIDTH_MM / 140 * SPINE_PX
+    ox, oy = 165 - 70 * ks, SACRUM_TOP - 24 * ks
     g.append(f'<g id="sacrum" transform="translate({fmt(ox)} {fmt(oy)}) scale({fmt(ks, 4)})">\n'
              '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
     g.append(f'<g id="coccyx" transform="translate({fmt(ox + 55 * ks)} {fmt(oy + COCCYX_DROP * ks)}) scale({fmt(ks, 4)})">\n'
              '  <!-- the coccyx from the front -->\n' + indent(coccyx(1 / ks * 0.9), 2) + '</g>')
-    at = lambda name, x, y, cx, cy: (round(cx + k[name] * x), round(cy + k[name] * y))
-    # each line starts on the body of its bone (the atlas's on a lateral mass), clear of the
-    # processes' tips
-    starts = {"cervical": at("cervical", -4, -16, 113, 27), "atlas": at("atlas", -21.5, -4, 177, 30),
-              "axis": at("axis", 3, 4, 177, 74), "dorsal": at("dorsal", 6, -9, 165, 126),
-              "lumbar": at("lumbar", 7, -12, 165, 204),
-              "sacrum": (round(ox + 84 * ks), 261),
-              "coccyx": (round(ox + 72 * ks), round(oy + (COCCYX_DROP + 23) * ks))}
+    starts["sacrum"] = (round(ox + 84 * ks), 261)
+    starts["coccyx"] = (round(ox + 72 * ks), round(oy + (COCCYX_DROP + 23) * ks))
     return "\n".join(g) + "\n", starts
 
 
@@ -450,13 +535,13 @@ def write_spine(out):
     left.append(f"leader Form23.Label5 Form24.Text5 from {cocc_front[0]} {cocc_front[1]}")
     right = [
         "leader Form23.Label10 Form24.Text10 from %d %d" % st["axis"],
-        "leader Form23.Label9 Form24.Text9 from %d %d" % st["dorsal"],
-        "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar"],
+        "leader Form23.Label9 Form24.Text9 from %d %d" % st["dorsal-vertebra"],
+        "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar-vertebra"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
         "leader Form23.Label6 Form24.Text6 from %d %d" % st["coccyx"],
         # the atlas's from a lateral mass, out through the ring's front clear of its opening
         "leader Form23.Label11 Form24.Text11 from %d %d" % st["atlas"],
-        "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical"],
+        "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical-vertebra"],
     ]
     with open(os.path.join(out, "spine.svg"), "w") as f:
         f.write(svg(216, 352, indent(body, 2), left + right))
