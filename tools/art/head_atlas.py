@@ -293,29 +293,39 @@ def side_parietal(g, apart=False):
 
 
 def top_parietal_outline():
-    """The left parietal bone seen from above, drawn apart: x outwards from the sagittal
-    suture, y backwards from the bregma. Its lateral edge is where the bone curves down out
-    of sight, at the breadth of the vault (the eminence); the rest are its sutures."""
+    """The left parietal bone from outside, as the vault is opened out along the sagittal
+    suture: x outwards from that suture, y backwards from the bregma. A curved four-sided
+    plate, about as broad as it is long: the frontal angle square at the bregma, the
+    sphenoidal angle pointed and reaching forwards at the pterion, the mastoid angle blunt,
+    cut off by the suture with the mastoid, the occipital angle wide at the lambda; between
+    the lower two the squamous border, gently arched and smooth where the temporal squama
+    overlaps it. Every other border is a serrated suture."""
     return [
-        (0, 0, "c"), (14, -1), (30, 0.5), (44, 4), (54, 9.5, "c"),       # coronal border
-        (62, 22), (67, 40), (68.5, 58), (66, 76), (58, 90, "c"),          # curving away
-        (46, 98), (32, 104.5), (16, 109.5), (0, 112, "c"),               # lambdoid border
-        (0.6, 84), (-0.5, 56), (0.5, 28),                                 # sagittal border
+        (0, 0, "c"), (16, -0.5), (34, 0.5), (52, 2.5), (68, 3.5), (80, 2),   # coronal border
+        (88, -3, "c"), (85, 7),                                            # sphenoidal angle
+        (83, 20), (81.5, 36), (81, 52), (82, 67), (84.5, 79),              # squamous border
+        (88, 83, "c"), (84.5, 91, "c"),                                    # mastoid angle
+        (68, 96), (48, 100.5), (26, 103.5), (0, 106, "c"),                 # lambdoid border
+        (0.6, 80), (-0.5, 53), (0.5, 26),                                  # sagittal border
     ]
 
 
 def top_parietal(g, R=_right):
-    """The left parietal from above, its sagittal border towards its fellow's; R maps the
+    """The left parietal opened out, its sagittal border towards its fellow's; R maps the
     points onto the drawing's frame (a mirror image for the right one, a turn for the face
     at the bottom)."""
     pts = top_parietal_outline()
-    g.body(R(pts), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 9: SERR, 10: SERR, 11: SERR, 12: SERR,
-                         13: SERR, 14: SERR, 15: SERR, 16: SERR}, width=W_OUT)
-    # the side of the vault turning down, beyond the temporal lines
-    g.hatch(R([(54, 9.5), (62, 22), (67, 40), (68.5, 58), (66, 76), (58, 90), (56, 78), (59, 58),
-               (58, 38), (53, 20)]), 80, 2.2, W_FINE)
-    g.line(R([(45, 9), (51, 24), (53.5, 42), (53.5, 60), (51, 76), (46, 88)]), W_FINE)    # temporal line
-    g.dot(R([(6, 92)])[0], 0.6)                                                           # parietal foramen
+    serr = {i: SERR for i in (0, 1, 2, 3, 4, 5, 6, 13, 14, 15, 16, 17, 18, 19, 20, 21)}
+    g.body(R(pts), serr=serr, width=W_OUT)
+    # the bevelled squamous border, where the squama lies over it
+    bevel = [(83, 9), (78.5, 21), (77, 36), (76.5, 52), (77.5, 67), (80.5, 81)]
+    g.line(R(bevel), W_FINE)
+    g.hatch(R([(85, 7), (83, 20), (81.5, 36), (81, 52), (82, 67), (84.5, 79)] + _rev(bevel)), 60, 2.2,
+            W_FINE)
+    # the two temporal lines arching over the outer surface towards the mastoid angle
+    g.line(R([(56, 3), (52, 28), (51, 52), (54, 76), (62, 97)]), W_FINE)
+    g.line(R([(66, 4), (63, 28), (62, 52), (64.5, 74), (72, 94)]), W_FINE)
+    g.dot(R([(6, 86)])[0], 0.6)                                       # parietal foramen
 
 
 def side_temporal(g, apart=False):
@@ -329,7 +339,9 @@ def side_temporal(g, apart=False):
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
-    g.body([(-4, 8, "c"), (-10.5, 30, "c"), (0.5, 8, "c")], width=W_IN)   # styloid, straight
+    # the styloid, straight, slender and pointing down and a little forwards: clear of
+    # the ramus behind which its tip would pass
+    g.body([(-4.4, 8, "c"), (-7.2, 31, "c"), (0.6, 8.5, "c")], width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
     g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
@@ -429,16 +441,16 @@ def skull_side(g, mandible=True):
         base = [(-44, 0), (4, 0), (6, 12), (7.5, 20), (3, 20.5), (-3, 19), (-12, 17), (-24, 16),
                 (-35, 17.5), (-44, 21)]
         g.body(base, width=W_IN)
-        g.hatch([(-44, 0), (-22, 0), (-22, 9.5), (-30, 9), (-44, 10)], 60, 2.0, W_FINE)
         # the occipital condyle, a knob under the base between the styloid and the mastoid
         g.body(ellipse_pts(5, 21, 3.4, 2.6, n=16), width=W_IN)
-    # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole
+    # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
+    # in outline only as every bone in view is
     g.body(PTERYGOID_SIDE, width=W_IN)
-    g.hatch(PTERYGOID_SIDE, 100, 2.2, W_FINE)
     if mandible:
-        # below the plate, between the last molars and the ramus: the dark of the mouth
-        g.hatch([(-55, 24), (-53.4, 26), (-47, 27), (-41, 25), (-43.8, 36), (-46.5, 41),
-                 (-51.5, 41), (-55, 31)], 60, 1.1, W_FINE)
+        # below the plate, between the last molars and the ramus: the far side of the
+        # mouth, plain bone with no opening through it
+        g.fill([(-55, 24), (-53.4, 26), (-47, 27), (-41, 25), (-43.8, 36), (-46.5, 41), (-51.5, 41),
+                (-55, 31)], BONE)
         for t in LOWER_TEETH_SIDE:
             draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
@@ -481,11 +493,9 @@ def skull_side(g, mandible=True):
     side_zygomatic(g)
     side_maxilla_marks(g)
     if mandible:
-        # through the mandibular notch the base of the skull shows, deep in shadow: the
-        # notch a dark gap between the condyle and the coronoid process
+        # through the mandibular notch the base of the skull shows, plain bone behind the
+        # notch's heavy edge
         g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], BONE)
-        g.hatch([(-17.5, 5.6), (-27, 5.6), (-35.8, 5.9), (-34.5, 9.5), (-32.5, 12), (-28.5, 18.5),
-                 (-24.5, 19.5), (-20.5, 15), (-17.5, 8)], 60, 1.5, W_FINE)
         side_mandible(g)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-56, -5.2), (-54, 0.5), (-51.5, 6.8),
@@ -553,10 +563,15 @@ def front_mandible(g, teeth=True):
     g.line([(-9, 87.5), (-5, 85.2), (0, 84.4), (5, 85.2), (9, 87.5)], W_FINE)
 
 
+# the nasal bone's border with the maxilla's frontal process, from the nasion down to the
+# top of the nasal opening: the bone narrowest just under the nasion, flaring below
+NASAL_BORDER = [(4.4, -25.5), (4.1, -21), (5.6, -15), (7.8, -10), (9.8, -6.5, "c")]
+
+
 def front_maxilla_outline():
     """The left maxilla from the front, from the top of its frontal process clockwise."""
     return [
-        (7.5, -26, "c"), (12.5, -26.5, "c"),                           # frontal process, top
+        (4.6, -26, "c"), (12.5, -26.5, "c"),                           # frontal process, top
         (12, -20), (12.8, -11), (15, -3.5),                            # medial orbital rim
         (22, 0.2), (30, 0.8),                                          # infra-orbital margin
         (37, 0.2), (43, 1.2), (47.5, 2.4, "c"),                        # zygomatic process, its top
@@ -566,9 +581,8 @@ def front_maxilla_outline():
         (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
         (8.2, 38.4, "c"), (0.5, 37.6, "c"),                            # alveolar margin
         (0.6, 29), (0.3, 19.6, "c"),                                   # intermaxillary suture, the spine
-        (2.2, 22.4), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (12, 1), (9.8, -6.5, "c"),  # nasal notch
-        (7.6, -13.5), (6.2, -21),                                          # border with the nasal bone
-    ]
+        (2.2, 22.4), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (12, 1),   # nasal notch
+    ] + _rev(NASAL_BORDER)[:-1]                                        # border with the nasal bone
 
 
 def front_maxilla(g, R=_right, apart=False):
@@ -577,7 +591,7 @@ def front_maxilla(g, R=_right, apart=False):
     if apart:
         for t in UPPER_TEETH_FRONT:
             g.body(R(tooth_front(*t)), width=W_IN)
-        serr = {0: SERR, 1: SERR, 9: SERR, 23: SERR, 24: SERR, 34: SERR, 35: SERR}
+        serr = {0: SERR, 1: SERR, 9: SERR, 23: SERR, 24: SERR, 32: SERR, 33: SERR, 34: SERR, 35: SERR}
         g.body(R(front_maxilla_outline()), serr=serr, width=W_OUT)
         g.hatch(R([(12.5, -26.5), (12, -20), (12.8, -11), (15, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
                    (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -24)]), 70, 1.4,
@@ -590,23 +604,23 @@ def front_maxilla(g, R=_right, apart=False):
 
 def front_nasal_outline():
     """The left nasal bone from the front: narrow and thick above, wider and thin below."""
-    return [(0.4, -25.5, "c"), (5.6, -26, "c"), (6.2, -20), (7.8, -13), (9.8, -6.5, "c"), (6.5, -7.1),
-            (3, -7.7), (0.4, -7.8, "c"), (0.2, -18)]
+    return [(0.4, -25.5, "c"), (4.4, -26, "c")] + NASAL_BORDER[1:] + [
+        (6.5, -7.1), (3, -7.7), (0.4, -7.8, "c"), (0.2, -18)]
 
 
 def front_nasal(g, R=_right, apart=False):
     if apart:
-        g.body(R(front_nasal_outline()), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 7: SERR, 8: SERR},
+        g.body(R(front_nasal_outline()), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR, 8: SERR, 9: SERR},
                width=W_OUT)
-    g.dot(R([(3.4, -21.5)])[0], 0.6)
-    g.hatch(R([(5.6, -26), (6.2, -20), (7.8, -13), (9.8, -6.5), (7.6, -9), (5.4, -18), (4.6, -23.5)]), 100, 1.6,
-            W_FINE)
+    g.dot(R([(2.4, -20)])[0], 0.6)
+    g.hatch(R([(4.4, -26), (4.1, -21), (5.6, -15), (7.8, -10), (9.8, -6.5), (7.4, -8.6), (5.2, -12.5),
+               (3.6, -17.5), (3.3, -23.5)]), 100, 1.6, W_FINE)
 
 
 class _Small:
     """A group drawn small (a drawing well under life size): the sutures' teeth coarser,
-    the shading sparser, the pin-point foramina left out, so that at one pixel to the
-    millimetre nothing turns into speckle."""
+    the shading sparser, the pin-point foramina and the faintest marks left out, so that
+    at one pixel to the millimetre nothing turns into speckle."""
     def __init__(self, g):
         self._g = g
 
@@ -620,7 +634,11 @@ class _Small:
         pass
 
     def hatch(self, pts, angle, spacing, width=W_FINE, **kw):
-        self._g.hatch(pts, angle, spacing * 1.5, width, **kw)
+        self._g.hatch(pts, angle, spacing * 2, width, **kw)
+
+    def line(self, pts, width=W_IN, **kw):
+        if width > W_FINE:
+            self._g.line(pts, width, **kw)
 
 
 def skull_front(g, small=False):
@@ -665,16 +683,22 @@ def skull_front(g, small=False):
     g.hatch(sym(APERTURE), 110, 1.1, W_FINE)
     g.body([(-0.6, -7.2), (0.9, -7.2), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
            width=W_IN)
+    # the conchae hanging from the side walls, their front ends seen through the opening,
+    # each curled towards the septum: the inferior low and large, the middle one higher
+    for sx, R in sides():
+        g.body(R([(12.5, 5.5, "c"), (10, 7.6), (7.6, 10.8), (6.6, 14.6), (7.4, 18), (9.4, 19.2),
+                  (11.2, 18.4), (12.7, 18.6, "c")]), width=W_IN)
+        g.line(R([(7.8, 16.2), (9.4, 17.2), (11.2, 16.6)]), W_FINE)
+        g.body(R([(11.6, -2.6, "c"), (9.6, -1.4), (8, 0.8), (7.8, 3.4), (9.2, 4.6), (12.1, 4.2, "c")]),
+               width=W_IN)
     g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
-        g.suture(R([(5.6, -25.5), (6.2, -20), (7.8, -13), (9.8, -6.5)]), amp=0.35, period=1.5)
+        g.suture(R(NASAL_BORDER), amp=0.35, period=1.5)
     g.line([(0, -25.5), (0, -7.5)], W_FINE)                            # between the nasal bones
-    # coronal suture, seen over the top of the head: only where it crosses the top, below
-    # the vertex, before it turns away down the sides; frontonasal suture; glabella
-    cor = [(0, -117), (16, -115.4), (30, -110.6), (41, -103.5)]
-    g.suture(mirror_x(list(reversed(cor)))[:-1] + cor, amp=0.55, period=2.0)
-    g.suture([(-6.2, -25.5), (0, -25), (6.2, -25.5)], amp=0.4, period=1.5)
+    # frontonasal suture; glabella (the coronal suture lies behind the curve of the
+    # forehead, out of sight from the front)
+    g.suture([(-4.4, -25.5), (0, -25), (4.4, -25.5)], amp=0.4, period=1.5)
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
 
 
@@ -764,8 +788,8 @@ def occipital(g):
         (56, -26),                           # lateral angle
         (52, -14), (45, -4),                 # mastoid border
         (42, 3, "c"),                        # jugular process
-        (34, 6), (27, 10),                   # jugular notch
-        (18, 16), (12, 26), (8, 33, "c"),    # basilar part
+        (36, 8), (30, 13.5),                 # jugular notch
+        (21, 20), (14, 27.5), (9, 33, "c"),  # basilar part
         (0, 34),
     ]
     # serrated: lambdoid and mastoid borders
@@ -786,11 +810,12 @@ def occipital(g):
     g.hole(ellipse_pts(0, 2, 13, 16, n=28), width=W_OUT)
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
-        cond = R(ellipse_pts(14.2, 9.5, 4, 8.2, rot=-24, n=22))
+        # beside the front half of the foramen, clear of its rim
+        cond = R(ellipse_pts(17.6, 8.6, 3.8, 7.8, rot=-24, n=22))
         g.body(cond, width=W_IN)
         # convex: the outer half of each turns away from the light
-        g.hatch(R([(15.5, 1.6), (18.4, 4.5), (19, 10), (17, 16), (14, 17.6), (16.4, 11), (16.8, 5)]), 60,
-                1.3, W_FINE)
+        outer = ellipse_pts(17.6, 8.6, 3.3, 7.2, rot=-24, n=24)
+        g.hatch(R(outer[18:] + outer[:7]), 60, 1.3, W_FINE)
     g.dot((0, 22), 0.8)
 
 
@@ -869,8 +894,8 @@ def ethmoid(g):
     # labyrinths
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
-        lab = R([(5, -2.5, "c"), (13.5, -2, "c"), (14.5, 14), (14, 26, "c"), (10, 28),
-                 (8, 25), (5.5, 20)])
+        lab = R([(5, -2.5, "c"), (15, -2, "c"), (16.2, 14), (15.6, 26, "c"), (11, 28.4),
+                 (8.2, 25), (5.5, 20)])
         g.body(lab, width=W_OUT)
         # middle concha, curled down beside the perpendicular plate
         g.body(R([(5.5, 19), (4.5, 26), (5, 32), (7.5, 35, "c"), (8, 30), (8.5, 26)]),

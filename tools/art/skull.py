@@ -47,17 +47,18 @@ def cranial_bones():
     groups = []
     add = placer(groups, S)
 
-    par_l = Place(278, 152, S)
+    par_l = Place(250, 152, S)
     tem_r = Place(55, 282, S, True)
     add("occipital", A.occipital, 74, 90, comment="external surface, seen from behind and below")
-    # the two parietals from above, side by side as they meet at the sagittal suture, the
-    # face towards the frontal bone below them: the right one on the left
+    # the two parietals from outside, laid flat side by side as they meet at the sagittal
+    # suture, their coronal borders towards the frontal bone below them: the right one on
+    # the left
     def behind_up(sx):
         return lambda ps: [(sx * p[0], -p[1]) + tuple(p[2:]) for p in ps]
     add("parietal-right", lambda g: A.top_parietal(g, R=behind_up(-1)), par_l.ox, par_l.oy,
-        comment="the right parietal from above, its front border at the bottom")
+        comment="the right parietal from outside, its coronal border at the bottom")
     add("parietal-left", lambda g: A.top_parietal(g, R=behind_up(1)), par_l.ox + 8, par_l.oy,
-        comment="the left parietal from above, its front border at the bottom")
+        comment="the left parietal from outside, its coronal border at the bottom")
     add("frontal", A.frontal, 240, 266, comment="from the front")
     # each temporal bone on its own side of the layout (the right one on the left, as in the
     # front views), seen from the outside, its zygomatic process reaching in towards the face
@@ -65,8 +66,9 @@ def cranial_bones():
         comment="the right temporal bone from the outside")
     add("temporal-left", lambda g: A.side_temporal(g, apart=True), 373, tem_r.oy,
         comment="the left temporal bone from the outside")
-    add("sphenoid", A.sphenoid, 175, 330, comment="from the front")
-    eth = Place(277, 318, S)
+    sph = Place(209, 330, S)
+    add("sphenoid", A.sphenoid, sph.ox, sph.oy, comment="from the front")
+    eth = Place(300, 318, S)
     add("ethmoid", A.ethmoid, eth.ox, eth.oy, comment="from the front")
 
 
@@ -75,15 +77,18 @@ def cranial_bones():
         body.extend(g.svg())
     leaders = [
         "leader Form17.Label1 Form20.Text1 from 54 38",
-        # from the middle of the nearer parietal, straight out under the occipital bone
-        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-34, -17))}",
+        # from plain bone of the nearer parietal, above its temporal lines, straight out
+        # under the occipital bone
+        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-36, -17))}",
         # above the frontal eminence: plain bone
         "leader Form17.Label3 Form20.Text3 from 209 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_r, (-20, -37), row=254)}",
-        # from the body beside its crest, above the gap between the pterygoid plates
-        "leader Form17.Label5 Form20.Text5 from 172 334",
-        # from high on the left labyrinth, straight down past the middle concha
-        f"leader Form17.Label6 Form20.Text6 from {start(eth, (10, 7))}",
+        # from the nearer greater wing, under its orbital surface, straight down through
+        # open ground outside the pterygoid plates
+        f"leader Form17.Label5 Form20.Text5 from {start(sph, (-36, 2))}",
+        # from the middle of the nearer labyrinth, out through its lower border beside
+        # the middle concha
+        f"leader Form17.Label6 Form20.Text6 from {start(eth, (-12, 12))}",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
@@ -101,10 +106,13 @@ def facial_bones():
     mid = 181
     add("lacrimal-right", A.lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
-    # both conchae front to the left, as the vomer and the mandible: they run from front to back
+    # the conchae a left and right pair, each seen from the nasal cavity (its convex inner
+    # side), so that their thick front ends face outwards and their tapering hind ends meet
+    # towards the middle
     add("concha-right", lambda g: A.concha(g, outside=False), mid - 70, 126,
         comment="the right inferior nasal concha from its inner side")
-    add("concha-left", A.concha, mid + 70, 126, comment="the left inferior nasal concha from the outside")
+    add("concha-left", lambda g: A.concha(g, outside=False), mid + 70, 126, mirror=True,
+        comment="the left inferior nasal concha from its inner side")
     nasal_y = 185 + 17 * S
     add("nasal-right", lambda g: A.front_nasal(g, apart=True), mid - 4, nasal_y, mirror=True,
         comment="the right nasal bone from the front")
