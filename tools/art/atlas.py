@@ -207,11 +207,11 @@ def foot_model():
     m.line([(36, 54), (48.5, 58.5), (61.5, 53)])                   # front edge of the trochlea
     m.line([(19, 78), (33, 79), (47.5, 81.5)])                     # edge of the head
     m.bone(T, "navicular, its tuberosity at the inner side",
-           [(-1.5, 111.5), (0.5, 105), (5, 101), (10, 98.5), (16, 98.5), (22, 100), (30, 101), (38, 100),
-            (45, 97.5), (51, 96), (55.5, 98), (57, 102.5), (56, 108), (51, 112.5), (43, 115.5),
-            (33, 117), (22, 117), (13.5, 116.5), (7, 119), (1, 118)])
+           [(-2, 112), (-0.5, 104.5), (3.5, 99), (9.5, 96), (16, 97.5), (23, 100), (31, 101), (39, 99.5),
+            (46, 97.5), (51, 98.5), (53.5, 102.5), (52.5, 108), (48.5, 113), (41, 116.5),
+            (32, 118.5), (22, 119), (13.5, 118.5), (7, 120), (1.5, 119)])
     m.bone(T, "cuboid: a rough cube in front of the calcaneus",
-           [(62, 106), (68.5, 101.5), (77, 100.5), (85, 102), (89, 107), (89.5, 115),
+           [(61.5, 105), (68.5, 100), (77, 99.5), (85, 101), (89, 106.5), (89.5, 115),
             (88, 123), (84, 129.5), (76, 133), (67.5, 134), (63, 129), (61.8, 118)])
     m.line([(89, 117), (81, 120), (72, 121)])                  # groove for the long peroneal tendon
     m.bone(T, "medial cuneiform",
@@ -418,7 +418,6 @@ def femur():
                (15, -16)], k))
     m.line(_scaled([(13, -17), (17.5, 0), (11, 18)], k))                 # edge of the head
     m.line(_scaled([(69, 40), (56, 54), (42, 64), (30, 72)], k))        # intertrochanteric line
-    m.line(_scaled([(-9, 420), (4, 411), (20, 409), (36, 413), (47, 421)], k))  # patellar surface
     m.hatch([_scaled([(60 - y * 0.06, 110 + y), (55 - y * 0.06, 116 + y)], k)
              for y in range(0, 200, 28)])                               # shading, lateral side
     m.mark("head", (0, 0))
@@ -478,7 +477,8 @@ def fibula():
 
 
 FIBULA_ON_TIBIA = (33, 25)   # where the fibula's frame lies in the tibia's
-PATELLA_ON_FEMUR = (13, 392)  # the kneecap's middle over the femur's patellar surface
+PATELLA_ON_FEMUR = (13, 384)  # the kneecap's middle over the femur's patellar surface, its
+                              # apex a centimetre above the joint
 
 
 # ----------------------------------------------------------------------------

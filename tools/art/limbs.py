@@ -216,7 +216,7 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
-LEG_FOOT_DEPTH = 2.2 # the foot from an eye well above the atlas's: its length below the
+LEG_FOOT_DEPTH = 1.6 # the foot from an eye well above the atlas's: its length below the
                      # navicular's top (24 mm under the ankle) shows 2.2 times, the foot
                      # about 0.6 of the tibia, each group on its line's row
 
@@ -274,18 +274,20 @@ def leg():
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
-    emit(d, pat_m, pat, [("patella-halo", None, HALO)], detail=False, hatch=False, only="patella")
     draw_bone(d, pat_m, pat, "kneecap, over the lower end of the femur")
 
     row = ROWS["leg"]
     d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], row[1]))
     d.leader(ctl(2), px(pat, pat_m.marks["body"]))
-    d.leader(ctl(3), (px(tib, (24, 0))[0], row[3]))   # the lateral condyle, over the fibula
+    # from the middle of the tibia's upper end, between its condyles, well away from the
+    # fibula's head under the lateral condyle
+    d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
     # the foot's from the middle of the bone of each group that the lines reach first: the
-    # calcaneus's outer wall (under the lateral malleolus), the fifth metatarsal, the
+    # cuboid (its top, in front of the heel and clear of the ankle and the lateral
+    # malleolus; the metatarsals' bases cover the rest of it), the fifth metatarsal, the
     # little toe
-    d.leader(ctl(5), middle(foot_m, foot, "tarsals", "calcaneus", 0.3))
+    d.leader(ctl(5), middle(foot_m, foot, "tarsals", "cuboid", 0.15))
     d.leader(ctl(6), nearest_on_row(foot_m, foot, "metatarsals", row[6])
              or middle(foot_m, foot, "metatarsals", "fifth"))
     d.leader(ctl(7), middle(foot_m, foot, "phalanges", "fifth toe, middle"))
@@ -385,9 +387,25 @@ def hand():
 
 # ----------------------------------------------------------------------------
 # foot: the bones of the left ankle and foot from above, toes down, in three groups
-# drawn the same small distance apart so that each lies in rows of its own; a bracket
-# at the right marks each.
-FOOT_SCALE = 1.5
+# drawn a small distance apart so that each lies in rows of its own; a bracket at the
+# right marks each. The joints between the groups run obliquely across the foot (the
+# lateral bases and heads lie further back); drawn as they are, rows of their own would
+# open wide gaps at the inner side. The groups are therefore drawn on a gentle slant,
+# their outer side lowered, which brings those joint lines near the level and lets the
+# groups stand close together.
+FOOT_SCALE = 1.7
+FOOT_GAP = 6      # pixels between the rows of neighbouring groups, as small as the hand's
+FOOT_SLANT = 0.2  # millimetres lowered per millimetre towards the outer side
+
+
+class Slanted:
+    """A Place whose shapes are first lowered by `k` for every millimetre right of `x0`."""
+
+    def __init__(self, place, k, x0=50):
+        self.place, self.k, self.x0 = place, k, x0
+
+    def __call__(self, p, group=None):
+        return self.place((p[0], p[1] + self.k * (p[0] - self.x0)) + tuple(p[2:]), group)
 
 
 def apart(model, place, groups, gap):
@@ -407,10 +425,15 @@ def foot():
     ctl = lambda n: (f"Form12.Label{n}", f"Form13.Text{n}")
     s = FOOT_SCALE
     model = atlas.foot_model()
-    place = Place(22, 6, s)
-    place = Place(22, 6, s, offsets=apart(model, place, [g for g, _ in atlas.FOOT_GROUPS], 12))
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], hatch=False)
-    x = 172
+    groups = [g for g, _ in atlas.FOOT_GROUPS]
+    offsets = apart(model, Slanted(Place(0, 0, s), FOOT_SLANT), groups, FOOT_GAP)
+    # the three groups in the middle of the drawing's height
+    top = extents(model, Slanted(Place(0, 0, s, offsets=offsets), FOOT_SLANT), groups[0])[0]
+    bottom = extents(model, Slanted(Place(0, 0, s, offsets=offsets), FOOT_SLANT), groups[-1])[1]
+    place = Slanted(Place(12, (d.h - (bottom - top)) / 2 - top, s, offsets=offsets), FOOT_SLANT)
+    # without the inner lines: at this size they read as cracks in the bones
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
+    x = 174
     d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals"))
     d.bracket(ctl(2), x, *bracket_span(model, place, "metatarsals"))
     d.bracket(ctl(3), x, *bracket_span(model, place, "phalanges"))
