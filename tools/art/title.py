@@ -76,10 +76,6 @@ def figure_parts():
             if gid == FOOT_GROUPS[0]:
                 (after if seen_arm else before).append(feet(text))
             continue
-        if gid == "floating-ribs-back":
-            # the floating ribs' backs, which join them to the spine, as strong as the
-            # ribs' own outlines: in line art a finer line is lost and they seem to float
-            text = text.replace('stroke-width="0.55"', 'stroke-width="0.9"', 1)
         if gid in RAISED_GIRDLE:
             text = raise_girdle(text)
         for old, new in LINE_ART.items():
