@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import GROUND, bezier_d, d_poly, ellipse_pts, fmt, hatch, mirror_x, outline, svg as document, sym, uniform_catmull_rom  # noqa: E402
+from geometry import GROUND, bezier_d, d_poly, ellipse_pts, fmt, hatch, mirror_x, outline, spline, svg as document, sym, uniform_catmull_rom  # noqa: E402
 from pelvis import COCCYX_DROP, coccyx, indent, sacrum  # noqa: E402
 
 BONE = "#ffffff"
@@ -32,10 +32,14 @@ def svg(width, height, body, leaders=()):
 # back.  At the right single bones, the vertebrae from above: a cervical vertebra and the
 # atlas (top), the axis, a dorsal and a lumbar vertebra, the sacrum and the coccyx.
 
-# the line through the middle of the vertebral bodies, top to bottom
-SPINE_AXIS = [(52, 4), (42, 21), (37, 39), (44, 62), (53, 92), (58, 122), (56, 152), (49, 184),
-              (40, 214), (33, 240), (35, 266), (40, 280), (46, 296), (55, 312), (63, 325),
-              (65, 334), (63, 342), (59, 349)]
+# the line through the middle of the vertebral bodies, top to bottom, in drawing pixels: the
+# neck's curve forward deepest at the fifth cervical with the atlas over the seventh, the
+# dorsal curve back deepest at the seventh dorsal, the lumbar curve forward deepest at the
+# third and fourth lumbar, then the sharp turn back at the sacrum's base, the sacrum curving
+# down and the coccyx curling forward under it
+SPINE_AXIS = [(42, 3), (40.4, 12), (38.4, 21.5), (37.6, 30), (38.2, 38), (40, 45.5), (43, 53), (47, 62), (52.6, 85), (58, 110),
+              (60, 132), (58, 158), (52, 186), (45, 208), (38.6, 234), (38.4, 258), (41.6, 274),
+              (47.6, 286), (55, 297), (60.6, 309), (63.8, 321), (64.6, 331), (63.4, 340), (60.6, 349)]
 
 
 class Curve:
@@ -74,18 +78,24 @@ def lerp(a, b, t):
     return a + (b - a) * t
 
 
-def side_vertebra(kind, d, h, t):
+def side_vertebra(kind, d, h, t, px=0.47):
     """One vertebra from the side, in its own frame: x backwards (posterior), y down the spine,
     origin in the middle of the body.  d: depth of the body, h: its height, t: 0..1 along the
-    region (for the spinous processes' slant)."""
+    region (for the spinous processes' slant); px: pixels to the millimetre (the atlas's
+    parts are measured in millimetres)."""
     w1, w2 = "0.85", "0.5"
     parts = []
     if kind == "atlas":
-        # no body: anterior arch, lateral mass with its facets, posterior arch and tubercle
-        post = ("M 2 -3.8 L 8 -3.8 C 10 -3.8, 11 -2.5, 13 -2 L 20 -2.2 C 22.5 -2.2, 23 1.8, 20.5 2 "
-                "L 13 1.5 C 11 2, 10 3.8, 8 3.8 L 2 3.8 Z")
-        parts.append(f'<path d="{post}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
-        parts.append(f'<ellipse cx="-3" cy="0" rx="2.6" ry="3.4" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
+        # no body: the anterior arch in front of the dens, the lateral mass behind it (its
+        # superior facet hollowed on top for the skull's condyle), the posterior arch running
+        # back to its tubercle
+        mm = lambda pts: [(x * px, y * px) + tuple(q[2:]) for q in pts for x, y in [q[:2]]]
+        mass = mm([(-1.5, -5.4, "c"), (5, -3.6), (12, -6.6, "c"), (13.2, -2), (14.4, 1.6),
+                   (26, -0.6), (30.4, -3.6), (33.4, -1.4), (33, 3.6), (29, 5.4), (23.6, 4.4),
+                   (13.6, 6), (11.2, 7.2, "c"), (4.4, 6.6), (-1.2, 7.4, "c"), (-2.4, 1)])
+        parts.append(f'<path d="{bezier_d(mass)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
+        arch = mm(ellipse_pts(-8.6, 0.4, 4.4, 5.6, n=12))
+        parts.append(f'<path d="{bezier_d(arch)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
         return "\n".join(parts)
     b = d / 2
     if kind == "cervical":
@@ -141,91 +151,112 @@ def side_vertebra(kind, d, h, t):
                 f"Q {fmt(-b)} {fmt(top)}, {fmt(-b + r)} {fmt(top)} Z")
     parts.append(f'<path d="{body}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
     if kind in ("dorsal",):
-        # costal facet where the head of a rib meets the body
-        parts.append(f'<circle cx="{fmt(b - 2)}" cy="{fmt(top + 1.8)}" r="1.1" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
+        # the demifacets for the heads of the ribs at the back of the body's upper and lower
+        # edges, hatched as joint surfaces
+        for cy in (top + 1.3, bot - 1.3):
+            facet = ellipse_pts(b - 1.7, cy, 1.3, 1.0, n=20)
+            parts.append(hatch(facet, 60, 0.55, 0.25))
+            parts.append(f'<path d="{d_poly(facet)}" fill="none" stroke="{INK}" stroke-width="0.4"/>')
     if kind == "lumbar":
         parts.append(f'<path d="M {fmt(x0 + 1)} {fmt(top + h * 0.3)} l {fmt(aw * 0.6)} 0" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
     return "\n".join(parts)
 
 
+# the levels of the column top to bottom, in millimetres: (kind, place in its region 0..1,
+# height of the body, height of the disc under it, depth of the body from front to back);
+# the atlas's "body" is its anterior arch, the axis's body its part below the dens.  The
+# column measures about 13 cm in the neck, 28 in the dorsal and 18 in the lumbar region,
+# and 10.5 and 3 for the sacrum and coccyx.
+LEVELS = ([("atlas", 0, 11, 2, 9), ("axis", 0, 16, 5, 16)]
+          + [("cervical", (i + 1) / 5, 14 + 0.25 * i, 5 + 0.25 * i, 16 + 0.5 * i) for i in range(5)]
+          + [("dorsal", i / 11, 16 + 7 * i / 11, 3.6 + 2.6 * i / 11, 17 + 12 * i / 11) for i in range(12)]
+          + [("lumbar", i / 4, 27 + (1.5 * i if i < 3 else 4.5 - 1.5 * (i - 3)), 9 + 0.8 * i, 30 + i) for i in range(5)])
+SACRUM_SIDE_MM = 105
+COCCYX_SIDE_MM = 30
+TOP = 1.5          # the atlas's top, as arc length along the axis
+
+
+def column_px():
+    """Drawing pixels to a millimetre of the column, so that it fills the axis."""
+    total = sum(h + g for _, _, h, g, _ in LEVELS) + SACRUM_SIDE_MM + 1.5 + COCCYX_SIDE_MM
+    return (Curve(SPINE_AXIS).length() - TOP) / total
+
+
 def side_spine():
-    """The side view.  Returns (svg text, {region: (first y, last y)}, curve, sacrum positions)."""
+    """The side view.  Returns (svg groups, {region: (first y, last y)}, curve, arc length
+    at the sacrum's base, [(kind, centre, depth, tangent)] of the bodies)."""
     curve = Curve(SPINE_AXIS)
-    levels = [("atlas", 0, 5.6, 1.8)]
-    levels.append(("axis", 0, 7.8, 2.0))
-    for i in range(5):
-        levels.append(("cervical", (i + 1) / 5, 6.3 + 0.2 * i, 2.0))
-    for i in range(12):
-        levels.append(("dorsal", i / 11, 6.8 + 0.3 * i, 2.3))
-    for i in range(5):
-        levels.append(("lumbar", i / 4, 11.5 + 0.3 * i, 3.6))
-    s_sacrum = curve.find_y(279.5)
-    total = sum(h + g for _, _, h, g in levels)
-    scale = (s_sacrum - 1.5) / total
-    depth = {"atlas": lambda t: 10, "axis": lambda t: 11, "cervical": lambda t: 11 + 2 * t,
-             "dorsal": lambda t: 13.5 + 6 * t, "lumbar": lambda t: 20 + 2.5 * t}
-    s = 1.5
+    px = column_px()
+    s = TOP
     groups = []
     spans = {}
     region_of = {"atlas": "cervical", "axis": "cervical", "cervical": "cervical", "dorsal": "dorsal", "lumbar": "lumbar"}
     fronts = []
-    for kind, t, h, gap in levels:
-        h2, g2 = h * scale, gap * scale
+    for kind, t, h, gap, depth in LEVELS:
+        h2, g2, d2 = h * px, gap * px, depth * px
         c, (tx, ty) = curve.at(s + h2 / 2)
         ang = math.degrees(math.atan2(-tx, ty))
         groups.append(f'<g transform="translate({fmt(c[0])} {fmt(c[1])}) rotate({fmt(ang)})">\n'
-                      + indent(side_vertebra(kind, depth[kind](t), h2, t), 2) + '</g>')
+                      + indent(side_vertebra(kind, d2, h2, t, px), 2) + '</g>')
         reg = region_of[kind]
         lo, hi = spans.get(reg, (c[1], c[1]))
         spans[reg] = (min(lo, c[1]), max(hi, c[1]))
-        fronts.append((kind, c, depth[kind](t), (tx, ty)))
+        fronts.append((kind, c, d2, (tx, ty)))
         s += h2 + g2
     return groups, spans, curve, s, fronts
 
 
+# the sacrum from the side, along the axis from its base (f = 0) to its apex (f = 1), in
+# millimetres from the axis: forwards to the pelvic face of the fused bodies (the first as
+# deep as the fifth lumbar's, the last a few millimetres), backwards to the dorsal face over
+# the canal and the median crest, thick at the base and thinning to the apex
 def sacral_front(f):
-    """Depth of the sacrum's pelvic face in front of the axis, f from base to apex: hollow."""
-    # the promontory juts forward at the top
-    return lerp(10, 2.8, f ** 0.9) - 8.5 * math.sin(math.pi * f) + 1.2 * max(0.0, 1 - f / 0.2)
+    return lerp(15.5, 4.5, f ** 0.85)
 
 
-def sacrum_side(curve, s0):
+def sacral_back(f):
+    return 5.5 + 28 * (1 - f ** 1.35) - 2.5 * max(0.0, f - 0.82) / 0.18
+
+
+def sacrum_side(curve, s0, px):
     """Sacrum and coccyx from the side, built along the axis from arc length s0 down."""
-    length = curve.find_y(327) - s0
-    n = 40
-    front, back = [], []
+    length = SACRUM_SIDE_MM * px
+    n = 48
+
+    def at(f, off):
+        """The point off millimetres behind the axis (in front when negative) at f."""
+        (x, y), (tx, ty) = curve.at(s0 + f * length)
+        return (x + ty * off * px, y - tx * off * px)
+
+    front = [at(i / n, -sacral_front(i / n)) for i in range(n + 1)]
+    # the dorsal face: the tubercles of the median crest over the second to fourth segments,
+    # the hiatus of the canal low down
+    back = []
     for i in range(n + 1):
         f = i / n
-        (x, y), (tx, ty) = curve.at(s0 + f * length)
-        nx, ny = ty, -tx                        # normal pointing backwards (to the right)
-        d_front = sacral_front(f)
-        d_back = lerp(17.0, 5.0, f) + 1.5 * math.sin(math.pi * f)         # rounded back
-        bump = 1.1 * max(0.0, math.sin(f * math.pi * 4 - 0.6)) if 0.1 < f < 0.8 else 0  # median crest
-        front.append((x - nx * d_front, y - ny * d_front))
-        back.append((x + nx * (d_back + bump), y + ny * (d_back + bump)))
-    # top: the base of the sacrum, with the superior articular process rising behind it
+        bump = 1.6 * max(0.0, math.sin((f - 0.12) / 0.2 * math.pi)) if 0.12 < f < 0.72 else 0.0
+        back.append(at(f, sacral_back(f) + bump))
+    # the base: the upper face of the first body, square to the axis, from the promontory
+    # back to the canal, then the superior articular process rising behind it
     (x0, y0), (tx0, ty0) = curve.at(s0)
-    nx0, ny0 = ty0, -tx0
-    top = [(17, 0), (16.8, 3.2), (15, 5.2), (12.8, 4), (12.2, 0.8), (10.6, 0.2), (0, 0.9)]
-    top = [(x0 + nx0 * n - tx0 * u, y0 + ny0 * n - ty0 * u) for n, u in top]
+    top = [(30.5, -3.5), (27, -10.5), (23.5, -9.5), (20.5, -2.4), (15.5, -0.8), (0, -0.2)]
+    top = [(x0 + (ty0 * b - tx0 * u) * px, y0 + (-tx0 * b - ty0 * u) * px) for b, u in top]
     outline = "M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in front + back[::-1] + top) + " Z"
     parts = [f'<path d="{outline}" fill="{BONE}" stroke="{INK}" stroke-width="0.9" stroke-linejoin="round"/>']
-    # lines of the fused bodies and the edge of the sacral canal
+    # the auricular surface for the hip bone on the side of the upper three segments,
+    # hatched as the joint surfaces are; the lines where the bodies fused, on its front
+    ear = [(-5, 0.05), (3, 0.03), (11, 0.07), (15.5, 0.15), (12, 0.23), (8.5, 0.3), (6.5, 0.38),
+           (2.5, 0.4), (-2, 0.33), (-6, 0.2)]
+    ear = [at(f, off) for off, f in ear]
+    ear_d = bezier_d(ear)
+    dense, _ = spline(ear, True, 0.3)    # the outline the hatching is clipped to
+    parts.append(hatch(dense, 60, 0.9, 0.3))
+    parts.append(f'<path d="{ear_d}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
     lines = []
     for k in range(1, 5):
         f = k / 5
-        (x, y), (tx, ty) = curve.at(s0 + f * length)
-        nx, ny = ty, -tx
-        a, b = sacral_front(f) - 0.4, lerp(4.5, 1.2, f)
-        lines.append(f"M {fmt(x - nx * a)} {fmt(y - ny * a)} L {fmt(x + nx * b)} {fmt(y + ny * b)}")
-    canal = []
-    for i in range(0, 33):
-        f = i / 40
-        (x, y), (tx, ty) = curve.at(s0 + f * length)
-        nx, ny = ty, -tx
-        d = lerp(6.5, 1.8, f)
-        canal.append((x + nx * d, y + ny * d))
-    lines.append("M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in canal))
+        a, b = at(f, -sacral_front(f) + 0.3), at(f, -sacral_front(f) * 0.35)
+        lines.append(f"M {fmt(a[0])} {fmt(a[1])} L {fmt(b[0])} {fmt(b[1])}")
     parts.append(f'<path d="{" ".join(lines)}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
     # coccyx: four small segments curling forward below the apex, each narrower than the
     # last, a thin joint between them
@@ -244,9 +275,11 @@ def sacrum_side(curve, s0):
         s += hh + 0.7
     sizes = [(h, d0) for h, d0, _ in sizes]
     coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8" stroke-linejoin="round">' + "".join(cocc) + '</g>')
-    # where the leaders start: the front of the sacrum and of the coccyx at their label rows
-    fy = min(front, key=lambda q: abs(q[1] - 304.5))
-    sac_front = (round(fy[0] + 3), 304)
+    # where the leaders start: the sacrum's fused bodies under the auricular surface, the
+    # coccyx's second segment
+    f = min((i / n for i in range(n + 1)), key=lambda f: abs(at(f, 0)[1] - 306))
+    sx, sy = at(f, -sacral_front(f) * 0.55)
+    sac_front = (round(sx), round(sy))
     (x, y), _ = curve.at(s0 + length + 1.0 + sizes[0][0] + 0.7 + sizes[1][0] / 2)
     cocc_front = (round(x), round(y))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
@@ -474,7 +507,7 @@ SINGLE_BONES = [
     # the axis's from its superior facet beside the dens, nearest its label
     ("axis", "the axis (second cervical) from above", axis_top, 1, (175, 66), (13, -11)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
-    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, 1, (165, 124), (6, -18)),
+    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, 1, (165, 124), (3, -21)),
     ("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top, LUMBAR_MM, (165, 202), (7, -12)),
 ]
 SACRUM_WIDTH_MM = 110
@@ -505,7 +538,7 @@ def single_bones():
 
 def spine_body():
     groups, spans, curve, s_end, fronts = side_spine()
-    sac, cocc, sac_front, cocc_front = sacrum_side(curve, s_end)
+    sac, cocc, sac_front, cocc_front = sacrum_side(curve, s_end, column_px())
     out = ['<g id="spine-side">',
            '  <!-- the vertebral column from the side, front to the left -->',
            indent("\n".join(groups[::-1]), 2).rstrip("\n"),
@@ -539,7 +572,7 @@ def write_spine(out):
         "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar-vertebra"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
         "leader Form23.Label6 Form24.Text6 from %d %d" % st["coccyx"],
-        # the atlas's from a lateral mass, out through the ring's front clear of its opening
+        # the atlas's from its anterior tubercle, straight down from its label
         "leader Form23.Label11 Form24.Text11 from %d %d" % st["atlas"],
         "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical-vertebra"],
     ]
