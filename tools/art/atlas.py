@@ -330,12 +330,16 @@ def hand_model(palm=True):
         m.line([(19, 38), (24.5, 41), (27, 47)])                   # tubercle of the trapezium
     m.bone(C, "trapezoid", [(34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5),
                             (35.5, 47.5), (33.5, 41), (33.5, 34)])
-    m.bone(C, "capitate", [(46.5, 22.5), (48.5, 18.8), (52.5, 17.5), (56.5, 19.5), (58, 24),
-                           (57, 29.5), (58, 35),
-                           (58.5, 42), (58.3, 49.5), (52, 51), (45.8, 50), (44.5, 43), (45.3, 35),
-                           (46.3, 30), (45.5, 25.5)])
-    m.bone(C, "hamate", [(61.5, 24.5), (64, 24.5), (70, 30), (76.5, 35), (79, 41), (77.5, 47.5),
-                         (73, 50.5), (66, 51), (61, 50), (60, 42), (60, 31)])
+    # the capitate the largest carpal: a rounded head in the hollow of the scaphoid and the
+    # lunate, a broad body down to the third metacarpal; the hamate a wedge beside it, its
+    # point up between the capitate and the triquetrum
+    m.bone(C, "capitate: the largest carpal", [
+        (45.5, 22.5), (48, 18.6), (53, 17.2), (57.5, 18.8), (59.6, 23), (59.2, 29), (61, 34),
+        (61.6, 42), (61.2, 49.5), (53, 51.6), (45, 50.6), (43.4, 43), (44, 35), (45.2, 29.5),
+        (44.7, 25.5)])
+    m.bone(C, "hamate: a wedge, its point up", [
+        (62.6, 25.5, "c"), (64.6, 25.6), (70.5, 30.8), (76.5, 35.5), (79, 41), (77.5, 47.5),
+        (73, 50.5), (67, 51), (63, 50), (62.6, 42), (62.4, 31)])
     if palm:
         m.bone(C, "hook of the hamate, on its palmar side",
                [(69, 37.5), (72.5, 38), (74.3, 41.5), (73, 45.5), (69.5, 46.3), (67.8, 42)])

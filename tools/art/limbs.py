@@ -143,6 +143,17 @@ def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH
         d.close()
 
 
+def apart(model, place, groups, gap):
+    """Offsets (pixels down) that move each group below the one before it, `gap` pixels
+    apart."""
+    offsets, bottom = {}, None
+    for g in groups:
+        lo, hi = extents(model, place, g)
+        offsets[g] = 0.0 if bottom is None else bottom + gap - lo
+        bottom = hi + offsets[g]
+    return offsets
+
+
 def across(model, place, group, row, name=""):
     """Where the outlines of a group's bones (those whose description contains `name`)
     cross one pixel row: a list of (left, right, description), left to right."""
@@ -323,9 +334,9 @@ def arm():
     cla = placed_at((ac[0] - end[0] * s - ARM_GAP, ac[1] - end[1] * s), s)
     elbow = px(hum, hum_m.marks["elbow"])
     humerus_bottom = hum.oy + lowest(hum_m) * s
-    # the olecranon's top in the olecranon fossa, over the humerus's lower end, so that
-    # the radius's head comes under the capitulum
-    uln = placed_at(px(hum, (hum_m.marks["elbow"][0] - 12, hum_m.marks["elbow"][1] - 27)), s)
+    # the olecranon's top in the middle of the olecranon fossa, between the epicondyles,
+    # over the humerus's lower end, so that the radius's head comes under the capitulum
+    uln = placed_at(px(hum, (hum_m.marks["elbow"][0] + 1, hum_m.marks["elbow"][1] - 27)), s)
     rad = placed_at(px(uln, atlas.RADIUS_ON_ULNA), s)
     # the back of the right hand: the palm model mirrored, its thumb to the right, the
     # carpus under the radius and the ulna
@@ -346,9 +357,9 @@ def arm():
     d.leader(ctl(7, 7), (px(cla, (20, 0))[0], row[7]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
-    # from the olecranon, where it lies over the humerus above the radius's head, down and
-    # out past the capitulum: it crosses no part of the radius
-    d.leader(ctl(2, 2), px(uln, (-1, 7)))
+    # from the ulna's shaft below the elbow, clear of the humerus: level, across the
+    # radius's neck, where it is narrowest
+    d.leader(ctl(2, 2), start_on(uln_m, uln, "ulna", "", row[2]))
     d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
     # the hand's lines, short, from the bone of each group that they reach first
     # the hand's lines from the middle of each group, where the group reads as one: the
@@ -361,12 +372,41 @@ def arm():
 
 # ----------------------------------------------------------------------------
 # hand: the bones of the right wrist and hand from behind (the back of the hand, thumb
-# to the right), fingers down: the carpals a little apart above the metacarpals, every
-# phalanx in its place at the end of its own ray. The metacarpals' bracket stands inside
-# the phalanges', which starts higher, at the thumb's first phalanx; the carpals' is in
-# line with the phalanges'.
-HAND_SCALE = 2.2
-GROUP_GAP = 8    # pixels at least between the rows of neighbouring groups
+# to the right), fingers down, in three groups drawn a small distance apart so that each
+# lies in rows of its own, as the foot's are: the carpals above the metacarpals, and all
+# fourteen phalanges below the metacarpals' heads, so that no bracket gathers a bone of
+# another group. The heads of the metacarpals lie in an arch, the thumb's far higher than
+# the fingers': each digit's phalanges are moved down the page by what its metacarpal's
+# head lies above the lowest, so that every first phalanx starts on the same row, and its
+# metacarpal by half that, so that the digit's two joints open alike.
+HAND_SCALE = 2.0
+GROUP_GAP = 8    # pixels between the rows of neighbouring groups
+HAND_DIGITS = [("thumb", "first"), ("index finger", "second"), ("middle finger", "third"),
+               ("ring finger", "fourth"), ("little finger", "fifth")]
+
+
+def phalanges_in_a_row(model):
+    """The model with each digit's phalanges lowered to start level with the others', its
+    metacarpal half as far."""
+    def bone(name):
+        return next(sh for sh in model.shapes if sh["name"].startswith(name))
+    bottom = {digit: max(p[1] for p in bone(f"{meta} metacarpal")["pts"]) for digit, meta in HAND_DIGITS}
+    lowest = max(bottom.values())
+    meta_of = {f"{meta} metacarpal": digit for digit, meta in HAND_DIGITS}
+    for sh in model.shapes:
+        digit = sh["name"].split(",")[0]
+        if sh["group"] == "phalanges" and digit in bottom:
+            dy = lowest - bottom[digit]
+        elif sh["group"] == "metacarpals" and digit in meta_of:
+            dy = (lowest - bottom[meta_of[digit]]) / 2
+        else:
+            continue
+        if dy:
+            move = lambda p: (p[0], p[1] + dy) + tuple(p[2:])   # noqa: E731
+            sh["pts"] = [move(p) for p in sh["pts"]]
+            sh["lines"] = [[move(p) for p in ln] for ln in sh["lines"]]
+            sh["hatch"] = [[move(p) for p in ln] for ln in sh["hatch"]]
+    return model
 
 
 @builds("hand")
@@ -374,14 +414,16 @@ def hand():
     d = Drawing("hand", 306, 474)
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
-    model = atlas.hand_model(palm=False)
-    place = Place(226, 4, s, mirror=True)
-    gap = extents(model, place, "carpals")[1] + GROUP_GAP - extents(model, place, "metacarpals")[0]
-    place = Place(226, 4, s, mirror=True, offsets={"metacarpals": gap, "phalanges": gap})
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], hatch=False)
-    d.bracket(ctl(1), 262, *bracket_span(model, place, "carpals"))
-    d.bracket(ctl(2), 250, *bracket_span(model, place, "metacarpals"))
-    d.bracket(ctl(3), 262, *bracket_span(model, place, "phalanges"))
+    model = phalanges_in_a_row(atlas.hand_model(palm=False))
+    groups = [g for g, _ in atlas.HAND_GROUPS]
+    offsets = apart(model, Place(0, 0, s, mirror=True), groups, GROUP_GAP)
+    top = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[0])[0]
+    bottom = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[-1])[1]
+    place = Place(226, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
+    # without the inner lines: at this size they read as cracks in the bones
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
+    for n, g in enumerate(groups, 1):
+        d.bracket(ctl(n), 256, *bracket_span(model, place, g))
     return d
 
 
@@ -406,17 +448,6 @@ class Slanted:
 
     def __call__(self, p, group=None):
         return self.place((p[0], p[1] + self.k * (p[0] - self.x0)) + tuple(p[2:]), group)
-
-
-def apart(model, place, groups, gap):
-    """Offsets (pixels down) that move each group below the one before it, `gap` pixels
-    apart."""
-    offsets, bottom = {}, None
-    for g in groups:
-        lo, hi = extents(model, place, g)
-        offsets[g] = 0.0 if bottom is None else bottom + gap - lo
-        bottom = hi + offsets[g]
-    return offsets
 
 
 @builds("foot")
