@@ -153,8 +153,11 @@ LOWER_TEETH_FRONT = [
 
 
 def draw_teeth_front(g, table, both=True):
+    """A row of teeth from the front; on a group drawn small every crown a plain block,
+    its cusps too small to show."""
+    small = isinstance(g, _Small)
     for t in table:
-        pts = tooth_front(*t)
+        pts = tooth_front(*t[:4], "i" if small else t[4])
         for sx, R in sides() if both else ((1, _right),):
             g.body(R(pts), width=W_IN)
 
@@ -188,9 +191,10 @@ SPHENOSQUAMOUS = [PTERION_T, (-45.5, -34), (-43.5, -24), (-39.5, -14.5), (-34.5,
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
-                       (-61, -6), (-56, -5.2)]
-ZYG_ARCH_SUTURE = [(-56, -5.2), (-54, 0.5), (-51.5, 6.8)]
-ZYG_LOWER = [(-51.5, 6.8), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
+                       (-61, -6), (-56, -5.3), (-47, -5.4)]
+# the temporal process reaching halfway back along the arch, to an oblique suture
+ZYG_ARCH_SUTURE = [(-47, -5.4), (-45.5, 0.4), (-43.5, 6.2)]
+ZYG_LOWER = [(-43.5, 6.2), (-51.5, 6.8), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
 ZYGOMAXILLARY = [(-68.5, 20), (-73, 15), (-78.5, 8.5), (-83, 2.5), (-84, -0.5)]
 LATERAL_ORBIT_RIM = [(-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27), FZ]
 NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.5, -6)]
@@ -205,10 +209,10 @@ PROFILE_VAULT = [
     (22, 18), (18, 23), (15, 27), (12, 28.5), (9.5, 26.5), (7.5, 21), (5, 12),         # mastoid process
     (1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3),                                # the joint's socket
     (-17.5, 6), (-21, 7.6), (-24.5, 6.3),                                              # articular tubercle
-    (-28, 5.5), (-37, 5.8), (-51.5, 6.8),                                              # lower edge of the arch
+    (-28, 5.5), (-37, 5.8), (-43.5, 6.2),                                              # lower edge of the arch
 ]
 PROFILE_FACE = [
-    (-51.5, 6.8), (-56, 9.8), (-58.5, 12),                                            # lower edge of the cheek bone
+    (-43.5, 6.2), (-51.5, 6.8), (-56, 9.8), (-58.5, 12),                              # lower edge of the cheek bone
     (-56, 18), (-55.5, 22), (-55, 26.5), (-52.8, 30.5, "c"),                           # maxillary tuberosity
 ] + alveolar_side(UPPER_TEETH_SIDE, True) + [
     (-103.5, 31), (-103, 26.5),                                                        # front of the jaw
@@ -260,9 +264,9 @@ def side_parietal_outline():
 
 def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
-    under = _between(PROFILE_VAULT, (27, 15.5), (-51.5, 6.8))
+    under = _between(PROFILE_VAULT, (27, 15.5), (-43.5, 6.2))
     return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
-                  [(-56, -5.2), (-41, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
+                  [(-47, -5.4), (-38, -5.5), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
 
 
 def _serrated(pts, borders):
@@ -335,7 +339,7 @@ def side_temporal(g, apart=False):
         g.body(pts, serr=_serrated(pts, (PARIETOMASTOID, OCCIPITOMASTOID, ZYG_ARCH_SUTURE, SPHENOSQUAMOUS)),
                width=W_OUT)
         g.line(SQUAMOUS, W_FINE)     # the thin, bevelled edge of the squama
-        g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
+        g.line([(-47, -5.4), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
@@ -344,7 +348,6 @@ def side_temporal(g, apart=False):
     g.body([(-4.4, 8, "c"), (-7.2, 31, "c"), (0.6, 8.5, "c")], width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
-    g.line([(-12, -14), (-11, -24), (-7, -34)], W_FINE)                # groove of an artery
 
 
 def side_zygomatic_outline():
@@ -364,33 +367,6 @@ def side_zygomatic(g, apart=False):
     g.dot((-75, -2.5), 0.6)
     g.hatch([(-68.5, 20), (-62, 14.5), (-56, 9.8), (-51.5, 6.8), (-55, 8), (-61, 11.5)], 100, 1.6,
             W_FINE)
-
-
-def front_zygomatic_outline():
-    """The left zygomatic bone from the front, from the top of its frontal process round
-    by the outside: the same borders as the cheek of the skull seen from the front."""
-    return [
-        (49.5, -25.5, "c"), (55.5, -26, "c"),                # frontal process, its suture
-        (57, -21.5), (58.5, -15), (61.5, -10),               # temporal border, hollow
-        (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5, "c"),  # temporal process, end on
-        (56.5, 11.5), (50.5, 15.5), (47.5, 18.5), (45.5, 17),  # lower border
-        (45, 10), (42.5, 4.5), (37, 0.4, "c"),               # border with the maxilla
-        (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18),  # orbital margin, hollow
-    ]
-
-
-def front_zygomatic(g, R=_right):
-    """The left zygomatic bone from the front, drawn apart (R=mirror_x: the right one)."""
-    pts = front_zygomatic_outline()
-    g.body(R(pts), serr={0: SERR, 8: SERR, 9: SERR, 10: SERR, 11: SERR, 12: SERR, 13: SERR}, width=W_OUT)
-    # the rounded orbital margin and the orbital surface turning back from it
-    g.line(R([(39.5, -1.8), (44.5, -4.5), (47.5, -10), (48.6, -18), (48.2, -23.5)]), W_IN)
-    g.hatch(R([(37, 0.4), (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18), (49.5, -25.5),
-               (48.2, -23.5), (48.6, -18), (47.5, -10), (44.5, -4.5), (39.5, -1.8)]), 70, 1.2, W_FINE)
-    # the side of the temporal process turning away, the foramen on the face
-    g.hatch(R([(61.5, -10), (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5), (62, 2), (60.5, -5)]), 80, 1.5,
-            W_FINE)
-    g.dot(R([(51.5, 4.5)])[0], 0.6)
 
 
 def side_mandible_outline():
@@ -436,13 +412,13 @@ def skull_side(g, mandible=True):
     """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
     if not mandible:
         # under the arch and the ear, the base of the skull seen where the mandible would
-        # stand, deeper: its under side, white, with only the arch's shadow on it, so that
-        # the arch's lower border stands out
-        base = [(-44, 0), (4, 0), (6, 12), (7.5, 20), (3, 20.5), (-3, 19), (-12, 17), (-24, 16),
-                (-35, 17.5), (-44, 21)]
+        # stand, deeper: its under side, white, sloping down from behind the pterygoid plate
+        # to the occipital condyle
+        base = [(-44, 0), (4, 0), (6, 12), (7.5, 20), (4, 19.5), (-2, 18), (-10, 15.5), (-20, 13),
+                (-30, 12), (-38, 13), (-44, 15)]
         g.body(base, width=W_IN)
-        # the occipital condyle, a knob under the base between the styloid and the mastoid
-        g.body(ellipse_pts(5, 21, 3.4, 2.6, n=16), width=W_IN)
+        # the occipital condyle, a long knob under the base, its back behind the mastoid
+        g.body(ellipse_pts(2.5, 22.5, 6.2, 3.4, rot=-8, n=20), width=W_IN)
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
     # in outline only as every bone in view is
     g.body(PTERYGOID_SIDE, width=W_IN)
@@ -483,9 +459,6 @@ def skull_side(g, mandible=True):
     fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-40, -5.5), (-28, -6),
              (-40, -12), (-52, -19), (-62, -24), (-68, -26)]
     g.hatch(fossa, 60, 2.0, W_FINE)
-    # temporal line, turning down in front of the lambdoid suture to the supramastoid crest
-    g.line([(-80, -34), (-76, -50), (-64, -67), (-41, -81), (-8, -87), (20, -82.5), (37, -71),
-            (44.5, -55), (43, -39), (35, -25), (26, -14)], W_FINE)
     # the arch: its upper edge running back over the ear as the supramastoid crest
     g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     side_temporal(g)
@@ -554,13 +527,10 @@ def front_mandible(g, teeth=True):
     for sx, R in sides():
         g.line(R([(38, 44), (38.5, 56), (40.5, 63.5), (42.5, 67.5)]), W_FINE)   # oblique line
         g.hole(R(ellipse_pts(21, 71, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
-        g.line(R([(6, 85), (10, 88.5)]), W_FINE)
         # the body turns back towards the angle
         g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (44, 71.5), (38, 77.5), (32, 81.5),
                    (33, 68)]), 75, 2.6, W_FINE)
         g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
-    # the mental protuberance, a low rounded swelling at the chin
-    g.line([(-9, 87.5), (-5, 85.2), (0, 84.4), (5, 85.2), (9, 87.5)], W_FINE)
 
 
 # the nasal bone's border with the maxilla's frontal process, from the nasion down to the
@@ -580,8 +550,8 @@ def front_maxilla_outline():
         (35, 30), (33.5, 36), (32.8, 40.4, "c"),                       # down to the last molar
         (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
         (8.2, 38.4, "c"), (0.5, 37.6, "c"),                            # alveolar margin
-        (0.6, 29), (0.3, 19.6, "c"),                                   # intermaxillary suture, the spine
-        (2.2, 22.4), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (12, 1),   # nasal notch
+        (0.6, 29), (-0.6, 19.2, "c"),                                  # intermaxillary suture, the spine
+        (2.4, 22.6), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (12, 1),   # nasal notch
     ] + _rev(NASAL_BORDER)[:-1]                                        # border with the nasal bone
 
 
@@ -646,8 +616,13 @@ def skull_front(g, small=False):
     drawing under life size (_Small)."""
     if small:
         g = _Small(g)
-    # the mouth's depth behind the crowns, dark where they part
+    # the mouth's depth behind the crowns, dark where they part, and beside it, between
+    # each ramus and the upper jaw, the deep space behind the cheek: shaded as every
+    # opening and hollow of the skull is, never the bare ground
     g.hatch(sym([(0, 40), (30, 40), (30, 52), (0, 52)]), 90, 1.2, W_FINE)
+    for sx, R in sides():
+        g.hatch(R([(30, 40), (33.5, 37.5), (36, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
+                   (54.4, 17), (53.8, 30), (52, 44), (50.2, 56), (36, 54), (30, 52)]), 110, 1.2, W_FINE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     right = FRONT_VAULT + [
@@ -659,7 +634,8 @@ def skull_front(g, small=False):
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():
         g.hole(R(ORBIT), width=W_OUT)
-        # the orbit's depth: its roof and outer wall in shadow, the fissures at the back
+        # the orbit's depth: shaded throughout, its roof and outer wall the darkest
+        g.hatch(R(ORBIT), 110, 1.5, W_FINE)
         g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
                    (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6, W_FINE)
         g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
@@ -911,10 +887,10 @@ def ethmoid(g):
 
 def lacrimal(g):
     """Left lacrimal bone from the orbit (front to the left): the smallest bone of the face,
-    a thin plate about the size of a fingernail (some 14 by 9 mm), divided by the vertical
+    a thin plate about the size of a fingernail (some 13 by 8 mm), divided by the vertical
     posterior lacrimal crest; in front of the crest the groove for the lacrimal sac, at its
     lower end the hamulus hooking forwards; behind it the smooth orbital part."""
-    k = 0.7
+    k = 0.5
 
     def sc(ps):
         return [(p[0] * k, p[1] * k) + tuple(p[2:]) for p in ps]

@@ -104,7 +104,8 @@ def facial_bones():
     add = placer(groups, S)
 
     mid = 181
-    add("lacrimal-right", A.lacrimal, mid - 55, 45, mirror=True, comment="the right lacrimal bone from the orbit")
+    lac = Place(mid - 55, 45, S, True)
+    add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
     # the conchae a left and right pair, each seen from the nasal cavity (its convex inner
     # side), so that their thick front ends face outwards and their tapering hind ends meet
@@ -113,21 +114,24 @@ def facial_bones():
         comment="the right inferior nasal concha from its inner side")
     add("concha-left", lambda g: A.concha(g, outside=False), mid + 70, 126, mirror=True,
         comment="the left inferior nasal concha from its inner side")
-    nasal_y = 185 + 17 * S
-    add("nasal-right", lambda g: A.front_nasal(g, apart=True), mid - 4, nasal_y, mirror=True,
+    # the nasal bones high enough that their line crosses the wider lower half
+    nas = Place(mid - 4, 186 + 11 * S, S, True)
+    add("nasal-right", lambda g: A.front_nasal(g, apart=True), nas.ox, nas.oy, mirror=True,
         comment="the right nasal bone from the front")
-    add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nasal_y,
+    add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nas.oy,
         comment="the left nasal bone from the front")
-    # the cheek bones from the front, each moved out from its place beside the orbit
-    zyg_y, zyg_out = 259, 21
-    add("zygomatic-right", A.front_zygomatic, mid - zyg_out, zyg_y, mirror=True,
-        comment="the right zygomatic bone from the front")
-    add("zygomatic-left", A.front_zygomatic, mid + zyg_out, zyg_y,
-        comment="the left zygomatic bone from the front")
-    max_y = 368.6
-    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), 168, max_y, mirror=True,
+    # the cheek bones each from its own side, as the lacrimals are: the frontal process up,
+    # the temporal process reaching outwards, the orbital margin towards the middle
+    zyg = Place(-50, 262, S, True)
+    add("zygomatic-right", lambda g: A.side_zygomatic(g, apart=True), zyg.ox, zyg.oy, mirror=True,
+        comment="the right zygomatic bone from the right")
+    add("zygomatic-left", lambda g: A.side_zygomatic(g, apart=True), 2 * mid + 50, zyg.oy,
+        comment="the left zygomatic bone from the left")
+    # the maxillae well apart, their teeth high above the lower edge
+    max_r = Place(162, 338, S, True)
+    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_r.ox, max_r.oy, mirror=True,
         comment="the right maxilla from the front")
-    add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), 195, max_y,
+    add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), 2 * mid - max_r.ox, max_r.oy,
         comment="the left maxilla from the front")
     mand = Place(516, 297, S)
     add("mandible", lambda g: A.side_mandible(g, apart=True), 516, 297,
@@ -139,27 +143,29 @@ def facial_bones():
     for g in groups:
         body.extend(g.svg())
 
-
     # the lines start on the nearer bone of a pair. Below the drawing the label and the
     # answer box stand 9 pixels apart, more than a line end may miss either by: each line
     # splits in two only just above the edge.
-    nasal = start(Place(mid - 4, nasal_y, S, True), (2.8, -17), row=186)
-    # on the body between the foramen and the temporal border
-    zyg = start(Place(mid - zyg_out, zyg_y, S, True), (57, -8), row=243)
+    # on the smooth orbital part, behind the crest
+    lacrimal = start(lac, (1.6, 0), row=45)
+    nasal = start(nas, (3.9, -11), row=186)
+    # on the body between the orbital margin and the temporal border
+    zygomatic = start(zyg, (-74, -10.5), row=243)
     # on the body of the nearer maxilla, below its infra-orbital foramen: the line leaves it
-    # by its inner border and runs down the middle between the two maxillae, clear of the teeth
-    maxilla = start(Place(168, max_y, S, True), (20, 19))
+    # by its inner border above the incisors and runs down the middle of the wide space
+    # between the two maxillae, to split well below their teeth
+    maxilla = start(max_r, (20, 24))
+    gap = f"{mid} {round(max_r((0, 33))[1])}"
     jaw = start(mand, (-55, 72))
     fork_y = 466
     leaders = [
-        # on the smooth orbital part, behind the crest
-        "leader Form18.Label1 Form19.Text1 from 123 45",
+        f"leader Form18.Label1 Form19.Text1 from {lacrimal}",
         # on the nearer concha, straight out through its thick front end
         "leader Form18.Label2 Form19.Text2 from 95 120",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
-        f"leader Form18.Label4 Form19.Text4 from {zyg}",
-        f"leader Form18.Label5 from {maxilla} via 181 426 via 181 {fork_y}",
-        f"leader Form19.Text5 from {maxilla} via 181 426 via 181 {fork_y}",
+        f"leader Form18.Label4 Form19.Text4 from {zygomatic}",
+        f"leader Form18.Label5 from {maxilla} via {gap} via {mid} {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via {gap} via {mid} {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         "leader Form18.Label7 Form19.Text7 from 473 139",
