@@ -285,59 +285,6 @@ def sacrum_side(curve, s0, px):
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
 
 
-# Single vertebrae seen from above, front (the body) at the top, in their own frames centred
-# on the vertebral canal.  Each entry: the right half of the outline as a path from the top of
-# the midline down to the bottom of it (mirrored for the left half), holes, and fine detail.
-
-def mirrored_outline(half):
-    """Close a right-half outline (absolute M/L/Q commands only, from (0, top) to (0, bottom))
-    with its mirror image."""
-    tokens = half.replace(",", " ").split()
-    cmds = []
-    i = 0
-    while i < len(tokens):
-        c = tokens[i]
-        n = {"M": 2, "L": 2, "Q": 4}[c]
-        nums = [float(v) for v in tokens[i + 1:i + 1 + n]]
-        cmds.append((c, nums))
-        i += 1 + n
-    # walk back: each segment ends where the previous one started
-    ends = [cmds[k][1][-2:] for k in range(len(cmds))]
-    back = []
-    for k in range(len(cmds) - 1, 0, -1):
-        c, nums = cmds[k]
-        start = ends[k - 1]
-        if c == "L":
-            back.append(f"L {fmt(-start[0])} {fmt(start[1])}")
-        else:
-            back.append(f"Q {fmt(-nums[0])} {fmt(nums[1])}, {fmt(-start[0])} {fmt(start[1])}")
-    return half + " " + " ".join(back) + " Z"
-
-
-def top_vertebra(half, holes, details, sw=1.0):
-    parts = [f'<path d="{mirrored_outline(half)}" fill="{BONE}" stroke="{INK}" stroke-width="{fmt(0.9 * sw)}" stroke-linejoin="round"/>']
-    for d in holes:
-        parts.append(f'<path d="{d}" fill="{GROUND}" stroke="{INK}" stroke-width="{fmt(0.75 * sw)}"/>')
-    if details:
-        parts.append(f'<path d="{" ".join(details)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.5 * sw)}"/>')
-    return "\n".join(parts)
-
-
-def both(d):
-    """A detail path and its mirror image (absolute M/L/Q/C commands, x negated)."""
-    out = []
-    tokens = d.replace(",", " ").split()
-    mirrored = []
-    i = 0
-    while i < len(tokens):
-        c = tokens[i]
-        n = {"M": 2, "L": 2, "Q": 4, "C": 6}[c]
-        nums = [float(v) for v in tokens[i + 1:i + 1 + n]]
-        mirrored.append(c + " " + " ".join(fmt(-v) if j % 2 == 0 else fmt(v) for j, v in enumerate(nums)))
-        i += 1 + n
-    return d + " " + " ".join(mirrored)
-
-
 # The single bones are drawn in millimetres, each in its own frame: x to the bone's left
 # side (the viewer's right), y backwards from the front (anterior at the top of the page),
 # the origin in the middle of the vertebral canal.  An outline is the right half of a
@@ -389,12 +336,13 @@ CERVICAL_CANAL = sym([(0, -8.4), (7.5, -8.1), (10.9, -6.9), (10.7, -4.4), (6.6, 
 CERVICAL_HOLES = [CERVICAL_CANAL, ellipse_pts(14.6, -12.2, 2.8, 2.5, n=12), ellipse_pts(-14.6, -12.2, 2.8, 2.5, n=12)]
 CERVICAL_DETAILS = (
     pair([(9.4, -17.8), (9.6, -11), (8.2, -8.3)])                        # the body's side to the canal
-    + pair([(18.2, -3.4), (15.2, -3.6), (13.6, -0.4), (15, 3.2), (18.2, 2.6)])  # front edge of the superior facet
 )
+# the superior articular facets on the pillars
+CERVICAL_FACETS = [ellipse_pts(16, -0.2, 2.9, 3.7, n=32), ellipse_pts(-16, -0.2, 2.9, 3.7, n=32)]
 
 
 def cervical_top(sw=1.0):
-    return top_bone(CERVICAL, CERVICAL_HOLES, CERVICAL_DETAILS, sw)
+    return top_bone(CERVICAL, CERVICAL_HOLES, CERVICAL_DETAILS, sw, facets=CERVICAL_FACETS)
 
 
 # the atlas: no body and no spinous process; a thin anterior arch with its tubercle in
@@ -479,36 +427,44 @@ def dorsal_top(sw=1.0):
     return top_bone(DORSAL, [DORSAL_CANAL], DORSAL_DETAILS, sw, facets=DORSAL_FACETS)
 
 
+# a lumbar vertebra, the third: a large kidney-shaped body wider than it is deep, short stout
+# pedicles, a triangular canal, long slender transverse processes, the superior articular
+# processes curving round the facets that face in and back, each with its mammillary process
+# behind, and a broad, square spinous process running straight back.  About 84 across.
+LUMBAR = [
+    (0, -42.4), (9, -41.8), (16.6, -39.2), (22, -34.4), (24.2, -27.4), (23.4, -20.2), (20.4, -14.8),  # body
+    (16.6, -11.2), (13.4, -9.6, "c"), (13.2, -5.6, "c"),                                  # pedicle
+    (24, -5), (36, -4.6), (41, -3.8), (42.4, -1.2), (40.6, 0.8), (35, 0.6), (24, 0.4), (17.6, 1.4, "c"),  # transverse process
+    (18.8, 4.6), (18.6, 9.4), (17.4, 12.2), (14.6, 12.2), (11, 12.4, "c"),                # articular process, mammillary process
+    (6.6, 13.8), (4.2, 15.6, "c"), (4, 27), (4.8, 31), (3, 33.2), (0, 33.4),             # lamina, spinous process
+]
+LUMBAR_CANAL = sym([(0, -8.6), (7.4, -8.4), (10.6, -7.2), (11, -4.6), (7.4, 1.8), (3, 6.6), (0, 7.8)])
+LUMBAR_DETAILS = (
+    pair([(20.6, -34.8), (22.4, -27.6), (21.8, -21), (19.2, -16.4)])       # rim of the body's top
+    + pair([(12.6, 1.4), (14.6, 4.6), (14.8, 8.6), (13.4, 11.2)])          # superior articular facet
+)
+
+
 def lumbar_top(sw=1.0):
-    # large kidney-shaped body, hollow behind, triangular canal, long slender transverse processes, curved
-    # articular processes with their mammillary knobs, a broad square spinous process
-    half = ("M 0 -23 Q 10 -23, 15 -18 Q 18.5 -13, 15 -7.2 Q 13 -4.6, 11 -4 L 11.5 -2.5 "
-            "Q 20 -3.2, 28 -2.6 Q 31 -2.2, 30.6 0.4 Q 30.2 2.6, 27 2.2 Q 19 1.6, 13.2 2.6 "
-            "Q 15.4 4, 14.8 8 Q 14.2 11.2, 11 11 Q 7 11, 5 12.2 L 3.6 13.4 L 3.6 22 Q 3.6 24.6, 0 24.6")
-    holes = ["M 0 8.6 L -7.6 -1.4 Q -8.2 -3.6, -5.6 -3.6 L 5.6 -3.6 Q 8.2 -3.6, 7.6 -1.4 Z"]
-    details = [both("M 13.4 -16 Q 16 -12, 13.2 -7.8"),      # rim of the body
-               both("M 9.2 4.6 Q 11.8 7, 10.6 10.2")]       # articular facets
-    return top_vertebra(half, holes, details, sw)
+    return top_bone(LUMBAR, [LUMBAR_CANAL], LUMBAR_DETAILS, sw)
 
 
 SPINE_PX = 0.75
 
 
 # the single bones, all at SPINE_PX pixels to the millimetre: (group id, comment, drawing,
-# frame units in millimetres, where the frame's origin stands, where the line starts in the
-# frame, or None).  Across the transverse processes (the sacrum across its base): cervical
-# 50, atlas 76, axis 54, dorsal 66, lumbar 86, sacrum 110.
-LUMBAR_MM = 86 / 61.2
+# where the frame's origin stands, where the line starts in the frame).  Across the transverse processes (the sacrum across its base): cervical
+# 50, atlas 76, axis 54, dorsal 66, lumbar 84, sacrum 110.
 SINGLE_BONES = [
     # the cervical's line from the front of its body, clear of the transverse process
-    ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, 1, (113, 26), (-3, -17.5)),
+    ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-3, -17.5)),
     # the atlas's from its anterior tubercle, straight down from its label
-    ("atlas", "the atlas (first cervical) from above", atlas_top, 1, (175, 27), (0, -21)),
+    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (0, -21)),
     # the axis's from its superior facet beside the dens, nearest its label
-    ("axis", "the axis (second cervical) from above", axis_top, 1, (175, 66), (13, -11)),
+    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (13, -11)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
-    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, 1, (165, 124), (3, -21)),
-    ("lumbar-vertebra", "a lumbar vertebra from above", lumbar_top, LUMBAR_MM, (165, 202), (7, -12)),
+    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (3, -21)),
+    ("lumbar-vertebra", "a lumbar vertebra, the third, from above", lumbar_top, (165, 204), (4, -20)),
 ]
 SACRUM_WIDTH_MM = 110
 SACRUM_TOP = 236
@@ -518,8 +474,8 @@ def single_bones():
     """The right-hand column.  Returns (svg text, leader start points by name)."""
     g = []
     starts = {}
-    for gid, comment, draw, mm, (x, y), start in SINGLE_BONES:
-        k = mm * SPINE_PX
+    k = SPINE_PX
+    for gid, comment, draw, (x, y), start in SINGLE_BONES:
         g.append(f'<g id="{gid}" transform="translate({fmt(x)} {fmt(y)}) scale({fmt(k, 4)})">\n'
                  f'  <!-- {comment} -->\n' + indent(draw(1 / k), 2) + '</g>')
         starts[gid] = (round(x + k * start[0]), round(y + k * start[1]))
