@@ -218,18 +218,40 @@ def bone_paths(model, place, sw=0.9, lines=False, only=None):
     return out
 
 
+def hull(points):
+    """The convex hull of the points, anticlockwise on the page."""
+    pts = sorted(set((round(p[0], 2), round(p[1], 2)) for p in points))
+
+    def half(seq):
+        out = []
+        for p in seq:
+            while len(out) >= 2 and ((out[-1][0] - out[-2][0]) * (p[1] - out[-2][1])
+                                     - (out[-1][1] - out[-2][1]) * (p[0] - out[-2][0])) <= 0:
+                out.pop()
+            out.append(p)
+        return out[:-1]
+    return half(pts) + half(reversed(pts))
+
+
+def backing(points):
+    """A patch of ground under a nearer part of the figure, round all its bones: in line
+    art the nearer part hides the lines behind it, also between its own bones, so that
+    the ribs and the neck do not show through a forearm or a fist held in front of them."""
+    return path(d_poly(hull(points), True), 1.2, fill=GROUND, stroke=GROUND)
+
+
 def ring(c, rx, ry, n):
     """n + 1 points round an ellipse about c, the last repeating the first."""
     return arc_pts(c[0], c[1], rx, ry, 0, 360, n)
 
 
-def forearm(hum, humerus, wrist, mirror):
+def forearm(hum, humerus, wrist, mirror, along=1.0):
     """Ulna and radius from the elbow to `wrist`, placed as the skeleton from the front
     places them: the olecranon's tip in the olecranon fossa, the radius on the thumb side."""
     e = humerus.marks["elbow"]
     top = hum((e[0] - 12, e[1] - 27))
     aim = (wrist[0] - top[0], wrist[1] - top[1])
-    uln = Bone(top, (0, 265), aim, mirror)
+    uln = Bone(top, (0, 265), aim, mirror, along)
 
     def rad(p):   # the radius's frame lies in the ulna's at RADIUS_ON_ULNA
         return uln((p[0] + atlas.RADIUS_ON_ULNA[0], p[1] + atlas.RADIUS_ON_ULNA[1]))
@@ -247,7 +269,7 @@ def arm_left():
     e = hum(humerus.marks["elbow"])
     fa = math.radians(ARM_LEFT[1])
     wrist = (e[0] + 70 * math.cos(fa), e[1] + 70 * math.sin(fa))
-    uln, rad, aim = forearm(hum, humerus, wrist, False)
+    uln, rad, aim = forearm(hum, humerus, wrist, False, FOREARM_LEFT_ALONG)
     # the hand: the palm of the right hand mirrored (the thumb outwards, so up), its carpus
     # under the lower ends of the forearm bones, turned a little further down than them
     w = uln((13, atlas.RADIUS_ON_ULNA[1] + 238))
@@ -263,6 +285,10 @@ def arm_left():
 
 
 ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, hand
+# The outstretched forearm reaches a little forwards, towards us, from the elbow: seen so
+# it shows 0.88 of its length, and the upper arm, its head under the shoulder's roof,
+# shows clearly longer than it, as it is (1.35 times the radius).
+FOREARM_LEFT_ALONG = 0.88
 
 
 # The raised right arm: the elbow in front of the body's midline at the lower end of the
@@ -282,8 +308,10 @@ def arm_right():
     hum = Bone(sh, humerus.marks["elbow"], v, True, along)
     uln, rad, aim = forearm(hum, humerus, X(*WRIST_R), True)
     group = lambda gid, comment, els: "\n".join([f'<g id="{gid}">', f'<!-- {comment} -->'] + els + ['</g>'])  # noqa: E731
+    start = len(ARM_POINTS)
+    bones = bone_paths(ulna, uln) + bone_paths(radius, rad)
     return (group("forearm-right", "the right forearm rising across the chest, in front of the ribs",
-                  bone_paths(ulna, uln) + bone_paths(radius, rad)),
+                  [backing(ARM_POINTS[start:])] + bones),
             group("humerus-right", "the right upper arm, slanting across the chest to the elbow",
                   bone_paths(humerus, hum)),
             group("hand-right", "a loosely closed fist under the jaw, its back towards us",
@@ -296,6 +324,7 @@ def fist(uln, aim):
     phalanges bent back away from us so that only their short near ends show; the thumb
     along the outer side."""
     hand = atlas.hand_model(palm=False)
+    start = len(ARM_POINTS)
     w = uln((13, atlas.RADIUS_ON_ULNA[1] + 238))
     # the hand a little straighter than the forearm: the wrist bent back
     ang = math.atan2(aim[1], aim[0]) - math.radians(14)
@@ -329,7 +358,7 @@ def fist(uln, aim):
         pts = [hnd(rot_about(p, head, -28)) for p in sh["pts"]]
         ARM_POINTS.extend(pts)
         out.append(path(bezier_d(pts), 0.55))
-    return out
+    return [backing(ARM_POINTS[start:])] + out
 
 
 def rot_about(p, c, deg):
@@ -430,7 +459,9 @@ def build():
     body = logo()
     body.append(f'<g id="skeleton" transform="translate({fmt(CX - MID)} {fmt(DY)})">')
     body.append('<!-- the skeleton from the front in line art, its arms posed -->')
-    figure = before + [right_humerus, right_forearm, "\n".join(arm_left())] + roof + after + [right_hand]
+    # the raised forearm lies in front of the chest and the collar bones, over the
+    # shoulders' roof; the fist in front of the jaw
+    figure = before + [right_humerus, "\n".join(arm_left())] + roof + [right_forearm] + after + [right_hand]
     body += figure
     body.append('</g>')
     return ground_line() + body
