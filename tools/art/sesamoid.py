@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Generator of the sesamoid drawing (59 x 81): the root of the thumb seen from its radial
-side, base up, the palm to the right: the whole first metacarpal, the thumb's first
-phalanx below it, a little bent at the joint, and the two sesamoid bones in front of the
-metacarpal's head, on its palmar side.
+side, base up, the palm to the right: the trapezium on which it turns, the whole first
+metacarpal, the thumb's first phalanx below it, a little bent at the joint, and the two
+sesamoid bones in front of the metacarpal's head, on its palmar side.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
@@ -14,6 +14,10 @@ rather than as a part of the head. The view is turned a little towards the palm,
 the ulnar sesamoid shows beside and behind the radial one; it is drawn grey, as what lies
 behind. The bones are drawn in millimetres, the middle of the head's joint surface at the
 origin, x towards the palm, y along the thumb.
+
+The trapezium over the metacarpal's saddle says which digit this is: the big toe's
+metatarsal stands on a tall wedge-shaped cuneiform and is about twice as long as its
+phalanx, the thumb's metacarpal about one and a half times.
 """
 import math
 import os
@@ -25,8 +29,7 @@ from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 
 W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
 W_IN = 0.6
-SCALE = 0.97
-JOINT_GAP = 1.3
+JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
 FLEXION = 12          # degrees the first phalanx is bent towards the palm at the joint
 HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 # (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
@@ -34,8 +37,22 @@ HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 # higher, half hidden behind it; both clear of the head by a joint space
 RADIAL = ((11.3, -5.4), 3.0, 3.9, -18)
 ULNAR = ((14.0, -8.6), 2.8, 3.6, -18)
-BEHIND = "rgb(170,170,172)"   # the ulnar sesamoid, behind the radial one
+BEHIND = "rgb(200,200,202)"   # the ulnar sesamoid, behind the radial one
 MC_TOP = -47.8
+TRAPEZIUM_TOP = MC_TOP - JOINT_GAP - 11.0
+MARGIN = 1.5                  # pixels above the trapezium and below the phalanx
+
+
+def trapezium(g):
+    """The trapezium from the side: its distal face the hollow of the saddle the
+    metacarpal's base turns in, its tubercle a ridge standing out towards the palm."""
+    t = MC_TOP - JOINT_GAP
+    g.body([
+        (-7.4, t + 2.9, "c"), (-3.6, t + 0.4), (0.5, t - 0.3), (4.5, t - 0.3), (7.8, t, "c"),  # the saddle
+        (10.6, t + 0.2), (12.6, t - 1.8), (12.0, t - 4.6),          # the tubercle
+        (9.0, t - 6.6), (6.0, t - 9.4), (1.0, TRAPEZIUM_TOP), (-4.8, t - 10.4),  # the scaphoid's facet
+        (-8.4, t - 8.0), (-9.6, t - 3.6),
+    ], width=W_OUT)
 
 
 def first_metacarpal(g):
@@ -64,13 +81,18 @@ def bent(p):
 def first_phalanx(g):
     """The thumb's first phalanx from the side: the base cupped round the head, with a
     palmar lip; the shaft, flat in front; the head, round from the side."""
+    g.body([bent(p) for p in phalanx_outline()], width=W_OUT)
+
+
+def phalanx_outline():
+    """The first phalanx drawn straight below the head, before it is bent."""
     t = JOINT_GAP
-    g.body([bent(p) for p in [
+    return [
         (-5.7, t + 0.1, "c"), (-2.5, t + 1.0), (1.5, t + 1.1), (5.0, t + 0.2), (6.9, t - 0.3, "c"),
         (7.1, t + 2.6), (5.3, t + 6.2), (3.4, t + 12), (3.0, t + 19), (3.6, t + 24.5),
         (4.3, t + 27.3), (4.0, t + 29.9), (1.8, t + 31.2), (-1.2, t + 31.2), (-3.6, t + 30.0),
         (-4.4, t + 27.6), (-3.9, t + 24.5), (-3.6, t + 19), (-4.0, t + 12), (-5.0, t + 6.2),
-        (-6.1, t + 2.6)]], width=W_OUT)
+        (-6.1, t + 2.6)]
 
 
 def sesamoid(g, centre, rx, ry, tilt, fill=None):
@@ -85,9 +107,12 @@ def sesamoid(g, centre, rx, ry, tilt, fill=None):
 
 def sesamoid_drawing():
     W, H = 59, 81
-    place = Place(22, 2.0 - MC_TOP * SCALE, SCALE)
+    bottom = max(bent(p)[1] for p in phalanx_outline())
+    scale = (H - 2 * MARGIN) / (bottom - TRAPEZIUM_TOP)
+    place = Place(22, MARGIN - TRAPEZIUM_TOP * scale, scale)
     groups = []
     for gid, fn, comment in (
+            ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
             ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
             ("first-phalanx", first_phalanx, "the thumb's first phalanx, a little bent"),
     ):
