@@ -612,11 +612,15 @@ def front():
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
     d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 207.5, near=1))
-    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 232.0, near=1))
-    d.leader("Form2.Label10 Form4.Text10", L.hnd((31, 14))[:2])      # scaphoid
-    d.leader("Form2.Label11 Form4.Text11", L.hnd((34, 86))[:2])      # the index finger's metacarpal
-    # the middle phalanx of the index, the outermost finger below the thumb's tip
-    d.leader("Form2.Label12 Form4.Text12", L.hnd((25.3, 170.9))[:2])
+    # the ulna's from the middle of its shaft, away from the radius beside it
+    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 232.0))
+    # the hand's lines spread over its three groups: the capitate in the middle of the
+    # carpus, the thumb's metacarpal in the middle of its shaft (the outermost metacarpal,
+    # so that its line crosses no other bone) and the middle phalanx of the index, the
+    # outermost finger below the thumb's tip
+    d.leader("Form2.Label10 Form4.Text10", L.hnd((51, 23))[:2])
+    d.leader("Form2.Label11 Form4.Text11", L.hnd((16, 55))[:2])
+    d.leader("Form2.Label12 Form4.Text12", L.hnd((26, 154))[:2])
     d.leader("Form2.Label13 Form4.Text13", on_row(S, L.femur, L.fem, 326.5))
     d.leader("Form2.Label14 Form4.Text14", L.pat((4, 0))[:2])
     # the fibula lies lateral to the tibia, so the tibia's line must cross it: it starts
@@ -624,11 +628,14 @@ def front():
     tibia_x, tibia_y = on_row(S, L.tibia, L.tib, 388.5)
     d.leader("Form2.Label15 Form4.Text15", (tibia_x + 2.0, tibia_y))
     d.leader("Form2.Label16 Form4.Text16", on_row(S, L.fibula, L.fib, 422.5, near=1))
-    # the foot's groups in from its outer edge, clear of the lateral malleolus: the cuboid,
-    # the fourth metatarsal's shaft and the fourth toe, each line over the fifth ray only
-    d.leader("Form2.Label17 Form4.Text17", foot((22, 53)))
-    d.leader("Form2.Label18 Form4.Text18", foot((15, 80)))
-    d.leader("Form2.Label19 Form4.Text19", foot((17, 102)))
+    # the foot's groups, each line out over its own group only: the cuboid where it shows
+    # between the lateral cuneiform and the bases of the outer metatarsals, its line clear
+    # below the lateral malleolus (in this foot, seen from a little above, the tarsals are a
+    # narrow band and every start on the talus leads out across the malleolus); the third
+    # metatarsal's shaft; the third toe
+    d.leader("Form2.Label17 Form4.Text17", foot((18, 51)))
+    d.leader("Form2.Label18 Form4.Text18", foot((3, 78)))
+    d.leader("Form2.Label19 Form4.Text19", foot((2, 104)))
     # the skull as a whole, cranium and face together: a bracket from the vertex to the chin
     d.bracket("Form2.Label20 Form4.Text20", -25.5, 3.5, 69.0)
     # the side of the eighth rib, below the shoulder blade's inferior angle
