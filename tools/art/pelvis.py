@@ -16,7 +16,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import GROUND, Place, bezier_d, ellipse_pts, fmt, hatch, svg as document  # noqa: E402
+from geometry import GROUND, Place, arc_pts, bezier_d, ellipse_pts, fmt, svg as document  # noqa: E402
 
 BONE = "#ffffff"
 INK = "#000000"
@@ -65,35 +65,42 @@ HIP_CREST = [
 # the sacrum's lateral border, then the greater sciatic notch, the ischial spine pointing into
 # the pelvis, and the pecten of the pubis to the pubic tubercle and crest
 HIP_MEDIAL_FRONT = [
-    (37, 44), (36, 62), (33, 80), (36, 90), (46, 98), (54, 106), (55, 114), (43, 124, "c"),
-    (38, 131), (30, 137), (22, 141, "c"), (10, 146),
+    (37, 44), (36, 62), (34, 80), (37, 92), (43, 102), (47, 112), (45, 120), (40, 127, "c"),
+    (33, 134), (22, 141, "c"), (10, 146),
 ]
-# from behind: the posterior border, the posterior superior and inferior spines over the
-# sacrum, the greater sciatic notch, the ischial spine; below it the pecten as seen through the
-# outlet
+# from behind: the posterior border, the end of the crest crossing the sacrum's base, the
+# posterior superior spine a rounded knob over the sacrum at the level of its second segment,
+# the posterior inferior spine, the greater sciatic notch leaving the sacrum's lateral border,
+# the ischial spine; below it the pecten as seen through the outlet
 HIP_MEDIAL_BACK = [
-    (38, 34), (32, 45, "c"), (38, 55), (33, 67, "c"), (41, 78), (51, 90), (60, 102), (59, 110),
-    (50, 116), (40, 121, "c"), (48, 125), (38, 132), (22, 141, "c"), (10, 146),
+    (38, 33), (34, 42), (29, 50), (27, 57), (30, 63), (35, 67), (34, 73),
+    (39, 81), (49, 91), (58, 101), (58, 110), (45, 120, "c"), (40, 128), (31, 136), (22, 141, "c"), (10, 146),
 ]
+# the part of HIP_MEDIAL_BACK that lies over the sacrum, down to the greater sciatic notch
+HIP_OVER_SACRUM = 8
 # the pelvic brim: the arcuate line from the sacro-iliac joint at the end of the ala down
-# over the iliopubic eminence, in front of the root of the ischial spine, into the pecten
-HIP_BRIM = [(49, 50), (53, 66), (58, 84), (61, 100), (60, 114), (52, 126), (38, 131)]
+# over the iliopubic eminence, well outside the ischial spine, into the pecten and on to the
+# pubic tubercle; it goes on along the sacrum's ala to the promontory (see sacrum())
+HIP_BRIM = [(49, 50), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
-# the acetabulum from the front, seen obliquely: it faces out, forward and down, so its rim
-# shows as a narrow oval at the lateral border, open below at the acetabular notch
-ACET_FRONT_RIM = [(96, 151), (86, 140), (83, 124), (86, 107), (96, 98), (105, 101), (109, 112), (110, 130), (106, 146)]
+# the acetabulum from the front: it faces out, forward and down, so that only its anterior
+# rim shows, an arc inside the lateral border; between them the hollow of the cup, its floor
+# seen aslant, in a light tone (the lateral border itself is the cup's posterior rim)
+ACET_FRONT_RIM = [(106, 95), (97, 102), (91, 114), (90, 128), (94, 142), (101, 153)]
+ACET_FRONT_HOLLOW = ACET_FRONT_RIM + [(108, 141), (111, 122), (109, 104)]
+# the tone of a hollow's floor
+HOLLOW = "rgb(238,238,238)"
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
-OBTURATOR = [(61, 146, "c"), (47, 145), (34, 149), (27, 158), (26, 173), (31, 186), (40, 196),
-             (50, 199), (57, 193), (62, 180), (64, 162)]
+OBTURATOR = [(62, 156, "c"), (48, 155), (35, 159), (28, 168), (27, 183), (32, 196), (41, 206),
+             (51, 209), (58, 203), (63, 190), (65, 172)]
 # the edge of the tuberosity's rough face, the bone one sits on
-TUBEROSITY_BACK = [(60, 206), (70, 200), (77, 208), (74, 219), (64, 225)]
-# gluteal lines on the outer face of the wing: posterior (short, behind), anterior (a long
-# arch from the crest to the notch), inferior (above the acetabulum)
+TUBEROSITY_BACK = [(64, 214), (72, 208), (78, 214), (76, 223), (67, 228)]
+# gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
+# behind), anterior (a long arch from the crest to the notch)
 GLUTEAL_POSTERIOR = [(54, 9), (55, 30), (57, 52), (60, 72)]
-GLUTEAL_ANTERIOR = [(122, 10), (104, 30), (86, 56), (74, 80), (69, 94)]
-GLUTEAL_INFERIOR = [(112, 84), (98, 90), (84, 96), (70, 100)]
+GLUTEAL_ANTERIOR = [(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)]
 # crest's outer lip from behind
 HIP_CREST_LIP_BACK = [(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)]
 # ischial tuberosity from the front: its rough lower face just shows under the ramus
@@ -126,8 +133,9 @@ def hip_bone(place, view, w=1.0):
             '<!-- inner lip of the crest round the iliac fossa, and the pelvic brim -->',
             f'<path d="{d(HIP_CREST_LIP)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
-            '<!-- the acetabulum seen obliquely: its front rim and the lunate surface inside it -->',
-            f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            '<!-- the acetabulum, a cup opening out at the lateral border: its hollow and anterior rim -->',
+            f'<path d="{d(ACET_FRONT_HOLLOW, True)}" fill="{HOLLOW}" stroke="none"/>',
+            f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linecap="round"/>',
             f'<path d="{d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
@@ -135,7 +143,8 @@ def hip_bone(place, view, w=1.0):
     else:
         out += [
             '<!-- the outer lip of the crest and the gluteal lines -->',
-            f'<path d="{d(HIP_CREST_LIP_BACK)} {d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)} {d(GLUTEAL_INFERIOR)}" '
+            # (the inferior gluteal line lies on the part of the wing that faces out and forward)
+            f'<path d="{d(HIP_CREST_LIP_BACK)} {d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)}" '
             f'fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
@@ -149,13 +158,11 @@ def ilium_back(place, w=1.0):
     """From behind, the posterior iliac spines stand over the sacrum's lateral parts: the
     back of the wing drawn again over the sacrum, its medial border only."""
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
-    edge = HIP_MEDIAL_BACK[:6]
-    fill = [(46, 13)] + edge + [(62, 80), (62, 20)]
+    edge = [(46, 13), (40, 25)] + HIP_MEDIAL_BACK[:HIP_OVER_SACRUM]
+    fill = edge + [(66, 88), (66, 20)]
     return "\n".join([
         f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
-        # over the black sacrum the border shows as a joint: a thin gap with the edge in it
-        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{GROUND}" stroke-width="{fmt(2.2 * w)}" stroke-linejoin="round"/>',
-        f'<path d="{d([(46, 13), (40, 25)] + edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.8 * w)}" stroke-linejoin="round"/>',
+        f'<path d="{d(edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.0 * w)}" stroke-linejoin="round"/>',
         f'<path d="{d(GLUTEAL_POSTERIOR)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.55 * w)}"/>',
     ])
 
@@ -209,6 +216,8 @@ def sacrum_outline(half=SACRUM_HALF):
 # (centre y, half distance between the two foramina, radius x, radius y) of each pair
 SACRAL_FORAMINA = [(54, 25, 6.5, 4.5), (84, 22, 5.5, 4), (110, 18, 4.5, 3.5), (132, 13.5, 3.5, 3)]
 SACRAL_RIDGES = [(42, 68, 20), (70, 98, 17), (97, 122, 14), (121, 144, 10)]  # (y at sides, y mid, half width)
+# the lateral sacral crest of the viewer's left half, from the base to the inferior lateral angle
+LATERAL_CREST = [(27, 34), (30, 50), (32, 70), (36, 92), (43, 118), (51, 136)]
 # the dorsal foramina, smaller and nearer the midline than the pelvic ones
 DORSAL_FORAMINA = [(54, 20, 4.5, 3.4), (77, 18, 4, 3.1), (98, 15.5, 3.6, 2.8), (124, 12.5, 3, 2.5)]
 
@@ -246,6 +255,10 @@ def sacrum(sw=1.0, dark=False, joints=False):
             '     superior articular processes either side of the top -->',
             f'<path d="M 70 40 L 70 140 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
             f'fill="none" stroke="{BONE}" stroke-width="{fmt(1.0 * sw)}" stroke-linecap="round"/>',
+            '<!-- the lateral crests, the fused transverse processes, outside the foramina: in the\n'
+            '     whole pelvis their upper ends pass under the posterior iliac spines -->',
+            f'<path d="{bezier_d(LATERAL_CREST, closed=False)} {bezier_d([(140 - x, y) for x, y in LATERAL_CREST], closed=False)}" '
+            f'fill="none" stroke="{BONE}" stroke-width="{fmt(0.8 * sw)}" stroke-linecap="round"/>',
         ]
         return "\n".join(parts)
     holes = []
@@ -253,28 +266,17 @@ def sacrum(sw=1.0, dark=False, joints=False):
         for x in (70 - dx, 70 + dx):
             holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
     if joints:
-        # the sacrum lies over the auricular parts of the ilia: a joint space of ground
-        # outside its lateral border, from the lateral end of each ala down the auricular part
-        starts = [(70, 24)] + [seg[2] for seg in SACRUM_HALF_FRONT]
-        side = f"M {fmt(starts[SACRUM_SIDE][0])} {fmt(starts[SACRUM_SIDE][1])} " + " ".join(
-            f"C {fmt(c1[0])} {fmt(c1[1])}, {fmt(c2[0])} {fmt(c2[1])}, {fmt(e[0])} {fmt(e[1])}"
-            for c1, c2, e in SACRUM_HALF_FRONT[SACRUM_SIDE:SACRUM_SIDE + 2])
-        parts = [
-            '<!-- the sacro-iliac joints: a joint space between each ala and its ilium, the edge of the ilium beyond it -->',
-            f'<path d="{side} {mirror_path(side)}" fill="none" stroke="{INK}" stroke-width="{fmt(7 * sw)}" stroke-linecap="round"/>',
-            f'<path d="{side} {mirror_path(side)}" fill="none" stroke="{GROUND}" stroke-width="{fmt(4.8 * sw)}" stroke-linecap="round"/>',
-        ] + parts
-        parts.append('<!-- the brim of the pelvis along each ala, from the promontory to the joint -->')
-        brim = "M 55 30.5 C 42 33, 24 37, 8 47"
+        # the brim of the pelvis goes on from the ilium's arcuate line, at the lateral end of
+        # the ala, along the ala's front edge to the promontory
+        brim = "M 50 28 C 40 33, 20 40, 8 47"
+        parts.append('<!-- the brim of the pelvis along each ala, from the joint to the promontory -->')
         parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
         x0 = 70 - dx + rx + 1.5
-        ridges.append(f"M {fmt(x0)} {fmt(y)} Q 70 {fmt(y - 3)}, {fmt(140 - x0)} {fmt(y)}")
+        ridges.append(f"M {fmt(x0)} {fmt(y)} Q 70 {fmt(y - 1.5)}, {fmt(140 - x0)} {fmt(y)}")
     parts += [
-        '<!-- base: the upper face of the first sacral body, its front edge the promontory -->',
-        f'<path d="M 55 30.5 C 61 33.5, 79 33.5, 85 30.5" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
         '<!-- transverse ridges where the sacral vertebrae fused -->',
         f'<path d="{" ".join(ridges)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- anterior sacral foramina -->',
@@ -291,19 +293,20 @@ def sacrum(sw=1.0, dark=False, joints=False):
 
 # right half (the viewer's right) of the outline, from the middle of the base down to the tip
 COCCYX_HALF = [
-    ((17, 6), (19, 5), (20, 3)),            # base, up to the horn (cornu)
-    ((21.5, 1.8), (23, 3), (23, 5.5)),     # cornu
-    ((24.5, 6), (26.5, 7), (27, 9)),       # transverse process
-    ((27.3, 11), (26, 12.5), (24, 12.8)),
-    ((22.5, 13.5), (21.5, 15), (21.3, 16.8)),  # narrowing to the first joint
-    ((21, 17.3), (21, 17.7), (21.3, 18.4)),
-    ((22, 21), (21.8, 24), (20.6, 26.6)),  # second segment
-    ((20.2, 27.3), (20.2, 27.8), (20.4, 28.8)),
-    ((20.8, 31.5), (20.2, 34), (19, 35.6)),  # third segment
-    ((18.6, 36.3), (18.6, 36.8), (18.8, 37.6)),
-    ((19, 40), (18, 43), (15, 44.6)),      # fourth segment, the tip
+    ((17.5, 6), (19, 6), (19.8, 5.4)),          # the base, its facet for the sacrum's apex
+    ((20.4, 4.4), (21.6, 3.8), (22.6, 4.4)),    # a cornu rising a little behind the base
+    ((23.4, 5), (23.6, 6.4), (24.2, 7.2)),
+    ((25.8, 7.6), (27.2, 8.4), (27.2, 10)),     # transverse process
+    ((27.2, 11.6), (25.4, 12.4), (23.4, 12.8)),
+    ((22, 13.4), (21.4, 14.8), (21.2, 15.9)),   # the first segment narrowing to its joint
+    ((21.1, 16.3), (21.1, 16.6), (21.3, 17)),   # a shallow waist at each fused joint
+    ((21.9, 19.4), (21.7, 23.6), (20.6, 26)),   # second segment
+    ((20.4, 26.3), (20.4, 26.6), (20.5, 27)),
+    ((20.9, 29.4), (20.3, 32.4), (19.1, 34.4)),  # third segment
+    ((18.9, 34.7), (18.9, 35), (19, 35.4)),
+    ((19.3, 37.6), (18.3, 40.8), (15, 41.8)),   # fourth, the smallest, its tip rounded
 ]
-COCCYX_JOINTS = [(17.6, 5.6), (28.2, 4.8), (37.3, 3.6)]  # (y, half width) of the fused joints
+COCCYX_JOINTS = [(16.4, 5.9), (26.4, 5.3), (34.8, 3.9)]  # (y, half width) of the fused joints
 
 
 def coccyx_outline():
@@ -342,63 +345,71 @@ def write_sacrum_coccyx(out):
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
         # from the second segment out through the side, clear of the tip, to the box below
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 16 21 via 27 38"]))
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 19 21 via 28 30"]))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
-# in millimetres of its own frame, u forward (to the viewer's right), v down from the top of
-# the crest.  The acetabulum faces the viewer; the wing above it, the pubis in front and
-# below, the ischium behind and below with the obturator foramen between them.  About 210
-# high from crest to tuberosity and 165 from the posterior to the anterior superior spine.
+# in millimetres of its own frame, u forward (to the viewer's right), v down, from the centre
+# of the acetabulum, which faces the viewer.  The wing rises above it to a crest arching
+# evenly from the anterior to the posterior superior spine; behind and below it the deep,
+# wide greater sciatic notch, the ischial spine and the lesser notch; below it the ischium
+# with its tuberosity, in front of and below it the pubis, and between them the obturator
+# foramen, about the socket's size.  About 215 high from crest to tuberosity and 155 from the
+# posterior to the anterior superior spine.
 HIP_SIDE = [
-    (84, 1), (62, 4), (42, 12), (24, 26), (14, 40), (6, 56, "c"),     # crest, back to the posterior superior spine
-    (13, 64), (8, 75, "c"),                                           # the notch under it, posterior inferior spine
-    (20, 86), (38, 96), (54, 108), (60, 122), (54, 133),              # greater sciatic notch, deep and wide
-    (34, 142, "c"),                                                   # ischial spine
-    (42, 149), (49, 160), (48, 172),                                  # lesser sciatic notch
-    (44, 186), (48, 200), (62, 209), (80, 209), (94, 202),            # ischial tuberosity
-    (110, 198), (126, 195), (140, 192), (152, 188, "c"),              # ischial and inferior pubic rami
-    (160, 178), (165, 162), (166, 148), (162, 138, "c"),              # pubic body, its symphyseal edge in front
-    (152, 130), (143, 121), (137, 112),                               # superior pubic ramus to the iliopubic eminence
-    (138, 102), (145, 92), (152, 86, "c"), (151, 77), (149, 71, "c"),  # anterior inferior spine just above the socket
-    (155, 66), (162, 58, "c"),                                        # the notch, anterior superior spine
-    (156, 46), (146, 32), (134, 20), (128, 14), (116, 9), (102, 5),   # crest, the tubercle behind the front spine
+    (-15, -121), (-40, -118), (-62, -109), (-80, -96), (-93, -84),    # crest, back from its highest point
+    (-101, -72),                                                      # posterior superior spine
+    (-95, -61), (-99, -48, "c"),                                      # the notch under it, posterior inferior spine
+    (-88, -41), (-72, -34), (-59, -25), (-51, -12), (-50, 3),         # greater sciatic notch, deep and wide
+    (-54, 15), (-65, 25, "c"),                                        # ischial spine, pointing back
+    (-55, 31), (-49, 40), (-50, 51),                                  # lesser sciatic notch
+    (-57, 62), (-60, 76), (-54, 88), (-40, 95), (-22, 96),            # ischial tuberosity
+    (-4, 92), (16, 86), (34, 78), (50, 69, "c"),                      # ischial and inferior pubic rami
+    (57, 57), (60, 43), (59, 31, "c"),                                # the pubic body's symphyseal edge
+    (50, 22), (43, 13), (38, 2), (36, -12),                           # pubic crest, superior ramus to the iliopubic eminence
+    (36, -27), (40, -35), (41, -44, "c"),                             # anterior inferior spine above the socket
+    (42, -53), (57, -66, "c"),                                        # the notch, anterior superior spine
+    (52, -80), (42, -95), (30, -105), (13, -116),                     # crest, past its tubercle, to the top
 ]
-# acetabulum: the rim round the socket, open below at the acetabular notch; inside, the
-# horseshoe of the lunate surface round the rough fossa
-ACET_SIDE_CENTRE, ACET_SIDE_R = (98, 118), 28
-OBTURATOR_SIDE = [(96, 158), (106, 151), (120, 148), (134, 150, "c"), (142, 159), (144, 171), (138, 182),
-                  (124, 188), (108, 188), (95, 181), (90, 169)]
+# acetabulum: the rim round the socket, open below and a little forward at the acetabular
+# notch; inside it the horseshoe of the lunate surface round the fossa, which runs out
+# through the notch
+ACET_SIDE_R = 27
+ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight down
+OBTURATOR_SIDE = ellipse_pts(10, 56, 26, 17, rot=-52, n=16)
 GLUTEAL_SIDE = [
-    [(32, 18), (29, 44), (26, 66), (24, 84)],                         # posterior gluteal line
-    [(126, 15), (108, 40), (88, 64), (68, 83), (48, 97)],             # anterior gluteal line
-    [(141, 84), (122, 78), (100, 75), (80, 79), (68, 88)],             # inferior gluteal line, over the acetabulum
+    [(-62, -110), (-63, -96), (-65, -82)],                            # posterior gluteal line
+    [(22, -110), (2, -88), (-20, -66), (-40, -49), (-60, -35)],       # anterior gluteal line
+    [(35, -46), (18, -43), (0, -42), (-14, -40)],                     # inferior gluteal line, over the socket
 ]
-TUBEROSITY_SIDE = [(54, 172), (57, 190), (67, 201), (86, 200)]
-# where the marked bone's line starts: in the middle of the wing's outer face
-WING_MIDDLE = (78, 50)
+TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
+# where the marked bone's line starts: on the body above and behind the socket's rim
+HIP_SIDE_START = (-30, -28)
 
 
 def hip_bone_side(place, w=1.0):
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
     w1, w2, w3 = fmt(1.0 * w), fmt(0.75 * w), fmt(0.6 * w)
-    (cx, cy), r = ACET_SIDE_CENTRE, ACET_SIDE_R
-    arc = lambda rr, oy, a0, a1, n: [(cx + rr * math.cos(math.radians(a0 + (a1 - a0) * i / n)),
-                                      cy + oy + rr * math.sin(math.radians(a0 + (a1 - a0) * i / n))) for i in range(n + 1)]
-    # angles from the right, 90 straight down: the notch lies between 70 and 110 degrees
-    # the notch a wide gap below, about 70 degrees
-    rim = arc(r, 0, 125, 415, 16)
-    # the fossa lies low in the socket, so that the lunate surface is widest above
-    fossa = arc(0.55 * r, 6, 118, 422, 12)
-    lunate = [rim[0]] + fossa + [rim[-1]]
+    r = ACET_SIDE_R
+    a0, a1 = ACET_NOTCH
+    arc = lambda rr, cy, b0, b1, n: [(rr * math.cos(math.radians(b0 + (b1 - b0) * i / n)),
+                                      cy + rr * math.sin(math.radians(b0 + (b1 - b0) * i / n))) for i in range(n + 1)]
+    # angles from the front (u), 90 straight down
+    rim = arc(r, 0, a1, a0 + 360, 18)
+    # the inner edge of the lunate surface: a horseshoe, widest above, its horns' tips (corners)
+    # either side of the notch; between them the fossa, an arch opening down into the notch
+    inner = [rim[0] + ("c",)] + arc_pts(0.05 * r, 0.45 * r, 0.55 * r, 0.66 * r, 160, 380, 14) + [rim[-1] + ("c",)]
+    # the fossa's tone: inside the horseshoe and out through the notch to the rim's line
+    hollow = inner + arc(r, 0, a0, a1, 4)[1:-1]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
         '<!-- the gluteal lines on the outer face of the wing -->',
         f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        '<!-- acetabulum: its rim, the lunate surface and, inside it, the fossa; open below at the notch -->',
-        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-        f'<path d="{d(lunate)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        hatch(place.pts(ellipse_pts(cx, cy + 6, 0.5 * r, 0.5 * r)), 135 if place.m < 0 else 45, 4, 0.45 * w),
+        '<!-- acetabulum: the fossa in a light tone, open below through the notch; round it the',
+        '     lunate surface and the rim -->',
+        f'<path d="{d(hollow, True)}" fill="{HOLLOW}" stroke="none"/>',
+        f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
@@ -406,9 +417,10 @@ def hip_bone_side(place, w=1.0):
     ])
 
 
-# the lone hip bones, from the side, at HIP_ALONE pixels to the millimetre
+# the lone hip bones, from the side, at HIP_ALONE pixels to the millimetre, the socket's
+# centre at HIP_ALONE_AT
 HIP_ALONE = 1.0
-HIP_ALONE_AT = (8, 24)
+HIP_ALONE_AT = (115, 148)
 
 
 def write_hip_bones(out):
@@ -417,11 +429,11 @@ def write_hip_bones(out):
                   + indent(hip_bone_side(Place(ox, oy, HIP_ALONE)), 2) + '</g>', 2)
     with open(os.path.join(out, "hip-bone.svg"), "w") as f:
         f.write(svg(189, 257, body))
-    # the opposite hip bone: the same drawing mirrored about its vertical centre line
+    # the opposite hip bone: the same drawing mirrored about the drawing's vertical centre line
     place = Place(189 - ox, oy, HIP_ALONE, mirror=True)
     body = indent('<g id="hip-bone">\n  <!-- left hip bone (innominate bone) from the side: the right one mirrored -->\n'
                   + indent(hip_bone_side(place), 2) + '</g>', 2)
-    x, y = place(WING_MIDDLE)
+    x, y = place(HIP_SIDE_START)
     with open(os.path.join(out, "hip-bone-marked.svg"), "w") as f:
         f.write(svg(189, 257, body, [f"leader Form15.Text3 from {round(x)} {round(y)}"]))
 
@@ -452,7 +464,7 @@ def sacrum_point(p, oy):
 
 # The coccyx curls forward under the sacrum, so that seen from in front or behind it is
 # foreshortened further, to this share of the sacrum's vertical scale.
-COCCYX_FORESHORTENING = 0.75
+COCCYX_FORESHORTENING = 0.85
 
 
 def coccyx_transform(oy):
@@ -495,7 +507,7 @@ def pelvis(view, oy):
     return cocc + hips + sac
 
 
-FRONT_OY, BACK_OY = 18, 6
+FRONT_OY, BACK_OY = 18, 11
 
 
 def write_pelvis(out):
@@ -527,14 +539,17 @@ def write_pelvis(out):
 # the hip bone's millimetres
 SACRUM_APEX_Y = 162
 SACRUM_LINE = (92, 122)
-SACRUM_FRONT_START = (80, 121)
+# from the front on the body between the first and second pairs of foramina, high enough
+# that the line passes over the socket of the hip bone it crosses
+SACRUM_FRONT_START = (77, 70)
 # from behind on the plain bone between the third and fourth dorsal foramina
 SACRUM_BACK_START = (84, 111)
-COCCYX_BACK_START = (15 + 3, 22)
-# the hip bone's lines start on the bone's body above and behind the acetabulum, where
-# ilium, ischium and pubis meet
-HIP_BODY = (76, 84)
-HIP_BODY_BACK = (100, 94)
+# the coccyx's from the middle of its second segment, a segment below the sacrum's apex
+COCCYX_BACK_START = (15 + 2, 24)
+# the hip bone's: from the front on the body of the ilium above the socket, above the
+# sacrum's line; from behind in the middle of the wing, clear of the gluteal lines
+HIP_BODY = (91, 70)
+HIP_BODY_BACK = (112, 45)
 
 
 def main():
