@@ -565,7 +565,7 @@ def clavicle():
     # an outline about an S-shaped middle line: the inner half bowed down, the outer half
     # up towards the acromion; thick and round at the breastbone end, flat at the other
     mid = lambda x: 5.0 * math.sin(2 * math.pi * x / 150) - 4.0 * max(0.0, (x - 112) / 30) ** 2  # noqa: E731
-    half = lambda x: 7.5 - 3.5 * min(1.0, x / 45) + 2.5 * max(0.0, (x - 95) / 47)  # noqa: E731
+    half = lambda x: 7.5 - 3.5 * min(1.0, x / 45) + 1.0 * max(0.0, (x - 95) / 47)  # noqa: E731
     xs = [5, 14, 28, 44, 60, 76, 92, 106, 118, 128, 136]
     top = [(x, mid(x) - half(x)) for x in xs]
     bottom = [(x, mid(x) + half(x)) for x in reversed(xs)]
@@ -595,15 +595,18 @@ def scapula():
     m.bone("scapula", "spine of the scapula: a small smooth triangle at the medial "
            "border, a narrow ridge rising across the back, widening into the broad acromion "
            "over the shoulder joint", [
-               (1, 42, "c"), (6, 39.5), (20, 35), (40, 28), (58, 20), (70, 13), (79, 5.5),
-               (89, -1), (101, -5), (114, -7), (127, -6.5), (137, -3), (141.5, 2.5, "c"),
+               (1, 42, "c"), (6, 39.5), (20, 35.5), (40, 29.5), (58, 22.5), (71, 16.5), (81, 11),
+               (88.5, 6.5, "c"), (91, 1), (93.5, -3.5, "c"), (101, -5), (114, -7), (127, -6.5),
+               (137, -3), (141.5, 2.5, "c"),
                (138, 8), (126, 10.5), (113, 11), (101, 12), (90, 14.5), (82, 18.5, "c"), (74, 23), (58, 31),
                (40, 39.5), (22, 47.5), (9, 54), (2, 57, "c"), (2, 49)])
-    m.line([(9, 46), (28, 40), (48, 32), (66, 23), (80, 11), (92, 4)])  # crest of the spine
+    m.line([(9, 46), (28, 40.5), (48, 33), (66, 24.5), (80, 15), (92, 7)])  # crest of the spine
     m.mark("glenoid", (86.5, 37))
     m.mark("body", (30, 92))
     m.mark("acromion", (112, 3))
-    m.mark("acromioclavicular joint", (87.5, -3.5))
+    # at the acromion's inner edge, above the spine's root of it: the collar bone's end
+    # meets it there in the angle between the spine and the acromion
+    m.mark("acromioclavicular joint", (92.5, -3.5))
     return m
 
 

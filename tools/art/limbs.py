@@ -88,6 +88,7 @@ BOLD = dict(BONE, stroke_width="1.2")   # the large single-region drawings
 # under a bone that lies in front of another: a band of bone white round its outline, so
 # that the outlines behind it stop short of it instead of running into it
 HALO = dict(fill="#fff", stroke="#fff", stroke_width="4", stroke_linejoin="round")
+FOSSA = dict(BONE, fill="rgb(204,204,206)")   # a hollow of a bone, under a ridge drawn white
 DETAIL = "0.6"   # inner lines: joint margins, ridges
 HATCH = "0.5"    # shading strokes
 
@@ -328,7 +329,8 @@ def arm():
 
     sca = placed_at((40, 4 + 6.5 * s), s)
     glenoid = px(sca, sca_m.marks["glenoid"])
-    hum = placed_at((glenoid[0] + 23 * s + ARM_GAP, glenoid[1]), s)
+    # the head against the glenoid across a narrow joint space
+    hum = placed_at((glenoid[0] + 23 * s + ARM_GAP / 2, glenoid[1]), s)
     ac = px(sca, sca_m.marks["acromioclavicular joint"])
     end = cla_m.marks["acromial end"]
     cla = placed_at((ac[0] - end[0] * s - ARM_GAP, ac[1] - end[1] * s), s)
@@ -345,7 +347,21 @@ def arm():
 
     # from behind the collar bone lies beyond the shoulder blade
     draw_bone(d, cla_m, cla, "collar bone from behind, its acromial end against the acromion")
-    draw_bone(d, sca_m, sca, "shoulder blade from behind: spine, acromion, neck and glenoid")
+    # the blade's fossae a pale grey, the spine and the acromion white over them: the spine
+    # stands out as the ridge it is, rising from the blade to the roof of the shoulder,
+    # and the collar bone above reads apart from it
+    d.open("scapula", "shoulder blade from behind: spine, acromion, neck and glenoid", **FOSSA)
+    d.comment(sca_m.shapes[0]["name"])
+    d.bone([px(sca, p) for p in sca_m.shapes[0]["pts"]])
+    for ln in sca_m.shapes[0]["lines"]:
+        d.curve([px(sca, p) for p in ln], DETAIL)
+    d.close()
+    d.open("scapular-spine", None, **BONE)
+    d.comment(sca_m.shapes[1]["name"])
+    d.bone([px(sca, p) for p in sca_m.shapes[1]["pts"]])
+    for ln in sca_m.shapes[1]["lines"]:
+        d.curve([px(sca, p) for p in ln], DETAIL)
+    d.close()
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
     # from behind the olecranon lies over the humerus, in its fossa
