@@ -215,15 +215,13 @@ def fontanelle():
     place = Place(94, 96, 1.6)
     g = Group("newborn-vault", place, "a newborn's skull from above, the face at the top")
     inside = A.newborn_vault(g)
-    # one line gathers both fontanelles: an arm from the middle of each, straight across
-    # the bone by the shortest way out, the two meeting well clear of the vault
-    fork = (194, 160)
-    ways = {"anterior": [], "posterior": []}
+    # one line gathers both fontanelles: an arm from the middle of each, straight out
+    # across the vault, the two meeting well clear of it
+    fork = (194, 145)
     leaders = []
     for key in ("anterior", "posterior"):
         x, y = place(inside[key])[:2]
-        via = "".join(f" via {a:.1f} {b:.1f}" for a, b, *_ in ways[key] + [fork])
-        leaders.append(f"leader Form25.Label6 from {round(x)} {round(y)}{via}")
+        leaders.append(f"leader Form25.Label6 from {round(x)} {round(y)} via {fork[0]} {fork[1]}")
     return svg(W, H, g.svg(), leaders, "Written by tools/art/skull.py")
 
 
