@@ -179,10 +179,11 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((39, 17), (32, 17), (29, 23)),        # superior articular process
     ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
-    ((11, 70), (13, 86), (18, 98)),        # auricular part of the lateral border
-    ((26, 114), (34, 128), (41, 141)),     # down to the inferior lateral angle, below the fourth foramina
-    ((46, 148), (52, 155), (56, 158)),     # lateral border of the fifth segment
-    ((58, 160), (63, 162), (70, 162)),     # apex, the facet for the coccyx
+    ((8, 70), (10, 86), (13, 97)),         # auricular part of the lateral border, nearly upright
+    ((14, 99), (15, 101), (16.5, 103)),    # where the auricular surface ends, a slight angle
+    ((24, 117), (31, 130), (38, 143)),     # the lower border slanting in to the inferior lateral angle
+    ((43, 147), (48, 151), (53, 154)),     # below the angle, under the fourth foramina, turning in
+    ((58, 157), (63, 162), (70, 162)),     # apex, the facet for the coccyx
 ]
 
 
@@ -196,8 +197,6 @@ SACRUM_HALF_FRONT = [
     ((10, 35), (6, 40), (6, 46)),          # its rounded lateral end
     ((6, 51), (7, 54), (9, 58)),
 ] + SACRUM_HALF[5:]
-# where the ala's lateral end and the auricular part begin in SACRUM_HALF_FRONT
-SACRUM_SIDE = 5
 
 
 def sacrum_outline(half=SACRUM_HALF):
@@ -265,12 +264,11 @@ def sacrum(sw=1.0, dark=False, joints=False):
     for y, dx, rx, ry in SACRAL_FORAMINA:
         for x in (70 - dx, 70 + dx):
             holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
-    if joints:
-        # the brim of the pelvis goes on from the ilium's arcuate line, at the lateral end of
-        # the ala, along the ala's front edge to the promontory
-        brim = "M 50 28 C 40 33, 20 40, 8 47"
-        parts.append('<!-- the brim of the pelvis along each ala, from the joint to the promontory -->')
-        parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
+    # the front edge of each ala, from the promontory out to the lateral end of the ala: in the
+    # whole pelvis the brim, going on along the ilium's arcuate line
+    brim = "M 50 28 C 40 33, 20 40, 8 47"
+    parts.append('<!-- the front edge of each ala, from the promontory to the joint -->')
+    parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1 if joints else w2}"/>')
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
@@ -538,10 +536,12 @@ def write_pelvis(out):
 # where the lines start, in the sacrum drawing's units (the coccyx's as placed under it) and
 # the hip bone's millimetres
 SACRUM_APEX_Y = 162
-SACRUM_LINE = (92, 122)
+# the lone sacrum's: on its lateral part between the second and third foramina, the line
+# out through the lateral border above the inferior lateral angle
+SACRUM_LINE = (104, 97)
 # from the front on the body between the first and second pairs of foramina, high enough
 # that the line passes over the socket of the hip bone it crosses
-SACRUM_FRONT_START = (77, 70)
+SACRUM_FRONT_START = (77, 62)
 # from behind on the plain bone between the third and fourth dorsal foramina
 SACRUM_BACK_START = (84, 111)
 # the coccyx's from the middle of its second segment, a segment below the sacrum's apex
