@@ -321,6 +321,46 @@ private Q_SLOTS:
         QVERIFY2(offBone.isEmpty(), qPrintable(QStringLiteral("off the bones: ") + offBone.join(QLatin1String(", "))));
     }
 
+    // A bracket's bar is whole but where a leader runs across it: there it leaves two rows
+    // clear either side of the line, so that the line reads as going by, not as a branch.
+    void bracketBarsBreakOnlyForCrossingLines_data() { addDrawingRows(); }
+    void bracketBarsBreakOnlyForCrossingLines()
+    {
+        QFETCH(Asset, asset);
+        const QImage compiled = picture(asset, false);
+        const auto blue = [&](int x, int y) { return compiled.rect().contains(x, y) && isBlue(compiled.pixel(x, y)); };
+        const auto nearRow = [&](int x, int y) { return blue(x, y - 1) || blue(x, y) || blue(x, y + 1); };
+        for (const SourceLine &l : sourceLines(asset)) {
+            if (!l.bracket)
+                continue;
+            const auto end = anchors::findAnchor(asset, l.controls.section(QLatin1Char(' '), 0, 0).toStdString());
+            QVERIFY2(end, qPrintable(l.controls));
+            // rows where the bar's own ticks or stem reach out beside it (the stem's row is
+            // the controls' average, within a few rows of the first one's)
+            const auto ownRow = [&](int y) {
+                return std::abs(y - l.y1) <= 1 || std::abs(y - l.y2) <= 1 || std::abs(y - end->y) <= 4;
+            };
+            // a line passing through the bar's column at row y: blue on both sides of it
+            const auto crossing = [&](int y) {
+                return !ownRow(y) && blue(l.at, y) && nearRow(l.at - 1, y) && nearRow(l.at + 1, y);
+            };
+            for (int y = l.y1; y <= l.y2; ++y) {
+                const QString where = l.controls + QStringLiteral(" at ") + pointText({l.at, y});
+                if (!blue(l.at, y)) {
+                    bool byLine = false;
+                    for (int d = -2; d <= 2; ++d)
+                        byLine = byLine || crossing(y + d);
+                    QVERIFY2(byLine, qPrintable(QStringLiteral("the bracket's bar is broken with no line across it: ") + where));
+                } else if (crossing(y)) {
+                    for (int d : {-2, -1, 1, 2})
+                        if (y + d > l.y1 && y + d < l.y2)
+                            QVERIFY2(!blue(l.at, y + d) || crossing(y + d),
+                                     qPrintable(QStringLiteral("the bracket's bar runs on into a crossing line: ") + where));
+                }
+            }
+        }
+    }
+
     // Where the screens' layout puts line ends, checked against values worked out by hand.
     void lineEndsFollowTheLayout()
     {

@@ -18,8 +18,9 @@
 // A leader runs from its bone point through the via points to the end point at the
 // drawing's edge beside the named controls (averaged over them). A bracket is a vertical
 // line at column `at` from row `from` to row `to` with 3-pixel ticks at both ends pointing
-// back towards the bones, and a stem from the bracket straight to the end point. Lines are
-// pure blue, 1 pixel, aliased; at 2x every pixel is a 2 x 2 block.
+// back towards the bones, and a stem from the bracket straight to the end point; where a
+// leader crosses the bar, the bar breaks for two rows either side. Lines are pure blue,
+// 1 pixel, aliased; at 2x every pixel is a 2 x 2 block.
 #include "tools/rasterise/anchors.h"
 #include "assets/assets.h"
 
@@ -49,6 +50,7 @@ using ossarion::anchors::Side;
 
 constexpr QRgb leaderBlue = qRgb(0, 0, 255);
 constexpr int endTolerance = 3; // pixels between a control's own end and the drawn end
+constexpr int barGap = 2;       // rows a bracket's bar leaves clear either side of a crossing line
 
 QString fileName(const AssetInfo &info)
 {
@@ -284,16 +286,29 @@ QSet<QPair<int, int>> leaderPixels(const QList<Leader> &leaders)
 {
     QSet<QPair<int, int>> pixels;
     for (const Leader &l : leaders) {
-        if (!l.bracket) {
-            QList<QPoint> path = l.points;
-            path << l.end;
-            for (qsizetype i = 0; i + 1 < path.size(); ++i)
-                plotLine(path[i], path[i + 1], pixels);
+        if (l.bracket)
             continue;
-        }
+        QList<QPoint> path = l.points;
+        path << l.end;
+        for (qsizetype i = 0; i + 1 < path.size(); ++i)
+            plotLine(path[i], path[i + 1], pixels);
+    }
+    // A leader that runs across a bracket's bar passes through a gap in it, so that it reads
+    // as a line of its own going by rather than as one more branch of the bracket.
+    const auto crossed = [leaderLines = pixels](int x, int y) {
+        for (int d = -barGap; d <= barGap; ++d)
+            if (leaderLines.contains({x, y + d}))
+                return true;
+        return false;
+    };
+    for (const Leader &l : leaders) {
+        if (!l.bracket)
+            continue;
         const int x = l.points[0].x(), y1 = l.points[0].y(), y2 = l.points[1].y();
         const int back = l.side == Side::Right ? -3 : 3; // ticks point back towards the bones
-        plotLine({x, y1}, {x, y2}, pixels);
+        for (int y = y1; y <= y2; ++y)
+            if (!crossed(x, y) || y == y1 || y == y2)
+                pixels.insert({x, y});
         plotLine({x, y1}, {x + back, y1}, pixels);
         plotLine({x, y2}, {x + back, y2}, pixels);
         plotLine({x, std::clamp(l.end.y(), y1, y2)}, l.end, pixels);
