@@ -93,8 +93,8 @@ ACET_FRONT_HOLLOW = ACET_FRONT_RIM + [(108, 141), (111, 122), (109, 104)]
 HOLLOW = "rgb(238,238,238)"
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
-OBTURATOR = [(62, 156, "c"), (48, 155), (35, 159), (28, 168), (27, 183), (32, 196), (41, 206),
-             (51, 209), (58, 203), (63, 190), (65, 172)]
+OBTURATOR = [(60, 160, "c"), (48, 155), (35, 158), (28, 168), (27, 183), (32, 196), (41, 206),
+             (51, 209), (58, 203), (63, 190), (64, 174)]
 # the edge of the tuberosity's rough face, the bone one sits on
 TUBEROSITY_BACK = [(64, 214), (72, 208), (78, 214), (76, 223), (67, 228)]
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
