@@ -542,9 +542,9 @@ def leaders(ribs):
     return [
         "leader Form21.Label1 Form22.Text1 from 232 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
-        # the middle of the fifth cartilage, one straight line rising to its label: steep
-        # enough to read as a slant, not as steps
-        "leader Form21.Label3 Form22.Text3 from 180 241.5",
+        # the middle of the fourth cartilage, which runs nearly level to the sternum: one
+        # straight line, rising a little to its label, across the ribs rather than along them
+        "leader Form21.Label3 Form22.Text3 from 185 207",
         f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {float_bot}",
         f"bracket Form21.Label5 Form22.Text5 at 16 from {float_top} to {float_bot}",
     ]
