@@ -143,8 +143,8 @@ def side_vertebra(kind, d, h, t, px=0.47):
             f"Q {fmt(-b)} {fmt(top)}, {fmt(-b + r)} {fmt(top)} Z")
     if kind == "axis":
         # the dens rises from the body into the ring of the atlas
-        body = (f"M {fmt(-b + r)} {fmt(top)} L {fmt(-b * 0.55)} {fmt(top)} L {fmt(-b * 0.5)} {fmt(top - 6)} "
-                f"C {fmt(-b * 0.45)} {fmt(top - 8.5)}, {fmt(b * 0.1)} {fmt(top - 8.5)}, {fmt(b * 0.15)} {fmt(top - 6)} "
+        body = (f"M {fmt(-b + r)} {fmt(top)} L {fmt(-b * 0.55)} {fmt(top)} L {fmt(-b * 0.5)} {fmt(top - 4.6)} "
+                f"C {fmt(-b * 0.45)} {fmt(top - 6.4)}, {fmt(b * 0.1)} {fmt(top - 6.4)}, {fmt(b * 0.15)} {fmt(top - 4.6)} "
                 f"L {fmt(b * 0.3)} {fmt(top)} L {fmt(b - r)} {fmt(top)} Q {fmt(b)} {fmt(top)}, {fmt(b)} {fmt(top + r)} "
                 f"L {fmt(b)} {fmt(bot - r)} Q {fmt(b)} {fmt(bot)}, {fmt(b - r)} {fmt(bot)} L {fmt(-b + 1.5)} {fmt(bot + 1)} "
                 f"Q {fmt(-b - 0.6)} {fmt(bot + 0.6)}, {fmt(-b)} {fmt(bot - r)} L {fmt(-b)} {fmt(top + r)} "
