@@ -86,16 +86,15 @@ def side_vertebra(kind, d, h, t, px=0.47):
     w1, w2 = "0.85", "0.5"
     parts = []
     if kind == "atlas":
-        # no body: the anterior arch in front of the dens, the lateral mass behind it (its
-        # superior facet hollowed on top for the skull's condyle), the posterior arch running
-        # back to its tubercle
+        # no body: one outline round the anterior arch in front of the dens, the lateral mass
+        # behind it (its superior facet hollowed on top for the skull's condyle) and the
+        # posterior arch running back to its tubercle
         mm = lambda pts: [(x * px, y * px) + tuple(q[2:]) for q in pts for x, y in [q[:2]]]
-        mass = mm([(-1.5, -5.4, "c"), (5, -3.6), (12, -6.6, "c"), (13.2, -2), (14.4, 1.6),
-                   (26, -0.6), (30.4, -3.6), (33.4, -1.4), (33, 3.6), (29, 5.4), (23.6, 4.4),
-                   (13.6, 6), (11.2, 7.2, "c"), (4.4, 6.6), (-1.2, 7.4, "c"), (-2.4, 1)])
-        parts.append(f'<path d="{bezier_d(mass)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
-        arch = mm(ellipse_pts(-8.6, 0.4, 4.4, 5.6, n=12))
-        parts.append(f'<path d="{bezier_d(arch)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
+        ring = mm([(-8.6, -5.4), (-12.8, -2.6), (-13, 2.8), (-9, 6.2), (-4.6, 4.6, "c"),
+                   (4.4, 6.6), (11.2, 7.2, "c"), (13.6, 6), (23.6, 4.4), (29, 5.4), (33, 3.6),
+                   (33.4, -1.4), (30.4, -3.6), (26, -0.6), (14.4, 1.6), (13.2, -2), (12, -6.6, "c"),
+                   (5, -3.6), (-1.5, -5.4, "c"), (-4.8, -3.8, "c")])
+        parts.append(f'<path d="{bezier_d(ring)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
         return "\n".join(parts)
     b = d / 2
     if kind == "cervical":
@@ -277,8 +276,8 @@ def sacrum_side(curve, s0, px):
     coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8" stroke-linejoin="round">' + "".join(cocc) + '</g>')
     # where the leaders start: the sacrum's fused bodies under the auricular surface, the
     # coccyx's second segment
-    f = min((i / n for i in range(n + 1)), key=lambda f: abs(at(f, 0)[1] - 306))
-    sx, sy = at(f, -sacral_front(f) * 0.55)
+    f = min((i / n for i in range(n + 1)), key=lambda f: abs(at(f, 0)[1] - 309))
+    sx, sy = at(f, 0)
     sac_front = (round(sx), round(sy))
     (x, y), _ = curve.at(s0 + length + 1.0 + sizes[0][0] + 0.7 + sizes[1][0] / 2)
     cocc_front = (round(x), round(y))
@@ -304,7 +303,15 @@ def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
     for pts in holes:
         parts.append(f'<path d="{smooth(pts)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>')
     for pts in pegs:
+        # a peg standing up towards the viewer: white, its far side shaded in a crescent and
+        # a shadow cast beside it on the bone, so that it reads as solid, not as an opening
+        xs, ys = [p[0] for p in pts], [p[1] for p in pts]
+        cx, cy, r = (min(xs) + max(xs)) / 2, (min(ys) + max(ys)) / 2, (max(xs) - min(xs)) / 2
+        cast = shade_lines((cx + 0.42 * r, cy + 0.2 * r, r), (cx, cy, r), -35, 0.6 * sw)
+        parts.append(f'<path d="{cast}" fill="none" stroke="{INK}" stroke-width="{fmt(0.35 * sw)}" stroke-linecap="round"/>')
         parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
+        own = shade_lines((cx, cy, r * 0.94), (cx - 0.45 * r, cy - 0.4 * r, r), -35, 0.6 * sw)
+        parts.append(f'<path d="{own}" fill="none" stroke="{INK}" stroke-width="{fmt(0.3 * sw)}" stroke-linecap="round"/>')
     for pts in facets:
         parts.append(hatch(pts, 60, 0.9 * sw, 0.3 * sw))
         parts.append(f'<path d="{d_poly(pts)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>')
@@ -312,6 +319,35 @@ def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
         d = " ".join(smooth(pts, closed) for pts, closed in details)
         parts.append(f'<path d="{d}" fill="none" stroke="{INK}" stroke-width="{w3}" stroke-linecap="round"/>')
     return "\n".join(parts)
+
+
+def shade_lines(outer, inner, angle, spacing):
+    """Path data of parallel lines at angle (degrees) across circle outer (cx, cy, r), left
+    out where they cross circle inner: a crescent of shading."""
+    ux, uy = math.cos(math.radians(angle)), math.sin(math.radians(angle))
+    vx, vy = -uy, ux
+
+    def chord(c, off):
+        """The interval along the lines' direction where line `off` crosses circle c."""
+        cx, cy, r = c
+        along = (cx - outer[0]) * ux + (cy - outer[1]) * uy
+        across = (cx - outer[0]) * vx + (cy - outer[1]) * vy
+        h = r * r - (off - across) ** 2
+        return None if h <= 0 else (along - math.sqrt(h), along + math.sqrt(h))
+
+    d = []
+    off = -outer[2] + spacing / 2
+    while off < outer[2]:
+        a0, a1 = chord(outer, off)
+        cut = chord(inner, off)
+        pieces = [(a0, a1)] if cut is None else [(a0, min(a1, cut[0])), (max(a0, cut[1]), a1)]
+        for s0, s1 in pieces:
+            if s1 - s0 > 0.3:
+                p0 = (outer[0] + vx * off + ux * s0, outer[1] + vy * off + uy * s0)
+                p1 = (outer[0] + vx * off + ux * s1, outer[1] + vy * off + uy * s1)
+                d.append(f"M{fmt(p0[0])} {fmt(p0[1])}L{fmt(p1[0])} {fmt(p1[1])}")
+        off += spacing
+    return "".join(d)
 
 
 def pair(points, closed=False):
@@ -351,7 +387,7 @@ def cervical_top(sw=1.0):
 # its foramen, and a posterior arch grooved behind the lateral mass for the vertebral artery,
 # ending in the posterior tubercle.  About 76 across, 46 from front to back.
 ATLAS = [
-    (0, -24.2), (2.6, -24), (4.2, -21.6, "c"), (8.8, -20.3), (12.8, -18),   # anterior tubercle, arch
+    (0, -25.4), (2.8, -25), (4.4, -21.8, "c"), (8.8, -20.3), (12.8, -18),   # anterior tubercle, arch
     (16.8, -16), (20.6, -13.2), (22.4, -10),                                 # lateral mass
     (27.4, -9.6), (33.8, -8.8), (37.6, -6.2), (37.4, -1.8), (33.8, 0.4),    # transverse process
     (26.4, 1), (22.8, 3.6), (19.8, 7.8, "c"),                                # back of the lateral mass
@@ -364,8 +400,7 @@ ATLAS_FACET = [(13.6, -14.2), (16.8, -13.6), (19.6, -9.6), (20.6, -3.4), (20.2, 
                (15.2, 2.8), (14.6, -1.4, "c"), (13.2, -4.6), (12.8, -10.4)]
 ATLAS_FACET_PTS = outline(ATLAS_FACET)
 ATLAS_DETAILS = (
-    [([(-3.6, -16.4), (0, -15.2), (3.6, -16.4)], False)]              # facet for the dens
-    + pair([(21.4, 5.2), (17.2, 10.4), (12.8, 13.6)])                 # groove for the vertebral artery
+    pair([(21.4, 5.2), (17.2, 10.4), (12.8, 13.6)])                 # groove for the vertebral artery
 )
 
 
@@ -391,7 +426,6 @@ AXIS_DENS = ellipse_pts(0, -12.8, 4.9, 4.7, n=16)
 AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4, -10.8, 5.6, 5.2, 20, n=32)]
 AXIS_DETAILS = (
     [([(-2.6, -16.2), (0, -17), (2.6, -16.2)], False)]                    # the dens's anterior facet
-    + [([(3.2, -9.8), (3.9, -12.8), (3.1, -15.6)], False)]                # its rounded top
 )
 
 
@@ -458,15 +492,15 @@ SPINE_PX = 0.75
 SINGLE_BONES = [
     # the cervical's line from the front of its body, clear of the transverse process
     ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-3, -17.5)),
-    # the atlas's from its anterior tubercle, straight down from its label
-    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (0, -21)),
-    # the axis's from its superior facet beside the dens, nearest its label
-    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (13, -11)),
+    # the atlas's from the middle of its anterior arch, straight down from its label
+    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (0, -20.4)),
+    # the axis's from its dens, the peg that names it, clear of the facets
+    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (1.2, -13.4)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
     ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (3, -21)),
     ("lumbar-vertebra", "a lumbar vertebra, the third, from above", lumbar_top, (165, 204), (4, -20)),
 ]
-SACRUM_WIDTH_MM = 110
+SACRUM_FRAME_MM = 120     # the sacrum drawing's 140 units, whose base spans about 127 of them
 SACRUM_TOP = 236
 
 
@@ -481,7 +515,7 @@ def single_bones():
         starts[gid] = (round(x + k * start[0]), round(y + k * start[1]))
     # the sacrum and under it the coccyx, the same two bones as the lone drawings and the
     # pelvis; the sacrum's label row runs between its first and second pairs of foramina
-    ks = SACRUM_WIDTH_MM / 140 * SPINE_PX
+    ks = SACRUM_FRAME_MM / 140 * SPINE_PX
     ox, oy = 165 - 70 * ks, SACRUM_TOP - 24 * ks
     g.append(f'<g id="sacrum" transform="translate({fmt(ox)} {fmt(oy)}) scale({fmt(ks, 4)})">\n'
              '  <!-- the sacrum from the front -->\n' + indent(sacrum(1 / ks * 0.9), 2) + '</g>')
@@ -512,9 +546,9 @@ def write_spine(out):
     body += '<g id="single-bones">\n' + indent(column, 2) + '</g>\n'
     # left: the regions of the side view, on a body of each region
     left = []
-    # the cervical region's line from the body of the fourth cervical, mid-neck
-    kind, c, d, (tx, ty) = [f for f in fronts if f[0] == "cervical"][1]
-    left.append(f"leader Form23.Label1 Form24.Text1 from {round(c[0] - ty * d * 0.15)} {round(c[1] + tx * d * 0.15)}")
+    # the cervical region's line from the middle of the body nearest its label row, mid-neck
+    kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == "cervical"), key=lambda f: abs(f[1][1] - 27))
+    left.append(f"leader Form23.Label1 Form24.Text1 from {round(c[0])} {round(c[1])}")
     # the dorsal and lumbar regions' lines from the body nearest their label rows, inside it
     for name, ctrls, y in (("dorsal", "Form23.Label2 Form24.Text2", 117),
                            ("lumbar", "Form23.Label3 Form24.Text3", 236)):
