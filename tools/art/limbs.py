@@ -224,13 +224,60 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # fibula's head under the tibia's lateral condyle, and the foot standing under the ankle,
 # its talus between the malleoli, seen from the front and a little from above. Every bone
 # at the same scale, so that the femur is 1.2 times the tibia. Leader lines to the right;
-# the foot's from the bone of each group that they reach first, crossing no other.
+# the foot's from the middle of each of its groups.
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
-LEG_FOOT_DEPTH = 1.6 # the foot from an eye well above the atlas's: its length below the
-                     # navicular's top (24 mm under the ankle) shows 2.2 times, the foot
-                     # about 0.6 of the tibia, each group on its line's row
+LEG_FOOT_DEPTH = 2.6 # the foot seen from above its toes, as the leg is drawn, its length
+                     # below the navicular's top (24 mm under the ankle) drawn 2.6 times
+                     # the atlas's foreshortened front view: the foot at its true length,
+                     # 0.7 of the tibia, each group on its line's row
+
+
+def inside(poly, p):
+    """Whether the point lies inside the polygon (even-odd rule)."""
+    x, y = p[0], p[1]
+    hit = False
+    for a, b in zip(poly, poly[1:] + poly[:1]):
+        if (a[1] > y) != (b[1] > y) and x < a[0] + (b[0] - a[0]) * (y - a[1]) / (b[1] - a[1]):
+            hit = not hit
+    return hit
+
+
+def shown_on(model, place, groups, group, name, row, step=0.25):
+    """A leader start on the part of a bone that shows: across the row, the middle of the
+    longest stretch where the bone of the group whose description contains `name` is not
+    covered by a bone drawn after it (`groups`: the model's groups in drawing order)."""
+    order = [sh for g in groups for sh in model.shapes if sh["group"] == g]
+    polys = [[place(p, sh["group"]) for p in sh["pts"]] for sh in order]
+    own = next(i for i, sh in enumerate(order) if sh["group"] == group and name in sh["name"])
+    xs = [p[0] for p in polys[own]]
+    best, run = None, None
+    x = min(xs)
+    while x <= max(xs) + step:
+        top = inside(polys[own], (x, row)) and not any(inside(q, (x, row)) for q in polys[own + 1:])
+        if top:
+            run = (run[0], x) if run else (x, x)
+        if run and (not top or x > max(xs)):
+            if best is None or run[1] - run[0] > best[1] - best[0]:
+                best = run
+            run = None
+        x += step
+    if best is None:
+        raise SystemExit(f"{name}: nothing of it shows on row {row}")
+    return ((best[0] + best[1]) / 2, row)
+
+
+def across_middle(model, place, group, column):
+    """The middle of a group's bone where it crosses one pixel column."""
+    ys = []
+    for sh in model.shapes:
+        if sh["group"] != group:
+            continue
+        pts = [place(p, group) for p in sh["pts"]]
+        ys += [a[1] + (b[1] - a[1]) * (column - a[0]) / (b[0] - a[0])
+               for a, b in zip(pts, pts[1:] + pts[:1]) if (a[0] - column) * (b[0] - column) < 0]
+    return (column, (min(ys) + max(ys)) / 2)
 
 
 def nearest_on_row(model, place, group, row):
@@ -295,14 +342,13 @@ def leg():
     # fibula's head under the lateral condyle
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the foot's from the middle of the bone of each group that the lines reach first: the
-    # cuboid (its top, in front of the heel and clear of the ankle and the lateral
-    # malleolus; the metatarsals' bases cover the rest of it), the fifth metatarsal, the
-    # little toe
-    d.leader(ctl(5), middle(foot_m, foot, "tarsals", "cuboid", 0.15))
-    d.leader(ctl(6), nearest_on_row(foot_m, foot, "metatarsals", row[6])
-             or middle(foot_m, foot, "metatarsals", "fifth"))
-    d.leader(ctl(7), middle(foot_m, foot, "phalanges", "fifth toe, middle"))
+    # the foot's from the broad middle of each group, where it reads as a whole, each on
+    # what shows of its bone: the navicular, well below the malleoli, the third
+    # metatarsal's shaft, the third toe
+    groups = [g for g, _ in atlas.FOOT_GROUPS]
+    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "navicular", row[5] + 4))
+    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "third", row[6]))
+    d.leader(ctl(7), shown_on(foot_m, foot, groups, "phalanges", "third toe, proximal", row[7]))
     return d
 
 
@@ -370,7 +416,9 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    d.leader(ctl(7, 7), (px(cla, (20, 0))[0], row[7]))
+    # from the middle of the collar bone's inner half, in the middle of its shaft, so that
+    # the line runs inside the bone, clear of its outline, to its breastbone end
+    d.leader(ctl(7, 7), across_middle(cla_m, cla, "clavicle", px(cla, (36, 0))[0]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the ulna's shaft below the elbow, clear of the humerus: level, across the
