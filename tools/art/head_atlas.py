@@ -142,7 +142,7 @@ def tooth_front(x0, x1, neck, edge, kind):
 
 # from the front, the left half: x towards the midline, x outwards, neck, edge, kind
 UPPER_TEETH_FRONT = [
-    (0.5, 8.2, 37.6, 47.6, "i"), (8.2, 14.4, 38.4, 46.8, "i"), (14.4, 20.4, 38.8, 47.8, "c"),
+    (0.5, 9.0, 37.6, 47.6, "i"), (9.0, 14.4, 38.4, 45.6, "i"), (14.4, 20.4, 38.8, 47.8, "c"),
     (20.4, 24.0, 39.6, 45.8, "p"), (24.0, 27.0, 40.0, 45.4, "p"), (27.0, 30.6, 40.2, 45.0, "m"),
     (30.6, 32.8, 40.4, 44.8, "m"),
 ]
@@ -183,7 +183,7 @@ SQUAMOUS = [PTERION_T, (-41, -48.5), (-31, -53.5), (-16, -55.5), (0, -53.5), (13
 PARIETOMASTOID = [(28.5, -24), (36, -21.5), (43, -20), ASTERION]
 # the lambdoid suture turns forwards at its lower end: the mastoid angle is blunt
 LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (53.5, -31), (51.5, -24), ASTERION]
-OCCIPITOMASTOID = [ASTERION, (39, 0), (32, 10), (27, 15.5)]
+OCCIPITOMASTOID = [ASTERION, (44.5, -9), (39, 0), (32, 10), (27, 15.5)]
 SPHENOFRONTAL = [(-72, -27.5), (-64, -35), PTERION_F]
 # the squama's front border, rounded forwards, comes back down to the root of the arch: its
 # zygomatic process projects well forward of it
@@ -191,10 +191,10 @@ SPHENOSQUAMOUS = [PTERION_T, (-45.5, -34), (-43.5, -24), (-39.5, -14.5), (-34.5,
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
-                       (-61, -6), (-56, -5.3), (-47, -5.4)]
-# the temporal process reaching halfway back along the arch, to an oblique suture
-ZYG_ARCH_SUTURE = [(-47, -5.4), (-45.5, 0.4), (-43.5, 6.2)]
-ZYG_LOWER = [(-43.5, 6.2), (-51.5, 6.8), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
+                       (-61, -6), (-56, -5.3), (-52, -5.3)]
+# the temporal process reaching a third of the way back along the arch, to an oblique suture
+ZYG_ARCH_SUTURE = [(-52, -5.3), (-50.5, 0.4), (-49, 6.5)]
+ZYG_LOWER = [(-49, 6.5), (-53, 7.6), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
 ZYGOMAXILLARY = [(-68.5, 20), (-73, 15), (-78.5, 8.5), (-83, 2.5), (-84, -0.5)]
 LATERAL_ORBIT_RIM = [(-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27), FZ]
 NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.5, -6)]
@@ -209,10 +209,10 @@ PROFILE_VAULT = [
     (22, 18), (18, 23), (15, 27), (12, 28.5), (9.5, 26.5), (7.5, 21), (5, 12),         # mastoid process
     (1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3),                                # the joint's socket
     (-17.5, 6), (-21, 7.6), (-24.5, 6.3),                                              # articular tubercle
-    (-28, 5.5), (-37, 5.8), (-43.5, 6.2),                                              # lower edge of the arch
+    (-28, 5.5), (-37, 5.6), (-49, 6.5),                                                # lower edge of the arch
 ]
 PROFILE_FACE = [
-    (-43.5, 6.2), (-51.5, 6.8), (-56, 9.8), (-58.5, 12),                              # lower edge of the cheek bone
+    (-49, 6.5), (-53, 7.6), (-56, 9.8), (-58.5, 12),                                  # lower edge of the cheek bone
     (-56, 18), (-55.5, 22), (-55, 26.5), (-52.8, 30.5, "c"),                           # maxillary tuberosity
 ] + alveolar_side(UPPER_TEETH_SIDE, True) + [
     (-103.5, 31), (-103, 26.5),                                                        # front of the jaw
@@ -264,9 +264,9 @@ def side_parietal_outline():
 
 def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
-    under = _between(PROFILE_VAULT, (27, 15.5), (-43.5, 6.2))
+    under = _between(PROFILE_VAULT, (27, 15.5), (-49, 6.5))
     return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
-                  [(-47, -5.4), (-38, -5.5), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
+                  [(-52, -5.3), (-40, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
 
 
 def _serrated(pts, borders):
@@ -339,13 +339,13 @@ def side_temporal(g, apart=False):
         g.body(pts, serr=_serrated(pts, (PARIETOMASTOID, OCCIPITOMASTOID, ZYG_ARCH_SUTURE, SPHENOSQUAMOUS)),
                width=W_OUT)
         g.line(SQUAMOUS, W_FINE)     # the thin, bevelled edge of the squama
-        g.line([(-47, -5.4), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
+        g.line([(-52, -5.3), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
-    # the styloid, straight, slender and pointing down and a little forwards: clear of
-    # the ramus behind which its tip would pass
-    g.body([(-4.4, 8, "c"), (-7.2, 31, "c"), (0.6, 8.5, "c")], width=W_IN)
+    # the styloid, straight, slender and pointing down and a little forwards, about half
+    # as long as the mastoid is behind the ramus: clear of the ramus
+    g.body([(-4.2, 8, "c"), (-5.6, 25, "c"), (0.4, 8.5, "c")], width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
 
@@ -367,6 +367,34 @@ def side_zygomatic(g, apart=False):
     g.dot((-75, -2.5), 0.6)
     g.hatch([(-68.5, 20), (-62, 14.5), (-56, 9.8), (-51.5, 6.8), (-55, 8), (-61, 11.5)], 100, 1.6,
             W_FINE)
+
+
+def front_zygomatic_outline():
+    """The left zygomatic bone from the front, from the top of its frontal process round
+    by the outside: the same borders as the cheek of the skull seen from the front."""
+    return [
+        (49.5, -25.5, "c"), (55.5, -26, "c"),                # frontal process, its suture
+        (57, -21.5), (58.5, -15), (61.5, -10),               # temporal border, hollow
+        (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5, "c"),  # temporal process, end on
+        (56.5, 11.5), (50.5, 15.5), (47.5, 18.5), (45.5, 17),  # lower border
+        (45, 10), (42.5, 4.5), (37, 0.4, "c"),               # border with the maxilla
+        (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18),  # orbital margin, hollow
+    ]
+
+
+def front_zygomatic(g, R=_right):
+    """The left zygomatic bone from the front, drawn apart (R=mirror_x: the right one)."""
+    pts = front_zygomatic_outline()
+    # serrated: its sutures with the frontal bone and the maxilla; the lower border is free
+    g.body(R(pts), serr={0: SERR, 12: SERR, 13: SERR, 14: SERR}, width=W_OUT)
+    # the rounded orbital margin and the orbital surface turning back from it
+    g.line(R([(39.5, -1.8), (44.5, -4.5), (47.5, -10), (48.6, -18), (48.2, -23.5)]), W_IN)
+    g.hatch(R([(37, 0.4), (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18), (49.5, -25.5),
+               (48.2, -23.5), (48.6, -18), (47.5, -10), (44.5, -4.5), (39.5, -1.8)]), 70, 1.2, W_FINE)
+    # the side of the temporal process turning away, the foramen on the face
+    g.hatch(R([(61.5, -10), (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5), (62, 2), (60.5, -5)]), 80, 1.5,
+            W_FINE)
+    g.dot(R([(51.5, 4.5)])[0], 0.6)
 
 
 def side_mandible_outline():
@@ -453,7 +481,7 @@ def skull_side(g, mandible=True):
                    (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.45), (NASOMAXILLARY, 0.35),
                    ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
         g.suture(s, amp=amp, period=2.0)
-    g.line(SQUAMOUS, W_IN)                              # the squama overlaps the parietal
+    g.suture(SQUAMOUS, amp=0.3, period=3.2)             # the squama overlaps the parietal
     g.line(ZYG_TEMPORAL_BORDER[1:], W_IN)               # the cheek bone's edge to the fossa
     # the temporal fossa above the arch, behind the cheek bone: a shallow hollow
     fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-40, -5.5), (-28, -6),
@@ -501,8 +529,9 @@ FRONT_VAULT = [
 ]
 ORBIT = [(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
          (42.5, -0.8), (32, 1), (22, 0.2), (15, -3.5), (11.5, -11), (11, -21)]
-APERTURE = [(0, -7.8), (5, -8.2), (9.8, -6.5, "c"), (11, 1), (12.6, 9), (13, 15), (10.5, 20.5), (5.5, 23.6),
-            (2, 23.8), (0, 21, "c")]
+# pear-shaped, narrow above between the sloping lower borders of the nasal bones
+APERTURE = [(0, -9, "c"), (3.5, -7.6), (7, -5), (9.8, -2, "c"), (11.4, 3), (12.6, 9), (13, 15), (10.5, 20.5),
+            (5.5, 23.6), (2, 23.8), (0, 21, "c")]
 
 
 def front_mandible_outline():
@@ -514,9 +543,10 @@ def front_mandible_outline():
         (32, 52.5), (36, 49),                                          # behind the last molar
         (39.5, 40), (42, 30), (44, 20),                                # the front of the ramus
         (46, 12),                                                      # under the arch
-        (50.5, 11.5), (54.4, 17), (53.8, 30), (52, 44), (50.2, 56),    # ramus, narrowing down
-        (48.6, 66.5, "c"),                                             # angle, turned out a little
-        (44, 71.5), (38, 77.5), (30.5, 83.5), (21.5, 88.5), (12, 91.4), (0, 92.2),  # to the chin
+        (50, 11.5), (53, 16.5), (52.4, 30), (51, 44), (50.2, 56),      # ramus, narrowing down
+        (50.4, 63), (49.4, 67.6, "c"),                                 # angle, a corner turned out
+        (45, 71.5), (38.5, 77), (30, 82.8), (21, 87.6),                # lower border, straight
+        (14, 90.4, "c"), (7, 91.8), (0, 92.2),                         # the chin between its tubercles
     ]
 
 
@@ -535,13 +565,13 @@ def front_mandible(g, teeth=True):
 
 # the nasal bone's border with the maxilla's frontal process, from the nasion down to the
 # top of the nasal opening: the bone narrowest just under the nasion, flaring below
-NASAL_BORDER = [(4.4, -25.5), (4.1, -21), (5.6, -15), (7.8, -10), (9.8, -6.5, "c")]
+NASAL_BORDER = [(5, -25.5), (4.6, -21), (5.9, -15), (7.9, -8), (9.8, -2, "c")]
 
 
 def front_maxilla_outline():
     """The left maxilla from the front, from the top of its frontal process clockwise."""
     return [
-        (4.6, -26, "c"), (12.5, -26.5, "c"),                           # frontal process, top
+        (5.2, -26, "c"), (12.5, -26.5, "c"),                           # frontal process, top
         (12, -20), (12.8, -11), (15, -3.5),                            # medial orbital rim
         (22, 0.2), (30, 0.8),                                          # infra-orbital margin
         (37, 0.2), (43, 1.2), (47.5, 2.4, "c"),                        # zygomatic process, its top
@@ -549,9 +579,9 @@ def front_maxilla_outline():
         (43.5, 12), (39.5, 16.5), (37, 23),                            # under it, the key ridge
         (35, 30), (33.5, 36), (32.8, 40.4, "c"),                       # down to the last molar
         (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
-        (8.2, 38.4, "c"), (0.5, 37.6, "c"),                            # alveolar margin
+        (9.0, 38.4, "c"), (0.5, 37.6, "c"),                            # alveolar margin
         (0.6, 29), (-0.6, 19.2, "c"),                                  # intermaxillary suture, the spine
-        (2.4, 22.6), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (12, 1),   # nasal notch
+        (2.4, 22.6), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (11.4, 3),   # nasal notch
     ] + _rev(NASAL_BORDER)[:-1]                                        # border with the nasal bone
 
 
@@ -574,8 +604,8 @@ def front_maxilla(g, R=_right, apart=False):
 
 def front_nasal_outline():
     """The left nasal bone from the front: narrow and thick above, wider and thin below."""
-    return [(0.4, -25.5, "c"), (4.4, -26, "c")] + NASAL_BORDER[1:] + [
-        (6.5, -7.1), (3, -7.7), (0.4, -7.8, "c"), (0.2, -18)]
+    return [(0.4, -25.5, "c"), (5, -26, "c")] + NASAL_BORDER[1:] + [
+        (7, -5), (3.5, -7.6), (0.4, -8.9, "c"), (0.2, -18)]
 
 
 def front_nasal(g, R=_right, apart=False):
@@ -583,13 +613,13 @@ def front_nasal(g, R=_right, apart=False):
         g.body(R(front_nasal_outline()), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR, 8: SERR, 9: SERR},
                width=W_OUT)
     g.dot(R([(2.4, -20)])[0], 0.6)
-    g.hatch(R([(4.4, -26), (4.1, -21), (5.6, -15), (7.8, -10), (9.8, -6.5), (7.4, -8.6), (5.2, -12.5),
-               (3.6, -17.5), (3.3, -23.5)]), 100, 1.6, W_FINE)
+    g.hatch(R([(5, -26), (4.6, -21), (5.9, -15), (7.9, -8), (9.8, -2), (7.4, -4.6), (5.4, -9.5),
+               (3.9, -15.5), (3.6, -23.5)]), 100, 1.6, W_FINE)
 
 
 class _Small:
     """A group drawn small (a drawing well under life size): the sutures' teeth coarser,
-    the shading sparser, the pin-point foramina and the faintest marks left out, so that
+    the shading sparser, the foramina and the faintest marks left out, so that
     at one pixel to the millimetre nothing turns into speckle."""
     def __init__(self, g):
         self._g = g
@@ -598,7 +628,12 @@ class _Small:
         return getattr(self._g, name)
 
     def suture(self, pts, amp=0.8, period=2.2, width=0.6, closed=False):
-        self._g.suture(pts, amp=max(amp, 0.5), period=2.8, width=width, closed=closed)
+        self._g.suture(pts, amp=max(amp, 0.5), period=2.8, width=W_FINE, closed=closed)
+
+    def hole(self, pts, width=0.7, fill=GROUND):
+        xs, ys = [p[0] for p in pts], [p[1] for p in pts]
+        if max(max(xs) - min(xs), max(ys) - min(ys)) > 4:   # the foramina would be specks
+            self._g.hole(pts, width, fill)
 
     def dot(self, p, r=0.7, fill="#000"):
         pass
@@ -619,30 +654,29 @@ def skull_front(g, small=False):
     # the mouth's depth behind the crowns, dark where they part, and beside it, between
     # each ramus and the upper jaw, the deep space behind the cheek: shaded as every
     # opening and hollow of the skull is, never the bare ground
-    g.hatch(sym([(0, 40), (30, 40), (30, 52), (0, 52)]), 90, 1.2, W_FINE)
+    g.hatch(sym([(0, 40), (30, 40), (30, 52), (0, 52)]), 90, 2.0, W_FINE)
     for sx, R in sides():
         g.hatch(R([(30, 40), (33.5, 37.5), (36, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
-                   (54.4, 17), (53.8, 30), (52, 44), (50.2, 56), (36, 54), (30, 52)]), 110, 1.2, W_FINE)
+                   (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (30, 52)]), 110, 2.0, W_FINE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     right = FRONT_VAULT + [
         (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),                     # lower border of the cheek bone
         (40, 24.5), (36, 31), (33.5, 37.5), (32.8, 40.4, "c"),
         (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
-        (8.2, 38.4, "c"), (0.5, 37.6, "c"), (0, 37.6),
+        (9.0, 38.4, "c"), (0.5, 37.6, "c"), (0, 37.6),
     ]
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():
         g.hole(R(ORBIT), width=W_OUT)
         # the orbit's depth: shaded throughout, its roof and outer wall the darkest
-        g.hatch(R(ORBIT), 110, 1.5, W_FINE)
+        g.hatch(R(ORBIT), 110, 2.0, W_FINE)
         g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
-                   (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 1.6, W_FINE)
+                   (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 2.2, W_FINE)
         g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
-        g.line(R([(14, -33), (22, -38), (32, -39.5), (42, -37), (49, -30)]), W_IN)
+        g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
         g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
-        g.line(R([(22, -35.4), (22.8, -38.2), (25.2, -38.4), (26.2, -36.2)]), W_IN)   # supraorbital notch
         # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
         g.suture(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), amp=0.5, period=1.8)
         g.suture(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), amp=0.5, period=1.6)
@@ -657,24 +691,25 @@ def skull_front(g, small=False):
     # nasal opening: the cavity dark, the thin septum a little off the midline
     g.hole(sym(APERTURE), width=W_OUT)
     g.hatch(sym(APERTURE), 110, 1.1, W_FINE)
-    g.body([(-0.6, -7.2), (0.9, -7.2), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
+    g.body([(-0.5, -8.4), (0.7, -8.4), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
            width=W_IN)
+    g.body([(-2.4, 23.9), (0, 18.6, "c"), (2.4, 23.9)], width=W_IN)    # anterior nasal spine
     # the conchae hanging from the side walls, their front ends seen through the opening,
     # each curled towards the septum: the inferior low and large, the middle one higher
     for sx, R in sides():
-        g.body(R([(12.5, 5.5, "c"), (10, 7.6), (7.6, 10.8), (6.6, 14.6), (7.4, 18), (9.4, 19.2),
-                  (11.2, 18.4), (12.7, 18.6, "c")]), width=W_IN)
-        g.line(R([(7.8, 16.2), (9.4, 17.2), (11.2, 16.6)]), W_FINE)
-        g.body(R([(11.6, -2.6, "c"), (9.6, -1.4), (8, 0.8), (7.8, 3.4), (9.2, 4.6), (12.1, 4.2, "c")]),
+        g.body(R([(12.3, 7.5, "c"), (10, 9.4), (7.6, 12.2), (6.6, 15.4), (7.4, 18.2), (9.4, 19.4),
+                  (11.5, 18.2, "c")]), width=W_IN)
+        g.line(R([(7.8, 16.6), (9.4, 17.6), (11, 17.2)]), W_FINE)
+        g.body(R([(10.6, 0.5, "c"), (9.4, 1.2), (7.9, 3.2), (7.9, 5.4), (9.4, 6.3), (12, 6, "c")]),
                width=W_IN)
     g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
         g.suture(R(NASAL_BORDER), amp=0.35, period=1.5)
-    g.line([(0, -25.5), (0, -7.5)], W_FINE)                            # between the nasal bones
+    g.line([(0, -25.5), (0, -8.8)], W_FINE)                            # between the nasal bones
     # frontonasal suture; glabella (the coronal suture lies behind the curve of the
     # forehead, out of sight from the front)
-    g.suture([(-4.4, -25.5), (0, -25), (4.4, -25.5)], amp=0.4, period=1.5)
+    g.suture([(-5, -25.5), (0, -25), (5, -25.5)], amp=0.4, period=1.5)
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
 
 
@@ -792,7 +827,6 @@ def occipital(g):
         # convex: the outer half of each turns away from the light
         outer = ellipse_pts(17.6, 8.6, 3.3, 7.2, rot=-24, n=24)
         g.hatch(R(outer[18:] + outer[:7]), 60, 1.3, W_FINE)
-    g.dot((0, 22), 0.8)
 
 
 def frontal(g):
@@ -832,8 +866,8 @@ def sphenoid(g):
     """Sphenoid from the front; origin at the middle of the body."""
     right = [
         (0, -18),
-        (12, -20), (26, -24), (40, -28, "c"),      # lesser wing
-        (28, -21), (18, -15), (13, -11),           # lower edge of the lesser wing
+        (12, -21.5), (26, -26), (38, -29, "c"),    # lesser wing
+        (29, -20.5), (19, -14), (13, -11),         # lower edge of the lesser wing
         (14, -4, "c"),                             # medial end of the superior orbital fissure
         (24, -8), (34, -15), (42, -24), (47, -34),  # greater wing: orbital border
         (51, -42, "c"),                            # greater wing: its highest point
@@ -1028,7 +1062,7 @@ MEASURES = {
     "face": 120,          # nasion to menton
     "breadth": 140,       # greatest width of the vault
     "cheeks": 133,        # across the zygomatic arches
-    "jaw angles": 97,     # across the angles of the mandible
+    "jaw angles": 100,    # across the angles of the mandible, 0.75 of the cheeks
     "orbit width": 39,
     "orbit height": 37,
     "nose width": 26,     # the nasal opening

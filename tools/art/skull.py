@@ -103,16 +103,20 @@ def facial_bones():
     groups = []
     add = placer(groups, S)
 
-    mid = 181
-    lac = Place(mid - 55, 45, S, True)
+    # the bones of the face from the nose outwards, gathered to the left, so that the
+    # maxillae's line can come down outside them into open ground; the vomer, the
+    # palatines and the mandible, seen from the side or from behind, to the right
+    mid = 97
+    lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
-    add("lacrimal-left", A.lacrimal, mid + 55, 45, comment="the left lacrimal bone from the orbit")
+    add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
     # the conchae a left and right pair, each seen from the nasal cavity (its convex inner
     # side), so that their thick front ends face outwards and their tapering hind ends meet
     # towards the middle
-    add("concha-right", lambda g: A.concha(g, outside=False), mid - 70, 126,
+    con = Place(mid - 52, 126, S)
+    add("concha-right", lambda g: A.concha(g, outside=False), con.ox, con.oy,
         comment="the right inferior nasal concha from its inner side")
-    add("concha-left", lambda g: A.concha(g, outside=False), mid + 70, 126, mirror=True,
+    add("concha-left", lambda g: A.concha(g, outside=False), mid + 52, con.oy, mirror=True,
         comment="the left inferior nasal concha from its inner side")
     # the nasal bones high enough that their line crosses the wider lower half
     nas = Place(mid - 4, 186 + 11 * S, S, True)
@@ -120,25 +124,25 @@ def facial_bones():
         comment="the right nasal bone from the front")
     add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nas.oy,
         comment="the left nasal bone from the front")
-    # the cheek bones each from its own side, as the lacrimals are: the frontal process up,
-    # the temporal process reaching outwards, the orbital margin towards the middle
-    zyg = Place(-50, 262, S, True)
-    add("zygomatic-right", lambda g: A.side_zygomatic(g, apart=True), zyg.ox, zyg.oy, mirror=True,
-        comment="the right zygomatic bone from the right")
-    add("zygomatic-left", lambda g: A.side_zygomatic(g, apart=True), 2 * mid + 50, zyg.oy,
-        comment="the left zygomatic bone from the left")
-    # the maxillae well apart, their teeth high above the lower edge
-    max_r = Place(162, 338, S, True)
-    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_r.ox, max_r.oy, mirror=True,
+    # the cheek bones from the front, closer together than in the face
+    zyg = Place(mid + 26, 243 - 3 * S, S, True)
+    add("zygomatic-right", A.front_zygomatic, zyg.ox, zyg.oy, mirror=True,
+        comment="the right zygomatic bone from the front")
+    add("zygomatic-left", A.front_zygomatic, 2 * mid - zyg.ox, zyg.oy,
+        comment="the left zygomatic bone from the front")
+    max_l = Place(105, 338, S)
+    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_l.ox - 16, max_l.oy, mirror=True,
         comment="the right maxilla from the front")
-    add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), 2 * mid - max_r.ox, max_r.oy,
+    add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), max_l.ox, max_l.oy,
         comment="the left maxilla from the front")
     mand = Place(516, 297, S)
-    add("mandible", lambda g: A.side_mandible(g, apart=True), 516, 297,
+    add("mandible", lambda g: A.side_mandible(g, apart=True), mand.ox, mand.oy,
         comment="the mandible from the left")
-    add("vomer", A.vomer, 432, 52, comment="from the left side")
-    add("palatine-right", A.palatine, 436, 152, mirror=True, comment="the right palatine bone from behind")
-    add("palatine-left", A.palatine, 442, 152, comment="the left palatine bone from behind")
+    vom = Place(330, 52, S)
+    add("vomer", A.vomer, vom.ox, vom.oy, comment="from the left side")
+    pal = Place(340, 152, S)
+    add("palatine-right", A.palatine, pal.ox - 6, pal.oy, mirror=True, comment="the right palatine bone from behind")
+    add("palatine-left", A.palatine, pal.ox, pal.oy, comment="the left palatine bone from behind")
     body = []
     for g in groups:
         body.extend(g.svg())
@@ -147,29 +151,31 @@ def facial_bones():
     # answer box stand 9 pixels apart, more than a line end may miss either by: each line
     # splits in two only just above the edge.
     # on the smooth orbital part, behind the crest
-    lacrimal = start(lac, (1.6, 0), row=45)
-    nasal = start(nas, (3.9, -11), row=186)
-    # on the body between the orbital margin and the temporal border
-    zygomatic = start(zyg, (-74, -10.5), row=243)
-    # on the body of the nearer maxilla, below its infra-orbital foramen: the line leaves it
-    # by its inner border above the incisors and runs down the middle of the wide space
-    # between the two maxillae, to split well below their teeth
-    maxilla = start(max_r, (20, 24))
-    gap = f"{mid} {round(max_r((0, 33))[1])}"
+    lacrimal = start(lac, (1.4, 0), row=45)
+    # on the nearer concha, straight out through its thick front end
+    concha = start(con, (-8.9, -3.3), row=120)
+    nasal = start(nas, (3.7, -11), row=186)
+    # on the body between the foramen and the temporal process
+    zygomatic = start(zyg, (56, 3), row=243)
+    # on the body of the nearer maxilla at the root of its zygomatic process: the line
+    # leaves it under the process and comes down beside the molars, clear of the teeth
+    maxilla = start(max_l, (42, 6))
+    # on the body in front of the angle, below the ramus
     jaw = start(mand, (-55, 72))
     fork_y = 466
     leaders = [
         f"leader Form18.Label1 Form19.Text1 from {lacrimal}",
-        # on the nearer concha, straight out through its thick front end
-        "leader Form18.Label2 Form19.Text2 from 95 120",
+        f"leader Form18.Label2 Form19.Text2 from {concha}",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zygomatic}",
-        f"leader Form18.Label5 from {maxilla} via {gap} via {mid} {fork_y}",
-        f"leader Form19.Text5 from {maxilla} via {gap} via {mid} {fork_y}",
+        f"leader Form18.Label5 from {maxilla} via {maxilla.split()[0]} {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via {maxilla.split()[0]} {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
-        "leader Form18.Label7 Form19.Text7 from 473 139",
-        "leader Form18.Label8 Form19.Text8 from 440 50",
+        # from the perpendicular plate of the nearer palatine, above its pyramidal process
+        f"leader Form18.Label7 Form19.Text7 from {start(pal, (17.2, -7.2), row=139)}",
+        # from the middle of the vomer's side
+        f"leader Form18.Label8 Form19.Text8 from {start(vom, (4.4, -1.1), row=50)}",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
