@@ -444,24 +444,27 @@ def arm():
 # head lies above the lowest, so that every first phalanx starts on the same row, and its
 # metacarpal by half that, so that the digit's two joints open alike.
 HAND_SCALE = 2.0
-GROUP_GAP = 8    # pixels between the rows of neighbouring groups
+GROUP_GAP = 10   # pixels between the rows of neighbouring groups
 HAND_DIGITS = [("thumb", "first"), ("index finger", "second"), ("middle finger", "third"),
                ("ring finger", "fourth"), ("little finger", "fifth")]
 
 
-def phalanges_in_a_row(model):
+def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1]):
     """The model with each digit's phalanges lowered to start level with the others', its
-    metacarpal half as far."""
+    metacarpal (metatarsal: kind) half as far. digits: (digit, ordinal of its metacarpal);
+    row: where a point of the model comes to lie down the page, in millimetres."""
+    digits = digits or HAND_DIGITS
+
     def bone(name):
         return next(sh for sh in model.shapes if sh["name"].startswith(name))
-    bottom = {digit: max(p[1] for p in bone(f"{meta} metacarpal")["pts"]) for digit, meta in HAND_DIGITS}
+    bottom = {digit: max(row(p) for p in bone(f"{meta} {kind}")["pts"]) for digit, meta in digits}
     lowest = max(bottom.values())
-    meta_of = {f"{meta} metacarpal": digit for digit, meta in HAND_DIGITS}
+    meta_of = {f"{meta} {kind}": digit for digit, meta in digits}
     for sh in model.shapes:
         digit = sh["name"].split(",")[0]
         if sh["group"] == "phalanges" and digit in bottom:
             dy = lowest - bottom[digit]
-        elif sh["group"] == "metacarpals" and digit in meta_of:
+        elif sh["group"] == kind + "s" and digit in meta_of:
             dy = (lowest - bottom[meta_of[digit]]) / 2
         else:
             continue
@@ -500,7 +503,7 @@ def hand():
 # their outer side lowered, which brings those joint lines near the level and lets the
 # groups stand close together.
 FOOT_SCALE = 1.7
-FOOT_GAP = 6      # pixels between the rows of neighbouring groups, as small as the hand's
+FOOT_GAP = 8      # pixels between the rows of neighbouring groups: small, the brackets apart
 FOOT_SLANT = 0.2  # millimetres lowered per millimetre towards the outer side
 
 
@@ -519,7 +522,12 @@ def foot():
     d = Drawing("foot", 200, 468)
     ctl = lambda n: (f"Form12.Label{n}", f"Form13.Text{n}")
     s = FOOT_SCALE
-    model = atlas.foot_model()
+    # the heads of the metatarsals lie in an arch: each toe's joints opened alike, as the
+    # hand's fingers' are
+    toes = [("great toe", "first"), ("second toe", "second"), ("third toe", "third"),
+            ("fourth toe", "fourth"), ("fifth toe", "fifth")]
+    model = phalanges_in_a_row(atlas.foot_model(), toes, "metatarsal",
+                               lambda p: p[1] + FOOT_SLANT * (p[0] - 50))
     groups = [g for g, _ in atlas.FOOT_GROUPS]
     offsets = apart(model, Slanted(Place(0, 0, s), FOOT_SLANT), groups, FOOT_GAP)
     # the three groups in the middle of the drawing's height
@@ -528,7 +536,7 @@ def foot():
     place = Slanted(Place(12, (d.h - (bottom - top)) / 2 - top, s, offsets=offsets), FOOT_SLANT)
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
-    x = 174
+    x = 181
     d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals"))
     d.bracket(ctl(2), x, *bracket_span(model, place, "metatarsals"))
     d.bracket(ctl(3), x, *bracket_span(model, place, "phalanges"))
