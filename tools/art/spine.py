@@ -90,21 +90,20 @@ def side_vertebra(kind, d, h, t, px=0.47):
         # behind it (its superior facet hollowed on top for the skull's condyle) and the
         # posterior arch running back to its tubercle
         mm = lambda pts: [(x * px, y * px) + tuple(q[2:]) for q in pts for x, y in [q[:2]]]
-        ring = mm([(-8.6, -5.4), (-12.8, -2.6), (-13, 2.8), (-9, 6.2), (-4.6, 4.6, "c"),
-                   (4.4, 6.6), (11.2, 7.2, "c"), (13.6, 6), (23.6, 4.4), (29, 5.4), (33, 3.6),
-                   (33.4, -1.4), (30.4, -3.6), (26, -0.6), (14.4, 1.6), (13.2, -2), (12, -6.6, "c"),
-                   (5, -3.6), (-1.5, -5.4, "c"), (-4.8, -3.8, "c")])
+        ring = mm([(-13, 0.5), (-9, -5.2), (-5, -4.2), (-1, -5.6), (5, -3.4), (11.5, -6, "c"),
+                   (13.5, -1.5), (20, -0.8), (27, -1.8), (31, -3.4), (34, 0.4), (31, 4.8), (25, 4),
+                   (15, 5.6), (11.5, 7), (4, 6.8), (-4.5, 5.2), (-9, 6.4)])
         parts.append(f'<path d="{bezier_d(ring)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>')
         return "\n".join(parts)
     b = d / 2
     if kind == "cervical":
-        pl, aw, sup, inf, L, ang, sh = 2.2, 4.0, 2.0, 2.0, lerp(5.5, 10.5, t ** 3), math.radians(lerp(12, 22, t)), 2.4
+        pl, aw, sup, inf, L, ang, sh = 2.2, 4.0, 2.0, 2.0, lerp(5.5, 11.5, t ** 3), math.radians(lerp(10, 8, t)), 2.4
     elif kind == "axis":
         pl, aw, sup, inf, L, ang, sh = 2.2, 4.2, 1.0, 2.2, 8.0, math.radians(18), 3.6
     elif kind == "dorsal":
         pl, aw, sup, inf = 2.6, 4.2, 2.0, 2.6
         L = lerp(11, 14, math.sin(t * math.pi)) if t < 0.9 else 11
-        ang = math.radians(lerp(28, 62, math.sin(t * math.pi)) if t < 0.85 else lerp(45, 25, (t - 0.85) / 0.15))
+        ang = math.radians(lerp(36, 62, math.sin(t * math.pi)) if t < 0.85 else lerp(45, 25, (t - 0.85) / 0.15))
         sh = 2.6
     else:  # lumbar
         pl, aw, sup, inf, L, ang, sh = 3.4, 5.5, 3.0, 3.0, 13.0, math.radians(4), 7.5
@@ -152,8 +151,8 @@ def side_vertebra(kind, d, h, t, px=0.47):
     if kind in ("dorsal",):
         # the demifacets for the heads of the ribs at the back of the body's upper and lower
         # edges, hatched as joint surfaces
-        for cy in (top + 1.3, bot - 1.3):
-            facet = ellipse_pts(b - 1.7, cy, 1.3, 1.0, n=20)
+        for cy in (top + 1.4, bot - 1.4):
+            facet = ellipse_pts(b - 1.8, cy, 1.5, 1.15, n=20)
             parts.append(hatch(facet, 60, 0.55, 0.25))
             parts.append(f'<path d="{d_poly(facet)}" fill="none" stroke="{INK}" stroke-width="0.4"/>')
     if kind == "lumbar":
@@ -167,8 +166,8 @@ def side_vertebra(kind, d, h, t, px=0.47):
 # column measures about 13 cm in the neck, 28 in the dorsal and 18 in the lumbar region,
 # and 10.5 and 3 for the sacrum and coccyx.
 LEVELS = ([("atlas", 0, 11, 2, 9), ("axis", 0, 16, 5, 16)]
-          + [("cervical", (i + 1) / 5, 14 + 0.25 * i, 5 + 0.25 * i, 16 + 0.5 * i) for i in range(5)]
-          + [("dorsal", i / 11, 16 + 7 * i / 11, 3.6 + 2.6 * i / 11, 17 + 12 * i / 11) for i in range(12)]
+          + [("cervical", (i + 1) / 5, 14 + 0.25 * i, 5 + 0.25 * i, 15 + 0.5 * i) for i in range(5)]
+          + [("dorsal", i / 11, 16.5 + 6.5 * i / 11, 3.6 + 2.6 * i / 11, 18.5 + 11.5 * i / 11) for i in range(12)]
           + [("lumbar", i / 4, 27 + (1.5 * i if i < 3 else 4.5 - 1.5 * (i - 3)), 9 + 0.8 * i, 30 + i) for i in range(5)])
 SACRUM_SIDE_MM = 105
 COCCYX_SIDE_MM = 30
@@ -441,20 +440,21 @@ def axis_top(sw=1.0):
 # across.
 DORSAL = [
     (0, -32.4), (5.4, -31.8), (9.8, -29), (12.8, -24.6), (14.4, -19.2), (14.6, -14.4), (13.2, -11.2, "c"),  # body
-    (11.8, -7.4), (12.8, -4.6),                                          # pedicle
+    (10.8, -7.6), (12.6, -4.4),                                          # pedicle
     (19.6, -1.6), (26.6, 1.8), (30.6, 2.8), (32.8, 5.8), (32.2, 9.6), (29, 11.2),  # transverse process
     (22.4, 8.8), (15.6, 7.6, "c"), (11.2, 9.6), (6.2, 12.4), (3, 14.4, "c"),   # lamina
     (2.4, 22), (2, 29), (2.4, 32.2), (0, 33.8),                             # spinous process
 ]
-DORSAL_CANAL = ellipse_pts(0, -1.2, 7, 7.2, n=16)
+DORSAL_CANAL = ellipse_pts(0, 0.4, 6.8, 7, n=16)
 DORSAL_DETAILS = (
     pair([(10.6, -27.2), (12.6, -21.6), (12.2, -17)])                   # rim of the body's top
+    + [([(10.8, -11.2), (5.6, -9.9), (0, -9.6), (-5.6, -9.9), (-10.8, -11.2)], False)]  # the body's back, before the pedicles
     + pair([(8.4, -3.2), (12.4, -1.8)])                                   # superior articular facet
 )
 # the demifacets for the heads of the ribs at the back of the body's sides, and the facets
 # for the ribs' tubercles on the front of the transverse processes' tips
-DORSAL_FACETS = [ellipse_pts(12.8, -14.4, 2.2, 3.4, n=32), ellipse_pts(-12.8, -14.4, 2.2, 3.4, n=32),
-                 ellipse_pts(29.6, 4.6, 3.4, 2.2, 35, n=32), ellipse_pts(-29.6, 4.6, 3.4, 2.2, -35, n=32)]
+DORSAL_FACETS = [ellipse_pts(12.1, -15, 2.3, 3.9, n=32), ellipse_pts(-12.1, -15, 2.3, 3.9, n=32),
+                 ellipse_pts(29.4, 4.8, 3.9, 2.4, 35, n=32), ellipse_pts(-29.4, 4.8, 3.9, 2.4, -35, n=32)]
 
 
 def dorsal_top(sw=1.0):
@@ -464,13 +464,14 @@ def dorsal_top(sw=1.0):
 # a lumbar vertebra, the third: a large kidney-shaped body wider than it is deep, short stout
 # pedicles, a triangular canal, long slender transverse processes, the superior articular
 # processes curving round the facets that face in and back, each with its mammillary process
-# behind, and a broad, square spinous process running straight back.  About 84 across.
+# behind, and a short spinous process running straight back, broad and square at its end.
+# About 84 across.
 LUMBAR = [
     (0, -42.4), (9, -41.8), (16.6, -39.2), (22, -34.4), (24.2, -27.4), (23.4, -20.2), (20.4, -14.8),  # body
     (16.6, -11.2), (13.4, -9.6, "c"), (13.2, -5.6, "c"),                                  # pedicle
     (24, -5), (36, -4.6), (41, -3.8), (42.4, -1.2), (40.6, 0.8), (35, 0.6), (24, 0.4), (17.6, 1.4, "c"),  # transverse process
     (18.8, 4.6), (18.6, 9.4), (17.4, 12.2), (14.6, 12.2), (11, 12.4, "c"),                # articular process, mammillary process
-    (6.6, 13.8), (4.2, 15.6, "c"), (4, 27), (4.8, 31), (3, 33.2), (0, 33.4),             # lamina, spinous process
+    (6.6, 13.8), (5, 15.4, "c"), (5.4, 22), (6.8, 28.4, "c"), (0, 28.8),               # lamina, spinous process
 ]
 LUMBAR_CANAL = sym([(0, -8.6), (7.4, -8.4), (10.6, -7.2), (11, -4.6), (7.4, 1.8), (3, 6.6), (0, 7.8)])
 LUMBAR_DETAILS = (
