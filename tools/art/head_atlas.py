@@ -1029,7 +1029,8 @@ def newborn_vault(g):
              (47.5, 46), (40.5, 60), (28, 71), (13.5, 77), (0, 78)]
     vault = sym(right)
     g.body(vault, width=1.2)
-    coronal = [(11, 0), (22, 1.6), (34, 3.2), (44.6, 5.5)]
+    # the coronal sutures curving back as they run out from the anterior fontanelle
+    coronal = [(11, 0), (22, 1.2), (33, 3), (44.8, 6.5)]
     # the lambdoid sutures run out and a little forwards from the posterior fontanelle:
     # from above the occipital shows as a broad wedge behind them
     lambdoid = [(4.5, 66.3), (16, 63.6), (28, 59.4), (44, 53.5)]
@@ -1039,10 +1040,15 @@ def newborn_vault(g):
         [(0, 12), (0.5, 30), (-0.5, 48), (0, 62)],                        # sagittal
         lambdoid, mirror_x(lambdoid),
     ]
+    # each suture a clear band of membrane between the edges of the plates
     for sut in sutures:
         poly = outline(g._px(sut), False)
-        g.raw(path(poly, False, "none", 2.6))
-        g.raw(path(poly, False, "none", 1.3, GROUND))
+        g.raw(path(poly, False, "none", 3.4))
+        g.raw(path(poly, False, "none", 2.0, GROUND))
+    # the front: the frontal halves curving down over the orbits, their margins just
+    # inside the outline
+    for sx, R in sides():
+        g.line(R([(4, -38.4), (11, -39.4), (19, -37.6), (25, -33.2)]), W_IN)
     # the anterior fontanelle a diamond with its long point forward between the halves of
     # the frontal bone, the posterior a small triangle at the top of the occipital
     anterior = [(0, -19.5, "c"), (3.2, -11), (7, -4.5), (12, 0, "c"), (6.5, 4.5), (2.8, 8.5),

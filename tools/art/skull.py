@@ -221,9 +221,9 @@ def fontanelle():
     place = Place(94, 96, 1.6)
     g = Group("newborn-vault", place, "a newborn's skull from above, the face at the top")
     inside = A.newborn_vault(g)
-    # one line gathers both fontanelles: an arm from the middle of each, straight out
-    # across the vault, the two meeting well clear of it
-    fork = (194, 145)
+    # one label for both fontanelles: an arm from the middle of each, straight across the
+    # vault, the two meeting clear of it where the posterior one runs on to the label
+    fork = (188, 140)
     leaders = []
     for key in ("anterior", "posterior"):
         x, y = place(inside[key])[:2]
