@@ -65,14 +65,6 @@ class Curve:
                 return (x, y), ((b[0] - a[0]) / d, (b[1] - a[1]) / d)
         return self.p[-1], (0, 1)
 
-    def find_y(self, y):
-        for i in range(1, len(self.p)):
-            if self.p[i][1] >= y:
-                a, b = self.p[i - 1], self.p[i]
-                t = (y - a[1]) / ((b[1] - a[1]) or 1)
-                return self.s[i - 1] + (self.s[i] - self.s[i - 1]) * t
-        return self.s[-1]
-
 
 def lerp(a, b, t):
     return a + (b - a) * t
@@ -170,7 +162,10 @@ LEVELS = ([("atlas", 0, 11, 2, 9), ("axis", 0, 16, 5, 16)]
           + [("dorsal", i / 11, 16.5 + 6.5 * i / 11, 3.6 + 2.6 * i / 11, 18.5 + 11.5 * i / 11) for i in range(12)]
           + [("lumbar", i / 4, 27 + (1.5 * i if i < 3 else 4.5 - 1.5 * (i - 3)), 9 + 0.8 * i, 30 + i) for i in range(5)])
 SACRUM_SIDE_MM = 105
-COCCYX_SIDE_MM = 30
+# the coccyx's four segments from the side: (height, depth at the top, at the foot), each
+# followed by a joint of 0.7
+COCCYX_SIDE = [(9, 10, 8.2), (7.6, 7.8, 6.4), (6.2, 6, 4.8), (5, 4.6, 3)]
+COCCYX_SIDE_MM = sum(h + 0.7 for h, _, _ in COCCYX_SIDE)
 TOP = 1.5          # the atlas's top, as arc length along the axis
 
 
@@ -251,34 +246,32 @@ def sacrum_side(curve, s0, px):
     parts.append(hatch(dense, 60, 0.9, 0.3))
     parts.append(f'<path d="{ear_d}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
     lines = []
-    for k in range(1, 5):
-        f = k / 5
-        a, b = at(f, -sacral_front(f) + 0.3), at(f, -sacral_front(f) * 0.35)
+    for f in (0.3, 0.52, 0.7, 0.85):        # the first segment the largest
+        a, b = at(f, -sacral_front(f) + 0.3), at(f, -sacral_front(f) * 0.55)
         lines.append(f"M {fmt(a[0])} {fmt(a[1])} L {fmt(b[0])} {fmt(b[1])}")
     parts.append(f'<path d="{" ".join(lines)}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
     # coccyx: four small segments curling forward below the apex, each narrower than the
     # last, a thin joint between them
-    s = s0 + length + 1.0
-    sizes = [(5.0, 4.6, 3.8), (4.2, 3.6, 3.0), (3.5, 2.8, 2.3), (2.9, 2.1, 1.4)]  # height, depth top, foot
+    s = s0 + length + 1.5 * px
+    sizes = COCCYX_SIDE
     cocc = []
     for hh, d0, d1 in sizes:
         pts = []
         for u, dd in ((0, d0), (1, d1)):
-            (x, y), (tx, ty) = curve.at(s + u * hh)
-            nx, ny = ty, -tx
+            (x, y), (tx, ty) = curve.at(s + u * hh * px)
+            nx, ny = ty * px, -tx * px
             pts.append(((x - nx * dd * 0.55, y - ny * dd * 0.55), (x + nx * dd * 0.45, y + ny * dd * 0.45)))
         (a0, b0), (a1, b1) = pts
         cocc.append(f'<path d="M {fmt(a0[0])} {fmt(a0[1])} L {fmt(b0[0])} {fmt(b0[1])} L {fmt(b1[0])} {fmt(b1[1])} '
                     f'L {fmt(a1[0])} {fmt(a1[1])} Z"/>')
-        s += hh + 0.7
-    sizes = [(h, d0) for h, d0, _ in sizes]
+        s += (hh + 0.7) * px
     coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8" stroke-linejoin="round">' + "".join(cocc) + '</g>')
     # where the leaders start: the sacrum's fused bodies under the auricular surface, the
     # coccyx's second segment
     f = min((i / n for i in range(n + 1)), key=lambda f: abs(at(f, 0)[1] - 309))
     sx, sy = at(f, 0)
     sac_front = (round(sx), round(sy))
-    (x, y), _ = curve.at(s0 + length + 1.0 + sizes[0][0] + 0.7 + sizes[1][0] / 2)
+    (x, y), _ = curve.at(s0 + length + (1.5 + sizes[0][0] + 0.7 + sizes[1][0] / 2) * px)
     cocc_front = (round(x), round(y))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
 
