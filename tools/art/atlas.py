@@ -524,9 +524,9 @@ def ulna():
     m.bone("ulna", "the inner forearm bone from behind: the broad olecranon, the shaft, "
            "the head and its styloid", [
                (-11.5, 5), (-6, 0.8), (1, 0), (8, 1.2), (12, 5.5), (12.8, 13), (11.5, 21),
-               (8.5, 29), (7, 38), (6.5, 55), (6.5, 110), (6, 180), (6.5, 226), (8.5, 240),
-               (9, 250), (7, 256.5), (2, 259.5), (-2.5, 260), (-4.5, 265, "c"), (-8, 262),
-               (-9.5, 251), (-8.5, 236), (-7, 180), (-7.5, 110), (-9, 58), (-11.5, 37),
+               (8.5, 29), (7, 38), (6.5, 55), (6.5, 110), (6, 180), (6.5, 226), (8.5, 238),
+               (9.5, 247), (8, 254), (4, 258.5), (-1, 260), (-4, 262.5), (-6, 265.5),
+               (-8.5, 263), (-9.5, 254), (-8.5, 238), (-7, 180), (-7.5, 110), (-9, 58), (-11.5, 37),
                (-13.5, 21), (-13.8, 11)])
     m.line([(-7.5, 7), (-2, 16), (0, 30), (-0.5, 60)])         # the ridge of the olecranon's back
     m.mark("top", (0, 0))
@@ -692,6 +692,16 @@ def foot_from_front():
     m.mark("tarsals", (28, 42))          # the calcaneus's outer wall
     m.mark("metatarsals", (27.5, 72))    # the fifth metatarsal
     m.mark("phalanges", (31, 101))       # the fifth toe's tip
+    # The bones above are drawn narrow: the foot spreads from the ankle to the ball, where
+    # it is some 0.37 of its length across (95 mm), so widths are opened out downwards,
+    # from the talus's width at the ankle to 1.22 times at the heads of the metatarsals.
+    def spread(p):
+        f = 1 + 0.22 * min(1.0, max(0.0, (p[1] - 20) / 72))
+        return (p[0] * f, p[1]) + tuple(p[2:])
+    for sh in m.shapes:
+        sh["pts"] = [spread(p) for p in sh["pts"]]
+        sh["lines"] = [[spread(p) for p in ln] for ln in sh["lines"]]
+    m.marks = {k: spread(v) for k, v in m.marks.items()}
     return m
 
 
