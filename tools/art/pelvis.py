@@ -85,18 +85,18 @@ HIP_BRIM = [(49, 50), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
 # the acetabulum from the front: it faces out, forward and down, so that only its anterior
-# rim shows, an arc inside the lateral border; between them the hollow of the cup, its floor
-# seen aslant, in a light tone (the lateral border itself is the cup's posterior rim)
+# rim shows, an arc inside the lateral border (the border itself is the cup's posterior rim);
+# just outside the rim the cup's wall in shadow, a crescent tapering to the rim's ends
 ACET_FRONT_RIM = [(106, 95), (97, 102), (91, 114), (90, 128), (94, 142), (101, 153)]
-ACET_FRONT_HOLLOW = ACET_FRONT_RIM + [(108, 141), (111, 122), (109, 104)]
-# the tone of a hollow's floor
-HOLLOW = "rgb(238,238,238)"
+ACET_FRONT_SHADE = ACET_FRONT_RIM + [(102, 146), (98, 134), (98, 120), (102, 106)]
+# the tone of bone in shadow in a hollow: far darker than the ground seen through a hole
+SHADE = "rgb(165,165,167)"
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
-OBTURATOR = [(60, 160, "c"), (48, 155), (35, 158), (28, 168), (27, 183), (32, 196), (41, 206),
-             (51, 209), (58, 203), (63, 190), (64, 174)]
+OBTURATOR = [(60, 164, "c"), (48, 159), (35, 162), (28, 172), (27, 187), (32, 200), (41, 210),
+             (51, 213), (58, 207), (63, 194), (64, 178)]
 # the edge of the tuberosity's rough face, the bone one sits on
-TUBEROSITY_BACK = [(64, 214), (72, 208), (78, 214), (76, 223), (67, 228)]
+TUBEROSITY_BACK = [(64, 218), (71, 212), (76, 217), (73, 224)]
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
 # behind), anterior (a long arch from the crest to the notch)
 GLUTEAL_POSTERIOR = [(54, 9), (55, 30), (57, 52), (60, 72)]
@@ -133,8 +133,8 @@ def hip_bone(place, view, w=1.0):
             '<!-- inner lip of the crest round the iliac fossa, and the pelvic brim -->',
             f'<path d="{d(HIP_CREST_LIP)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
-            '<!-- the acetabulum, a cup opening out at the lateral border: its hollow and anterior rim -->',
-            f'<path d="{d(ACET_FRONT_HOLLOW, True)}" fill="{HOLLOW}" stroke="none"/>',
+            '<!-- the acetabulum, a cup opening out at the lateral border: its anterior rim, the wall in shadow beside it -->',
+            f'<path d="{d(ACET_FRONT_SHADE, True)}" fill="{SHADE}" stroke="none"/>',
             f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linecap="round"/>',
             f'<path d="{d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
@@ -252,8 +252,12 @@ def sacrum(sw=1.0, dark=False, joints=False):
             f'<g fill="{GROUND}" stroke="none">' + "".join(holes) + '</g>',
             '<!-- the median crest, the fused spinous processes, a ridge down the middle; the\n'
             '     superior articular processes either side of the top -->',
-            f'<path d="M 70 40 L 70 140 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
+            f'<path d="M 70 40 L 70 124 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
             f'fill="none" stroke="{BONE}" stroke-width="{fmt(1.0 * sw)}" stroke-linecap="round"/>',
+            '<!-- below the crest, which ends at the fourth segment, the sacral hiatus: an arch open\n'
+            '     below, the sacral cornua at its feet -->',
+            f'<path d="M 63.5 153 C 63.5 140, 76.5 140, 76.5 153" fill="none" stroke="{BONE}" stroke-width="{fmt(0.9 * sw)}"/>',
+            f'<g fill="{BONE}"><ellipse cx="63.5" cy="154" rx="2.2" ry="2.6"/><ellipse cx="76.5" cy="154" rx="2.2" ry="2.6"/></g>',
             '<!-- the lateral crests, the fused transverse processes, outside the foramina: in the\n'
             '     whole pelvis their upper ends pass under the posterior iliac spines -->',
             f'<path d="{bezier_d(LATERAL_CREST, closed=False)} {bezier_d([(140 - x, y) for x, y in LATERAL_CREST], closed=False)}" '
@@ -264,17 +268,20 @@ def sacrum(sw=1.0, dark=False, joints=False):
     for y, dx, rx, ry in SACRAL_FORAMINA:
         for x in (70 - dx, 70 + dx):
             holes.append(f'<ellipse cx="{fmt(x)}" cy="{fmt(y)}" rx="{fmt(rx)}" ry="{fmt(ry)}"/>')
-    # the front edge of each ala, from the promontory out to the lateral end of the ala: in the
-    # whole pelvis the brim, going on along the ilium's arcuate line
-    brim = "M 50 28 C 40 33, 20 40, 8 47"
-    parts.append('<!-- the front edge of each ala, from the promontory to the joint -->')
-    parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1 if joints else w2}"/>')
+    if joints:
+        # in the whole pelvis the brim goes on from the ilium's arcuate line along the front
+        # edge of each ala to the promontory
+        brim = "M 50 28 C 40 33, 20 40, 8 47"
+        parts.append('<!-- the brim of the pelvis along each ala, from the joint to the promontory -->')
+        parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
         x0 = 70 - dx + rx + 1.5
         ridges.append(f"M {fmt(x0)} {fmt(y)} Q 70 {fmt(y - 1.5)}, {fmt(140 - x0)} {fmt(y)}")
     parts += [
+        '<!-- the promontory: the rounded front lip of the first sacral body -->',
+        f'<path d="M 55 25.9 C 60 30.5, 80 30.5, 85 25.9" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- transverse ridges where the sacral vertebrae fused -->',
         f'<path d="{" ".join(ridges)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- anterior sacral foramina -->',
@@ -291,11 +298,11 @@ def sacrum(sw=1.0, dark=False, joints=False):
 
 # right half (the viewer's right) of the outline, from the middle of the base down to the tip
 COCCYX_HALF = [
-    ((17.5, 6), (19, 6), (19.8, 5.4)),          # the base, its facet for the sacrum's apex
-    ((20.4, 4.4), (21.6, 3.8), (22.6, 4.4)),    # a cornu rising a little behind the base
-    ((23.4, 5), (23.6, 6.4), (24.2, 7.2)),
-    ((25.8, 7.6), (27.2, 8.4), (27.2, 10)),     # transverse process
-    ((27.2, 11.6), (25.4, 12.4), (23.4, 12.8)),
+    ((17.5, 6), (19, 6), (19.6, 5.6)),          # the base, its facet for the sacrum's apex
+    ((19.8, 4.2), (20.6, 2.8), (21.6, 2.8)),    # a cornu, a small horn rising behind the base
+    ((22.6, 2.8), (22.8, 4.4), (22.8, 6)),
+    ((24.4, 6.6), (26, 7.6), (26, 9.6)),        # transverse process
+    ((26, 11.4), (24.6, 12.4), (23.4, 12.8)),
     ((22, 13.4), (21.4, 14.8), (21.2, 15.9)),   # the first segment narrowing to its joint
     ((21.1, 16.3), (21.1, 16.6), (21.3, 17)),   # a shallow waist at each fused joint
     ((21.9, 19.4), (21.7, 23.6), (20.6, 26)),   # second segment
@@ -342,8 +349,9 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        # from the second segment out through the side, clear of the tip, to the box below
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 19 21 via 28 30"]))
+        # from the middle of the second segment out through its side, above the joint under
+        # it, then clear of the lower segments to the box below
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 21 via 28 27"]))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -361,10 +369,11 @@ HIP_SIDE = [
     (-88, -41), (-72, -34), (-59, -25), (-51, -12), (-50, 3),         # greater sciatic notch, deep and wide
     (-54, 15), (-65, 25, "c"),                                        # ischial spine, pointing back
     (-55, 31), (-49, 40), (-50, 51),                                  # lesser sciatic notch
-    (-57, 62), (-60, 76), (-54, 88), (-40, 95), (-22, 96),            # ischial tuberosity
-    (-4, 92), (16, 86), (34, 78), (50, 69, "c"),                      # ischial and inferior pubic rami
-    (57, 57), (60, 43), (59, 31, "c"),                                # the pubic body's symphyseal edge
-    (50, 22), (43, 13), (38, 2), (36, -12),                           # pubic crest, superior ramus to the iliopubic eminence
+    (-57, 62), (-60, 76), (-55, 88), (-42, 96), (-24, 98),            # ischial tuberosity
+    (-6, 96), (14, 93), (32, 86), (48, 77), (56, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
+    (59, 59), (61, 45), (61, 32, "c"),                                # the pubic body's symphyseal edge
+    (58, 28), (56, 23), (53, 21, "c"),                                # pubic crest to the pubic tubercle
+    (48, 20), (43, 13), (39, 2), (36, -12),                           # superior ramus to the iliopubic eminence
     (36, -27), (40, -35), (41, -44, "c"),                             # anterior inferior spine above the socket
     (42, -53), (57, -66, "c"),                                        # the notch, anterior superior spine
     (52, -80), (42, -95), (30, -105), (13, -116),                     # crest, past its tubercle, to the top
@@ -374,15 +383,17 @@ HIP_SIDE = [
 # through the notch
 ACET_SIDE_R = 27
 ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight down
-OBTURATOR_SIDE = ellipse_pts(10, 56, 26, 17, rot=-52, n=16)
+# the obturator foramen, larger than the socket, leaning forward, the rami thin round it
+OBTURATOR_SIDE = ellipse_pts(9, 58, 31, 23, rot=-55, n=16)
 GLUTEAL_SIDE = [
     [(-62, -110), (-63, -96), (-65, -82)],                            # posterior gluteal line
-    [(22, -110), (2, -88), (-20, -66), (-40, -49), (-60, -35)],       # anterior gluteal line
-    [(35, -46), (18, -43), (0, -42), (-14, -40)],                     # inferior gluteal line, over the socket
+    [(22, -110), (2, -88), (-18, -68), (-36, -53), (-50, -44)],       # anterior gluteal line
+    [(36, -44), (20, -41), (2, -41), (-14, -37), (-28, -30)],         # inferior gluteal line, arching over the socket
 ]
 TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
-# where the marked bone's line starts: on the body above and behind the socket's rim
-HIP_SIDE_START = (-30, -28)
+# where the marked bone's line starts: on the body behind and above the socket, midway
+# between its rim and the greater sciatic notch, below the gluteal lines
+HIP_SIDE_START = (-40, -18)
 
 
 def hip_bone_side(place, w=1.0):
@@ -397,15 +408,15 @@ def hip_bone_side(place, w=1.0):
     # the inner edge of the lunate surface: a horseshoe, widest above, its horns' tips (corners)
     # either side of the notch; between them the fossa, an arch opening down into the notch
     inner = [rim[0] + ("c",)] + arc_pts(0.05 * r, 0.45 * r, 0.55 * r, 0.66 * r, 160, 380, 14) + [rim[-1] + ("c",)]
-    # the fossa's tone: inside the horseshoe and out through the notch to the rim's line
+    # the fossa in shadow: inside the horseshoe and out through the notch to the rim's line
     hollow = inner + arc(r, 0, a0, a1, 4)[1:-1]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
         '<!-- the gluteal lines on the outer face of the wing -->',
         f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        '<!-- acetabulum: the fossa in a light tone, open below through the notch; round it the',
+        '<!-- acetabulum: the fossa in shadow, open below through the notch; round it the',
         '     lunate surface and the rim -->',
-        f'<path d="{d(hollow, True)}" fill="{HOLLOW}" stroke="none"/>',
+        f'<path d="{d(hollow, True)}" fill="{SHADE}" stroke="none"/>',
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
@@ -442,7 +453,7 @@ def write_hip_bones(out):
 MID = 150
 PELVIS_SCALE = 0.86
 SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
-SACRUM_TOP, SACRUM_APEX = 36, 120   # its base and apex below the top of the crests (mm)
+SACRUM_TOP, SACRUM_APEX = 32, 122   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
 COCCYX_DROP = 166 - 6
 
