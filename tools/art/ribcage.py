@@ -88,9 +88,11 @@ class Rib:
         self.n = n
         self.a = r["a"]
         self.w = r["w"]
-        hx = body_half_width(n) - 3          # the head tucks under the side of the body
-        self.th0 = math.asin(hx / self.a)
         self.floating = "tip" in r
+        # the head tucks under the side of the body; a floating rib's, which meets its own
+        # vertebra alone, ends beside the body's side, where its joint shows the level
+        hx = body_half_width(n) + (0.4 if self.floating else -3)
+        self.th0 = math.asin(hx / self.a)
         if self.floating:
             self.th1 = r["tip"]
             self.y0, self.y1 = r["yh"], r["yt"]
@@ -362,7 +364,7 @@ def build():
             back.append(f'    <g id="rib-{n}-half">')
             # a floating rib lies wholly at the back of the flank, behind the front of the cage:
             # drawn as the other ribs' back halves are, so that it does not read as lying in front
-            back += ["      " + s for s in band(up, lo, BEHIND, 0.8, cap_start=False, name=f"rib-{n}",
+            back += ["      " + s for s in band(up, lo, BEHIND, 0.9, name=f"rib-{n}",
                                                 kind="back", ink=BEHIND_INK)]
             # the cartilage cap on the free end
             tu, tl = rib.edges(rib.th1 - 0.07, rib.th1, 6)
@@ -534,9 +536,15 @@ def leaders(ribs):
     # first rib's outer end to the bottom of its last one's, and the true ribs' (1-7) ends
     # above the false ribs' (8-12) begins
     true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
-    true_bot = math.ceil(ext[7][1])
-    false_top = math.floor(ext[8][0])
-    float_bot = math.ceil(lowest({"rib-11", "rib-12"})) + 5
+    # the true ribs' bracket down to the row where the eighth rib becomes the outermost
+    # bone, the false ribs' from just below it: together they part the cage's side between
+    # the seventh and eighth ribs
+    switch = next(y for y in range(math.floor(ext[7][0]), H)
+                  if rightmost(y, y + 1)[1].startswith("rib-8-"))
+    true_bot = switch - 1
+    false_top = switch + 1
+    lowest_rib = math.ceil(lowest({"rib-11", "rib-12"}))
+    float_bot = lowest_rib + 5
     # the floating ribs' from the eleventh rib's outer end, clear below the false ribs' line
     float_top = max(math.floor(ext[11][0]), FALSE_ROW + 8)
     return [
@@ -545,7 +553,9 @@ def leaders(ribs):
         # the middle of the fourth cartilage, which runs nearly level to the sternum: one
         # straight line, rising a little to its label, across the ribs rather than along them
         "leader Form21.Label3 Form22.Text3 from 185 207",
-        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {float_bot}",
+        # the false ribs' down to the lowest rib; the floating ribs' a little lower, to its
+        # label's row, so that the two brackets' lower ends stand apart
+        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {lowest_rib + 1}",
         f"bracket Form21.Label5 Form22.Text5 at 16 from {float_top} to {float_bot}",
     ]
 

@@ -211,7 +211,7 @@ class Limbs:
         rot = aim(self.tibia.marks["ankle"], (ankle[0] - top[0], ankle[1] - top[1]))
         self.tib = Place(top[0], top[1], s, rot=rot)
         self.fib = Place(*self.tib(atlas.FIBULA_ON_TIBIA)[:2], s, rot=rot)
-        self.pat = Place(*self.fem((13, 398))[:2], s)
+        self.pat = Place(*self.fem(atlas.PATELLA_ON_FEMUR)[:2], s)
         rot = aim(self.humerus.marks["elbow"], (elbow[0] - shoulder[0], elbow[1] - shoulder[1]))
         self.hum = Place(shoulder[0], shoulder[1], s, rot=rot)
         # the olecranon's tip in the humerus's olecranon fossa, above the trochlea, so that
@@ -321,6 +321,11 @@ class Limbs:
 # The skeleton from the front
 # ============================================================================
 
+# Where each rib (1-12) reaches furthest out, front and back alike (dx, y).
+RIB_SIDES = [(22.5, 96.3), (31.0, 103.2), (36.6, 110.2), (40.3, 117.8), (42.5, 126.6),
+             (43.7, 135.6), (44.2, 145.0), (44.2, 154.4), (43.6, 163.6), (42.6, 172.2),
+             (41.2, 180.4), (36.6, 187.6)]
+
 def front():
     d = Drawing(207, 501, 103.5)
     S = d
@@ -415,13 +420,17 @@ def front():
                    (50.8, 97.8), (ax + 0.6, 97.0, "c")])
     S.group("scapula", "shoulder blades, seen behind the ribs: maroon", el, fill=MAROON)
     S.group("scapula-ridges", None, ridges, fill=None)
+    # the chest between the spine and the sides of the ribs, in front of the shoulder blades:
+    # of each blade only what lies beyond the ribs shows (its lateral border, the neck and
+    # the coracoid under the collar bone), not maroon in every space between the ribs
+    lateral_edge = [(x + 1.0, y) for x, y in RIB_SIDES[:8]]
+    S.group("chest", None, S.line([(7.5, 94.6)] + lateral_edge + [(7.5, lateral_edge[-1][1])]),
+            fill=GROUND, stroke=None)
 
     # ---- ribs: the back part of each rib, then the front part ----
     junction = [(12.0, 102.0), (13.4, 112.8), (14.8, 121.8), (16.4, 130.6), (18.4, 139.8),
                 (21.0, 149.2), (24.4, 158.4), (28.4, 166.6), (32.4, 174.4), (36.0, 181.4)]
-    lateral = [(22.5, 96.3), (31.0, 103.2), (36.6, 110.2), (40.3, 117.8), (42.5, 126.6),
-               (43.7, 135.6), (44.2, 145.0), (44.2, 154.4), (43.6, 163.6), (42.6, 172.2),
-               (41.2, 180.4), (36.6, 187.6)]
+    lateral = RIB_SIDES
     head_y = [92.5 + 8.05 * i for i in range(12)]
 
     def rib_back(i):
@@ -538,7 +547,9 @@ def front():
     el = S.shape(hip)
     S.group("hip-bone", "hip bones: ilium, pubis and ischium",
             el, layer=-1)
-    el = S.shape(ellipse_pts(15.6, 258.0, 5.0, 4.0, rot=-25, n=10), fill=GROUND)
+    # the obturator foramen about as large as the hip socket, between the pubic rami and
+    # the ischium
+    el = S.shape(ellipse_pts(15.5, 259.0, 7.5, 5.5, rot=-25, n=12), fill=GROUND)
     el += S.curve([(20.0, 216.4), (28.0, 213.6), (36.5, 215.4)], stroke_width=fmt(W_FINE))
     S.group("hip-bone-detail", "obturator foramen, brim and iliac fossa", el, layer=-1)
     S.map = lambda p: p
@@ -604,23 +615,22 @@ def front():
     # the body of the maxilla below the eye socket, clear of it and of the nose opening
     d.leader("Form2.Label2 Form4.Text2", (9.2, 47.5))
     d.leader("Form2.Label3 Form4.Text3", (1.0, 76.6))   # the fifth, clear below the jaw
-    # the collar bone's line from the outer half of its shaft, clear of the first rib and of
-    # the shoulder blade, where nothing lies behind it but the ribs' thin back halves; it
-    # rises gently off it to run level just over the acromion and the head of the humerus
-    d.leader("Form2.Label4 Form4.Text4", cla_place((88, -2.6))[:2], via=[(43.0, 91.4)])
+    # the collar bone's line from the middle of its shaft, clear of the first rib and above
+    # the chest, where nothing lies behind it but the ribs' thin back halves; it rises
+    # gently off it to run level just over the acromion and the head of the humerus
+    d.leader("Form2.Label4 Form4.Text4", cla_place((72, 0.6))[:2], via=[(43.0, 91.4)])
     d.leader("Form2.Label5 Form4.Text5", (2, 115.0))   # the body, between the 2nd and 3rd cartilages
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
-    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 207.5, near=1))
-    # the ulna's from the middle of its shaft, away from the radius beside it
+    # the forearm's lines from the middle of each bone's shaft, away from the gap between them
+    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 207.5))
     d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 232.0))
-    # the hand's lines spread over its three groups: the capitate in the middle of the
-    # carpus, the thumb's metacarpal in the middle of its shaft (the outermost metacarpal,
-    # so that its line crosses no other bone) and the middle phalanx of the index, the
-    # outermost finger below the thumb's tip
+    # the hand's lines from the middle of the hand, each on the body of a bone of its
+    # group and out over that group only: the capitate, the middle of the third
+    # metacarpal's shaft and the middle finger's first phalanx
     d.leader("Form2.Label10 Form4.Text10", L.hnd((51, 23))[:2])
-    d.leader("Form2.Label11 Form4.Text11", L.hnd((16, 55))[:2])
-    d.leader("Form2.Label12 Form4.Text12", L.hnd((26, 154))[:2])
+    d.leader("Form2.Label11 Form4.Text11", L.hnd((51, 68))[:2])
+    d.leader("Form2.Label12 Form4.Text12", L.hnd((50, 124))[:2])
     d.leader("Form2.Label13 Form4.Text13", on_row(S, L.femur, L.fem, 326.5))
     d.leader("Form2.Label14 Form4.Text14", L.pat((4, 0))[:2])
     # the fibula lies lateral to the tibia, so the tibia's line must cross it: it starts
@@ -710,9 +720,7 @@ def back():
             width=W_IN)
 
     # ---- ribs from behind: the back of each rib, out to where it turns forward ----
-    lateral = [(22.5, 96.3), (31.0, 103.2), (36.6, 110.2), (40.3, 117.8), (42.5, 126.6),
-               (43.7, 135.6), (44.2, 145.0), (44.2, 154.4), (43.6, 163.6), (42.6, 172.2),
-               (41.2, 180.4), (36.6, 187.6)]
+    lateral = RIB_SIDES
     head_y = [92.5 + 8.05 * i for i in range(12)]
 
     # from behind each rib runs down and out from its vertebra: its outermost point lies
@@ -831,7 +839,7 @@ def back():
     # the pubic bones meet below the tip of the coccyx, clear of it: the coccyx stands on
     # the ground of the pelvic outlet between the ischia
     S.group("hip-bone", "hip bones from behind: the ilium, the ischium below", el)
-    el = S.shape(ellipse_pts(16.2, 258.4, 4.6, 3.8, rot=-25, n=10), fill=GROUND)
+    el = S.shape(ellipse_pts(19.5, 262.0, 6.5, 4.8, rot=-25, n=12), fill=GROUND)
     el += S.curve([(17.0, 216.2), (24.0, 221.6), (30.8, 234.0)], stroke_width=fmt(W_FINE))
     el += S.curve([(26.0, 213.0), (33.0, 216.4), (38.0, 224.0)], stroke_width=fmt(W_FINE))
     # the sacro-iliac joint: the ilium's edge just beside the sacrum's border, and the
@@ -854,19 +862,22 @@ def back():
     for y, x in ((232.0, 6.2), (237.0, 5.7), (241.8, 5.0), (246.2, 3.9)):
         el += S.circle((x, y), 0.9)
     S.group("sacral-foramina", None, el, fill=INK, stroke=None)
-    el = []
-    for y0, y1, w in ((251.2, 253.8, 4.0), (254.3, 256.4, 3.2), (256.9, 258.4, 2.4),
-                      (258.9, 260.2, 1.6)):
-        el += S.shape(sym([(0, y0), (w * 0.7, y0), (w, y0 + (y1 - y0) * 0.4),
-                           (w * 0.7, y1), (0, y1)]), sides=(1,))
+    # the coccyx below the sacrum's apex across a joint space: one white tapering bone, its
+    # four fused segments marked by fine lines, so that it reads as bone and not as shading
+    el = S.shape(sym([(0, 252.2), (3.6, 252.1), (5.2, 253.4), (4.6, 255.6), (3.9, 258.2),
+                      (3.0, 260.6), (1.8, 262.4), (0, 262.9)]), sides=(1,))
     S.group("coccyx", "the coccyx: four small vertebrae tapering from the tip of the sacrum",
-            el, width=0.7)
+            el, width=0.6)
+    el = []
+    for y, w in ((255.6, 4.0), (258.2, 3.2), (260.6, 2.3)):
+        el += S.line([(-w, y), (w, y)], sides=(1,))
+    S.group("coccyx-joints", None, el, fill=None, width=W_FINE)
     S.map = back_trunk
 
-    # ---- legs and arms ----
+    # ---- legs and arms: the head of the humerus against the glenoid, under the acromion ----
     k = BACK_SCALE
     L = Limbs(k, hip=(29.6 * k, 245.2 * k), knee=(22.5 * k, 352.5 * k), ankle=(18.5 * k, 445.5 * k),
-              shoulder=(50.6 * k, 101.6 * k), elbow=(58.0 * k, 183.0 * k), wrist=(66.0 * k, 255.0 * k))
+              shoulder=(51.8 * k, 101.6 * k), elbow=(58.0 * k, 183.0 * k), wrist=(66.0 * k, 255.0 * k))
     L.draw_legs(S, back=True)
     L.draw_arms(S, back=True)
 
@@ -881,7 +892,7 @@ def back():
     # the second lumbar vertebra, the sacrum beside its median crest, the coccyx's middle
     d.leader("Form3.Label2 Form5.Text2", (2.5, 200.0))
     d.leader("Form3.Label3 Form5.Text3", (3.0, 234.0))
-    d.leader("Form3.Label4 Form5.Text4", (1.0, 251.0))
+    d.leader("Form3.Label4 Form5.Text4", (1.5, 250.6))
     # the middle of the shoulder blade's infraspinous fossa, below the spine
     d.leader("Form3.Label5 Form5.Text5", (-33.0, 113.0))
     return d
