@@ -399,7 +399,7 @@ def front_zygomatic(g, R=_right):
 
 def side_mandible_outline():
     return [
-        (-6, 4.5), (-8, 0.8), (-12, -0.4), (-16, 2.2, "c"),          # condyle
+        (-6, 5), (-8, 2.4), (-12, 1.6), (-16, 3.4, "c"),             # condyle, in its socket
         (-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5),       # mandibular notch
         (-32.5, 12), (-35.5, 5), (-37, -1.5, "c"),                   # coronoid process
         (-39.8, 4), (-41, 14), (-41.8, 24), (-42.8, 31), (-44.2, 37),  # front of the ramus
@@ -430,10 +430,10 @@ def side_mandible(g, apart=False):
                 W_FINE)
 
 
-# the lateral pterygoid plate, hanging from under the arch behind the upper jaw
-PTERYGOID_SIDE = [(-47, 6.5), (-54, 9.5), (-57.5, 12.5), (-55.6, 17), (-54.8, 21), (-55, 24),
-                  (-53.4, 26, "c"), (-47, 27), (-41, 25),
-                  (-38.5, 21), (-37, 12.5), (-34, 6)]
+# the lateral pterygoid plate, hanging from under the arch behind the upper jaw: broad at
+# its root, narrowing down to the hamulus in front, its hind border slanting back
+PTERYGOID_SIDE = [(-49, 6.6), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23), (-54, 26.5, "c"),
+                  (-50.5, 24.5), (-46.5, 20.5), (-42.5, 14.5), (-39.5, 8.5), (-38, 6)]
 
 
 def skull_side(g, mandible=True):
@@ -453,8 +453,8 @@ def skull_side(g, mandible=True):
     if mandible:
         # below the plate, between the last molars and the ramus: the far side of the
         # mouth, plain bone with no opening through it
-        g.fill([(-55, 24), (-53.4, 26), (-47, 27), (-41, 25), (-43.8, 36), (-46.5, 41), (-51.5, 41),
-                (-55, 31)], BONE)
+        g.fill(PTERYGOID_SIDE[4:] + [(-36, 6), (-38, 20), (-42, 36), (-46.5, 41), (-51.5, 41), (-55, 31)],
+               BONE)
         for t in LOWER_TEETH_SIDE:
             draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
