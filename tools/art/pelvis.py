@@ -387,13 +387,14 @@ ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight do
 OBTURATOR_SIDE = ellipse_pts(9, 58, 31, 23, rot=-55, n=16)
 GLUTEAL_SIDE = [
     [(-62, -110), (-63, -96), (-65, -82)],                            # posterior gluteal line
-    [(22, -110), (2, -88), (-18, -68), (-36, -53), (-50, -44)],       # anterior gluteal line
-    [(36, -44), (20, -41), (2, -41), (-14, -37), (-28, -30)],         # inferior gluteal line, arching over the socket
+    [(22, -110), (2, -88), (-18, -69), (-38, -53)],                   # anterior gluteal line
+    [(36, -44), (20, -41), (2, -40), (-14, -36)],                     # inferior gluteal line, arching over the socket
 ]
 TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
-# where the marked bone's line starts: on the body behind and above the socket, midway
-# between its rim and the greater sciatic notch, below the gluteal lines
-HIP_SIDE_START = (-40, -18)
+# where the marked bone's line starts: on the body behind and above the socket, clear of
+# its rim and of the gluteal lines' ends; the line runs through the middle of the bone over
+# the greater sciatic notch
+HIP_SIDE_START = (-30, -34)
 
 
 def hip_bone_side(place, w=1.0):
