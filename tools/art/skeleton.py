@@ -188,7 +188,8 @@ def on_row(S, model, place, row, toward=None, near=None):
 
 
 FOOT_TOP = 24.0     # the top of the navicular in the atlas's foot from the front (mm)
-FOOT_DEPTH = 0.62
+FOOT_DEPTH = 0.85   # the foot below it foreshortened to this share of its length: seen from
+                    # above as the leg shows it, as long as the picture's floor allows
 
 
 class Limbs:
@@ -253,9 +254,9 @@ class Limbs:
         foot = atlas.foot_from_front()
         ankle = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
 
-        # seen from a little higher than the atlas's view: the foot below the talus
-        # foreshortened to FOOT_DEPTH of its length rather than the atlas's own factor, so
-        # that it reaches the rows of the tarsals', metatarsals' and toes' labels
+        # seen from higher than the atlas's view: the foot below the talus foreshortened
+        # to FOOT_DEPTH of its length rather than the atlas's own factor, so that each
+        # group reaches the row of its label and the toes stand above the picture's foot
         def place(p):
             if p[1] <= FOOT_TOP:
                 return ankle(p)
@@ -638,13 +639,12 @@ def front():
     tibia_x, tibia_y = on_row(S, L.tibia, L.tib, 388.5)
     d.leader("Form2.Label15 Form4.Text15", (tibia_x + 2.0, tibia_y))
     d.leader("Form2.Label16 Form4.Text16", on_row(S, L.fibula, L.fib, 422.5, near=1))
-    # the foot's groups, each line out over its own group only: the cuboid where it shows
-    # between the lateral cuneiform and the bases of the outer metatarsals, its line clear
-    # below the lateral malleolus (in this foot, seen from a little above, the tarsals are a
-    # narrow band and every start on the talus leads out across the malleolus); the third
-    # metatarsal's shaft; the third toe
-    d.leader("Form2.Label17 Form4.Text17", foot((18, 51)))
-    d.leader("Form2.Label18 Form4.Text18", foot((3, 78)))
+    # the foot's groups from the middle of the foot, each line out over its own group only:
+    # the lateral cuneiform, its line out over the calcaneus's outer wall clear below the
+    # lateral malleolus (a start on the talus would lead out across the malleolus); the
+    # third metatarsal's shaft; the third toe
+    d.leader("Form2.Label17 Form4.Text17", foot((5, 39.5)))
+    d.leader("Form2.Label18 Form4.Text18", foot((3, 75)))
     d.leader("Form2.Label19 Form4.Text19", foot((2, 104)))
     # the skull as a whole, cranium and face together: a bracket from the vertex to the chin
     d.bracket("Form2.Label20 Form4.Text20", -25.5, 3.5, 69.0)
