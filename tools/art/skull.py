@@ -106,7 +106,7 @@ def facial_bones():
     # the bones of the face from the nose outwards, gathered to the left, so that the
     # maxillae's line can come down outside them into open ground; the vomer, the
     # palatines and the mandible, seen from the side or from behind, to the right
-    mid = 97
+    mid = 110
     lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
@@ -130,8 +130,10 @@ def facial_bones():
         comment="the right zygomatic bone from the front")
     add("zygomatic-left", A.front_zygomatic, 2 * mid - zyg.ox, zyg.oy,
         comment="the left zygomatic bone from the front")
+    # the maxillae nearly meeting, as they do at the intermaxillary suture, the left one's
+    # zygomatic process short of the column its line comes down
     max_l = Place(105, 338, S)
-    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_l.ox - 16, max_l.oy, mirror=True,
+    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_l.ox - 8, max_l.oy, mirror=True,
         comment="the right maxilla from the front")
     add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), max_l.ox, max_l.oy,
         comment="the left maxilla from the front")
