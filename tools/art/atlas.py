@@ -567,7 +567,7 @@ def clavicle():
     m = Model()
     # an outline about an S-shaped middle line: the inner half bowed down, the outer half
     # up towards the acromion; thick and round at the breastbone end, flat at the other
-    mid = lambda x: 5.0 * math.sin(2 * math.pi * x / 150) - 4.0 * max(0.0, (x - 112) / 30) ** 2  # noqa: E731
+    mid = lambda x: 6.5 * math.sin(2 * math.pi * x / 150) - 4.0 * max(0.0, (x - 112) / 30) ** 2  # noqa: E731
     half = lambda x: 7.5 - 3.5 * min(1.0, x / 45) + 1.0 * max(0.0, (x - 95) / 47)  # noqa: E731
     xs = [5, 14, 28, 44, 60, 76, 92, 106, 118, 128, 136]
     top = [(x, mid(x) - half(x)) for x in xs]

@@ -228,6 +228,7 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
+LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
 LEG_FOOT_DEPTH = 2.6 # the foot seen from above its toes, as the leg is drawn, its length
                      # below the navicular's top (24 mm under the ankle) drawn 2.6 times
                      # the atlas's foreshortened front view: the foot at its true length,
@@ -327,7 +328,13 @@ def leg():
     pat = placed_at(px(fem, atlas.PATELLA_ON_FEMUR), s)
     tib = placed_at((knee[0], femur_bottom + LEG_KNEE_GAP + 9 * s), s)
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
-    foot = Deeper(placed_at(px(tib, tib_m.marks["ankle"]), s), 24.0, LEG_FOOT_DEPTH)
+    # the talus's trochlea under the tibia across a joint space, between the malleoli
+    ankle = px(tib, tib_m.marks["ankle"])
+    foot = Deeper(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s), 24.0, LEG_FOOT_DEPTH)
+    # seen so from above the heel lies behind the ankle, hidden by it: of the calcaneus
+    # only its front end shows, beside the talus's head, reaching to the cuboid
+    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
+    calcaneus["pts"] = [(p[0], 25 + (p[1] - 25) * 0.5) + tuple(p[2:]) for p in calcaneus["pts"]]
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
@@ -391,8 +398,6 @@ def arm():
     wrist_y = rad.oy + lowest(rad_m) * s + ARM_GAP
     hand_place = Place(px(uln, (0, 0))[0] + 77 * s, wrist_y, s, mirror=True)
 
-    # from behind the collar bone lies beyond the shoulder blade
-    draw_bone(d, cla_m, cla, "collar bone from behind, its acromial end against the acromion")
     # the blade's fossae a pale grey, the spine and the acromion white over them: the spine
     # stands out as the ridge it is, rising from the blade to the roof of the shoulder,
     # and the collar bone above reads apart from it
@@ -402,6 +407,9 @@ def arm():
     for ln in sca_m.shapes[0]["lines"]:
         d.curve([px(sca, p) for p in ln], DETAIL)
     d.close()
+    # the collar bone whole, from its breastbone end over the blade's superior angle to
+    # its joint with the acromion, which is drawn over its end
+    draw_bone(d, cla_m, cla, "collar bone, its acromial end against the acromion")
     d.open("scapular-spine", None, **BONE)
     d.comment(sca_m.shapes[1]["name"])
     d.bone([px(sca, p) for p in sca_m.shapes[1]["pts"]])
@@ -416,9 +424,8 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # from the middle of the collar bone's inner half, in the middle of its shaft, so that
-    # the line runs inside the bone, clear of its outline, to its breastbone end
-    d.leader(ctl(7, 7), across_middle(cla_m, cla, "clavicle", px(cla, (36, 0))[0]))
+    # from the middle of the collar bone's shaft
+    d.leader(ctl(7, 7), across_middle(cla_m, cla, "clavicle", px(cla, (62, 0))[0]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the ulna's shaft below the elbow, clear of the humerus: level, across the
