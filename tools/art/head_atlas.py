@@ -22,7 +22,7 @@ when one is off, or when the views disagree on a height or a width.
 """
 import math
 
-from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x, outline, path,
+from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x, outline, path, spline,
                       sym, sym_serr)
 
 W_OUT = 1.0     # outline
@@ -142,9 +142,9 @@ def tooth_front(x0, x1, neck, edge, kind):
 
 # from the front, the left half: x towards the midline, x outwards, neck, edge, kind
 UPPER_TEETH_FRONT = [
-    (0.5, 9.0, 37.6, 47.6, "i"), (9.0, 14.4, 38.4, 45.6, "i"), (14.4, 20.4, 38.8, 47.8, "c"),
-    (20.4, 24.0, 39.6, 45.8, "p"), (24.0, 27.0, 40.0, 45.4, "p"), (27.0, 30.6, 40.2, 45.0, "m"),
-    (30.6, 32.8, 40.4, 44.8, "m"),
+    (0.5, 9.0, 37.6, 47.6, "i"), (9.0, 14.4, 38.4, 45.6, "i"), (14.4, 19.8, 38.8, 47.8, "c"),
+    (19.8, 23.2, 39.4, 45.8, "p"), (23.2, 26.2, 39.9, 45.4, "p"), (26.2, 30.2, 40.2, 45.2, "m"),
+    (30.2, 33.4, 40.5, 44.9, "m"), (33.4, 35.6, 40.7, 44.6, "m"),
 ]
 LOWER_TEETH_FRONT = [
     (0.4, 5.8, 55.4, 45.6, "i"), (5.8, 11.4, 55.0, 45.4, "i"), (11.4, 16.8, 54.6, 44.6, "c"),
@@ -232,6 +232,21 @@ def _occiput(ps, k=0.87):
 LAMBDA, ASTERION = _occiput([LAMBDA, ASTERION])
 PARIETOMASTOID, LAMBDOID, OCCIPITOMASTOID, PROFILE_VAULT = (
     _occiput(PARIETOMASTOID), _occiput(LAMBDOID), _occiput(OCCIPITOMASTOID), _occiput(PROFILE_VAULT))
+
+
+def _wavy(pts, amp=0.25, period=8.0):
+    """A smooth curve through pts with a gentle wave along it: a suture whose edges overlap
+    (the squamous suture) rather than interlock in teeth."""
+    dense, _ = spline(pts, False, 0.5)
+    out, run = [], 0.0
+    for i, p in enumerate(dense):
+        if i:
+            run += math.hypot(p[0] - dense[i - 1][0], p[1] - dense[i - 1][1])
+        a, b = dense[max(i - 1, 0)], dense[min(i + 1, len(dense) - 1)]
+        d = math.hypot(b[0] - a[0], b[1] - a[1]) or 1.0
+        w = amp * math.sin(2 * math.pi * run / period)
+        out.append((p[0] - (b[1] - a[1]) / d * w, p[1] + (b[0] - a[0]) / d * w))
+    return out
 
 
 def _chain(*parts):
@@ -466,7 +481,7 @@ def skull_side(g, mandible=True):
     recess = [FZ, (-86, -33), (-92, -31.5), (-94.5, -27.5), (-95, -15), (-95.5, -4), (-92, -0.5),
               (-86, 0.5), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
     # no edge in front, where the cavity turns into its inner wall; darkest under the rims
-    g.hatch(recess, 75, 2.0, W_FINE)
+    g.hatch(recess, 75, 2.6, W_FINE)
     g.line(LATERAL_ORBIT_RIM, W_OUT)
     # the rim of the nasal opening just inside the profile, the cavity glimpsed past it
     rim = [(-104.5, -6), (-100, -3), (-96.2, 2), (-95.6, 9), (-96.8, 15.5), (-100, 20), (-104.5, 22.2)]
@@ -481,12 +496,12 @@ def skull_side(g, mandible=True):
                    (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.45), (NASOMAXILLARY, 0.35),
                    ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
         g.suture(s, amp=amp, period=2.0)
-    g.suture(SQUAMOUS, amp=0.3, period=3.2)             # the squama overlaps the parietal
+    g.line(_wavy(SQUAMOUS), W_FINE)                     # the squama overlaps the parietal
     g.line(ZYG_TEMPORAL_BORDER[1:], W_IN)               # the cheek bone's edge to the fossa
     # the temporal fossa above the arch, behind the cheek bone: a shallow hollow
     fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-40, -5.5), (-28, -6),
              (-40, -12), (-52, -19), (-62, -24), (-68, -26)]
-    g.hatch(fossa, 60, 2.0, W_FINE)
+    g.hatch(fossa, 60, 3.0, W_FINE)
     # the arch: its upper edge running back over the ear as the supramastoid crest
     g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     side_temporal(g)
@@ -530,7 +545,7 @@ FRONT_VAULT = [
 ORBIT = [(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
          (42.5, -0.8), (32, 1), (22, 0.2), (15, -3.5), (11.5, -11), (11, -21)]
 # pear-shaped, narrow above between the sloping lower borders of the nasal bones
-APERTURE = [(0, -9, "c"), (3.5, -7.6), (7, -5), (9.8, -2, "c"), (11.4, 3), (12.6, 9), (13, 15), (10.5, 20.5),
+APERTURE = [(0, -8, "c"), (3.5, -7.2), (7, -5.6), (9.8, -4, "c"), (11.4, 3), (12.6, 9), (13, 15), (10.5, 20.5),
             (5.5, 23.6), (2, 23.8), (0, 21, "c")]
 
 
@@ -556,16 +571,24 @@ def front_mandible(g, teeth=True):
     g.body(sym(front_mandible_outline()), width=W_OUT)
     for sx, R in sides():
         g.line(R([(38, 44), (38.5, 56), (40.5, 63.5), (42.5, 67.5)]), W_FINE)   # oblique line
-        g.hole(R(ellipse_pts(21, 71, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
+        g.hole(R(ellipse_pts(25, 72, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
         # the body turns back towards the angle
         g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (44, 71.5), (38, 77.5), (32, 81.5),
                    (33, 68)]), 75, 2.6, W_FINE)
         g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
+        # the mental protuberance, a low triangle rising from the tubercles to the midline
+        g.line(R([(13, 89.4), (6.5, 85.6), (0, 82.6)]), W_FINE)
 
 
 # the nasal bone's border with the maxilla's frontal process, from the nasion down to the
 # top of the nasal opening: the bone narrowest just under the nasion, flaring below
-NASAL_BORDER = [(5, -25.5), (4.6, -21), (5.9, -15), (7.9, -8), (9.8, -2, "c")]
+NASAL_BORDER = [(5, -25.5), (4.6, -21), (6, -15), (8.2, -9), (9.8, -4, "c")]
+
+
+# the upper alveolar margin from the front, the left half from the last molar in to the
+# midline: a corner between each pair of neighbours
+ALVEOLAR_FRONT = [(35.6, 40.8, "c"), (33.4, 40.7, "c"), (30.2, 40.5, "c"), (26.2, 40.2, "c"), (23.2, 39.9, "c"),
+                  (19.8, 39.4, "c"), (14.4, 38.8, "c"), (9.0, 38.4, "c"), (0.5, 37.6, "c")]
 
 
 def front_maxilla_outline():
@@ -577,9 +600,8 @@ def front_maxilla_outline():
         (37, 0.2), (43, 1.2), (47.5, 2.4, "c"),                        # zygomatic process, its top
         (48, 9.5, "c"),                                                # its rough tip
         (43.5, 12), (39.5, 16.5), (37, 23),                            # under it, the key ridge
-        (35, 30), (33.5, 36), (32.8, 40.4, "c"),                       # down to the last molar
-        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
-        (9.0, 38.4, "c"), (0.5, 37.6, "c"),                            # alveolar margin
+        (35, 30), (35.4, 36),                                          # down to the last molar
+    ] + ALVEOLAR_FRONT + [                                             # alveolar margin
         (0.6, 29), (-0.6, 19.2, "c"),                                  # intermaxillary suture, the spine
         (2.4, 22.6), (4.5, 23.5), (9, 21), (12, 16), (13, 9), (11.4, 3),   # nasal notch
     ] + _rev(NASAL_BORDER)[:-1]                                        # border with the nasal bone
@@ -591,7 +613,7 @@ def front_maxilla(g, R=_right, apart=False):
     if apart:
         for t in UPPER_TEETH_FRONT:
             g.body(R(tooth_front(*t)), width=W_IN)
-        serr = {0: SERR, 1: SERR, 9: SERR, 23: SERR, 24: SERR, 32: SERR, 33: SERR, 34: SERR, 35: SERR}
+        serr = {0: SERR, 1: SERR, 9: SERR, 24: SERR, 25: SERR, 33: SERR, 34: SERR, 35: SERR, 36: SERR}
         g.body(R(front_maxilla_outline()), serr=serr, width=W_OUT)
         g.hatch(R([(12.5, -26.5), (12, -20), (12.8, -11), (15, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
                    (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -24)]), 70, 1.4,
@@ -605,7 +627,7 @@ def front_maxilla(g, R=_right, apart=False):
 def front_nasal_outline():
     """The left nasal bone from the front: narrow and thick above, wider and thin below."""
     return [(0.4, -25.5, "c"), (5, -26, "c")] + NASAL_BORDER[1:] + [
-        (7, -5), (3.5, -7.6), (0.4, -8.9, "c"), (0.2, -18)]
+        (7, -5.6), (3.5, -7.2), (0.4, -8, "c"), (0.2, -18)]
 
 
 def front_nasal(g, R=_right, apart=False):
@@ -613,13 +635,13 @@ def front_nasal(g, R=_right, apart=False):
         g.body(R(front_nasal_outline()), serr={0: SERR, 1: SERR, 2: SERR, 3: SERR, 4: SERR, 8: SERR, 9: SERR},
                width=W_OUT)
     g.dot(R([(2.4, -20)])[0], 0.6)
-    g.hatch(R([(5, -26), (4.6, -21), (5.9, -15), (7.9, -8), (9.8, -2), (7.4, -4.6), (5.4, -9.5),
-               (3.9, -15.5), (3.6, -23.5)]), 100, 1.6, W_FINE)
+    g.hatch(R([(5, -26), (4.6, -21), (6, -15), (8.2, -9), (9.8, -4), (7.6, -6), (5.6, -10.5),
+               (4, -16), (3.6, -23.5)]), 100, 1.4, W_FINE)
 
 
 class _Small:
-    """A group drawn small (a drawing well under life size): the sutures' teeth coarser,
-    the shading sparser, the foramina and the faintest marks left out, so that
+    """A group drawn small (a drawing well under life size): the sutures plain faint lines,
+    the shading sparser, the pin-point foramina and the faintest marks left out, so that
     at one pixel to the millimetre nothing turns into speckle."""
     def __init__(self, g):
         self._g = g
@@ -628,12 +650,7 @@ class _Small:
         return getattr(self._g, name)
 
     def suture(self, pts, amp=0.8, period=2.2, width=0.6, closed=False):
-        self._g.suture(pts, amp=max(amp, 0.5), period=2.8, width=W_FINE, closed=closed)
-
-    def hole(self, pts, width=0.7, fill=GROUND):
-        xs, ys = [p[0] for p in pts], [p[1] for p in pts]
-        if max(max(xs) - min(xs), max(ys) - min(ys)) > 4:   # the foramina would be specks
-            self._g.hole(pts, width, fill)
+        self._g.line(pts, W_FINE, closed=closed)
 
     def dot(self, p, r=0.7, fill="#000"):
         pass
@@ -654,33 +671,34 @@ def skull_front(g, small=False):
     # the mouth's depth behind the crowns, dark where they part, and beside it, between
     # each ramus and the upper jaw, the deep space behind the cheek: shaded as every
     # opening and hollow of the skull is, never the bare ground
-    g.hatch(sym([(0, 40), (30, 40), (30, 52), (0, 52)]), 90, 2.0, W_FINE)
+    g.hatch(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), 90, 2.4, W_FINE)
     for sx, R in sides():
-        g.hatch(R([(30, 40), (33.5, 37.5), (36, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
-                   (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (30, 52)]), 110, 2.0, W_FINE)
+        side = [(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
+                (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (35, 52)]
+        g.fill(R(side), BONE)
+        g.hatch(R(side), 110, 3.0, W_FINE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     right = FRONT_VAULT + [
         (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),                     # lower border of the cheek bone
-        (40, 24.5), (36, 31), (33.5, 37.5), (32.8, 40.4, "c"),
-        (30.6, 40.6), (27, 40.2, "c"), (24, 40.1), (20.4, 39.6, "c"), (14.4, 38.8, "c"),
-        (9.0, 38.4, "c"), (0.5, 37.6, "c"), (0, 37.6),
-    ]
+        (40, 24.5), (36.8, 31), (35.8, 36.5),
+    ] + ALVEOLAR_FRONT + [(0, 37.6)]
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():
         g.hole(R(ORBIT), width=W_OUT)
         # the orbit's depth: shaded throughout, its roof and outer wall the darkest
-        g.hatch(R(ORBIT), 110, 2.0, W_FINE)
+        g.hatch(R(ORBIT), 110, 2.5, W_FINE)
         g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
                    (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 2.2, W_FINE)
         g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
+        g.hole(R(ellipse_pts(24, -38.2, 1.0, 0.8, n=10)), width=W_FINE, fill="#000")   # supraorbital
         g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
         # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
         g.suture(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), amp=0.5, period=1.8)
         g.suture(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), amp=0.5, period=1.6)
-        g.dot(R([(50, 3)])[0], 0.6)
+        g.dot(R([(52, 6)])[0], 0.6)
         g.line(R([(45, 12), (52, 8), (59, 3)]), W_FINE)
         # temporal line, the fossa behind it
         g.line(R([(49.5, -29), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2)]), W_IN)
@@ -691,7 +709,7 @@ def skull_front(g, small=False):
     # nasal opening: the cavity dark, the thin septum a little off the midline
     g.hole(sym(APERTURE), width=W_OUT)
     g.hatch(sym(APERTURE), 110, 1.1, W_FINE)
-    g.body([(-0.5, -8.4), (0.7, -8.4), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
+    g.body([(-0.5, -7.6), (0.7, -7.6), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
            width=W_IN)
     g.body([(-2.4, 23.9), (0, 18.6, "c"), (2.4, 23.9)], width=W_IN)    # anterior nasal spine
     # the conchae hanging from the side walls, their front ends seen through the opening,
@@ -705,8 +723,8 @@ def skull_front(g, small=False):
     g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
-        g.suture(R(NASAL_BORDER), amp=0.35, period=1.5)
-    g.line([(0, -25.5), (0, -8.8)], W_FINE)                            # between the nasal bones
+        g.suture(R(NASAL_BORDER), amp=0.45, period=1.5, width=W_IN)
+    g.line([(0, -25.5), (0, -8)], W_FINE)                              # between the nasal bones
     # frontonasal suture; glabella (the coronal suture lies behind the curve of the
     # forehead, out of sight from the front)
     g.suture([(-5, -25.5), (0, -25), (5, -25.5)], amp=0.4, period=1.5)
@@ -800,8 +818,8 @@ def occipital(g):
         (52, -14), (45, -4),                 # mastoid border
         (42, 3, "c"),                        # jugular process
         (36, 8), (30, 13.5),                 # jugular notch
-        (21, 20), (14, 27.5), (9, 33, "c"),  # basilar part
-        (0, 34),
+        (20, 19.5), (13.5, 26), (10.5, 32), (8.5, 38, "c"),   # basilar part, a bar forwards
+        (0, 38.6),
     ]
     # serrated: lambdoid and mastoid borders
     g.body(sym(right), serr=sym_serr(right, range(0, 6), SERR), width=W_OUT)
@@ -921,10 +939,10 @@ def ethmoid(g):
 
 def lacrimal(g):
     """Left lacrimal bone from the orbit (front to the left): the smallest bone of the face,
-    a thin plate about the size of a fingernail (some 13 by 8 mm), divided by the vertical
+    a thin plate about the size of a fingernail (some 15 by 9 mm), divided by the vertical
     posterior lacrimal crest; in front of the crest the groove for the lacrimal sac, at its
     lower end the hamulus hooking forwards; behind it the smooth orbital part."""
-    k = 0.5
+    k = 0.6
 
     def sc(ps):
         return [(p[0] * k, p[1] * k) + tuple(p[2:]) for p in ps]

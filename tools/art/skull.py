@@ -49,7 +49,7 @@ def cranial_bones():
 
     par_l = Place(250, 152, S)
     tem_r = Place(55, 282, S, True)
-    add("occipital", A.occipital, 74, 90, comment="external surface, seen from behind and below")
+    add("occipital", A.occipital, 74, 89, comment="external surface, seen from behind and below")
     # the two parietals from outside, laid flat side by side as they meet at the sagittal
     # suture, their coronal borders towards the frontal bone below them: the right one on
     # the left
@@ -85,7 +85,7 @@ def cranial_bones():
         f"leader Form17.Label4 Form20.Text4 from {start(tem_r, (-20, -37), row=254)}",
         # from the nearer greater wing, under its orbital surface, straight down through
         # open ground outside the pterygoid plates
-        f"leader Form17.Label5 Form20.Text5 from {start(sph, (-36, 2))}",
+        f"leader Form17.Label5 Form20.Text5 from {start(sph, (-36, -3))}",
         # from the middle of the nearer labyrinth, out through its lower border beside
         # the middle concha
         f"leader Form17.Label6 Form20.Text6 from {start(eth, (-12, 12))}",
@@ -106,17 +106,18 @@ def facial_bones():
     # the bones of the face from the nose outwards, gathered to the left, so that the
     # maxillae's line can come down outside them into open ground; the vomer, the
     # palatines and the mandible, seen from the side or from behind, to the right
-    mid = 110
+    mid = 116
     lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
     # the conchae a left and right pair, each seen from the nasal cavity (its convex inner
     # side), so that their thick front ends face outwards and their tapering hind ends meet
     # towards the middle
-    con = Place(mid - 52, 126, S)
+    # well apart: each hangs from its own side wall of the nose
+    con = Place(mid - 60, 126, S)
     add("concha-right", lambda g: A.concha(g, outside=False), con.ox, con.oy,
         comment="the right inferior nasal concha from its inner side")
-    add("concha-left", lambda g: A.concha(g, outside=False), mid + 52, con.oy, mirror=True,
+    add("concha-left", lambda g: A.concha(g, outside=False), mid + 60, con.oy, mirror=True,
         comment="the left inferior nasal concha from its inner side")
     # the nasal bones high enough that their line crosses the wider lower half
     nas = Place(mid - 4, 186 + 11 * S, S, True)
@@ -125,7 +126,7 @@ def facial_bones():
     add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nas.oy,
         comment="the left nasal bone from the front")
     # the cheek bones from the front, closer together than in the face
-    zyg = Place(mid + 26, 243 - 3 * S, S, True)
+    zyg = Place(mid + 26, 243 + 2 * S, S, True)
     add("zygomatic-right", A.front_zygomatic, zyg.ox, zyg.oy, mirror=True,
         comment="the right zygomatic bone from the front")
     add("zygomatic-left", A.front_zygomatic, 2 * mid - zyg.ox, zyg.oy,
@@ -153,15 +154,17 @@ def facial_bones():
     # answer box stand 9 pixels apart, more than a line end may miss either by: each line
     # splits in two only just above the edge.
     # on the smooth orbital part, behind the crest
-    lacrimal = start(lac, (1.4, 0), row=45)
+    lacrimal = start(lac, (1.5, 0), row=45)
     # on the nearer concha, straight out through its thick front end
     concha = start(con, (-8.9, -3.3), row=120)
     nasal = start(nas, (3.7, -11), row=186)
-    # on the body between the foramen and the temporal process
-    zygomatic = start(zyg, (56, 3), row=243)
-    # on the body of the nearer maxilla at the root of its zygomatic process: the line
-    # leaves it under the process and comes down beside the molars, clear of the teeth
-    maxilla = start(max_l, (42, 6))
+    # on the middle of the body, above and outside its foramen
+    zygomatic = start(zyg, (55, -2), row=243)
+    # on the body of the nearer maxilla below its infra-orbital foramen: the line leaves it
+    # by its outer side under the zygomatic process and comes down beside the molars,
+    # clear of the teeth
+    maxilla = start(max_l, (25, 15))
+    beside = f"{round(max_l((42, 0))[0])} {round(max_l((0, 25))[1])}"
     # on the body in front of the angle, below the ramus
     jaw = start(mand, (-55, 72))
     fork_y = 466
@@ -170,8 +173,8 @@ def facial_bones():
         f"leader Form18.Label2 Form19.Text2 from {concha}",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zygomatic}",
-        f"leader Form18.Label5 from {maxilla} via {maxilla.split()[0]} {fork_y}",
-        f"leader Form19.Text5 from {maxilla} via {maxilla.split()[0]} {fork_y}",
+        f"leader Form18.Label5 from {maxilla} via {beside} via {beside.split()[0]} {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via {beside} via {beside.split()[0]} {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         # from the perpendicular plate of the nearer palatine, above its pyramidal process
