@@ -15,8 +15,8 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import (add, bezier_d, fmt as fmt_digits, lerp, mul, norm, perp,  # noqa: E402
-                      polyline_at, ray, sub, svg)
+from geometry import (GROUND, add, bezier_d, fmt as fmt_digits, lerp, mul, norm,  # noqa: E402
+                      perp, polyline_at, ray, sub, svg)
 
 import atlas  # noqa: E402
 
@@ -122,11 +122,14 @@ def bracket_span(model, place, group, top="", bottom="", margin=2):
             round(extents(model, place, group, bottom)[1] + margin))
 
 
-def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH), only=None):
+def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH), only=None,
+         apart=()):
     """Writes the model's groups, each as <g id=...> with the given attributes.
 
     groups: list of (group id, comment, attributes); only: the model's group to draw
-    under that id, when the id is another."""
+    under that id, when the id is another; apart: the bones (the start of their
+    descriptions) drawn with a band of the ground round them, so that the bones they lie
+    on show as separate bones, a joint space away, rather than as one outline with them."""
     for gid, comment, attrs in groups:
         d.open(gid, comment, **attrs)
         for sh in model.shapes:
@@ -134,6 +137,9 @@ def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH
                 continue
             d.comment(sh["name"])
             g = sh["group"]
+            if sh["name"].startswith(tuple(apart)):
+                d.line(f'<path fill="none" stroke="{GROUND}" stroke-width="4" '
+                       f'd="{bezier_d([place(p, g) for p in sh["pts"]], True, 1.0, DIGITS)}"/>')
             d.bone([place(p, g) for p in sh["pts"]])
             if detail:
                 for l in sh["lines"]:
@@ -542,7 +548,8 @@ def foot():
     bottom = extents(model, Slanted(Place(0, 0, s, offsets=offsets), FOOT_SLANT), groups[-1])[1]
     place = Slanted(Place(12, (d.h - (bottom - top)) / 2 - top, s, offsets=offsets), FOOT_SLANT)
     # without the inner lines: at this size they read as cracks in the bones
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False,
+         apart=["talus"])
     x = 181
     d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals"))
     d.bracket(ctl(2), x, *bracket_span(model, place, "metatarsals"))
