@@ -37,7 +37,7 @@ def svg(width, height, body, leaders=()):
 # dorsal curve back deepest at the seventh dorsal, the lumbar curve forward deepest at the
 # third and fourth lumbar, then the sharp turn back at the sacrum's base, the sacrum curving
 # down and the coccyx curling forward under it
-SPINE_AXIS = [(42, 3), (40.4, 12), (38.4, 21.5), (37.6, 30), (38.2, 38), (40, 45.5), (43, 53), (47, 62), (52.6, 85), (58, 110),
+SPINE_AXIS = [(44, 3), (41.5, 12), (38.4, 21), (36.6, 30), (36.4, 38), (38, 45.5), (41.6, 53), (47, 62), (52.6, 85), (58, 110),
               (60, 132), (58, 158), (52, 186), (45, 208), (38.6, 234), (38.4, 258), (41.6, 274),
               (47.6, 286), (55, 297), (60.6, 309), (63.8, 321), (64.6, 331), (63.4, 340), (60.6, 349)]
 
@@ -98,7 +98,7 @@ def side_vertebra(kind, d, h, t, px=0.47):
         ang = math.radians(lerp(36, 62, math.sin(t * math.pi)) if t < 0.85 else lerp(45, 25, (t - 0.85) / 0.15))
         sh = 2.6
     else:  # lumbar
-        pl, aw, sup, inf, L, ang, sh = 3.4, 5.5, 3.0, 3.0, 13.0, math.radians(4), 7.5
+        pl, aw, sup, inf, L, ang, sh = 3.4, 4.8, 2.6, 2.6, 8.4, math.radians(4), 5.6
     pl, aw, L, sh = pl * 1.15, aw * 1.15, L * 1.15, sh * 1.1
     x0 = b + pl            # front of the articular column
     x1 = x0 + aw           # its back
@@ -267,11 +267,11 @@ def sacrum_side(curve, s0, px):
         s += (hh + 0.7) * px
     coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8" stroke-linejoin="round">' + "".join(cocc) + '</g>')
     # where the leaders start: the sacrum's fused bodies under the auricular surface, the
-    # coccyx's second segment
+    # coccyx's third segment
     f = min((i / n for i in range(n + 1)), key=lambda f: abs(at(f, 0)[1] - 309))
-    sx, sy = at(f, 0)
+    sx, sy = at(f, (sacral_back(f) - sacral_front(f)) / 2)        # midway between its faces
     sac_front = (round(sx), round(sy))
-    (x, y), _ = curve.at(s0 + length + (1.5 + sizes[0][0] + 0.7 + sizes[1][0] / 2) * px)
+    (x, y), _ = curve.at(s0 + length + (1.5 + sizes[0][0] + 0.7 + sizes[1][0] + 0.7 + sizes[2][0] / 2) * px)
     cocc_front = (round(x), round(y))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
 
@@ -488,8 +488,8 @@ SINGLE_BONES = [
     ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-3, -17.5)),
     # the atlas's from the middle of its anterior arch, straight down from its label
     ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (0, -20.4)),
-    # the axis's from its dens, the peg that names it, clear of the facets
-    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (1.2, -13.4)),
+    # the axis's from its lamina, behind the superior facet and the transverse process
+    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (9.6, 5.4)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
     ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (3, -21)),
     ("lumbar-vertebra", "a lumbar vertebra, the third, from above", lumbar_top, (165, 204), (4, -20)),
