@@ -499,7 +499,9 @@ def hand():
     offsets = apart(model, Place(0, 0, s, mirror=True), groups, GROUP_GAP)
     top = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[0])[0]
     bottom = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[-1])[1]
-    place = Place(226, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
+    # the hand left of the middle, its thumb well clear of the brackets, so that they read
+    # as gathering the whole hand's rows rather than the thumb's bones
+    place = Place(206, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
     for n, g in enumerate(groups, 1):
