@@ -342,8 +342,8 @@ def top_parietal(g, R=_right):
     g.hatch(R([(85, 7), (83, 20), (81.5, 36), (81, 52), (82, 67), (84.5, 79)] + _rev(bevel)), 60, 2.2,
             W_FINE)
     # the two temporal lines arching over the outer surface towards the mastoid angle
-    g.line(R([(56, 3), (52, 28), (51, 52), (54, 76), (62, 97)]), W_FINE)
-    g.line(R([(66, 4), (63, 28), (62, 52), (64.5, 74), (72, 94)]), W_FINE)
+    g.line(R([(58, 2.5), (47, 26), (43, 52), (47, 76), (60, 98)]), W_FINE)
+    g.line(R([(68, 3.5), (58, 26), (54.5, 52), (58, 75), (70, 95)]), W_FINE)
     g.dot(R([(6, 86)])[0], 0.6)                                       # parietal foramen
 
 
@@ -852,8 +852,8 @@ def frontal(g):
     right = [
         (0, -100),
         (26, -97), (44, -86), (55, -66), (59, -42),    # coronal border
-        (57, -20), (56, -6),                           # temporal surface
-        (57, 4), (56, 12), (53, 17.5, "c"),            # zygomatic process, reaching down
+        (56, -24), (52.5, -8),                         # temporal surface, curving in
+        (56.5, 2), (57, 12), (54, 18.5, "c"),          # zygomatic process, reaching down and out
         (48.5, 16), (45, 8), (40, 0), (35, -5),        # supraorbital margin
         (26.5, -8.9), (25.2, -11.6, "c"), (22.4, -11.6, "c"), (21, -8.8),   # supraorbital notch
         (15, -7), (10, -2),
@@ -871,9 +871,9 @@ def frontal(g):
         # superciliary arch
         g.line(R([(7, -17), (18, -21), (30, -19)]), W_FINE)
         # temporal line and the temporal surface beyond it
-        g.line(R([(52.5, 12), (52, -8), (53.5, -26), (55, -48), (51, -70)]), W_IN)
-        g.hatch(R([(52, -8), (53.5, -26), (55, -48), (51, -70), (56, -62), (59, -42),
-                   (57, -20), (56, -6)]), 80, 2.4, W_FINE)
+        g.line(R([(51, 10), (49.5, -4), (51, -24), (53.5, -46), (50, -70)]), W_IN)
+        g.hatch(R([(49.5, -4), (51, -24), (53.5, -46), (50, -70), (55, -66), (59, -42), (56, -24),
+                   (52.5, -8)]), 80, 2.4, W_FINE)
         # frontal eminence
         g.line(R([(20, -43), (27, -46), (34, -43)]), W_FINE)
     # glabella
@@ -1048,10 +1048,10 @@ def newborn_vault(g):
     vault = sym(right)
     g.body(vault, width=1.2)
     # the coronal sutures curving back as they run out from the anterior fontanelle
-    coronal = [(11, 0), (22, 1.2), (33, 3), (44.8, 6.5)]
+    coronal = [(11, 0), (22, 1.2), (33, 3), (43.8, 6.2)]
     # the lambdoid sutures run out and a little forwards from the posterior fontanelle:
     # from above the occipital shows as a broad wedge behind them
-    lambdoid = [(4.5, 66.3), (16, 63.6), (28, 59.4), (44, 53.5)]
+    lambdoid = [(4.5, 66.3), (16, 63.6), (28, 59.4), (43, 53.9)]
     sutures = [
         [(0, -42.2), (0.6, -33), (-0.4, -24), (0, -18)],                  # metopic
         coronal, mirror_x(coronal),
