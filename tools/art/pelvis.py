@@ -16,7 +16,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import GROUND, Place, arc_pts, bezier_d, ellipse_pts, fmt, svg as document  # noqa: E402
+from geometry import GROUND, Place, arc_pts, bezier_d, ellipse_pts, fmt, hatch, svg as document  # noqa: E402
 
 BONE = "#ffffff"
 INK = "#000000"
@@ -61,11 +61,13 @@ HIP_CREST = [
     (112, 73), (123, 63, "c"), (128, 52), (135, 38), (138, 29), (134, 19), (122, 9), (102, 2),
     (80, 0), (60, 4), (46, 13), (40, 25),
 ]
-# from the front: the medial border, seen through the pelvic inlet: the auricular part under
-# the sacrum's lateral border, then the greater sciatic notch, the ischial spine pointing into
-# the pelvis, and the pecten of the pubis to the pubic tubercle and crest
+# from the front: the medial border, seen through the pelvic inlet: from the end of the crest
+# down to the lateral end of the sacrum's ala, along the sacro-iliac joint (the sacrum's
+# lateral border, see hip_outline), then the greater sciatic notch, the ischial spine
+# pointing into the pelvis, and the pecten of the pubis to the pubic tubercle and crest
+HIP_WING_MEDIAL_FRONT = [(43, 33)]
 HIP_MEDIAL_FRONT = [
-    (37, 44), (36, 62), (34, 80), (37, 92), (43, 102), (47, 112), (45, 120), (40, 127, "c"),
+    (44, 92), (48, 103), (49, 113), (45, 121), (40, 127, "c"),
     (33, 134), (22, 141, "c"), (10, 146),
 ]
 # from behind: the posterior border, the end of the crest crossing the sacrum's base, the
@@ -74,27 +76,31 @@ HIP_MEDIAL_FRONT = [
 # the ischial spine; below it the pecten as seen through the outlet
 HIP_MEDIAL_BACK = [
     (38, 33), (34, 42), (29, 50), (27, 57), (30, 63), (35, 67), (34, 73),
-    (39, 81), (49, 91), (58, 101), (58, 110), (45, 120, "c"), (40, 128), (31, 136), (22, 141, "c"), (10, 146),
+    (40, 81), (52, 88), (64, 95), (70, 103), (68, 111), (57, 117), (44, 122, "c"), (40, 128), (31, 136),
+    (22, 141, "c"), (10, 146),
 ]
-# the part of HIP_MEDIAL_BACK that lies over the sacrum, down to the greater sciatic notch
-HIP_OVER_SACRUM = 8
+# the part of HIP_MEDIAL_BACK that lies over the sacrum, down into the greater sciatic notch
+# past the sacrum's lateral border
+HIP_OVER_SACRUM = 9
 # the pelvic brim: the arcuate line from the sacro-iliac joint at the end of the ala down
 # over the iliopubic eminence, well outside the ischial spine, into the pecten and on to the
 # pubic tubercle; it goes on along the sacrum's ala to the promontory (see sacrum())
-HIP_BRIM = [(49, 50), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137)]
+HIP_BRIM = [(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
-# the acetabulum from the front: it faces out, forward and down, so that only its anterior
-# rim shows, an arc inside the lateral border (the border itself is the cup's posterior rim);
-# just outside the rim the cup's wall in shadow, a crescent tapering to the rim's ends
-ACET_FRONT_RIM = [(106, 95), (97, 102), (91, 114), (90, 128), (94, 142), (101, 153)]
-ACET_FRONT_SHADE = ACET_FRONT_RIM + [(102, 146), (98, 134), (98, 120), (102, 106)]
+# the acetabulum from the front: it faces out, forward and down, so that its anterior rim
+# shows as an arc well inside the lateral border (the border itself is the cup's posterior
+# rim), open below at the acetabular notch; inside it the lunate surface, a band along the
+# rims, round the fossa, lightly hatched, opening down to the notch
+ACET_FRONT_RIM = [(107, 96), (97, 101), (89, 111), (86, 124), (88, 138), (94, 149)]
+ACET_FRONT_FOSSA = [(103, 104), (96, 109), (93, 118), (92, 129), (94, 140), (98, 148),
+                    (102, 146), (105, 135), (106, 121), (106, 110)]
 # the tone of bone in shadow in a hollow: far darker than the ground seen through a hole
 SHADE = "rgb(165,165,167)"
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
-OBTURATOR = [(60, 164, "c"), (48, 159), (35, 162), (28, 172), (27, 187), (32, 200), (41, 210),
-             (51, 213), (58, 207), (63, 194), (64, 178)]
+OBTURATOR = [(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), (31, 198), (38, 209),
+             (44, 214, "c"), (52, 207), (59, 193), (63, 177)]
 # the edge of the tuberosity's rough face, the bone one sits on
 TUBEROSITY_BACK = [(64, 218), (71, 212), (76, 217), (73, 224)]
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
@@ -118,8 +124,28 @@ def rough(place, d):
     return " ".join(out)
 
 
+def sacral_joint_mm():
+    """The sacrum's lateral border from the lateral end of its ala down the auricular part,
+    in the right hip bone's millimetres as the whole pelvis places the sacrum: the line of
+    the sacro-iliac joint, where the ilium's medial border meets the sacrum."""
+    ky = (SACRUM_APEX - SACRUM_TOP) / (SACRUM_APEX_Y - 24)
+    start = [(70, 24)] + [seg[2] for seg in SACRUM_HALF_FRONT]
+    pts = []
+    for i in range(SACRUM_JOINT[0], SACRUM_JOINT[1]):
+        p0, (c1, c2, p3) = start[i], SACRUM_HALF_FRONT[i]
+        for k in range(4 if i < SACRUM_JOINT[1] - 1 else 5):
+            t = k / 4
+            u = [(1 - t) ** 3 * a + 3 * (1 - t) ** 2 * t * b + 3 * (1 - t) * t * t * c + t ** 3 * e
+                 for a, b, c, e in zip(p0, c1, c2, p3)]
+            pts.append(((70 - u[0]) * SACRUM_MM, SACRUM_TOP + (u[1] - 24) * ky))
+    return pts
+
+
 def hip_outline(view):
-    medial = HIP_MEDIAL_FRONT if view == "front" else HIP_MEDIAL_BACK
+    if view == "front":
+        medial = HIP_WING_MEDIAL_FRONT + sacral_joint_mm() + HIP_MEDIAL_FRONT
+    else:
+        medial = HIP_MEDIAL_BACK
     return HIP_LOWER + HIP_CREST + medial
 
 
@@ -133,9 +159,11 @@ def hip_bone(place, view, w=1.0):
             '<!-- inner lip of the crest round the iliac fossa, and the pelvic brim -->',
             f'<path d="{d(HIP_CREST_LIP)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
-            '<!-- the acetabulum, a cup opening out at the lateral border: its anterior rim, the wall in shadow beside it -->',
-            f'<path d="{d(ACET_FRONT_SHADE, True)}" fill="{SHADE}" stroke="none"/>',
-            f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linecap="round"/>',
+            '<!-- the acetabulum, a cup opening out and forward at the lateral border: its anterior rim, the',
+            '     lunate surface and the hatched fossa -->',
+            hatch(place.pts(ACET_FRONT_FOSSA), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
+            f'<path d="{d(ACET_FRONT_FOSSA[:6])} {d(ACET_FRONT_FOSSA[6:])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            f'<path d="{d(ACET_FRONT_RIM)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.2 * w)}" stroke-linecap="round"/>',
             f'<path d="{d(TUBEROSITY_FRONT)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
@@ -159,7 +187,7 @@ def ilium_back(place, w=1.0):
     back of the wing drawn again over the sacrum, its medial border only."""
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
     edge = [(46, 13), (40, 25)] + HIP_MEDIAL_BACK[:HIP_OVER_SACRUM]
-    fill = edge + [(66, 88), (66, 20)]
+    fill = edge + [(62, 76), (66, 44), (66, 20)]
     return "\n".join([
         f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
         f'<path d="{d(edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.0 * w)}" stroke-linejoin="round"/>',
@@ -197,6 +225,9 @@ SACRUM_HALF_FRONT = [
     ((10, 35), (6, 40), (6, 46)),          # its rounded lateral end
     ((6, 51), (7, 54), (9, 58)),
 ] + SACRUM_HALF[5:]
+# the segments of SACRUM_HALF_FRONT along the sacro-iliac joint: the ala's lateral end and
+# the auricular part
+SACRUM_JOINT = (4, 7)
 
 
 def sacrum_outline(half=SACRUM_HALF):
@@ -277,17 +308,13 @@ def sacrum(sw=1.0, dark=False, joints=False):
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
-        x0 = 70 - dx + rx + 1.5
+        x0 = 70 - dx + rx + 3
         ridges.append(f"M {fmt(x0)} {fmt(y)} Q 70 {fmt(y - 1.5)}, {fmt(140 - x0)} {fmt(y)}")
     parts += [
-        '<!-- the promontory: the rounded front lip of the first sacral body -->',
-        f'<path d="M 55 25.9 C 60 30.5, 80 30.5, 85 25.9" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- transverse ridges where the sacral vertebrae fused -->',
         f'<path d="{" ".join(ridges)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- anterior sacral foramina -->',
         f'<g fill="{GROUND}" stroke="{INK}" stroke-width="{w2}">' + "".join(holes) + '</g>',
-        '<!-- facet for the coccyx -->',
-        f'<path d="M 63 158.5 Q 70 156, 77 158.5" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
     ]
     return "\n".join(parts)
 
@@ -299,10 +326,10 @@ def sacrum(sw=1.0, dark=False, joints=False):
 # right half (the viewer's right) of the outline, from the middle of the base down to the tip
 COCCYX_HALF = [
     ((17.5, 6), (19, 6), (19.6, 5.6)),          # the base, its facet for the sacrum's apex
-    ((19.8, 4.2), (20.6, 2.8), (21.6, 2.8)),    # a cornu, a small horn rising behind the base
-    ((22.6, 2.8), (22.8, 4.4), (22.8, 6)),
-    ((24.4, 6.6), (26, 7.6), (26, 9.6)),        # transverse process
-    ((26, 11.4), (24.6, 12.4), (23.4, 12.8)),
+    ((19.8, 4.6), (20.6, 3.8), (21.6, 3.8)),    # a cornu, a short stub rising behind the base
+    ((22.6, 3.8), (22.8, 5), (23, 6.4)),
+    ((24.8, 6.6), (27, 7.2), (27.4, 9.2)),      # a short transverse process
+    ((27.6, 11.2), (25.4, 12.4), (23.4, 12.8)),
     ((22, 13.4), (21.4, 14.8), (21.2, 15.9)),   # the first segment narrowing to its joint
     ((21.1, 16.3), (21.1, 16.6), (21.3, 17)),   # a shallow waist at each fused joint
     ((21.9, 19.4), (21.7, 23.6), (20.6, 26)),   # second segment
@@ -349,9 +376,8 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        # from the middle of the second segment out through its side, above the joint under
-        # it, then clear of the lower segments to the box below
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 21 via 28 27"]))
+        # straight down from the middle of the fourth segment, out through the bottom once
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 38"]))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -366,9 +392,9 @@ HIP_SIDE = [
     (-15, -121), (-40, -118), (-62, -109), (-80, -96), (-93, -84),    # crest, back from its highest point
     (-101, -72),                                                      # posterior superior spine
     (-95, -61), (-99, -48, "c"),                                      # the notch under it, posterior inferior spine
-    (-88, -41), (-72, -34), (-59, -25), (-51, -12), (-50, 3),         # greater sciatic notch, deep and wide
-    (-54, 15), (-65, 25, "c"),                                        # ischial spine, pointing back
-    (-55, 31), (-49, 40), (-50, 51),                                  # lesser sciatic notch
+    (-86, -40), (-70, -32), (-55, -21), (-46, -8), (-44, 4),          # greater sciatic notch, deep and wide
+    (-50, 15), (-72, 27, "c"),                                        # ischial spine, pointing back
+    (-55, 33), (-46, 40), (-45, 50),                                  # lesser sciatic notch
     (-57, 62), (-60, 76), (-55, 88), (-42, 96), (-24, 98),            # ischial tuberosity
     (-6, 96), (14, 93), (32, 86), (48, 77), (56, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
     (59, 59), (61, 45), (61, 32, "c"),                                # the pubic body's symphyseal edge
@@ -386,15 +412,15 @@ ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight do
 # the obturator foramen, larger than the socket, leaning forward, the rami thin round it
 OBTURATOR_SIDE = ellipse_pts(9, 58, 31, 23, rot=-55, n=16)
 GLUTEAL_SIDE = [
-    [(-62, -110), (-63, -96), (-65, -82)],                            # posterior gluteal line
+    [(-62, -110), (-63, -100), (-65, -90)],                           # posterior gluteal line
     [(22, -110), (2, -88), (-18, -69), (-38, -53)],                   # anterior gluteal line
     [(36, -44), (20, -41), (2, -40), (-14, -36)],                     # inferior gluteal line, arching over the socket
 ]
 TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
-# where the marked bone's line starts: on the body behind and above the socket, clear of
-# its rim and of the gluteal lines' ends; the line runs through the middle of the bone over
-# the greater sciatic notch
-HIP_SIDE_START = (-30, -34)
+# where the marked bone's line starts: in the middle of the wing, between the anterior and
+# posterior gluteal lines and well above the socket; the line leaves by the crest above the
+# posterior superior spine
+HIP_SIDE_START = (-38, -75)
 
 
 def hip_bone_side(place, w=1.0):
@@ -409,15 +435,15 @@ def hip_bone_side(place, w=1.0):
     # the inner edge of the lunate surface: a horseshoe, widest above, its horns' tips (corners)
     # either side of the notch; between them the fossa, an arch opening down into the notch
     inner = [rim[0] + ("c",)] + arc_pts(0.05 * r, 0.45 * r, 0.55 * r, 0.66 * r, 160, 380, 14) + [rim[-1] + ("c",)]
-    # the fossa in shadow: inside the horseshoe and out through the notch to the rim's line
+    # the fossa, lightly hatched: inside the horseshoe and out through the notch to the rim's line
     hollow = inner + arc(r, 0, a0, a1, 4)[1:-1]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
         '<!-- the gluteal lines on the outer face of the wing -->',
         f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        '<!-- acetabulum: the fossa in shadow, open below through the notch; round it the',
+        '<!-- acetabulum: the fossa lightly hatched, open below through the notch; round it the',
         '     lunate surface and the rim -->',
-        f'<path d="{d(hollow, True)}" fill="{SHADE}" stroke="none"/>',
+        hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
@@ -454,7 +480,7 @@ def write_hip_bones(out):
 MID = 150
 PELVIS_SCALE = 0.86
 SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
-SACRUM_TOP, SACRUM_APEX = 32, 122   # its base and apex below the top of the crests (mm)
+SACRUM_TOP, SACRUM_APEX = 32, 120   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
 COCCYX_DROP = 166 - 6
 
@@ -474,7 +500,7 @@ def sacrum_point(p, oy):
 
 # The coccyx curls forward under the sacrum, so that seen from in front or behind it is
 # foreshortened further, to this share of the sacrum's vertical scale.
-COCCYX_FORESHORTENING = 0.85
+COCCYX_FORESHORTENING = 0.6
 
 
 def coccyx_transform(oy):
