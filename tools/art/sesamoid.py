@@ -1,21 +1,25 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Generator of the sesamoid drawing (59 x 81): the whole thumb seen from the palm side,
-base up: the first metacarpal, the first and the distal phalanx, and the two sesamoid
-bones lying side by side on the palm side of the metacarpal's head.
+"""Generator of the sesamoid drawing (59 x 81): the whole thumb seen from its radial side,
+base up, the palm to the right: the trapezium of the wrist it stands on, the first
+metacarpal, the first and the distal phalanx, a little bent at the joint, and the two
+sesamoid bones in front of the metacarpal's head, on its palmar side.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
-The whole digit is drawn, its nail-bearing tuft at the bottom, so that it reads as a
-thumb with its metacarpal about one and a half times its first phalanx (the big toe's
-metatarsal is about twice its phalanx). The sesamoids, a little larger than life so that
-they read at the drawing's size, lie over the head one either side of its midline with a
-gap between them: each an oval with a whole outline of its own and a light tone, reaching
-out past the head's edge on its side, a shadow on the head beside it, so that they read
-as two separate small bones on the palm side, not as condyles of the head or holes in it.
-The bones are drawn in millimetres, the middle of the head's joint surface at the
-origin, x to the right (the thumb's ulnar side), y along the thumb.
+Seen from the side the sesamoids stand proud of the palmar face of the head, as the
+kneecap stands in front of the knee: each a small seed with a whole outline of its own and
+a joint space between it and the head, so that it reads as a separate small bone rather
+than as a part of the head. The view is turned a little towards the palm, so that the
+ulnar sesamoid shows beside and behind the radial one, further towards the palm and a
+little higher, the radial one overlapping it. Both are drawn a little larger than life so
+that they read at the drawing's size. The carpal bone above the metacarpal, across a wide
+joint space, and the whole digit down to the tuft of its distal phalanx say that this is
+the thumb: its metacarpal is about one and a half times its first phalanx (the big toe's
+metatarsal is about twice its phalanx). The bones are drawn in millimetres, the middle of
+the head's joint surface at the origin, x towards the palm, y along the thumb.
 """
+import math
 import os
 import sys
 
@@ -23,99 +27,123 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 
-W_OUT = 1.0
-JOINT_GAP = 2.4             # joint spaces wide enough to show as ground at 1x
-MC_LENGTH = 45.0            # the first metacarpal, base to the head's joint surface
-PHALANX_LENGTH = 31.0       # the first phalanx
-DISTAL_LENGTH = 22.0        # the distal phalanx
-MARGIN = 1.5                # pixels above the base and below the tuft
-# (centre, half width, half length, tilt), radial (left) and ulnar: over the head's palm
-# side either side of its midline, each reaching past the head's edge
-SESAMOIDS = (((-7.4, -6.2), 3.6, 4.4, 12), ((7.4, -6.2), 3.6, 4.4, -12))
-TONE = "rgb(238,238,240)"     # the sesamoids, a light tone over the white head
-SHADOW = "rgb(160,160,162)"   # where a sesamoid shades the head it lies on
-PP_TOP = 0.9 + JOINT_GAP
-DP_TOP = PP_TOP + PHALANX_LENGTH - 0.4 + JOINT_GAP
+W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
+W_IN = 0.6
+JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
+FLEXION = 12          # degrees the first phalanx is bent towards the palm at the joint
+HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
+# (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
+# nearer the eye, and the ulnar one beside it, further towards the palm and a little
+# higher, half hidden behind it; both clear of the head by a joint space
+RADIAL = ((11.6, -5.0), 3.4, 4.4, -18)
+ULNAR = ((15.0, -9.6), 3.2, 4.1, -18)
+MC_TOP = -47.8
+CMC_GAP = 3.2                 # the wrist joint under the trapezium, wider than the others
+TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
+DISTAL_LENGTH = 22.0
+MARGIN = 1.5                  # pixels above the trapezium and below the tuft
+
+
+def trapezium(g):
+    """The trapezium from the side: its distal face the hollow of the saddle the
+    metacarpal's base turns in, its tubercle a ridge standing out towards the palm."""
+    t = MC_TOP - CMC_GAP
+    g.body([
+        (-7.4, t + 2.9, "c"), (-3.6, t + 0.4), (0.5, t - 0.3), (4.5, t - 0.3), (7.8, t, "c"),  # the saddle
+        (10.6, t + 0.2), (12.6, t - 1.8), (12.0, t - 4.6),          # the tubercle
+        (9.0, t - 6.6), (6.0, t - 9.4), (1.0, TRAPEZIUM_TOP), (-4.8, t - 10.4),  # the scaphoid's facet
+        (-8.4, t - 8.0), (-9.6, t - 3.6),
+    ], width=W_OUT)
 
 
 def first_metacarpal(g):
-    """Short and stout, seen from the palm: the broad base hollow from side to side for
-    the trapezium, its radial tubercle, the waisted shaft, the broad rounded head."""
-    t = -MC_LENGTH
+    """Short and stout, from the side: the base deep, its joint surface for the trapezium
+    convex from back to front, ending in the palmar beak; the shaft, its palmar face
+    hollowed; the head deep, its joint surface running round onto the palmar side."""
     g.body([
-        (-8.4, t, "c"), (-4.4, t + 1.0), (0, t + 1.3), (4.4, t + 1.0), (8.0, t + 0.1, "c"),
-        (8.8, t + 4.0), (7.6, t + 8.6),              # the base, ulnar side
-        (5.6, t + 15), (4.8, -24), (5.2, -15),       # shaft, waisted
-        (7.2, -10), (8.6, -6), (8.2, -1.8),          # the head widens
-        (5.0, 0.3), (0, 0.9), (-5.0, 0.3),           # its joint surface
-        (-8.2, -1.8), (-8.6, -6), (-7.2, -10),
-        (-5.2, -15), (-4.8, -24), (-5.8, t + 15),
-        (-8.8, t + 8.4), (-10.2, t + 4.6),           # the radial tubercle
-        (-9.6, t + 1.6),
+        (-6.7, -44.6, "c"), (-3.5, -46.8), (0.5, -47.5), (4.5, -47.6), (7.6, MC_TOP, "c"),  # joint surface
+        (8.1, -46.3), (7.2, -43.6), (6.6, -40.8), (5.0, -36.5),  # the beak, the base's palmar side
+        (3.7, -30), (3.2, -22), (3.4, -14.5), (4.4, -10.8),       # the shaft's palmar face, the neck
+        (6.3, -8.0), (7.2, -4.6), (6.4, -1.5),                    # the head's palmar condyle
+        (3.4, -0.2), (0, 0), (-3.6, -1.0), (-6.0, -3.4),          # its joint surface
+        (-6.7, -6.8), (-5.6, -10.4), (-4.6, -13.5),               # the head's back, the neck
+        (-4.6, -20), (-4.8, -27), (-5.3, -33), (-6.3, -39), (-6.9, -42.4),
     ], width=W_OUT)
+
+
+def bent(p):
+    """A point of the first phalanx, drawn straight below the head, bent at the joint."""
+    a = math.radians(FLEXION)
+    cx, cy = HEAD_CENTRE
+    x, y = p[0] - cx, p[1] - cy
+    return (cx + x * math.cos(a) + y * math.sin(a), cy - x * math.sin(a) + y * math.cos(a)) + tuple(p[2:])
 
 
 def first_phalanx(g):
-    """The first phalanx from the palm: the broad base cupped for the head, the shaft,
-    the head with its two condyles."""
-    top = PP_TOP
-    L = PHALANX_LENGTH
-    g.body([
-        (-7.4, top - 0.8, "c"), (-4, top - 0.1), (0, top), (4, top - 0.1), (7.6, top - 0.8, "c"),
-        (8.2, top + 2.6), (6.4, top + 6.5), (5.0, top + 11), (4.6, top + 18), (5.0, top + 23.5),
-        (6.0, top + 27), (5.8, top + 29.6), (3.6, top + L - 0.2), (1.2, top + L - 0.4),
-        (0, top + L - 1.4, "c"),                      # the notch between the condyles
-        (-1.2, top + L - 0.4), (-3.6, top + L - 0.2), (-5.8, top + 29.6), (-6.0, top + 27),
-        (-5.0, top + 23.5), (-4.6, top + 18), (-5.0, top + 11), (-6.4, top + 6.5),
-        (-8.2, top + 2.6),
-    ], width=W_OUT)
+    """The thumb's first phalanx from the side: the base cupped round the head, with a
+    palmar lip; the shaft, flat in front; the head, round from the side."""
+    g.body([bent(p) for p in phalanx_outline()], width=W_OUT)
+
+
+def phalanx_outline():
+    """The first phalanx drawn straight below the head, before it is bent."""
+    t = JOINT_GAP
+    return [
+        (-5.7, t + 0.1, "c"), (-2.5, t + 1.0), (1.5, t + 1.1), (5.0, t + 0.2), (6.9, t - 0.3, "c"),
+        (7.1, t + 2.6), (5.3, t + 6.2), (3.4, t + 12), (3.0, t + 19), (3.6, t + 24.5),
+        (4.3, t + 27.3), (4.0, t + 29.9), (1.8, t + 31.2), (-1.2, t + 31.2), (-3.6, t + 30.0),
+        (-4.4, t + 27.6), (-3.9, t + 24.5), (-3.6, t + 19), (-4.0, t + 12), (-5.0, t + 6.2),
+        (-6.1, t + 2.6)]
 
 
 def distal_phalanx(g):
-    """The distal phalanx from the palm: the base with its two hollows, the narrow waist,
-    the rough spade-shaped tuft that carries the nail."""
-    top = DP_TOP
+    """The distal phalanx from the side, in line with the first: the deep base, the
+    waist, the tuft that carries the nail, its palmar face flat."""
+    t = JOINT_GAP + 31.2 + JOINT_GAP
     L = DISTAL_LENGTH
-    g.body([
-        (-6.0, top + 0.6, "c"), (-2.8, top - 0.2), (0, top + 0.8, "c"), (2.8, top - 0.2),
-        (6.0, top + 0.6, "c"),
-        (6.6, top + 3.2), (4.4, top + 7.5), (3.4, top + 12), (4.2, top + 16), (5.2, top + 19),
-        (4.2, top + L - 0.8), (0, top + L), (-4.2, top + L - 0.8),
-        (-5.2, top + 19), (-4.2, top + 16), (-3.4, top + 12), (-4.4, top + 7.5), (-6.6, top + 3.2),
-    ], width=W_OUT)
+    g.body([bent(p) for p in distal_outline()], width=W_OUT)
+
+
+def distal_outline():
+    t = JOINT_GAP + 31.2 + JOINT_GAP
+    L = DISTAL_LENGTH
+    return [
+        (-4.0, t + 0.5, "c"), (-1.0, t), (2.4, t + 0.1), (4.6, t + 0.6, "c"),
+        (5.0, t + 3.2), (3.6, t + 7), (3.0, t + 12), (3.4, t + 16.5), (3.8, t + 19.6),
+        (2.4, t + L - 0.3), (-0.6, t + L), (-2.6, t + L - 1.4), (-2.8, t + 16), (-2.4, t + 11),
+        (-3.0, t + 6), (-4.4, t + 3),
+    ]
 
 
 def sesamoid(g, centre, rx, ry, tilt):
-    """One sesamoid lying on the head: the shadow it throws on the head towards the
-    middle and down, then the oval over it."""
-    cx, cy = centre
-    inward = -1 if cx > 0 else 1
-    g.fill(ellipse_pts(cx + 1.2 * inward, cy + 1.4, rx, ry, rot=tilt, n=24), SHADOW)
-    g.body(ellipse_pts(cx, cy, rx, ry, rot=tilt, n=24), width=W_OUT, fill=TONE)
+    """One sesamoid: a seed with its own whole outline."""
+    g.body(ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24), width=W_OUT)
 
 
 def sesamoid_drawing():
     W, H = 59, 81
-    scale = (H - 2 * MARGIN) / (MC_LENGTH + DP_TOP + DISTAL_LENGTH)
-    place = Place(28.5, MARGIN + MC_LENGTH * scale, scale)
+    bottom = max(bent(p)[1] for p in distal_outline())
+    scale = (H - 2 * MARGIN) / (bottom - TRAPEZIUM_TOP)
+    place = Place(22, MARGIN - TRAPEZIUM_TOP * scale, scale)
     groups = []
     for gid, fn, comment in (
-            ("first-metacarpal", first_metacarpal, "the first metacarpal from the palm side"),
-            ("first-phalanx", first_phalanx, "the thumb's first phalanx, below the head"),
+            ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
+            ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
+            ("first-phalanx", first_phalanx, "the thumb's first phalanx, a little bent"),
             ("distal-phalanx", distal_phalanx, "the thumb's distal phalanx"),
     ):
         g = Group(gid, place, comment)
         fn(g)
         groups.append(g)
-    g = Group("sesamoids", place, "the two sesamoid bones lying on the palm side of the head")
-    for s in SESAMOIDS:
-        sesamoid(g, *s)
+    g = Group("sesamoids", place, "the two sesamoid bones in front of the head, on its palmar side")
+    sesamoid(g, *ULNAR)
+    sesamoid(g, *RADIAL)
     groups.append(g)
     body = []
     for g in groups:
         body.extend(g.svg())
-    # from the middle of the ulnar sesamoid, the one nearer the label, down and out to it
-    sx, sy = place(SESAMOIDS[-1][0])[:2]
+    # from the middle of the radial sesamoid, the nearer one, down and out to the label
+    sx, sy = place(RADIAL[0])[:2]
     leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
 
