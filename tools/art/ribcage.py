@@ -70,7 +70,7 @@ RIBS = {
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
     11: dict(a=140, yh=342, tip=1.2, yt=428, w=5.0),
-    12: dict(a=96, yh=373, tip=0.64, yt=444, w=4.6),
+    12: dict(a=96, yh=373, tip=0.64, yt=448, w=4.6),
 }
 
 
@@ -513,49 +513,32 @@ def rightmost(top, bottom):
     return best, owner
 
 
-def lateral_extent(rib):
-    """Rows spanned by the band where it is within 3 pixels of its leftmost column (left half)."""
-    up, lo = rib.edges(rib.th0, rib.th1, 200)
-    xs = [p[0] for p in up + lo]
-    xmax = max(xs)
-    ys = [p[1] for p in up + lo if p[0] >= xmax - 3]
-    return min(ys), max(ys), xmax
-
-
-FALSE_ROW = 392    # where the false ribs' line meets the edge (their label's row)
-
-
 def lowest(names):
     return max(y for name, kind, poly in SHAPES if name in names for x, y in poly)
 
 
 def leaders(ribs):
-    ext = {n: lateral_extent(ribs[n]) for n in ribs}
-    # the ribs slope down from the spine to the front, so a bracket beside the cage can
-    # only gather them where they reach furthest out: each bracket runs from the top of its
-    # first rib's outer end to the bottom of its last one's, and the true ribs' (1-7) ends
-    # above the false ribs' (8-12) begins
-    true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
-    # the true ribs' bracket down to the row where the eighth rib becomes the outermost
-    # bone, the false ribs' from just below it: together they part the cage's side between
-    # the seventh and eighth ribs
-    switch = next(y for y in range(math.floor(ext[7][0]), H)
-                  if rightmost(y, y + 1)[1].startswith("rib-8-"))
-    true_bot = switch - 1
-    false_top = switch + 1
-    lowest_rib = math.ceil(lowest({"rib-11", "rib-12"}))
-    float_bot = lowest_rib + 5
-    # the floating ribs' from the eleventh rib's outer end, clear below the false ribs' line
-    float_top = max(math.floor(ext[11][0]), FALSE_ROW + 8)
+    # the ribs slope down from the spine to the front, so that neighbouring groups overlap
+    # in height: each bracket spans every row its own ribs reach, from the top of the first
+    # to the lowest point of the last (the true ribs' down to the seventh rib's front end,
+    # the false ribs' from the eighth rib's head, the floating ribs' from the eleventh's)
+    def top(names):
+        return math.floor(min(y for name, kind, poly in SHAPES if name in names for x, y in poly))
+
+    def bottom(names):
+        return math.ceil(lowest(names))
+
+    true_top, true_bot = top({"rib-1-back"}), bottom({"rib-7-back", "rib-7-front"})
+    false_top = top({"rib-8-back"})
+    float_top, float_bot = top({"rib-11"}), bottom({"rib-11", "rib-12"})
     return [
         "leader Form21.Label1 Form22.Text1 from 232 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
-        # the middle of the fourth cartilage, which runs nearly level to the sternum: one
-        # straight line, rising a little to its label, across the ribs rather than along them
-        "leader Form21.Label3 Form22.Text3 from 185 207",
-        # the false ribs' down to the lowest rib; the floating ribs' a little lower, to its
-        # label's row, so that the two brackets' lower ends stand apart
-        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {lowest_rib + 1}",
+        # the middle of the fifth cartilage, one straight line rising to its label that
+        # enters the cartilage through its upper edge, so that its end shows inside it
+        "leader Form21.Label3 Form22.Text3 from 193 239.5",
+        # the false ribs' and the floating ribs' both down to the twelfth rib's tip
+        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {float_bot}",
         f"bracket Form21.Label5 Form22.Text5 at 16 from {float_top} to {float_bot}",
     ]
 

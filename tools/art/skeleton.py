@@ -520,7 +520,9 @@ def front():
     S.group("sternum", "the breastbone: manubrium, body and xiphoid process", el)
     el = S.line([(-5.0, 110.9), (5.0, 110.9)], sides=(1,))
     el += S.line([(-3.2, 149.3), (3.2, 149.3)], sides=(1,))
-    S.group("sternum-lines", None, el, fill=None, width=W_IN)
+    # the sternal angle and the xiphisternal joint as firm as an outline: the manubrium,
+    # the body and the xiphoid read as three parts
+    S.group("sternum-lines", None, el, fill=None, width=W_OUT)
 
     # ---- collar bones ----
     # the collar bone of the atlas at the shoulder blades' scale, a tenth over the limbs'
@@ -614,18 +616,19 @@ def front():
     # ---- leader lines: each starts on its bone at the row of its labels ----
     d.leader("Form2.Label1 Form4.Text1", (11, 14.5))
     # the body of the maxilla below the eye socket, clear of it and of the nose opening
-    d.leader("Form2.Label2 Form4.Text2", (9.2, 47.5))
+    d.leader("Form2.Label2 Form4.Text2", (10.5, 48.5))
     d.leader("Form2.Label3 Form4.Text3", (1.0, 76.6))   # the fifth, clear below the jaw
     # the collar bone's line from the middle of its shaft, clear of the first rib and above
     # the chest, where nothing lies behind it but the ribs' thin back halves; it rises
     # gently off it to run level just over the acromion and the head of the humerus
-    d.leader("Form2.Label4 Form4.Text4", cla_place((72, 0.6))[:2], via=[(43.0, 91.4)])
+    d.leader("Form2.Label4 Form4.Text4", cla_place((70, 1.0))[:2], via=[(43.0, 91.4)])
     d.leader("Form2.Label5 Form4.Text5", (2, 115.0))   # the body, between the 2nd and 3rd cartilages
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
-    # the forearm's lines from the middle of each bone's shaft, away from the gap between them
-    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 207.5))
-    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 232.0))
+    # the forearm's lines from the middle of each bone's shaft, away from the gap between
+    # them and far apart along the forearm: the radius's high, the ulna's low
+    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 196.5))
+    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 242.5))
     # the hand's lines from the middle of the hand, each on the body of a bone of its
     # group and out over that group only: the capitate, the middle of the third
     # metacarpal's shaft and the middle finger's first phalanx
@@ -823,6 +826,9 @@ def back():
         el2 += S.curve(ln, stroke_width="0.7")
     el2 += S.curve([(84, 15.5), (74, 20.5), (58, 28.5), (40, 37), (22, 45), (11, 50)],
                    stroke_width="0.5")
+    # the rim of the glenoid at the lateral angle, pale against the head of the humerus
+    for ln in sca.shapes[0]["lines"][:1]:
+        el2 += S.curve(ln, stroke_width="0.6")
     S.map = old
     S.group("scapula-hatching", None, el, fill=None)
     S.group("scapular-spine-crest", None, el2, fill=None, stroke=BONE)
@@ -877,7 +883,7 @@ def back():
     # ---- legs and arms: the head of the humerus against the glenoid, under the acromion ----
     k = BACK_SCALE
     L = Limbs(k, hip=(29.6 * k, 245.2 * k), knee=(22.5 * k, 352.5 * k), ankle=(18.5 * k, 445.5 * k),
-              shoulder=(51.8 * k, 101.6 * k), elbow=(58.0 * k, 183.0 * k), wrist=(66.0 * k, 255.0 * k))
+              shoulder=(50.6 * k, 101.6 * k), elbow=(58.0 * k, 183.0 * k), wrist=(66.0 * k, 255.0 * k))
     L.draw_legs(S, back=True)
     L.draw_arms(S, back=True)
 
@@ -891,8 +897,8 @@ def back():
     # the lower lines slant up to their labels, which stand higher than the bones they name:
     # the second lumbar vertebra, the sacrum beside its median crest, the coccyx's middle
     d.leader("Form3.Label2 Form5.Text2", (2.5, 200.0))
-    d.leader("Form3.Label3 Form5.Text3", (3.0, 234.0))
-    d.leader("Form3.Label4 Form5.Text4", (1.5, 250.6))
+    d.leader("Form3.Label3 Form5.Text3", (3.0, 233.5))
+    d.leader("Form3.Label4 Form5.Text4", (1.5, 253.8))
     # the middle of the shoulder blade's infraspinous fossa, below the spine
     d.leader("Form3.Label5 Form5.Text5", (-33.0, 113.0))
     return d

@@ -19,8 +19,8 @@
 // drawing's edge beside the named controls (averaged over them). A bracket is a vertical
 // line at column `at` from row `from` to row `to` with 3-pixel ticks at both ends pointing
 // back towards the bones, and a stem from the bracket straight to the end point; where a
-// leader crosses the bar, the bar breaks for two rows either side. Lines are pure blue,
-// 1 pixel, aliased; at 2x every pixel is a 2 x 2 block.
+// leader or another bracket's stem crosses the bar, the bar breaks for two rows either
+// side. Lines are pure blue, 1 pixel, aliased; at 2x every pixel is a 2 x 2 block.
 #include "tools/rasterise/anchors.h"
 #include "assets/assets.h"
 
@@ -284,7 +284,8 @@ void plotLine(QPoint a, QPoint b, QSet<QPair<int, int>> &pixels)
 
 QSet<QPair<int, int>> leaderPixels(const QList<Leader> &leaders)
 {
-    QSet<QPair<int, int>> pixels;
+    using Pixels = QSet<QPair<int, int>>;
+    Pixels pixels;
     for (const Leader &l : leaders) {
         if (l.bracket)
             continue;
@@ -293,17 +294,34 @@ QSet<QPair<int, int>> leaderPixels(const QList<Leader> &leaders)
         for (qsizetype i = 0; i + 1 < path.size(); ++i)
             plotLine(path[i], path[i + 1], pixels);
     }
-    // A leader that runs across a bracket's bar passes through a gap in it, so that it reads
-    // as a line of its own going by rather than as one more branch of the bracket.
-    const auto crossed = [leaderLines = pixels](int x, int y) {
-        for (int d = -barGap; d <= barGap; ++d)
-            if (leaderLines.contains({x, y + d}))
-                return true;
-        return false;
-    };
+    // each bracket's stem, from its bar straight to its end point
+    QList<Pixels> stems;
     for (const Leader &l : leaders) {
+        Pixels stem;
+        if (l.bracket) {
+            const int x = l.points[0].x();
+            plotLine({x, std::clamp(l.end.y(), l.points[0].y(), l.points[1].y())}, l.end, stem);
+        }
+        stems << stem;
+    }
+    // A leader, or another bracket's stem, that runs across a bracket's bar passes through
+    // a gap in it, so that it reads as a line of its own going by rather than as one more
+    // branch of the bracket.
+    const Pixels leaderLines = pixels;
+    for (qsizetype i = 0; i < leaders.size(); ++i) {
+        const Leader &l = leaders[i];
         if (!l.bracket)
             continue;
+        const auto crossed = [&](int x, int y) {
+            for (int d = -barGap; d <= barGap; ++d) {
+                if (leaderLines.contains({x, y + d}))
+                    return true;
+                for (qsizetype j = 0; j < stems.size(); ++j)
+                    if (j != i && stems[j].contains({x, y + d}))
+                        return true;
+            }
+            return false;
+        };
         const int x = l.points[0].x(), y1 = l.points[0].y(), y2 = l.points[1].y();
         const int back = l.side == Side::Right ? -3 : 3; // ticks point back towards the bones
         for (int y = y1; y <= y2; ++y)
@@ -311,7 +329,7 @@ QSet<QPair<int, int>> leaderPixels(const QList<Leader> &leaders)
                 pixels.insert({x, y});
         plotLine({x, y1}, {x + back, y1}, pixels);
         plotLine({x, y2}, {x + back, y2}, pixels);
-        plotLine({x, std::clamp(l.end.y(), y1, y2)}, l.end, pixels);
+        pixels.unite(stems[i]);
     }
     return pixels;
 }
