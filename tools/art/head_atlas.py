@@ -202,7 +202,7 @@ NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.5, -6)]
 # The outer outline of the cranium with the upper jaw, from the nasion over the top.
 PROFILE_VAULT = [
     NASION,
-    (-98, -32), (-101, -37.5), (-100.5, -46), (-97.5, -60), (-91.5, -76), (-82, -91),   # brow, forehead
+    (-98, -32), (-101, -37.5), (-99.2, -47), (-95.2, -61), (-88.6, -77), (-79.5, -92),  # brow, forehead sloping back
     (-67, -105), (-45, -116), BREGMA, (8, -121.5), (32, -115.5), (52, -103.5), LAMBDA,
     (79, -68.5), (87.5, -50), (90, -34), (88.5, -22), (84.5, -12),                    # back of the head
     (77.5, -1.5), (64, 8), (48, 13.5), (34, 15.5), (27, 15.5),                         # under the occiput

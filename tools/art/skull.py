@@ -178,7 +178,7 @@ def facial_bones():
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         # from the perpendicular plate of the nearer palatine, above its pyramidal process
-        f"leader Form18.Label7 Form19.Text7 from {start(pal, (17.2, -7.2), row=139)}",
+        f"leader Form18.Label7 Form19.Text7 from {start(pal, (17.2, -7.2), row=140)}",
         # from the middle of the vomer's side
         f"leader Form18.Label8 Form19.Text8 from {start(vom, (4.4, -1.1), row=50)}",
     ]
