@@ -150,6 +150,24 @@ def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH
         d.close()
 
 
+def check_apart(d, spans, rows):
+    """Brackets that gather groups drawn apart: each within the drawing, below the one
+    before it, and holding the row where its label's line meets the edge (the labels'
+    rows, as the screens place them). Otherwise the writing of the drawing fails: a
+    bracket reaching into its neighbour's group would gather bones of another group."""
+    problems = []
+    for n, ((top, bottom), row) in enumerate(zip(spans, rows), 1):
+        if not 0 <= top < bottom < d.h:
+            problems.append(f"bracket {n} runs from {top} to {bottom}, outside the drawing")
+        if not top <= row <= bottom:
+            problems.append(f"bracket {n} ({top} to {bottom}) misses its label's row {row}")
+    for n, (a, b) in enumerate(zip(spans, spans[1:]), 1):
+        if b[0] <= a[1]:
+            problems.append(f"brackets {n} and {n + 1} overlap ({a[1]} against {b[0]})")
+    if problems:
+        raise SystemExit(f"{d.name}: " + "; ".join(problems))
+
+
 def apart(model, place, groups, gap):
     """Offsets (pixels down) that move each group below the one before it, `gap` pixels
     apart."""
@@ -227,10 +245,11 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # ----------------------------------------------------------------------------
 # leg: the left leg from the front (medial side to the left), its bones in place: the
 # kneecap over the lower end of the femur, the tibia just under the femur's condyles, the
-# fibula's head under the tibia's lateral condyle, and the foot standing under the ankle,
-# its talus between the malleoli, seen from the front and a little from above. Every bone
-# at the same scale, so that the femur is 1.2 times the tibia. Leader lines to the right;
-# the foot's from the middle of each of its groups.
+# fibula's head under the tibia's lateral condyle, and the foot under the ankle, its talus
+# between the malleoli, seen from high above its toes so that it shows at its true length,
+# about 0.7 of the tibia, the heel hidden behind the ankle. Every bone at the same scale,
+# so that the femur is 1.2 times the tibia. Leader lines to the right; the foot's from the
+# middle of each of its groups.
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
@@ -504,8 +523,10 @@ def hand():
     place = Place(206, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
-    for n, g in enumerate(groups, 1):
-        d.bracket(ctl(n), 256, *bracket_span(model, place, g))
+    spans = [bracket_span(model, place, g) for g in groups]
+    check_apart(d, spans, ROWS["hand"].values())
+    for n, span in enumerate(spans, 1):
+        d.bracket(ctl(n), 256, *span)
     return d
 
 
@@ -552,10 +573,10 @@ def foot():
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False,
          apart=["talus"])
-    x = 181
-    d.bracket(ctl(1), x, *bracket_span(model, place, "tarsals"))
-    d.bracket(ctl(2), x, *bracket_span(model, place, "metatarsals"))
-    d.bracket(ctl(3), x, *bracket_span(model, place, "phalanges"))
+    spans = [bracket_span(model, place, g) for g in groups]
+    check_apart(d, spans, ROWS["foot"].values())
+    for n, span in enumerate(spans, 1):
+        d.bracket(ctl(n), 181, *span)
     return d
 
 
