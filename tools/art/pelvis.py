@@ -76,8 +76,8 @@ HIP_MEDIAL_FRONT = [
 # the ischial spine; below it the pecten as seen through the outlet
 HIP_MEDIAL_BACK = [
     (38, 33), (34, 42), (29, 50), (27, 57), (30, 63), (35, 67), (34, 73),
-    (40, 81), (52, 88), (64, 95), (70, 103), (68, 111), (57, 117), (44, 122, "c"), (40, 128), (31, 136),
-    (22, 141, "c"), (10, 146),
+    (40, 81), (52, 88), (62, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"), (48, 127), (44, 133),
+    (33, 138), (22, 141, "c"), (10, 146),
 ]
 # the part of HIP_MEDIAL_BACK that lies over the sacrum, down into the greater sciatic notch
 # past the sacrum's lateral border
@@ -207,23 +207,24 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((39, 17), (32, 17), (29, 23)),        # superior articular process
     ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
-    ((8, 70), (10, 86), (13, 97)),         # auricular part of the lateral border, nearly upright
+    ((9.8, 64), (11, 84), (13, 97)),       # auricular part of the lateral border, nearly upright
     ((14, 99), (15, 101), (16.5, 103)),    # where the auricular surface ends, a slight angle
     ((24, 117), (31, 130), (38, 143)),     # the lower border slanting in to the inferior lateral angle
-    ((43, 147), (48, 151), (53, 154)),     # below the angle, under the fourth foramina, turning in
-    ((58, 157), (63, 162), (70, 162)),     # apex, the facet for the coccyx
+    ((43, 147), (48, 151), (54, 155)),     # below the angle, under the fourth foramina, turning in
+    ((58, 157.5), (61, 161.5), (62, 162)),
+    ((64.7, 162), (67.3, 162), (70, 162)),  # the apex: a blunt, flat facet for the coccyx
 ]
 
 
 # the same from the front: the superior articular processes lie behind the base and only
 # peep over it; from the promontory, the highest point, each ala slopes down and out
 SACRUM_HALF_FRONT = [
-    ((62, 25), (55, 25.5), (50, 28)),      # top of the body of the first sacral vertebra
-    ((47, 26.5), (44, 25.6), (41, 26)),    # a superior articular process peeping over the base
-    ((38, 26.5), (35, 28.5), (31, 30.5)),
-    ((26, 31.8), (21, 32.6), (17, 33)),    # upper border of the ala
-    ((10, 35), (6, 40), (6, 46)),          # its rounded lateral end
-    ((6, 51), (7, 54), (9, 58)),
+    ((60, 23.6), (54, 24.6), (50, 27)),    # the first body's top, domed: the promontory in the middle
+    ((49, 24.5), (47.5, 21.5), (44, 21.5)),  # a superior articular process, a rounded knob behind the base
+    ((40.5, 21.5), (38.5, 24.5), (37, 28)),
+    ((30, 30), (20, 32), (15, 33.5)),      # the ala's upper border sloping out
+    ((9, 35.5), (6, 40), (6, 46)),         # its rounded lateral end
+    ((6, 51), (8.2, 55), (9, 58)),
 ] + SACRUM_HALF[5:]
 # the segments of SACRUM_HALF_FRONT along the sacro-iliac joint: the ala's lateral end and
 # the auricular part
@@ -305,6 +306,10 @@ def sacrum(sw=1.0, dark=False, joints=False):
         brim = "M 50 28 C 40 33, 20 40, 8 47"
         parts.append('<!-- the brim of the pelvis along each ala, from the joint to the promontory -->')
         parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
+    # the first body's lateral edges, where the alae join it, down to the first foramina
+    parts.append('<!-- the lateral edges of the first sacral body, between it and the alae -->')
+    parts.append(f'<path d="M 50 27.5 C 49 35, 48.6 41, 48.4 47 M 90 27.5 C 91 35, 91.4 41, 91.6 47" '
+                 f'fill="none" stroke="{INK}" stroke-width="{w3}"/>')
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
@@ -325,11 +330,11 @@ def sacrum(sw=1.0, dark=False, joints=False):
 
 # right half (the viewer's right) of the outline, from the middle of the base down to the tip
 COCCYX_HALF = [
-    ((17.5, 6), (19, 6), (19.6, 5.6)),          # the base, its facet for the sacrum's apex
-    ((19.8, 4.6), (20.6, 3.8), (21.6, 3.8)),    # a cornu, a short stub rising behind the base
-    ((22.6, 3.8), (22.8, 5), (23, 6.4)),
-    ((24.8, 6.6), (27, 7.2), (27.4, 9.2)),      # a short transverse process
-    ((27.6, 11.2), (25.4, 12.4), (23.4, 12.8)),
+    ((18, 6), (20, 6), (20.8, 5.6)),            # the base, its facet for the sacrum's apex
+    ((21, 4.6), (21.6, 3.8), (22.4, 3.8)),      # a cornu, a short stub rising behind the base
+    ((23.2, 3.8), (23.4, 5), (23.6, 6.4)),
+    ((25.2, 6.6), (27.4, 7.2), (27.6, 9.2)),    # a short transverse process
+    ((27.8, 11.2), (25.6, 12.4), (23.6, 12.8)),
     ((22, 13.4), (21.4, 14.8), (21.2, 15.9)),   # the first segment narrowing to its joint
     ((21.1, 16.3), (21.1, 16.6), (21.3, 17)),   # a shallow waist at each fused joint
     ((21.9, 19.4), (21.7, 23.6), (20.6, 26)),   # second segment
@@ -376,8 +381,8 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        # straight down from the middle of the fourth segment, out through the bottom once
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 38"]))
+        # straight down from the middle of the third segment, out through the bottom once
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 31"]))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -393,15 +398,15 @@ HIP_SIDE = [
     (-101, -72),                                                      # posterior superior spine
     (-95, -61), (-99, -48, "c"),                                      # the notch under it, posterior inferior spine
     (-86, -40), (-70, -32), (-55, -21), (-46, -8), (-44, 4),          # greater sciatic notch, deep and wide
-    (-50, 15), (-72, 27, "c"),                                        # ischial spine, pointing back
-    (-55, 33), (-46, 40), (-45, 50),                                  # lesser sciatic notch
+    (-50, 14), (-64, 25, "c"),                                        # ischial spine, a short point back
+    (-53, 32), (-46, 40), (-45, 50),                                  # lesser sciatic notch
     (-57, 62), (-60, 76), (-55, 88), (-42, 96), (-24, 98),            # ischial tuberosity
-    (-6, 96), (14, 93), (32, 86), (48, 77), (56, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
-    (59, 59), (61, 45), (61, 32, "c"),                                # the pubic body's symphyseal edge
-    (58, 28), (56, 23), (53, 21, "c"),                                # pubic crest to the pubic tubercle
-    (48, 20), (43, 13), (39, 2), (36, -12),                           # superior ramus to the iliopubic eminence
-    (36, -27), (40, -35), (41, -44, "c"),                             # anterior inferior spine above the socket
-    (42, -53), (57, -66, "c"),                                        # the notch, anterior superior spine
+    (-6, 96), (14, 93), (32, 86), (50, 77), (59, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
+    (62, 59), (64, 46), (64, 33, "c"),                                # the pubic body's symphyseal edge, in front
+    (61, 27), (60, 22), (57, 18, "c"),                                # pubic crest to the pubic tubercle
+    (51, 17), (44, 11), (38, 0), (35, -13),                           # superior ramus to the iliopubic eminence
+    (36, -26), (41, -34), (46, -42, "c"),                             # anterior inferior spine above the socket
+    (41, -51), (45, -57), (58, -66, "c"),                             # the notch, anterior superior spine
     (52, -80), (42, -95), (30, -105), (13, -116),                     # crest, past its tubercle, to the top
 ]
 # acetabulum: the rim round the socket, open below and a little forward at the acetabular
@@ -482,7 +487,7 @@ PELVIS_SCALE = 0.86
 SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
 SACRUM_TOP, SACRUM_APEX = 32, 120   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
-COCCYX_DROP = 166 - 6
+COCCYX_DROP = 163.5 - 6
 
 
 def sacrum_transform(oy):
