@@ -142,7 +142,7 @@ def tooth_front(x0, x1, neck, edge, kind):
 
 # from the front, the left half: x towards the midline, x outwards, neck, edge, kind
 UPPER_TEETH_FRONT = [
-    (0.5, 9.0, 37.6, 47.6, "i"), (9.0, 14.4, 38.4, 45.6, "i"), (14.4, 19.8, 38.8, 47.8, "c"),
+    (0.5, 9.0, 37.6, 46.6, "i"), (9.0, 14.4, 38.4, 45.4, "i"), (14.4, 19.8, 38.8, 47.2, "c"),
     (19.8, 23.2, 39.4, 45.8, "p"), (23.2, 26.2, 39.9, 45.4, "p"), (26.2, 30.2, 40.2, 45.2, "m"),
     (30.2, 33.4, 40.5, 44.9, "m"), (33.4, 35.6, 40.7, 44.6, "m"),
 ]
@@ -436,7 +436,7 @@ def side_mandible(g, apart=False):
     g.body(pts, width=W_OUT)
     # oblique line, mental foramen, the rough angle, the neck of the condyle
     g.line([(-42.5, 32), (-46.5, 40), (-55, 50), (-68, 58)], W_FINE)
-    g.hole(ellipse_pts(-83, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")
+    g.hole(ellipse_pts(-80.5, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")   # under the 2nd premolar
     g.hatch([(-15.5, 50), (-17.5, 55), (-19.2, 61), (-21.5, 64.4), (-25.5, 66.6), (-24, 61),
              (-19, 52)], 50, 1.8, W_FINE)
     g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
@@ -460,6 +460,9 @@ def skull_side(g, mandible=True):
         base = [(-44, 0), (4, 0), (6, 12), (7.5, 20), (4, 19.5), (-2, 18), (-10, 15.5), (-20, 13),
                 (-30, 12), (-38, 13), (-44, 15)]
         g.body(base, width=W_IN)
+        # lightly shaded, the deepest part of the view: the plate and the condyle that hang
+        # from it stand out white
+        g.hatch(base, 60, 3.0, W_FINE)
         # the occipital condyle, a long knob under the base, its back behind the mastoid
         g.body(ellipse_pts(2.5, 22.5, 6.2, 3.4, rot=-8, n=20), width=W_IN)
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
@@ -496,14 +499,15 @@ def skull_side(g, mandible=True):
                    (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.45), (NASOMAXILLARY, 0.35),
                    ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
         g.suture(s, amp=amp, period=2.0)
-    g.line(_wavy(SQUAMOUS), W_FINE)                     # the squama overlaps the parietal
+    g.suture(_wavy(SQUAMOUS), amp=0.3, period=1.4, width=W_FINE)   # the squama overlaps the parietal
     g.line(ZYG_TEMPORAL_BORDER[1:], W_IN)               # the cheek bone's edge to the fossa
     # the temporal fossa above the arch, behind the cheek bone: a shallow hollow
     fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-40, -5.5), (-28, -6),
              (-40, -12), (-52, -19), (-62, -24), (-68, -26)]
     g.hatch(fossa, 60, 3.0, W_FINE)
     # the arch: its upper edge running back over the ear as the supramastoid crest
-    g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
+    g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2)], W_IN)
+    g.line([(-17, -6.2), (-8, -7.6), (2, -8.8)], W_FINE)   # the supramastoid crest, above the ear hole
     side_temporal(g)
     side_parietal(g)
     side_zygomatic(g)
@@ -520,10 +524,6 @@ def skull_side(g, mandible=True):
         g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-56, -5.2)], W_IN)
         g.line([(-51.5, 6.8), (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6)], W_OUT)
         g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
-    else:
-        # the joint's socket, bare without the mandible: its roof in shadow
-        g.hatch([(-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3), (-17.5, 6), (-13, 6.5), (-8, 7)], 30, 1.3,
-                W_FINE)
 
 
 def side_maxilla_marks(g):
@@ -542,8 +542,8 @@ FRONT_VAULT = [
     (66.5, -40), (60.5, -30), (57.5, -22),                          # the temple narrows
     (60.5, -14), (65, -8), (66.5, -1), (65.5, 5.5), (61.5, 9.5),   # zygomatic arch
 ]
-ORBIT = [(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
-         (42.5, -0.8), (32, 1), (22, 0.2), (15, -3.5), (11.5, -11), (11, -21)]
+ORBIT = [(13.5, -30), (21, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
+         (42.5, -0.8), (32, 1), (22.5, 0.2), (15.8, -3.5), (12.6, -11), (12.2, -21)]
 # pear-shaped, narrow above between the sloping lower borders of the nasal bones
 APERTURE = [(0, -8, "c"), (3.5, -7.2), (7, -5.6), (9.8, -4, "c"), (11.4, 3), (12.6, 9), (13, 15), (10.5, 20.5),
             (5.5, 23.6), (2, 23.8), (0, 21, "c")]
@@ -594,8 +594,8 @@ ALVEOLAR_FRONT = [(35.6, 40.8, "c"), (33.4, 40.7, "c"), (30.2, 40.5, "c"), (26.2
 def front_maxilla_outline():
     """The left maxilla from the front, from the top of its frontal process clockwise."""
     return [
-        (5.2, -26, "c"), (12.5, -26.5, "c"),                           # frontal process, top
-        (12, -20), (12.8, -11), (15, -3.5),                            # medial orbital rim
+        (5.2, -26, "c"), (13.4, -26.5, "c"),                           # frontal process, top
+        (12.9, -20), (13.6, -11), (15.8, -3.5),                        # medial orbital rim
         (22, 0.2), (30, 0.8),                                          # infra-orbital margin
         (37, 0.2), (43, 1.2), (47.5, 2.4, "c"),                        # zygomatic process, its top
         (48, 9.5, "c"),                                                # its rough tip
@@ -615,11 +615,11 @@ def front_maxilla(g, R=_right, apart=False):
             g.body(R(tooth_front(*t)), width=W_IN)
         serr = {0: SERR, 1: SERR, 9: SERR, 24: SERR, 25: SERR, 33: SERR, 34: SERR, 35: SERR, 36: SERR}
         g.body(R(front_maxilla_outline()), serr=serr, width=W_OUT)
-        g.hatch(R([(12.5, -26.5), (12, -20), (12.8, -11), (15, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
+        g.hatch(R([(13.4, -26.5), (12.9, -20), (13.6, -11), (15.8, -3.5), (22, 0.2), (30, 0.8), (37, 0.2),
                    (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -24)]), 70, 1.4,
                 W_FINE)                                                  # the orbit's floor, edge on
         g.hatch(R([(47.5, 2.4), (48, 9.5), (43.5, 12), (39.5, 16.5), (41, 11), (44, 7)]), 45, 1.4, W_FINE)
-    g.hole(R(ellipse_pts(22.5, 7.5, 1.3, 1.7, rot=-15, n=10)), width=W_FINE, fill="#000")
+    g.hole(R(ellipse_pts(23, 9, 1.3, 1.7, rot=-15, n=10)), width=W_FINE, fill="#000")
     g.line(R([(16.5, 38), (15.8, 30), (16.2, 23)]), W_FINE)           # canine eminence
     g.line(R([(36, 30), (38.5, 22), (41, 17)]), W_FINE)               # key ridge
 
@@ -688,9 +688,9 @@ def skull_front(g, small=False):
         g.hole(R(ORBIT), width=W_OUT)
         # the orbit's depth: shaded throughout, its roof and outer wall the darkest
         g.hatch(R(ORBIT), 110, 2.5, W_FINE)
-        g.hatch(R([(12.5, -30), (20.5, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
+        g.hatch(R([(13.5, -30), (21, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
                    (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 2.2, W_FINE)
-        g.line(R([(14.5, -14), (16, -9), (15.5, -4.5)]), W_FINE)
+        g.line(R([(15.5, -14), (16.9, -9), (16.4, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
         g.hole(R(ellipse_pts(24, -38.2, 1.0, 0.8, n=10)), width=W_FINE, fill="#000")   # supraorbital
@@ -703,7 +703,7 @@ def skull_front(g, small=False):
         # temporal line, the fossa behind it
         g.line(R([(49.5, -29), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2)]), W_IN)
         g.hatch(R([(50, -28), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2), (65, -85.3), (69.5, -68.3), (70, -54),
-                   (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 2.3, W_FINE)
+                   (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 3.0, W_FINE)
         front_nasal(g, R)
         front_maxilla(g, R)
     # nasal opening: the cavity dark, the thin septum a little off the midline

@@ -110,15 +110,13 @@ def facial_bones():
     lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
-    # the conchae a left and right pair, each seen from the nasal cavity (its convex inner
-    # side), so that their thick front ends face outwards and their tapering hind ends meet
-    # towards the middle
-    # well apart: each hangs from its own side wall of the nose
-    con = Place(mid - 60, 126, S)
-    add("concha-right", lambda g: A.concha(g, outside=False), con.ox, con.oy,
-        comment="the right inferior nasal concha from its inner side")
-    add("concha-left", lambda g: A.concha(g, outside=False), mid + 60, con.oy, mirror=True,
-        comment="the left inferior nasal concha from its inner side")
+    # the conchae a left and right pair, each from its outer side with its maxillary
+    # process, their thick front ends towards the middle and well apart: each hangs from
+    # its own side wall of the nose
+    con = Place(64, 102.8, S, True)
+    add("concha-right", A.concha, con.ox, con.oy, mirror=True,
+        comment="the right inferior nasal concha from the outside")
+    add("concha-left", A.concha, 176, con.oy, comment="the left inferior nasal concha from the outside")
     # the nasal bones high enough that their line crosses the wider lower half
     nas = Place(mid - 4, 186 + 11 * S, S, True)
     add("nasal-right", lambda g: A.front_nasal(g, apart=True), nas.ox, nas.oy, mirror=True,
@@ -133,7 +131,7 @@ def facial_bones():
         comment="the left zygomatic bone from the front")
     # the maxillae nearly meeting, as they do at the intermaxillary suture, the left one's
     # zygomatic process short of the column its line comes down
-    max_l = Place(105, 338, S)
+    max_l = Place(102, 338, S)
     add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_l.ox - 8, max_l.oy, mirror=True,
         comment="the right maxilla from the front")
     add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), max_l.ox, max_l.oy,
@@ -155,8 +153,9 @@ def facial_bones():
     # splits in two only just above the edge.
     # on the smooth orbital part, behind the crest
     lacrimal = start(lac, (1.5, 0), row=45)
-    # on the nearer concha, straight out through its thick front end
-    concha = start(con, (-8.9, -3.3), row=120)
+    # on the body of the nearer concha behind its maxillary process: the line leaves it
+    # straight down through the lower border, then runs out under the tapering hind end
+    concha = start(con, (8, 0))
     nasal = start(nas, (3.7, -11), row=186)
     # on the middle of the body, above and outside its foramen
     zygomatic = start(zyg, (55, -2), row=243)
@@ -164,13 +163,13 @@ def facial_bones():
     # by its outer side under the zygomatic process and comes down beside the molars,
     # clear of the teeth
     maxilla = start(max_l, (25, 15))
-    beside = f"{round(max_l((42, 0))[0])} {round(max_l((0, 25))[1])}"
+    beside = f"{round(max_l((45, 0))[0])} {round(max_l((0, 25))[1])}"
     # on the body in front of the angle, below the ramus
     jaw = start(mand, (-55, 72))
     fork_y = 466
     leaders = [
         f"leader Form18.Label1 Form19.Text1 from {lacrimal}",
-        f"leader Form18.Label2 Form19.Text2 from {concha}",
+        f"leader Form18.Label2 Form19.Text2 from {concha} via {concha.split()[0]} 120",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zygomatic}",
         f"leader Form18.Label5 from {maxilla} via {beside} via {beside.split()[0]} {fork_y}",
