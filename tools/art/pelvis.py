@@ -43,6 +43,14 @@ def indent(text, n):
 # ischial tuberosity 230, iliac crests 270 apart, anterior superior spines 245, acetabula
 # (centres) 185, a symphysis 38 high above a pubic arch of about 85 degrees.
 
+def flare(points, k=9.0):
+    """The wing turned outwards: points above the anterior superior spine moved out, the more
+    the higher and the further from the sacrum they lie, so that the blades spread as broad
+    plates rather than standing upright."""
+    return [(p[0] + k * max(0.0, (75 - p[1]) / 75) * max(0.0, (p[0] - 40) / 100), p[1]) + tuple(p[2:])
+            for p in points]
+
+
 # the lower half of the silhouette, the same from the front and from behind: from the top of
 # the symphysis down its face, along the pubic arch to the ischial tuberosity, up the lateral
 # border over the acetabular rim to the anterior inferior iliac spine
@@ -57,10 +65,10 @@ HIP_LOWER = [
 # the crest, the same in both views: from below the anterior inferior spine up round the
 # anterior superior spine, the tubercle of the crest (its widest point) and its highest
 # point, back to the posterior superior spine
-HIP_CREST = [
+HIP_CREST = flare([
     (112, 73), (123, 63, "c"), (128, 52), (135, 38), (138, 29), (134, 19), (122, 9), (102, 2),
     (80, 0), (60, 4), (46, 13), (40, 25),
-]
+])
 # from the front: the medial border, seen through the pelvic inlet: from the end of the crest
 # down to the lateral end of the sacrum's ala, along the sacro-iliac joint (the sacrum's
 # lateral border, see hip_outline), then the greater sciatic notch, the ischial spine
@@ -87,7 +95,7 @@ HIP_OVER_SACRUM = 9
 # pubic tubercle; it goes on along the sacrum's ala to the promontory (see sacrum())
 HIP_BRIM = [(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137)]
 # inner lip of the iliac crest, the rim of the iliac fossa
-HIP_CREST_LIP = [(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)]
+HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)])
 # the acetabulum from the front: it faces out, forward and down, so that its anterior rim
 # shows as an arc well inside the lateral border (the border itself is the cup's posterior
 # rim), open below at the acetabular notch; inside it the lunate surface, a band along the
@@ -105,10 +113,10 @@ OBTURATOR = [(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), (31, 19
 TUBEROSITY_BACK = [(64, 218), (71, 212), (76, 217), (73, 224)]
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
 # behind), anterior (a long arch from the crest to the notch)
-GLUTEAL_POSTERIOR = [(54, 9), (55, 30), (57, 52), (60, 72)]
-GLUTEAL_ANTERIOR = [(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)]
+GLUTEAL_POSTERIOR = flare([(54, 9), (55, 30), (57, 52), (60, 72)])
+GLUTEAL_ANTERIOR = flare([(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)])
 # crest's outer lip from behind
-HIP_CREST_LIP_BACK = [(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)]
+HIP_CREST_LIP_BACK = flare([(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)])
 # ischial tuberosity from the front: its rough lower face just shows under the ramus
 TUBEROSITY_FRONT = [(50, 224), (60, 222), (72, 216)]
 
@@ -159,6 +167,8 @@ def hip_bone(place, view, w=1.0):
             '<!-- inner lip of the crest round the iliac fossa, and the pelvic brim -->',
             f'<path d="{d(HIP_CREST_LIP)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             f'<path d="{d(HIP_BRIM)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>',
+            '<!-- the sacro-iliac joint: the ilium\'s margin beside the sacrum\'s lateral border -->',
+            f'<path d="{d([(x + 2.2, y) for x, y in sacral_joint_mm()])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- the acetabulum, a cup opening out and forward at the lateral border: its anterior rim, the',
             '     lunate surface and the hatched fossa -->',
             hatch(place.pts(ACET_FRONT_FOSSA), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
@@ -592,7 +602,7 @@ COCCYX_BACK_START = (15 + 2, 24)
 # the hip bone's: from the front on the body of the ilium above the socket, above the
 # sacrum's line; from behind in the middle of the wing, clear of the gluteal lines
 HIP_BODY = (91, 70)
-HIP_BODY_BACK = (112, 45)
+HIP_BODY_BACK = flare([(112, 45)])[0]
 
 
 def main():
