@@ -656,7 +656,7 @@ class _Small:
         pass
 
     def hatch(self, pts, angle, spacing, width=W_FINE, **kw):
-        self._g.hatch(pts, angle, spacing * 2, width, **kw)
+        self._g.hatch(pts, angle, spacing * 1.6, width, **kw)
 
     def line(self, pts, width=W_IN, **kw):
         if width > W_FINE:
