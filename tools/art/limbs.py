@@ -234,6 +234,17 @@ def px(place, p):
     return place(p)[:2]
 
 
+def draw_shape(d, shape, place, gid, comment, attrs):
+    """One shape of an atlas bone, placed, as a group of its own with the given
+    attributes: its outline and inner lines, without the shading strokes."""
+    d.open(gid, comment, **attrs)
+    d.comment(shape["name"])
+    d.bone([px(place, p) for p in shape["pts"]])
+    for ln in shape["lines"]:
+        d.curve([px(place, p) for p in ln], DETAIL)
+    d.close()
+
+
 def draw_bone(d, model, place, comment, attrs=BONE):
     """One bone of the atlas, placed: each of its groups with the given attributes. The
     drawings keep the bones' outlines and inner lines, without the shading strokes: at
@@ -245,19 +256,16 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # ----------------------------------------------------------------------------
 # leg: the left leg from the front (medial side to the left), its bones in place: the
 # kneecap over the lower end of the femur, the tibia just under the femur's condyles, the
-# fibula's head under the tibia's lateral condyle, and the foot under the ankle, its talus
-# between the malleoli, seen from high above its toes so that it shows at its true length,
-# about 0.7 of the tibia, the heel hidden behind the ankle. Every bone at the same scale,
-# so that the femur is 1.2 times the tibia. Leader lines to the right; the foot's from the
-# middle of each of its groups.
+# fibula's head under the tibia's lateral condyle, and the foot standing under the ankle in
+# the anatomical position, seen from the front as the leg is: its talus between the
+# malleoli, the heel hidden behind it, the metatarsals running forwards and down, the toes
+# pointing at the viewer, the whole about 0.3 of the tibia high. Every bone at the same
+# scale, so that the femur is 1.2 times the tibia. Leader lines to the right; the foot's
+# from the bone of each group nearest them, each on what shows of it.
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
-LEG_FOOT_DEPTH = 2.6 # the foot seen from above its toes, as the leg is drawn, its length
-                     # below the navicular's top (24 mm under the ankle) drawn 2.6 times
-                     # the atlas's foreshortened front view: the foot at its true length,
-                     # 0.7 of the tibia, each group on its line's row
 
 
 def inside(poly, p):
@@ -327,18 +335,6 @@ def middle(model, place, group, name, at=0.5):
     return ((a + b) / 2, row)
 
 
-class Deeper:
-    """Places the foot seen from the front as from a higher eye: below `top` (mm) its
-    lengths drawn `k` times."""
-
-    def __init__(self, place, top, k):
-        self.place, self.top, self.k = place, top, k
-
-    def __call__(self, p, group=None):
-        y = p[1] if p[1] <= self.top else self.top + (p[1] - self.top) * self.k
-        return self.place((p[0], y) + tuple(p[2:]), group)
-
-
 @builds("leg")
 def leg():
     d = Drawing("leg", 120, 492)
@@ -355,11 +351,7 @@ def leg():
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
     # the talus's trochlea under the tibia across a joint space, between the malleoli
     ankle = px(tib, tib_m.marks["ankle"])
-    foot = Deeper(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s), 24.0, LEG_FOOT_DEPTH)
-    # seen so from above the heel lies behind the ankle, hidden by it: of the calcaneus
-    # only its front end shows, beside the talus's head, reaching to the cuboid
-    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
-    calcaneus["pts"] = [(p[0], 25 + (p[1] - 25) * 0.5) + tuple(p[2:]) for p in calcaneus["pts"]]
+    foot = placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s)
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
@@ -374,13 +366,16 @@ def leg():
     # fibula's head under the lateral condyle
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the foot's from the broad middle of each group, where it reads as a whole, each on
-    # what shows of its bone: the navicular, well below the malleoli, the third
-    # metatarsal's shaft, the third toe
+    # the foot's from the cuboid, below the lateral malleolus and clear of it, the fifth
+    # metatarsal and the little toe's tip: each on what shows of it, a way down it
     groups = [g for g, _ in atlas.FOOT_GROUPS]
-    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "navicular", row[5] + 4))
-    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "third", row[6]))
-    d.leader(ctl(7), shown_on(foot_m, foot, groups, "phalanges", "third toe, proximal", row[7]))
+
+    def shown(group, name, at):
+        lo, hi = extents(foot_m, foot, group, name)
+        return shown_on(foot_m, foot, groups, group, name, lo + at * (hi - lo))
+    d.leader(ctl(5), shown("tarsals", "cuboid", 0.3))
+    d.leader(ctl(6), shown("metatarsals", "fifth", 0.6))
+    d.leader(ctl(7), shown("phalanges", "fifth toe, middle", 0.5))
     return d
 
 
@@ -426,21 +421,12 @@ def arm():
     # the blade's fossae a pale grey, the spine and the acromion white over them: the spine
     # stands out as the ridge it is, rising from the blade to the roof of the shoulder,
     # and the collar bone above reads apart from it
-    d.open("scapula", "shoulder blade from behind: spine, acromion, neck and glenoid", **FOSSA)
-    d.comment(sca_m.shapes[0]["name"])
-    d.bone([px(sca, p) for p in sca_m.shapes[0]["pts"]])
-    for ln in sca_m.shapes[0]["lines"]:
-        d.curve([px(sca, p) for p in ln], DETAIL)
-    d.close()
+    draw_shape(d, sca_m.shapes[0], sca, "scapula",
+               "shoulder blade from behind: spine, acromion, neck and glenoid", FOSSA)
     # the collar bone whole, from its breastbone end over the blade's superior angle to
     # its joint with the acromion, which is drawn over its end
     draw_bone(d, cla_m, cla, "collar bone, its acromial end against the acromion")
-    d.open("scapular-spine", None, **BONE)
-    d.comment(sca_m.shapes[1]["name"])
-    d.bone([px(sca, p) for p in sca_m.shapes[1]["pts"]])
-    for ln in sca_m.shapes[1]["lines"]:
-        d.curve([px(sca, p) for p in ln], DETAIL)
-    d.close()
+    draw_shape(d, sca_m.shapes[1], sca, "scapular-spine", None, BONE)
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
     # from behind the olecranon lies over the humerus, in its fossa
