@@ -16,7 +16,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import GROUND, Place, arc_pts, bezier_d, ellipse_pts, fmt, hatch, svg as document  # noqa: E402
+from geometry import GROUND, Place, arc_pts, bezier_d, fmt, hatch, svg as document  # noqa: E402
 
 BONE = "#ffffff"
 INK = "#000000"
@@ -103,8 +103,6 @@ HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 3
 ACET_FRONT_RIM = [(107, 96), (97, 101), (89, 111), (86, 124), (88, 138), (94, 149)]
 ACET_FRONT_FOSSA = [(103, 104), (96, 109), (93, 118), (92, 129), (94, 140), (98, 148),
                     (102, 146), (105, 135), (106, 121), (106, 110)]
-# the tone of bone in shadow in a hollow: far darker than the ground seen through a hole
-SHADE = "rgb(165,165,167)"
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
 OBTURATOR = [(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), (31, 198), (38, 209),
@@ -424,8 +422,10 @@ HIP_SIDE = [
 # through the notch
 ACET_SIDE_R = 27
 ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight down
-# the obturator foramen, larger than the socket, leaning forward, the rami thin round it
-OBTURATOR_SIDE = ellipse_pts(9, 58, 31, 23, rot=-55, n=16)
+# the obturator foramen, larger than the socket, an oval narrowing down and back, its corner
+# in front and above the obturator groove under the superior ramus; the rami thin round it
+OBTURATOR_SIDE = [(31, 34, "c"), (18, 31), (4, 33), (-9, 40), (-16, 52), (-15, 66), (-8, 78), (1, 85),
+                  (11, 83), (21, 75), (29, 62), (33, 48)]
 GLUTEAL_SIDE = [
     [(-62, -110), (-63, -100), (-65, -90)],                           # posterior gluteal line
     [(22, -110), (2, -88), (-18, -69), (-38, -53)],                   # anterior gluteal line
@@ -460,7 +460,7 @@ def hip_bone_side(place, w=1.0):
         '     lunate surface and the rim -->',
         hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.1 * w)}" stroke-linecap="round"/>',
+        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.4 * w)}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
