@@ -70,7 +70,7 @@ RIBS = {
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
     11: dict(a=140, yh=342, tip=1.2, yt=428, w=5.0),
-    12: dict(a=96, yh=373, tip=0.64, yt=448, w=4.6),
+    12: dict(a=96, yh=373, tip=0.64, yt=430, w=4.6),
 }
 
 
@@ -517,29 +517,40 @@ def lowest(names):
     return max(y for name, kind, poly in SHAPES if name in names for x, y in poly)
 
 
+def side_rows(rib, depth=12):
+    """The rows the rib's band spans where it lies within `depth` pixels of its outermost
+    column: its side, as it stands beside a bracket at the side of the cage."""
+    up, lo = rib.edges(rib.th0, rib.th1, 300)
+    xmax = max(p[0] for p in up + lo)
+    ys = [p[1] for p in up + lo if p[0] >= xmax - depth]
+    return min(ys), max(ys)
+
+
 def leaders(ribs):
-    # the ribs slope down from the spine to the front, so that neighbouring groups overlap
-    # in height: each bracket spans every row its own ribs reach, from the top of the first
-    # to the lowest point of the last (the true ribs' down to the seventh rib's front end,
-    # the false ribs' from the eighth rib's head, the floating ribs' from the eleventh's)
-    def top(names):
-        return math.floor(min(y for name, kind, poly in SHAPES if name in names for x, y in poly))
-
-    def bottom(names):
-        return math.ceil(lowest(names))
-
-    true_top, true_bot = top({"rib-1-back"}), bottom({"rib-7-back", "rib-7-front"})
-    false_top = top({"rib-8-back"})
-    float_top, float_bot = top({"rib-11"}), bottom({"rib-11", "rib-12"})
+    # The ribs slope down from the spine to the front, so neighbouring groups overlap in
+    # height. The brackets gather the ribs' sides, which stand beside them: the true ribs'
+    # from the first rib's top down the seventh's side, the false ribs' from the eighth's
+    # side down to the floating ribs' tips, overlapping only where the seventh and eighth
+    # ribs' sides do. The floating ribs, which lie inside the false ribs' bracket at the back
+    # of the flank, take a line of their own to the eleventh rib rather than a bracket
+    # nested in the false ribs' one.
+    true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
+    true_bot = math.ceil(side_rows(ribs[7])[1])
+    false_top = math.floor(side_rows(ribs[8])[0])
+    false_bot = math.ceil(lowest({"rib-11", "rib-12"}))
+    # the floating ribs' line from the middle of the eleventh rib's band, on the copy nearer
+    # the label, on the outer part of its bone (short of its cartilage cap), running out
+    # under the tenth rib's front end and the lower end of the false ribs' bracket
+    rib = ribs[11]
+    x, y = rib.point(rib.th0 + 0.78 * (rib.th1 - rib.th0))
     return [
         "leader Form21.Label1 Form22.Text1 from 232 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
         # the middle of the fifth cartilage, one straight line rising to its label that
         # enters the cartilage through its upper edge, so that its end shows inside it
         "leader Form21.Label3 Form22.Text3 from 193 239.5",
-        # the false ribs' and the floating ribs' both down to the twelfth rib's tip
-        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {float_bot}",
-        f"bracket Form21.Label5 Form22.Text5 at 16 from {float_top} to {float_bot}",
+        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {false_bot}",
+        f"leader Form21.Label5 Form22.Text5 from {fmt(2 * CX - x)} {fmt(y)}",
     ]
 
 
