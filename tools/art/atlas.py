@@ -267,7 +267,7 @@ def foot_model():
     for i, ((base, head, wb, ws, wh), name) in enumerate(zip(rays, names)):
         nb = narrow(base)
         wb *= (nb[0] - 50) / (base[0] - 50) if base[0] != 50 else 1
-        m.ray_bone(M, name, nb, narrow(head), wb, ws, wh, hatch=4, spur=0.6 if i == 4 else 0.0)
+        m.ray_bone(M, name, nb, narrow(head), wb, ws, wh, hatch=4, spur=1.0 if i == 4 else 0.0)
 
     # toes: (angle, length, half widths at base, shaft, head, kind), from the metatarsal head out
     toes = [
@@ -324,7 +324,8 @@ def hand_model(palm=True):
         m.bone(C, "triquetrum", triquetrum)
         m.bone(C, "pisiform, on the front of the triquetrum", pisiform)
     else:   # from behind the pisiform lies under the triquetrum, only its edge showing
-        m.bone(C, "pisiform, under the triquetrum", circle_pts((76.5, 24.5), 4.2, 4.0, 8, 0.3))
+        # beside the triquetrum's ulnar edge, so that half of it shows
+        m.bone(C, "pisiform, under the triquetrum", circle_pts((78.5, 26), 4.2, 4.0, 8, 0.3))
         m.bone(C, "triquetrum", triquetrum)
     m.bone(C, "trapezium: an irregular block, its saddle below for the thumb",
            [(18.5, 34, "c"), (27, 32.5), (32, 34.5, "c"), (33, 41), (32, 48), (29, 52.5, "c"),
@@ -528,7 +529,6 @@ def ulna():
                (9.5, 247), (8, 254), (4, 258.5), (-1, 260), (-4, 262.5), (-6, 265.5),
                (-8.5, 263), (-9.5, 254), (-8.5, 238), (-7, 180), (-7.5, 110), (-9, 58), (-11.5, 37),
                (-13.5, 21), (-13.8, 11)])
-    m.line([(-7.5, 7), (-2, 16), (0, 30), (-0.5, 60)])         # the ridge of the olecranon's back
     m.mark("top", (0, 0))
     m.mark("olecranon", (0, 12))
     m.mark("body", (-0.5, 120))
@@ -548,7 +548,6 @@ def radius():
                (-12.5, 232), (-11.5, 222), (-7, 205), (-3.5, 160), (-2.5, 110), (-3.5, 60),
                (-6.5, 31), (-7.2, 22), (-6.5, 13.5), (-10.5, 8.5), (-11.5, 5)])
     m.line([(-11, 6), (0, 7.5), (11, 6)])                               # rim of the head
-    m.line([(5, 213), (6.5, 229)])                                      # dorsal tubercle
     m.mark("top", (0, 0))
     m.mark("body", (4, 120))
     return m

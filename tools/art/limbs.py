@@ -435,8 +435,9 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # from the middle of the collar bone's shaft
-    d.leader(ctl(7, 7), across_middle(cla_m, cla, "clavicle", px(cla, (62, 0))[0]))
+    # from the middle of the collar bone's shaft where it runs free of the shoulder blade,
+    # medial to its superior angle
+    d.leader(ctl(7, 7), across_middle(cla_m, cla, "clavicle", px(cla, (40, 0))[0]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the ulna's shaft below the elbow, clear of the humerus: level, across the
