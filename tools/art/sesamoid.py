@@ -24,9 +24,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import math
-
-from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
+from geometry import Group, Place, ellipse_pts, rotate, svg  # noqa: E402
 
 W_SEED = 0.9    # the sesamoids' outlines, small ovals that stay open at 1x
 W_OUT = 1.1     # outlines a little heavier than the large drawings', so they stay black at 1x
@@ -40,8 +38,6 @@ MARGIN = 1.5                # pixels above the trapezium and below the tuft
 # joint either side of the head's midline, in from its edges
 SESAMOIDS = (((-4.2, 1.1), 3.5, 5.0, 8), ((4.2, 1.4), 3.2, 4.6, -6))
 TONE = "rgb(236,236,238)"     # the sesamoids, a light tone over the white bones
-COS = {t: math.cos(math.radians(t)) for t in (8, -6)}
-SIN = {t: math.sin(math.radians(t)) for t in (8, -6)}
 PP_TOP = 0.9 + JOINT_GAP
 DP_TOP = PP_TOP + PHALANX_LENGTH - 0.6 + JOINT_GAP
 TRAPEZIUM_TOP = -MC_LENGTH - JOINT_GAP - TRAPEZIUM_HEIGHT
@@ -117,7 +113,7 @@ def seed(cx, cy, rx, ry, tilt):
         if y > 0:
             x *= 1 - 0.22 * y / ry
         pts.append((x, y))
-    return [(cx + x * COS[tilt] - y * SIN[tilt], cy + x * SIN[tilt] + y * COS[tilt]) for x, y in pts]
+    return [rotate((cx + x, cy + y), (cx, cy), tilt) for x, y in pts]
 
 
 def sesamoid(g, centre, rx, ry, tilt):
