@@ -30,7 +30,7 @@ from geometry import add, mul, norm, perp, polyline_at, profile_points, ray, sub
 # The proportions the bones must keep, from anatomical reference values: (bone, bone,
 # lowest and highest ratio of their lengths). check() measures the outlines against them.
 PROPORTIONS = [
-    ("femur", "tibia", 1.15, 1.30),
+    ("femur", "tibia", 1.18, 1.30),
     ("fibula", "tibia", 0.93, 1.0),
     ("humerus", "radius", 1.28, 1.45),
     ("ulna", "radius", 1.05, 1.14),
@@ -609,6 +609,18 @@ def scapula():
     # at the acromion's inner edge, above the spine's root of it: the collar bone's end
     # meets it there in the angle between the spine and the acromion
     m.mark("acromioclavicular joint", (92.5, -3.5))
+    return m
+
+
+def coracoid():
+    """The coracoid process of the right shoulder blade seen from behind, in the
+    scapula()'s frame: from the superior border beside the notch it rises in front of the
+    blade and bends out towards the shoulder, its tip under the collar bone; from behind
+    only the part above the superior border shows, the blade drawn over its root."""
+    m = Model()
+    m.bone("scapula", "coracoid process, rising above the superior border", [
+        (63.5, 18.5), (63, 11), (65, 5.5), (69.5, 2.2), (75.5, 1.2), (81, 2.8, "c"),
+        (79.5, 6.2), (75.5, 7.8), (73, 11.5), (74, 21)])
     return m
 
 

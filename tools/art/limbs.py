@@ -421,6 +421,8 @@ def arm():
     # the blade's fossae a pale grey, the spine and the acromion white over them: the spine
     # stands out as the ridge it is, rising from the blade to the roof of the shoulder,
     # and the collar bone above reads apart from it
+    # the coracoid process behind the blade, only its top showing above the superior border
+    draw_shape(d, atlas.coracoid().shapes[0], sca, "coracoid", None, BONE)
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: spine, acromion, neck and glenoid", FOSSA)
     # the collar bone whole, from its breastbone end over the blade's superior angle to
