@@ -256,16 +256,19 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # ----------------------------------------------------------------------------
 # leg: the left leg from the front (medial side to the left), its bones in place: the
 # kneecap over the lower end of the femur, the tibia just under the femur's condyles, the
-# fibula's head under the tibia's lateral condyle, and the foot standing under the ankle in
-# the anatomical position, seen from the front as the leg is: its talus between the
-# malleoli, the heel hidden behind it, the metatarsals running forwards and down, the toes
-# pointing at the viewer, the whole about 0.3 of the tibia high. Every bone at the same
-# scale, so that the femur is 1.2 times the tibia. Leader lines to the right; the foot's
-# from the bone of each group nearest them, each on what shows of it.
+# fibula's head under the tibia's lateral condyle, and the foot under the ankle, its talus
+# between the malleoli, seen from high above its toes so that it shows at its true length,
+# about 0.7 of the tibia, the heel hidden behind the ankle. Every bone at the same scale,
+# so that the femur is 1.2 times the tibia. Leader lines to the right; the foot's from the
+# middle of each of its groups.
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
+LEG_FOOT_DEPTH = 2.6 # the foot seen from above its toes, as the leg is drawn, its length
+                     # below the navicular's top (24 mm under the ankle) drawn 2.6 times
+                     # the atlas's foreshortened front view: the foot at its true length,
+                     # 0.7 of the tibia, each group on its line's row
 
 
 def inside(poly, p):
@@ -335,6 +338,18 @@ def middle(model, place, group, name, at=0.5):
     return ((a + b) / 2, row)
 
 
+class Deeper:
+    """Places the foot seen from the front as from a higher eye: below `top` (mm) its
+    lengths drawn `k` times."""
+
+    def __init__(self, place, top, k):
+        self.place, self.top, self.k = place, top, k
+
+    def __call__(self, p, group=None):
+        y = p[1] if p[1] <= self.top else self.top + (p[1] - self.top) * self.k
+        return self.place((p[0], y) + tuple(p[2:]), group)
+
+
 @builds("leg")
 def leg():
     d = Drawing("leg", 120, 492)
@@ -351,7 +366,11 @@ def leg():
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
     # the talus's trochlea under the tibia across a joint space, between the malleoli
     ankle = px(tib, tib_m.marks["ankle"])
-    foot = placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s)
+    foot = Deeper(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s), 24.0, LEG_FOOT_DEPTH)
+    # seen so from above the heel lies behind the ankle, hidden by it: of the calcaneus
+    # only its front end shows, beside the talus's head, reaching to the cuboid
+    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
+    calcaneus["pts"] = [(p[0], 25 + (p[1] - 25) * 0.5) + tuple(p[2:]) for p in calcaneus["pts"]]
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
@@ -366,16 +385,13 @@ def leg():
     # fibula's head under the lateral condyle
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the foot's from the cuboid, below the lateral malleolus and clear of it, the fifth
-    # metatarsal and the little toe's tip: each on what shows of it, a way down it
+    # the foot's from the broad middle of each group, where it reads as a whole, each on
+    # what shows of its bone: the navicular, well below the malleoli, the third
+    # metatarsal's shaft, the third toe
     groups = [g for g, _ in atlas.FOOT_GROUPS]
-
-    def shown(group, name, at):
-        lo, hi = extents(foot_m, foot, group, name)
-        return shown_on(foot_m, foot, groups, group, name, lo + at * (hi - lo))
-    d.leader(ctl(5), shown("tarsals", "cuboid", 0.3))
-    d.leader(ctl(6), shown("metatarsals", "fifth", 0.6))
-    d.leader(ctl(7), shown("phalanges", "fifth toe, middle", 0.5))
+    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "navicular", row[5] + 6))
+    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "third", row[6]))
+    d.leader(ctl(7), shown_on(foot_m, foot, groups, "phalanges", "third toe, proximal", row[7]))
     return d
 
 
