@@ -170,15 +170,15 @@ def draw_teeth_front(g, table, both=True):
 NASION = (-95, -28)
 BREGMA = (-19, -121)
 PTERION_F = (-55, -42)          # frontal, parietal and sphenoid meet
-PTERION_T = (-45, -43)          # parietal, sphenoid and temporal meet
+PTERION_T = (-41, -44)          # parietal, sphenoid and temporal meet
 LAMBDA = (66, -88)
 ASTERION = (48.5, -19.5)          # the parietal's blunt mastoid angle
 FZ = (-79.5, -32)               # frontozygomatic suture at the orbit's outer rim
 
 CORONAL = [BREGMA, (-21, -110), (-27, -94), (-35, -76), (-44, -59), (-50.5, -48), PTERION_F]
-SPHENOPARIETAL = [PTERION_F, (-50, -43.2), PTERION_T]
+SPHENOPARIETAL = [PTERION_F, (-48, -43.4), PTERION_T]
 # the squama's upper border one smooth arch from the pterion over to the parietal notch
-SQUAMOUS = [PTERION_T, (-41, -48.5), (-31, -53.5), (-16, -55.5), (0, -53.5), (13, -47),
+SQUAMOUS = [PTERION_T, (-35, -50), (-26, -54), (-16, -55.5), (0, -53.5), (13, -47),
             (22, -38), (27, -30), (28.5, -24)]
 PARIETOMASTOID = [(28.5, -24), (36, -21.5), (43, -20), ASTERION]
 # the lambdoid suture turns forwards at its lower end: the mastoid angle is blunt
@@ -187,7 +187,7 @@ OCCIPITOMASTOID = [ASTERION, (44.5, -9), (39, 0), (32, 10), (27, 15.5)]
 SPHENOFRONTAL = [(-72, -27.5), (-64, -35), PTERION_F]
 # the squama's front border, rounded forwards, comes back down to the root of the arch: its
 # zygomatic process projects well forward of it
-SPHENOSQUAMOUS = [PTERION_T, (-45.5, -34), (-43.5, -24), (-39.5, -14.5), (-34.5, -8.5), (-30, -6)]
+SPHENOSQUAMOUS = [PTERION_T, (-42.8, -34), (-42, -24), (-39.5, -14.5), (-34.5, -8.5), (-30, -6)]
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
@@ -360,7 +360,7 @@ def side_temporal(g, apart=False):
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
     # the styloid, straight, slender and pointing down and a little forwards, about half
     # as long as the mastoid is behind the ramus: clear of the ramus
-    g.body([(-4.2, 8, "c"), (-5.6, 25, "c"), (0.4, 8.5, "c")], width=W_IN)
+    g.body([(-4.2, 8, "c"), (-6, 30, "c"), (0.4, 8.5, "c")], width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
 
@@ -389,8 +389,8 @@ def front_zygomatic_outline():
     by the outside: the same borders as the cheek of the skull seen from the front."""
     return [
         (49.5, -25.5, "c"), (55.5, -26, "c"),                # frontal process, its suture
-        (57, -21.5), (58.5, -15), (61.5, -10),               # temporal border, hollow
-        (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5, "c"),  # temporal process, end on
+        (57, -21.5), (58.5, -15), (60, -9),                  # temporal border, hollow
+        (64, -5.5), (68.5, -3.5, "c"), (69, 2.5, "c"), (64, 5.5), (60, 9),   # temporal process
         (56.5, 11.5), (50.5, 15.5), (47.5, 18.5), (45.5, 17),  # lower border
         (45, 10), (42.5, 4.5), (37, 0.4, "c"),               # border with the maxilla
         (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18),  # orbital margin, hollow
@@ -401,14 +401,13 @@ def front_zygomatic(g, R=_right):
     """The left zygomatic bone from the front, drawn apart (R=mirror_x: the right one)."""
     pts = front_zygomatic_outline()
     # serrated: its sutures with the frontal bone and the maxilla; the lower border is free
-    g.body(R(pts), serr={0: SERR, 12: SERR, 13: SERR, 14: SERR}, width=W_OUT)
+    g.body(R(pts), serr={0: SERR, 6: SERR, 13: SERR, 14: SERR, 15: SERR}, width=W_OUT)
     # the rounded orbital margin and the orbital surface turning back from it
     g.line(R([(39.5, -1.8), (44.5, -4.5), (47.5, -10), (48.6, -18), (48.2, -23.5)]), W_IN)
     g.hatch(R([(37, 0.4), (42.5, -0.8), (46.5, -4), (49.3, -10), (50.3, -18), (49.5, -25.5),
                (48.2, -23.5), (48.6, -18), (47.5, -10), (44.5, -4.5), (39.5, -1.8)]), 70, 1.2, W_FINE)
     # the side of the temporal process turning away, the foramen on the face
-    g.hatch(R([(61.5, -10), (65, -5), (66.5, 0.5), (65, 5.5), (61.5, 9.5), (62, 2), (60.5, -5)]), 80, 1.5,
-            W_FINE)
+    g.hatch(R([(64, -5.5), (68.5, -3.5), (69, 2.5), (64, 5.5), (62.5, 2), (62.5, -2.5)]), 80, 1.5, W_FINE)
     g.dot(R([(51.5, 4.5)])[0], 0.6)
 
 
@@ -494,7 +493,7 @@ def skull_side(g, mandible=True):
     g.line([(-84, -0.5), (-86, 0.5), (-92, -0.5), (-95, -3)], W_IN)       # its lower rim
     g.line([(-99, -36.5), (-93, -36), (-86, -34.5), (-80, -33.5)], W_IN)   # the brow ridge
     # the sutures of the vault
-    for s, amp in ((CORONAL, 0.6), (LAMBDOID, 0.8), (SPHENOPARIETAL, 0.4), (PARIETOMASTOID, 0.5),
+    for s, amp in ((CORONAL, 0.6), (LAMBDOID, 0.8), (SPHENOPARIETAL, 0.6), (PARIETOMASTOID, 0.5),
                    (OCCIPITOMASTOID, 0.5), (SPHENOFRONTAL, 0.45), (SPHENOSQUAMOUS, 0.45),
                    (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.45), (NASOMAXILLARY, 0.35),
                    ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
@@ -679,6 +678,8 @@ def skull_front(g, small=False):
         g.hatch(R(side), 110, 3.0, W_FINE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
+    bite = [((t[0] + t[1]) / 2, t[3]) for t in UPPER_TEETH_FRONT]
+    g.line(mirror_x(list(reversed(bite))) + bite, W_IN)     # where the rows meet
     right = FRONT_VAULT + [
         (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),                     # lower border of the cheek bone
         (40, 24.5), (36.8, 31), (35.8, 36.5),
@@ -891,9 +892,9 @@ def sphenoid(g):
         (51, -42, "c"),                            # greater wing: its highest point
         (56, -36), (59, -22), (58, -8), (53, 3),   # temporal border
         (45, 9), (35, 11), (25, 12),               # infratemporal crest to the pterygoid root
-        (24, 20), (28, 36), (27, 46, "c"),         # lateral pterygoid plate
-        (21, 36), (17, 28),                        # pterygoid notch
-        (15, 40), (14, 48, "c"), (11, 47),         # medial plate and hamulus
+        (24, 20), (29, 34), (29.5, 45, "c"),       # lateral pterygoid plate, the broader
+        (22, 41.5), (18.5, 37.5),                  # pterygoid notch, the plates joined above it
+        (16, 43), (14.5, 49, "c"), (11.5, 48),     # medial plate and hamulus
         (9, 34), (8, 20), (4, 15), (0, 17),        # rostrum
     ]
     g.body(sym(right), serr=sym_serr(right, {12, 13, 14, 15}, SERR), width=W_OUT)
@@ -906,8 +907,9 @@ def sphenoid(g):
         # foramen rotundum
         g.hole(R(ellipse_pts(18, 4, 1.6, 1.6, n=12)), width=W_IN, fill="#000")
         # pterygoid plates
-        g.line(R([(20, 14), (18, 24), (17, 28)]), W_FINE)
-        g.hatch(R([(17, 28), (21, 36), (24, 32), (24, 20), (20, 15)]), 70, 1.8, W_FINE)
+        g.line(R([(20, 14), (19, 26), (18.5, 37.5)]), W_FINE)
+        g.hatch(R([(18.5, 37.5), (22, 41.5), (24.5, 34), (24, 20), (20, 15)]), 70, 1.8, W_FINE)
+        g.hole(R(ellipse_pts(8.6, -15.2, 1.5, 1.5, n=12)), width=W_IN, fill="#000")   # optic canal
     # the body: sphenoidal crest, and its edges
     g.line([(0, -16), (0, 14)], W_IN)
     g.line([(-11, -13), (-11, 8), (-8, 13)], W_FINE)
@@ -1077,7 +1079,7 @@ def newborn_vault(g):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
     # the middle of each fontanelle
-    return {"anterior": (1, 1.5), "posterior": (0.3, 64.6)}
+    return {"anterior": (1, 1.5), "posterior": (0.3, 65.4)}
 
 
 MEASURES = {

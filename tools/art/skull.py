@@ -124,7 +124,7 @@ def facial_bones():
     add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nas.oy,
         comment="the left nasal bone from the front")
     # the cheek bones from the front, closer together than in the face
-    zyg = Place(mid + 26, 243 + 2 * S, S, True)
+    zyg = Place(mid + 26, 243 + 8 * S, S, True)
     add("zygomatic-right", A.front_zygomatic, zyg.ox, zyg.oy, mirror=True,
         comment="the right zygomatic bone from the front")
     add("zygomatic-left", A.front_zygomatic, 2 * mid - zyg.ox, zyg.oy,
@@ -157,8 +157,9 @@ def facial_bones():
     # straight down through the lower border, then runs out under the tapering hind end
     concha = start(con, (8, 0))
     nasal = start(nas, (3.7, -11), row=186)
-    # on the middle of the body, above and outside its foramen
-    zygomatic = start(zyg, (55, -2), row=243)
+    # on the body above its foramen: the line leaves by the hollow temporal border, over
+    # the temporal process
+    zygomatic = start(zyg, (54.5, -8), row=243)
     # on the body of the nearer maxilla below its infra-orbital foramen: the line leaves it
     # by its outer side under the zygomatic process and comes down beside the molars,
     # clear of the teeth
@@ -213,9 +214,10 @@ def cranium_side():
 def skull():
     W, H = 500, 293
     S = 1.17
-    side = A.place_view("skull-side", A.skull_side, 146, 160, S,
+    # both views at one height: vertex, orbits and chin level across the drawing
+    side = A.place_view("skull-side", A.skull_side, 146, 162, S,
                                  comment="the skull from the left")
-    front = A.place_view("skull-front", A.skull_front, 388, 165, S,
+    front = A.place_view("skull-front", A.skull_front, 388, 162, S,
                                   comment="the skull from the front")
     return svg(W, H, side.svg() + front.svg(), None, "Written by tools/art/skull.py")
 
