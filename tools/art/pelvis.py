@@ -215,9 +215,9 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((39, 17), (32, 17), (29, 23)),        # superior articular process
     ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
-    ((9.8, 64), (11, 84), (13, 97)),       # auricular part of the lateral border, nearly upright
-    ((14, 99), (15, 101), (16.5, 103)),    # where the auricular surface ends, a slight angle
-    ((24, 117), (31, 130), (38, 143)),     # the lower border slanting in to the inferior lateral angle
+    ((10.5, 64), (14, 82), (18, 97)),      # auricular part of the lateral border, converging
+    ((19, 99.5), (20, 101.5), (21.5, 104)),  # where the auricular surface ends, a slight angle
+    ((27, 117), (33, 130), (38, 143)),     # the lower border slanting in to the inferior lateral angle
     ((43, 147), (48, 151), (54, 155)),     # below the angle, under the fourth foramina, turning in
     ((58, 157.5), (61, 161.5), (62, 162)),
     ((64.7, 162), (67.3, 162), (70, 162)),  # the apex: a blunt, flat facet for the coccyx
@@ -409,10 +409,10 @@ HIP_SIDE = [
     (-50, 14), (-64, 25, "c"),                                        # ischial spine, a short point back
     (-53, 32), (-46, 40), (-45, 50),                                  # lesser sciatic notch
     (-57, 62), (-60, 76), (-55, 88), (-42, 96), (-24, 98),            # ischial tuberosity
-    (-6, 96), (14, 93), (32, 86), (50, 77), (59, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
-    (62, 59), (64, 46), (64, 33, "c"),                                # the pubic body's symphyseal edge, in front
-    (61, 27), (60, 22), (57, 18, "c"),                                # pubic crest to the pubic tubercle
-    (51, 17), (44, 11), (38, 0), (35, -13),                           # superior ramus to the iliopubic eminence
+    (-6, 96), (14, 93), (34, 87), (56, 78), (67, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
+    (70, 59), (72, 46), (71, 33, "c"),                                # the pubic body's symphyseal edge, well forward
+    (68, 27), (66, 22), (62, 18, "c"),                                # pubic crest to the pubic tubercle
+    (54, 15), (46, 8), (39, -2), (35, -13),                           # the superior ramus slanting back up to the iliopubic eminence
     (36, -26), (41, -34), (46, -42, "c"),                             # anterior inferior spine above the socket
     (41, -51), (45, -57), (58, -66, "c"),                             # the notch, anterior superior spine
     (52, -80), (42, -95), (30, -105), (13, -116),                     # crest, past its tubercle, to the top
@@ -424,8 +424,9 @@ ACET_SIDE_R = 27
 ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight down
 # the obturator foramen, larger than the socket, an oval narrowing down and back, its corner
 # in front and above the obturator groove under the superior ramus; the rami thin round it
-OBTURATOR_SIDE = [(31, 34, "c"), (18, 31), (4, 33), (-9, 40), (-16, 52), (-15, 66), (-8, 78), (1, 85),
-                  (11, 83), (21, 75), (29, 62), (33, 48)]
+OBTURATOR_SIDE = [(u + 8, v) + tuple(c) for u, v, *c in [
+    (31, 34, "c"), (18, 31), (4, 33), (-9, 40), (-16, 52), (-15, 66), (-8, 78), (1, 85),
+    (11, 83), (21, 75), (29, 62), (33, 48)]]
 GLUTEAL_SIDE = [
     [(-62, -110), (-63, -100), (-65, -90)],                           # posterior gluteal line
     [(22, -110), (2, -88), (-18, -69), (-38, -53)],                   # anterior gluteal line
@@ -435,7 +436,7 @@ TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
 # where the marked bone's line starts: in the middle of the wing, between the anterior and
 # posterior gluteal lines and well above the socket; the line leaves by the crest above the
 # posterior superior spine
-HIP_SIDE_START = (-38, -75)
+HIP_SIDE_START = (-40, -64)
 
 
 def hip_bone_side(place, w=1.0):
@@ -460,7 +461,7 @@ def hip_bone_side(place, w=1.0):
         '     lunate surface and the rim -->',
         hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.4 * w)}" stroke-linecap="round"/>',
+        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
@@ -470,8 +471,8 @@ def hip_bone_side(place, w=1.0):
 
 # the lone hip bones, from the side, at HIP_ALONE pixels to the millimetre, the socket's
 # centre at HIP_ALONE_AT
-HIP_ALONE = 1.0
-HIP_ALONE_AT = (115, 148)
+HIP_ALONE = 0.95
+HIP_ALONE_AT = (108, 144)
 
 
 def write_hip_bones(out):
@@ -597,11 +598,12 @@ SACRUM_LINE = (104, 97)
 SACRUM_FRONT_START = (77, 62)
 # from behind on the plain bone between the third and fourth dorsal foramina
 SACRUM_BACK_START = (84, 111)
-# the coccyx's from the middle of its second segment, a segment below the sacrum's apex
-COCCYX_BACK_START = (15 + 2, 24)
-# the hip bone's: from the front on the body of the ilium above the socket, above the
-# sacrum's line; from behind in the middle of the wing, clear of the gluteal lines
-HIP_BODY = (91, 70)
+# the coccyx's from the middle of its third segment, well below the sacrum's apex
+COCCYX_BACK_START = (15 + 1, 31)
+# the hip bone's: from the front on the blade, well above the sacrum's line and leaving the
+# bone above the anterior superior spine; from behind in the middle of the wing, clear of
+# the gluteal lines
+HIP_BODY = (96, 44)
 HIP_BODY_BACK = flare([(112, 45)])[0]
 
 
