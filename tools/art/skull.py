@@ -48,7 +48,7 @@ def cranial_bones():
     add = placer(groups, S)
 
     par_l = Place(250, 152, S)
-    tem_r = Place(55, 282, S, True)
+    tem_r = Place(55, 290, S, True)
     add("occipital", A.occipital, 74, 89, comment="external surface, seen from behind and below")
     # the two parietals from outside, laid flat side by side as they meet at the sagittal
     # suture, their coronal borders towards the frontal bone below them: the right one on
@@ -82,7 +82,7 @@ def cranial_bones():
         f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-36, -17))}",
         # above the frontal eminence: plain bone
         "leader Form17.Label3 Form20.Text3 from 209 202",
-        f"leader Form17.Label4 Form20.Text4 from {start(tem_r, (-20, -37), row=254)}",
+        f"leader Form17.Label4 Form20.Text4 from {start(tem_r, (-20, -34.3), row=254)}",
         # from the nearer greater wing, under its orbital surface, straight down through
         # open ground outside the pterygoid plates
         f"leader Form17.Label5 Form20.Text5 from {start(sph, (-36, -3))}",
