@@ -374,7 +374,11 @@ def coccyx(sw=1.0, dark=False):
     # sacrococcygeal joint shows as a thin gap
     edge = GROUND if dark else INK
     parts = [f'<path d="{coccyx_outline()}" fill="{fill}" stroke="{edge}" stroke-width="{w1}" stroke-linejoin="round"/>']
-    joints = " ".join(f"M {fmt(15 - hw)} {fmt(y)} Q 15 {fmt(y + 0.8)}, {fmt(15 + hw)} {fmt(y)}" for y, hw in COCCYX_JOINTS)
+    # each fused joint a groove in from either side, fading before the middle, so that the
+    # segments read as a column of small bodies rather than a stack of rings
+    joints = " ".join(f"M {fmt(15 - hw)} {fmt(y)} Q {fmt(15 - 0.7 * hw)} {fmt(y + 0.4)}, {fmt(15 - 0.4 * hw)} {fmt(y + 0.5)} "
+                      f"M {fmt(15 + hw)} {fmt(y)} Q {fmt(15 + 0.7 * hw)} {fmt(y + 0.4)}, {fmt(15 + 0.4 * hw)} {fmt(y + 0.5)}"
+                      for y, hw in COCCYX_JOINTS)
     parts.append(f'<path d="{joints}" fill="none" stroke="{BONE if dark else INK}" stroke-width="{w3}"/>')
     return "\n".join(parts)
 
@@ -406,7 +410,7 @@ HIP_SIDE = [
     (-101, -72),                                                      # posterior superior spine
     (-95, -61), (-99, -48, "c"),                                      # the notch under it, posterior inferior spine
     (-86, -40), (-70, -32), (-55, -21), (-46, -8), (-44, 4),          # greater sciatic notch, deep and wide
-    (-50, 14), (-64, 25, "c"),                                        # ischial spine, a short point back
+    (-50, 14), (-63, 25),                                             # ischial spine, a short blunt point back
     (-53, 32), (-46, 40), (-45, 50),                                  # lesser sciatic notch
     (-57, 62), (-60, 76), (-55, 88), (-42, 96), (-24, 98),            # ischial tuberosity
     (-6, 96), (14, 93), (34, 87), (56, 78), (67, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
