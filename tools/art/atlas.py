@@ -576,24 +576,26 @@ def clavicle():
            "flat acromial end", [(-1.5, mid(0) - 4.5), (-3.5, mid(0))] + top
            + [(141.5, mid(141.5) - 1)] + bottom + [(-1.5, mid(0) + 4.5)])
     m.mark("body", (20, 2.5))
+    m.mark("shaft", (38, mid(38)))        # on the middle line of the shaft's inner half
     m.mark("acromial end", (141.5, -5.5))
     return m
 
 
 def scapula():
-    """The right shoulder blade from behind. Frame: its superior angle at (0, 0); the
-    medial border runs down the left, the lateral angle with the neck and the glenoid at
+    """The right shoulder blade from behind. Frame: above its superior angle (at (0, 9),
+    low enough for the collar bone to pass over it, seen from behind); the medial border
+    runs down the left, the lateral angle with the neck and the glenoid at
     the right. The spine rises from a small triangle at the medial border across the back
     and ends in the broad, flat acromion, which overhangs the shoulder joint above and
     outside the head of the humerus."""
     m = Model()
     m.bone("scapula", "shoulder blade from behind: body with its borders and angles, the "
            "neck and the glenoid at the lateral angle", [
-               (0, 0), (20, 4), (40, 8.5), (55, 12.5), (59.5, 16), (64, 15), (69, 16.5),
+               (0, 9), (20, 11), (40, 12.5), (55, 14), (59.5, 16.5), (64, 15), (69, 16.5),
                (73.5, 20), (79, 20.5, "c"), (84, 25), (86.5, 32), (86.5, 41), (84, 49),
                (79.5, 53, "c"), (76, 57), (72.5, 65), (65, 82), (54, 102), (42, 122),
                (31, 140), (24, 154), (19, 157), (15.5, 151), (11, 124), (6, 94), (2.5, 64),
-               (0.5, 44), (-1.5, 22)])
+               (0.5, 44), (-1.5, 25)])
     m.line([(80.5, 23), (82.5, 37), (80.5, 51)])                        # rim of the glenoid
     m.bone("scapula", "spine of the scapula: a small smooth triangle at the medial "
            "border, a narrow ridge rising across the back, widening into the broad acromion "

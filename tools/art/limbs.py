@@ -437,13 +437,14 @@ def arm():
     # the blade's fossae a pale grey, the spine and the acromion white over them: the spine
     # stands out as the ridge it is, rising from the blade to the roof of the shoulder,
     # and the collar bone above reads apart from it
+    # from behind the collar bone lies beyond the shoulder blade: it passes over the
+    # blade's superior angle, behind its superior border, to its joint with the acromion,
+    # which is drawn over its end
+    draw_bone(d, cla_m, cla, "collar bone from behind, its acromial end behind the acromion")
     # the coracoid process behind the blade, only its top showing above the superior border
     draw_shape(d, atlas.coracoid().shapes[0], sca, "coracoid", None, BONE)
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: spine, acromion, neck and glenoid", FOSSA)
-    # the collar bone whole, from its breastbone end over the blade's superior angle to
-    # its joint with the acromion, which is drawn over its end
-    draw_bone(d, cla_m, cla, "collar bone, its acromial end against the acromion")
     draw_shape(d, sca_m.shapes[1], sca, "scapular-spine", None, BONE)
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
@@ -453,9 +454,9 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # from the middle of the collar bone's shaft where it runs free of the shoulder blade,
-    # medial to its superior angle
-    d.leader(ctl(7, 7), across_middle(cla_m, cla, "clavicle", px(cla, (40, 0))[0]))
+    # from the middle line of the collar bone's shaft, in its inner half, where nothing of
+    # the shoulder blade lies over it
+    d.leader(ctl(7, 7), px(cla, cla_m.marks["shaft"]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the ulna's shaft below the elbow, clear of the humerus: level, across the
