@@ -1,150 +1,152 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Generator of the sesamoid drawing (59 x 81): the whole thumb seen from the palm side,
-base up: the trapezium of the wrist it stands on, the first metacarpal, the first and the
-distal phalanx, and the two sesamoid bones lying on the palm side over the joint between
-the metacarpal's head and the first phalanx.
+"""Generator of the sesamoid drawing (59 x 81): the whole thumb seen from its radial side,
+base up, the palm to the right: the trapezium of the wrist it stands on, the first
+metacarpal, the first and the distal phalanx, a little bent at the joint, and the two
+sesamoid bones in front of the metacarpal's head, on its palmar side.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
-The carpal bone above the metacarpal and the whole digit below, its tuft at the tip, say
-that this is the thumb: its metacarpal about one and a half times its first phalanx (the
-big toe's metatarsal is about twice its phalanx). The sesamoids lie side by side over
-the joint itself, straddling the joint space between the metacarpal's head and the
-phalanx's base, which no condyle could, inside the bones' outline and a small gap apart,
-the radial one the larger: each a small seed in a light tone with a whole outline of its
-own, the joint space showing on either side of them and between them, so that they read
-as two separate small bones in front of the joint, not as condyles of the head or holes
-in it. They are drawn a little larger than life so that they read at the drawing's size. The
-bones are drawn in millimetres, the middle of the head's joint surface at the origin, x
-to the right (the thumb's ulnar side), y along the thumb.
+Seen from the side the sesamoids stand proud of the palmar face of the head, as the
+kneecap stands in front of the knee: each a small seed with a whole outline of its own and
+a joint space between it and the head, so that it reads as a separate small bone rather
+than as a part of the head. The view is turned a little towards the palm, so that the
+ulnar sesamoid shows behind the radial one and a little higher, a shade darker, the
+radial one overlapping its lower end: both lie against the palmar face of the head, the
+radial one over the joint. Both are drawn a little larger than life so
+that they read at the drawing's size. The carpal bone above the metacarpal, across a wide
+joint space, and the whole digit down to the tuft of its distal phalanx say that this is
+the thumb: its metacarpal is about one and a half times its first phalanx (the big toe's
+metatarsal is about twice its phalanx). The bones are drawn in millimetres, the middle of
+the head's joint surface at the origin, x towards the palm, y along the thumb.
 """
+import math
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from geometry import Group, Place, ellipse_pts, rotate, svg  # noqa: E402
+from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 
-W_SEED = 0.9    # the sesamoids' outlines, small ovals that stay open at 1x
-W_OUT = 1.1     # outlines a little heavier than the large drawings', so they stay black at 1x
-JOINT_GAP = 2.0             # joint spaces wide enough to show as ground at 1x
-MC_LENGTH = 45.0            # the first metacarpal, base to the head's joint surface
-PHALANX_LENGTH = 31.0       # the first phalanx
-DISTAL_LENGTH = 22.0        # the distal phalanx
-TRAPEZIUM_HEIGHT = 10.0
-MARGIN = 1.5                # pixels above the trapezium and below the tuft
-# (centre, half width, half length, tilt), radial (left, the larger) and ulnar: over the
-# joint either side of the head's midline, in from its edges
-SESAMOIDS = (((-4.2, 1.1), 3.5, 5.0, 8), ((4.2, 1.4), 3.2, 4.6, -6))
-TONE = "rgb(236,236,238)"     # the sesamoids, a light tone over the white bones
-PP_TOP = 0.9 + JOINT_GAP
-DP_TOP = PP_TOP + PHALANX_LENGTH - 0.6 + JOINT_GAP
-TRAPEZIUM_TOP = -MC_LENGTH - JOINT_GAP - TRAPEZIUM_HEIGHT
+W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
+W_IN = 0.6
+JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
+FLEXION = 12          # degrees the first phalanx is bent towards the palm at the joint
+HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
+# (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
+# nearer the eye, over the joint, and the ulnar one behind it and a little higher, its
+# lower end under the radial one; both against the palmar face of the head, clear of it
+# by a joint space
+RADIAL = ((11.4, -1.2), 3.7, 4.7, -18)
+ULNAR = ((11.2, -9.0), 3.4, 4.4, -14)
+FAR = "rgb(232,232,234)"      # the ulnar sesamoid, the further one, a shade darker
+MC_TOP = -47.8
+CMC_GAP = 3.2                 # the wrist joint under the trapezium, wider than the others
+TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
+DISTAL_LENGTH = 22.0
+MARGIN = 1.5                  # pixels above the trapezium and below the tuft
 
 
 def trapezium(g):
-    """The trapezium from the palm side, wider than high and set towards the radial side:
-    its distal face the convex side of the saddle, its tubercle a knob on the radial side,
-    its ulnar side cut obliquely where the trapezoid lies against it."""
-    t = -MC_LENGTH - JOINT_GAP
-    h = TRAPEZIUM_HEIGHT
+    """The trapezium from the side: its distal face the hollow of the saddle the
+    metacarpal's base turns in, its tubercle a ridge standing out towards the palm."""
+    t = MC_TOP - CMC_GAP
     g.body([
-        (-8.6, t + 0.4, "c"), (-4.4, t + 1.2), (0, t + 1.4), (4.4, t + 1.0), (7.6, t + 0.2, "c"),
-        (8.4, t - 2.6), (6.4, t - h + 1.2, "c"),      # the facet for the trapezoid
-        (1.2, t - h), (-5.6, t - h + 0.4), (-9.8, t - h + 2.0),
-        (-12.4, t - 6.0), (-12.0, t - 3.0),           # the tubercle
-        (-10.6, t - 0.8),
+        (-7.4, t + 2.9, "c"), (-3.6, t + 0.4), (0.5, t - 0.3), (4.5, t - 0.3), (7.8, t, "c"),  # the saddle
+        (10.6, t + 0.2), (12.6, t - 1.8), (12.0, t - 4.6),          # the tubercle
+        (9.0, t - 6.6), (6.0, t - 9.4), (1.0, TRAPEZIUM_TOP), (-4.8, t - 10.4),  # the scaphoid's facet
+        (-8.4, t - 8.0), (-9.6, t - 3.6),
     ], width=W_OUT)
 
 
 def first_metacarpal(g):
-    """Short and stout, seen from the palm: the broad base hollow from side to side for
-    the trapezium, its radial tubercle, the waisted shaft, the broad rounded head."""
-    t = -MC_LENGTH
+    """Short and stout, from the side: the base deep, its joint surface for the trapezium
+    convex from back to front, ending in the palmar beak; the shaft, its palmar face
+    hollowed; the head deep, its joint surface running round onto the palmar side."""
     g.body([
-        (-8.4, t, "c"), (-4.4, t + 1.0), (0, t + 1.3), (4.4, t + 1.0), (8.0, t + 0.1, "c"),
-        (8.8, t + 4.0), (7.6, t + 8.6),              # the base, ulnar side
-        (5.6, t + 15), (4.8, -24), (5.2, -15),       # shaft, waisted
-        (7.2, -10), (8.6, -6), (8.2, -1.8),          # the head widens
-        (5.0, 0.3), (0, 0.9), (-5.0, 0.3),           # its joint surface
-        (-8.2, -1.8), (-8.6, -6), (-7.2, -10),
-        (-5.2, -15), (-4.8, -24), (-5.8, t + 15),
-        (-8.8, t + 8.4), (-10.2, t + 4.6),           # the radial tubercle
-        (-9.6, t + 1.6),
+        (-6.7, -44.6, "c"), (-3.5, -46.8), (0.5, -47.5), (4.5, -47.6), (7.6, MC_TOP, "c"),  # joint surface
+        (8.1, -46.3), (7.2, -43.6), (6.6, -40.8), (5.0, -36.5),  # the beak, the base's palmar side
+        (3.7, -30), (3.2, -22), (3.4, -14.5), (4.4, -10.8),       # the shaft's palmar face, the neck
+        (6.3, -8.0), (7.2, -4.6), (6.4, -1.5),                    # the head's palmar condyle
+        (3.4, -0.2), (0, 0), (-3.6, -1.0), (-6.0, -3.4),          # its joint surface
+        (-6.7, -6.8), (-5.6, -10.4), (-4.6, -13.5),               # the head's back, the neck
+        (-4.6, -20), (-4.8, -27), (-5.3, -33), (-6.3, -39), (-6.9, -42.4),
     ], width=W_OUT)
+
+
+def bent(p):
+    """A point of the first phalanx, drawn straight below the head, bent at the joint."""
+    a = math.radians(FLEXION)
+    cx, cy = HEAD_CENTRE
+    x, y = p[0] - cx, p[1] - cy
+    return (cx + x * math.cos(a) + y * math.sin(a), cy - x * math.sin(a) + y * math.cos(a)) + tuple(p[2:])
 
 
 def first_phalanx(g):
-    """The first phalanx from the palm: the broad base cupped for the head, the shaft,
-    the head with its two condyles."""
-    top = PP_TOP
-    L = PHALANX_LENGTH
-    g.body([
-        (-7.4, top - 0.8, "c"), (-4, top - 0.1), (0, top), (4, top - 0.1), (7.6, top - 0.8, "c"),
-        (8.2, top + 2.6), (6.4, top + 6.5), (5.0, top + 11), (4.6, top + 18), (5.0, top + 23.5),
-        (6.0, top + 27), (5.8, top + 29.6), (3.6, top + L - 0.2), (1.2, top + L - 0.5),
-        (0, top + L - 0.8),                           # the shallow groove between the condyles
-        (-1.2, top + L - 0.5), (-3.6, top + L - 0.2), (-5.8, top + 29.6), (-6.0, top + 27),
-        (-5.0, top + 23.5), (-4.6, top + 18), (-5.0, top + 11), (-6.4, top + 6.5),
-        (-8.2, top + 2.6),
-    ], width=W_OUT)
+    """The thumb's first phalanx from the side: the base cupped round the head, with a
+    palmar lip; the shaft, flat in front; the head, round from the side."""
+    g.body([bent(p) for p in phalanx_outline()], width=W_OUT)
+
+
+def phalanx_outline():
+    """The first phalanx drawn straight below the head, before it is bent."""
+    t = JOINT_GAP
+    return [
+        (-5.7, t + 0.1, "c"), (-2.5, t + 1.0), (1.5, t + 1.1), (5.0, t + 0.2), (6.9, t - 0.3, "c"),
+        (7.1, t + 2.6), (5.3, t + 6.2), (3.4, t + 12), (3.0, t + 19), (3.6, t + 24.5),
+        (4.3, t + 27.3), (4.0, t + 29.9), (1.8, t + 31.2), (-1.2, t + 31.2), (-3.6, t + 30.0),
+        (-4.4, t + 27.6), (-3.9, t + 24.5), (-3.6, t + 19), (-4.0, t + 12), (-5.0, t + 6.2),
+        (-6.1, t + 2.6)]
 
 
 def distal_phalanx(g):
-    """The distal phalanx from the palm: the broad base hollowed for the condyles, the
-    narrow waist, the broad rounded tuft that carries the nail, rough at its rim."""
-    top = DP_TOP
+    """The distal phalanx from the side, in line with the first: the deep base, the
+    waist, the tuft that carries the nail, its palmar face flat."""
+    t = JOINT_GAP + 31.2 + JOINT_GAP
     L = DISTAL_LENGTH
-    g.body([
-        (-6.0, top + 0.4, "c"), (-3, top), (0, top + 0.3), (3, top), (6.0, top + 0.4, "c"),
-        (6.6, top + 3.2), (4.4, top + 7.5), (3.2, top + 11), (3.6, top + 14),
-        (5.4, top + 16.4), (6.0, top + 18.6), (5.0, top + 20.6), (2.8, top + L - 0.2),
-        (0, top + L), (-2.8, top + L - 0.2), (-5.0, top + 20.6), (-6.0, top + 18.6),
-        (-5.4, top + 16.4), (-3.6, top + 14), (-3.2, top + 11), (-4.4, top + 7.5), (-6.6, top + 3.2),
-    ], width=W_OUT)
-    g.line([(-3.6, top + 17.2), (0, top + 18.6), (3.6, top + 17.2)], 0.5)   # the tuft's rough ridge
+    g.body([bent(p) for p in distal_outline()], width=W_OUT)
 
 
-def seed(cx, cy, rx, ry, tilt):
-    """A sesamoid's outline: an oval a little narrower at its distal end, like a seed."""
-    pts = []
-    for x, y in ellipse_pts(0, 0, rx, ry, n=24):
-        if y > 0:
-            x *= 1 - 0.22 * y / ry
-        pts.append((x, y))
-    return [rotate((cx + x, cy + y), (cx, cy), tilt) for x, y in pts]
+def distal_outline():
+    t = JOINT_GAP + 31.2 + JOINT_GAP
+    L = DISTAL_LENGTH
+    return [
+        (-4.0, t + 0.5, "c"), (-1.0, t), (2.4, t + 0.1), (4.6, t + 0.6, "c"),
+        (5.0, t + 3.2), (3.6, t + 7), (3.0, t + 12), (3.4, t + 16.5), (3.8, t + 19.6),
+        (2.4, t + L - 0.3), (-0.6, t + L), (-2.6, t + L - 1.4), (-2.8, t + 16), (-2.4, t + 11),
+        (-3.0, t + 6), (-4.4, t + 3),
+    ]
 
 
-def sesamoid(g, centre, rx, ry, tilt):
-    """One sesamoid in front of the joint: a seed in its light tone with its own outline,
-    drawn over the joint space, which shows on either side of it and between the two."""
-    g.body(seed(centre[0], centre[1], rx, ry, tilt), width=W_SEED, fill=TONE)
+def sesamoid(g, centre, rx, ry, tilt, fill="#fff"):
+    """One sesamoid: a seed with its own whole outline."""
+    g.body(ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24), width=W_OUT, fill=fill)
 
 
 def sesamoid_drawing():
     W, H = 59, 81
-    scale = (H - 2 * MARGIN) / (DP_TOP + DISTAL_LENGTH - TRAPEZIUM_TOP)
-    place = Place(30.5, MARGIN - TRAPEZIUM_TOP * scale, scale)
+    bottom = max(bent(p)[1] for p in distal_outline())
+    scale = (H - 2 * MARGIN) / (bottom - TRAPEZIUM_TOP)
+    place = Place(22, MARGIN - TRAPEZIUM_TOP * scale, scale)
     groups = []
     for gid, fn, comment in (
             ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
-            ("first-metacarpal", first_metacarpal, "the first metacarpal from the palm side"),
-            ("first-phalanx", first_phalanx, "the thumb's first phalanx, below the head"),
+            ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
+            ("first-phalanx", first_phalanx, "the thumb's first phalanx, a little bent"),
             ("distal-phalanx", distal_phalanx, "the thumb's distal phalanx"),
     ):
         g = Group(gid, place, comment)
         fn(g)
         groups.append(g)
-    g = Group("sesamoids", place, "the two sesamoid bones lying on the palm side of the head")
-    for s in SESAMOIDS:
-        sesamoid(g, *s)
+    g = Group("sesamoids", place, "the two sesamoid bones in front of the head, on its palmar side")
+    sesamoid(g, *ULNAR, fill=FAR)
+    sesamoid(g, *RADIAL)
     groups.append(g)
     body = []
     for g in groups:
         body.extend(g.svg())
-    # from the middle of the ulnar sesamoid, the one nearer the label, down and out to it
-    sx, sy = place(SESAMOIDS[-1][0])[:2]
+    # from the middle of the radial sesamoid, the nearer one, down and out to the label
+    sx, sy = place(RADIAL[0])[:2]
     leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
 
