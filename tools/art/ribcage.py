@@ -530,19 +530,21 @@ def leaders(ribs):
     # The ribs slope down from the spine to the front, so neighbouring groups overlap in
     # height. The brackets gather the ribs' sides, which stand beside them: the true ribs'
     # from the first rib's top down the seventh's side, the false ribs' from the eighth's
-    # side down to the floating ribs' tips, overlapping only where the seventh and eighth
-    # ribs' sides do. The floating ribs, which lie inside the false ribs' bracket at the back
-    # of the flank, take a line of their own to the eleventh rib rather than a bracket
-    # nested in the false ribs' one.
+    # side down to the floating ribs' tips. The floating ribs, which lie inside the false
+    # ribs' bracket at the back of the flank, take a line of their own to the eleventh rib
+    # rather than a bracket nested in the false ribs' one.
     true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
-    true_bot = math.ceil(side_rows(ribs[7])[1])
-    false_top = math.floor(side_rows(ribs[8])[0])
+    # where the seventh rib's side and the eighth's overlap, the two brackets part in the
+    # middle of the overlap, a row apart
+    parting = (side_rows(ribs[7])[1] + side_rows(ribs[8])[0]) / 2
+    true_bot = math.floor(parting) - 1
+    false_top = math.floor(parting) + 1
     false_bot = math.ceil(lowest({"rib-11", "rib-12"}))
     # the floating ribs' line from the middle of the eleventh rib's band, on the copy nearer
     # the label, on the outer part of its bone (short of its cartilage cap), running out
-    # under the tenth rib's front end and the lower end of the false ribs' bracket
+    # clear under the tenth rib's front end and the lower end of the false ribs' bracket
     rib = ribs[11]
-    x, y = rib.point(rib.th0 + 0.78 * (rib.th1 - rib.th0))
+    x, y = rib.point(rib.th0 + 0.85 * (rib.th1 - rib.th0))
     return [
         "leader Form21.Label1 Form22.Text1 from 232 117",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",

@@ -634,22 +634,25 @@ def front():
     d.leader("Form2.Label2 Form4.Text2", (9.5, 46.6))
     d.leader("Form2.Label3 Form4.Text3", (1.0, 76.6))   # the fifth, clear below the jaw
     # the collar bone's line from the middle of its shaft, clear of the first rib and above
-    # the chest, where nothing lies behind it but the ribs' thin back halves; it rises
-    # gently off it to run level just over the acromion and the head of the humerus
-    d.leader("Form2.Label4 Form4.Text4", cla_place((70, 1.0))[:2], via=[(43.0, 91.4)])
+    # the chest, where nothing lies behind it but the ribs' thin back halves; it drops onto
+    # the shaft steeply from above, across its upper edge, after running level just over
+    # the acromion and the head of the humerus
+    d.leader("Form2.Label4 Form4.Text4", cla_place((70, 1.0))[:2], via=[(30.6, 91.4)])
     d.leader("Form2.Label5 Form4.Text5", (2, 115.0))   # the body, between the 2nd and 3rd cartilages
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
     d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
-    # the forearm's lines from the middle of each bone's shaft, away from the gap between
-    # them and far apart along the forearm: the radius's high, the ulna's low
-    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 199.5))
-    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 236.5))
+    # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
+    # where the two bones stand apart: the radius's at the foot of its upper third, the
+    # ulna's in its lower third
+    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 206.5))
+    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 231.5))
     # the hand's lines from the middle of the hand, each on the body of a bone of its
     # group and out over that group only: the capitate, the middle of the third
-    # metacarpal's shaft and the middle finger's first phalanx
+    # metacarpal's shaft and the middle finger's first phalanx, below its middle, well clear
+    # of the knuckle
     d.leader("Form2.Label10 Form4.Text10", L.hnd((51, 23))[:2])
     d.leader("Form2.Label11 Form4.Text11", L.hnd((51, 68))[:2])
-    d.leader("Form2.Label12 Form4.Text12", L.hnd((50, 124))[:2])
+    d.leader("Form2.Label12 Form4.Text12", L.hnd((50, 131))[:2])
     d.leader("Form2.Label13 Form4.Text13", on_row(S, L.femur, L.fem, 326.5))
     d.leader("Form2.Label14 Form4.Text14", L.pat((4, 0))[:2])
     # the fibula lies lateral to the tibia, so the tibia's line must cross it: it starts
@@ -913,7 +916,7 @@ def back():
     # the second lumbar vertebra, the sacrum beside its median crest, the coccyx's middle
     d.leader("Form3.Label2 Form5.Text2", (2.5, 200.0))
     d.leader("Form3.Label3 Form5.Text3", (3.0, 230.8))
-    d.leader("Form3.Label4 Form5.Text4", (1.5, 253.8))
+    d.leader("Form3.Label4 Form5.Text4", (0.5, 254.0))
     # the middle of the shoulder blade's infraspinous fossa, below the spine
     d.leader("Form3.Label5 Form5.Text5", (-33.0, 113.0))
     return d
