@@ -193,8 +193,8 @@ SPHENOSQUAMOUS = [PTERION_T, (-42.8, -34), (-42, -24), (-39.5, -14.5), (-34.5, -
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
                        (-61, -6), (-56, -5.3), (-52, -5.3)]
 # the temporal process reaching a third of the way back along the arch, to an oblique suture
-ZYG_ARCH_SUTURE = [(-52, -5.3), (-50.5, 0.4), (-49, 6.5)]
-ZYG_LOWER = [(-49, 6.5), (-53, 7.6), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
+ZYG_ARCH_SUTURE = [(-52, -5.3), (-50.6, -0.4), (-49, 4.4)]
+ZYG_LOWER = [(-49, 4.4), (-53, 6.6), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
 ZYGOMAXILLARY = [(-68.5, 20), (-73, 15), (-78.5, 8.5), (-83, 2.5), (-84, -0.5)]
 LATERAL_ORBIT_RIM = [(-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27), FZ]
 NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.5, -6)]
@@ -209,10 +209,10 @@ PROFILE_VAULT = [
     (22, 18), (18, 23), (15, 27), (12, 28.5), (9.5, 26.5), (7.5, 21), (5, 12),         # mastoid process
     (1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3),                                # the joint's socket
     (-17.5, 6), (-21, 7.6), (-24.5, 6.3),                                              # articular tubercle
-    (-28, 5.5), (-37, 5.6), (-49, 6.5),                                                # lower edge of the arch
+    (-28, 5.5), (-38, 5.0), (-49, 4.4),                                                # the arch, narrowing forwards
 ]
 PROFILE_FACE = [
-    (-49, 6.5), (-53, 7.6), (-56, 9.8), (-58.5, 12),                                  # lower edge of the cheek bone
+    (-49, 4.4), (-53, 6.6), (-56, 9.8), (-58.5, 12),                                  # lower edge of the cheek bone
     (-56, 18), (-55.5, 22), (-55, 26.5), (-52.8, 30.5, "c"),                           # maxillary tuberosity
 ] + alveolar_side(UPPER_TEETH_SIDE, True) + [
     (-103.5, 31), (-103, 26.5),                                                        # front of the jaw
@@ -279,7 +279,7 @@ def side_parietal_outline():
 
 def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
-    under = _between(PROFILE_VAULT, (27, 15.5), (-49, 6.5))
+    under = _between(PROFILE_VAULT, (27, 15.5), (-49, 4.4))
     return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
                   [(-52, -5.3), (-40, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
 
@@ -446,8 +446,8 @@ def side_mandible(g, apart=False):
 
 # the lateral pterygoid plate, hanging from under the arch behind the upper jaw: broad at
 # its root, narrowing down to the hamulus in front, its hind border slanting back
-PTERYGOID_SIDE = [(-49, 6.6), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23), (-54, 26.5, "c"),
-                  (-50.5, 24.5), (-46.5, 20.5), (-42.5, 14.5), (-39.5, 8.5), (-38, 6)]
+PTERYGOID_SIDE = [(-49, 4), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23), (-54, 26.5, "c"),
+                  (-50.5, 24.5), (-46.5, 20.5), (-42.5, 14.5), (-39.5, 8.5), (-38, 4.5)]
 
 
 def skull_side(g, mandible=True):
@@ -517,11 +517,11 @@ def skull_side(g, mandible=True):
         g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], BONE)
         side_mandible(g)
         # the coronoid process rises behind the arch: the arch is drawn again over it
-        arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-56, -5.2), (-54, 0.5), (-51.5, 6.8),
-                (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-15, 3), (-14.5, -2)]
+        arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
+                (-38, 5.0), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-15, 3), (-14.5, -2)]
         g.fill(arch, BONE)
         g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-56, -5.2)], W_IN)
-        g.line([(-51.5, 6.8), (-37, 5.8), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6)], W_OUT)
+        g.line([(-53, 6.6), (-49, 4.4), (-38, 5.0), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6)], W_OUT)
         g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
 
 
