@@ -90,8 +90,9 @@ class Rib:
         self.w = r["w"]
         self.floating = "tip" in r
         # the head tucks under the side of the body; a floating rib's, which meets its own
-        # vertebra alone, ends beside the body's side, where its joint shows the level
-        hx = body_half_width(n) + (0.4 if self.floating else -3)
+        # vertebra alone, only just behind the body's side, so that it is seen to come out
+        # from behind its own vertebra at that vertebra's level
+        hx = body_half_width(n) - (1.5 if self.floating else 3)
         self.th0 = math.asin(hx / self.a)
         if self.floating:
             self.th1 = r["tip"]
@@ -364,7 +365,7 @@ def build():
             back.append(f'    <g id="rib-{n}-half">')
             # a floating rib lies wholly at the back of the flank, behind the front of the cage:
             # drawn as the other ribs' back halves are, so that it does not read as lying in front
-            back += ["      " + s for s in band(up, lo, BEHIND, 0.9, name=f"rib-{n}",
+            back += ["      " + s for s in band(up, lo, BEHIND, 0.9, cap_start=False, name=f"rib-{n}",
                                                 kind="back", ink=BEHIND_INK)]
             # the cartilage cap on the free end
             tu, tl = rib.edges(rib.th1 - 0.07, rib.th1, 6)
