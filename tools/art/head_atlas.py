@@ -142,7 +142,7 @@ def tooth_front(x0, x1, neck, edge, kind):
 
 # from the front, the left half: x towards the midline, x outwards, neck, edge, kind
 UPPER_TEETH_FRONT = [
-    (0.5, 9.0, 37.6, 46.6, "i"), (9.0, 14.4, 38.4, 45.4, "i"), (14.4, 19.8, 38.8, 47.2, "c"),
+    (0.5, 9.0, 37.6, 46.6, "i"), (9.0, 14.4, 38.4, 45.4, "i"), (14.4, 19.8, 38.8, 48.4, "c"),
     (19.8, 23.2, 39.4, 45.8, "p"), (23.2, 26.2, 39.9, 45.4, "p"), (26.2, 30.2, 40.2, 45.2, "m"),
     (30.2, 33.4, 40.5, 44.9, "m"), (33.4, 35.6, 40.7, 44.6, "m"),
 ]
@@ -415,7 +415,7 @@ def side_mandible_outline():
     return [
         (-6, 5), (-8, 2.4), (-12, 1.6), (-16, 3.4, "c"),             # condyle, in its socket
         (-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5),       # mandibular notch
-        (-32.5, 12), (-35.5, 5), (-37, -1.5, "c"),                   # coronoid process
+        (-32.5, 13), (-35.4, 7.5), (-37, 2, "c"),                   # coronoid process, about level with the condyle
         (-39.8, 4), (-41, 14), (-41.8, 24), (-42.8, 31), (-44.2, 37),  # front of the ramus
         (-46.4, 41.5), (-47.4, 44.4, "c"),
     ] + alveolar_side(LOWER_TEETH_SIDE, False) + [
