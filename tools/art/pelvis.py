@@ -75,7 +75,7 @@ HIP_CREST = flare([
 # pointing into the pelvis, and the pecten of the pubis to the pubic tubercle and crest
 HIP_WING_MEDIAL_FRONT = [(43, 33)]
 HIP_MEDIAL_FRONT = [
-    (44, 92), (48, 103), (49, 113), (45, 121), (40, 127, "c"),
+    (37, 88), (42, 96), (48, 105), (49, 113), (45, 121), (40, 127, "c"),
     (33, 134), (22, 141, "c"), (10, 146),
 ]
 # from behind: the posterior border, the end of the crest crossing the sacrum's base, the
@@ -234,9 +234,9 @@ SACRUM_HALF_FRONT = [
     ((9, 35.5), (6, 40), (6, 46)),         # its rounded lateral end
     ((6, 51), (8.2, 55), (9, 58)),
 ] + SACRUM_HALF[5:]
-# the segments of SACRUM_HALF_FRONT along the sacro-iliac joint: the ala's lateral end and
-# the auricular part
-SACRUM_JOINT = (4, 7)
+# the segments of SACRUM_HALF_FRONT along the sacro-iliac joint, from the ala's lateral end
+# down the auricular part to the third segment
+SACRUM_JOINT = (4, 8)
 
 
 def sacrum_outline(half=SACRUM_HALF):
@@ -602,8 +602,8 @@ SACRUM_LINE = (104, 97)
 SACRUM_FRONT_START = (77, 62)
 # from behind on the plain bone between the third and fourth dorsal foramina
 SACRUM_BACK_START = (84, 111)
-# the coccyx's from the middle of its third segment, well below the sacrum's apex
-COCCYX_BACK_START = (15 + 1, 31)
+# the coccyx's from its middle, below the sacrum's apex
+COCCYX_BACK_START = (15, 25)
 # the hip bone's: from the front on the blade, well above the sacrum's line and leaving the
 # bone above the anterior superior spine; from behind in the middle of the wing, clear of
 # the gluteal lines
