@@ -86,13 +86,13 @@ def side_vertebra(kind, d, h, t, px=0.47):
         return "\n".join(parts)
     b = d / 2
     if kind == "cervical":
-        pl, aw, sup, inf, L, ang, sh = 2.2, 4.0, 2.0, 2.0, lerp(5.5, 11.5, t ** 3), math.radians(lerp(10, 8, t)), 2.4
+        pl, aw, sup, inf, L, ang, sh = 2.2, 4.0, 2.0, 2.0, lerp(5.5, 11.5, t ** 3), math.radians(lerp(14, 40, t ** 2)), 2.4
     elif kind == "axis":
         pl, aw, sup, inf, L, ang, sh = 2.2, 4.2, 1.0, 2.2, 8.0, math.radians(18), 3.6
     elif kind == "dorsal":
         pl, aw, sup, inf = 2.6, 4.2, 2.0, 2.6
         L = lerp(11, 14, math.sin(t * math.pi)) if t < 0.9 else 11
-        ang = math.radians(lerp(36, 62, math.sin(t * math.pi)) if t < 0.85 else lerp(45, 25, (t - 0.85) / 0.15))
+        ang = math.radians(lerp(50, 62, math.sin(t * math.pi)) if t < 0.85 else lerp(45, 25, (t - 0.85) / 0.15))
         sh = 2.6
     else:  # lumbar
         pl, aw, sup, inf, L, ang, sh = 3.4, 4.8, 2.6, 2.6, 8.4, math.radians(4), 5.6
@@ -376,7 +376,7 @@ def cervical_top(sw=1.0):
 # its foramen, and a posterior arch grooved behind the lateral mass for the vertebral artery,
 # ending in the posterior tubercle.  About 76 across, 46 from front to back.
 ATLAS = [
-    (0, -26.6), (3, -26.2), (4.6, -22.2, "c"), (8.8, -20.3), (12.8, -18),   # anterior tubercle, arch
+    (0, -25.6), (3.6, -25), (5.4, -22, "c"), (8.8, -20.3), (12.8, -18),    # anterior tubercle, arch
     (17.4, -16.6), (21.2, -13.8), (22.6, -10),                               # lateral mass
     (27.4, -9.6), (33.8, -8.8), (37.6, -6.2), (37.4, -1.8), (33.8, 0.4),    # transverse process
     (26.4, 1), (22.8, 3.6), (19.8, 7.8, "c"),                                # back of the lateral mass
@@ -404,12 +404,12 @@ def atlas_top(sw=1.0):
 AXIS = [
     (0, -20.6), (5.2, -20.2), (8.4, -18.4, "c"),                            # body in front of the dens
     (11.6, -18.8), (16.4, -17.2), (19.6, -13.8), (20.2, -9.4),              # superior facet's rim
-    (23, -8.8), (26.2, -7.8), (26.6, -4.6), (23.6, -2.6), (19.8, -2.8, "c"),  # transverse process
+    (22.4, -8.6), (24.6, -7.8), (25, -4.8), (22.8, -3.2), (19.8, -3, "c"),   # small transverse process
     (18.2, 0.8), (15, 5), (11.4, 9.2), (6.8, 12.4),                          # thick lamina
     (5.6, 15.6), (6.6, 20.6), (6.4, 24), (4, 25.2), (1.8, 22.4), (0, 21.6, "c"),  # bifid spinous process
 ]
 AXIS_CANAL = sym([(0, -6.9), (6.4, -6.6), (10.2, -4.8), (11, -1.4), (9.2, 2.6), (5.6, 6.2), (2.2, 8.2), (0, 8.6)])
-AXIS_HOLES = [AXIS_CANAL, ellipse_pts(23.1, -5.6, 1.7, 1.5, n=10), ellipse_pts(-23.1, -5.6, 1.7, 1.5, n=10)]
+AXIS_HOLES = [AXIS_CANAL, ellipse_pts(22.2, -5.8, 1.5, 1.3, n=10), ellipse_pts(-22.2, -5.8, 1.5, 1.3, n=10)]
 AXIS_DENS = ellipse_pts(0, -12.8, 4.9, 4.7, n=16)
 # the superior facets, broad ovals sloping down and out over the body and pedicles
 AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4, -10.8, 5.6, 5.2, 20, n=32)]
@@ -485,10 +485,10 @@ SINGLE_BONES = [
     ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-3, -17.5)),
     # the atlas's from the middle of its anterior arch, thickest at the tubercle, clear of the
     # opening behind it
-    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (0, -20.6)),
+    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (-2.6, -20.2)),
     # the axis's from the root of its broad spinous process, solid bone behind the canal,
     # passing under the transverse process
-    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (1, 14.8)),
+    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (0.8, 15.6)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
     ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (3, -21)),
     ("lumbar-vertebra", "a lumbar vertebra, the third, from above", lumbar_top, (165, 204), (4, -20)),
