@@ -37,8 +37,8 @@ HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 # nearer the eye, over the joint, and the ulnar one behind it and a little higher, its
 # lower end under the radial one; both against the palmar face of the head, clear of it
 # by a joint space
-RADIAL = ((11.4, -1.2), 3.7, 4.7, -18)
-ULNAR = ((11.2, -9.0), 3.4, 4.4, -14)
+RADIAL = ((11.8, -1.0), 4.2, 5.2, -18)
+ULNAR = ((10.6, -10.8), 3.4, 4.4, -10)
 FAR = "rgb(232,232,234)"      # the ulnar sesamoid, the further one, a shade darker
 MC_TOP = -47.8
 CMC_GAP = 3.2                 # the wrist joint under the trapezium, wider than the others
@@ -127,7 +127,7 @@ def sesamoid_drawing():
     W, H = 59, 81
     bottom = max(bent(p)[1] for p in distal_outline())
     scale = (H - 2 * MARGIN) / (bottom - TRAPEZIUM_TOP)
-    place = Place(22, MARGIN - TRAPEZIUM_TOP * scale, scale)
+    place = Place(25.7, MARGIN - TRAPEZIUM_TOP * scale, scale)   # the line at 45 degrees, without steps
     groups = []
     for gid, fn, comment in (
             ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
