@@ -840,11 +840,11 @@ def occipital(g):
     g.hole(ellipse_pts(0, 2, 13, 16, n=28), width=W_OUT)
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
-        # beside the front half of the foramen, clear of its rim
-        cond = R(ellipse_pts(17.6, 8.6, 3.8, 7.8, rot=-24, n=22))
+        # at the front half of the foramen, beside its rim
+        cond = R(ellipse_pts(16.9, 10.6, 3.8, 7.6, rot=-24, n=22))
         g.body(cond, width=W_IN)
         # convex: the outer half of each turns away from the light
-        outer = ellipse_pts(17.6, 8.6, 3.3, 7.2, rot=-24, n=24)
+        outer = ellipse_pts(16.9, 10.6, 3.3, 7.0, rot=-24, n=24)
         g.hatch(R(outer[18:] + outer[:7]), 60, 1.3, W_FINE)
 
 
