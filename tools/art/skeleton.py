@@ -21,6 +21,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atlas  # noqa: E402
+import spine  # noqa: E402
 from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt, spline,  # noqa: E402
                       profile_points, svg, sym)
 MAROON = "rgb(128,0,64)"
@@ -142,6 +143,24 @@ SACRUM_TOP, SACRUM_TILT_FRONT, SACRUM_TILT_BACK = 227.0, 0.8, 0.88
 def aim(vector, target):
     """Degrees that turn a bone's frame so that `vector` points along `target`."""
     return math.degrees(math.atan2(target[1], target[0]) - math.atan2(vector[1], vector[0]))
+
+
+# The vertebral column of spine.py between the atlas, under the skull, and the top of the
+# sacrum: its bones in true proportion to each other, uniformly scaled to fill the trunk
+# (0.274 px/mm, a few per cent over the limbs' FRONT_SCALE).
+ATLAS_TOP = 54.2
+
+
+def draw_column(S, view):
+    """The column from the front or from behind (view "front", "back"); returns each
+    vertebra's Place by name (C1 ... L5: its millimetres to (dx, y))."""
+    groups, places = spine.skeleton_column(view, ATLAS_TOP, SACRUM_TOP, W_OUT, W_IN)
+    for gid, comment, layer, width, shapes in groups:
+        el = []
+        for pts, paired in shapes:
+            el += S.shape(pts, sides=(1, -1) if paired else (1,))
+        S.group(gid, comment, el, layer=layer, width=width)
+    return places
 
 
 def atlas_group(S, model, place, gid, comment, lines=True, layer=0, width=W_OUT, fill=BONE):
@@ -346,47 +365,7 @@ def front():
     S = d
 
     # ---- spine: cervical, thoracic and lumbar vertebrae, sacrum, coccyx ----
-    el = []
-    # cervical C3-C7, visible below the jaw: each a small body with a waist, the lips
-    # of its upper surface, and its transverse processes reaching out behind it
-    processes = []
-    for i in range(5):
-        y0 = 64.5 + i * 5.1
-        h = 3.9
-        w = 3.0 + i * 0.3
-        el += S.shape(sym([(0, y0), (w - 0.2, y0 - 0.5, "c"), (w + 0.2, y0 + 0.6),
-                           (w - 0.5, y0 + h * 0.55), (w, y0 + h - 0.2), (w - 0.6, y0 + h),
-                           (0, y0 + h + 0.2)]), sides=(1,))
-        tp = w + 2.6 + i * 0.25
-        processes += S.shape([(w - 0.4, y0 + 0.9), (tp - 0.8, y0 + 0.5), (tp, y0 + 1.3),
-                              (tp - 0.4, y0 + 2.5), (w - 0.4, y0 + 2.8)])
-    S.group("cervical-processes", "transverse processes of the neck vertebrae", processes,
-            width=0.6, layer=-1)
-    S.group("cervical-vertebrae", "seven neck vertebrae; the upper two lie behind the face", el)
-
-    el = []
-    # thoracic T1-T12: bodies behind the ribs and the breastbone
-    for i in range(12):
-        y0 = 90.6 + i * 8.05
-        h = 6.9
-        w = 4.6 + i * 0.22
-        el += S.shape(sym([(0, y0 - 0.2), (w - 0.8, y0), (w, y0 + 0.9), (w - 0.6, y0 + h / 2),
-                           (w, y0 + h - 0.8), (w - 0.8, y0 + h), (0, y0 + h + 0.2)]),
-                      sides=(1,))
-    S.group("thoracic-vertebrae", "twelve thoracic vertebrae, seen between the ribs", el)
-
-    el = []
-    # lumbar L1-L5 with their transverse processes
-    for i in range(5):
-        y0 = 188.5 + i * 8.3
-        h = 7.0
-        w = 6.4 + i * 0.35
-        tp = 12.5 + (1.2 if i == 2 else 0.0) - (2.0 if i == 4 else 0.0)
-        el += S.shape(sym([(0, y0 - 0.2), (w - 0.8, y0), (w + 0.1, y0 + 1.0, "c"),
-                           (tp - 0.3, y0 + 1.6), (tp, y0 + 2.6), (tp - 0.4, y0 + 3.5),
-                           (w - 0.4, y0 + 4.0, "c"), (w + 0.1, y0 + h - 0.9),
-                           (w - 0.8, y0 + h), (0, y0 + h + 0.2)]), sides=(1,))
-    S.group("lumbar-vertebrae", "five lumbar vertebrae", el)
+    column = draw_column(S, "front")
 
     S.map = squashed(S.map, SACRUM_TOP, SACRUM_TILT_FRONT)
     el = []
@@ -632,7 +611,8 @@ def front():
     # the body of the maxilla below the eye socket, beside the nose opening's lower half,
     # clear of both; level with its line's end
     d.leader("Form2.Label2 Form4.Text2", (9.5, 46.6))
-    d.leader("Form2.Label3 Form4.Text3", (1.0, 76.6))   # the fifth, clear below the jaw
+    # the fifth cervical's body, clear below the jaw
+    d.leader("Form2.Label3 Form4.Text3", column["C5"]((1.5, 6.5)))
     # the collar bone's line from the middle of its shaft, clear of the first rib and above
     # the chest, where nothing lies behind it but the ribs' thin back halves; it drops onto
     # the shaft steeply from above, across its upper edge, after running level just over
@@ -796,36 +776,7 @@ def back():
                   "the acromioclavicular joint")
 
     # ---- spine from behind: spinous and transverse processes ----
-    def vertebra(y0, h, wb, wt, ty, th, sw, sl):
-        """A vertebra seen from behind: lamina half width wb, transverse process out to wt
-        at y0 + ty (th high), spinous process sw wide reaching sl below the body."""
-        return sym([(0, y0), (wb * 0.55, y0 + 0.3), (wb, y0 - 0.5, "c"), (wb + 0.3, y0 + ty),
-                    (wt - 0.4, y0 + ty - 0.3), (wt, y0 + ty + th * 0.5), (wt - 0.4, y0 + ty + th + 0.2),
-                    (wb + 0.2, y0 + ty + th + 0.6), (wb - 0.2, y0 + h, "c"), (sw + 0.8, y0 + h - 0.6),
-                    (sw, y0 + h + sl * 0.5), (sw * 0.8, y0 + h + sl), (0, y0 + h + sl + 0.4)])
-
-    el = []
-    el += S.shape(sym([(0, 54.2), (4.0, 54.4), (9.0, 53.8), (10.0, 55.6), (8.6, 57.2), (3.0, 57.0),
-                       (1.6, 57.8), (0, 58.0)]), sides=(1,))          # atlas
-    for i in reversed(range(6)):                                       # axis, C3-C7
-        y0 = 58.4 + i * 5.3
-        sl = 2.6 if i < 5 else 4.0
-        el += S.shape(vertebra(y0, 4.4, 4.6 + 0.15 * i, 7.6 + 0.3 * i, 0.8, 1.8,
-                               1.5 if i < 5 else 1.7, sl), sides=(1,))
-    S.group("cervical-vertebrae", "seven neck vertebrae", el)
-    el = []
-    for i in reversed(range(12)):
-        y0 = 91.0 + i * 8.05
-        wt = 10.6 - 0.25 * i if i < 10 else 6.5
-        el += S.shape(vertebra(y0, 5.6, 4.6 + 0.12 * i, wt, 1.0, 2.4, 1.2,
-                               4.8 if 3 <= i <= 8 else 3.6), sides=(1,))
-    S.group("thoracic-vertebrae", "twelve thoracic (dorsal) vertebrae", el)
-    el = []
-    for i in reversed(range(5)):
-        y0 = 188.6 + i * 8.3
-        tp = 12.5 + (1.2 if i == 2 else 0.0) - (2.0 if i == 4 else 0.0)
-        el += S.shape(vertebra(y0, 6.2, 5.6 + 0.2 * i, tp, 1.8, 2.0, 2.4, 1.6), sides=(1,))
-    S.group("lumbar-vertebrae", "five lumbar vertebrae", el)
+    column = draw_column(S, "back")
 
     # ---- shoulder blades (maroon), nearer than the collar bones ----
     atlas_group(S, sca, sca_place, "scapula", "shoulder blades: maroon, the spine of each "
@@ -909,12 +860,14 @@ def back():
     L.draw_feet_from_behind(S)
 
     # ---- leader lines: each starts on its bone at the row of its labels ----
-    # from the ninth thoracic vertebra, rising to its label below the shoulder blade's
-    # inferior angle: across ribs and the arm only, which every way out to the right crosses
-    d.leader("Form3.Label1 Form5.Text1", (1.0, 152.0))
+    # from the lamina of the tenth thoracic vertebra beside its spinous process, rising to its
+    # label below the shoulder blade's inferior angle: across ribs and the arm only, which
+    # every way out to the right crosses
+    d.leader("Form3.Label1 Form5.Text1", column["T10"]((8, 10)))
     # the lower lines slant up to their labels, which stand higher than the bones they name:
-    # the second lumbar vertebra, the sacrum beside its median crest, the coccyx's middle
-    d.leader("Form3.Label2 Form5.Text2", (2.5, 200.0))
+    # the second lumbar vertebra's lamina beside its spinous process, the sacrum beside its
+    # median crest, the coccyx's middle
+    d.leader("Form3.Label2 Form5.Text2", column["L2"]((9, 11)))
     d.leader("Form3.Label3 Form5.Text3", (3.0, 230.8))
     d.leader("Form3.Label4 Form5.Text4", (0.5, 254.0))
     # the middle of the shoulder blade's infraspinous fossa, below the spine

@@ -13,8 +13,8 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import (GROUND, bezier_d, d_poly, ellipse_pts, fmt, hatch, mirror_x, outline,  # noqa: E402
-                      spline, svg, sym, uniform_catmull_rom)
+from geometry import (GROUND, Place, bezier_d, d_poly, ellipse_pts, fmt, hatch, mirror_x,  # noqa: E402
+                      outline, spline, svg, sym, uniform_catmull_rom)
 # the sacrum and coccyx of the pelvis drawings, in their colours
 from pelvis import BONE, COCCYX_DROP, INK, coccyx, indent, sacrum  # noqa: E402
 
@@ -472,6 +472,244 @@ LUMBAR_DETAILS = (
 
 def lumbar_top(sw=1.0):
     return top_bone(LUMBAR, [LUMBAR_CANAL], LUMBAR_DETAILS, sw)
+
+
+# ---------------------------------------------------------------------------------------------
+# The vertebrae from the front and from behind, for the whole skeletons.  Each is drawn in
+# millimetres in a frame of its own: x out from the midline (an outline written as its right
+# half, mirrored by sym; a paired process as the right one, mirrored where it is placed), y
+# down from the top of its body (the atlas's: from the top of its anterior arch).  The
+# heights of the bodies and discs are those of LEVELS, so that the views stack into the same
+# column as the side view; to them each level adds the width of its body across the end
+# plates, the span of its transverse processes tip to tip and how far its articular
+# processes stand from the midline (about an adult's: the body 15 mm wide at the third
+# cervical, 26 at the first dorsal, 40 at the twelfth, 50 at the fifth lumbar; the
+# transverse processes longest at the atlas, the first dorsal and the third and fifth
+# lumbar, shortest at the axis and the twelfth dorsal).
+
+class Level:
+    """One vertebra of the column: its name (C1 ... L5), kind (atlas, axis, cervical,
+    dorsal, lumbar), place t in its region, body height h, disc under it, body depth,
+    body width, span of the transverse processes, and half the distance between the
+    articular processes (all in millimetres)."""
+
+    def __init__(self, name, kind, t, h, gap, depth, width, span, facet):
+        self.name, self.kind, self.t = name, kind, t
+        self.h, self.gap, self.depth = h, gap, depth
+        self.width, self.span, self.facet = width, span, facet
+
+
+# (width of the body, span of the transverse processes, articular processes from the midline)
+# level by level: C1 (the atlas's anterior arch between its lateral masses) to C7, T1 to
+# T12, L1 to L5
+SPREAD = ([(20, 76, 17), (17, 54, 13), (15, 48, 15), (16.5, 49, 15.5), (18, 50, 16), (20, 54, 16.5),
+           (23, 68, 17)]
+          + [(26 + 14 * (i / 11) ** 1.4, s, f) for i, (s, f) in enumerate(
+              [(74, 14), (70, 12.5), (67, 11.5), (66, 11), (66, 11), (66, 11), (65, 11), (64, 11),
+               (62, 11), (58, 11.2), (50, 11.6), (46, 12)])]
+          + [(42, 66, 12), (44, 74, 13), (46, 84, 14), (48, 80, 16), (50, 86, 18)])
+
+
+def levels():
+    """The 24 vertebrae top to bottom, each with the millimetres from the atlas's top to the
+    top of its body."""
+    names = ["C1", "C2"] + [f"C{i}" for i in range(3, 8)] + [f"T{i}" for i in range(1, 13)] + [f"L{i}" for i in range(1, 6)]
+    out, y = [], 0.0
+    for name, (kind, t, h, gap, depth), (width, span, facet) in zip(names, LEVELS, SPREAD):
+        lv = Level(name, kind, t, h, gap, depth, width, span, facet)
+        lv.y = y
+        out.append(lv)
+        y += h + gap
+    return out
+
+
+COLUMN_MM = sum(h + gap for _, _, h, gap, _ in LEVELS)   # the atlas's top to the top of the sacrum
+
+
+def front_view(lv):
+    """One vertebra from the front: {"body": closed outline (whole), "processes": [right
+    transverse process...] (behind the body), "lines": [open curves (whole)]}."""
+    w, h, half = lv.width / 2, lv.h, lv.span / 2
+    if lv.kind == "atlas":
+        # the anterior arch with its tubercle in the middle, the lateral masses either side
+        # (the superior facets hollowed for the skull's condyles, the inferior ones flat on
+        # the axis), the transverse processes reaching out furthest of the neck's
+        body = sym([(0, -0.4), (3.5, 0.2), (7.5, 1.8), (10.6, 0.2), (12, -2.6, "c"), (15.5, -1.2),
+                    (19.5, -3.2, "c"), (22, -0.4), (25, 1.6), (34.5, 2), (38, 4.4), (36.8, 8),
+                    (27, 7.6), (22.5, 9.4), (21, 12.6, "c"), (16, 12.9), (12, 12.4, "c"),
+                    (9.5, 9.6), (5, 9.4), (2.8, 11.6), (0, 12)])
+        return {"body": body, "processes": [],
+                "lines": [ellipse_pts(0, 6, 3.4, 3.6, n=14) + [ellipse_pts(0, 6, 3.4, 3.6, n=14)[0]]]}
+    if lv.kind == "axis":
+        # the body under the dens, which rises behind the atlas's anterior arch; the broad
+        # superior facets sloping down and out from the dens's root; small transverse
+        # processes under them pointing down and out; the body's lower lip hanging in front
+        body = sym([(0, -13.4), (3.2, -12.8), (4.8, -9.6), (4.4, -4.6), (5.6, -1.2, "c"),
+                    (10, -1.2), (15.5, 0.4), (19.4, 2.6), (18.6, 5.6, "c"), (12, 6.4, "c"),
+                    (w + 0.4, 9.6), (w, h - 1.6), (w - 1.2, h + 0.2), (3, h + 1.4), (0, h + 1.8)])
+        tp = [(17, 5.4), (22, 5.8), (26.6, 9.2), (25.4, 11.6), (19.6, 10.4), (w + 0.2, 9.6)]
+        return {"body": body, "processes": [tp], "lines": [[(-w + 1, h - 1), (0, h + 0.2), (w - 1, h - 1)]]}
+    if lv.kind == "cervical":
+        # a small body, its upper face hollow from side to side between the uncinate
+        # processes, its lower lip hanging in front; each transverse process out to its
+        # anterior tubercle and, beyond and behind it, the posterior tubercle (the seventh's
+        # long, its anterior tubercle small)
+        body = sym([(0, 0.9), (w * 0.55, 0.6), (w - 0.5, -1.4), (w + 0.3, 0.9, "c"), (w - 0.5, h * 0.5),
+                    (w + 0.1, h - 0.6), (w - 1, h + 0.1), (w * 0.4, h + 0.6), (0, h + 1.1)])
+        if lv.name == "C7":
+            tp = [(w - 0.8, 1.8), (half - 5, 1.6), (half - 1.2, 2.4), (half, 4.6), (half - 1.4, 6.6),
+                  (half - 8, 6.6), (w - 0.8, 7.6)]
+        else:
+            big = 1.0 if lv.name == "C6" else 0.0     # the carotid tubercle of the sixth
+            tp = [(w - 0.8, 2.2), (half - 4.8, 1.4), (half - 1.2, 1.4), (half, 4), (half - 1.2, 6.4),
+                  (half - 3.4, 6, "c"), (half - 4.6, 7.4), (half - 5 - big, 9.6 + big), (half - 7.4 - big, 9.4),
+                  (w - 0.8, 8)]
+        return {"body": body, "processes": [tp], "lines": []}
+    # dorsal and lumbar: a drum waisted between its end plates, the rims of the end plates
+    # lipped; the transverse processes behind it, the dorsal ones at the level of its upper
+    # half, the lumbar ones at its middle, the fifth's stout and rooted on the body too
+    r = 0.9 if lv.kind == "dorsal" else 1.8
+    body = sym([(0, 0), (w * 0.6, -0.1), (w + 0.2, 0.6, "c"), (w - r, h * 0.5), (w + 0.2, h - 0.6, "c"),
+                (w * 0.6, h + 0.1), (0, h)])
+    if lv.kind == "dorsal":
+        tp = [(w - 1, 0.05 * h), (half - 3.5, -0.04 * h), (half - 0.4, 0.06 * h), (half, 0.24 * h),
+              (half - 1.2, 0.4 * h), (half - 4, 0.38 * h), (w - 1, 0.42 * h)]
+    elif lv.name == "L5":
+        tp = [(w - 1, 0.18 * h), (half - 6, 0.2 * h), (half - 0.6, 0.16 * h), (half, 0.34 * h),
+              (half - 3, 0.5 * h), (half - 10, 0.64 * h), (w - 1, 0.82 * h)]
+    else:
+        tp = [(w - 1, 0.3 * h), (half - 5, 0.3 * h), (half - 0.8, 0.28 * h), (half, 0.4 * h),
+              (half - 1.2, 0.52 * h), (half - 5, 0.52 * h), (w - 1, 0.62 * h)]
+    lip = 1.4 if lv.kind == "dorsal" else 2.0
+    lines = [[(-w + 0.6, lip), (0, lip + 0.2), (w - 0.6, lip)],
+             [(-w + 0.6, h - lip), (0, h - lip - 0.2), (w - 0.6, h - lip)]]
+    return {"body": body, "processes": [tp], "lines": lines}
+
+
+def back_view(lv):
+    """One vertebra from behind: {"arch": closed outline (whole) of the laminae, the
+    articular and the transverse processes, "spine": the spinous process over it (whole, or
+    None), "lines": [open curves (whole)]}."""
+    h, g, half, f = lv.h, lv.gap, lv.span / 2, lv.facet
+    if lv.kind == "atlas":
+        # the posterior arch with its tubercle, the lateral masses beyond it carrying the
+        # superior facets, the transverse processes
+        arch = sym([(0, 1.2), (4, 1.8), (10, 2.4), (12.6, -0.4), (14.8, -2.6, "c"), (19.6, -2.8, "c"),
+                    (22, -0.2), (25, 1.6), (34.6, 2.2), (38, 4.6), (36.6, 8.6), (26.4, 8.2),
+                    (22.4, 10.6), (20.6, 12.8, "c"), (14.6, 13, "c"), (12, 10.2), (9, 8), (4.4, 8.6),
+                    (2.4, 10.4), (0, 10.8)])
+        return {"arch": arch, "spine": None, "lines": []}
+    if lv.kind == "axis":
+        # broad superior facets over the body either side, thick laminae, the inferior
+        # articular processes under them, small transverse processes and the large bifid
+        # spinous process
+        arch = sym([(0, 0.3 * h), (7.6, 0.12 * h), (11.2, -0.6, "c"), (18.6, 0.6, "c"), (20, 0.3 * h),
+                    (24, 0.34 * h), (26.8, 0.5 * h), (25.4, 0.7 * h), (19.4, 0.62 * h),
+                    (f + 3.4, 0.86 * h), (f + 2.6, h + 0.5 * g, "c"), (f - 3, h + 0.4 * g, "c"),
+                    (f - 4, 0.92 * h), (0, 0.86 * h)])
+        spine = sym([(0, 0.24 * h), (3.2, 0.3 * h), (4.8, 0.8 * h), (6.6, 1.14 * h), (5.6, 1.34 * h),
+                     (3.2, 1.3 * h), (1.4, 1.14 * h), (0, 1.1 * h, "c")])
+        return {"arch": arch, "spine": spine, "lines": []}
+    if lv.kind == "cervical":
+        # the articular pillars standing from facet to facet either side, the posterior
+        # tubercles of the transverse processes out beyond them, thin laminae between, a
+        # short bifid spinous process (the seventh's long, single and knobbed)
+        arch = sym([(0, 0.16 * h), (f - 4.6, 0.06 * h), (f - 4.2, -0.3 * h, "c"), (f + 4.2, -0.22 * h, "c"),
+                    (f + 4.6, 0.1 * h), (half - 1.8, 0.08 * h), (half, 0.3 * h), (half - 1.4, 0.5 * h),
+                    (f + 4.6, 0.52 * h), (f + 4.4, h + 0.4 * g, "c"), (f - 4.4, h + 0.52 * g, "c"),
+                    (f - 4.8, 0.9 * h), (0, 0.84 * h)])
+        if lv.name == "C7":
+            spine = sym([(0, 0.2 * h), (2.4, 0.26 * h), (2.8, 0.9 * h), (3.4, 1.5 * h), (2.6, 1.82 * h),
+                         (0, 1.9 * h)])
+        else:
+            spine = sym([(0, 0.2 * h), (1.8, 0.26 * h), (2.4, 0.8 * h), (3.8, 1.16 * h), (2.8, 1.34 * h),
+                         (1.2, 1.16 * h), (0, 1.1 * h, "c")])
+        return {"arch": arch, "spine": spine, "lines": []}
+    if lv.kind == "dorsal":
+        # broad short laminae, each overlapping the next like a tile; the small superior
+        # articular processes at their upper corners, the inferior ones under their lower;
+        # the transverse processes out and a little up to club-shaped tips; the long spinous
+        # process down over the vertebra below, steepest in the middle of the region
+        tip = h * (0.95 + 1.25 * math.sin(lv.t * math.pi) ** 1.5)
+        arch = sym([(0, 0.12 * h), (f - 4, 0.06 * h), (f - 3.2, -0.18 * h, "c"), (f + 1.6, -0.22 * h, "c"),
+                    (f + 3, 0.02 * h), (half - 4, -0.06 * h), (half - 0.4, 0.08 * h), (half, 0.3 * h),
+                    (half - 1.2, 0.5 * h), (f + 3.4, 0.46 * h), (f + 1.2, 0.8 * h),
+                    (f, h + 0.5 * g, "c"), (f - 4.4, h + 0.34 * g, "c"), (f - 5.6, 0.9 * h), (0, 0.86 * h)])
+        spine = sym([(0, 0.3 * h), (3.4, 0.36 * h), (3, 0.9 * h), (3, tip - 0.2 * h), (2.2, tip),
+                     (0, tip + 0.12 * h)])
+        return {"arch": arch, "spine": spine, "lines": []}
+    # lumbar: the superior articular processes rising above the laminae with their mammillary
+    # processes, long transverse processes (the fifth's stout, rising), the inferior
+    # articular processes hanging into the level of the disc below, and the broad square
+    # spinous process running straight back
+    if lv.name == "L5":
+        tps = [(half - 6, 0.12 * h), (half - 0.6, 0.06 * h), (half, 0.24 * h), (half - 3, 0.42 * h),
+               (f + 6, 0.58 * h)]
+    else:
+        tps = [(half - 4, 0.22 * h), (half - 0.6, 0.22 * h), (half, 0.32 * h), (half - 1.2, 0.44 * h),
+               (f + 4, 0.46 * h)]
+    arch = sym([(0, 0.16 * h), (f - 5, 0.1 * h), (f - 4.2, -0.14 * h, "c"), (f - 1.2, -0.24 * h),
+                (f + 2.8, -0.12 * h), (f + 3.6, 0.18 * h)] + tps
+               + [(f + 1.4, 0.64 * h), (f + 0.8, 0.86 * h), (f - 1.4, h + 0.5 * g, "c"),
+                  (f - 5.2, h + 0.36 * g, "c"), (f - 6.4, 0.84 * h), (0, 0.78 * h)])
+    spine = sym([(0, 0.22 * h), (2.6, 0.24 * h), (3.4, 0.5 * h), (4, 0.9 * h, "c"), (3.4, 1.02 * h),
+                 (0, 1.04 * h)])
+    return {"arch": arch, "spine": spine, "lines": []}
+
+
+def column(view, top, bottom):
+    """The column from the atlas's top at row `top` to the top of the sacrum at `bottom` in a
+    drawing, its vertebrae uniformly scaled to fill it, seen from the front or from behind
+    ("front", "back"): ([(level, Place, shapes of front_view or back_view)] top to bottom,
+    the scale in pixels to the millimetre).  A Place maps the level's own millimetres to
+    (x from the midline, y) in the drawing's pixels."""
+    k = (bottom - top) / COLUMN_MM
+    draw = front_view if view == "front" else back_view
+    return [(lv, Place(0, top + k * lv.y, k), draw(lv)) for lv in levels()], k
+
+
+def rows(top, bottom):
+    """Where each vertebra's body lies in a drawing whose column runs from the atlas's top at
+    row `top` to the sacrum's at `bottom`: {level name: (row of its top, row of its foot)}."""
+    placed, k = column("front", top, bottom)
+    return {lv.name: (place((0, 0))[1], place((0, lv.h))[1]) for lv, place, _ in placed}
+
+
+# the column's regions in a whole skeleton, bottom first: (name, first letter of its levels,
+# what its group holds)
+REGIONS = (("lumbar", "L", "five lumbar vertebrae"),
+           ("thoracic", "T", "twelve thoracic (dorsal) vertebrae"),
+           ("cervical", "C", "seven neck vertebrae"))
+
+
+def skeleton_column(view, top, bottom, width=0.9, process=0.6):
+    """The column of a whole skeleton seen from the front or from behind, the atlas's top at
+    row `top`, the sacrum's at `bottom`, in (x from the midline, y) pixels: ([(group id,
+    comment, layer, stroke width, [(points, paired)])], {level name: Place}).  Each region
+    is a group, the lower regions' first and in each the lowest vertebra first, so that a
+    vertebra lies over the one below (the atlas's arch over the dens, a spinous process over
+    the laminae under it); from the front the transverse processes are a group of their own
+    beneath the bodies.  A paired shape is the right one, to be drawn mirrored as well."""
+    placed, _ = column(view, top, bottom)
+    places = {lv.name: place for lv, place, _ in placed}
+    groups = []
+    for region, letter, comment in REGIONS:
+        mine = [(lv, place, shapes) for lv, place, shapes in placed if lv.name[0] == letter][::-1]
+        if view == "front":
+            tps = [(place.pts(tp), True) for lv, place, shapes in mine for tp in shapes["processes"]]
+            groups.append((f"{region}-processes", f"transverse processes of the {region} vertebrae",
+                           -1, process, tps))
+            bodies = [(place.pts(shapes["body"]), False) for lv, place, shapes in mine]
+            groups.append((f"{region}-vertebrae", comment + ", their bodies from the front", 0, width, bodies))
+        else:
+            arches = []
+            for lv, place, shapes in mine:
+                arches.append((place.pts(shapes["arch"]), False))
+                if shapes["spine"]:
+                    arches.append((place.pts(shapes["spine"]), False))
+            groups.append((f"{region}-vertebrae", comment + " from behind: laminae, spinous, articular and "
+                           "transverse processes", 0, width, arches))
+    return groups, places
 
 
 SPINE_PX = 0.75
