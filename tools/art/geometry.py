@@ -541,3 +541,55 @@ def sym_serr(right, segs, val):
         if min(a, b) in segs and abs(a - b) == 1:
             out[k] = val
     return out
+
+
+# ----------------------------------------------------------------------------
+# curves and polygons in drawing coordinates
+
+def hermite(t, p0, p1, m0, m1):
+    """Cubic Hermite interpolation of one coordinate: p0 to p1 with tangents m0, m1."""
+    t2, t3 = t * t, t * t * t
+    return ((2 * t3 - 3 * t2 + 1) * p0 + (t3 - 2 * t2 + t) * m0 +
+            (-2 * t3 + 3 * t2) * p1 + (t3 - t2) * m1)
+
+
+def seg_intersection(p, q, r, s):
+    """Where segment p-q crosses segment r-s, or None."""
+    d = (q[0] - p[0]) * (s[1] - r[1]) - (q[1] - p[1]) * (s[0] - r[0])
+    if abs(d) < 1e-12:
+        return None
+    t = ((r[0] - p[0]) * (s[1] - r[1]) - (r[1] - p[1]) * (s[0] - r[0])) / d
+    u = ((r[0] - p[0]) * (q[1] - p[1]) - (r[1] - p[1]) * (q[0] - p[0])) / d
+    if 0 <= t <= 1 and 0 <= u <= 1:
+        return (p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1]))
+    return None
+
+
+def inside(pt, poly):
+    """Whether the point lies inside the closed polygon (even-odd rule)."""
+    x, y = pt[0], pt[1]
+    c = False
+    j = len(poly) - 1
+    for i in range(len(poly)):
+        xi, yi = poly[i][0], poly[i][1]
+        xj, yj = poly[j][0], poly[j][1]
+        if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+            c = not c
+        j = i
+    return c
+
+
+def offset_curve(centre, widths):
+    """The two edges of a band of half width widths[i] about a polyline: the one to the
+    left of the direction of travel (y down the page) first."""
+    upper, lower = [], []
+    for i, (x, y) in enumerate(centre):
+        a = centre[max(0, i - 1)]
+        b = centre[min(len(centre) - 1, i + 1)]
+        tx, ty = b[0] - a[0], b[1] - a[1]
+        ln = math.hypot(tx, ty)
+        nx, ny = ty / ln, -tx / ln
+        hw = widths[i]
+        upper.append((x + nx * hw, y + ny * hw))
+        lower.append((x - nx * hw, y - ny * hw))
+    return upper, lower
