@@ -3,8 +3,8 @@
 # The drawings' SVG sources are what their generators write: every generator of tools/art
 # writes its drawings again into a scratch folder and each must equal the committed source
 # (in assets/drawings; the desktop icon's in desktop/).
-# A source edited by hand, or a generator (or a module it shares) changed without
-# `make drawings`, fails here; so does a generator's own check, such as the bone atlas
+# A source edited by hand, a source that no generator writes, or a generator (or a module
+# it shares) changed without `make drawings`, fails here; so does a generator's own check, such as the bone atlas
 # measuring its bones against their reference lengths.
 #   drawing-sources.sh <source tree>
 src=${1:?usage: drawing-sources.sh <source tree>}
@@ -37,5 +37,13 @@ for f in "$tmp"/*.svg; do
     fi
 done
 [ "$count" -gt 0 ] || { echo "FAIL: no generator wrote a drawing"; exit 1; }
+# and no drawing is written by hand: each one comes from a generator
+for f in "$src"/assets/drawings/*.svg; do
+    name=$(basename "$f")
+    if [ ! -f "$tmp/$name" ]; then
+        echo "FAIL: assets/drawings/$name is written by no generator"
+        fail=1
+    fi
+done
 [ "$fail" = 0 ] && echo "$count drawings are what their generators write"
 exit $fail

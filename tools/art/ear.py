@@ -1,0 +1,182 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Generator of the ear bones drawing (135 x 131): the three bones of the middle ear seen
+from the side, front to the left, joined as a chain with small joint spaces, in the order
+sound passes through them.
+
+    python3 tools/art/ear.py [assets/drawings]
+
+The malleus (hammer) stands at the left, its handle hanging down; the incus (anvil) behind
+it, its body against the malleus' head, its long process hanging down behind the handle
+and ending in the lenticular process turned forwards; the stapes (stirrup) lies across the
+end of the long process, its head against the lenticular process, its footplate forwards
+and down. The stapes is turned a little about the long axis of its footplate, so that the
+oval footplate shows as a narrow oval with its rim below the arch of the crura, and the
+opening between the crura as a window onto the footplate's far edge.
+
+Each bone is drawn once in millimetres in a frame of its own (x backwards, y down the
+page), the origin in the middle of its head or body; the drawing places them at about
+8.5 pixels to the millimetre, a bone's true size.
+"""
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt,  # noqa: E402
+                      svg)
+
+W_OUT = 1.0     # outlines
+W_IN = 0.6      # inner lines
+W, H = 135, 131
+PX_PER_MM = 8.5
+
+# ----------------------------------------------------------------------------
+# the malleus, the origin in the middle of its head
+
+# a club: the round head, the narrow neck, the slender anterior process running forwards
+# from the neck, the short lateral process a blunt knob at the root of the handle, and the
+# long handle tapering down to its flattened end
+MALLEUS = [
+    (-0.12, -1.47), (-0.76, -1.24), (-1.12, -0.59), (-1.12, 0.24), (-0.82, 0.94),   # the head's front
+    (-0.47, 1.35), (-0.49, 1.60),                                                     # the neck
+    (-1.06, 1.76), (-1.58, 1.96), (-1.98, 2.18), (-1.55, 2.20), (-1.06, 2.13),       # the anterior process
+    (-0.56, 2.09), (-0.66, 2.41), (-0.94, 2.62), (-0.99, 2.88), (-0.75, 3.09),       # the lateral process
+    (-0.40, 3.28), (-0.09, 4.12), (0.26, 5.41), (0.64, 6.59), (0.75, 7.13),          # the handle's front
+    (1.13, 7.32), (1.36, 7.06),                                                      # its flattened end
+    (1.20, 6.35), (0.89, 5.18), (0.64, 3.88), (0.52, 2.71), (0.56, 1.82),            # its back
+    (0.82, 1.35), (1.15, 0.71), (1.25, -0.18), (0.99, -1.00), (0.52, -1.41),         # the head's back
+]
+# the saddle-shaped facet on the back of the head, where the incus' body fits
+MALLEUS_FACET = [(0.73, -0.87), (0.89, -0.12), (0.78, 0.75)]
+MALLEUS_LINE = (-0.06, -1.12)    # high in the head, above the incus, where its line starts
+
+# ----------------------------------------------------------------------------
+# the incus, the origin in the middle of its body
+
+# the body with its facet for the malleus at the front, the short process a cone pointing
+# backwards, the long process hanging down behind the handle of the malleus and ending in
+# the small lenticular process turned forwards
+INCUS = [
+    (-1.31, -1.16), (-0.88, -1.52), (-0.18, -1.64), (0.53, -1.56), (1.12, -1.31),    # the body's top
+    (1.59, -0.95), (2.25, -0.68), (2.95, -0.38), (3.42, -0.05), (3.59, 0.28),        # the short process
+    (3.42, 0.54), (2.93, 0.61), (2.36, 0.66), (1.87, 0.79),
+    (1.61, 1.24), (1.49, 1.82), (1.40, 2.53), (1.40, 3.24), (1.47, 3.94),            # the long process
+    (1.47, 4.48), (1.49, 4.62), (1.47, 4.95), (1.28, 5.16), (0.93, 5.27),
+    (0.53, 5.32), (0.22, 5.19), (0.22, 4.96), (0.48, 4.84), (0.79, 4.76),            # the lenticular process
+    (0.81, 4.47), (0.81, 4.08), (0.74, 3.24), (0.65, 2.67), (0.25, 2.32),            # the long process' front
+    (-0.46, 1.99), (-1.07, 1.47), (-1.40, 0.65), (-1.45, -0.29),                     # the body's front
+]
+INCUS_FACET = [(-0.98, -1.01), (-1.09, -0.24), (-1.00, 0.64)]
+STAPES_HEAD = (0.52, 5.58)       # where the stapes' head stands, a joint space below the lenticular process
+INCUS_LINE = (0.47, 1.88)        # the middle of the body over the root of the long process
+
+# ----------------------------------------------------------------------------
+# the stapes, the origin in the middle of the hollow of its head, y along its axis to the
+# footplate, x along the footplate's long axis (+x: the posterior crus)
+
+STAPES_TILT = 0.45        # the footplate's half width seen: a view a little along the axis
+PLATE_Y = 2.8             # the middle of the footplate's crural face
+PLATE_RX = 1.55           # half the footplate's length
+PLATE_RIM = 0.2           # the footplate's thickness, seen below its face
+
+# the head with its shallow hollow for the lenticular process, a short neck, the anterior
+# crus straighter and thinner, the posterior one thicker and more curved, the two bowed
+# apart into a rounded arch standing on the footplate's face near its ends
+STAPES_ARCH = [
+    (-1.3, PLATE_Y + 0.1, "c"),                                               # the anterior crus' foot
+    (-1.22, 2.1), (-1.0, 1.38), (-0.66, 0.86),                                # its front
+    (-0.4, 0.6), (-0.5, 0.36), (-0.56, 0.14), (-0.38, 0.0),                   # the neck, the head
+    (-0.14, 0.07), (0.14, 0.07), (0.38, 0.0),                                 # the hollow
+    (0.56, 0.14), (0.52, 0.38), (0.42, 0.6),
+    (0.8, 0.86), (1.26, 1.36), (1.54, 2.06), (1.44, PLATE_Y + 0.12, "c"),     # the posterior crus' back
+]
+# the opening between the crura, down to the footplate's far edge
+STAPES_WINDOW = [
+    (1.02, PLATE_Y - 0.3, "c"), (1.04, 2.0), (0.8, 1.42), (0.38, 1.06), (0.0, 0.96),
+    (-0.36, 1.06), (-0.7, 1.46), (-0.92, 2.02), (-1.04, PLATE_Y - 0.3, "c"),
+]
+STAPES_LINE = (1.2, 1.8)         # the middle of the posterior crus, well clear of the joint
+
+
+def plate_far_edge(x0, x1, n=8):
+    """Points of the far edge of the footplate's face, from x = x0 to x = x1."""
+    out = []
+    for k in range(n + 1):
+        x = x0 + (x1 - x0) * k / n
+        t = max(0.0, 1 - (x / PLATE_RX) ** 2)
+        out.append((x, PLATE_Y - STAPES_TILT * t ** 0.5))
+    return out
+
+
+# ----------------------------------------------------------------------------
+# the drawing
+
+def shape(place, pts, fill=BONE, width=W_OUT, closed=True):
+    d = bezier_d(place.pts(pts), closed)
+    return f'<path d="{d}" fill="{fill if closed else "none"}" stroke-width="{fmt(width)}"/>'
+
+
+def malleus(place):
+    return [shape(place, MALLEUS), shape(place, MALLEUS_FACET, width=W_IN, closed=False)]
+
+
+def incus(place):
+    return [shape(place, INCUS), shape(place, INCUS_FACET, width=W_IN, closed=False)]
+
+
+def stapes(place):
+    """The footplate (its rim, then its face), the arch standing on it, the window
+    between the crura showing the face's far edge."""
+    rim = ellipse_pts(0, PLATE_Y + PLATE_RIM, PLATE_RX, STAPES_TILT, n=20)
+    face = ellipse_pts(0, PLATE_Y, PLATE_RX, STAPES_TILT, n=20)
+    arch = bezier_d(place.pts(STAPES_ARCH), closed=False)
+    edge = place.pts(plate_far_edge(STAPES_WINDOW[-1][0], STAPES_WINDOW[0][0]))
+    window = (bezier_d(place.pts(STAPES_WINDOW), closed=False)
+              + "".join(f"L{fmt(q[0])} {fmt(q[1])}" for q in edge[1:-1]) + "Z")
+    return [
+        shape(place, rim),
+        shape(place, face, width=W_IN),
+        # the arch: filled down to the footplate's face, outlined from foot to foot
+        f'<path d="{arch}Z" fill="{BONE}" stroke="none"/>',
+        f'<path d="{arch}" fill="none" stroke-width="{fmt(W_OUT)}"/>',
+        f'<path d="{window}" fill="{GROUND}" stroke-width="{fmt(W_IN)}"/>',
+    ]
+
+
+def ear_bones_drawing():
+    S = PX_PER_MM
+    mal = Place(34, 14, S)
+    inc = Place(56, 30, S)
+    # the stapes' head just below the lenticular process, its axis running down and a
+    # little forwards
+    sta_head = inc(STAPES_HEAD)
+    sta = Place(sta_head[0], sta_head[1], S, rot=25)
+    body = ['<g stroke="#000000" stroke-linejoin="round" stroke-linecap="round">']
+    for gid, items in (("malleus", malleus(mal)), ("incus", incus(inc)), ("stapes", stapes(sta))):
+        body.append(f'  <g id="{gid}">')
+        body.extend("    " + it for it in items)
+        body.append("  </g>")
+    body.append("</g>")
+
+    def start(place, p):
+        q = place(p)
+        return f"{fmt(q[0], 1)} {fmt(q[1], 1)}"
+
+    leaders = [
+        f"leader Form25.Label2 from {start(mal, MALLEUS_LINE)}",
+        f"leader Form25.Label3 from {start(inc, INCUS_LINE)}",
+        f"leader Form25.Label4 from {start(sta, STAPES_LINE)}",
+    ]
+    return svg(W, H, body, leaders, "Written by tools/art/ear.py")
+
+
+def main():
+    out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "drawings")
+    with open(os.path.join(out_dir, "ear-bones.svg"), "w") as f:
+        f.write(ear_bones_drawing())
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Generator of the hyoid drawing (233 x 172): the hyoid bone seen from above, the front of
+the neck at the bottom of the page.
+
+    python3 tools/art/hyoid.py [assets/drawings]
+
+A wide, open U about as wide as it is deep. The body is the thick curved bar bowed
+forwards; the greater horns, a little longer than the body is wide, run backwards and
+outwards from its ends, taper and end in small rounded tubercles; the small lesser horns
+are cones standing up where body and greater horns meet. The bone is drawn in millimetres,
+the origin in the middle of the body's front edge, x to the side, y forwards (down the
+page); the body is symmetric, and the horns of the left side are those of the right
+mirrored. About 3.7 pixels to the millimetre.
+"""
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from geometry import BONE, Place, bezier_d, fmt, svg, sym  # noqa: E402
+
+W_OUT = 1.0     # outlines
+W_SMALL = 0.9   # the lesser horns' outline
+W_IN = 0.6      # the joints of body and greater horns
+W_FINE = 0.5    # the lesser horns' shading
+W, H = 233, 172
+PX_PER_MM = 3.7
+
+# where each greater horn meets the body: the joint's front and back ends
+JOINT_FRONT = (12.5, -6.4, "c")
+JOINT_BACK = (10.7, -9.9, "c")
+
+# the right half of the body, from the middle of its hollow back edge round its right end
+# to the middle of its rounded front edge; drawn over the horns' roots
+BODY_RIGHT = [
+    (3.5, -5.7), (7.0, -6.6), (9.4, -8.2), (10.1, -9.0), JOINT_BACK,   # the back edge
+    JOINT_FRONT, (12.4, -5.3), (11.3, -3.8), (8.7, -1.7), (5.0, -0.4), (0.0, 0.0),   # the front
+]
+# the fine line across each end of the body, where it joins a greater horn
+JOINT = [JOINT_FRONT, (11.6, -8.1), JOINT_BACK]
+
+# the right greater horn, from its joint with the body back along its outer edge to the
+# tubercle at its tip and forwards along its inner edge
+GREATER_HORN = [
+    JOINT_FRONT, (13.1, -7.4), (14.8, -10.7), (17.2, -16.6), (19.1, -22.6), (20.2, -27.6),
+    (20.2, -29.9), (21.0, -31.2), (21.1, -32.4), (20.5, -33.3),        # the tubercle
+    (19.5, -33.3), (19.0, -32.4), (19.0, -31.1), (18.8, -29.8),
+    (18.2, -27.1), (17.0, -22.6), (14.9, -17.2), (12.3, -12.9), (11.1, -10.8), JOINT_BACK,
+]
+# the right lesser horn: a small cone pointing up and back over the joint, its two
+# shading strokes on its outer side
+LESSER_HORN = [
+    (11.1, -9.35), (11.55, -10.15), (12.05, -10.1), (12.4, -9.3), (12.6, -7.85, "c"),
+    (12.4, -7.45), (11.6, -7.25), (10.8, -7.45), (10.55, -7.85, "c"),
+]
+LESSER_SHADING = [[(12.15, -9.55), (12.3, -8.1)], [(11.9, -9.75), (11.95, -7.6)]]
+LINE_START = (3.1, -3.25)    # in the middle of the body, right of the midline
+
+
+def closed_path(place, pts, width, fill=BONE):
+    return (f'<path d="{bezier_d(place.pts(pts))}" fill="{fill}" '
+            f'stroke-width="{fmt(width)}"/>')
+
+
+def open_path(places, lines, width):
+    d = " ".join(bezier_d(p.pts(line), closed=False) for p in places for line in lines)
+    return f'<path d="{d}" fill="none" stroke-width="{fmt(width)}"/>'
+
+
+def hyoid_drawing():
+    right = Place(116.5, 131, PX_PER_MM)
+    left = Place(116.5, 131, PX_PER_MM, mirror=True)
+    body = ['<g stroke="#000000" stroke-linejoin="round" stroke-linecap="round">',
+            '  <g id="greater-horns">']
+    body += ["    " + closed_path(p, GREATER_HORN, W_OUT) for p in (left, right)]
+    body += ['  </g>', '  <g id="body">',
+             "    " + closed_path(right, sym(BODY_RIGHT), W_OUT),
+             "    " + open_path((left, right), [JOINT], W_IN),
+             '  </g>', '  <g id="lesser-horns">']
+    body += ["    " + closed_path(p, LESSER_HORN, W_SMALL) for p in (left, right)]
+    body += ["    " + open_path((left, right), LESSER_SHADING, W_FINE), '  </g>', '</g>']
+    x, y = right(LINE_START)
+    return svg(W, H, body, [f"leader Form25.Label1 from {fmt(x, 0)} {fmt(y, 0)}"],
+               "Written by tools/art/hyoid.py")
+
+
+def main():
+    out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "drawings")
+    with open(os.path.join(out_dir, "hyoid.svg"), "w") as f:
+        f.write(hyoid_drawing())
+
+
+if __name__ == "__main__":
+    main()
