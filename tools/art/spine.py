@@ -404,12 +404,12 @@ def atlas_top(sw=1.0):
 AXIS = [
     (0, -20.6), (5.2, -20.2), (8.4, -18.4, "c"),                            # body in front of the dens
     (11.6, -18.8), (16.4, -17.2), (19.6, -13.8), (20.2, -9.4),              # superior facet's rim
-    (22.4, -8.6), (24.6, -7.8), (25, -4.8), (22.8, -3.2), (19.8, -3, "c"),   # small transverse process
+    (23.4, -9), (27, -8.8), (29, -6.8), (28.4, -4.4), (24.8, -3.6), (19.8, -3, "c"),     # small transverse process
     (18.2, 0.8), (15, 5), (11.4, 9.2), (6.8, 12.4),                          # thick lamina
     (5.6, 15.6), (6.6, 20.6), (6.4, 24), (4, 25.2), (1.8, 22.4), (0, 21.6, "c"),  # bifid spinous process
 ]
 AXIS_CANAL = sym([(0, -6.9), (6.4, -6.6), (10.2, -4.8), (11, -1.4), (9.2, 2.6), (5.6, 6.2), (2.2, 8.2), (0, 8.6)])
-AXIS_HOLES = [AXIS_CANAL, ellipse_pts(22.2, -5.8, 1.5, 1.3, n=10), ellipse_pts(-22.2, -5.8, 1.5, 1.3, n=10)]
+AXIS_HOLES = [AXIS_CANAL, ellipse_pts(22.6, -6, 1.5, 1.3, n=10), ellipse_pts(-22.6, -6, 1.5, 1.3, n=10)]
 AXIS_DENS = ellipse_pts(0, -12.8, 4.9, 4.7, n=16)
 # the superior facets, broad ovals sloping down and out over the body and pedicles
 AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4, -10.8, 5.6, 5.2, 20, n=32)]
@@ -463,9 +463,11 @@ LUMBAR = [
     (18.8, 4.6), (18.6, 9.4), (17.4, 12.2), (14.6, 12.2), (11, 12.4, "c"),                # articular process, mammillary process
     (6.6, 13.8), (5, 15.4, "c"), (5.4, 22), (6.8, 28.4, "c"), (0, 28.8),               # lamina, spinous process
 ]
-LUMBAR_CANAL = sym([(0, -8.6), (7.4, -8.4), (10.6, -7.2), (11, -4.6), (7.4, 1.8), (3, 6.6), (0, 7.8)])
+LUMBAR_CANAL = sym([(0, -8.4), (7.4, -8.2), (10.4, -7), (11, -4.6), (7.4, 1.8), (3, 6.6), (0, 7.8)])
 LUMBAR_DETAILS = (
     pair([(20.6, -34.8), (22.4, -27.6), (21.8, -21), (19.2, -16.4)])       # rim of the body's top
+    # the body's back, flat from pedicle to pedicle in front of the canal
+    + [([(15.6, -11.8), (8, -10.4), (0, -10.2), (-8, -10.4), (-15.6, -11.8)], False)]
     + pair([(12.6, 1.4), (14.6, 4.6), (14.8, 8.6), (13.4, 11.2)])          # superior articular facet
 )
 
@@ -502,12 +504,12 @@ class Level:
 # (width of the body, span of the transverse processes, articular processes from the midline)
 # level by level: C1 (the atlas's anterior arch between its lateral masses) to C7, T1 to
 # T12, L1 to L5
-SPREAD = ([(20, 76, 17), (17, 54, 13), (15, 48, 15), (16.5, 49, 15.5), (18, 50, 16), (20, 54, 16.5),
+SPREAD = ([(20, 76, 17), (17, 58, 13), (15, 48, 15), (16.5, 49, 15.5), (18, 50, 16), (20, 54, 16.5),
            (23, 68, 17)]
-          + [(26 + 14 * (i / 11) ** 1.4, s, f) for i, (s, f) in enumerate(
+          + [(26 + 14 * (i / 11) ** 1.6, s, f) for i, (s, f) in enumerate(
               [(74, 14), (70, 12.5), (67, 11.5), (66, 11), (66, 11), (66, 11), (65, 11), (64, 11),
                (62, 11), (58, 11.2), (50, 11.6), (46, 12)])]
-          + [(42, 66, 12), (44, 74, 13), (46, 84, 14), (48, 80, 16), (50, 86, 18)])
+          + [(42, 66, 12), (45, 74, 13), (48, 84, 14), (49, 80, 16), (50, 86, 18)])
 
 
 def levels():
@@ -535,7 +537,7 @@ def front_view(lv):
         # (the superior facets hollowed for the skull's condyles, the inferior ones flat on
         # the axis), the transverse processes reaching out furthest of the neck's
         body = sym([(0, -0.4), (3.5, 0.2), (7.5, 1.8), (10.6, 0.2), (12, -2.6, "c"), (15.5, -1.2),
-                    (19.5, -3.2, "c"), (22, -0.4), (25, 1.6), (34.5, 2), (38, 4.4), (36.8, 8),
+                    (19.5, -3.2, "c"), (22, -0.4), (25, 1.6), (half - 3.5, 2), (half, 4.4), (half - 1.2, 8),
                     (27, 7.6), (22.5, 9.4), (21, 12.6, "c"), (16, 12.9), (12, 12.4, "c"),
                     (9.5, 9.6), (5, 9.4), (2.8, 11.6), (0, 12)])
         return {"body": body, "processes": [],
@@ -547,7 +549,7 @@ def front_view(lv):
         body = sym([(0, -13.4), (3.2, -12.8), (4.8, -9.6), (4.4, -4.6), (5.6, -1.2, "c"),
                     (10, -1.2), (15.5, 0.4), (19.4, 2.6), (18.6, 5.6, "c"), (12, 6.4, "c"),
                     (w + 0.4, 9.6), (w, h - 1.6), (w - 1.2, h + 0.2), (3, h + 1.4), (0, h + 1.8)])
-        tp = [(17, 5.4), (22, 5.8), (26.6, 9.2), (25.4, 11.6), (19.6, 10.4), (w + 0.2, 9.6)]
+        tp = [(17, 5.4), (half - 5, 5.8), (half, 9.2), (half - 1.2, 11.6), (19.6, 10.4), (w + 0.2, 9.6)]
         return {"body": body, "processes": [tp], "lines": [[(-w + 1, h - 1), (0, h + 0.2), (w - 1, h - 1)]]}
     if lv.kind == "cervical":
         # a small body, its upper face hollow from side to side between the uncinate
@@ -595,7 +597,7 @@ def back_view(lv):
         # the posterior arch with its tubercle, the lateral masses beyond it carrying the
         # superior facets, the transverse processes
         arch = sym([(0, 1.2), (4, 1.8), (10, 2.4), (12.6, -0.4), (14.8, -2.6, "c"), (19.6, -2.8, "c"),
-                    (22, -0.2), (25, 1.6), (34.6, 2.2), (38, 4.6), (36.6, 8.6), (26.4, 8.2),
+                    (22, -0.2), (25, 1.6), (half - 3.4, 2.2), (half, 4.6), (half - 1.4, 8.6), (26.4, 8.2),
                     (22.4, 10.6), (20.6, 12.8, "c"), (14.6, 13, "c"), (12, 10.2), (9, 8), (4.4, 8.6),
                     (2.4, 10.4), (0, 10.8)])
         return {"arch": arch, "spine": None, "lines": []}
@@ -604,7 +606,7 @@ def back_view(lv):
         # articular processes under them, small transverse processes and the large bifid
         # spinous process
         arch = sym([(0, 0.3 * h), (7.6, 0.12 * h), (11.2, -0.6, "c"), (18.6, 0.6, "c"), (20, 0.3 * h),
-                    (24, 0.34 * h), (26.8, 0.5 * h), (25.4, 0.7 * h), (19.4, 0.62 * h),
+                    (half - 4, 0.34 * h), (half, 0.5 * h), (half - 1.4, 0.7 * h), (19.4, 0.62 * h),
                     (f + 3.4, 0.86 * h), (f + 2.6, h + 0.5 * g, "c"), (f - 3, h + 0.4 * g, "c"),
                     (f - 4, 0.92 * h), (0, 0.86 * h)])
         spine = sym([(0, 0.24 * h), (3.2, 0.3 * h), (4.8, 0.8 * h), (6.6, 1.14 * h), (5.6, 1.34 * h),
@@ -626,7 +628,7 @@ def back_view(lv):
                          (1.2, 1.16 * h), (0, 1.1 * h, "c")])
         return {"arch": arch, "spine": spine, "lines": []}
     if lv.kind == "dorsal":
-        # broad short laminae, each overlapping the next like a tile; the small superior
+        # broad short laminae, each over the top of the next like a tile; the small superior
         # articular processes at their upper corners, the inferior ones under their lower;
         # the transverse processes out and a little up to club-shaped tips; the long spinous
         # process down over the vertebra below, steepest in the middle of the region
@@ -634,7 +636,8 @@ def back_view(lv):
         arch = sym([(0, 0.12 * h), (f - 4, 0.06 * h), (f - 3.2, -0.18 * h, "c"), (f + 1.6, -0.22 * h, "c"),
                     (f + 3, 0.02 * h), (half - 4, -0.06 * h), (half - 0.4, 0.08 * h), (half, 0.3 * h),
                     (half - 1.2, 0.5 * h), (f + 3.4, 0.46 * h), (f + 1.2, 0.8 * h),
-                    (f, h + 0.5 * g, "c"), (f - 4.4, h + 0.34 * g, "c"), (f - 5.6, 0.9 * h), (0, 0.86 * h)])
+                    (f, h + 0.5 * g, "c"), (f - 4.4, h + 0.5 * g, "c"), (f - 6, h + 0.3 * g),
+                    (0, h + 0.5 * g)])
         spine = sym([(0, 0.3 * h), (3.4, 0.36 * h), (3, 0.9 * h), (3, tip - 0.2 * h), (2.2, tip),
                      (0, tip + 0.12 * h)])
         return {"arch": arch, "spine": spine, "lines": []}
@@ -735,6 +738,42 @@ SACRUM_FRAME_MM = 120     # the sacrum drawing's 140 units, whose base spans abo
 SACRUM_TOP = 236
 
 
+# the bones from above and the level each is: (level, right half of its outline, how many of
+# the outline's first points are its body's)
+TOP_VIEWS = (("C1", ATLAS, 0), ("C2", AXIS, 3), ("C5", CERVICAL, 4), ("T6", DORSAL, 7), ("L3", LUMBAR, 7))
+
+
+def check():
+    """The views of a vertebra agree: from above, from the front and from behind it is as
+    wide across its transverse processes, and from above and from the front its body is as
+    wide, as its level's measures (within 1.5 mm); and the bodies widen down the column from
+    the third cervical to the fifth lumbar.  A view drawn out of step with the others fails
+    the writing of the drawings."""
+    def across(*outlines):
+        return 2 * max(p[0] for pts in outlines for p in pts)
+
+    by_name = {lv.name: lv for lv in levels()}
+    wrong = []
+    for name, half, body in TOP_VIEWS:
+        lv = by_name[name]
+        front, back = front_view(lv), back_view(lv)
+        spans = {"from above": across(half), "from the front": across(front["body"], *front["processes"]),
+                 "from behind": across(back["arch"])}
+        wrong += [f"{name} is {v:.1f} mm across {view}, not {lv.span}" for view, v in spans.items()
+                  if abs(v - lv.span) > 1.5]
+        if body:
+            # from the front below the axis's superior facets and the uncinate processes
+            lower = [p for p in front["body"] if p[1] > lv.h / 2]
+            for view, v in (("from above", across(half[:body])), ("from the front", across(lower))):
+                if abs(v - lv.width) > 1.5:
+                    wrong.append(f"{name}'s body is {v:.1f} mm wide {view}, not {lv.width:.1f}")
+    widths = [lv.width for lv in levels()[2:]]
+    wrong += [f"the body of {lv.name} is narrower than the one above it" for lv, a, b in
+              zip(levels()[3:], widths, widths[1:]) if b < a]
+    if wrong:
+        raise SystemExit("spine: " + "; ".join(wrong))
+
+
 def single_bones():
     """The right-hand column.  Returns (svg text, leader start points by name)."""
     g = []
@@ -804,6 +843,7 @@ def write_spine(out):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "assets", "drawings")
+    check()
     write_spine(out)
 
 
