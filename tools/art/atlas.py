@@ -572,7 +572,7 @@ def clavicle():
     top = [(x, mid(x) - half(x)) for x in xs]
     bottom = [(x, mid(x) + half(x)) for x in reversed(xs)]
     m.bone("clavicle", "collar bone from behind: thick breastbone end, shaft in a shallow S, "
-           "flat acromial end", [(-1.5, mid(0) - 4.5), (-3.5, mid(0))] + top
+           "flat acromial end", [(-3.5, mid(0)), (-1.5, mid(0) - 4.5)] + top
            + [(141.5, mid(141.5) - 1)] + bottom + [(-1.5, mid(0) + 4.5)])
     m.mark("body", (20, 2.5))
     m.mark("shaft", (38, mid(38)))        # on the middle line of the shaft's inner half
@@ -616,13 +616,19 @@ def scapula():
 
 def coracoid():
     """The coracoid process of the right shoulder blade seen from behind, in the
-    scapula()'s frame: from the superior border beside the notch it rises in front of the
-    blade and bends out towards the shoulder, its tip under the collar bone; from behind
-    only the part above the superior border shows, the blade drawn over its root."""
+    scapula()'s frame: from the upper border of the neck, beside the notch, it rises in
+    front of the blade as a stout root and bends out towards the shoulder in a blunt
+    beak, its upper side convex, its underside hollowed, its tip under the collar bone
+    short of the acromion. From behind only the part above the superior border shows:
+    its outline's two corners stand at either side of the root on that border, and the
+    points after the second (the shape's "joined" count) run back along it, so that a
+    drawing can join the process to the neck without a line across its root."""
     m = Model()
-    m.bone("scapula", "coracoid process, rising above the superior border", [
-        (63.5, 18.5), (63, 11), (65, 5.5), (69.5, 2.2), (75.5, 1.2), (81, 2.8, "c"),
-        (79.5, 6.2), (75.5, 7.8), (73, 11.5), (74, 21)])
+    m.bone("scapula", "coracoid process, rising from the neck above the superior border", [
+        (63.2, 15.9, "c"), (62.7, 11.5), (63.6, 7), (66.2, 4), (70.3, 2.6), (75.5, 2.4),
+        (80, 3.2), (82.8, 4.8), (83.2, 6.6), (81.5, 7.9), (77.5, 8.2), (74.5, 9.2),
+        (72.6, 11.8), (72.3, 15), (72.9, 19.6, "c"), (69, 17.4), (66, 16.4)])
+    m.shapes[-1]["joined"] = 2
     return m
 
 

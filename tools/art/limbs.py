@@ -245,6 +245,20 @@ def draw_shape(d, shape, place, gid, comment, attrs):
     d.close()
 
 
+def draw_joined(d, shape, place, gid, comment):
+    """A process of a bone drawn over the bone it grows from: filled without an outline,
+    then outlined from one corner of its root round to the other, so that it joins its
+    bone along the root (the shape's last "joined" points, on that bone's outline)."""
+    pts = [px(place, p) for p in shape["pts"]]
+    free = pts[:len(pts) - shape["joined"]]
+    d.open(gid, comment)
+    d.comment(shape["name"])
+    d.line(f'<path fill="#fff" stroke="none" d="{bezier_d(pts, True, 1.0, DIGITS)}"/>')
+    d.line(f'<path fill="none" stroke="#000" stroke-width="{BONE["stroke_width"]}" '
+           f'stroke-linecap="round" d="{bezier_d(free, False, 1.0, DIGITS)}"/>')
+    d.close()
+
+
 def draw_bone(d, model, place, comment, attrs=BONE):
     """One bone of the atlas, placed: each of its groups with the given attributes. The
     drawings keep the bones' outlines and inner lines, without the shading strokes: at
@@ -386,10 +400,15 @@ def leg():
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
     # the foot's from the broad middle of each group, where it reads as a whole, each on
-    # what shows of its bone: the navicular, well below the malleoli, the third
-    # metatarsal's shaft, the third toe
+    # what shows of its bone: the third metatarsal's shaft, the third toe. The tarsals'
+    # from the outer wall of the calcaneus, halfway between the tip of the lateral
+    # malleolus and the cuboid: the only tarsal from which a line reaches the edge
+    # without crossing another bone (from the talus or the navicular it would cross the
+    # malleolus or the calcaneus, or graze the joints between them)
     groups = [g for g, _ in atlas.FOOT_GROUPS]
-    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "navicular", row[5] + 6))
+    heel = (extents(foot_m, foot, "tarsals", "calcaneus")[0]
+            + extents(foot_m, foot, "tarsals", "cuboid")[0]) / 2
+    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "calcaneus", heel))
     d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "third", row[6]))
     d.leader(ctl(7), shown_on(foot_m, foot, groups, "phalanges", "third toe, proximal", row[7]))
     return d
@@ -441,10 +460,12 @@ def arm():
     # blade's superior angle, behind its superior border, to its joint with the acromion,
     # which is drawn over its end
     draw_bone(d, cla_m, cla, "collar bone from behind, its acromial end behind the acromion")
-    # the coracoid process behind the blade, only its top showing above the superior border
-    draw_shape(d, atlas.coracoid().shapes[0], sca, "coracoid", None, BONE)
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: spine, acromion, neck and glenoid", FOSSA)
+    # the coracoid process rising from the neck, in front of the blade: what shows above
+    # the superior border, joined to it there
+    draw_joined(d, atlas.coracoid().shapes[0], sca, "coracoid",
+                "coracoid process, its beak bent out towards the shoulder")
     draw_shape(d, sca_m.shapes[1], sca, "scapular-spine", None, BONE)
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
@@ -455,13 +476,18 @@ def arm():
 
     row = ROWS["arm"]
     # from the middle line of the collar bone's shaft, in its inner half, where nothing of
-    # the shoulder blade lies over it
-    d.leader(ctl(7, 7), px(cla, cla_m.marks["shaft"]))
+    # the shoulder blade lies over it; its label stands level with the bone, so the line
+    # leaves the shaft downwards at an angle and turns up to the edge under the breastbone
+    # end, rather than running along the bone
+    shaft = px(cla, cla_m.marks["shaft"])
+    d.leader(ctl(7, 7), shaft, via=[px(cla, (14, 20))])
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
-    # from the ulna's shaft below the elbow, clear of the humerus: level, across the
-    # radius's neck, where it is narrowest
-    d.leader(ctl(2, 2), start_on(uln_m, uln, "ulna", "", row[2]))
+    # from the middle of the ulna's shaft a third of the way down, where the space between
+    # the forearm bones has opened: every line from the ulna to the right edge crosses
+    # the radius or the humerus's lower end; this one crosses the radius's slender shaft
+    # once, rising gently, and ends in the ulna a clear gap beyond it
+    d.leader(ctl(2, 2), middle(uln_m, uln, "ulna", "", 0.37))
     d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
     # the hand's lines, short, from the bone of each group that they reach first
     # the hand's lines from the middle of each group, where the group reads as one: the

@@ -5,9 +5,10 @@
   python3 tools/art/title.py [output directory]   (default: assets/drawings)
 
 A whole skeleton stands facing us in a thinking pose: its right hand (on our left) is
-raised to its chin, the elbow in front of the chest, a loosely closed fist at the jaw; its
-left arm stretched out to our right over the program's emblem (a magenta disc with a bone, beside the name OSSARION,
-above the framed word ANATOMY). Black line art only: the bones are outlined in black and
+raised to its chin, the elbow forward, the forearm slanting up across the chest, a loosely
+closed fist under the jaw; its left arm stretched out to our right over the program's
+emblem (a magenta disc with a bone, beside the name OSSARION, above the framed word
+ANATOMY). Black line art only: the bones are outlined in black and
 filled with the drawing ground, so that nearer bones hide what lies behind them.
 
 The skull, spine, rib cage, shoulder girdles, pelvis and legs are those of the skeleton
@@ -291,11 +292,17 @@ ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, 
 FOREARM_LEFT_ALONG = 0.88
 
 
-# The raised right arm: the elbow in front of the body's midline at the lower end of the
-# sternum, the upper arm slanting across the chest to it, nearly its whole length in view;
-# the forearm rises from it to the fist at the chin.
-ELBOW_R = (-14, 172)
-WRIST_R = (-8, 98)
+# The raised right arm: the elbow forward, low in front of the right side of the chest,
+# the upper arm slanting down and in to it from the shoulder; the forearm rises from it
+# obliquely up and in, across the upper end of the breastbone, to the fist under the chin
+# on its far side. Both point towards us from the body, so both show foreshortened:
+# the upper arm 0.72 of its length, the forearm 0.8, the upper arm still the longer. The
+# fist is bent a little towards the thumb at the wrist (FIST_BEND degrees), so that its
+# knuckles come under the middle of the chin.
+ELBOW_R = (-24, 154)
+WRIST_R = (2, 96)
+FOREARM_RIGHT_ALONG = 0.8
+FIST_BEND = 22
 
 
 def arm_right():
@@ -306,13 +313,13 @@ def arm_right():
     v = (el[0] - sh[0], el[1] - sh[1])
     along = math.hypot(*v) / (math.hypot(*humerus.marks["elbow"]) * SCALE)
     hum = Bone(sh, humerus.marks["elbow"], v, True, along)
-    uln, rad, aim = forearm(hum, humerus, X(*WRIST_R), True)
+    uln, rad, aim = forearm(hum, humerus, X(*WRIST_R), True, FOREARM_RIGHT_ALONG)
     group = lambda gid, comment, els: "\n".join([f'<g id="{gid}">', f'<!-- {comment} -->'] + els + ['</g>'])  # noqa: E731
     start = len(ARM_POINTS)
     bones = bone_paths(ulna, uln) + bone_paths(radius, rad)
-    return (group("forearm-right", "the right forearm rising across the chest, in front of the ribs",
+    return (group("forearm-right", "the right forearm rising obliquely across the chest, in front of the ribs",
                   [backing(ARM_POINTS[start:])] + bones),
-            group("humerus-right", "the right upper arm, slanting across the chest to the elbow",
+            group("humerus-right", "the right upper arm, slanting down and in to the elbow",
                   bone_paths(humerus, hum)),
             group("hand-right", "a loosely closed fist under the jaw, its back towards us",
                   fist(uln, aim)))
@@ -326,17 +333,20 @@ def fist(uln, aim):
     hand = atlas.hand_model(palm=False)
     start = len(ARM_POINTS)
     w = uln((13, atlas.RADIUS_ON_ULNA[1] + 238))
-    # the hand a little straighter than the forearm: the wrist bent back
-    ang = math.atan2(aim[1], aim[0]) - math.radians(14)
+    # the hand more upright than the forearm: the wrist bent towards the thumb
+    ang = math.atan2(aim[1], aim[0]) - math.radians(FIST_BEND)
     t = (math.cos(ang), math.sin(ang))
     # seen from the back the right hand is the palm's outline mirrored: thumb outwards (our left)
     h0 = Bone((0, 0), (0, 1), t, True)
     c = h0((53, 0))
     hnd = Bone((w[0] - c[0], w[1] - c[1]), (0, 1), t, True)
     out = bone_paths(hand, hnd, 0.55, only=lambda sh: sh["group"] != "phalanges")
-    # the bent fingers: each first phalanx foreshortened beyond its knuckle, the rest
-    # folded behind it under the palm
-    for name, k in (("index", 0.5), ("middle", 0.5), ("ring", 0.5), ("little", 0.5)):
+    # the ground behind the back of the hand alone: between the bent fingers and beside
+    # the thumb the chin and the neck show
+    palm = ARM_POINTS[start:]
+    # the bent fingers: each first phalanx turned back under the chin beyond its knuckle,
+    # seen nearly end-on, the rest folded behind it under the palm
+    for name, k in (("index", 0.3), ("middle", 0.3), ("ring", 0.3), ("little", 0.3)):
         sh = [s for s in hand.shapes if s["name"] == f"{name} finger, proximal phalanx"][0]
         base, head = hand.rays[f"{name} finger"]
         ux, uy = head[0] - base[0], head[1] - base[1]
@@ -358,7 +368,7 @@ def fist(uln, aim):
         pts = [hnd(rot_about(p, head, -28)) for p in sh["pts"]]
         ARM_POINTS.extend(pts)
         out.append(path(bezier_d(pts), 0.55))
-    return [backing(ARM_POINTS[start:])] + out
+    return [backing(palm)] + out
 
 
 def rot_about(p, c, deg):
@@ -469,15 +479,24 @@ def build():
 
 def check_pose():
     """The posed arms keep their true proportion and their place: the raised humerus
-    shown nearly at its whole length, longer than its forearm, the outstretched hand
-    clear of the picture's edge, of the emblem, of the lettering and of the button."""
+    shown at least 0.7 of its length and longer than its forearm as shown, the forearm
+    slanting clearly across the midline rather than running down it, the outstretched
+    hand clear of the picture's edge, of the emblem, of the lettering and of the button."""
     humerus = atlas.humerus()
     full = math.hypot(*humerus.marks["elbow"]) * SCALE
     sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
-    shown = math.hypot(el[0] - sh[0], el[1] - sh[1]) / full
+    shown = math.hypot(el[0] - sh[0], el[1] - sh[1])
+    forearm_shown = FOREARM_RIGHT_ALONG * 265 * SCALE
     problems = []
-    if not 0.9 <= shown <= 1.0:
-        problems.append(f"the raised humerus shows {shown:.2f} of its length")
+    if not 0.7 <= shown / full <= 1.0:
+        problems.append(f"the raised humerus shows {shown / full:.2f} of its length")
+    if shown <= forearm_shown:
+        problems.append(f"the raised humerus shows {shown:.0f} px, its forearm {forearm_shown:.0f}")
+    aim = (WRIST_R[0] - ELBOW_R[0], WRIST_R[1] - ELBOW_R[1])
+    slant = math.degrees(math.atan2(abs(aim[0]), -aim[1]))
+    if slant < 22 or ELBOW_R[0] * WRIST_R[0] >= 0:
+        problems.append(f"the raised forearm runs {slant:.0f} degrees off the upright, "
+                        "not across the midline")
     pts = [(x + CX - MID, y + DY) for x, y in ARM_POINTS]
     name_top = EMBLEM[1] - 15 / 2 - 1
     for x, y in pts:
