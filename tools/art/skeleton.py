@@ -147,14 +147,18 @@ def aim(vector, target):
 
 # The vertebral column of spine.py between the atlas, under the skull, and the top of the
 # sacrum: its bones in true proportion to each other, uniformly scaled to fill the trunk
-# (0.274 px/mm, a few per cent over the limbs' FRONT_SCALE).
+# between them, which must hold it at the figure's scale within COLUMN_TOLERANCE.
 ATLAS_TOP = 54.2
+COLUMN_TOLERANCE = 0.05
 
 
 def draw_column(S, view):
     """The column from the front or from behind (view "front", "back"); returns each
     vertebra's Place by name (C1 ... L5: its millimetres to (dx, y))."""
-    groups, places = spine.skeleton_column(view, ATLAS_TOP, SACRUM_TOP, W_OUT, W_IN)
+    groups, places, k = spine.skeleton_column(view, ATLAS_TOP, SACRUM_TOP, W_OUT, W_IN)
+    if abs(k / FRONT_SCALE - 1) > COLUMN_TOLERANCE:
+        raise SystemExit(f"skeleton: the column from the atlas (row {ATLAS_TOP}) to the sacrum "
+                         f"(row {SACRUM_TOP}) is {k:.3f} px/mm, not the figure's {FRONT_SCALE}")
     for gid, comment, layer, width, shapes in groups:
         el = []
         for pts, paired in shapes:

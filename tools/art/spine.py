@@ -687,13 +687,14 @@ REGIONS = (("lumbar", "L", "five lumbar vertebrae"),
 
 def skeleton_column(view, top, bottom, width=0.9, process=0.6):
     """The column of a whole skeleton seen from the front or from behind, the atlas's top at
-    row `top`, the sacrum's at `bottom`, in (x from the midline, y) pixels: ([(group id,
-    comment, layer, stroke width, [(points, paired)])], {level name: Place}).  Each region
+    row `top`, the sacrum's at `bottom`, in (x from the midline, y) pixels: [(group id,
+    comment, layer, stroke width, [(points, paired)])], {level name: Place}.  Each region
     is a group, the lower regions' first and in each the lowest vertebra first, so that a
     vertebra lies over the one below (the atlas's arch over the dens, a spinous process over
     the laminae under it); from the front the transverse processes are a group of their own
-    beneath the bodies.  A paired shape is the right one, to be drawn mirrored as well."""
-    placed, _ = column(view, top, bottom)
+    beneath the bodies.  A paired shape is the right one, to be drawn mirrored as well.
+    Last, the scale in pixels to the millimetre."""
+    placed, k = column(view, top, bottom)
     places = {lv.name: place for lv, place, _ in placed}
     groups = []
     for region, letter, comment in REGIONS:
@@ -712,7 +713,7 @@ def skeleton_column(view, top, bottom, width=0.9, process=0.6):
                     arches.append((place.pts(shapes["spine"]), False))
             groups.append((f"{region}-vertebrae", comment + " from behind: laminae, spinous, articular and "
                            "transverse processes", 0, width, arches))
-    return groups, places
+    return groups, places, k
 
 
 SPINE_PX = 0.75
