@@ -49,7 +49,7 @@ MALLEUS = [
 ]
 # the saddle-shaped facet on the back of the head, where the incus' body fits
 MALLEUS_FACET = [(0.73, -0.87), (0.89, -0.12), (0.78, 0.75)]
-MALLEUS_LINE = (-0.06, -1.12)    # high in the head, above the incus, where its line starts
+MALLEUS_LINE = (0.0, -0.47)      # in the middle of the head, its line passing above the incus
 
 # ----------------------------------------------------------------------------
 # the incus, the origin in the middle of its body
