@@ -28,6 +28,7 @@ from geometry import (BONE, GROUND, Group, Place, ellipse_pts, mirror_x, outline
 W_OUT = 1.0     # outline
 W_IN = 0.6      # inner lines
 W_FINE = 0.45   # hatching, faint lines
+PARTING = 0.5   # between the crowns of a row of teeth drawn small
 SERR = (0.7, 2.0)   # the serrated border of a bone drawn apart (pixels)
 OLIVE = "rgb(128,128,0)"   # the fontanelles
 
@@ -450,6 +451,11 @@ PTERYGOID_SIDE = [(-49, 4), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23),
                   (-50.5, 24.5), (-46.5, 20.5), (-42.5, 14.5), (-39.5, 8.5), (-38, 4.5)]
 
 
+# the lowest point of the occipital condyles (side frame: as skull_side draws them), where
+# the skull rests on the atlas vertebra
+CONDYLE_BASE = 26.0
+
+
 def skull_side(g, mandible=True):
     """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
     if not mandible:
@@ -463,7 +469,7 @@ def skull_side(g, mandible=True):
         # from it stand out white
         g.hatch(base, 60, 3.0, W_FINE)
         # the occipital condyle, a long knob under the base, its back behind the mastoid
-        g.body(ellipse_pts(2.5, 22.5, 6.2, 3.4, rot=-8, n=20), width=W_IN)
+        g.body(ellipse_pts(2.5, CONDYLE_BASE - 3.5, 6.2, 3.4, rot=-8, n=20), width=W_IN)
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
     # in outline only as every bone in view is
     g.body(PTERYGOID_SIDE, width=W_IN)
@@ -732,17 +738,77 @@ def skull_front(g, small=False):
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
 
 
-def skull_front_plain(g):
-    """The same skull from the front with its outlines only, for a small drawing (a whole
-    skeleton) where hatching and fine marks would blur into grey."""
-    g.body(sym(front_mandible_outline()), width=W_OUT)
-    right = FRONT_VAULT + [(56.5, 11.5), (50.5, 15.5), (46.5, 19.5), (40, 24.5), (36, 31), (33.5, 37.5),
-                           (32.8, 44, "c"), (0, 45.5)]
-    g.body(sym(right), width=W_OUT)
-    g.line([(-32, 46), (32, 46)], W_IN)                       # where the teeth meet
+# The coronal suture seen from the front: from the bregma, at the top of the vault, it runs
+# down each side a little inside the outline, in front of the widest part of the vault, to
+# the pterion behind the temporal line
+CORONAL_FRONT = [(0, -121.2), (20, -118.4), (38, -111.5), (50.5, -101), (58.5, -88), (62.5, -73),
+                 (63, -58), (60.5, -45)]
+
+
+def _partings(g, table, y0, y1, gap):
+    """Lines between the crowns of a row (x0 towards the midline, x1 outwards) from y0 to
+    y1(x), those nearer than `gap` drawing pixels to the last one drawn
+    left out."""
+    out, last = [], 0.0
+    for t in table[:-1]:
+        if (t[1] - last) * g.place.s >= gap:
+            out.append([(t[1], y0), (t[1], y1(t[1]))])
+            last = t[1]
+    return out
+
+
+def teeth_row_plain(g, table, upper, gap=1.0):
+    """A row of teeth of a skull drawn far under life size, from the front: one white band
+    from inside the bone (which is drawn over it) to the biting edge, parted at the
+    boundaries of the crowns; a boundary nearer than `gap` drawing pixels to the last one
+    drawn (the molars, foreshortened) is left out, so that the back of the row stays plain
+    rather than grey. The lower row is drawn first, the upper over its edges."""
+    w = table[-1][1]
+    if upper:
+        # the biting edge too small to show each crown's cusps: one smooth curve rising from
+        # the incisors to the last molar
+        e0, e1 = table[0][3], table[-1][3]
+        edge = [(x, e0 + (e1 - e0) * (x / w) ** 2) for x in (w, 0.75 * w, 0.5 * w, 0.25 * w)]
+        g.body(sym([(0, 36), (w, 36, "c"), (w, e1, "c")] + edge[1:] + [(0, e0)]), width=W_IN)
+        y0, y1 = 37, (lambda x: e0 + (e1 - e0) * (x / w) ** 2 - 0.3)
+    else:
+        g.body(sym([(0, 43.5), (w, 43.5, "c"), (w, 58, "c"), (0, 58)]), width=W_IN)
+        y0, y1 = 44, (lambda x: 57)
     for sx, R in sides():
-        g.hole(R(ORBIT), width=W_OUT)
-    g.hole(sym(APERTURE), width=W_OUT)
+        for ln in _partings(g, table, y0, y1, gap):
+            g.line(R(ln), PARTING)
+    g.line([(0, y0), (0, y1(0))], PARTING)
+
+
+def skull_front_plain(g, recess=GROUND, nose=GROUND):
+    """The same skull from the front, for a drawing far under life size (a whole skeleton,
+    about a quarter of a pixel to the millimetre): its outlines, the orbits and the nasal
+    opening (filled with `recess` and `nose`: shaded openings), the rows of teeth, the
+    mandible and the main sutures as plain faint lines; no hatching, foramina or ridges,
+    which would blur into grey at that size."""
+    # the deep space beside the upper jaw, between it and each ramus
+    for sx, R in sides():
+        g.fill(R([(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5),
+                  (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (35, 52)]), recess)
+    teeth_row_plain(g, LOWER_TEETH_FRONT, upper=False)
+    g.body(sym(front_mandible_outline()), width=W_OUT)
+    teeth_row_plain(g, UPPER_TEETH_FRONT, upper=True)
+    right = FRONT_VAULT + [
+        (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),
+        (40, 24.5), (36.8, 31), (35.8, 36.5),
+    ] + ALVEOLAR_FRONT + [(0, 37.6)]
+    g.body(sym(right), width=W_OUT)
+    for sx, R in sides():
+        g.hole(R(ORBIT), width=W_OUT, fill=recess)
+        # the zygomatic bone's sutures with the maxilla and the frontal bone
+        g.line(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), W_FINE)
+        g.line(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), W_FINE)
+        g.line(R(CORONAL_FRONT), W_FINE)
+        g.line(R(NASAL_BORDER), W_FINE)
+    g.hole(sym(APERTURE), width=W_OUT, fill=nose)
+    g.line([(0, -7), (0.9, 3), (0.6, 13), (0, 21)], W_FINE, color=recess)   # the septum
+    g.line([(-5, -25.5), (0, -25), (5, -25.5)], W_FINE)     # frontonasal suture
+    g.line([(0, -25), (0, -8)], W_FINE)                    # between the nasal bones
 
 
 # ============================================================================
@@ -775,23 +841,36 @@ BACK_UPPER_JAW = [(0, 18), (14, 18), (26, 20), (33, 26), (36, 34), (35.5, 40), (
 CHOANA = [(2.5, 22), (10, 21.5), (15, 24), (16, 30), (14.5, 35), (2.5, 35.5)]
 
 
-def skull_back(g, detail=True):
+def skull_back(g, detail=True, recess=GROUND):
     """The skull from behind: x from the midline (the halves mirror images), y as in the
     other views. Between the rami the back of the upper jaw shows, its teeth from behind
-    and the two openings of the nose over the palate."""
+    and the two openings of the nose over the palate. Without detail (a drawing far under
+    life size, a whole skeleton, where the upper neck vertebrae stand before the openings):
+    each row of cheek teeth one white block, the mouth between the rows filled with
+    `recess`, the sutures finer, no openings, ridges or shading."""
     g.body(sym(BACK_UPPER_JAW), width=W_IN)
-    for sx, R in sides():
-        g.hole(R(CHOANA), width=W_IN)
-        if detail:
+    if detail:
+        for sx, R in sides():
+            g.hole(R(CHOANA), width=W_IN)
             g.hatch(R(CHOANA), 60, 1.1, W_FINE)
-    for table, flip in ((UPPER_TEETH_FRONT, False), (LOWER_TEETH_FRONT, True)):
-        for t in table[3:]:          # the cheek teeth show past the palate and the tongue
-            draw_teeth_front(g, [t])
+        for table, flip in ((UPPER_TEETH_FRONT, False), (LOWER_TEETH_FRONT, True)):
+            for t in table[3:]:          # the cheek teeth show past the palate and the tongue
+                draw_teeth_front(g, [t])
+    else:
+        up, lo = UPPER_TEETH_FRONT[3:], LOWER_TEETH_FRONT[3:]
+        g.fill(sym([(0, 39), (up[0][0], 39), (lo[0][0], 55), (0, 55)]), recess)
+        for sx, R in sides():
+            g.body(R([(lo[0][0], 44.6, "c"), (lo[-1][1], 44.6, "c"), (lo[-1][1], 55, "c"),
+                      (lo[0][0], 55, "c")]), width=W_IN)
+            g.body(R([(up[0][0], 38, "c"), (up[-1][1], 38, "c"), (up[-1][1], 45.2, "c"),
+                      (up[0][0], 45.2, "c")]), width=W_IN)
     g.body(sym(back_mandible_outline()), width=W_OUT)
     g.body(sym(BACK_VAULT), width=W_OUT)
+    # the serration in drawing pixels: finer on a small drawing
+    big, small = ((0.8, 2.2), (0.5, 1.8)) if detail else ((0.45, 1.4), (0.3, 1.2))
     for sx, R in sides():
-        g.suture(R(LAMBDOID_BACK), amp=0.8, period=2.2)
-        g.suture(R([(53, -14), (50, -2), (44, 10)]), amp=0.5, period=1.8)   # occipitomastoid
+        g.suture(R(LAMBDOID_BACK), amp=big[0], period=big[1])
+        g.suture(R([(53, -14), (50, -2), (44, 10)]), amp=small[0], period=small[1])   # occipitomastoid
         if detail:
             g.line(R([(3, -16), (16, -17), (30, -13), (42, -4)]), W_IN)     # superior nuchal line
             g.line(R([(2, 4), (12, 4), (24, 8)]), W_FINE)                   # inferior nuchal line
@@ -800,7 +879,8 @@ def skull_back(g, detail=True):
                     W_FINE)
             g.hatch(R([(54, 14), (55, 30), (54, 48), (52.5, 60), (50, 50), (50, 30)]), 80, 2.6, W_FINE)
             g.dot(R([(30, -88)])[0], 0.6)                                   # parietal foramen
-    g.suture([(0, -122), (0.4, -108), (-0.4, -98), LAMBDA_BACK], amp=0.6, period=2.0)   # sagittal
+    g.suture([(0, -122), (0.4, -108), (-0.4, -98), LAMBDA_BACK], amp=big[0] * 0.75,
+             period=big[1] * 0.9)   # sagittal
     if detail:
         g.line([(-3.5, -14), (0, -18), (3.5, -14)], W_IN)                  # external occipital protuberance
         g.line([(0, -13), (0, 12)], W_FINE)                                 # external occipital crest

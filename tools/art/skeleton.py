@@ -21,6 +21,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atlas  # noqa: E402
+import head_atlas  # noqa: E402
+import skull  # noqa: E402
 import spine  # noqa: E402
 from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt, spline,  # noqa: E402
                       profile_points, svg, sym)
@@ -364,6 +366,15 @@ RIB_SIDES = [(22.5, 96.3), (31.0, 103.2), (36.6, 110.2), (40.3, 117.8), (42.5, 1
              (43.7, 135.6), (44.2, 145.0), (44.2, 154.4), (43.6, 163.6), (42.6, 172.2),
              (41.2, 180.4), (36.6, 187.6)]
 
+# The skull of the head atlas at the limbs' scale a little enlarged, as the trunk is: its
+# breadth 148 mm, its height from the vertex to the chin 227 mm, 1/7.7 of the figure's
+# stature (1750 mm from the vertex to the heel from behind)
+HEAD_SIZE = 1.06
+# The skull on the atlas vertebra, its occipital condyles a joint space of 3 mm over the
+# atlas's top: the row of its ear holes and orbits' floors, from the front and from behind
+SKULL_EARS = ATLAS_TOP - (head_atlas.CONDYLE_BASE + 3.0) * FRONT_SCALE * HEAD_SIZE
+
+
 def front():
     d = Drawing(207, 501, 103.5)
     S = d
@@ -563,58 +574,23 @@ def front():
 
     L.draw_arms(S)
 
-    # ---- skull: jaw, then cranium and face ----
-    el = S.shape(sym([(0, 58.2), (9.0, 57.8), (13.2, 53.4), (15.8, 47.6), (18.6, 45.8, "c"),
-                      (18.8, 52.0), (17.8, 58.0), (15.6, 62.2), (10.8, 65.6), (4.4, 68.6),
-                      (0, 69.2)]), sides=(1,))
-    S.group("mandible", "lower jaw", el)
-    el = S.shape(sym([(0, 3.0), (9.2, 4.2), (16.2, 8.0), (20.6, 14.0), (22.6, 22.0),
-                      (22.3, 30.0), (21.0, 36.5), (22.0, 41.6), (20.2, 46.6), (16.0, 48.6),
-                      (13.0, 51.6), (10.6, 55.2), (9.2, 57.6), (0, 58.0)]), sides=(1,))
-    S.group("cranium-face", "cranium and the bones of the face", el)
-    el = []
-    # eye sockets and nose opening
-    el += S.shape([(3.6, 33.0), (7.6, 31.2), (12.6, 31.0), (15.6, 32.6), (16.2, 36.6),
-                   (15.0, 40.8), (11.4, 42.6), (6.6, 42.0), (4.0, 39.8), (3.2, 36.4)])
-    # recesses, shaded grey inside their rims: solid black would read as holes
-    S.group("face-openings", "eye sockets", el, fill=RECESS, width=0.6)
-    # the nose opening pear-shaped between the eye sockets and the teeth, a deeper grey than
-    # the sockets so that it shows at the drawing's size, the septum down its middle
-    el = S.shape(sym([(0, 42.4), (1.6, 42.6), (3.2, 45.2), (4.3, 48.6), (3.9, 51.2),
-                      (2.2, 52.4), (0, 51.8)]), sides=(1,))
-    S.group("nose-opening", "the nose opening", el, fill=NOSE, width=0.6)
-    S.group("nasal-septum", None, S.line([(0, 44.2), (0, 51.6)], sides=(1,), fill="none"),
-            fill=None, stroke=RECESS, width=0.5)
-    el = []
-    el += S.curve([(15.4, 41.0), (18.4, 42.6), (21.6, 44.4)], stroke_width=fmt(W_IN))  # cheek bone
-    el += S.curve([(0.0, 36.0), (1.0, 39.0), (1.6, 42.2)], stroke_width=fmt(W_IN))    # nasal bones
-    el += S.curve([(15.8, 10.8), (19.2, 17.0), (20.8, 25.0)], stroke_width=fmt(W_FINE))
-    el += S.curve([(17.2, 14.2), (19.8, 21.4)], stroke_width=fmt(W_FINE))
-    el += S.curve([(12.2, 58.8), (12.6, 62.2)], stroke_width=fmt(W_FINE))
-    S.group("skull-detail", None, el, fill=None)
-    # sutures: the coronal over the vault between the frontal and the parietals; where the
-    # face meets the cranium, the frontonasal at the root of the nose and the
-    # frontozygomatic at the outer rim of each eye socket
-    el = S.line(zigzag([(-17.6, 10.6), (-9.0, 6.4), (0, 5.4), (9.0, 6.4), (17.6, 10.6)], 0.4, 1.3),
-                sides=(1,))
-    el += S.line(zigzag([(-2.0, 34.6), (2.0, 34.6)], 0.35, 1.0), sides=(1,))
-    el += S.line(zigzag([(15.7, 36.6), (18.0, 37.6)], 0.35, 0.9))
-    S.group("skull-sutures", None, el, fill="none", width=W_FINE)
-    el = []
-    # teeth: upper and lower rows
-    el += S.shape(sym([(0, 54.6), (5, 54.4), (8.8, 55.4, "c"), (8.8, 60.4, "c"), (5, 61.4),
-                       (0, 61.6)]), sides=(1,))
-    S.group("teeth", "teeth", el, width=W_IN)
-    el = S.line([(-8.8, 58.0), (8.8, 58.0)], sides=(1,))
-    for x in (0.0, 1.9, 3.8, 5.6, 7.3):
-        el += S.line([(x, 54.8), (x, 61.2)], sides=(1, -1) if x else (1,))
-    S.group("teeth-lines", None, el, fill=None, width=0.4)
+    # ---- skull: the head atlas's skull from the front, its chin level with the third neck
+    # vertebra, the atlas vertebra behind the upper teeth ----
+    head = skull.on_skeleton(head_atlas.skull_front_plain, S.mid, SKULL_EARS,
+                             FRONT_SCALE * HEAD_SIZE, "the skull from the front",
+                             recess=RECESS, nose=NOSE)
+    S.parts.append((0, len(S.parts), "\n".join(head.svg("  "))))
+
+    def on_head(p):
+        q = head.place(p)
+        return (q[0] - S.mid, q[1])
 
     # ---- leader lines: each starts on its bone at the row of its labels ----
-    d.leader("Form2.Label1 Form4.Text1", (11, 14.5))
-    # the body of the maxilla below the eye socket, beside the nose opening's lower half,
-    # clear of both; level with its line's end
-    d.leader("Form2.Label2 Form4.Text2", (9.5, 46.6))
+    # the cranium's line from the frontal bone, inside the coronal suture, level with its
+    # line's end; the face's from the body of the maxilla below the eye socket, beside the
+    # nose opening's lower half, clear of both
+    d.leader("Form2.Label1 Form4.Text1", (head.place((18, 0))[0] - S.mid, 14.5))
+    d.leader("Form2.Label2 Form4.Text2", on_head((27, 12)))
     # the fifth cervical's body, clear below the jaw
     d.leader("Form2.Label3 Form4.Text3", column["C5"]((1.5, 6.5)))
     # the collar bone's line from the middle of its shaft, clear of the first rib and above
@@ -652,7 +628,8 @@ def front():
     d.leader("Form2.Label18 Form4.Text18", foot((3, 75)))
     d.leader("Form2.Label19 Form4.Text19", foot((2, 104)))
     # the skull as a whole, cranium and face together: a bracket from the vertex to the chin
-    d.bracket("Form2.Label20 Form4.Text20", -25.5, 3.5, 69.0)
+    d.bracket("Form2.Label20 Form4.Text20", -25.5, head.place((0, -121.5))[1],
+              head.place((0, 91.8))[1])
     # the side of the eighth rib, below the shoulder blade's inferior angle
     d.leader("Form2.Label21 Form4.Text21", (-43.8, 155.4))
     d.leader("Form2.Label22 Form4.Text22", (-30, 228.5))
@@ -662,22 +639,6 @@ def front():
 # ============================================================================
 # The skeleton from behind
 # ============================================================================
-
-def zigzag(pts, amp=0.6, step=1.6):
-    """A suture: the polyline pts with a small zigzag across it."""
-    out = []
-    for i in range(len(pts) - 1):
-        a, b = pts[i], pts[i + 1]
-        ln = math.dist(a, b)
-        n = max(1, int(ln / step))
-        u = ((b[0] - a[0]) / ln, (b[1] - a[1]) / ln)
-        for j in range(n):
-            t = j / n
-            sgn = amp if j % 2 else -amp
-            out.append((a[0] + (b[0] - a[0]) * t - u[1] * sgn, a[1] + (b[1] - a[1]) * t + u[0] * sgn))
-    out.append(pts[-1])
-    return out
-
 
 SCAPULA_GLENOID_FRONT = (45.6, 107.5)
 # The collar bone from the front: the middle of its breastbone end, its acromial end (dx, y)
@@ -708,21 +669,11 @@ def back():
     S = d
     S.map, S.rscale = back_trunk, BACK_SCALE
 
-    # ---- skull from behind: jaw below, cranium with its sutures ----
-    el = S.shape(sym([(0, 58.0), (7.0, 57.0), (12.6, 52.0), (15.4, 47.2), (18.0, 46.6, "c"),
-                      (18.4, 52.0), (17.4, 57.6), (15.2, 61.4), (10.6, 64.4), (4.4, 66.4),
-                      (0, 66.8)]), sides=(1,))
-    S.group("mandible", "lower jaw, below the back of the skull", el)
-    el = S.shape(sym([(0, 3.0), (10.0, 4.5), (17.5, 9.0), (21.6, 16.0), (23.2, 24.0),
-                      (23.0, 31.0), (21.8, 38.0), (19.8, 44.0), (17.8, 49.0), (16.4, 54.0, "c"),
-                      (13.6, 51.4), (7.6, 53.2), (0, 53.8)]), sides=(1,))
-    S.group("cranium", "cranium from behind: parietal and occipital bones", el)
-    el = S.line(zigzag([(0, 4.6), (0, 24.0)], 0.45, 1.4), sides=(1,))
-    el += S.line(zigzag([(0, 24.0), (7.0, 28.6), (13.0, 33.6), (18.8, 40.6)], 0.45, 1.4))
-    el += S.curve([(15.6, 12.0), (19.2, 19.0), (20.6, 27.0)], stroke_width=fmt(W_FINE))
-    el += S.curve([(17.0, 16.0), (19.4, 23.0)], stroke_width=fmt(W_FINE))
-    S.group("sutures", "sagittal and lambdoid sutures", el, fill="none",
-            width=W_IN)
+    # ---- skull: the head atlas's skull from behind, the occiput over the atlas vertebra ----
+    head = skull.on_skeleton(head_atlas.skull_back, S.mid, SKULL_EARS,
+                             FRONT_SCALE * BACK_SCALE * HEAD_SIZE, "the skull from behind",
+                             detail=False, recess=RECESS)
+    S.parts.append((0, len(S.parts), "\n".join(head.svg("  "))))
 
     # ---- ribs from behind: the back of each rib, out to where it turns forward ----
     lateral = RIB_SIDES

@@ -237,6 +237,18 @@ def fontanelle():
     return svg(W, H, g.svg(), leaders, "Written by tools/art/skull.py")
 
 
+# ============================================================================
+# The skull of the two whole skeletons
+# ============================================================================
+
+def on_skeleton(view, mid, ears, scale, comment, **kw):
+    """The skull of a whole skeleton: a view of the head atlas (skull_front_plain,
+    skull_back) with its midline at column `mid`, the plane of the ear holes and the
+    orbits' floors at row `ears`, at `scale` pixels to the millimetre. A Group: its svg()
+    is the drawing's part, its place maps the atlas's millimetres onto the drawing."""
+    return A.place_view("skull", view, mid, ears, scale, comment=comment, **kw)
+
+
 DRAWINGS = {
     "skull": skull,
     "cranium-side": cranium_side,
