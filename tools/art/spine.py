@@ -724,7 +724,7 @@ SPINE_PX = 0.75
 # 50, atlas 76, axis 54, dorsal 66, lumbar 84, sacrum 110.
 SINGLE_BONES = [
     # the cervical's line from the front of its body, clear of the transverse process
-    ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-3, -17.5)),
+    ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-2, -15.5)),
     # the atlas's from the middle of its anterior arch, thickest at the tubercle, clear of the
     # opening behind it
     ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (-2.6, -20.2)),
@@ -817,11 +817,10 @@ def write_spine(out):
     body += '<g id="single-bones">\n' + indent(column, 2) + '</g>\n'
     # left: the regions of the side view, on a body of each region
     left = []
-    # the cervical region's line from the middle of the body nearest its label row, mid-neck
-    kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == "cervical"), key=lambda f: abs(f[1][1] - 27))
-    left.append(f"leader Form23.Label1 Form24.Text1 from {round(c[0])} {round(c[1])}")
-    # the dorsal and lumbar regions' lines from the body nearest their label rows, inside it
-    for name, ctrls, y in (("dorsal", "Form23.Label2 Form24.Text2", 117),
+    # each region's line from the body nearest its label row (the neck's mid-neck), in the
+    # front half of the body, clear of the gap behind it before the articular processes
+    for name, ctrls, y in (("cervical", "Form23.Label1 Form24.Text1", 27),
+                           ("dorsal", "Form23.Label2 Form24.Text2", 117),
                            ("lumbar", "Form23.Label3 Form24.Text3", 236)):
         kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name), key=lambda f: abs(f[1][1] - y))
         left.append(f"leader {ctrls} from {round(c[0] - ty * d * 0.15)} {round(c[1] + tx * d * 0.15)}")
