@@ -22,6 +22,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atlas  # noqa: E402
 import head_atlas  # noqa: E402
+import pelvis  # noqa: E402
 import skull  # noqa: E402
 import spine  # noqa: E402
 from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt, spline,  # noqa: E402
@@ -122,24 +123,12 @@ class Drawing:
 FRONT_SCALE = 0.265
 
 
-def squashed(base, y0, f):
-    """The map `base` with everything below row y0 pulled up towards it by the factor f:
-    the lower pelvis written tall, drawn at its true height under the hip joints."""
-    def m(p):
-        if p[1] <= y0:
-            return base(p)
-        return base((p[0], y0 + (p[1] - y0) * f) + tuple(p[2:]))
-    return m
-
-
-# Below the hip joints the hip bone reaches about 7 cm (the ischial tuberosity, level
-# with the lesser trochanter), the symphysis about 4 cm; the sacrum and coccyx, tilted
-# back, stand about 11 cm tall, the coccyx's tip level with the top of the symphysis.
+# The pelvis of pelvis.py at the limbs' scale, the centres of its sockets on the heads of
+# the thigh bones: at the hip joints' row, HIP_DX either side of the midline (197 mm
+# apart). The column stands on the top of the first sacral body, SACRUM_TOP.
 HIP_JOINT_Y = 245.2
-LOWER_PELVIS = 0.7
-# (From the front the coccyx hides behind the symphysis; from behind it stands above the
-# pubic bones' meeting, over the ground of the pelvic outlet.)
-SACRUM_TOP, SACRUM_TILT_FRONT, SACRUM_TILT_BACK = 227.0, 0.8, 0.88
+HIP_DX = pelvis.InSkeleton(0, HIP_JOINT_Y, FRONT_SCALE).socket_dx
+SACRUM_TOP = pelvis.InSkeleton(0, HIP_JOINT_Y, FRONT_SCALE).sacrum_top
 
 
 def aim(vector, target):
@@ -382,25 +371,6 @@ def front():
     # ---- spine: cervical, thoracic and lumbar vertebrae, sacrum, coccyx ----
     column = draw_column(S, "front")
 
-    S.map = squashed(S.map, SACRUM_TOP, SACRUM_TILT_FRONT)
-    el = []
-    sac = sym([(0, 228.6), (7, 228.2), (13.5, 226.8), (16.2, 229.5), (15.6, 235.0),
-               (12.6, 243), (8.0, 250.5), (3.8, 256.2), (0, 257.2)])
-    el += S.shape(sac, sides=(1,))
-    S.group("sacrum", "the sacrum between the hip bones", el, layer=-2)
-    el = []
-    for y, w in ((236.3, 7.3), (242.2, 5.9), (247.8, 4.6), (252.6, 3.2)):
-        el += S.line([(-w, y), (w, y)], sides=(1,))
-    S.group("sacrum-lines", None, el, fill=None, width=W_IN, layer=-2)
-    el = []
-    for y, x in ((233.2, 6.6), (239.3, 5.9), (245.0, 5.0), (250.3, 3.9)):
-        el += S.circle((x, y), 0.9)
-    S.group("sacral-foramina", None, el, fill=INK, stroke=None, layer=-2)
-    el = S.shape(sym([(0, 257.4), (2.6, 257.6), (2.1, 260.5), (1.3, 263.3), (0, 264.2)]),
-                 sides=(1,))
-    S.group("coccyx", "the coccyx, behind the pubic bones", el, layer=-2)
-    S.map = lambda p: p
-
     # ---- shoulder blades: seen from the front behind the ribs (maroon) ----
     # the body from the bone atlas at the limbs' scale (from the front its outline is that of
     # the other side's from behind), the glenoid just inside the head of the humerus; the
@@ -547,25 +517,13 @@ def front():
     cla_place = Place(tip[0] - end[0], tip[1] - end[1], cs, rot=rot)
     slender_group(S, cla, cla_place, "clavicle", "collar bones")
 
-    # ---- hip bones, and the heads of the thigh bones in their sockets ----
-    S.map = squashed(S.map, HIP_JOINT_Y, LOWER_PELVIS)
-    hip = [(13.0, 222.0), (12.4, 217.2), (17.0, 212.4), (24.0, 209.6), (31.6, 209.0), (38.4, 211.0),
-           (42.6, 215.4), (43.6, 220.8, "c"), (41.0, 224.6), (40.6, 229.4, "c"), (38.6, 234.0),
-           (38.4, 241.0), (37.0, 249.0), (33.2, 256.5), (29.6, 263.0), (26.8, 269.6),
-           (21.8, 271.8), (16.9, 269.4), (10.2, 266.0), (4.6, 264.4), (1.4, 262.6, "c"),
-           (1.4, 252.6, "c"), (5.5, 251.2), (12.5, 250.0), (18.0, 247.6), (20.6, 243.0),
-           (19.8, 238.5), (17.6, 233.6), (16.0, 228.6), (14.4, 225.0)]
-    el = S.shape(hip)
-    S.group("hip-bone", "hip bones: ilium, pubis and ischium",
-            el, layer=-1)
-    # the obturator foramen about as large as the hip socket, between the pubic rami and
-    # the ischium
-    el = S.shape(ellipse_pts(15.5, 259.0, 7.5, 5.5, rot=-25, n=12), fill=GROUND)
-    el += S.curve([(20.0, 216.4), (28.0, 213.6), (36.5, 215.4)], stroke_width=fmt(W_FINE))
-    S.group("hip-bone-detail", "obturator foramen, brim and iliac fossa", el, layer=-1)
-    S.map = lambda p: p
+    # ---- the pelvis: hip bones, sacrum between them, coccyx behind the pubic bones; the
+    # heads of the thigh bones in the sockets ----
+    pel = pelvis.InSkeleton(d.mid, HIP_JOINT_Y, FRONT_SCALE)
+    S.group("pelvis", "the pelvis: hip bones (ilium, pubis and ischium), sacrum and coccyx",
+            [pel.svg("front", W_OUT)], fill=None, stroke=None, layer=-1)
 
-    L = Limbs(1.0, hip=(29.6, 245.2), knee=(22.5, 352.5), ankle=(18.5, 445.5),
+    L = Limbs(1.0, hip=(HIP_DX, HIP_JOINT_Y), knee=(22.5, 352.5), ankle=(18.5, 445.5),
               shoulder=(50.6, 101.6), elbow=(58.0, 183.0), wrist=(66.0, 255.0))
     L.draw_legs(S)
 
@@ -632,7 +590,9 @@ def front():
               head.place((0, 91.8))[1])
     # the side of the eighth rib, below the shoulder blade's inferior angle
     d.leader("Form2.Label21 Form4.Text21", (-43.8, 155.4))
-    d.leader("Form2.Label22 Form4.Text22", (-30, 228.5))
+    # the pelvis from the middle of the iliac fossa of the hip bone on the left
+    x, y = pel.hip(pelvis.HIP_BODY, -1)
+    d.leader("Form2.Label22 Form4.Text22", (x - d.mid, y))
     return d
 
 
@@ -757,56 +717,15 @@ def back():
     S.group("scapula-hatching", None, el, fill=None)
     S.group("scapular-spine-crest", None, el2, fill=None, stroke=BONE)
 
-    # ---- hip bones, sacrum and coccyx ----
-    S.map = squashed(back_trunk, HIP_JOINT_Y, LOWER_PELVIS)
-    hip = [(13.6, 227.0), (13.2, 220.6), (15.6, 214.4), (22.0, 210.2), (30.5, 209.0), (38.4, 211.0),
-           (42.6, 215.4), (43.4, 220.8, "c"), (41.2, 225.0), (40.4, 230.0), (38.8, 236.0),
-           (38.2, 242.0), (36.6, 250.0), (33.8, 257.0), (31.0, 263.5), (28.6, 270.0),
-           (23.6, 272.4), (19.0, 270.5), (11.0, 268.5), (4.6, 269.6), (1.5, 270.0, "c"),
-           (1.5, 264.6, "c"), (5.0, 263.0), (10.4, 259.4), (15.6, 253.6), (18.0, 249.0, "c"),
-           (19.8, 244.6), (19.8, 240.2), (17.6, 236.2), (15.0, 233.0)]
-    el = S.shape(hip)
-    # the pubic bones meet below the tip of the coccyx, clear of it: the coccyx stands on
-    # the ground of the pelvic outlet between the ischia
-    S.group("hip-bone", "hip bones from behind: the ilium, the ischium below", el)
-    el = S.shape(ellipse_pts(19.5, 262.0, 6.5, 4.8, rot=-25, n=12), fill=GROUND)
-    el += S.curve([(17.0, 216.2), (24.0, 221.6), (30.8, 234.0)], stroke_width=fmt(W_FINE))
-    el += S.curve([(26.0, 213.0), (33.0, 216.4), (38.0, 224.0)], stroke_width=fmt(W_FINE))
-    # the sacro-iliac joint: the ilium's edge just beside the sacrum's border, and the
-    # posterior superior iliac spine rounding over the joint's top
-    el += S.curve([(15.2, 229.6), (17.0, 233.2), (19.0, 237.0), (19.5, 240.6)],
-                  stroke_width=fmt(W_FINE))
-    el += S.curve([(13.9, 223.4), (16.3, 224.6), (17.2, 227.0), (16.6, 229.4)],
-                  stroke_width=fmt(W_IN))
-    S.group("hip-bone-detail", "obturator foramen, gluteal lines, sacro-iliac joints", el)
-    S.map = squashed(back_trunk, SACRUM_TOP, SACRUM_TILT_BACK)
-    # wedged between the ilia, its sides against them at the sacroiliac joints
-    el = S.shape(sym([(0, 227.6), (6.0, 227.4), (13.4, 226.2), (15.8, 229.2), (16.2, 233.4),
-                      (18.2, 237.2), (18.6, 240.8), (15.0, 244.2), (10.0, 247.8), (4.6, 250.2),
-                      (0, 250.8)]), sides=(1,))
-    S.group("sacrum", "the sacrum: five vertebrae grown into one", el)
-    el = S.line([(0, 229.0), (0, 246.0)], sides=(1,))
-    el += S.curve([(-2.4, 249.0), (0, 246.4), (2.4, 249.0)], sides=(1,))
-    S.group("sacral-crest", None, el, fill=None, width=W_IN)
-    el = []
-    for y, x in ((232.0, 6.2), (237.0, 5.7), (241.8, 5.0), (246.2, 3.9)):
-        el += S.circle((x, y), 0.9)
-    S.group("sacral-foramina", None, el, fill=INK, stroke=None)
-    # the coccyx below the sacrum's apex across a joint space: one white tapering bone, its
-    # four fused segments marked by fine lines, so that it reads as bone and not as shading
-    el = S.shape(sym([(0, 252.2), (3.6, 252.1), (5.2, 253.4), (4.6, 255.6), (3.9, 258.2),
-                      (3.0, 260.6), (1.8, 262.4), (0, 262.9)]), sides=(1,))
-    S.group("coccyx", "the coccyx: four small vertebrae tapering from the tip of the sacrum",
-            el, width=0.6)
-    el = []
-    for y, w in ((255.6, 4.0), (258.2, 3.2), (260.6, 2.3)):
-        el += S.line([(-w, y), (w, y)], sides=(1,))
-    S.group("coccyx-joints", None, el, fill=None, width=W_FINE)
-    S.map = back_trunk
+    # ---- the pelvis from behind: hip bones, the sacrum between them and the coccyx under
+    # it, the posterior iliac spines over the sacro-iliac joints ----
+    pel = pelvis.InSkeleton(d.mid, HIP_JOINT_Y * BACK_SCALE, FRONT_SCALE * BACK_SCALE)
+    S.group("pelvis", "the pelvis from behind: hip bones, sacrum and coccyx",
+            [pel.svg("back", W_OUT)], fill=None, stroke=None)
 
     # ---- legs and arms: the head of the humerus against the glenoid, under the acromion ----
     k = BACK_SCALE
-    L = Limbs(k, hip=(29.6 * k, 245.2 * k), knee=(22.5 * k, 352.5 * k), ankle=(18.5 * k, 445.5 * k),
+    L = Limbs(k, hip=(HIP_DX * k, HIP_JOINT_Y * k), knee=(22.5 * k, 352.5 * k), ankle=(18.5 * k, 445.5 * k),
               shoulder=(50.6 * k, 101.6 * k), elbow=(58.0 * k, 183.0 * k), wrist=(66.0 * k, 255.0 * k))
     L.draw_legs(S, back=True)
     L.draw_arms(S, back=True)
@@ -823,8 +742,10 @@ def back():
     # the second lumbar vertebra's lamina beside its spinous process, the sacrum beside its
     # median crest, the coccyx's middle
     d.leader("Form3.Label2 Form5.Text2", column["L2"]((9, 11)))
-    d.leader("Form3.Label3 Form5.Text3", (3.0, 230.8))
-    d.leader("Form3.Label4 Form5.Text4", (0.5, 254.0))
+    x, y = pel.sacrum(pelvis.SACRUM_BACK_START)
+    d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))
+    x, y = pel.coccyx(pelvis.COCCYX_BACK_START)
+    d.leader("Form3.Label4 Form5.Text4", (x - d.mid, y))
     # the middle of the shoulder blade's infraspinous fossa, below the spine
     d.leader("Form3.Label5 Form5.Text5", (-33.0, 113.0))
     return d
