@@ -206,18 +206,22 @@ def foot_model():
             (31, 55), (31.5, 44), (32, 35)])
     m.line([(36, 54), (48.5, 58.5), (61.5, 53)])                   # front edge of the trochlea
     m.line([(19, 78), (33, 79), (47.5, 81.5)])                     # edge of the head
+    # the navicular boat-shaped: hollowed behind for the head of the talus, rounded in
+    # front over the three cuneiforms, thickest at its tuberosity, its outer end blunt
     m.bone(T, "navicular, its tuberosity at the inner side",
-           [(-3, 111), (-1.5, 103), (2.5, 97.5), (9, 94.5), (16, 96), (23, 99), (31, 100), (38, 99),
-            (44, 98), (49, 99.5), (53.5, 101), (55.5, 103.5), (53, 106.5), (47, 110.5),
-            (41, 113.5), (32, 116.8),
-            (22, 117.8), (13.5, 117.3), (7, 118.5), (1, 117.5)])
+           [(-2.5, 110.5), (-1.5, 103), (2, 97.5), (8, 95), (14, 96.5), (20, 99.2), (27, 100.6),
+            (34, 100.6), (41, 99.4), (47, 98.8), (52, 100.5), (55, 104), (55.3, 109.5),
+            (52.5, 115), (46.5, 117.3), (39, 118.3), (31, 118.8), (22, 119), (13.5, 118.5),
+            (7, 119), (1.5, 117.5)])
     m.bone(T, "cuboid: a rough cube in front of the calcaneus",
            [(61.5, 105), (68.5, 100), (77, 99.5), (85, 101), (89, 106.5), (89.5, 115),
             (88, 123), (84, 129.5), (76, 133), (67.5, 134), (63, 129), (61.8, 118)])
     m.line([(89, 117), (81, 120), (72, 121)])                  # groove for the long peroneal tendon
+    # the medial cuneiform, the largest, seen from above along the narrow edge of its wedge
     m.bone(T, "medial cuneiform",
-           [(9.5, 120.5), (15, 119.5), (22, 119.5), (29, 120.5), (32, 124), (32.5, 132), (32.5, 141),
-            (31.5, 149), (27.5, 152.5), (20, 153), (13, 152), (9, 148.5), (7.5, 140), (7.5, 130)])
+           [(11.5, 121), (17, 120.2), (23.5, 120.2), (29.5, 121), (31.8, 124.5), (32.2, 133),
+            (32.2, 142), (31.2, 149.5), (27.5, 152.8), (20, 153.2), (14, 152.5), (11, 149),
+            (10, 140), (10.2, 130)])
     m.bone(T, "intermediate cuneiform",
            [(36, 121), (41, 120), (46.5, 121), (48, 124.5), (47.7, 131), (46.8, 137.5), (41, 138.3),
             (36.5, 137.5), (35.3, 130.5), (35.3, 124.5)])
@@ -315,18 +319,23 @@ def hand_model(palm=True):
                                 (36, 17.5), (32.5, 20.5), (30, 25), (27, 30.5), (22.5, 32.5),
                                 (18.5, 30), (18.5, 24.5), (21, 17.5), (25.5, 10), (29, 5.5)]))
     m.line(slim([(23.5, 27.5), (27, 22), (29.5, 14)]))             # waist of the scaphoid
-    m.bone(C, "lunate", [(44, 3), (51, 1.5), (57, 3.5), (58.5, 10), (56.5, 16.5), (51.5, 15.2),
-                         (46.5, 17.5), (42.5, 15), (42, 8)])
-    triquetrum = [(63, 9), (68, 6.5), (73.5, 9.5), (77, 16), (78, 23), (76.5, 30.5),
-                  (72, 32.5), (66, 27.5), (61.5, 21), (60.8, 14)]
-    triquetrum = [(70 + (x - 70) * 0.85, 18 + (y - 18) * 0.85) for x, y in triquetrum]
+    # the lunate a half moon: its rounded top against the radius, its hollow below cupping
+    # the head of the capitate between two horns
+    m.bone(C, "lunate: a half moon over the head of the capitate", [
+        (43.5, 7.5), (46.5, 3), (51, 1.5), (56, 2.8), (58.8, 7), (59.8, 12.5), (59.6, 17.6, "c"),
+        (57.2, 15.4), (53, 14.1), (48.8, 14.6), (45, 16.8, "c"), (43, 12.5)])
+    # the triquetrum a little pyramid: its broad base against the lunate, its apex
+    # out towards the ulnar side of the wrist
+    triquetrum = [(61, 10), (65.5, 7.5), (70, 8.5), (74.5, 13), (78, 20), (79.5, 26.5, "c"),
+                  (76, 29.5), (70.5, 28.5), (65.5, 25.5), (61.5, 22), (60.5, 16)]
+    triquetrum = [(70 + (p[0] - 70) * 0.85, 18 + (p[1] - 18) * 0.85) + tuple(p[2:]) for p in triquetrum]
     pisiform = circle_pts((79.5, 23.5), 4.4, 4.1, 8, 0.3)
     if palm:
         m.bone(C, "triquetrum", triquetrum)
         m.bone(C, "pisiform, on the front of the triquetrum", pisiform)
-    else:   # from behind the pisiform lies under the triquetrum, only its edge showing
-        # beside the triquetrum's ulnar edge, so that half of it shows
-        m.bone(C, "pisiform, under the triquetrum", circle_pts((78.5, 26), 4.2, 4.0, 8, 0.3))
+    else:   # from behind the pisiform lies on the far side of the triquetrum, near its
+        # lower end: only a crescent of it shows beyond the triquetrum's ulnar edge
+        m.bone(C, "pisiform, under the triquetrum", circle_pts((74.5, 27), 4.2, 4.0, 8, 0.3))
         m.bone(C, "triquetrum", triquetrum)
     m.bone(C, "trapezium: an irregular block, its saddle below for the thumb",
            [(18.5, 34, "c"), (27, 32.5), (32, 34.5, "c"), (33, 41), (32, 48), (29, 52.5, "c"),
@@ -339,7 +348,7 @@ def hand_model(palm=True):
     # lunate, a broad body down to the third metacarpal; the hamate a wedge beside it, its
     # point up between the capitate and the triquetrum
     m.bone(C, "capitate: the largest carpal", [
-        (45.5, 22.5), (48, 18.6), (53, 17.2), (57.5, 18.8), (59.6, 23), (59.2, 29), (61, 34),
+        (45.5, 22.5), (48, 17.2), (53, 16), (57.5, 17.3), (59.6, 23), (59.2, 29), (61, 34),
         (61.6, 42), (61.2, 49.5), (53, 51.6), (45, 50.6), (43.4, 43), (44, 35), (45.2, 29.5),
         (44.7, 25.5)])
     m.bone(C, "hamate: a wedge, its point up", [
