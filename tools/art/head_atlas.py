@@ -153,12 +153,32 @@ LOWER_TEETH_FRONT = [
 ]
 
 
+def bite_edge(table, x):
+    """The biting edge of a row of teeth drawn small, where the crowns' cusps and their
+    differing lengths do not show: one smooth curve from the first crown's edge at the
+    midline to the last crown's at the end of the row."""
+    e0, e1, w = table[0][3], table[-1][3], table[-1][1]
+    return e0 + (e1 - e0) * (x / w) ** 2
+
+
+def tooth_front_small(table, t):
+    """One crown of a row drawn small: a block square at the biting edge, so that
+    neighbours meet along their whole length with no notch of the dark mouth between them."""
+    x0, x1, neck, edge, _ = t
+    w = x1 - x0
+    sg = 1 if edge > neck else -1
+    root = neck - sg * 3
+    e0, e1 = bite_edge(table, x0), bite_edge(table, x1)
+    return [(x0 + 0.1 * w, root, "c"), (x1 - 0.1 * w, root, "c"), (x1, neck + 0.3 * (e1 - neck)),
+            (x1, e1, "c"), (x0, e0, "c"), (x0, neck + 0.3 * (e0 - neck))]
+
+
 def draw_teeth_front(g, table, both=True):
     """A row of teeth from the front; on a group drawn small every crown a plain block,
-    its cusps too small to show."""
+    its cusps too small to show, the row's edge one smooth curve."""
     small = isinstance(g, _Small)
     for t in table:
-        pts = tooth_front(*t[:4], "i" if small else t[4])
+        pts = tooth_front_small(table, t) if small else tooth_front(*t)
         for sx, R in sides() if both else ((1, _right),):
             g.body(R(pts), width=W_IN)
 
@@ -456,8 +476,17 @@ PTERYGOID_SIDE = [(-49, 4), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23),
 CONDYLE_BASE = 26.0
 
 
-def skull_side(g, mandible=True):
-    """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
+def skull_side(g, mandible=True, ghost=False):
+    """The skull from the left. Without the mandible: the cranium of the cranium drawing;
+    ghost: with the mandible's place shown by a dashed outline beneath it, where the bone
+    is left out."""
+    if ghost and not mandible:
+        # from the chin round by the angle, the condyle and the coronoid process to behind
+        # the last molar: the margin under the teeth left out
+        pts = side_mandible_outline()
+        i, j = pts.index((-47.4, 44.4, "c")), pts.index((-100.5, 60.5))
+        g.raw(path(outline(g._px(pts[j:] + pts[:i + 1]), False), False, "none", W_IN,
+                   extra=' stroke-dasharray="2.2 1.6"'))
     if not mandible:
         # under the arch and the ear, the base of the skull seen where the mandible would
         # stand, deeper: its under side, white, sloping down from behind the pterygoid plate
@@ -478,6 +507,10 @@ def skull_side(g, mandible=True):
         # mouth, plain bone with no opening through it
         g.fill(PTERYGOID_SIDE[4:] + [(-36, 6), (-38, 20), (-42, 36), (-46.5, 41), (-51.5, 41), (-55, 31)],
                BONE)
+        # the rows closed on each other: behind the crowns where they meet, the crowns of
+        # the far side, white, so that no ground shows between neighbours
+        mid = lambda t: ((t[0] + t[1]) / 2, t[2] + 0.45 * (t[3] - t[2]))  # noqa: E731
+        g.fill([mid(t) for t in UPPER_TEETH_SIDE] + [mid(t) for t in reversed(LOWER_TEETH_SIDE)], BONE)
         for t in LOWER_TEETH_SIDE:
             draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
@@ -520,7 +553,11 @@ def skull_side(g, mandible=True):
     if mandible:
         # through the mandibular notch the base of the skull shows, plain bone behind the
         # notch's heavy edge
-        g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], BONE)
+        notch = [(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)]
+        g.fill(notch, BONE)
+        # deep behind the notch, the infratemporal fossa: shaded, so that the notch reads as
+        # a gap between the coronoid process and the condyle
+        g.hatch(notch, 60, 2.2, W_FINE)
         side_mandible(g)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
@@ -684,7 +721,8 @@ def skull_front(g, small=False):
         g.hatch(R(side), 110, 3.0, W_FINE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
-    bite = [((t[0] + t[1]) / 2, t[3]) for t in UPPER_TEETH_FRONT]
+    bite = [((t[0] + t[1]) / 2, bite_edge(UPPER_TEETH_FRONT, (t[0] + t[1]) / 2) if small else t[3])
+            for t in UPPER_TEETH_FRONT]
     g.line(mirror_x(list(reversed(bite))) + bite, W_IN)     # where the rows meet
     right = FRONT_VAULT + [
         (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),                     # lower border of the cheek bone
@@ -765,12 +803,9 @@ def teeth_row_plain(g, table, upper, gap=1.0):
     rather than grey. The lower row is drawn first, the upper over its edges."""
     w = table[-1][1]
     if upper:
-        # the biting edge too small to show each crown's cusps: one smooth curve rising from
-        # the incisors to the last molar
-        e0, e1 = table[0][3], table[-1][3]
-        edge = [(x, e0 + (e1 - e0) * (x / w) ** 2) for x in (w, 0.75 * w, 0.5 * w, 0.25 * w)]
-        g.body(sym([(0, 36), (w, 36, "c"), (w, e1, "c")] + edge[1:] + [(0, e0)]), width=W_IN)
-        y0, y1 = 37, (lambda x: e0 + (e1 - e0) * (x / w) ** 2 - 0.3)
+        edge = [(x, bite_edge(table, x)) for x in (w, 0.75 * w, 0.5 * w, 0.25 * w, 0)]
+        g.body(sym([(0, 36), (w, 36, "c"), (w, edge[0][1], "c")] + edge[1:]), width=W_IN)
+        y0, y1 = 37, (lambda x: bite_edge(table, x) - 0.3)
     else:
         g.body(sym([(0, 43.5), (w, 43.5, "c"), (w, 58, "c"), (0, 58)]), width=W_IN)
         y0, y1 = 44, (lambda x: 57)
