@@ -137,7 +137,8 @@ class Rib:
             d1 = self.y1 - self.yl
             # slope at the side, per unit of t on each piece
             s = 0.5 * (d0 / (mid - self.th0) + d1 / (self.th1 - mid))
-            return hermite(t, self.y0, self.yl, 0.25 * d0, s * (mid - self.th0))
+            # from the head the rib runs down as well as out, towards its angle
+            return hermite(t, self.y0, self.yl, 0.9 * d0, s * (mid - self.th0))
         t = (th - mid) / (self.th1 - mid)
         d0 = self.yl - self.y0
         d1 = self.y1 - self.yl
@@ -368,6 +369,9 @@ def to_mm(p):
     return ((p[0] - CX) / PX_PER_MM, (p[1] - TOP) / PX_PER_MM) + tuple(p[2:])
 
 
+TURN = 0.3   # radians of a rib round the side of the chest beyond its lateral-most point
+
+
 def thin(points, every):
     """Every `every`-th point of an open polyline, its ends kept."""
     out = list(points[::every])
@@ -384,7 +388,9 @@ def chest(every=4):
     "strokes" the edges this drawing outlines: its two long edges, and its ends where
     the bone ends (not where a rib's back part runs on into its front part).
 
-    Groups: "rib-back" the back parts of ribs 1-10, from the head to the side of the chest;
+    Groups: "rib-back" the back parts of ribs 1-10, from the head to the side of the chest,
+    and "rib-turn" the first stretch of their front parts, where each turns forwards (seen
+    from behind the rib goes out of sight there);
     "rib-front" their front parts, from the side to the costochondral junction; "rib-floating"
     ribs 11 and 12 whole and "rib-tip" the cartilage caps of their free ends; "cartilage" the
     costal cartilages of ribs 1-10; "sternum" with its joints and ridges as "lines".
@@ -419,6 +425,8 @@ def chest(every=4):
         else:
             add_band("rib-back", f"rib {n}", *pieces[n, "back"], False, False)
             add_band("rib-front", f"rib {n}", *pieces[n, "front"], False, True)
+            add_band("rib-turn", f"rib {n}", *rib.edges(math.pi / 2, math.pi / 2 + TURN, 8),
+                     False, True)
             m.mark(f"rib {n} side", to_mm(rib.point(math.pi / 2)))
         m.mark(f"rib {n} head", to_mm(rib.point(rib.th0)))
     for n, (up, lo) in cartilage_edges(ribs).items():

@@ -23,6 +23,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atlas  # noqa: E402
 import head_atlas  # noqa: E402
 import pelvis  # noqa: E402
+import ribcage  # noqa: E402
 import skull  # noqa: E402
 import spine  # noqa: E402
 from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt, spline,  # noqa: E402
@@ -191,6 +192,61 @@ def slender_group(S, model, place, gid, comment, layer=0):
     S.map = old
 
 
+def chest_group(S, chest, place, groups, gid, comment, fill=BONE, width=W_OUT, layer=0):
+    """The bones of the rib cage drawing's chest (ribcage.chest()) of the given groups, placed
+    (millimetres to (dx, y)): each filled, and outlined where the rib cage drawing outlines
+    it; a paired bone on both sides, the sternum once."""
+    old = S.map
+    S.map = place
+    el = []
+    for sh in chest.shapes:
+        if sh["group"] not in groups:
+            continue
+        sides = (1,) if sh["whole"] else (1, -1)
+        el += S.shape(sh["pts"], sides=sides, stroke="none")
+        if sh.get("strokes") is None:
+            el += S.shape(sh["pts"], sides=sides, fill="none")
+        for st in sh.get("strokes") or []:
+            el += S.line(st, sides=sides, fill="none")
+    S.map = old
+    S.group(gid, comment, el, fill=fill, width=width, layer=layer)
+
+
+def chest_bone(chest, name):
+    """One bone of the chest (its right copy) as a model of its own."""
+    m = atlas.Model()
+    m.shapes = [sh for sh in chest.shapes if sh["name"] == name]
+    return m
+
+
+def on_column(model, place, col):
+    """The middle of a bone across one pixel column (dx, y): where a leader can start on a
+    slender bone that lies across the page."""
+    spans = []
+    for sh in model.shapes:
+        pts = [place(p) for p in sh["pts"]]
+        ys = []
+        for a, b in zip(pts, pts[1:] + pts[:1]):
+            if (a[0] - col) * (b[0] - col) < 0:
+                ys.append(a[1] + (b[1] - a[1]) * (col - a[0]) / (b[0] - a[0]))
+        ys.sort()
+        spans += [(ys[k], ys[k + 1]) for k in range(0, len(ys) - 1, 2)]
+    assert spans, f"no bone at column {col}"
+    return (col, (spans[0][0] + spans[0][1]) / 2)
+
+
+def column_places(view):
+    """Each vertebra's Place (C1 ... L5) in the column of the front or the back view."""
+    return {lv.name: place for lv, place, _ in spine.column(view, ATLAS_TOP, SACRUM_TOP)[0]}
+
+
+def clavicle_inner(chest, place):
+    """The middle of the collar bone's breastbone end (dx, y), against the sternum's
+    clavicular notch."""
+    x, y = place(chest.marks["clavicular notch"])[:2]
+    return (x + CLAVICLE_ON_NOTCH[0], y + CLAVICLE_ON_NOTCH[1])
+
+
 def on_row(S, model, place, row, toward=None, near=None):
     """A point where a leader can start on a bone (dx) across one pixel row: the middle of
     the bone there, or with near=+1 (-1) a third of its width in from its right (left)
@@ -350,11 +406,6 @@ class Limbs:
 # The skeleton from the front
 # ============================================================================
 
-# Where each rib (1-12) reaches furthest out, front and back alike (dx, y).
-RIB_SIDES = [(22.5, 96.3), (31.0, 103.2), (36.6, 110.2), (40.3, 117.8), (42.5, 126.6),
-             (43.7, 135.6), (44.2, 145.0), (44.2, 154.4), (43.6, 163.6), (42.6, 172.2),
-             (41.2, 180.4), (36.6, 187.6)]
-
 # The skull of the head atlas at the limbs' scale a little enlarged, as the trunk is: its
 # breadth 148 mm, its height from the vertex to the chin 227 mm, 1/7.7 of the figure's
 # stature (1750 mm from the vertex to the heel from behind)
@@ -397,110 +448,53 @@ def front():
     ax = CLAVICLE_OUTER_FRONT[0] + AC_GAP
     el += S.shape([(ax, 94.2, "c"), (ax + 3.0, 93.4), (53.8, 93.4), (57.0, 94.8), (55.6, 97.4),
                    (50.8, 97.8), (ax + 0.6, 97.0, "c")])
-    S.group("scapula", "shoulder blades, seen behind the ribs: maroon", el, fill=MAROON)
-    S.group("scapula-ridges", None, ridges, fill=None)
+    S.group("scapula", "shoulder blades, seen behind the ribs: maroon", el, fill=MAROON, layer=-1)
+    S.group("scapula-ridges", None, ridges, fill=None, layer=-1)
+    # ---- ribs, costal cartilages and breastbone: the chest of the rib cage drawing ----
+    # placed at the column's scale, the top of its frame at the first thoracic vertebra's
+    # body, so that each rib leaves its own vertebra; the back parts of the ribs and the
+    # floating ribs beneath the vertebral bodies, the shoulder blades beneath them
+    chest = ribcage.chest()
+    t1 = column["T1"]
+    chest_place = Place(0, t1((0, 0))[1], t1.s)
     # the chest between the spine and the sides of the ribs, in front of the shoulder blades:
     # of each blade only what lies beyond the ribs shows (its lateral border, the neck and
     # the coracoid under the collar bone), not maroon in every space between the ribs
-    lateral_edge = [(x + 1.0, y) for x, y in RIB_SIDES[:8]]
-    S.group("chest", None, S.line([(7.5, 94.6)] + lateral_edge + [(7.5, lateral_edge[-1][1])]),
-            fill=GROUND, stroke=None)
-
-    # ---- ribs: the back part of each rib, then the front part ----
-    junction = [(12.0, 102.0), (13.4, 112.8), (14.8, 121.8), (16.4, 130.6), (18.4, 139.8),
-                (21.0, 149.2), (24.4, 158.4), (28.4, 166.6), (32.4, 174.4), (36.0, 181.4)]
-    lateral = RIB_SIDES
-    head_y = [92.5 + 8.05 * i for i in range(12)]
-
-    def rib_back(i):
-        lx, ly = lateral[i]
-        hy = head_y[i]
-        return [(4.5, hy + 0.5), (lx * 0.45, hy + 0.4), (lx * 0.8, hy + (ly - hy) * 0.5),
-                (lx, ly)]
-
-    def rib_front(i):
-        lx, ly = lateral[i]
-        jx, jy = junction[i]
-        dy = jy - ly
-        if i == 0:
-            return [(lx - 2.0, ly - 1.2), (lx, ly + 0.6), (lx - 3.0, ly + 3.6), (jx, jy)]
-        return [(lx - 1.6, ly - 1.2), (lx, ly + 0.8), (lx - (lx - jx) * 0.35, ly + dy * 0.62),
-                (jx, jy)]
-
-    def rib_float(i):
-        # out and down from the side of its own vertebra to a free tip in the flank: the
-        # eleventh reaching about three quarters of the way to the side of the cage, the
-        # twelfth half as long, steeper
-        hy = head_y[i]
-        if i == 10:
-            return [(4.5, hy + 0.5), (14.0, hy + 1.8), (24.0, hy + 5.4), (31.0, hy + 10.0),
-                    (34.0, hy + 15.0)]
-        return [(4.5, hy + 0.5), (9.5, hy + 2.2), (14.0, hy + 5.8), (17.0, hy + 10.5)]
-
+    lateral_edge = []
+    for n in range(1, 9):
+        pts = [chest_place(p) for sh in chest.shapes if sh["name"] == f"rib {n}"
+               and sh["group"] in ("rib-back", "rib-front") for p in sh["pts"]]
+        out = max(p[0] for p in pts)
+        lateral_edge += sorted(((p[0] + 0.8, p[1]) for p in pts if p[0] > out - 2.5),
+                               key=lambda q: q[1])
+    lateral_edge = [p for i, p in enumerate(lateral_edge)
+                    if all(p[1] > q[1] for q in lateral_edge[:i])]
+    S.group("chest", None, S.line([(7.5, lateral_edge[0][1])] + lateral_edge
+                                  + [(7.5, lateral_edge[-1][1])]),
+            fill=GROUND, stroke=None, layer=-1)
+    chest_group(S, chest, chest_place, ("rib-back",), "ribs-back",
+                "the back of ribs 1-10, seen through the chest", width=W_FINE, layer=-1)
+    chest_group(S, chest, chest_place, ("rib-floating",), "floating-ribs",
+                "ribs 11 and 12, free at their front ends", width=W_IN, layer=-1)
+    chest_group(S, chest, chest_place, ("rib-tip",), "floating-rib-tips", None, fill=OLIVE,
+                width=W_FINE, layer=-1)
+    chest_group(S, chest, chest_place, ("rib-front",), "ribs", "ribs 1-10, the front of each rib",
+                width=0.8)
+    chest_group(S, chest, chest_place, ("cartilage",), "costal-cartilage",
+                "costal cartilage: olive; ribs 1-7 reach the breastbone, 8-10 join the cartilage above",
+                fill=OLIVE, width=W_IN)
+    chest_group(S, chest, chest_place, ("sternum",), "sternum",
+                "the breastbone: manubrium, body and xiphoid process")
+    # the sternal angle and the xiphisternal joint: the manubrium, the body and the xiphoid
+    # read as three parts
+    sternum = next(sh for sh in chest.shapes if sh["group"] == "sternum")
+    old = S.map
+    S.map = chest_place
     el = []
-    for i in range(10):
-        el += S.curve(rib_back(i))
-    S.group("ribs-back", "the back of ribs 1-10, seen through the chest", el, fill=None,
-            width=0.55)
-    # the floating ribs whole, from their heads behind the vertebral bodies, so that each
-    # is seen leaving its own vertebra
-    el = []
-    for i in (10, 11):
-        el += S.curve(rib_float(i))
-    S.group("floating-ribs", "ribs 11 and 12, free at their front ends", el, fill=None,
-            width=2.9, layer=-1)
-    el = []
-    for i in (10, 11):
-        el += S.curve(rib_float(i))
-    S.group("floating-ribs-fill", None, el, fill=None, stroke=BONE, width=1.3, layer=-1)
-    el = []
-    for i in range(10):
-        el += S.curve(rib_front(i))
-    S.group("ribs", "ribs 1-10, the front of each rib", el, fill=None, width=3.3)
-    el = []
-    for i in range(10):
-        el += S.curve(rib_front(i))
-    S.group("ribs-fill", None, el, fill=None, stroke=BONE, width=1.6)
-
-    # ---- costal cartilage (olive): ribs 1-7 to the breastbone, 8-10 to the rib above ----
-    sternal = [(6.8, 101.8), (5.4, 111.2), (5.6, 118.8), (5.8, 126.6), (5.8, 134.2),
-               (5.2, 141.4), (3.8, 147.8)]
-    carts = []
-    for i in range(7):
-        jx, jy = junction[i]
-        sx, sy = sternal[i]
-        if i < 3:
-            carts.append([(jx + 0.6, jy + 0.1), ((jx + sx) / 2, (jy + sy) / 2 + 0.3), (sx, sy)])
-        else:
-            rise = jy - sy
-            carts.append([(jx + 0.6, jy + 0.2), (jx - (jx - sx) * 0.45, jy - rise * 0.15),
-                          (sx + 2.0, sy + 0.6), (sx, sy)])
-    carts.append([(junction[7][0] + 0.6, junction[7][1] + 0.2), (25.0, 163.8), (18.5, 157.5),
-                  (15.2, 154.6)])
-    carts.append([(junction[8][0] + 0.6, junction[8][1] + 0.2), (29.6, 171.4), (25.6, 166.6),
-                  (23.4, 163.2)])
-    carts.append([(junction[9][0] + 0.6, junction[9][1] + 0.2), (33.6, 178.6), (30.6, 174.2),
-                  (28.8, 170.6)])
-    el = []
-    for c in carts:
-        el += S.curve(c)
-    S.group("costal-cartilage", "costal cartilage: olive", el, fill=None, width=3.3)
-    el = []
-    for c in carts:
-        el += S.curve(c)
-    S.group("costal-cartilage-fill", None, el, fill=None, stroke=OLIVE, width=1.6)
-
-    # ---- breastbone: manubrium, body, xiphoid process ----
-    el = S.shape(sym([(0, 98.4), (2.6, 98.2), (4.6, 97.2), (8.2, 98.6, "c"), (7.6, 102.2),
-                      (5.6, 106.5), (5.0, 110.6, "c"), (5.6, 111.5), (5.4, 119), (6.0, 130),
-                      (6.2, 138), (5.0, 145.5), (3.2, 149.2, "c"), (2.2, 150.4),
-                      (1.6, 155.0), (0, 157.2)]), sides=(1,))
-    S.group("sternum", "the breastbone: manubrium, body and xiphoid process", el)
-    el = S.line([(-5.0, 110.9), (5.0, 110.9)], sides=(1,))
-    el += S.line([(-3.2, 149.3), (3.2, 149.3)], sides=(1,))
-    # the sternal angle and the xiphisternal joint as firm as an outline: the manubrium,
-    # the body and the xiphoid read as three parts
-    S.group("sternum-lines", None, el, fill=None, width=W_OUT)
+    for ln in sternum["lines"][:2]:
+        el += S.line(ln, sides=(1,))
+    S.map = old
+    S.group("sternum-lines", None, el, fill=None, width=W_IN)
 
     # ---- collar bones ----
     # the collar bone of the atlas at the shoulder blades' scale, a tenth over the limbs'
@@ -510,8 +504,8 @@ def front():
     # joint space
     cla = atlas.clavicle()
     tip = CLAVICLE_OUTER_FRONT
-    rot = aim(cla.marks["acromial end"], (tip[0] - CLAVICLE_INNER_FRONT[0],
-                                         tip[1] - CLAVICLE_INNER_FRONT[1]))
+    inner = clavicle_inner(chest, chest_place)
+    rot = aim(cla.marks["acromial end"], (tip[0] - inner[0], tip[1] - inner[1]))
     cs = FRONT_SCALE * SCAPULA_SIZE
     end = Place(0, 0, cs, rot=rot)(cla.marks["acromial end"])
     cla_place = Place(tip[0] - end[0], tip[1] - end[1], cs, rot=rot)
@@ -555,10 +549,16 @@ def front():
     # the chest, where nothing lies behind it but the ribs' thin back halves; it drops onto
     # the shaft steeply from above, across its upper edge, after running level just over
     # the acromion and the head of the humerus
-    d.leader("Form2.Label4 Form4.Text4", cla_place((70, 1.0))[:2], via=[(30.6, 91.4)])
-    d.leader("Form2.Label5 Form4.Text5", (2, 115.0))   # the body, between the 2nd and 3rd cartilages
+    shaft = on_column(cla, cla_place, 27.0)
+    d.leader("Form2.Label4 Form4.Text4", shaft, via=[(shaft[0] + 2.5, 91.5)])
+    # the manubrium, level with its line's end
+    d.leader("Form2.Label5 Form4.Text5", (1.5, 110.5))
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
-    d.leader("Form2.Label7 Form4.Text7", (31.0, 174.5))
+    # the tenth costal cartilage near its rib, two pixels above its lowest point, the line
+    # out across only that rib's end
+    cart10 = chest_bone(chest, "cartilage 10")
+    low = max(chest_place(p)[1] for p in cart10.shapes[0]["pts"])
+    d.leader("Form2.Label7 Form4.Text7", on_row(S, cart10, chest_place, low - 2.2, toward=40))
     # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
     # where the two bones stand apart: the radius's at the foot of its upper third, the
     # ulna's in its lower third
@@ -589,7 +589,8 @@ def front():
     d.bracket("Form2.Label20 Form4.Text20", -25.5, head.place((0, -121.5))[1],
               head.place((0, 91.8))[1])
     # the side of the eighth rib, below the shoulder blade's inferior angle
-    d.leader("Form2.Label21 Form4.Text21", (-43.8, 155.4))
+    x, y = chest_place(chest.marks["rib 8 side"])[:2]
+    d.leader("Form2.Label21 Form4.Text21", (-x, y))
     # the pelvis from the middle of the iliac fossa of the hip bone on the left
     x, y = pel.hip(pelvis.HIP_BODY, -1)
     d.leader("Form2.Label22 Form4.Text22", (x - d.mid, y))
@@ -601,9 +602,10 @@ def front():
 # ============================================================================
 
 SCAPULA_GLENOID_FRONT = (45.6, 107.5)
-# The collar bone from the front: the middle of its breastbone end, its acromial end (dx, y)
-CLAVICLE_INNER_FRONT = (7.6, 97.9)
+# The collar bone from the front: its acromial end (dx, y); the middle of its breastbone end
+# stands CLAVICLE_ON_NOTCH pixels out and up from the sternum's clavicular notch
 CLAVICLE_OUTER_FRONT = (49.0, 94.8)
+CLAVICLE_ON_NOTCH = (1.2, -1.2)
 SCAPULA_TURN_FRONT = -8.0
 # The shoulder blades a tenth larger than the atlas's 155 mm (170 mm, still within the
 # range of adult shoulder blades and of their proportion to the humerus): the trunk they
@@ -615,7 +617,6 @@ SCAPULA_SIZE = 1.1   # the shoulder blade's glenoid in the front view (dx, y)
 # same figure from behind, its lines slanting to the rows of their labels.
 BACK_SCALE = 1.0
 SCAPULA_GLENOID = (45.6, 102.0)   # the shoulder blade's glenoid, in the back view's pixels (dx, y)
-CLAVICLE_INNER_BACK = (7.0, 91.0)  # the collar bone's breastbone end from behind (dx, y)
 AC_GAP = 0.7                       # pixels of joint space between collar bone and acromion
 CLAVICLE_END_IN = 1.2              # the collar bone's end beside the acromion's edge, not behind it
 
@@ -636,37 +637,13 @@ def back():
     S.parts.append((0, len(S.parts), "\n".join(head.svg("  "))))
 
     # ---- ribs from behind: the back of each rib, out to where it turns forward ----
-    lateral = RIB_SIDES
-    head_y = [92.5 + 8.05 * i for i in range(12)]
-
-    # from behind each rib runs down and out from its vertebra: its outermost point lies
-    # two or three vertebrae lower than its head (less for the first and the lowest ribs)
-    drop = [8, 13, 17, 20, 22, 23, 23, 22, 20, 18]
-
-    def rib_back(i):
-        lx, ly = lateral[i]
-        hy = head_y[i]
-        if i >= 10:   # the floating ribs: short, their front ends free in the flank
-            if i == 10:
-                return [(5.5, hy), (10.0, hy + 1.6), (17.5, hy + 5.6), (24.0, hy + 10.5)]
-            return [(5.5, hy), (9.0, hy + 1.8), (13.0, hy + 5.0), (16.5, hy + 9.0)]
-        ly = hy + drop[i]
-        return [(5.5, hy), (9.5, hy + 1.4), (lx * 0.52, hy + (ly - hy) * 0.38),
-                (lx * 0.86, hy + (ly - hy) * 0.78), (lx, ly + 1.0), (lx - 0.6, ly + 4.0)]
-
-    # each rib a band: a slender neck at the spine, broadest at its angle, its lateral part a
-    # little narrower; the floating ribs taper to free points, the twelfth the shortest
-    # (about 15 mm wide at the angle, the spaces between them as wide: twelve white bands)
-    full = [(0.0, 1.0, 1.0), (0.12, 1.25, 1.25), (0.3, 1.8, 1.8), (0.5, 1.95, 1.95),
-            (0.7, 1.9, 1.9), (0.85, 1.75, 1.75), (1.0, 1.6, 1.6)]
-    free = [(0.0, 1.0, 1.0), (0.15, 1.3, 1.3), (0.4, 1.7, 1.7), (0.7, 1.35, 1.35),
-            (0.9, 0.8, 0.8), (1.0, 0.4, 0.4)]
-    el = []
-    for i in range(12):
-        axis = spline(rib_back(i), closed=False)[0]
-        el += S.shape(profile_points(axis, full if i < 10 else free, cap=(0.2, 0.5 if i < 10 else 0.8)))
-    S.group("ribs", "twelve pairs of ribs, the back of each rib; 11 and 12 float, free at "
-            "their ends", el, width=0.6)
+    # the ribs of the rib cage drawing's chest, as from the front at the column's scale: from
+    # behind each rib leaves its vertebra beside the transverse process (the column, drawn
+    # over it, hides its head and neck) and runs down and out round the back of the chest to
+    # its angle and the side, where it turns forwards out of sight; the floating ribs whole
+    chest = ribcage.chest()
+    t1 = column_places("back")["T1"]
+    chest_place = Place(0, t1((0, 0))[1], t1.s)
 
     # ---- the collar bones, beyond the spine and the shoulder blades ----
     # the shoulder blades from the bone atlas at the limbs' scale: the superior angle at the
@@ -677,18 +654,25 @@ def back():
     glen = sca.marks["glenoid"]
     sca_place = Place(SCAPULA_GLENOID[0] - glen[0] * ss, SCAPULA_GLENOID[1] - glen[1] * ss, ss)
     # the collar bone of the atlas at the shoulder blades' scale, its acromial end beside the
-    # acromion's inner edge across a joint space, nearly level: white, drawn over the
-    # backs of the ribs so that it reads whole, under the spine and the shoulder blade
+    # acromion's inner edge across a joint space, its breastbone end where the front view has
+    # it: the furthest of the trunk's bones from behind, under the ribs, the column and the
+    # shoulder blade, so that each shows only beyond them and the two never meet
     cla = atlas.clavicle()
     ac = sca_place(sca.marks["acromioclavicular joint"])
     lateral_end = (ac[0] - AC_GAP - CLAVICLE_END_IN, ac[1])
     cs = FRONT_SCALE * BACK_SCALE * SCAPULA_SIZE
-    cla_rot = aim(cla.marks["acromial end"], (lateral_end[0] - CLAVICLE_INNER_BACK[0],
-                                             lateral_end[1] - CLAVICLE_INNER_BACK[1]))
+    inner = clavicle_inner(chest, chest_place)
+    cla_rot = aim(cla.marks["acromial end"], (lateral_end[0] - inner[0], lateral_end[1] - inner[1]))
     end = Place(0, 0, cs, rot=cla_rot)(cla.marks["acromial end"])
     cla_place = Place(lateral_end[0] - end[0], lateral_end[1] - end[1], cs, rot=cla_rot)
-    slender_group(S, cla, cla_place, "clavicle", "collar bones, each meeting its acromion at "
-                  "the acromioclavicular joint")
+    slender_group(S, cla, cla_place, "clavicle", "collar bones, each from its joint with the "
+                  "sternum, in front of the column and the first ribs, to its acromion")
+    chest_group(S, chest, chest_place, ("rib-back", "rib-turn"), "ribs",
+                "ribs 1-10 from behind, the back of each rib", width=W_IN)
+    chest_group(S, chest, chest_place, ("rib-floating",), "floating-ribs",
+                "ribs 11 and 12, free at their front ends", width=W_IN)
+    chest_group(S, chest, chest_place, ("rib-tip",), "floating-rib-tips", None, fill=OLIVE,
+                width=W_FINE)
 
     # ---- spine from behind: spinous and transverse processes ----
     column = draw_column(S, "back")

@@ -45,6 +45,7 @@ BUTTON = (217, 270, 298, 303)   # kept plain
 # openings are in line art, the septum a ground-coloured line down the nose's.
 LINE_ART = {f'fill="{skeleton.BONE}"': f'fill="{GROUND}"', f'stroke="{skeleton.BONE}"': f'stroke="{GROUND}"',
             f'fill="{skeleton.MAROON}"': f'fill="{GROUND}"', f'stroke="{skeleton.OLIVE}"': f'stroke="{GROUND}"',
+            f'fill="{skeleton.OLIVE}"': f'fill="{GROUND}"',
             f'fill="{skeleton.RECESS}"': f'fill="{INK}"', f'fill="{skeleton.NOSE}"': f'fill="{INK}"',
             f'stroke="{skeleton.RECESS}"': f'stroke="{GROUND}"'}
 ARM_GROUPS = ("humerus", "ulna", "radius", "hand-")
