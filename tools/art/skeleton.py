@@ -276,6 +276,12 @@ FOOT_DEPTH = 0.85   # the foot below it foreshortened to this share of its lengt
                     # above as the leg shows it, as long as the picture's floor allows
 
 
+# The top of the radius's head in the humerus's frame: under the middle of the capitulum,
+# 3 mm below it; RADIUS_LOW: a point of the radius's axis near its lower end (its frame)
+RADIUS_HEAD_ON_HUMERUS = (17, 309.5)
+RADIUS_LOW = 230
+
+
 class Limbs:
     """Where the limbs of one figure stand (dx, y in its pixels) and their bones placed."""
 
@@ -305,7 +311,13 @@ class Limbs:
         top = self.hum((self.humerus.marks["elbow"][0] - 12, self.humerus.marks["elbow"][1] - 27))
         rot = aim((0, 265), (wrist[0] - top[0], wrist[1] - top[1]))
         self.uln = Place(top[0], top[1], s, rot=rot)
-        self.rad = Place(*self.uln(atlas.RADIUS_ON_ULNA)[:2], s, rot=rot)
+        # the radius: its lower end beside the ulna's as the atlas pairs them, its head turned
+        # out under the capitulum across a joint space, clear of the trochlea, so that the
+        # disc of the head and its neck show below the humerus
+        low = Place(*self.uln(atlas.RADIUS_ON_ULNA)[:2], s, rot=rot)((0, RADIUS_LOW))
+        head = self.hum(RADIUS_HEAD_ON_HUMERUS)
+        rot_r = aim((0, RADIUS_LOW), (low[0] - head[0], low[1] - head[1]))
+        self.rad = Place(head[0], head[1], s, rot=rot_r)
         # the hand: the palm of the right hand mirrored (thumb outwards), its carpus under
         # the lower ends of the forearm bones, turned with the forearm
         w = self.uln((13, atlas.RADIUS_ON_ULNA[1] + 238))   # against the radius
