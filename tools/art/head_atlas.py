@@ -770,17 +770,11 @@ def skull_front(g, small=False):
     for sx, R in sides():
         g.suture(R(NASAL_BORDER), amp=0.45, period=1.5, width=W_IN)
     g.line([(0, -25.5), (0, -8)], W_FINE)                              # between the nasal bones
-    # frontonasal suture; glabella (the coronal suture lies behind the curve of the
-    # forehead, out of sight from the front)
+    # frontonasal suture; glabella (the coronal suture, seen from the front, runs over the
+    # top of the vault and down its sides only a few millimetres inside the outline, where
+    # it would read as a doubled outline: left out)
     g.suture([(-5, -25.5), (0, -25), (5, -25.5)], amp=0.4, period=1.5)
     g.line([(-4, -33), (0, -34), (4, -33)], W_FINE)
-
-
-# The coronal suture seen from the front: from the bregma, at the top of the vault, it runs
-# down each side a little inside the outline, in front of the widest part of the vault, to
-# the pterion behind the temporal line
-CORONAL_FRONT = [(0, -121.2), (20, -118.4), (38, -111.5), (50.5, -101), (58.5, -88), (62.5, -73),
-                 (63, -58), (60.5, -45)]
 
 
 def _partings(g, table, y0, y1, gap):
@@ -819,8 +813,8 @@ def skull_front_plain(g, recess=GROUND, nose=GROUND):
     """The same skull from the front, for a drawing far under life size (a whole skeleton,
     about a quarter of a pixel to the millimetre): its outlines, the orbits and the nasal
     opening (filled with `recess` and `nose`: shaded openings), the rows of teeth, the
-    mandible and the main sutures as plain faint lines; no hatching, foramina or ridges,
-    which would blur into grey at that size."""
+    mandible and the sutures of the face as plain faint lines; no hatching, foramina or
+    ridges, which would blur into grey at that size."""
     # the deep space beside the upper jaw, between it and each ramus
     for sx, R in sides():
         g.fill(R([(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5),
@@ -838,7 +832,6 @@ def skull_front_plain(g, recess=GROUND, nose=GROUND):
         # the zygomatic bone's sutures with the maxilla and the frontal bone
         g.line(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), W_FINE)
         g.line(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), W_FINE)
-        g.line(R(CORONAL_FRONT), W_FINE)
         g.line(R(NASAL_BORDER), W_FINE)
     g.hole(sym(APERTURE), width=W_OUT, fill=nose)
     g.line([(0, -7), (0.9, 3), (0.6, 13), (0, 21)], W_FINE, color=recess)   # the septum

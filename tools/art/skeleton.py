@@ -550,7 +550,7 @@ def front():
         return (q[0] - S.mid, q[1])
 
     # ---- leader lines: each starts on its bone at the row of its labels ----
-    # the cranium's line from the frontal bone, inside the coronal suture, level with its
+    # the cranium's line from the frontal bone, high on the forehead, level with its
     # line's end; the face's from the body of the maxilla below the eye socket, beside the
     # nose opening's lower half, clear of both
     d.leader("Form2.Label1 Form4.Text1", (head.place((18, 0))[0] - S.mid, 14.5))
