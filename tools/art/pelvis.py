@@ -235,9 +235,9 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
 # the same from the front: the superior articular processes lie behind the base and only
 # peep over it; from the promontory, the highest point, each ala slopes down and out
 SACRUM_HALF_FRONT = [
-    ((60, 23.6), (54, 24.6), (50, 27)),    # the first body's top, domed: the promontory in the middle
-    ((49, 24.5), (47.5, 21.5), (44, 21.5)),  # a superior articular process, a rounded knob behind the base
-    ((40.5, 21.5), (38.5, 24.5), (37, 28)),
+    ((61, 23.4), (53, 24.2), (49, 26)),    # the back of the first body's top, seen over the promontory
+    ((48.2, 24.4), (47.6, 23), (46, 22.6)),  # a superior articular process behind the base, its
+    ((42.5, 22), (39, 23), (36.5, 27.6)),    # facet sloping down and out to the ala
     ((30, 30), (20, 32), (15, 33.5)),      # the ala's upper border sloping out
     ((9, 35.5), (6, 40), (6, 46)),         # its rounded lateral end
     ((6, 51), (8.2, 55), (9, 58)),
@@ -315,10 +315,15 @@ def sacrum(sw=1.0, dark=False, joints=False, back=None, fine=True):
             '     superior articular processes either side of the top -->',
             f'<path d="M 70 40 L 70 124 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
             f'fill="none" stroke="{mark}" stroke-width="{fmt(1.0 * sw)}" stroke-linecap="round"/>',
-            '<!-- below the crest, which ends at the fourth segment, the sacral hiatus: an arch open\n'
-            '     below, the sacral cornua at its feet -->',
-            f'<path d="M 63.5 153 C 63.5 140, 76.5 140, 76.5 153" fill="none" stroke="{mark}" stroke-width="{fmt(0.9 * sw)}"/>',
-            f'<g fill="{mark}"><ellipse cx="63.5" cy="154" rx="2.2" ry="2.6"/><ellipse cx="76.5" cy="154" rx="2.2" ry="2.6"/></g>',
+        ]
+        if fine:
+            parts += [
+                '<!-- below the crest, which ends at the fourth segment, the sacral hiatus: an arch open\n'
+                '     below, the sacral cornua at its feet -->',
+                f'<path d="M 63.5 153 C 63.5 140, 76.5 140, 76.5 153" fill="none" stroke="{mark}" stroke-width="{fmt(0.9 * sw)}"/>',
+                f'<g fill="{mark}"><ellipse cx="63.5" cy="154" rx="2.2" ry="2.6"/><ellipse cx="76.5" cy="154" rx="2.2" ry="2.6"/></g>',
+            ]
+        parts += [
             '<!-- the lateral crests, the fused transverse processes, outside the foramina: in the\n'
             '     whole pelvis their upper ends pass under the posterior iliac spines -->',
             f'<path d="{bezier_d(LATERAL_CREST, closed=False)} {bezier_d([(140 - x, y) for x, y in LATERAL_CREST], closed=False)}" '
@@ -328,13 +333,17 @@ def sacrum(sw=1.0, dark=False, joints=False, back=None, fine=True):
     if joints:
         # in the whole pelvis the brim goes on from the ilium's arcuate line along the front
         # edge of each ala to the promontory
-        brim = "M 50 28 C 40 33, 20 40, 8 47"
+        brim = "M 49 26.6 C 40 32, 20 40, 8 47"
         parts.append('<!-- the brim of the pelvis along each ala, from the joint to the promontory -->')
         parts.append(f'<path d="{brim} {mirror_path(brim)}" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
+    # the promontory: the front edge of the first body's top, which leans forward, so that
+    # the top shows as a flat oval between it and the back of the outline
+    parts.append('<!-- the promontory, the front edge of the base -->')
+    parts.append(f'<path d="M 49 26.6 C 56 31.4, 84 31.4, 91 26.6" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
     if fine:
         # the first body's lateral edges, where the alae join it, down to the first foramina
         parts.append('<!-- the lateral edges of the first sacral body, between it and the alae -->')
-        parts.append(f'<path d="M 50 27.5 C 49 35, 48.6 41, 48.4 47 M 90 27.5 C 91 35, 91.4 41, 91.6 47" '
+        parts.append(f'<path d="M 49.4 28 C 49 35, 48.6 41, 48.4 47 M 90.6 28 C 91 35, 91.4 41, 91.6 47" '
                      f'fill="none" stroke="{INK}" stroke-width="{w3}"/>')
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
@@ -415,8 +424,9 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        # straight down from the middle of the third segment, out through the bottom once
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 15 31"], HEADER))
+        # from the second segment's body out to the side, then down to its box under the tip,
+        # clear of the bone, so that the line does not read as a tail going on from the tip
+        f.write(svg(30, 65, body, ["leader Form15.Text1 from 16 20 via 27 29"], HEADER))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -448,6 +458,7 @@ HIP_SIDE = [
 # through the notch
 ACET_SIDE_R = 27
 ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight down
+ACET_SHADOW = (140, 320)        # the shadowed inner wall under the upper and back rim
 # the obturator foramen, larger than the socket, an oval narrowing down and back, its corner
 # in front and above the obturator groove under the superior ramus; the rami thin round it
 OBTURATOR_SIDE = [(u + 8, v) + tuple(c) for u, v, *c in [
@@ -479,6 +490,14 @@ def hip_bone_side(place, w=1.0):
     inner = [rim[0] + ("c",)] + arc_pts(0.05 * r, 0.45 * r, 0.55 * r, 0.66 * r, 160, 380, 14) + [rim[-1] + ("c",)]
     # the fossa, lightly hatched: inside the horseshoe and out through the notch to the rim's line
     hollow = inner + arc(r, 0, a0, a1, 4)[1:-1]
+    # the cup's depth: under the overhanging upper and back rim the inner wall lies in shadow,
+    # a crescent of hatching along the rim, widest above and behind, fading out at its ends
+    n = 16
+    outer = arc(0.94 * r, 0, ACET_SHADOW[0], ACET_SHADOW[1], n)
+    shade = [(math.cos(math.radians(b)) * rr, math.sin(math.radians(b)) * rr)
+             for b, rr in ((ACET_SHADOW[1] - (ACET_SHADOW[1] - ACET_SHADOW[0]) * i / n,
+                            r * (0.94 - 0.3 * math.sin(math.pi * i / n))) for i in range(n + 1))]
+    crescent = outer + shade[1:-1]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
         '<!-- the gluteal lines on the outer face of the wing -->',
@@ -486,6 +505,7 @@ def hip_bone_side(place, w=1.0):
         '<!-- acetabulum: the fossa lightly hatched, open below through the notch; round it the',
         '     lunate surface and the rim -->',
         hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
+        hatch(place.pts(crescent), 60 if place.m < 0 else 120, 2.2, 0.4 * w),
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
