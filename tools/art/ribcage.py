@@ -395,7 +395,8 @@ def chest(every=4):
     ribs 11 and 12 whole and "rib-tip" the cartilage caps of their free ends; "cartilage" the
     costal cartilages of ribs 1-10; "sternum" with its joints and ridges as "lines".
     Marks: "rib N side" (the middle of rib N's band at the side of the chest), "rib N head"
-    (where it leaves its vertebra's side), "cartilage N middle", "clavicular notch", "jugular
+    (where it leaves its vertebra's side), "cartilage N middle" and "cartilage N quarter" (a quarter of the way in from its rib),
+    "clavicular notch", "jugular
     notch", "sternal angle", "body" (the sternum's body, between the second and third
     cartilages)."""
     ribs = {n: Rib(n) for n in RIBS}
@@ -431,8 +432,8 @@ def chest(every=4):
         m.mark(f"rib {n} head", to_mm(rib.point(rib.th0)))
     for n, (up, lo) in cartilage_edges(ribs).items():
         add_band("cartilage", f"cartilage {n}", up, lo, True, n <= 7)
-        c = cartilage_centre_of(up, lo)
-        m.mark(f"cartilage {n} middle", to_mm(c))
+        m.mark(f"cartilage {n} middle", to_mm(band_centre(up, lo, 0.5)))
+        m.mark(f"cartilage {n} quarter", to_mm(band_centre(up, lo, 0.25)))
     outline = sternum_outline(notches=False)
     keep = [p for i, p in enumerate(outline) if i % every == 0 or p[1] < JUGULAR + 5
             or p[1] > XTIP - 2 or abs(p[1] - ANGLE) < 1 or abs(p[1] - XIPHI) < 1]
@@ -447,9 +448,9 @@ def chest(every=4):
     return m
 
 
-def cartilage_centre_of(upper, lower):
-    """The middle of a band: halfway along it, between its edges."""
-    i = len(upper) // 2
+def band_centre(upper, lower, f):
+    """The middle of a band between its edges, the share f of the way along it."""
+    i = round((len(upper) - 1) * f)
     return ((upper[i][0] + lower[i][0]) / 2, (upper[i][1] + lower[i][1]) / 2)
 
 

@@ -212,13 +212,6 @@ def chest_group(S, chest, place, groups, gid, comment, fill=BONE, width=W_OUT, l
     S.group(gid, comment, el, fill=fill, width=width, layer=layer)
 
 
-def chest_bone(chest, name):
-    """One bone of the chest (its right copy) as a model of its own."""
-    m = atlas.Model()
-    m.shapes = [sh for sh in chest.shapes if sh["name"] == name]
-    return m
-
-
 def on_column(model, place, col):
     """The middle of a bone across one pixel column (dx, y): where a leader can start on a
     slender bone that lies across the page."""
@@ -563,14 +556,13 @@ def front():
     # the acromion and the head of the humerus
     shaft = on_column(cla, cla_place, 27.0)
     d.leader("Form2.Label4 Form4.Text4", shaft, via=[(shaft[0] + 2.5, 91.5)])
-    # the manubrium, level with its line's end
-    d.leader("Form2.Label5 Form4.Text5", (1.5, 110.5))
+    # the middle of the manubrium, between the jugular notch and the sternal angle
+    top = chest_place(chest.marks["jugular notch"])[1]
+    d.leader("Form2.Label5 Form4.Text5", (1.5, (top + chest_place(chest.marks["sternal angle"])[1]) / 2))
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
-    # the tenth costal cartilage near its rib, two pixels above its lowest point, the line
-    # out across only that rib's end
-    cart10 = chest_bone(chest, "cartilage 10")
-    low = max(chest_place(p)[1] for p in cart10.shapes[0]["pts"])
-    d.leader("Form2.Label7 Form4.Text7", on_row(S, cart10, chest_place, low - 2.2, toward=40))
+    # the tenth costal cartilage a quarter of the way in from its rib, the line out across
+    # only that rib's end
+    d.leader("Form2.Label7 Form4.Text7", chest_place(chest.marks["cartilage 10 quarter"])[:2])
     # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
     # where the two bones stand apart: the radius's at the foot of its upper third, the
     # ulna's in its lower third
@@ -619,9 +611,9 @@ SCAPULA_GLENOID_FRONT = (45.6, 107.5)
 CLAVICLE_OUTER_FRONT = (49.0, 94.8)
 CLAVICLE_ON_NOTCH = (1.2, -1.2)
 SCAPULA_TURN_FRONT = -8.0
-# The shoulder blades a tenth larger than the atlas's 155 mm (170 mm, still within the
-# range of adult shoulder blades and of their proportion to the humerus): the trunk they
-# lie on is drawn a little large for the limbs.
+# The shoulder blades and the collar bones a tenth larger than the atlas's (170 and 160 mm,
+# still within the range of adult bones and of their proportion to the humerus): the collar
+# bones span the figure's breadth of shoulders from the sternum to the acromions.
 SCAPULA_SIZE = 1.1   # the shoulder blade's glenoid in the front view (dx, y)
 
 
