@@ -52,7 +52,8 @@ def tooth_side(x0, x1, neck, edge, kind):
     into the bone, which is drawn over it. Each crown is waisted at its neck and rounded
     at its corners, so that a notch shows between neighbours: incisors are wedges seen
     edge on, leaning forwards; the canine is the longest, with one point; premolars have
-    one blunter cusp; molars are the widest, with two cusps and a clear dip between."""
+    one blunter cusp on broad shoulders; molars are the widest, with two cusps and a clear
+    dip between."""
     sg = 1 if edge > neck else -1
     w = x1 - x0
     m = (x0 + x1) / 2
@@ -65,9 +66,9 @@ def tooth_side(x0, x1, neck, edge, kind):
     elif kind == "c":
         crown = [(x1, neck + 0.4 * h), (x1 - 0.2 * w, neck + 0.8 * h), (m - 0.05 * w, edge, "c"),
                  (x0 + 0.18 * w, neck + 0.78 * h), (x0, neck + 0.4 * h)]
-    elif kind == "p":
-        crown = [(x1, neck + 0.45 * h), (x1 - 0.22 * w, neck + 0.84 * h), (m, edge, "c"),
-                 (x0 + 0.22 * w, neck + 0.84 * h), (x0, neck + 0.45 * h)]
+    elif kind == "p":   # broad-shouldered, its neighbours meeting close to the cusp
+        crown = [(x1, neck + 0.6 * h), (x1 - 0.14 * w, neck + 0.9 * h), (m, edge, "c"),
+                 (x0 + 0.14 * w, neck + 0.9 * h), (x0, neck + 0.6 * h)]
     else:   # square-shouldered, its two cusps low
         crown = [(x1, neck + 0.4 * h), (x1 - 0.04 * w, neck + 0.88 * h), (x1 - 0.24 * w, edge),
                  (m, neck + 0.86 * h, "c"), (x0 + 0.24 * w, edge), (x0 + 0.04 * w, neck + 0.88 * h),
@@ -448,10 +449,12 @@ def side_mandible_outline():
     ]
 
 
-def side_mandible(g, apart=False):
-    """The mandible from the left, its teeth in it."""
-    for t in LOWER_TEETH_SIDE:
-        draw_tooth_side(g, t)
+def side_mandible(g, apart=False, teeth=True):
+    """The mandible from the left, its teeth in it (teeth=False: drawn before, under the
+    upper row that closes over their edges)."""
+    if teeth:
+        for t in LOWER_TEETH_SIDE:
+            draw_tooth_side(g, t)
     pts = side_mandible_outline()
     g.body(pts, width=W_OUT)
     # oblique line, mental foramen, the rough angle, the neck of the condyle
@@ -511,8 +514,10 @@ def skull_side(g, mandible=True, ghost=False):
         # the far side, white, so that no ground shows between neighbours
         mid = lambda t: ((t[0] + t[1]) / 2, t[2] + 0.45 * (t[3] - t[2]))  # noqa: E731
         g.fill([mid(t) for t in UPPER_TEETH_SIDE] + [mid(t) for t in reversed(LOWER_TEETH_SIDE)], BONE)
-        for t in LOWER_TEETH_SIDE:
-            draw_tooth_side(g, t)
+        # the cheek teeth's outer cusps close behind the upper crowns' edges, the lower
+        # incisors and canine behind the upper ones: one line where the rows meet
+        for x0, x1, neck, edge, kind in LOWER_TEETH_SIDE:
+            draw_tooth_side(g, (x0, x1, neck, edge - (1.5 if kind in "pm" else 0), kind))
     for t in UPPER_TEETH_SIDE:
         draw_tooth_side(g, t)
     outline_pts = _chain(PROFILE_VAULT, PROFILE_FACE)[:-1]
@@ -558,7 +563,7 @@ def skull_side(g, mandible=True, ghost=False):
         # deep behind the notch, the infratemporal fossa: shaded, so that the notch reads as
         # a gap between the coronoid process and the condyle
         g.hatch(notch, 60, 2.2, W_FINE)
-        side_mandible(g)
+        side_mandible(g, teeth=False)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
                 (-38, 5.0), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-15, 3), (-14.5, -2)]
