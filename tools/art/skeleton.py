@@ -727,9 +727,9 @@ def back():
     # every way out to the right crosses
     d.leader("Form3.Label1 Form5.Text1", column["T10"]((8, 10)))
     # the lower lines slant up to their labels, which stand higher than the bones they name:
-    # the second lumbar vertebra's lamina beside its spinous process, the sacrum beside its
-    # median crest, the coccyx's middle
-    d.leader("Form3.Label2 Form5.Text2", column["L2"]((9, 11)))
+    # the third lumbar vertebra's lamina beside its spinous process, whose line passes under
+    # the tips of the floating ribs, the sacrum beside its median crest, the coccyx's middle
+    d.leader("Form3.Label2 Form5.Text2", column["L3"]((9, 12)))
     x, y = pel.sacrum(pelvis.SACRUM_BACK_START)
     d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))
     x, y = pel.coccyx(pelvis.COCCYX_BACK_START)
