@@ -874,15 +874,14 @@ BACK_UPPER_JAW = [(0, 18), (14, 18), (26, 20), (33, 26), (36, 34), (35.5, 40), (
 CHOANA = [(2.5, 22), (10, 21.5), (15, 24), (16, 30), (14.5, 35), (2.5, 35.5)]
 
 
-def skull_back(g, detail=True, recess=GROUND):
+def skull_back(g, detail=True):
     """The skull from behind: x from the midline (the halves mirror images), y as in the
     other views. Between the rami the back of the upper jaw shows, its teeth from behind
     and the two openings of the nose over the palate. Without detail (a drawing far under
-    life size, a whole skeleton, where the upper neck vertebrae stand before the openings):
-    each row of cheek teeth one white block, the mouth between the rows filled with
-    `recess`, the sutures finer, no openings, ridges or shading."""
-    g.body(sym(BACK_UPPER_JAW), width=W_IN)
+    life size, a whole skeleton, where the upper neck vertebrae stand before them): all
+    that between the rami as plain bone, the sutures finer, no ridges or shading."""
     if detail:
+        g.body(sym(BACK_UPPER_JAW), width=W_IN)
         for sx, R in sides():
             g.hole(R(CHOANA), width=W_IN)
             g.hatch(R(CHOANA), 60, 1.1, W_FINE)
@@ -890,13 +889,10 @@ def skull_back(g, detail=True, recess=GROUND):
             for t in table[3:]:          # the cheek teeth show past the palate and the tongue
                 draw_teeth_front(g, [t])
     else:
-        up, lo = UPPER_TEETH_FRONT[3:], LOWER_TEETH_FRONT[3:]
-        g.fill(sym([(0, 39), (up[0][0], 39), (lo[0][0], 55), (0, 55)]), recess)
-        for sx, R in sides():
-            g.body(R([(lo[0][0], 44.6, "c"), (lo[-1][1], 44.6, "c"), (lo[-1][1], 55, "c"),
-                      (lo[0][0], 55, "c")]), width=W_IN)
-            g.body(R([(up[0][0], 38, "c"), (up[-1][1], 38, "c"), (up[-1][1], 45.2, "c"),
-                      (up[0][0], 45.2, "c")]), width=W_IN)
+        # between the rami, under the occiput, the back of the upper jaw and the last teeth
+        # as plain bone, to the inner edges of the rami and of the body
+        g.fill(sym([(0, 14), (46, 14), (42, 30), (38, 44), (32, 51), (24, 52.5), (10, 53.5),
+                    (0, 54)]), BONE)
     g.body(sym(back_mandible_outline()), width=W_OUT)
     g.body(sym(BACK_VAULT), width=W_OUT)
     # the serration in drawing pixels: finer on a small drawing

@@ -637,7 +637,7 @@ def back():
     # ---- skull: the head atlas's skull from behind, the occiput over the atlas vertebra ----
     head = skull.on_skeleton(head_atlas.skull_back, S.mid, SKULL_EARS,
                              FRONT_SCALE * BACK_SCALE * HEAD_SIZE, "the skull from behind",
-                             detail=False, recess=RECESS)
+                             detail=False)
     S.parts.append((0, len(S.parts), "\n".join(head.svg("  "))))
 
     # ---- ribs from behind: the back of each rib, out to where it turns forward ----
