@@ -96,8 +96,8 @@ RIBS_AS_WRITTEN = {
     8: dict(a=177, yh=249, yl=298, xe=140, ye=348, w=5.2),
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
-    11: dict(a=140, yh=342, tip=1.2, yt=428, w=5.0),
-    12: dict(a=96, yh=373, tip=0.64, yt=452, w=4.6),
+    11: dict(a=150, yh=342, tip=1.2, yt=421, w=5.0),
+    12: dict(a=105, yh=373, tip=0.64, yt=406, w=4.6),
 }
 RIBS = {n: {k: (row(v) if k.startswith("y") else v) for k, v in r.items()}
         for n, r in RIBS_AS_WRITTEN.items()}
@@ -607,14 +607,15 @@ def build():
 
     # --- rib numbers, right of each rib's side ---
     body.append('  <g id="rib-numbers" fill="' + DIGIT + '">')
-    body.append('    <!-- 1 to 12 beside each rib on the right of the drawing -->')
+    body.append('    <!-- 1 to 12 beside each rib on the right of the drawing, 11 and 12 beside their free ends -->')
     for n in range(1, 13):
         rib = ribs[n]
         if rib.floating:
+            # a floating rib's beside its free end, below the costal margin
             x, y = rib.point(rib.th1)
-            aim = int(round(y - 3))
-        else:
-            aim = int(round(rib.yl - 3))
+            body += ["    " + r for r in digits(str(n), int(math.ceil(x + rib.w + 2)), int(round(y - 2)))]
+            continue
+        aim = int(round(rib.yl - 3))
         # the rows nearest the rib's lateral-most point where the bone furthest right is this
         # rib itself, so that each number stands beside its own rib and no other
         best = None

@@ -673,10 +673,9 @@ def back():
                   "sternum, in front of the column and the first ribs, to its acromion")
     chest_group(S, chest, chest_place, ("rib-back", "rib-turn"), "ribs",
                 "ribs 1-10 from behind, the back of each rib", width=W_IN)
-    chest_group(S, chest, chest_place, ("rib-floating",), "floating-ribs",
+    # (the cartilage caps of their free ends lie round the flank, out of sight from behind)
+    chest_group(S, chest, chest_place, ("rib-floating", "rib-tip"), "floating-ribs",
                 "ribs 11 and 12, free at their front ends", width=W_IN)
-    chest_group(S, chest, chest_place, ("rib-tip",), "floating-rib-tips", None, fill=OLIVE,
-                width=W_FINE)
 
     # ---- spine from behind: spinous and transverse processes ----
     column = draw_column(S, "back")
