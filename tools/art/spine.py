@@ -181,7 +181,7 @@ def side_spine():
     groups = []
     spans = {}
     region_of = {"atlas": "cervical", "axis": "cervical", "cervical": "cervical", "dorsal": "dorsal", "lumbar": "lumbar"}
-    fronts = []
+    fronts, corners = [], []
     for kind, t, h, gap, depth in LEVELS:
         h2, g2, d2 = h * px, gap * px, depth * px
         c, (tx, ty) = curve.at(s + h2 / 2)
@@ -192,8 +192,38 @@ def side_spine():
         lo, hi = spans.get(reg, (c[1], c[1]))
         spans[reg] = (min(lo, c[1]), max(hi, c[1]))
         fronts.append((kind, c, d2, (tx, ty)))
+        # the corners of the body's end plates on the page: top front, top back, foot back,
+        # foot front
+        a = math.radians(ang)
+        corners.append([(c[0] + x * math.cos(a) - y * math.sin(a), c[1] + x * math.sin(a) + y * math.cos(a))
+                        for x, y in ((-d2 / 2, -h2 / 2), (d2 / 2, -h2 / 2), (d2 / 2, h2 / 2), (-d2 / 2, h2 / 2))])
         s += h2 + g2
-    return groups, spans, curve, s, fronts
+    # the intervertebral discs between the bodies from the axis down, each filling the space
+    # between the end plates with its front and back bulging a little
+    discs = []
+    for upper, lower in zip(corners[1:], corners[2:]):
+        discs.append(disc_d(upper[3], upper[2], lower[1], lower[0]))
+    return groups, spans, curve, s, fronts, discs
+
+
+def disc_d(top_front, top_back, foot_back, foot_front, bulge=0.35):
+    """Path data of a disc from the corners of the end plates above and below it, its front
+    and back bulging out by `bulge` of its height."""
+    def bow(a, b, outward):
+        mx, my = (a[0] + b[0]) / 2, (a[1] + b[1]) / 2
+        h = math.dist(a, b)
+        return (mx + outward[0] * bulge * h, my + outward[1] * bulge * h)
+    # outwards: the front to the left of the way down the spine, the back to its right
+    down = (top_front[0] - foot_front[0], top_front[1] - foot_front[1])
+    n = math.hypot(*down) or 1
+    ux, uy = -down[0] / n, -down[1] / n
+    front_out, back_out = (uy, -ux), (-uy, ux)
+    f, b = bow(top_front, foot_front, front_out), bow(top_back, foot_back, back_out)
+    pts = [top_front, top_back, b, foot_back, foot_front, f]
+    return (f"M {fmt(pts[0][0])} {fmt(pts[0][1])} L {fmt(pts[1][0])} {fmt(pts[1][1])} "
+            f"Q {fmt(b[0])} {fmt(b[1])}, {fmt(foot_back[0])} {fmt(foot_back[1])} "
+            f"L {fmt(foot_front[0])} {fmt(foot_front[1])} Q {fmt(f[0])} {fmt(f[1])}, "
+            f"{fmt(top_front[0])} {fmt(top_front[1])} Z")
 
 
 # the sacrum from the side, along the axis from its base (f = 0) to its apex (f = 1), in
@@ -360,7 +390,8 @@ CERVICAL = [
 CERVICAL_CANAL = sym([(0, -8.4), (7.5, -8.1), (10.9, -6.9), (10.7, -4.4), (6.6, 2.6), (2.6, 7.4), (0, 8.6)])
 CERVICAL_HOLES = [CERVICAL_CANAL, ellipse_pts(14.6, -12.2, 2.8, 2.5, n=12), ellipse_pts(-14.6, -12.2, 2.8, 2.5, n=12)]
 CERVICAL_DETAILS = (
-    pair([(9.4, -17.8), (9.6, -11), (8.2, -8.3)])                        # the body's side to the canal
+    pair([(9.4, -17.8), (10, -13.6), (9.4, -10.2), (8, -8.3)])           # the body's rounded side
+    + pair([(6.4, -15.8), (7.6, -12.8), (7.2, -10)])                     # its uncinate process's lip
 )
 # the superior articular facets on the pillars
 CERVICAL_FACETS = [ellipse_pts(16, -0.2, 2.9, 3.7, n=32), ellipse_pts(-16, -0.2, 2.9, 3.7, n=32)]
@@ -728,9 +759,9 @@ SINGLE_BONES = [
     # the atlas's from the middle of its anterior arch, thickest at the tubercle, clear of the
     # opening behind it
     ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (-2.6, -20.2)),
-    # the axis's from the root of its broad spinous process, solid bone behind the canal,
-    # passing under the transverse process
-    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (0.8, 15.6)),
+    # the axis's from its dens, the peg that makes it the axis, out over its superior facet
+    # and above the transverse process
+    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (-1.2, -13.6)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
     ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (3, -21)),
     ("lumbar-vertebra", "a lumbar vertebra, the third, from above", lumbar_top, (165, 204), (4, -20)),
@@ -798,10 +829,11 @@ def single_bones():
 
 
 def spine_body():
-    groups, spans, curve, s_end, fronts = side_spine()
+    groups, spans, curve, s_end, fronts, discs = side_spine()
     sac, cocc, sac_front, cocc_front = sacrum_side(curve, s_end, column_px())
     out = ['<g id="spine-side">',
            '  <!-- the vertebral column from the side, front to the left -->',
+           f'  <path id="discs" d="{" ".join(discs)}" fill="none" stroke="{INK}" stroke-width="0.45"/>',
            indent("\n".join(groups[::-1]), 2).rstrip("\n"),
            '  <g id="sacrum-side">', indent(sac, 4).rstrip("\n"), '  </g>',
            '  <g id="coccyx-side">', indent(cocc, 4).rstrip("\n"), '  </g>',
