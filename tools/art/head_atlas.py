@@ -31,6 +31,11 @@ W_FINE = 0.45   # hatching, faint lines
 PARTING = 0.5   # between the crowns of a row of teeth drawn small
 SERR = (0.7, 2.0)   # the serrated border of a bone drawn apart (pixels)
 OLIVE = "rgb(128,128,0)"   # the fontanelles
+# Openings and the depths seen through them in a flat tone, as the whole skeletons have
+# them (bone surfaces turning away are hatched, sparsely): the orbits, the space behind
+# the cheek, the mouth behind the teeth; the nasal cavity darker
+RECESS = "rgb(118,118,118)"
+NOSE = "rgb(70,70,70)"
 
 
 def _right(ps):
@@ -60,7 +65,7 @@ def tooth_side(x0, x1, neck, edge, kind):
     root = neck - sg * 3
     h = edge - neck
     if kind == "i":
-        lean = -0.25 * abs(h)   # the edge stands forwards of the neck
+        lean = -0.15 * abs(h)   # the edge stands a little forwards of the neck
         crown = [(x1 - 0.05 * w, neck + 0.5 * h), (x0 + 0.45 * w + lean, edge, "c"),
                  (x0 + 0.05 * w + lean, neck + 0.75 * h), (x0 + 0.1 * w + 0.4 * lean, neck + 0.4 * h)]
     elif kind == "c":
@@ -479,27 +484,16 @@ PTERYGOID_SIDE = [(-49, 4), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23),
 CONDYLE_BASE = 26.0
 
 
-def skull_side(g, mandible=True, ghost=False):
-    """The skull from the left. Without the mandible: the cranium of the cranium drawing;
-    ghost: with the mandible's place shown by a dashed outline beneath it, where the bone
-    is left out."""
-    if ghost and not mandible:
-        # from the chin round by the angle, the condyle and the coronoid process to behind
-        # the last molar: the margin under the teeth left out
-        pts = side_mandible_outline()
-        i, j = pts.index((-47.4, 44.4, "c")), pts.index((-100.5, 60.5))
-        g.raw(path(outline(g._px(pts[j:] + pts[:i + 1]), False), False, "none", W_IN,
-                   extra=' stroke-dasharray="2.2 1.6"'))
+def skull_side(g, mandible=True):
+    """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
+    g = _Sparse(g)
     if not mandible:
         # under the arch and the ear, the base of the skull seen where the mandible would
-        # stand, deeper: its under side, white, sloping down from behind the pterygoid plate
-        # to the occipital condyle
+        # stand, deeper: its under side, plain white bone, sloping down from behind the
+        # pterygoid plate to the occipital condyle
         base = [(-44, 0), (4, 0), (6, 12), (7.5, 20), (4, 19.5), (-2, 18), (-10, 15.5), (-20, 13),
                 (-30, 12), (-38, 13), (-44, 15)]
         g.body(base, width=W_IN)
-        # lightly shaded, the deepest part of the view: the plate and the condyle that hang
-        # from it stand out white
-        g.hatch(base, 60, 3.0, W_FINE)
         # the occipital condyle, a long knob under the base, its back behind the mastoid
         g.body(ellipse_pts(2.5, CONDYLE_BASE - 3.5, 6.2, 3.4, rot=-8, n=20), width=W_IN)
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
@@ -526,14 +520,13 @@ def skull_side(g, mandible=True, ghost=False):
     # front of the outer rim, under the overhanging brow
     recess = [FZ, (-86, -33), (-92, -31.5), (-94.5, -27.5), (-95, -15), (-95.5, -4), (-92, -0.5),
               (-86, 0.5), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
-    # no edge in front, where the cavity turns into its inner wall; darkest under the rims
-    g.hatch(recess, 75, 2.6, W_FINE)
+    # no edge in front, where the cavity turns into its inner wall
+    g.fill(recess, RECESS)
     g.line(LATERAL_ORBIT_RIM, W_OUT)
     # the rim of the nasal opening just inside the profile, the cavity glimpsed past it
     rim = [(-104.5, -6), (-100, -3), (-96.2, 2), (-95.6, 9), (-96.8, 15.5), (-100, 20), (-104.5, 22.2)]
+    g.fill(rim + [(-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-100, -2.5), (-104, -5.5)], NOSE)
     g.line(rim, W_IN)
-    g.hatch(rim + [(-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-100, -2.5), (-104, -5.5)], 60, 1.2,
-            W_FINE)
     g.line([(-84, -0.5), (-86, 0.5), (-92, -0.5), (-95, -3)], W_IN)       # its lower rim
     g.line([(-99, -36.5), (-93, -36), (-86, -34.5), (-80, -33.5)], W_IN)   # the brow ridge
     # the sutures of the vault
@@ -558,11 +551,9 @@ def skull_side(g, mandible=True, ghost=False):
     if mandible:
         # through the mandibular notch the base of the skull shows, plain bone behind the
         # notch's heavy edge
-        notch = [(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)]
-        g.fill(notch, BONE)
-        # deep behind the notch, the infratemporal fossa: shaded, so that the notch reads as
-        # a gap between the coronoid process and the condyle
-        g.hatch(notch, 60, 2.2, W_FINE)
+        # deep behind the notch, the infratemporal fossa: in the tone of the openings, so
+        # that the notch reads as a gap between the coronoid process and the condyle
+        g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], RECESS)
         side_mandible(g, teeth=False)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
@@ -686,6 +677,19 @@ def front_nasal(g, R=_right, apart=False):
                (4, -16), (3.6, -23.5)]), 100, 1.4, W_FINE)
 
 
+class _Sparse:
+    """A whole view of the skull: the hatching of bone surfaces turning away sparser than
+    on a bone drawn apart, so that it never reads as an opening."""
+    def __init__(self, g):
+        self._g = g
+
+    def __getattr__(self, name):
+        return getattr(self._g, name)
+
+    def hatch(self, pts, angle, spacing, width=W_FINE, **kw):
+        self._g.hatch(pts, angle, spacing * 1.5, width, **kw)
+
+
 class _Small:
     """A group drawn small (a drawing well under life size): the sutures plain faint lines,
     the shading sparser, the pin-point foramina and the faintest marks left out, so that
@@ -713,17 +717,15 @@ class _Small:
 def skull_front(g, small=False):
     """The skull from the front; the left half built and mirrored. small: drawn for a
     drawing under life size (_Small)."""
-    if small:
-        g = _Small(g)
+    g = _Small(g) if small else _Sparse(g)
     # the mouth's depth behind the crowns, dark where they part, and beside it, between
-    # each ramus and the upper jaw, the deep space behind the cheek: shaded as every
-    # opening and hollow of the skull is, never the bare ground
-    g.hatch(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), 90, 2.4, W_FINE)
+    # each ramus and the upper jaw, the deep space behind the cheek: in the tone of every
+    # opening of the skull, never the bare ground
+    g.fill(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), RECESS)
     for sx, R in sides():
         side = [(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
                 (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (35, 52)]
-        g.fill(R(side), BONE)
-        g.hatch(R(side), 110, 3.0, W_FINE)
+        g.fill(R(side), RECESS)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     bite = [((t[0] + t[1]) / 2, bite_edge(UPPER_TEETH_FRONT, (t[0] + t[1]) / 2) if small else t[3])
@@ -735,11 +737,7 @@ def skull_front(g, small=False):
     ] + ALVEOLAR_FRONT + [(0, 37.6)]
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():
-        g.hole(R(ORBIT), width=W_OUT)
-        # the orbit's depth: shaded throughout, its roof and outer wall the darkest
-        g.hatch(R(ORBIT), 110, 2.5, W_FINE)
-        g.hatch(R([(13.5, -30), (21, -35), (31, -36.5), (41, -34), (47.5, -28), (50, -18), (48.5, -7),
-                   (45, -9), (45, -22), (38, -29), (28, -31), (18, -28)]), 65, 2.2, W_FINE)
+        g.hole(R(ORBIT), width=W_OUT, fill=RECESS)      # the orbit's depth
         g.line(R([(15.5, -14), (16.9, -9), (16.4, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
@@ -757,8 +755,7 @@ def skull_front(g, small=False):
         front_nasal(g, R)
         front_maxilla(g, R)
     # nasal opening: the cavity dark, the thin septum a little off the midline
-    g.hole(sym(APERTURE), width=W_OUT)
-    g.hatch(sym(APERTURE), 110, 1.1, W_FINE)
+    g.hole(sym(APERTURE), width=W_OUT, fill=NOSE)
     g.body([(-0.5, -7.6), (0.7, -7.6), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
            width=W_IN)
     g.body([(-2.4, 23.9), (0, 18.6, "c"), (2.4, 23.9)], width=W_IN)    # anterior nasal spine
