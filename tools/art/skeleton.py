@@ -151,11 +151,11 @@ def draw_column(S, view):
     if abs(k / FRONT_SCALE - 1) > COLUMN_TOLERANCE:
         raise SystemExit(f"skeleton: the column from the atlas (row {ATLAS_TOP}) to the sacrum "
                          f"(row {SACRUM_TOP}) is {k:.3f} px/mm, not the figure's {FRONT_SCALE}")
-    for gid, comment, layer, width, shapes in groups:
+    for gid, comment, layer, width, fill, shapes in groups:
         el = []
         for pts, paired in shapes:
             el += S.shape(pts, sides=(1, -1) if paired else (1,))
-        S.group(gid, comment, el, layer=layer, width=width)
+        S.group(gid, comment, el, layer=layer, width=width, fill=fill or BONE)
     return places
 
 

@@ -719,23 +719,35 @@ REGIONS = (("lumbar", "L", "five lumbar vertebrae"),
 def skeleton_column(view, top, bottom, width=0.9, process=0.6):
     """The column of a whole skeleton seen from the front or from behind, the atlas's top at
     row `top`, the sacrum's at `bottom`, in (x from the midline, y) pixels: [(group id,
-    comment, layer, stroke width, [(points, paired)])], {level name: Place}.  Each region
-    is a group, the lower regions' first and in each the lowest vertebra first, so that a
-    vertebra lies over the one below (the atlas's arch over the dens, a spinous process over
-    the laminae under it); from the front the transverse processes are a group of their own
-    beneath the bodies.  A paired shape is the right one, to be drawn mirrored as well.
-    Last, the scale in pixels to the millimetre."""
+    comment, layer, stroke width, fill (None: the bone's), [(points, paired)])], {level
+    name: Place}.  Each region is a group, the lower regions' first and in each the lowest
+    vertebra first, so that a vertebra lies over the one below (the atlas's arch over the
+    dens, a spinous process over the laminae under it); from the front the transverse
+    processes are a group of their own beneath the bodies, and the discs one of outlines
+    between them.  A paired shape is the right one, to be drawn mirrored as well.  Last, the
+    scale in pixels to the millimetre."""
     placed, k = column(view, top, bottom)
     places = {lv.name: place for lv, place, _ in placed}
     groups = []
+    if view == "front":
+        # each disc as wide as the end plates above and below it, its sides bulging a little,
+        # from the axis's foot down to the sacrum's top
+        discs = []
+        for (lv, place, _), (below, under, _) in zip(placed[1:], placed[2:] + [(None, None, None)]):
+            w0 = lv.width / 2 * k
+            w1 = (below.width / 2 if below else lv.width / 2) * k
+            y0, y1 = place((0, lv.h))[1], under((0, 0))[1] if below else bottom
+            discs.append((sym([(0, y0), (w0, y0, "c"), ((w0 + w1) / 2 + 0.15 * (y1 - y0), (y0 + y1) / 2),
+                               (w1, y1, "c"), (0, y1)]), False))
+        groups.append(("intervertebral-discs", "the discs between the bodies", 0, process * 0.75, "none", discs))
     for region, letter, comment in REGIONS:
         mine = [(lv, place, shapes) for lv, place, shapes in placed if lv.name[0] == letter][::-1]
         if view == "front":
             tps = [(place.pts(tp), True) for lv, place, shapes in mine for tp in shapes["processes"]]
             groups.append((f"{region}-processes", f"transverse processes of the {region} vertebrae",
-                           -1, process, tps))
+                           -1, process, None, tps))
             bodies = [(place.pts(shapes["body"]), False) for lv, place, shapes in mine]
-            groups.append((f"{region}-vertebrae", comment + ", their bodies from the front", 0, width, bodies))
+            groups.append((f"{region}-vertebrae", comment + ", their bodies from the front", 0, width, None, bodies))
         else:
             arches = []
             for lv, place, shapes in mine:
@@ -743,7 +755,7 @@ def skeleton_column(view, top, bottom, width=0.9, process=0.6):
                 if shapes["spine"]:
                     arches.append((place.pts(shapes["spine"]), False))
             groups.append((f"{region}-vertebrae", comment + " from behind: laminae, spinous, articular and "
-                           "transverse processes", 0, width, arches))
+                           "transverse processes", 0, width, None, arches))
     return groups, places, k
 
 
@@ -751,8 +763,9 @@ SPINE_PX = 0.75
 
 
 # the single bones, all at SPINE_PX pixels to the millimetre: (group id, comment, drawing,
-# where the frame's origin stands, where the line starts in the frame).  Across the transverse processes (the sacrum across its base): cervical
-# 50, atlas 76, axis 54, dorsal 66, lumbar 84, sacrum 110.
+# where the frame's origin stands, where the line starts in the frame).  Across the
+# transverse processes (the sacrum across its base): cervical 50, atlas 76, axis 58, dorsal
+# 66, lumbar 84, sacrum 110.
 SINGLE_BONES = [
     # the cervical's line from the front of its body, clear of the transverse process
     ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-2, -15.5)),
