@@ -203,6 +203,10 @@ def side_spine():
     discs = []
     for upper, lower in zip(corners[1:], corners[2:]):
         discs.append(disc_d(upper[3], upper[2], lower[1], lower[0]))
+    # the last on the sacrum's base, square to the axis, as deep as its first body
+    (x, y), (tx, ty) = curve.at(s)
+    half = sacral_front(0) * px
+    discs.append(disc_d(corners[-1][3], corners[-1][2], (x + ty * half, y - tx * half), (x - ty * half, y + tx * half)))
     return groups, spans, curve, s, fronts, discs
 
 
