@@ -596,9 +596,9 @@ def front_mandible_outline():
         (32, 52.5), (36, 49),                                          # behind the last molar
         (39.5, 40), (42, 30), (44, 20),                                # the front of the ramus
         (46, 12),                                                      # under the arch
-        (50, 11.5), (53, 16.5), (52.4, 30), (51, 44), (50.2, 56),      # ramus, narrowing down
-        (50.4, 63), (49.4, 67.6, "c"),                                 # angle, a corner turned out
-        (45, 71.5), (38.5, 77), (30, 82.8), (21, 87.6),                # lower border, straight
+        (50, 11.5), (53, 16.5), (52.4, 30), (51, 44), (49.9, 55),      # ramus, narrowing down
+        (50.5, 61.5), (51.2, 65.2), (50.2, 68.4, "c"),                 # angle, a corner turned out
+        (45, 72), (38.5, 77.2), (30, 82.8), (21, 87.6),                # lower border, straight
         (14, 90.4, "c"), (7, 91.8), (0, 92.2),                         # the chin between its tubercles
     ]
 
