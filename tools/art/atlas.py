@@ -107,10 +107,11 @@ def small_local(L, wb, ws, wh, kind, spur=0.0):
         tip = [(L, 0)]
         base = [(0.02 * L, 0)]
     else:  # distal
-        right = [(0.02 * L, wb), (0.13 * L, wb * 0.9), (0.3 * L, ws * 1.05), (0.5 * L, ws * 0.92),
-                 (0.64 * L, ws * 0.95)]
-        # the tuft: the tip spreading into a rounded spade under the nail
-        head = [(0.75 * L, wh * 1.05), (0.88 * L, wh), (0.97 * L, wh * 0.62)]
+        right = [(0.02 * L, wb), (0.13 * L, wb * 0.9), (0.3 * L, ws), (0.5 * L, ws * 0.8),
+                 (0.64 * L, ws * 0.85)]
+        # the tuft: past a slender waist the tip spreads into a broad, blunt spade under
+        # the nail, wider than the shaft and flatter than the rounded heads of the others
+        head = [(0.74 * L, wh * 1.15), (0.86 * L, wh * 1.22), (0.96 * L, wh * 0.95)]
         tip = [(L, 0)]
         base = [(0.04 * L, 0)]
     left = [(p[0], -p[1]) for p in reversed(head)] + [(p[0], -p[1]) for p in reversed(right)]
@@ -333,9 +334,11 @@ def hand_model(palm=True):
     if palm:
         m.bone(C, "triquetrum", triquetrum)
         m.bone(C, "pisiform, on the front of the triquetrum", pisiform)
-    else:   # from behind the pisiform lies on the far side of the triquetrum, near its
-        # lower end: only a crescent of it shows beyond the triquetrum's ulnar edge
-        m.bone(C, "pisiform, under the triquetrum", circle_pts((74.5, 27), 4.2, 4.0, 8, 0.3))
+    else:   # from behind the pisiform lies on the far side of the triquetrum, at its
+        # lower, ulnar corner: about half of the pea shows beyond the triquetrum's edge
+        # (drawn taller than round, so that the carpus's flattening below leaves it round)
+        m.bone(C, "pisiform, under the triquetrum",
+               circle_pts((77.5, 28), 4.4, 4.4 / CARPUS_HEIGHT, 10, 0.3))
         m.bone(C, "triquetrum", triquetrum)
     m.bone(C, "trapezium: an irregular block, its saddle below for the thumb",
            [(18.5, 34, "c"), (27, 32.5), (32, 34.5, "c"), (33, 41), (32, 48), (29, 52.5, "c"),
@@ -585,6 +588,7 @@ def clavicle():
            + [(141.5, mid(141.5) - 1)] + bottom + [(-1.5, mid(0) + 4.5)])
     m.mark("body", (20, 2.5))
     m.mark("shaft", (38, mid(38)))        # on the middle line of the shaft's inner half
+    m.mark("middle", (70, mid(70)))       # on it halfway along the bone
     m.mark("acromial end", (141.5, -5.5))
     return m
 

@@ -399,18 +399,16 @@ def leg():
     # fibula's head under the lateral condyle
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the foot's from the broad middle of each group, where it reads as a whole, each on
-    # what shows of its bone: the third metatarsal's shaft, the third toe. The tarsals'
-    # from the outer wall of the calcaneus, halfway between the tip of the lateral
-    # malleolus and the cuboid: the only tarsal from which a line reaches the edge
-    # without crossing another bone (from the talus or the navicular it would cross the
-    # malleolus or the calcaneus, or graze the joints between them)
+    # the foot's lines, each from what shows of its bone. The metatarsals' and the
+    # phalanges' from the outermost bone of the group, the fifth metatarsal's shaft a
+    # little below its base and the little toe, so that they cross no other bone. The tarsals' from the
+    # navicular, low in it, so that its line runs out under the head of the talus and
+    # crosses only the outer wall of the calcaneus, a tarsal too: from the outermost tarsal
+    # itself, the calcaneus under the lateral malleolus, it reads as part of the malleolus
     groups = [g for g, _ in atlas.FOOT_GROUPS]
-    heel = (extents(foot_m, foot, "tarsals", "calcaneus")[0]
-            + extents(foot_m, foot, "tarsals", "cuboid")[0]) / 2
-    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "calcaneus", heel))
-    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "third", row[6]))
-    d.leader(ctl(7), shown_on(foot_m, foot, groups, "phalanges", "third toe, proximal", row[7]))
+    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "navicular", row[5] + 9))
+    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "fifth", row[6] + 6))
+    d.leader(ctl(7), nearest_on_row(foot_m, foot, "phalanges", row[7]))
     return d
 
 
@@ -475,12 +473,11 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # from the middle line of the collar bone's shaft, in its inner half, where nothing of
-    # the shoulder blade lies over it; its label stands level with the bone, so the line
-    # leaves the shaft downwards at an angle and turns up to the edge under the breastbone
-    # end, rather than running along the bone
-    shaft = px(cla, cla_m.marks["shaft"])
-    d.leader(ctl(7, 7), shaft, via=[px(cla, (14, 20))])
+    # from the middle of the collar bone, on the middle line of its shaft; its label
+    # stands level with the bone's breastbone end, so the line leaves the shaft upwards at
+    # an angle, runs over the bone clear of it and comes down to the edge above that end,
+    # rather than running along the bone or through its end
+    d.leader(ctl(7, 7), px(cla, cla_m.marks["middle"]), via=[px(cla, (6.6, -12.6))])
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the middle of the ulna's shaft a third of the way down, where the space between
@@ -489,12 +486,14 @@ def arm():
     # once, rising gently, and ends in the ulna a clear gap beyond it
     d.leader(ctl(2, 2), middle(uln_m, uln, "ulna", "", 0.37))
     d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
-    # the hand's lines, short, from the bone of each group that they reach first
-    # the hand's lines from the middle of each group, where the group reads as one: the
-    # capitate, the third metacarpal, the middle finger's first phalanx
-    d.leader(ctl(4, 4), start_on(hand_m, hand_place, "carpals", "capitate", row[4]))
-    d.leader(ctl(5, 5), start_on(hand_m, hand_place, "metacarpals", "third", row[5]))
-    d.leader(ctl(6, 6), start_on(hand_m, hand_place, "phalanges", "middle finger, prox", row[6]))
+    # the hand's lines, short, each from the bone of its group that it reaches first, so
+    # that it crosses none of the others: on the carpals' and the metacarpals' rows the
+    # bone furthest to the thumb's side (the scaphoid, the thumb's metacarpal); the
+    # phalanges' from the middle of the index finger's middle phalanx, the line rising
+    # from it to the edge under the tip of the thumb
+    d.leader(ctl(4, 4), nearest_on_row(hand_m, hand_place, "carpals", row[4]))
+    d.leader(ctl(5, 5), nearest_on_row(hand_m, hand_place, "metacarpals", row[5]))
+    d.leader(ctl(6, 6), middle(hand_m, hand_place, "phalanges", "index finger, middle"))
     return d
 
 
