@@ -21,9 +21,9 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atlas import Model  # noqa: E402
-from spine import LEVELS  # noqa: E402
-from geometry import (BONE, GROUND, INK, cubic_pts, d_poly, fmt, hermite, offset_curve,  # noqa: E402
-                      seg_intersection, svg)
+from spine import front_view, levels  # noqa: E402
+from geometry import (BONE, GROUND, INK, Place, bezier_d, cubic_pts, d_poly, fmt, hermite,  # noqa: E402
+                      offset_curve, seg_intersection, svg)
 
 W, H = 452, 506
 CX = 240                      # midline of the body
@@ -39,19 +39,20 @@ BEHIND_INK = "rgb(88,88,88)"
 
 # ---------------------------------------------------------------------------------------------
 # The chest's frame: pixels of this drawing to the millimetre. At this scale its thoracic
-# bodies are those of the spine drawing's column (spine.LEVELS: the first 16.5 mm tall, the
+# bodies are those of the spine drawing's column (spine.levels(): the first 16.5 mm tall, the
 # twelfth 23, with discs of 3.6 to 6.2 mm), the chest about 30 cm across at the eighth rib
 # and the sternum about 19 cm long with its xiphoid process.
 PX_PER_MM = 1.2
 
 # The spine behind the cage: the twelve thoracic and the first two lumbar vertebral bodies,
-# the first's top at row TOP, each body's height and the disc under it from spine.LEVELS.
+# the first's top at row TOP, each drawn as the spine drawing has it from the front.
 TOP = 22
-BODIES = [(h, gap) for kind, _, h, gap, _ in LEVELS if kind in ("dorsal", "lumbar")][:14]
+VERTEBRAE = [lv for lv in levels() if lv.name[0] in "TL"][:14]
+BODIES = [(lv.h, lv.gap) for lv in VERTEBRAE]
 
 
 def body_half_width(k):
-    return 14 + (k - 1) * 0.9
+    return VERTEBRAE[k - 1].width / 2 * PX_PER_MM
 
 
 def body_rows(k):
@@ -494,34 +495,41 @@ def build():
     body = []
 
     # --- thoracic vertebrae (behind everything else) ---
+    # the vertebrae of the spine drawing from the front, at this drawing's scale: each body
+    # between its end plates, the discs between them; the lumbar ones' transverse processes
+    # long and slender beside their taller, broader bodies (the thoracic ones' lie behind the
+    # necks of the ribs)
     spine = []
     spine.append('  <g id="thoracic-vertebrae">')
     spine.append('    <!-- the twelve thoracic and the first two lumbar vertebral bodies, seen above the manubrium and below the xiphoid -->')
-    for k in range(1, 15):
+    processes = []
+    for k, lv in enumerate(VERTEBRAE, start=1):
         y0, y1 = body_rows(k)
         hw = body_half_width(k)
-        # the body is waisted at its middle: concave sides
-        path = (f"M {fmt(CX - hw)} {fmt(y0 + 1.5)} Q {fmt(CX - hw)} {fmt(y0)} {fmt(CX - hw + 2)} {fmt(y0)} "
-                f"L {fmt(CX + hw - 2)} {fmt(y0)} Q {fmt(CX + hw)} {fmt(y0)} {fmt(CX + hw)} {fmt(y0 + 1.5)} "
-                f"Q {fmt(CX + hw - 2.5)} {fmt((y0 + y1) / 2)} {fmt(CX + hw)} {fmt(y1 - 1.5)} "
-                f"Q {fmt(CX + hw)} {fmt(y1)} {fmt(CX + hw - 2)} {fmt(y1)} "
-                f"L {fmt(CX - hw + 2)} {fmt(y1)} Q {fmt(CX - hw)} {fmt(y1)} {fmt(CX - hw)} {fmt(y1 - 1.5)} "
-                f"Q {fmt(CX - hw + 2.5)} {fmt((y0 + y1) / 2)} {fmt(CX - hw)} {fmt(y0 + 1.5)} Z")
+        place = Place(CX, y0, PX_PER_MM)
+        view = front_view(lv)
+        for tp in (view["processes"] if lv.kind == "lumbar" else []):
+            for side in (1, -1):
+                pts = [place((side * p[0], p[1]) + tuple(p[2:])) for p in tp]
+                processes.append(f'    <path d="{bezier_d(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="0.8"/>')
         vid = f"t{k}" if k <= 12 else f"l{k - 12}"
         record(vid, "spine", [(CX - hw, y0), (CX + hw, y0), (CX + hw, y1), (CX - hw, y1)], mirrored=False)
-        spine.append(f'    <path id="{vid}" d="{path}" fill="{BONE}" stroke="{INK}" stroke-width="1"/>')
+        spine.append(f'    <path id="{vid}" d="{bezier_d(place.pts(view["body"]))}" fill="{BONE}" stroke="{INK}" stroke-width="1"/>')
         # the intervertebral disc below the body: cartilage, drawn as a plain outline
-        if k < 14:
+        if k < len(VERTEBRAE):
             disc = body_rows(k + 1)[0] - y1
             dw = hw - 1.5
             spine.append(f'    <path d="M {fmt(CX - dw)} {fmt(y1)} L {fmt(CX - dw - 0.8)} {fmt(y1 + disc / 2)} L {fmt(CX - dw)} {fmt(y1 + disc)} '
                          f'L {fmt(CX + dw)} {fmt(y1 + disc)} L {fmt(CX + dw + 0.8)} {fmt(y1 + disc / 2)} L {fmt(CX + dw)} {fmt(y1)} Z" '
                          f'fill="{GROUND}" stroke="{INK}" stroke-width="0.6"/>')
-        # sparse shading down the right side of the body
+        # the rims of the end plates, and sparse shading down the right side of the body
+        rims = " ".join(d_poly(place.pts(ln), False) for ln in view["lines"])
         hx = CX + hw - 4.5
-        spine.append(f'    <path d="M {fmt(hx)} {fmt(y0 + 5)} L {fmt(hx + 0.6)} {fmt(y1 - 5)} M {fmt(hx - 3)} {fmt(y0 + 8)} '
+        spine.append(f'    <path d="{rims} M {fmt(hx)} {fmt(y0 + 5)} L {fmt(hx + 0.6)} {fmt(y1 - 5)} M {fmt(hx - 3)} {fmt(y0 + 8)} '
                      f'L {fmt(hx - 2.6)} {fmt(y1 - 8)}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
     spine.append('  </g>')
+    processes = (['  <g id="transverse-processes">',
+                  '    <!-- the transverse processes of the lumbar vertebrae, behind the floating ribs -->'] + processes + ['  </g>'])
 
     # --- ribs: back halves first (they lie behind), then the front halves ---
     defs = []
@@ -583,6 +591,7 @@ def build():
     defs += back + front + cart_svg
     defs.append('  </defs>')
 
+    body += processes
     body += both_halves("ribs-back", "back halves of ribs 1-10 and the floating ribs 11 and 12, behind the front halves",
                         [f"rib-{n}-back" for n in range(1, 11)] + ["rib-11-half", "rib-12-half"])
     body += spine
