@@ -505,15 +505,17 @@ PATELLA_ON_FEMUR = (13, 384)  # the kneecap's middle over the femur's patellar s
 # long bones of the arm: the right arm from behind, medial side to the left
 
 def humerus():
-    """Frame: the centre of the head at (0, 0), the elbow below."""
+    """Frame: the centre of the head at (0, 0), the elbow below. The lateral condyle comes
+    down to the head of the radius, a joint space above it, the lateral epicondyle
+    standing out over the head's outer rim."""
     m = Model()
     m.bone("humerus", "upper arm bone from behind: head, greater tubercle, shaft, "
            "epicondyles, olecranon fossa, trochlea", [
                (0, -23), (12, -20.5), (20.5, -12), (24, -12.5), (30.5, -15), (37, -9.5), (40, 0),
                (38.5, 12),
                (33, 25), (26, 40), (20.5, 56), (17.5, 90), (18.5, 130), (16.5, 180), (15.5, 230),
-               (19, 262), (25.5, 279), (29.5, 291), (27.5, 299.5), (20, 302.5), (14, 305.5),
-               (4, 307.5), (-6, 309.5), (-14, 306), (-22, 300), (-31, 296.5), (-36, 291),
+               (19.5, 261), (26.5, 278), (31.5, 289), (33, 295), (31, 300.5), (26, 304.3),
+               (19, 306.3), (11.5, 307), (4, 307.8), (-6, 309.5), (-14, 306), (-22, 300), (-31, 296.5), (-36, 291),
                (-33, 283.5), (-23, 271), (-15.5, 252), (-11, 222), (-10, 180), (-10, 130),
                (-8, 82), (-6.5, 56), (-12, 41), (-20, 23), (-23, 6), (-21, -9), (-12, -19.5)])
     m.line([(-4, -21), (7, -3), (4, 17), (-10, 33)])                    # anatomical neck
