@@ -35,7 +35,7 @@ def indent(text, n):
 # arch, symphysis) stand at the same points in both; what differs is which surface faces the
 # viewer.  A point written (x, y, "c") is a corner.  About an adult's measures: crest to
 # ischial tuberosity 230, iliac crests 270 apart, anterior superior spines 245, acetabula
-# (centres) 185, a symphysis 38 high above a pubic arch of about 85 degrees.
+# (centres) 197 (see ACETABULUM), a symphysis 38 high above a pubic arch of about 85 degrees.
 
 def flare(points, k=9.0):
     """The wing turned outwards: points above the anterior superior spine moved out, the more
@@ -223,11 +223,11 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((39, 17), (32, 17), (29, 23)),        # superior articular process
     ((22, 27), (14, 31), (9, 38)),         # ala, sloping down and out
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
-    ((10.5, 64), (14, 82), (18, 97)),      # auricular part of the lateral border, converging
-    ((19, 99.5), (20, 101.5), (21.5, 104)),  # where the auricular surface ends, a slight angle
-    ((27, 117), (33, 130), (38, 143)),     # the lower border slanting in to the inferior lateral angle
-    ((43, 147), (48, 151), (54, 155)),     # below the angle, under the fourth foramina, turning in
-    ((58, 157.5), (61, 161.5), (62, 162)),
+    ((9.6, 66), (12.6, 84), (17.4, 97)),   # auricular part of the lateral border, converging, a little full
+    ((18.6, 99.6), (20, 101.8), (21.8, 104)),  # where the auricular surface ends, an angle
+    ((28, 109), (35.5, 128), (37.5, 142)),  # the lower border, hollow, in to the inferior lateral angle
+    ((42, 146), (47.5, 148.5), (53, 152)),  # below the angle, under the fourth foramina, turning in
+    ((57, 155), (60.5, 161), (62, 162)),
     ((64.7, 162), (67.3, 162), (70, 162)),  # the apex: a blunt, flat facet for the coccyx
 ]
 
