@@ -7,7 +7,8 @@ sound passes through them.
     python3 tools/art/ear.py [assets/drawings]
 
 The malleus (hammer) stands at the left, its handle hanging down; the incus (anvil) behind
-it, its body against the malleus' head, its long process hanging down behind the handle
+it, the saddle facet on the front of its body fitting close round the back of the
+malleus' head, its short process a stubby cone pointing backwards, its long process hanging down behind the handle
 and ending in the lenticular process turned forwards; the stapes (stirrup) lies across the
 end of the long process, its head against the lenticular process, its footplate forwards
 and down. The stapes is turned a little about the long axis of its footplate, so that the
@@ -18,13 +19,13 @@ Each bone is drawn once in millimetres in a frame of its own (x backwards, y dow
 page), the origin in the middle of its head or body; the drawing places them at about
 8.5 pixels to the millimetre, a bone's true size.
 """
+import math
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt,  # noqa: E402
-                      svg)
+from geometry import BONE, GROUND, Place, bezier_d, fmt, svg  # noqa: E402
 
 W_OUT = 1.0     # outlines
 W_IN = 0.6      # inner lines
@@ -42,32 +43,30 @@ MALLEUS = [
     (-0.47, 1.35), (-0.49, 1.60),                                                     # the neck
     (-1.06, 1.76), (-1.58, 1.96), (-1.98, 2.18), (-1.55, 2.20), (-1.06, 2.13),       # the anterior process
     (-0.56, 2.09), (-0.66, 2.41), (-0.94, 2.62), (-0.99, 2.88), (-0.75, 3.09),       # the lateral process
-    (-0.40, 3.28), (-0.09, 4.12), (0.26, 5.41), (0.64, 6.59), (0.75, 7.13),          # the handle's front
-    (1.13, 7.32), (1.36, 7.06),                                                      # its flattened end
-    (1.20, 6.35), (0.89, 5.18), (0.64, 3.88), (0.52, 2.71), (0.56, 1.82),            # its back
+    (-0.40, 3.28), (-0.12, 4.1), (0.2, 5.3), (0.52, 6.48), (0.74, 7.1),              # the handle's front
+    (1.13, 7.32), (1.36, 7.02),                                                      # its flattened end
+    (1.2, 6.4), (0.93, 5.3), (0.7, 4.1), (0.55, 2.8), (0.56, 1.82),                  # its back
     (0.82, 1.35), (1.15, 0.71), (1.25, -0.18), (0.99, -1.00), (0.52, -1.41),         # the head's back
 ]
-# the saddle-shaped facet on the back of the head, where the incus' body fits
-MALLEUS_FACET = [(0.73, -0.87), (0.89, -0.12), (0.78, 0.75)]
-MALLEUS_LINE = (0.0, -0.47)      # in the middle of the head, its line passing above the incus
+MALLEUS_LINE = (0.0, -0.94)      # in the head, high enough for its line to pass well above the incus
 
 # ----------------------------------------------------------------------------
 # the incus, the origin in the middle of its body
 
-# the body with its facet for the malleus at the front, the short process a cone pointing
-# backwards, the long process hanging down behind the handle of the malleus and ending in
+# the body with its saddle facet for the malleus at the front, the short process a stubby
+# cone pointing backwards, about half as long as the long process, the long process hanging down behind the handle of the malleus and ending in
 # the small lenticular process turned forwards
 INCUS = [
-    (-1.31, -1.16), (-0.88, -1.52), (-0.18, -1.64), (0.53, -1.56), (1.12, -1.31),    # the body's top
-    (1.59, -0.95), (2.25, -0.68), (2.95, -0.38), (3.42, -0.05), (3.59, 0.28),        # the short process
-    (3.42, 0.54), (2.93, 0.61), (2.36, 0.66), (1.87, 0.79),
-    (1.61, 1.24), (1.49, 1.82), (1.40, 2.53), (1.40, 3.24), (1.47, 3.94),            # the long process
+    (-1.15, -1.56), (-0.8, -1.65), (-0.18, -1.67), (0.53, -1.59), (1.09, -1.35),     # the body's top
+    (1.6, -1.06), (2.18, -0.75), (2.73, -0.42), (3.09, -0.14), (3.21, 0.08),         # the short process,
+    (3.09, 0.29), (2.68, 0.44), (2.26, 0.58), (1.88, 0.78),                          # a stubby cone
+    (1.66, 1.15), (1.52, 1.71), (1.4, 2.53), (1.4, 3.24), (1.47, 3.94),              # the long process
     (1.47, 4.48), (1.49, 4.62), (1.47, 4.95), (1.28, 5.16), (0.93, 5.27),
     (0.53, 5.32), (0.22, 5.19), (0.22, 4.96), (0.48, 4.84), (0.79, 4.76),            # the lenticular process
     (0.81, 4.47), (0.81, 4.08), (0.74, 3.24), (0.65, 2.67), (0.25, 2.32),            # the long process' front
-    (-0.46, 1.99), (-1.07, 1.47), (-1.40, 0.65), (-1.45, -0.29),                     # the body's front
+    (-0.46, 1.99), (-1.06, 1.51), (-1.42, 0.89), (-1.58, 0.31),                      # the body's front
+    (-1.65, -0.2), (-1.46, -0.64), (-1.26, -1.08),      # its saddle facet, close round the malleus' head
 ]
-INCUS_FACET = [(-0.98, -1.01), (-1.09, -0.24), (-1.00, 0.64)]
 STAPES_HEAD = (0.52, 5.58)       # where the stapes' head stands, a joint space below the lenticular process
 INCUS_LINE = (0.47, 1.88)        # the middle of the body over the root of the long process
 
@@ -78,25 +77,26 @@ INCUS_LINE = (0.47, 1.88)        # the middle of the body over the root of the l
 STAPES_TILT = 0.45        # the footplate's half width seen: a view a little along the axis
 PLATE_Y = 2.8             # the middle of the footplate's crural face
 PLATE_RX = 1.55           # half the footplate's length
-PLATE_RIM = 0.2           # the footplate's thickness, seen below its face
+PLATE_RIM = 0.25          # the footplate's thickness, seen below its face
 
-# the head with its shallow hollow for the lenticular process, a short neck, the anterior
-# crus straighter and thinner, the posterior one thicker and more curved, the two bowed
-# apart into a rounded arch standing on the footplate's face near its ends
+# the head, a rounded knob with a shallow hollow for the lenticular process, a short
+# neck, the anterior crus straighter and thinner, the posterior one thicker and more
+# curved, the two bowed apart into a rounded arch standing on the footplate's face near
+# its ends
 STAPES_ARCH = [
-    (-1.3, PLATE_Y + 0.1, "c"),                                               # the anterior crus' foot
-    (-1.22, 2.1), (-1.0, 1.38), (-0.66, 0.86),                                # its front
-    (-0.4, 0.6), (-0.5, 0.36), (-0.56, 0.14), (-0.38, 0.0),                   # the neck, the head
-    (-0.14, 0.07), (0.14, 0.07), (0.38, 0.0),                                 # the hollow
-    (0.56, 0.14), (0.52, 0.38), (0.42, 0.6),
-    (0.8, 0.86), (1.26, 1.36), (1.54, 2.06), (1.44, PLATE_Y + 0.12, "c"),     # the posterior crus' back
+    (-1.34, PLATE_Y, "c"),                                                    # the anterior crus' foot
+    (-1.24, 2.2), (-1.06, 1.6), (-0.76, 1.15),                                # its front
+    (-0.46, 0.95), (-0.62, 0.72), (-0.72, 0.4), (-0.62, 0.08), (-0.36, -0.02),  # the neck, the head
+    (-0.12, 0.06), (0.12, 0.06),                                              # the hollow
+    (0.36, -0.02), (0.62, 0.08), (0.72, 0.4), (0.62, 0.72), (0.46, 0.95),
+    (0.88, 1.15), (1.3, 1.6), (1.54, 2.2), (1.48, PLATE_Y, "c"),       # the posterior crus' back
 ]
 # the opening between the crura, down to the footplate's far edge
 STAPES_WINDOW = [
-    (1.02, PLATE_Y - 0.3, "c"), (1.04, 2.0), (0.8, 1.42), (0.38, 1.06), (0.0, 0.96),
-    (-0.36, 1.06), (-0.7, 1.46), (-0.92, 2.02), (-1.04, PLATE_Y - 0.3, "c"),
+    (1.02, PLATE_Y - 0.3, "c"), (1.04, 2.05), (0.82, 1.6), (0.42, 1.3), (0.0, 1.22),
+    (-0.38, 1.3), (-0.7, 1.6), (-0.92, 2.08), (-1.04, PLATE_Y - 0.3, "c"),
 ]
-STAPES_LINE = (1.2, 1.8)         # the middle of the posterior crus, well clear of the joint
+STAPES_LINE = (0.0, 0.42)        # the middle of the head, its line leaving behind, away from the joint
 
 
 def plate_far_edge(x0, x1, n=8):
@@ -118,25 +118,29 @@ def shape(place, pts, fill=BONE, width=W_OUT, closed=True):
 
 
 def malleus(place):
-    return [shape(place, MALLEUS), shape(place, MALLEUS_FACET, width=W_IN, closed=False)]
+    return [shape(place, MALLEUS)]
 
 
 def incus(place):
-    return [shape(place, INCUS), shape(place, INCUS_FACET, width=W_IN, closed=False)]
+    return [shape(place, INCUS)]
 
 
 def stapes(place):
-    """The footplate (its rim, then its face), the arch standing on it, the window
-    between the crura showing the face's far edge."""
-    rim = ellipse_pts(0, PLATE_Y + PLATE_RIM, PLATE_RX, STAPES_TILT, n=20)
-    face = ellipse_pts(0, PLATE_Y, PLATE_RX, STAPES_TILT, n=20)
+    """The footplate (the outline of its face's far half and of its rim's near half, the
+    face's near edge a fine line), the arch standing on it, the window between the crura
+    showing the face's far edge."""
+    def half(y, a0, n=10):
+        return [(PLATE_RX * math.cos(math.radians(a0 + 180 * k / n)),
+                 y + STAPES_TILT * math.sin(math.radians(a0 + 180 * k / n))) for k in range(n + 1)]
+    plate = half(PLATE_Y, 180)[:-1] + half(PLATE_Y + PLATE_RIM, 0)[:-1]
+    near_edge = half(PLATE_Y, 0)[2:-2]
     arch = bezier_d(place.pts(STAPES_ARCH), closed=False)
     edge = place.pts(plate_far_edge(STAPES_WINDOW[-1][0], STAPES_WINDOW[0][0]))
     window = (bezier_d(place.pts(STAPES_WINDOW), closed=False)
               + "".join(f"L{fmt(q[0])} {fmt(q[1])}" for q in edge[1:-1]) + "Z")
     return [
-        shape(place, rim),
-        shape(place, face, width=W_IN),
+        shape(place, plate),
+        shape(place, near_edge, width=W_IN, closed=False),
         # the arch: filled down to the footplate's face, outlined from foot to foot
         f'<path d="{arch}Z" fill="{BONE}" stroke="none"/>',
         f'<path d="{arch}" fill="none" stroke-width="{fmt(W_OUT)}"/>',
