@@ -26,8 +26,7 @@ import pelvis  # noqa: E402
 import ribcage  # noqa: E402
 import skull  # noqa: E402
 import spine  # noqa: E402
-from geometry import (BONE, GROUND, INK, Place, bezier_d, ellipse_pts, fmt, spline,  # noqa: E402
-                      profile_points, svg, sym)
+from geometry import BONE, GROUND, INK, Place, bezier_d, fmt, svg  # noqa: E402
 MAROON = "rgb(128,0,64)"
 OLIVE = "rgb(166,166,83)"
 RECESS = "rgb(118,118,118)"   # the inside of an eye socket
