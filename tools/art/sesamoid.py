@@ -13,11 +13,10 @@ away from the palm as it does in the hand. Its metacarpal is about one and a hal
 its proximal phalanx (the big toe's metatarsal is about twice its phalanx), and only two
 phalanges follow it: that and the saddle-shaped carpal above say that this is the thumb.
 
-The two sesamoids lie side by side across the palmar face of the metacarpal's head, over
-the joint, the radial one on the thumb's outer side, the ulnar one towards the palm; seen
-from the palm they lie in front of the head, each a small seed with an outline of its
-own that covers the head's outline behind it. They are drawn a little larger than life so
-that they read at the drawing's size.
+The two sesamoids lie side by side across the palmar face of the metacarpal's head, just
+behind the joint, the radial one on the thumb's outer side, the ulnar one towards the
+palm: seen from the palm they lie in front of the head and inside its outline, each a
+pea-sized seed with a closed outline of its own, drawn over the head.
 """
 import math
 import os
@@ -32,16 +31,18 @@ from geometry import (BONE, INK, Place, add, bezier_d, ellipse_pts, fmt, mul, no
 W, H = 59, 81
 W_OUT = 1.0     # outlines
 W_IN = 0.6      # inner lines
+W_SMALL = 0.8   # the sesamoids' outlines, light enough to leave them white inside at 1x
 MARGIN = 1.5    # pixels above the trapezium and below the tuft
 LEFT = 5.0      # pixels left of the distal phalanx
 # the bones of the thumb: their ids here, the start of their descriptions in the atlas' hand
 THUMB = [("trapezium", "trapezium"), ("first-metacarpal", "first metacarpal"),
          ("proximal-phalanx", "thumb, proximal phalanx"), ("distal-phalanx", "thumb, distal phalanx")]
-# each sesamoid (mm): how far from the metacarpal's joint surface back along its axis,
-# how far to the side of the axis, its half width across the axis and half length along
-# it; the radial one (outer side of the thumb) a little the larger
-SESAMOID_BACK = 4.0
-SESAMOIDS = [("radial", 5.3, 3.9, 4.6), ("ulnar", -5.3, 3.7, 4.4)]
+# each sesamoid (mm): how far to the side of the metacarpal's axis, its half width across
+# the axis and half length along it; both pea-sized seeds lying over the head's palmar
+# face, inside its outline and clear of the joint, the radial one (the thumb's outer side)
+# a little the larger
+SESAMOID_BACK = 5.6     # their middles back from the end of the head, along its axis
+SESAMOIDS = [("radial", 3.3, 2.8, 3.3), ("ulnar", -3.3, 2.6, 3.1)]
 
 
 def sesamoid_outlines(base, head):
@@ -80,7 +81,7 @@ def sesamoid_drawing():
                 "side by side across its palmar face -->")
     starts = {}
     for side, c, pts in sesamoid_outlines(base, head):
-        body.append(f'    <path d="{bezier_d(place.pts(pts), True, 1.0, 1)}"/>')
+        body.append(f'    <path stroke-width="{fmt(W_SMALL)}" d="{bezier_d(place.pts(pts), True, 1.0, 2)}"/>')
         starts[side] = place(c)
     body.append("  </g>")
     body.append("</g>")
