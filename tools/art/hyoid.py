@@ -7,11 +7,11 @@ the neck at the bottom of the page.
 
 A wide, open U about as wide as it is deep. The body is the thick curved bar bowed
 forwards; the greater horns, a little longer than the body is wide, run backwards and
-outwards from its ends, taper and end in small rounded tubercles; the small lesser horns
-are cones standing up where body and greater horns meet. The bone is drawn in millimetres,
-the origin in the middle of the body's front edge, x to the side, y forwards (down the
-page); the body is symmetric, and the horns of the left side are those of the right
-mirrored. About 3.7 pixels to the millimetre.
+outwards from its ends, taper and end in small rounded tubercles; the lesser horns are
+small cones standing up where body and greater horns meet, seen from above as rounded
+knobs. The bone is drawn in millimetres, the origin in the middle of the body's front
+edge, x to the side, y forwards (down the page); the body is symmetric, and the horns of
+the left side are those of the right mirrored. About 3.7 pixels to the millimetre.
 """
 import os
 import sys
@@ -48,13 +48,13 @@ GREATER_HORN = [
     (19.5, -33.3), (19.0, -32.4), (19.0, -31.1), (18.8, -29.8),
     (18.2, -27.1), (17.0, -22.6), (14.9, -17.2), (12.3, -12.9), (11.1, -10.8), JOINT_BACK,
 ]
-# the right lesser horn: a small cone pointing up and back over the joint, its two
-# shading strokes on its outer side
+# the right lesser horn: a small rounded knob over the joint, a cone pointing up and back
+# seen from above, its tip towards the back, a stroke of shading on its outer side
 LESSER_HORN = [
-    (11.1, -9.35), (11.55, -10.15), (12.05, -10.1), (12.4, -9.3), (12.6, -7.85, "c"),
-    (12.4, -7.45), (11.6, -7.25), (10.8, -7.45), (10.55, -7.85, "c"),
+    (11.2, -9.6), (11.7, -10.25), (12.3, -10.05), (12.65, -9.3), (12.75, -8.3),
+    (12.35, -7.5), (11.6, -7.25), (10.85, -7.55), (10.55, -8.35), (10.7, -9.1),
 ]
-LESSER_SHADING = [[(12.15, -9.55), (12.3, -8.1)], [(11.9, -9.75), (11.95, -7.6)]]
+LESSER_SHADING = [[(12.2, -9.5), (12.35, -8.2)]]
 LINE_START = (3.1, -3.25)    # in the middle of the body, right of the midline
 
 
