@@ -542,7 +542,7 @@ def build():
             back.append(f'    <g id="rib-{n}-half">')
             # a floating rib lies wholly at the back of the flank, behind the front of the cage:
             # drawn as the other ribs' back halves are, so that it does not read as lying in front
-            back += ["      " + s for s in band(up, lo, BEHIND, 0.9, cap_start=False, name=f"rib-{n}",
+            back += ["      " + s for s in band(up, lo, BEHIND, 0.7, cap_start=False, name=f"rib-{n}",
                                                 kind="back", ink=BEHIND_INK)]
             # the cartilage cap on the free end
             tu, tl = pieces[n, "tip"]
@@ -552,7 +552,7 @@ def build():
         b_out, b_in = pieces[n, "back"]
         f_out, f_in = pieces[n, "front"]
         back.append(f'    <g id="rib-{n}-back">')
-        back += ["      " + s for s in band(b_out, b_in, BEHIND, 0.8, cap_start=False, cap_end=False,
+        back += ["      " + s for s in band(b_out, b_in, BEHIND, 0.6, cap_start=False, cap_end=False,
                                                 name=f"rib-{n}-back", kind="back", ink=BEHIND_INK)]
         back.append('    </g>')
         front.append(f'    <g id="rib-{n}-front">')
