@@ -297,24 +297,31 @@ FOREARM_LEFT_ALONG = 0.88
 # the upper arm slanting down and in to it from the shoulder; the forearm rises from it
 # obliquely up and in, across the upper end of the breastbone, to the fist under the chin
 # on its far side. Both point towards us from the body, so both show foreshortened:
-# the upper arm 0.72 of its length, the forearm 0.8, the upper arm still the longer. The
+# the upper arm 0.71 of its length, the forearm 0.8, the upper arm still the longer. The
 # fist is bent a little towards the thumb at the wrist (FIST_BEND degrees), so that its
 # knuckles come under the middle of the chin.
-ELBOW_R = (-24, 154)
-WRIST_R = (2, 96)
+ELBOW_R = (-20, 150)
+WRIST_R = (2, 92)
 FOREARM_RIGHT_ALONG = 0.8
-FIST_BEND = 22
+FIST_BEND = 24
+
+
+def raised_arm():
+    """The raised right arm's placed bones: humerus, ulna, radius, and the forearm's aim
+    (from the olecranon's top towards the wrist)."""
+    humerus = atlas.humerus()
+    sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
+    v = (el[0] - sh[0], el[1] - sh[1])
+    along = math.hypot(*v) / (math.hypot(*humerus.marks["elbow"]) * SCALE)
+    hum = Bone(sh, humerus.marks["elbow"], v, True, along)
+    return (hum,) + forearm(hum, humerus, X(*WRIST_R), True, FOREARM_RIGHT_ALONG)
 
 
 def arm_right():
     """The raised right arm: (forearm, humerus, hand), each an SVG group, the humerus's lower
     end over the forearm's upper end at the elbow."""
     humerus, ulna, radius = atlas.humerus(), atlas.ulna(), atlas.radius()
-    sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
-    v = (el[0] - sh[0], el[1] - sh[1])
-    along = math.hypot(*v) / (math.hypot(*humerus.marks["elbow"]) * SCALE)
-    hum = Bone(sh, humerus.marks["elbow"], v, True, along)
-    uln, rad, aim = forearm(hum, humerus, X(*WRIST_R), True, FOREARM_RIGHT_ALONG)
+    hum, uln, rad, aim = raised_arm()
     group = lambda gid, comment, els: "\n".join([f'<g id="{gid}">', f'<!-- {comment} -->'] + els + ['</g>'])  # noqa: E731
     start = len(ARM_POINTS)
     bones = bone_paths(ulna, uln) + bone_paths(radius, rad)
@@ -366,7 +373,7 @@ def fist(uln, aim):
     for part in ("proximal", "distal"):
         sh = [s for s in hand.shapes if s["name"] == f"thumb, {part} phalanx"][0]
         base, head = hand.rays["thumb"]
-        pts = [hnd(rot_about(p, head, -28)) for p in sh["pts"]]
+        pts = [hnd(rot_about(p, head, -45)) for p in sh["pts"]]
         ARM_POINTS.extend(pts)
         out.append(path(bezier_d(pts), 0.55))
     return [backing(palm)] + out
@@ -493,7 +500,7 @@ def check_pose():
         problems.append(f"the raised humerus shows {shown / full:.2f} of its length")
     if shown <= forearm_shown:
         problems.append(f"the raised humerus shows {shown:.0f} px, its forearm {forearm_shown:.0f}")
-    aim = (WRIST_R[0] - ELBOW_R[0], WRIST_R[1] - ELBOW_R[1])
+    aim = raised_arm()[3]
     slant = math.degrees(math.atan2(abs(aim[0]), -aim[1]))
     if slant < 22 or ELBOW_R[0] * WRIST_R[0] >= 0:
         problems.append(f"the raised forearm runs {slant:.0f} degrees off the upright, "
