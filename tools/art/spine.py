@@ -86,7 +86,7 @@ def side_vertebra(kind, d, h, t, px=0.47):
         return "\n".join(parts)
     b = d / 2
     if kind == "cervical":
-        pl, aw, sup, inf, L, ang, sh = 2.2, 4.0, 2.0, 2.0, lerp(5.5, 11.5, t ** 3), math.radians(lerp(14, 40, t ** 2)), 2.4
+        pl, aw, sup, inf, L, ang, sh = 2.2, 4.0, 2.0, 2.0, lerp(3.6, 11.5, t ** 3), math.radians(lerp(14, 40, t ** 2)), 2.4
     elif kind == "axis":
         pl, aw, sup, inf, L, ang, sh = 2.2, 4.2, 1.0, 2.2, 8.0, math.radians(18), 3.6
     elif kind == "dorsal":
@@ -330,10 +330,10 @@ def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
         # a shadow cast beside it on the bone, so that it reads as solid, not as an opening
         xs, ys = [p[0] for p in pts], [p[1] for p in pts]
         cx, cy, r = (min(xs) + max(xs)) / 2, (min(ys) + max(ys)) / 2, (max(xs) - min(xs)) / 2
-        cast = shade_lines((cx + 0.42 * r, cy + 0.2 * r, r), (cx, cy, r), -35, 0.6 * sw)
+        cast = shade_lines((cx, cy + 0.42 * r, r), (cx, cy, r), -35, 0.6 * sw)
         parts.append(f'<path d="{cast}" fill="none" stroke="{INK}" stroke-width="{fmt(0.35 * sw)}" stroke-linecap="round"/>')
         parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
-        own = shade_lines((cx, cy, r * 0.94), (cx - 0.45 * r, cy - 0.4 * r, r), -35, 0.6 * sw)
+        own = shade_lines((cx, cy, r * 0.94), (cx, cy - 0.55 * r, r), -35, 0.6 * sw)
         parts.append(f'<path d="{own}" fill="none" stroke="{INK}" stroke-width="{fmt(0.3 * sw)}" stroke-linecap="round"/>')
     for pts in facets:
         parts.append(hatch(pts, 60, 0.9 * sw, 0.3 * sw))
@@ -498,11 +498,11 @@ LUMBAR = [
     (18.8, 4.6), (18.6, 9.4), (17.4, 12.2), (14.6, 12.2), (11, 12.4, "c"),                # articular process, mammillary process
     (6.6, 13.8), (5, 15.4, "c"), (5.4, 22), (6.8, 28.4, "c"), (0, 28.8),               # lamina, spinous process
 ]
-LUMBAR_CANAL = sym([(0, -8.4), (7.4, -8.2), (10.4, -7), (11, -4.6), (7.4, 1.8), (3, 6.6), (0, 7.8)])
+LUMBAR_CANAL = sym([(0, -10.2), (8, -10.4, "c"), (11.4, -8.6), (11.6, -5), (7.6, 1.8), (3, 6.6), (0, 7.8)])
 LUMBAR_DETAILS = (
     pair([(20.6, -34.8), (22.4, -27.6), (21.8, -21), (19.2, -16.4)])       # rim of the body's top
-    # the body's back, flat from pedicle to pedicle in front of the canal
-    + [([(15.6, -11.8), (8, -10.4), (0, -10.2), (-8, -10.4), (-15.6, -11.8)], False)]
+    # the body's back beside the canal, whose front edge it is, out to the pedicles
+    + pair([(8, -10.4), (12, -10.9), (15.6, -11.8)])
     + pair([(12.6, 1.4), (14.6, 4.6), (14.8, 8.6), (13.4, 11.2)])          # superior articular facet
 )
 
@@ -776,13 +776,14 @@ SINGLE_BONES = [
     # the atlas's from the middle of its anterior arch, thickest at the tubercle, clear of the
     # opening behind it
     ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (-2.6, -20.2)),
-    # the axis's from its dens, the peg that makes it the axis, out over its superior facet
-    # and above the transverse process
+    # the axis's from its dens, the peg that makes it the axis (by way of AXIS_VIA)
     ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (-1.2, -13.6)),
-    # the dorsal's and lumbar's label rows run across their bodies, clear of the processes
-    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (3, -21)),
+    # the dorsal's and lumbar's label rows run across their bodies, clear of the processes;
+    # the dorsal's from the front half of its body, above the facets for the ribs' heads
+    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (0, -26.5)),
     ("lumbar-vertebra", "a lumbar vertebra, the third, from above", lumbar_top, (165, 204), (4, -20)),
 ]
+AXIS_VIA = (177, 47)       # in front of the axis's body, so that its line passes over no facet
 SACRUM_FRAME_MM = 120     # the sacrum drawing's 140 units, whose base spans about 127 of them
 SACRUM_TOP = 236
 
@@ -866,17 +867,19 @@ def write_spine(out):
     body += '<g id="single-bones">\n' + indent(column, 2) + '</g>\n'
     # left: the regions of the side view, on a body of each region
     left = []
-    # each region's line from the body nearest its label row (the neck's mid-neck), in the
-    # front half of the body, clear of the gap behind it before the articular processes
-    for name, ctrls, y in (("cervical", "Form23.Label1 Form24.Text1", 27),
-                           ("dorsal", "Form23.Label2 Form24.Text2", 117),
-                           ("lumbar", "Form23.Label3 Form24.Text3", 236)):
+    # each region's line from the body nearest its label row (the neck's mid-neck), well
+    # inside it: the small neck body's middle, the larger ones' a little forward of it, clear
+    # of the facets for the ribs' heads at the back of the dorsal bodies
+    for name, ctrls, y, forward in (("cervical", "Form23.Label1 Form24.Text1", 27, 0.0),
+                                    ("dorsal", "Form23.Label2 Form24.Text2", 117, 0.2),
+                                    ("lumbar", "Form23.Label3 Form24.Text3", 236, 0.15)):
         kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name), key=lambda f: abs(f[1][1] - y))
-        left.append(f"leader {ctrls} from {round(c[0] - ty * d * 0.15)} {round(c[1] + tx * d * 0.15)}")
+        left.append(f"leader {ctrls} from {fmt(c[0] - ty * d * forward, 1)} {fmt(c[1] + tx * d * forward, 1)}")
     left.append(f"leader Form23.Label4 Form24.Text4 from {sac_front[0]} {sac_front[1]}")
     left.append(f"leader Form23.Label5 Form24.Text5 from {cocc_front[0]} {cocc_front[1]}")
     right = [
-        "leader Form23.Label10 Form24.Text10 from %d %d" % st["axis"],
+        # the axis's from its dens out over the front of its body, clear of the facet beside it
+        "leader Form23.Label10 Form24.Text10 from %d %d via %d %d" % (st["axis"] + AXIS_VIA),
         "leader Form23.Label9 Form24.Text9 from %d %d" % st["dorsal-vertebra"],
         "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar-vertebra"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
