@@ -484,8 +484,28 @@ PTERYGOID_SIDE = [(-49, 4), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23),
 CONDYLE_BASE = 26.0
 
 
-def skull_side(g, mandible=True):
-    """The skull from the left. Without the mandible: the cranium of the cranium drawing."""
+GHOST_FILL = "rgb(236,236,236)"   # a bone in its place but not part of the drawing's subject
+GHOST_LINE = "rgb(150,150,150)"
+
+
+def closed_lower_teeth():
+    """The lower teeth from the side with the rows closed: the cheek teeth's outer cusps
+    behind the upper crowns' edges, the incisors and canine behind the upper ones."""
+    return [(x0, x1, neck, edge - (1.5 if kind in "pm" else 0), kind)
+            for x0, x1, neck, edge, kind in LOWER_TEETH_SIDE]
+
+
+def ghost_mandible_side(g):
+    """The mandible from the left in its place, the rows of teeth closed and the condyle in
+    its fossa, pale and without its marks: there, but left out of the drawing."""
+    for t in closed_lower_teeth():
+        g.raw(path(outline(g._px(tooth_side(*t)), True), True, GHOST_FILL, W_FINE, GHOST_LINE))
+    g.raw(path(outline(g._px(side_mandible_outline()), True), True, GHOST_FILL, W_IN, GHOST_LINE))
+
+
+def skull_side(g, mandible=True, ghost=False):
+    """The skull from the left. Without the mandible: the cranium of the cranium drawing;
+    ghost: with the mandible in its place, pale (ghost_mandible_side)."""
     g = _Sparse(g)
     if not mandible:
         # under the arch and the ear, the base of the skull seen where the mandible would
@@ -499,6 +519,8 @@ def skull_side(g, mandible=True):
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
     # in outline only as every bone in view is
     g.body(PTERYGOID_SIDE, width=W_IN)
+    if ghost and not mandible:
+        ghost_mandible_side(g)
     if mandible:
         # below the plate, between the last molars and the ramus: the far side of the
         # mouth, plain bone with no opening through it
@@ -508,18 +530,17 @@ def skull_side(g, mandible=True):
         # the far side, white, so that no ground shows between neighbours
         mid = lambda t: ((t[0] + t[1]) / 2, t[2] + 0.45 * (t[3] - t[2]))  # noqa: E731
         g.fill([mid(t) for t in UPPER_TEETH_SIDE] + [mid(t) for t in reversed(LOWER_TEETH_SIDE)], BONE)
-        # the cheek teeth's outer cusps close behind the upper crowns' edges, the lower
-        # incisors and canine behind the upper ones: one line where the rows meet
-        for x0, x1, neck, edge, kind in LOWER_TEETH_SIDE:
-            draw_tooth_side(g, (x0, x1, neck, edge - (1.5 if kind in "pm" else 0), kind))
+        # the rows closed: one line where they meet
+        for t in closed_lower_teeth():
+            draw_tooth_side(g, t)
     for t in UPPER_TEETH_SIDE:
         draw_tooth_side(g, t)
     outline_pts = _chain(PROFILE_VAULT, PROFILE_FACE)[:-1]
     g.body(outline_pts, width=W_OUT)
     # the orbit: its opening faces forwards, so from the side only a deep recess shows in
     # front of the outer rim, under the overhanging brow
-    recess = [FZ, (-86, -33), (-92, -31.5), (-94.5, -27.5), (-95, -15), (-95.5, -4), (-92, -0.5),
-              (-86, 0.5), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
+    recess = [FZ, (-84, -33.6), (-88.6, -31.6), (-91.2, -25), (-91.8, -15), (-91, -6), (-88.6, -1.2),
+              (-85.6, 0), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
     # no edge in front, where the cavity turns into its inner wall
     g.fill(recess, RECESS)
     g.line(LATERAL_ORBIT_RIM, W_OUT)
