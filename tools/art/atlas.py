@@ -424,14 +424,16 @@ def _scaled(points, k):
 
 
 def femur():
-    """Frame: the centre of the head at (0, 0); the knee below it."""
+    """Frame: the centre of the head at (0, 0); the knee below it. From the front the neck's
+    lower border runs down into the shaft, and below it the lesser trochanter stands out
+    from the inner side as a rounded knob."""
     k = 450 / 470.0   # the outline below runs from y -23 to 447: a femur of 450 mm
     m = Model()
     m.bone("femur", "thigh bone: head in the hip socket, neck, greater and lesser "
            "trochanter, shaft, medial and lateral condyles", _scaled([
                (8, -21.5), (0, -23), (-10, -21), (-18, -14.5), (-23, -4), (-22, 7), (-17, 16),
-               (-9, 21.5), (1, 23), (9, 25.5), (16, 31), (20, 40), (15.5, 46.5), (10.5, 52.5, "c"),
-               (13, 58), (19, 62), (24, 67), (28, 75), (31, 100), (30, 200), (25, 300), (17, 358), (7, 384), (-8, 398),
+               (-9, 21.5), (1, 23), (9, 26), (15, 32), (19, 40), (20.5, 47), (16.5, 51.5),
+               (12.5, 55.5), (11.5, 60), (14, 64.5), (19.5, 68), (25.5, 73), (29, 82), (31, 100), (30, 200), (25, 300), (17, 358), (7, 384), (-8, 398),
                (-21, 408), (-28, 421), (-27.5, 435), (-20, 445), (-8, 447.5), (2, 445), (8, 442.5),
                (14, 442.3), (20, 444.3), (32, 447), (46, 443.5), (53.5, 432), (55, 418),
                (51, 404), (45, 392), (42, 370), (48, 300), (56, 200), (62, 120), (67.5, 75),
@@ -461,15 +463,17 @@ def patella():
 
 
 def tibia():
-    """Frame: the middle of the top (the tibial plateau) at (0, 0), the ankle below."""
+    """Frame: the middle of the top (the tibial plateau) at (0, 0), the ankle below; the
+    medial malleolus reaching down beside the ankle joint, a notch between it and the
+    joint's roof."""
     k = 370 / 384.0   # the outline below runs from y -9 to 375: a tibia of 370 mm
     m = Model()
     m.bone("tibia", "shin bone: condyles, tuberosity, shaft, medial malleolus", _scaled([
         (-38, 3), (-36, -2), (-28, -4.5), (-14, -5), (-7, -9), (-2.5, -8), (0, -6.5), (3, -8.5),
         (8, -8), (14, -5), (28, -4.5), (36, -2), (38.5, 3.5), (36.5, 12), (32, 21), (25, 32),
         (18, 46), (14, 70), (11.5, 120), (11, 200), (12.5, 280), (15.5, 322), (19.5, 342),
-        (19.5, 351), (12, 354.5), (2, 356.5), (-8, 357.5), (-12.5, 362), (-15, 370),
-        (-19.5, 375), (-24.5, 371), (-27, 356), (-24.5, 332), (-20.5, 300), (-16, 200),
+        (19.5, 351), (12, 354.5), (2, 356.5), (-8, 357.5), (-11.5, 359.5), (-13.5, 366),
+        (-16, 372), (-20, 375), (-24.5, 371.5), (-27, 357), (-24.5, 332), (-20.5, 300), (-16, 200),
         (-15, 120), (-18, 72), (-26, 42), (-34, 24), (-38.5, 12)], k))
     m.hatch([_scaled([(10, 100 + y), (6.5, 104 + y)], k) for y in range(0, 190, 26)])
     m.mark("top", (0, 0))
@@ -514,8 +518,8 @@ def humerus():
                (0, -23), (12, -20.5), (20.5, -12), (24, -12.5), (30.5, -15), (37, -9.5), (40, 0),
                (38.5, 12),
                (33, 25), (26, 40), (20.5, 56), (17.5, 90), (18.5, 130), (16.5, 180), (15.5, 230),
-               (19.5, 261), (26.5, 278), (31.5, 289), (33, 295), (31, 300.5), (26, 304.3),
-               (19, 306.3), (11.5, 307), (4, 307.8), (-6, 309.5), (-14, 306), (-22, 300), (-31, 296.5), (-36, 291),
+               (19.5, 261), (26.5, 278), (31.5, 289), (33, 295), (31.5, 301.5), (27, 305.5),
+               (20, 306.9), (11.5, 307.2), (4, 307.8), (-6, 309.5), (-14, 306), (-22, 300), (-31, 296.5), (-36, 291),
                (-33, 283.5), (-23, 271), (-15.5, 252), (-11, 222), (-10, 180), (-10, 130),
                (-8, 82), (-6.5, 56), (-12, 41), (-20, 23), (-23, 6), (-21, -9), (-12, -19.5)])
     m.line([(-4, -21), (7, -3), (4, 17), (-10, 33)])                    # anatomical neck
@@ -590,7 +594,7 @@ def clavicle():
            + [(141.5, mid(141.5) - 1)] + bottom + [(-1.5, mid(0) + 4.5)])
     m.mark("body", (20, 2.5))
     m.mark("shaft", (38, mid(38)))        # on the middle line of the shaft's inner half
-    m.mark("middle", (70, mid(70)))       # on it halfway along the bone
+    m.mark("inner shaft", (22, mid(22)))  # on it where the shaft leaves the breastbone end
     m.mark("acromial end", (141.5, -5.5))
     return m
 

@@ -384,7 +384,9 @@ def leg():
     # seen so from above the heel lies behind the ankle, hidden by it: of the calcaneus
     # only its front end shows, beside the talus's head, reaching to the cuboid
     calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
-    calcaneus["pts"] = [(p[0], 25 + (p[1] - 25) * 0.5) + tuple(p[2:]) for p in calcaneus["pts"]]
+    # (its top a little below the tip of the lateral malleolus, so that it reads as a bone
+    # of the foot under the ankle rather than as a piece of the malleolus)
+    calcaneus["pts"] = [(p[0], 27.5 + (p[1] - 25) * 0.5) + tuple(p[2:]) for p in calcaneus["pts"]]
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
@@ -399,15 +401,17 @@ def leg():
     # fibula's head under the lateral condyle
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the foot's lines, each from what shows of its bone. The metatarsals' and the
-    # phalanges' from the outermost bone of the group, the fifth metatarsal's shaft a
-    # little below its base and the little toe, so that they cross no other bone. The tarsals' from the
-    # navicular, low in it, so that its line runs out under the head of the talus and
-    # crosses only the outer wall of the calcaneus, a tarsal too: from the outermost tarsal
-    # itself, the calcaneus under the lateral malleolus, it reads as part of the malleolus
+    # the foot's lines, each from the middle of what shows of the outermost bone of its
+    # group, so that it crosses no other bone: the calcaneus's outer wall, halfway down
+    # between the lateral malleolus and the cuboid (from the talus or the navicular the
+    # line would cross the malleolus or the calcaneus, or graze their joints), the fifth
+    # metatarsal's shaft halfway along it, the little toe
     groups = [g for g, _ in atlas.FOOT_GROUPS]
-    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "navicular", row[5] + 9))
-    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "fifth", row[6] + 6))
+    heel = (extents(foot_m, foot, "tarsals", "calcaneus")[0]
+            + extents(foot_m, foot, "tarsals", "cuboid")[0]) / 2
+    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "calcaneus", heel))
+    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "fifth",
+                              sum(extents(foot_m, foot, "metatarsals", "fifth")) / 2))
     d.leader(ctl(7), nearest_on_row(foot_m, foot, "phalanges", row[7]))
     return d
 
@@ -473,11 +477,11 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # from the middle of the collar bone, on the middle line of its shaft; its label
-    # stands level with the bone's breastbone end, so the line leaves the shaft upwards at
-    # an angle, runs over the bone clear of it and comes down to the edge above that end,
-    # rather than running along the bone or through its end
-    d.leader(ctl(7, 7), px(cla, cla_m.marks["middle"]), via=[px(cla, (6.6, -12.6))])
+    # its label stands level with the collar bone's breastbone end: a straight line to it
+    # would run along the bone. The line starts on the middle line of the shaft where it
+    # leaves that end, rises steeply out of the bone to a turn above the end, clear of
+    # it, and comes down to the edge
+    d.leader(ctl(7, 7), px(cla, cla_m.marks["inner shaft"]), via=[px(cla, (6.6, -12.6))])
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the middle of the ulna's shaft a third of the way down, where the space between
