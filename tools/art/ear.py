@@ -48,7 +48,8 @@ MALLEUS = [
     (1.2, 6.4), (0.93, 5.3), (0.7, 4.1), (0.55, 2.8), (0.56, 1.82),                  # its back
     (0.82, 1.35), (1.15, 0.71), (1.25, -0.18), (0.99, -1.00), (0.52, -1.41),         # the head's back
 ]
-MALLEUS_LINE = (0.0, -0.94)      # in the head, high enough for its line to pass well above the incus
+MALLEUS_LINE = (0.0, -0.7)       # in the head; its line leaves it upwards, to pass well above the incus
+MALLEUS_VIA = (1.5, -1.3)        # where it turns, just outside the head's top
 
 # ----------------------------------------------------------------------------
 # the incus, the origin in the middle of its body
@@ -61,20 +62,21 @@ INCUS = [
     (1.6, -1.06), (2.18, -0.75), (2.73, -0.42), (3.09, -0.14), (3.21, 0.08),         # the short process,
     (3.09, 0.29), (2.68, 0.44), (2.26, 0.58), (1.88, 0.78),                          # a stubby cone
     (1.66, 1.15), (1.52, 1.71), (1.4, 2.53), (1.4, 3.24), (1.47, 3.94),              # the long process
-    (1.47, 4.48), (1.49, 4.62), (1.47, 4.95), (1.28, 5.16), (0.93, 5.27),
-    (0.53, 5.32), (0.22, 5.19), (0.22, 4.96), (0.48, 4.84), (0.79, 4.76),            # the lenticular process
-    (0.81, 4.47), (0.81, 4.08), (0.74, 3.24), (0.65, 2.67), (0.25, 2.32),            # the long process' front
+    (1.5, 4.4), (1.66, 4.62), (1.92, 4.68), (2.14, 4.82), (2.22, 5.03),              # the lenticular process,
+    (2.12, 5.25), (1.84, 5.36), (1.42, 5.38), (1.02, 5.28),                          # a knob turned inwards
+    (0.82, 5.04), (0.78, 4.6), (0.81, 4.08), (0.74, 3.24), (0.65, 2.67), (0.25, 2.32),   # the long process' front
     (-0.46, 1.99), (-1.06, 1.51), (-1.42, 0.89), (-1.58, 0.31),                      # the body's front
     (-1.65, -0.2), (-1.46, -0.64), (-1.26, -1.08),      # its saddle facet, close round the malleus' head
 ]
-STAPES_HEAD = (0.52, 5.58)       # where the stapes' head stands, a joint space below the lenticular process
+STAPES_HEAD = (2.43, 5.0)        # the middle of the stapes' head, in close joint with the lenticular process
 INCUS_LINE = (0.47, 1.88)        # the middle of the body over the root of the long process
 
 # ----------------------------------------------------------------------------
 # the stapes, the origin in the middle of the hollow of its head, y along its axis to the
 # footplate, x along the footplate's long axis (+x: the posterior crus)
 
-STAPES_TILT = 0.45        # the footplate's half width seen: a view a little along the axis
+STAPES_TILT = 0.3         # the footplate's half width seen: a view a little along the axis
+STAPES_TURN = -105        # its axis on the page: backwards and 15 degrees up
 PLATE_Y = 2.8             # the middle of the footplate's crural face
 PLATE_RX = 1.55           # half the footplate's length
 PLATE_RIM = 0.25          # the footplate's thickness, seen below its face
@@ -85,7 +87,7 @@ PLATE_RIM = 0.25          # the footplate's thickness, seen below its face
 # its ends
 STAPES_ARCH = [
     (-1.34, PLATE_Y, "c"),                                                    # the anterior crus' foot
-    (-1.24, 2.2), (-1.06, 1.6), (-0.76, 1.15),                                # its front
+    (-1.28, 2.2), (-1.1, 1.6), (-0.78, 1.15),                                 # its front
     (-0.46, 0.95), (-0.62, 0.72), (-0.72, 0.4), (-0.62, 0.08), (-0.36, -0.02),  # the neck, the head
     (-0.12, 0.06), (0.12, 0.06),                                              # the hollow
     (0.36, -0.02), (0.62, 0.08), (0.72, 0.4), (0.62, 0.72), (0.46, 0.95),
@@ -93,10 +95,10 @@ STAPES_ARCH = [
 ]
 # the opening between the crura, down to the footplate's far edge
 STAPES_WINDOW = [
-    (1.02, PLATE_Y - 0.3, "c"), (1.04, 2.05), (0.82, 1.6), (0.42, 1.3), (0.0, 1.22),
-    (-0.38, 1.3), (-0.7, 1.6), (-0.92, 2.08), (-1.04, PLATE_Y - 0.3, "c"),
+    (1.02, PLATE_Y - 0.22, "c"), (1.04, 2.05), (0.82, 1.6), (0.42, 1.3), (0.0, 1.22),
+    (-0.38, 1.3), (-0.66, 1.6), (-0.84, 2.08), (-0.96, PLATE_Y - 0.24, "c"),
 ]
-STAPES_LINE = (0.0, 0.42)        # the middle of the head, its line leaving behind, away from the joint
+STAPES_LINE = (-1.0, 1.9)        # the middle of the lower crus, well away from the joint
 
 
 def plate_far_edge(x0, x1, n=8):
@@ -152,10 +154,11 @@ def ear_bones_drawing():
     S = PX_PER_MM
     mal = Place(34, 14, S)
     inc = Place(56, 30, S)
-    # the stapes' head just below the lenticular process, its axis running down and a
-    # little forwards
+    # the stapes at about a right angle to the long process of the incus, as it runs
+    # inwards to the oval window: its head on the lenticular process, its crura and
+    # footplate running off backwards and a little up
     sta_head = inc(STAPES_HEAD)
-    sta = Place(sta_head[0], sta_head[1], S, rot=25)
+    sta = Place(sta_head[0], sta_head[1], S, rot=STAPES_TURN)
     body = ['<g stroke="#000000" stroke-linejoin="round" stroke-linecap="round">']
     for gid, items in (("malleus", malleus(mal)), ("incus", incus(inc)), ("stapes", stapes(sta))):
         body.append(f'  <g id="{gid}">')
@@ -163,12 +166,12 @@ def ear_bones_drawing():
         body.append("  </g>")
     body.append("</g>")
 
-    def start(place, p):
+    def start(place, p, digits=1):
         q = place(p)
-        return f"{fmt(q[0], 1)} {fmt(q[1], 1)}"
+        return f"{fmt(q[0], digits)} {fmt(q[1], digits)}"
 
     leaders = [
-        f"leader Form25.Label2 from {start(mal, MALLEUS_LINE)}",
+        f"leader Form25.Label2 from {start(mal, MALLEUS_LINE)} via {start(mal, MALLEUS_VIA, 0)}",
         f"leader Form25.Label3 from {start(inc, INCUS_LINE)}",
         f"leader Form25.Label4 from {start(sta, STAPES_LINE)}",
     ]

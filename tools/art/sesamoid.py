@@ -13,10 +13,13 @@ away from the palm as it does in the hand. Its metacarpal is about one and a hal
 its proximal phalanx (the big toe's metatarsal is about twice its phalanx), and only two
 phalanges follow it: that and the saddle-shaped carpal above say that this is the thumb.
 
-The two sesamoids lie side by side across the palmar face of the metacarpal's head, just
-behind the joint, the radial one on the thumb's outer side, the ulnar one towards the
-palm: seen from the palm they lie in front of the head and inside its outline, each a
-pea-sized seed with a closed outline of its own, drawn over the head.
+The two sesamoids lie side by side across the palmar face of the metacarpal's head, level
+with its widest part, clear of the joint: the radial one on the thumb's outer side, the
+ulnar one towards the palm. The thumb stands turned in the hand, its palmar face looking
+partly towards the palm, so that seen from the palm the radial sesamoid lies over the
+head, inside its outline, and the ulnar one over the head's ulnar edge, standing out
+beyond it: two pea-sized seeds, each with a closed outline of its own drawn in front of
+the head, a clear gap between them.
 """
 import math
 import os
@@ -31,18 +34,22 @@ from geometry import (BONE, INK, Place, add, bezier_d, ellipse_pts, fmt, mul, no
 W, H = 59, 81
 W_OUT = 1.0     # outlines
 W_IN = 0.6      # inner lines
-W_SMALL = 0.8   # the sesamoids' outlines, light enough to leave them white inside at 1x
 MARGIN = 1.5    # pixels above the trapezium and below the tuft
 LEFT = 5.0      # pixels left of the distal phalanx
 # the bones of the thumb: their ids here, the start of their descriptions in the atlas' hand
 THUMB = [("trapezium", "trapezium"), ("first-metacarpal", "first metacarpal"),
          ("proximal-phalanx", "thumb, proximal phalanx"), ("distal-phalanx", "thumb, distal phalanx")]
-# each sesamoid (mm): how far to the side of the metacarpal's axis, its half width across
-# the axis and half length along it; both pea-sized seeds lying over the head's palmar
-# face, inside its outline and clear of the joint, the radial one (the thumb's outer side)
-# a little the larger
-SESAMOID_BACK = 5.6     # their middles back from the end of the head, along its axis
-SESAMOIDS = [("radial", 3.3, 2.8, 3.3), ("ulnar", -3.3, 2.6, 3.1)]
+# the sesamoids (mm): their middles SPREAD to either side of the middle of the head's
+# palmar face, DEPTH in front of the metacarpal's axis, SESAMOID_BACK back from the end of
+# the head, level with its widest part; the thumb turned TURN degrees, so that its palmar
+# face looks partly towards the palm (the ulnar side)
+SPREAD = 4.5
+DEPTH = 8.5
+SESAMOID_BACK = 6.4
+TURN = 20
+# each one: its side (+1 radial, -1 ulnar), its half width across the axis and half
+# length along it; the radial one a little the larger
+SESAMOIDS = [("radial", 1, 2.5, 3.0), ("ulnar", -1, 2.3, 2.8)]
 
 
 def sesamoid_outlines(base, head):
@@ -52,9 +59,10 @@ def sesamoid_outlines(base, head):
     tilt = math.degrees(math.atan2(u[1], u[0])) - 90
     centre = add(head, mul(u, -SESAMOID_BACK))
     out = []
-    for side, off, rx, ry in SESAMOIDS:
-        c = add(centre, mul(n, off))
-        out.append((side, c, ellipse_pts(c[0], c[1], rx, ry, rot=tilt, n=12)))
+    t = math.radians(TURN)
+    for name, side, rx, ry in SESAMOIDS:
+        c = add(centre, mul(n, side * SPREAD * math.cos(t) - DEPTH * math.sin(t)))
+        out.append((name, c, ellipse_pts(c[0], c[1], rx, ry, rot=tilt, n=12)))
     return out
 
 
@@ -81,11 +89,12 @@ def sesamoid_drawing():
                 "side by side across its palmar face -->")
     starts = {}
     for side, c, pts in sesamoid_outlines(base, head):
-        body.append(f'    <path stroke-width="{fmt(W_SMALL)}" d="{bezier_d(place.pts(pts), True, 1.0, 2)}"/>')
+        body.append(f'    <path d="{bezier_d(place.pts(pts), True, 1.0, 2)}"/>')
         starts[side] = place(c)
     body.append("  </g>")
     body.append("</g>")
-    # from the middle of the ulnar sesamoid, the one towards the label, out to the right
+    # from the middle of the ulnar sesamoid, the one towards the label, straight out
+    # into the ground beside the head
     sx, sy = starts["ulnar"][:2]
     leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
