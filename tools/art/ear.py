@@ -8,12 +8,13 @@ sound passes through them.
 
 The malleus (hammer) stands at the left, its handle hanging down; the incus (anvil) behind
 it, the saddle facet on the front of its body fitting close round the back of the
-malleus' head, its short process a stubby cone pointing backwards, its long process hanging down behind the handle
-and ending in the lenticular process turned forwards; the stapes (stirrup) lies across the
-end of the long process, its head against the lenticular process, its footplate forwards
-and down. The stapes is turned a little about the long axis of its footplate, so that the
-oval footplate shows as a narrow oval with its rim below the arch of the crura, and the
-opening between the crura as a window onto the footplate's far edge.
+malleus' head, its short process a stubby cone pointing backwards, its long process
+hanging down behind the handle and ending in the lenticular process, a small knob turned
+in at its end; the stapes (stirrup) stands at about a right angle to the long process, as
+it runs inwards to the oval window, its head in joint with the lenticular process, its
+crura and footplate running off backwards. The stapes is turned a little about the long
+axis of its footplate, so that the footplate shows as a narrow oval slab at the end of the
+arch of the crura, and the opening between the crura as a window onto its far edge.
 
 Each bone is drawn once in millimetres in a frame of its own (x backwards, y down the
 page), the origin in the middle of its head or body; the drawing places them at about
@@ -55,8 +56,9 @@ MALLEUS_VIA = (1.5, -1.3)        # where it turns, just outside the head's top
 # the incus, the origin in the middle of its body
 
 # the body with its saddle facet for the malleus at the front, the short process a stubby
-# cone pointing backwards, about half as long as the long process, the long process hanging down behind the handle of the malleus and ending in
-# the small lenticular process turned forwards
+# cone pointing backwards, about half as long as the long process, the long process
+# hanging down behind the handle of the malleus and ending in the small lenticular
+# process turned in at its end
 INCUS = [
     (-1.15, -1.56), (-0.8, -1.65), (-0.18, -1.67), (0.53, -1.59), (1.09, -1.35),     # the body's top
     (1.6, -1.06), (2.18, -0.75), (2.73, -0.42), (3.09, -0.14), (3.21, 0.08),         # the short process,
