@@ -395,7 +395,8 @@ def chest(every=4):
     "rib-front" their front parts, from the side to the costochondral junction; "rib-floating"
     ribs 11 and 12 whole and "rib-tip" the cartilage caps of their free ends; "cartilage" the
     costal cartilages of ribs 1-10; "sternum" with its joints and ridges as "lines".
-    Marks: "rib N side" (the middle of rib N's band at the side of the chest), "rib N head"
+    Marks: "rib N side" (the middle of rib N's band at the side of the chest), "rib N front"
+    (the middle of its front part, three tenths of the way from the side), "rib N head"
     (where it leaves its vertebra's side), "cartilage N middle" and "cartilage N quarter" (a quarter of the way in from its rib),
     "clavicular notch", "jugular
     notch", "sternal angle", "body" (the sternum's body, between the second and third
@@ -430,6 +431,7 @@ def chest(every=4):
             add_band("rib-turn", f"rib {n}", *rib.edges(math.pi / 2, math.pi / 2 + TURN, 8),
                      False, True)
             m.mark(f"rib {n} side", to_mm(rib.point(math.pi / 2)))
+            m.mark(f"rib {n} front", to_mm(rib.point(math.pi / 2 + 0.3 * (rib.th1 - math.pi / 2))))
         m.mark(f"rib {n} head", to_mm(rib.point(rib.th0)))
     for n, (up, lo) in cartilage_edges(ribs).items():
         add_band("cartilage", f"cartilage {n}", up, lo, True, n <= 7)
@@ -540,10 +542,11 @@ def build():
         if rib.floating:
             up, lo = pieces[n, "whole"]
             back.append(f'    <g id="rib-{n}-half">')
-            # a floating rib lies wholly at the back of the flank, behind the front of the cage:
-            # drawn as the other ribs' back halves are, so that it does not read as lying in front
-            back += ["      " + s for s in band(up, lo, BEHIND, 0.7, cap_start=False, name=f"rib-{n}",
-                                                kind="back", ink=BEHIND_INK)]
+            # a floating rib lies wholly at the back of the flank, behind the front of the cage
+            # (drawn with the back halves, under the front halves and the cartilages), but with
+            # nothing in front of it where it shows below the cage: white bone in a firm outline
+            back += ["      " + s for s in band(up, lo, BONE, 1.0, cap_start=False, name=f"rib-{n}",
+                                                kind="back")]
             # the cartilage cap on the free end
             tu, tl = pieces[n, "tip"]
             back += ["      " + s for s in band(tu, tl, CARTILAGE, 0.8)]
@@ -686,17 +689,16 @@ def middle_at(edges, x):
 
 def leaders(ribs):
     # The ribs slope down from the spine to the front, so neighbouring groups overlap in
-    # height. The brackets gather the ribs' sides, which stand beside them: the true ribs'
-    # from the first rib's top down the seventh's side, the false ribs' from the eighth's
-    # side down to the floating ribs' tips. The floating ribs, which lie inside the false
-    # ribs' bracket at the back of the flank, take a line of their own to the eleventh rib
-    # rather than a bracket nested in the false ribs' one.
+    # height. Each bracket gathers its ribs whole, from the top of the first to the front end
+    # of the last: the true ribs' from the first rib's top down to the seventh's front end,
+    # the false ribs' from the top of the eighth's side down to the floating ribs' tips; where
+    # the seventh and the eighth overlap the two brackets stand side by side, the false ribs'
+    # further out. The floating ribs, which lie inside the false ribs' bracket at the back of
+    # the flank, take a line of their own to the eleventh rib rather than a bracket nested in
+    # the false ribs' one.
     true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
-    # where the seventh rib's side and the eighth's overlap, the two brackets part in the
-    # middle of the overlap, a row apart
-    parting = (side_rows(ribs[7])[1] + side_rows(ribs[8])[0]) / 2
-    true_bot = math.floor(parting) - 1
-    false_top = math.floor(parting) + 1
+    true_bot = math.ceil(lowest({"rib-7-front"}))
+    false_top = math.floor(side_rows(ribs[8])[0])
     false_bot = math.ceil(lowest({"rib-11", "rib-12"}))
     # the floating ribs' line from the middle of the eleventh rib's band, on the copy nearer
     # the label, on the outer part of its bone (short of its cartilage cap), running out
@@ -704,7 +706,8 @@ def leaders(ribs):
     rib = ribs[11]
     x, y = rib.point(rib.th0 + 0.85 * (rib.th1 - rib.th0))
     return [
-        "leader Form21.Label1 Form22.Text1 from 232 117",
+        # the middle of the manubrium, the line out between the first and second cartilages
+        "leader Form21.Label1 Form22.Text1 from 232 90",
         f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
         # the middle of the fifth cartilage, one straight line rising to its label that
         # enters the cartilage through its upper edge, so that its end shows inside it

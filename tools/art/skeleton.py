@@ -550,18 +550,18 @@ def front():
     # the fifth cervical's body, clear below the jaw
     d.leader("Form2.Label3 Form4.Text3", column["C5"]((1.5, 6.5)))
     # the collar bone's line from the middle of its shaft, clear of the first rib and above
-    # the chest, where nothing lies behind it but the ribs' thin back halves; it drops onto
-    # the shaft steeply from above, across its upper edge, after running level just over
-    # the acromion and the head of the humerus
+    # the chest, where nothing lies behind it but the ribs' thin back halves; it leaves the
+    # shaft rising steeply across its upper edge, clear of it at once, and bends once
+    # to run level just over the acromion and the head of the humerus
     shaft = on_column(cla, cla_place, 27.0)
-    d.leader("Form2.Label4 Form4.Text4", shaft, via=[(shaft[0] + 2.5, 91.5)])
+    d.leader("Form2.Label4 Form4.Text4", shaft, via=[(shaft[0] + 5.0, 91.5)])
     # the middle of the manubrium, between the jugular notch and the sternal angle
     top = chest_place(chest.marks["jugular notch"])[1]
     d.leader("Form2.Label5 Form4.Text5", (1.5, (top + chest_place(chest.marks["sternal angle"])[1]) / 2))
     d.leader("Form2.Label6 Form4.Text6", on_row(S, L.humerus, L.hum, 132.5))
-    # the tenth costal cartilage a quarter of the way in from its rib, the line out across
-    # only that rib's end
-    d.leader("Form2.Label7 Form4.Text7", chest_place(chest.marks["cartilage 10 quarter"])[:2])
+    # the middle of the sixth costal cartilage, well clear of its rib and of the sternum, the
+    # line out across the lower ribs but no other cartilage
+    d.leader("Form2.Label7 Form4.Text7", chest_place(chest.marks["cartilage 6 middle"])[:2])
     # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
     # where the two bones stand apart: the radius's at the foot of its upper third, the
     # ulna's in its lower third
@@ -591,8 +591,9 @@ def front():
     # the skull as a whole, cranium and face together: a bracket from the vertex to the chin
     d.bracket("Form2.Label20 Form4.Text20", -25.5, head.place((0, -121.5))[1],
               head.place((0, 91.8))[1])
-    # the side of the eighth rib, below the shoulder blade's inferior angle
-    x, y = chest_place(chest.marks["rib 8 side"])[:2]
+    # the front part of the seventh rib a little in from the side of the cage, inside its
+    # band, the line out level across that rib's side alone
+    x, y = chest_place(chest.marks["rib 7 front"])[:2]
     d.leader("Form2.Label21 Form4.Text21", (-x, y))
     # the pelvis from the middle of the iliac fossa of the hip bone on the left
     x, y = pel.hip(pelvis.HIP_BODY, -1)
@@ -693,9 +694,9 @@ def back():
     # widening out into the acromion
     el2 = []
     for ln in sca.shapes[1]["lines"][:1]:
-        el2 += S.curve(ln, stroke_width="0.7")
+        el2 += S.curve(ln, stroke_width="1.3")
     el2 += S.curve([(84, 15.5), (74, 20.5), (58, 28.5), (40, 37), (22, 45), (11, 50)],
-                   stroke_width="0.5")
+                   stroke_width="0.8")
     # the rim of the glenoid at the lateral angle, pale against the head of the humerus
     for ln in sca.shapes[0]["lines"][:1]:
         el2 += S.curve(ln, stroke_width="0.6")
@@ -720,14 +721,15 @@ def back():
     L.draw_feet_from_behind(S)
 
     # ---- leader lines: each starts on its bone at the row of its labels ----
-    # from the lamina of the tenth thoracic vertebra beside its spinous process, rising to its
+    # from the midline of the tenth thoracic vertebra, on its spinous process, rising to its
     # label below the shoulder blade's inferior angle: across ribs and the arm only, which
     # every way out to the right crosses
-    d.leader("Form3.Label1 Form5.Text1", column["T10"]((8, 10)))
+    d.leader("Form3.Label1 Form5.Text1", column["T10"]((0, 10)))
     # the lower lines slant up to their labels, which stand higher than the bones they name:
-    # the third lumbar vertebra's lamina beside its spinous process, whose line passes under
-    # the tips of the floating ribs, the sacrum beside its median crest, the coccyx's middle
-    d.leader("Form3.Label2 Form5.Text2", column["L3"]((9, 12)))
+    # the third lumbar vertebra on the midline, on its spinous process, whose line passes
+    # under the tips of the floating ribs, the sacrum beside its median crest, the coccyx's
+    # middle
+    d.leader("Form3.Label2 Form5.Text2", column["L3"]((0, 12)))
     x, y = pel.sacrum(pelvis.SACRUM_BACK_START)
     d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))
     x, y = pel.coccyx(pelvis.COCCYX_BACK_START)
