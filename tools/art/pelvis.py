@@ -90,13 +90,17 @@ HIP_OVER_SACRUM = 9
 HIP_BRIM = [(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)])
-# the acetabulum from the front: it faces out, forward and down, so that its anterior rim
-# shows as an arc well inside the lateral border (the border itself is the cup's posterior
-# rim), open below at the acetabular notch; inside it the lunate surface, a band along the
-# rims, round the fossa, lightly hatched, opening down to the notch
-ACET_FRONT_RIM = [(107, 96), (97, 101), (89, 111), (86, 124), (88, 138), (94, 149)]
-ACET_FRONT_FOSSA = [(103, 104), (96, 109), (93, 118), (92, 129), (94, 140), (98, 148),
-                    (102, 146), (105, 135), (106, 121), (106, 110)]
+# the acetabulum from the front: it faces out, forward and down, so that it shows as a
+# deep oval cup seen aslant at the lateral border: its anterior rim an arc well inside the
+# border (the border itself is the cup's posterior rim), open below at the acetabular notch;
+# inside it the lunate surface, a white horseshoe along the rims, round the fossa, lightly
+# hatched, low in the cup and opening down to the notch; under the overhanging roof, along
+# the border, the cup's wall in shadow
+ACET_FRONT_RIM = [(106, 95), (95, 99), (86, 108), (81, 121), (82, 135), (87, 147), (94, 155)]
+ACET_FRONT_FOSSA = [(96, 155), (91.5, 147), (90.5, 137), (92.5, 128), (97, 123), (101.5, 126),
+                    (103, 135), (102.5, 146), (100.5, 155)]
+ACET_FRONT_SHADOW = [(105.5, 97), (107.6, 105), (109, 114), (109.2, 124), (107.8, 134),
+                     (104.2, 131), (103.6, 120), (103.2, 109)]
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
 OBTURATOR = [(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), (31, 198), (38, 209),
@@ -167,10 +171,11 @@ def hip_bone(place, view, w=1.0, fine=True):
             out += [
                 '<!-- the sacro-iliac joint: the ilium\'s margin beside the sacrum\'s lateral border -->',
                 f'<path d="{d([(x + 2.2, y) for x, y in sacral_joint_mm()])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-                '<!-- the acetabulum, a cup opening out and forward at the lateral border: its anterior rim, the',
-                '     lunate surface and the hatched fossa -->',
+                '<!-- the acetabulum, a cup opening out and forward at the lateral border: its anterior rim,',
+                '     the shadow under its roof, the lunate surface and the hatched fossa open to the notch -->',
+                hatch(place.pts(ACET_FRONT_SHADOW), 60 if place.m < 0 else 120, 2.2, 0.4 * w),
                 hatch(place.pts(ACET_FRONT_FOSSA), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
-                f'<path d="{d(ACET_FRONT_FOSSA[:6])} {d(ACET_FRONT_FOSSA[6:])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+                f'<path d="{d(ACET_FRONT_FOSSA)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             ]
         else:
             out.append('<!-- the anterior rim of the acetabulum -->')
@@ -318,10 +323,10 @@ def sacrum(sw=1.0, dark=False, joints=False, back=None, fine=True):
         ]
         if fine:
             parts += [
-                '<!-- below the crest, which ends at the fourth segment, the sacral hiatus: an arch open\n'
-                '     below, the sacral cornua at its feet -->',
-                f'<path d="M 63.5 153 C 63.5 140, 76.5 140, 76.5 153" fill="none" stroke="{mark}" stroke-width="{fmt(0.9 * sw)}"/>',
-                f'<g fill="{mark}"><ellipse cx="63.5" cy="154" rx="2.2" ry="2.6"/><ellipse cx="76.5" cy="154" rx="2.2" ry="2.6"/></g>',
+                '<!-- below the crest, which ends at the fourth segment, the sacral hiatus: a notch in\n'
+                '     the back wall open down to the apex, the sacral cornua beside its feet -->',
+                f'<path d="M 64.5 160.5 L 64.5 151 C 64.5 144, 75.5 144, 75.5 151 L 75.5 160.5" fill="none" stroke="{mark}" stroke-width="{fmt(0.7 * sw)}"/>',
+                f'<g fill="{mark}"><ellipse cx="62" cy="156.5" rx="1.6" ry="2.4"/><ellipse cx="78" cy="156.5" rx="1.6" ry="2.4"/></g>',
             ]
         parts += [
             '<!-- the lateral crests, the fused transverse processes, outside the foramina: in the\n'
@@ -381,34 +386,36 @@ COCCYX_HALF = [
 COCCYX_JOINTS = [(16.4, 5.9), (26.4, 5.3), (34.8, 3.9)]  # (y, half width) of the fused joints
 
 
-def coccyx_outline():
-    d = "M 15 6 "
+def coccyx_outline(tf=lambda p: p):
+    """The coccyx's outline as path data, its points mapped by tf (an affine map, so that
+    the curves' control points map with them)."""
+    pt = lambda q: f"{fmt(tf(q)[0])} {fmt(tf(q)[1])}"
+    d = f"M {pt((15, 6))} "
     for c1, c2, e in COCCYX_HALF:
-        d += f"C {fmt(c1[0])} {fmt(c1[1])}, {fmt(c2[0])} {fmt(c2[1])}, {fmt(e[0])} {fmt(e[1])} "
+        d += f"C {pt(c1)}, {pt(c2)}, {pt(e)} "
     starts = [(15, 6)] + [seg[2] for seg in COCCYX_HALF]
     m = lambda q: (30 - q[0], q[1])
     for i in range(len(COCCYX_HALF) - 1, -1, -1):
         c1, c2, e = COCCYX_HALF[i]
-        a, b, z = m(c2), m(c1), m(starts[i])
-        d += f"C {fmt(a[0])} {fmt(a[1])}, {fmt(b[0])} {fmt(b[1])}, {fmt(z[0])} {fmt(z[1])} "
+        d += f"C {pt(m(c2))}, {pt(m(c1))}, {pt(m(starts[i]))} "
     return d + "Z"
 
 
-def coccyx(sw=1.0, dark=False, fine=True):
-    """The coccyx in coccyx-drawing coordinates; without fine its outline only, as a whole
-    skeleton shows it."""
-    w1, w3 = fmt(1.0 * sw), fmt(0.6 * sw)
+def coccyx(sw=1.0, dark=False, fine=True, tf=lambda p: p):
+    """The coccyx in coccyx-drawing coordinates, or mapped by tf: in a whole pelvis, which
+    foreshortens it more from top to bottom than across, its lines stay as wide as the
+    pelvis's.  Without fine its outline and joints only, as a whole skeleton shows it."""
+    w1, w3 = fmt(1.0 * sw), fmt((0.6 if fine else 0.5) * sw)
     fill = INK if dark else BONE
     # black, as from behind, its outline is ground: where it meets the black sacrum the
-    # sacrococcygeal joint shows as a thin gap
+    # sacrococcygeal joint shows as a gap
     edge = GROUND if dark else INK
-    parts = [f'<path d="{coccyx_outline()}" fill="{fill}" stroke="{edge}" stroke-width="{w1}" stroke-linejoin="round"/>']
-    if not fine:
-        return parts[0]
+    parts = [f'<path d="{coccyx_outline(tf)}" fill="{fill}" stroke="{edge}" stroke-width="{w1}" stroke-linejoin="round"/>']
     # each fused joint a groove in from either side, fading before the middle, so that the
     # segments read as a column of small bodies rather than a stack of rings
-    joints = " ".join(f"M {fmt(15 - hw)} {fmt(y)} Q {fmt(15 - 0.7 * hw)} {fmt(y + 0.4)}, {fmt(15 - 0.4 * hw)} {fmt(y + 0.5)} "
-                      f"M {fmt(15 + hw)} {fmt(y)} Q {fmt(15 + 0.7 * hw)} {fmt(y + 0.4)}, {fmt(15 + 0.4 * hw)} {fmt(y + 0.5)}"
+    pt = lambda x, y: f"{fmt(tf((x, y))[0])} {fmt(tf((x, y))[1])}"
+    joints = " ".join(f"M {pt(15 - hw, y)} Q {pt(15 - 0.8 * hw, y + 0.3)}, {pt(15 - 0.6 * hw, y + 0.4)} "
+                      f"M {pt(15 + hw, y)} Q {pt(15 + 0.8 * hw, y + 0.3)}, {pt(15 + 0.6 * hw, y + 0.4)}"
                       for y, hw in COCCYX_JOINTS)
     parts.append(f'<path d="{joints}" fill="none" stroke="{BONE if dark else INK}" stroke-width="{w3}"/>')
     return "\n".join(parts)
@@ -544,7 +551,7 @@ PELVIS_SCALE = 0.86
 SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
 SACRUM_TOP, SACRUM_APEX = 32, 120   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
-COCCYX_DROP = 163.5 - 6
+COCCYX_DROP = 163.5 - 6   # (for a lone sacrum and coccyx side by side)
 
 
 def sacrum_transform(oy, mid=MID, s=PELVIS_SCALE):
@@ -562,26 +569,32 @@ def sacrum_point(p, oy, mid=MID, s=PELVIS_SCALE):
 
 # The coccyx curls forward under the sacrum, so that seen from in front or behind it is
 # foreshortened further, to this share of the sacrum's vertical scale.
-COCCYX_FORESHORTENING = 0.6
+COCCYX_FORESHORTENING = 0.8
 
 
-def coccyx_transform(oy, mid=MID, s=PELVIS_SCALE):
+# the sacrococcygeal joint's width in the whole pelvis, in the sacrum's units (about 2 mm)
+COCCYX_JOINT = 3
+
+
+def coccyx_transform(oy, mid=MID, s=PELVIS_SCALE, foreshortening=COCCYX_FORESHORTENING):
     """matrix(a 0 0 d e f) of the coccyx drawing's units in a pelvis view: its base (y 6)
-    at COCCYX_DROP + 6 of the sacrum's units, a joint's width below the apex."""
+    a joint's width below the sacrum's apex."""
     kx, ky, e, f = sacrum_transform(oy, mid, s)
-    kc = ky * COCCYX_FORESHORTENING
-    return kx, kc, e + kx * (70 - 15), f + ky * (COCCYX_DROP + 6) - kc * 6
+    kc = ky * foreshortening
+    return kx, kc, e + kx * (70 - 15), f + ky * (SACRUM_APEX_Y + COCCYX_JOINT) - kc * 6
 
 
-def coccyx_point(p, oy, mid=MID, s=PELVIS_SCALE):
-    kx, kc, e, f = coccyx_transform(oy, mid, s)
+def coccyx_point(p, oy, mid=MID, s=PELVIS_SCALE, foreshortening=COCCYX_FORESHORTENING):
+    kx, kc, e, f = coccyx_transform(oy, mid, s, foreshortening)
     return e + kx * p[0], f + kc * p[1]
 
 
-def pelvis(view, oy, mid=MID, s=PELVIS_SCALE, w=1.0, fine=True, dark=None):
+def pelvis(view, oy, mid=MID, s=PELVIS_SCALE, w=1.0, fine=True, dark=None,
+           foreshortening=COCCYX_FORESHORTENING):
     """The whole pelvis from the front or from behind ("front", "back"): the top of its
     crests at row oy, its midline at mid, at s pixels to the millimetre; w scales the line
-    widths, fine as in hip_bone, dark (by default from behind) the black sacrum and coccyx."""
+    widths, fine as in hip_bone, dark (by default from behind) the black sacrum and coccyx,
+    foreshortening the coccyx's height to this share of the sacrum's."""
     back = view == "back"
     if dark is None:
         dark = back
@@ -590,10 +603,9 @@ def pelvis(view, oy, mid=MID, s=PELVIS_SCALE, w=1.0, fine=True, dark=None):
                                + indent(content, 2) + '</g>\n')
     sw = w / kx
     sac = '<g id="sacrum">\n' + indent(m(sacrum(sw, dark, joints=not back, back=back, fine=fine)), 2) + '</g>\n'
-    ckx, ckc, ce, cf = coccyx_transform(oy, mid, s)
+    ckx, ckc, ce, cf = coccyx_transform(oy, mid, s, foreshortening)
     cocc = ('<g id="coccyx">\n  <!-- the same coccyx as the lone one, below the apex -->\n'
-            + f'  <g transform="matrix({fmt(ckx, 4)} 0 0 {fmt(ckc, 4)} {fmt(ce)} {fmt(cf)})">\n'
-            + indent(coccyx(sw, dark, fine), 4) + '  </g>\n</g>\n')
+            + indent(coccyx(w, dark, fine, lambda p: (ce + ckx * p[0], cf + ckc * p[1])), 2) + '</g>\n')
     # the right hip bone at the viewer's left from the front, at the right from behind
     right, left = Place(mid, oy, s, mirror=not back), Place(mid, oy, s, mirror=back)
     hips = ('<g id="innominatum">\n  <!-- the two hip bones, one drawn and mirrored -->\n'
@@ -632,9 +644,15 @@ class InSkeleton:
         self.oy = hip_y - s * ACETABULUM[1]      # the top of the crests
         self.socket_dx = s * ACETABULUM[0]       # a socket's centre from the midline
         self.sacrum_top = self.oy + s * SACRUM_TOP   # the first sacral body's top
+        # at this scale the coccyx, foreshortened as in the pelvis drawings, would stand a
+        # few pixels tall: it is drawn at its whole length, at the same scale across and
+        # down, so that it shows as a bone of its own under the sacrum
+        kx, ky = sacrum_transform(0, 0, s)[:2]
+        self.coccyx_k = kx / ky
 
     def svg(self, view, w=1.0):
-        return pelvis(view, self.oy, self.mid, self.s, w, fine=False, dark=False)
+        return pelvis(view, self.oy, self.mid, self.s, w, fine=False, dark=False,
+                      foreshortening=self.coccyx_k)
 
     def hip(self, p, side):
         """A point of the hip bone on the picture's right (side 1) or left (-1), in pixels."""
@@ -644,7 +662,7 @@ class InSkeleton:
         return sacrum_point(p, self.oy, self.mid, self.s)
 
     def coccyx(self, p):
-        return coccyx_point(p, self.oy, self.mid, self.s)
+        return coccyx_point(p, self.oy, self.mid, self.s, self.coccyx_k)
 
 
 def write_pelvis(out):
@@ -683,6 +701,9 @@ SACRUM_LINE = (104, 97)
 SACRUM_FRONT_START = (77, 62)
 # from behind on the plain bone between the third and fourth dorsal foramina
 SACRUM_BACK_START = (84, 111)
+# in a whole skeleton from behind, high on the sacrum between the median crest and the
+# first two dorsal foramina, so that its line and the coccyx's start well apart
+SKELETON_SACRUM_START = (80, 66)
 # the coccyx's from its middle, below the sacrum's apex
 COCCYX_BACK_START = (15, 25)
 # the hip bone's: from the front on the blade, well above the sacrum's line and leaving the

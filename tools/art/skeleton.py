@@ -727,10 +727,10 @@ def back():
     d.leader("Form3.Label1 Form5.Text1", column["T10"]((0, 10)))
     # the lower lines slant up to their labels, which stand higher than the bones they name:
     # the third lumbar vertebra on the midline, on its spinous process, whose line passes
-    # under the tips of the floating ribs, the sacrum beside its median crest, the coccyx's
-    # middle
+    # under the tips of the floating ribs, the sacrum high beside its median crest, the
+    # coccyx's middle
     d.leader("Form3.Label2 Form5.Text2", column["L3"]((0, 12)))
-    x, y = pel.sacrum(pelvis.SACRUM_BACK_START)
+    x, y = pel.sacrum(pelvis.SKELETON_SACRUM_START)
     d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))
     x, y = pel.coccyx(pelvis.COCCYX_BACK_START)
     d.leader("Form3.Label4 Form5.Text4", (x - d.mid, y))
