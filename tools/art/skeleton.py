@@ -563,10 +563,11 @@ def front():
     # line out across the lower ribs but no other cartilage
     d.leader("Form2.Label7 Form4.Text7", chest_place(chest.marks["cartilage 6 middle"])[:2])
     # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
-    # where the two bones stand apart: the radius's at the foot of its upper third, the
-    # ulna's in its lower third
-    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 206.5))
-    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 231.5))
+    # where the two bones stand apart and each is broad enough to show either side of its
+    # line's end: the radius's in the middle of its length, where it starts to widen, the
+    # ulna's in its lower third, level with its label
+    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 215.5))
+    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 234.5))
     # the hand's lines from the middle of the hand, each on the body of a bone of its
     # group and out over that group only: the capitate, the middle of the third
     # metacarpal's shaft and the middle finger's first phalanx, below its middle, well clear
