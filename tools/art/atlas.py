@@ -600,16 +600,16 @@ def clavicle():
 
 
 def scapula():
-    """The right shoulder blade from behind. Frame: above its superior angle (at (0, 9),
-    low enough for the collar bone to pass over it, seen from behind); the medial border
-    runs down the left, the lateral angle with the neck and the glenoid at
-    the right. The spine rises from a small triangle at the medial border across the back
+    """The right shoulder blade from behind. Frame: above its superior angle (at (0.5, 3),
+    which from behind lies over the collar bone); the superior border slopes down and out
+    to the notch and the neck, the medial border runs down the left, the lateral angle
+    with the neck and the glenoid at the right. The spine rises from a small triangle at the medial border across the back
     and ends in the broad, flat acromion, which overhangs the shoulder joint above and
     outside the head of the humerus."""
     m = Model()
     m.bone("scapula", "shoulder blade from behind: body with its borders and angles, the "
            "neck and the glenoid at the lateral angle", [
-               (0, 9), (20, 11), (40, 12.5), (55, 14), (59.5, 16.5), (64, 15), (69, 16.5),
+               (0.5, 3, "c"), (18, 7), (37, 11), (53, 14), (59.5, 16.5), (64, 15), (69, 16.5),
                (73.5, 20), (79, 20.5, "c"), (84, 25), (86.5, 32), (86.5, 41), (84, 49),
                (79.5, 53, "c"), (76, 57), (72.5, 65), (65, 82), (54, 102), (42, 122),
                (31, 140), (24, 154), (19, 157), (15.5, 151), (11, 124), (6, 94), (2.5, 64),
