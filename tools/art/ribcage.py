@@ -87,7 +87,7 @@ def row(y):
 # the flank; each leaves the side of its own vertebra, the eleventh about 0.6 of the tenth's
 # length and the twelfth about half of the eleventh's.
 RIBS_AS_WRITTEN = {
-    1: dict(a=66, yh=32, yl=55, xe=48, ye=87, w=4.6),
+    1: dict(a=58, yh=32, yl=52, xe=44, ye=86, w=6.4),
     2: dict(a=118, yh=63, yl=94, xe=70, ye=127, w=5.0),
     3: dict(a=140, yh=94, yl=128, xe=86, ye=166, w=5.4),
     4: dict(a=155, yh=125, yl=162, xe=96, ye=205, w=5.6),
