@@ -86,8 +86,10 @@ HIP_MEDIAL_BACK = [
 HIP_OVER_SACRUM = 9
 # the pelvic brim: the arcuate line from the sacro-iliac joint at the end of the ala down
 # over the iliopubic eminence, well outside the ischial spine, into the pecten and on to the
-# pubic tubercle; it goes on along the sacrum's ala to the promontory (see sacrum())
-HIP_BRIM = [(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137)]
+# pubic tubercle and along the pubic crest to the symphysis; it goes on along the sacrum's ala to
+# the promontory (see sacrum())
+HIP_BRIM = [(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137),
+            (19, 141.5), (9.5, 146.3)]
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)])
 # the acetabulum from the front: it faces out, forward and down, so that it shows as a
@@ -321,13 +323,6 @@ def sacrum(sw=1.0, dark=False, joints=False, back=None, fine=True):
             f'<path d="M 70 40 L 70 124 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
             f'fill="none" stroke="{mark}" stroke-width="{fmt(1.0 * sw)}" stroke-linecap="round"/>',
         ]
-        if fine:
-            parts += [
-                '<!-- below the crest, which ends at the fourth segment, the sacral hiatus: a notch in\n'
-                '     the back wall open down to the apex, the sacral cornua beside its feet -->',
-                f'<path d="M 64.5 160.5 L 64.5 151 C 64.5 144, 75.5 144, 75.5 151 L 75.5 160.5" fill="none" stroke="{mark}" stroke-width="{fmt(0.7 * sw)}"/>',
-                f'<g fill="{mark}"><ellipse cx="62" cy="156.5" rx="1.6" ry="2.4"/><ellipse cx="78" cy="156.5" rx="1.6" ry="2.4"/></g>',
-            ]
         parts += [
             '<!-- the lateral crests, the fused transverse processes, outside the foramina: in the\n'
             '     whole pelvis their upper ends pass under the posterior iliac spines -->',
@@ -375,15 +370,15 @@ COCCYX_HALF = [
     ((23.2, 3.8), (23.4, 5), (23.6, 6.4)),
     ((25.2, 6.6), (27.4, 7.2), (27.6, 9.2)),    # a short transverse process
     ((27.8, 11.2), (25.6, 12.4), (23.6, 12.8)),
-    ((22, 13.4), (21.4, 14.8), (21.2, 15.9)),   # the first segment narrowing to its joint
-    ((21.1, 16.3), (21.1, 16.6), (21.3, 17)),   # a shallow waist at each fused joint
-    ((21.9, 19.4), (21.7, 23.6), (20.6, 26)),   # second segment
-    ((20.4, 26.3), (20.4, 26.6), (20.5, 27)),
-    ((20.9, 29.4), (20.3, 32.4), (19.1, 34.4)),  # third segment
-    ((18.9, 34.7), (18.9, 35), (19, 35.4)),
-    ((19.3, 37.6), (18.3, 40.8), (15, 41.8)),   # fourth, the smallest, its tip rounded
+    ((22, 13.4), (21, 14.8), (20, 16.6)),       # the first segment narrowing to its joint
+    ((21, 17.4), (21.9, 19), (21.9, 21.3)),     # the second, a rounded nodule, a waist at each
+    ((21.9, 23.6), (21, 25.7), (19.3, 26.6)),   # fused joint
+    ((20.4, 27.4), (20.9, 29), (20.9, 30.6)),   # the third, smaller
+    ((20.9, 32.3), (20.1, 34), (18.4, 34.8)),
+    ((19.2, 35.8), (19.4, 37.4), (18.8, 39)),   # the fourth, the smallest, tapering to a blunt tip
+    ((18, 41), (16.4, 42), (15, 42)),
 ]
-COCCYX_JOINTS = [(16.4, 5.9), (26.4, 5.3), (34.8, 3.9)]  # (y, half width) of the fused joints
+COCCYX_JOINTS = [(16.8, 5.0), (26.7, 4.3), (34.9, 3.4)]  # (y, half width) of the fused joints
 
 
 def coccyx_outline(tf=lambda p: p):
@@ -414,8 +409,8 @@ def coccyx(sw=1.0, dark=False, fine=True, tf=lambda p: p):
     # each fused joint a groove in from either side, fading before the middle, so that the
     # segments read as a column of small bodies rather than a stack of rings
     pt = lambda x, y: f"{fmt(tf((x, y))[0])} {fmt(tf((x, y))[1])}"
-    joints = " ".join(f"M {pt(15 - hw, y)} Q {pt(15 - 0.8 * hw, y + 0.3)}, {pt(15 - 0.6 * hw, y + 0.4)} "
-                      f"M {pt(15 + hw, y)} Q {pt(15 + 0.8 * hw, y + 0.3)}, {pt(15 + 0.6 * hw, y + 0.4)}"
+    joints = " ".join(f"M {pt(15 - hw, y)} Q {pt(15 - 0.75 * hw, y + 0.3)}, {pt(15 - 0.5 * hw, y + 0.4)} "
+                      f"M {pt(15 + hw, y)} Q {pt(15 + 0.75 * hw, y + 0.3)}, {pt(15 + 0.5 * hw, y + 0.4)}"
                       for y, hw in COCCYX_JOINTS)
     parts.append(f'<path d="{joints}" fill="none" stroke="{BONE if dark else INK}" stroke-width="{w3}"/>')
     return "\n".join(parts)
@@ -567,9 +562,10 @@ def sacrum_point(p, oy, mid=MID, s=PELVIS_SCALE):
     return e + kx * p[0], f + ky * p[1]
 
 
-# The coccyx curls forward under the sacrum, so that seen from in front or behind it is
-# foreshortened further, to this share of the sacrum's vertical scale.
-COCCYX_FORESHORTENING = 0.8
+# The coccyx hangs from the sacrum's apex, its height at this share of the sacrum's
+# foreshortened vertical scale: its tip a little above the top of the symphysis, its
+# segments small rounded bodies rather than bars.
+COCCYX_FORESHORTENING = 1.05
 
 
 # the sacrococcygeal joint's width in the whole pelvis, in the sacrum's units (about 2 mm)
@@ -644,15 +640,9 @@ class InSkeleton:
         self.oy = hip_y - s * ACETABULUM[1]      # the top of the crests
         self.socket_dx = s * ACETABULUM[0]       # a socket's centre from the midline
         self.sacrum_top = self.oy + s * SACRUM_TOP   # the first sacral body's top
-        # at this scale the coccyx, foreshortened as in the pelvis drawings, would stand a
-        # few pixels tall: it is drawn at its whole length, at the same scale across and
-        # down, so that it shows as a bone of its own under the sacrum
-        kx, ky = sacrum_transform(0, 0, s)[:2]
-        self.coccyx_k = kx / ky
 
     def svg(self, view, w=1.0):
-        return pelvis(view, self.oy, self.mid, self.s, w, fine=False, dark=False,
-                      foreshortening=self.coccyx_k)
+        return pelvis(view, self.oy, self.mid, self.s, w, fine=False, dark=False)
 
     def hip(self, p, side):
         """A point of the hip bone on the picture's right (side 1) or left (-1), in pixels."""
@@ -662,7 +652,7 @@ class InSkeleton:
         return sacrum_point(p, self.oy, self.mid, self.s)
 
     def coccyx(self, p):
-        return coccyx_point(p, self.oy, self.mid, self.s, self.coccyx_k)
+        return coccyx_point(p, self.oy, self.mid, self.s)
 
 
 def write_pelvis(out):
@@ -706,6 +696,9 @@ SACRUM_BACK_START = (84, 111)
 SKELETON_SACRUM_START = (80, 66)
 # the coccyx's from its middle, below the sacrum's apex
 COCCYX_BACK_START = (15, 25)
+# in a whole skeleton from behind the coccyx's from its first segment's body, under the
+# transverse processes, well above its tip
+SKELETON_COCCYX_START = (15, 13.5)
 # the hip bone's: from the front on the blade, well above the sacrum's line and leaving the
 # bone above the anterior superior spine; from behind in the middle of the wing, clear of
 # the gluteal lines

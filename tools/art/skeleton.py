@@ -733,7 +733,7 @@ def back():
     d.leader("Form3.Label2 Form5.Text2", column["L3"]((0, 12)))
     x, y = pel.sacrum(pelvis.SKELETON_SACRUM_START)
     d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))
-    x, y = pel.coccyx(pelvis.COCCYX_BACK_START)
+    x, y = pel.coccyx(pelvis.SKELETON_COCCYX_START)
     d.leader("Form3.Label4 Form5.Text4", (x - d.mid, y))
     # the middle of the shoulder blade's infraspinous fossa, below the spine
     d.leader("Form3.Label5 Form5.Text5", (-33.0, 113.0))
