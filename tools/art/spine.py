@@ -326,15 +326,8 @@ def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
     for pts in holes:
         parts.append(f'<path d="{smooth(pts)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>')
     for pts in pegs:
-        # a peg standing up towards the viewer: white, its far side shaded in a crescent and
-        # a shadow cast beside it on the bone, so that it reads as solid, not as an opening
-        xs, ys = [p[0] for p in pts], [p[1] for p in pts]
-        cx, cy, r = (min(xs) + max(xs)) / 2, (min(ys) + max(ys)) / 2, (max(xs) - min(xs)) / 2
-        cast = shade_lines((cx, cy + 0.42 * r, r), (cx, cy, r), -35, 0.6 * sw)
-        parts.append(f'<path d="{cast}" fill="none" stroke="{INK}" stroke-width="{fmt(0.35 * sw)}" stroke-linecap="round"/>')
-        parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}"/>')
-        own = shade_lines((cx, cy, r * 0.94), (cx, cy - 0.55 * r, r), -35, 0.6 * sw)
-        parts.append(f'<path d="{own}" fill="none" stroke="{INK}" stroke-width="{fmt(0.3 * sw)}" stroke-linecap="round"/>')
+        # a peg standing up towards the viewer: solid white bone in an outline of its own
+        parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w2}"/>')
     for pts in facets:
         parts.append(hatch(pts, 60, 0.9 * sw, 0.3 * sw))
         parts.append(f'<path d="{d_poly(pts)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>')
@@ -342,35 +335,6 @@ def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
         d = " ".join(smooth(pts, closed) for pts, closed in details)
         parts.append(f'<path d="{d}" fill="none" stroke="{INK}" stroke-width="{w3}" stroke-linecap="round"/>')
     return "\n".join(parts)
-
-
-def shade_lines(outer, inner, angle, spacing):
-    """Path data of parallel lines at angle (degrees) across circle outer (cx, cy, r), left
-    out where they cross circle inner: a crescent of shading."""
-    ux, uy = math.cos(math.radians(angle)), math.sin(math.radians(angle))
-    vx, vy = -uy, ux
-
-    def chord(c, off):
-        """The interval along the lines' direction where line `off` crosses circle c."""
-        cx, cy, r = c
-        along = (cx - outer[0]) * ux + (cy - outer[1]) * uy
-        across = (cx - outer[0]) * vx + (cy - outer[1]) * vy
-        h = r * r - (off - across) ** 2
-        return None if h <= 0 else (along - math.sqrt(h), along + math.sqrt(h))
-
-    d = []
-    off = -outer[2] + spacing / 2
-    while off < outer[2]:
-        a0, a1 = chord(outer, off)
-        cut = chord(inner, off)
-        pieces = [(a0, a1)] if cut is None else [(a0, min(a1, cut[0])), (max(a0, cut[1]), a1)]
-        for s0, s1 in pieces:
-            if s1 - s0 > 0.3:
-                p0 = (outer[0] + vx * off + ux * s0, outer[1] + vy * off + uy * s0)
-                p1 = (outer[0] + vx * off + ux * s1, outer[1] + vy * off + uy * s1)
-                d.append(f"M{fmt(p0[0])} {fmt(p0[1])}L{fmt(p1[0])} {fmt(p1[1])}")
-        off += spacing
-    return "".join(d)
 
 
 def pair(points, closed=False):
@@ -776,14 +740,14 @@ SINGLE_BONES = [
     # the atlas's from the middle of its anterior arch, thickest at the tubercle, clear of the
     # opening behind it
     ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (-2.6, -20.2)),
-    # the axis's from its dens, the peg that makes it the axis (by way of AXIS_VIA)
-    ("axis", "the axis (second cervical) from above", axis_top, (175, 66), (-1.2, -13.6)),
+    # the axis's from its dens, the peg that makes it the axis, its line rising steeply
+    # enough to pass over the front of the body, clear of the superior facet beside the dens
+    ("axis", "the axis (second cervical) from above", axis_top, (175, 86), (0.8, -13.6)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes;
-    # the dorsal's from the front half of its body, above the facets for the ribs' heads
-    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 124), (0, -26.5)),
+    # the dorsal's from the middle of its body, level with its label, above the rib facets
+    ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 134), (0, -23.4)),
     ("lumbar-vertebra", "a lumbar vertebra, the third, from above", lumbar_top, (165, 204), (4, -20)),
 ]
-AXIS_VIA = (177, 47)       # in front of the axis's body, so that its line passes over no facet
 SACRUM_FRAME_MM = 120     # the sacrum drawing's 140 units, whose base spans about 127 of them
 SACRUM_TOP = 236
 
@@ -869,17 +833,18 @@ def write_spine(out):
     left = []
     # each region's line from the body nearest its label row (the neck's mid-neck), well
     # inside it: the small neck body's middle, the larger ones' a little forward of it, clear
-    # of the facets for the ribs' heads at the back of the dorsal bodies
-    for name, ctrls, y, forward in (("cervical", "Form23.Label1 Form24.Text1", 27, 0.0),
-                                    ("dorsal", "Form23.Label2 Form24.Text2", 117, 0.2),
-                                    ("lumbar", "Form23.Label3 Form24.Text3", 236, 0.15)):
+    # of the facets for the ribs' heads at the back of the dorsal bodies; the dorsal's level
+    # with its label, whose row crosses its body
+    for name, ctrls, y, forward, level in (("cervical", "Form23.Label1 Form24.Text1", 27, 0.0, False),
+                                           ("dorsal", "Form23.Label2 Form24.Text2", 116.5, 0.2, True),
+                                           ("lumbar", "Form23.Label3 Form24.Text3", 236, 0.15, False)):
         kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name), key=lambda f: abs(f[1][1] - y))
-        left.append(f"leader {ctrls} from {fmt(c[0] - ty * d * forward, 1)} {fmt(c[1] + tx * d * forward, 1)}")
+        sy = y if level else c[1] + tx * d * forward
+        left.append(f"leader {ctrls} from {fmt(c[0] - ty * d * forward, 1)} {fmt(sy, 1)}")
     left.append(f"leader Form23.Label4 Form24.Text4 from {sac_front[0]} {sac_front[1]}")
     left.append(f"leader Form23.Label5 Form24.Text5 from {cocc_front[0]} {cocc_front[1]}")
     right = [
-        # the axis's from its dens out over the front of its body, clear of the facet beside it
-        "leader Form23.Label10 Form24.Text10 from %d %d via %d %d" % (st["axis"] + AXIS_VIA),
+        "leader Form23.Label10 Form24.Text10 from %d %d" % st["axis"],
         "leader Form23.Label9 Form24.Text9 from %d %d" % st["dorsal-vertebra"],
         "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar-vertebra"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
