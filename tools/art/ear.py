@@ -42,15 +42,14 @@ PX_PER_MM = 8.5
 MALLEUS = [
     (-0.12, -1.47), (-0.76, -1.24), (-1.12, -0.59), (-1.12, 0.24), (-0.82, 0.94),   # the head's front
     (-0.47, 1.35), (-0.49, 1.60),                                                     # the neck
-    (-1.06, 1.76), (-1.58, 1.96), (-1.98, 2.18), (-1.55, 2.20), (-1.06, 2.13),       # the anterior process
-    (-0.56, 2.09), (-0.66, 2.41), (-0.94, 2.62), (-0.99, 2.88), (-0.75, 3.09),       # the lateral process
+    (-1.1, 1.7), (-1.62, 1.84), (-2.0, 1.96, "c"), (-1.6, 1.98), (-1.06, 2.0),       # the anterior process
+    (-0.6, 2.14), (-0.66, 2.5), (-0.96, 2.74, "c"), (-0.72, 3.02),                   # the lateral process
     (-0.40, 3.28), (-0.12, 4.1), (0.2, 5.3), (0.52, 6.48), (0.74, 7.1),              # the handle's front
     (1.13, 7.32), (1.36, 7.02),                                                      # its flattened end
     (1.2, 6.4), (0.93, 5.3), (0.7, 4.1), (0.55, 2.8), (0.56, 1.82),                  # its back
     (0.82, 1.35), (1.15, 0.71), (1.25, -0.18), (0.99, -1.00), (0.52, -1.41),         # the head's back
 ]
-MALLEUS_LINE = (0.0, -0.7)       # in the head; its line leaves it upwards, to pass well above the incus
-MALLEUS_VIA = (1.5, -1.3)        # where it turns, just outside the head's top
+MALLEUS_LINE = (0.0, -1.06)      # high in the middle of the head, its line passing well above the incus
 
 # ----------------------------------------------------------------------------
 # the incus, the origin in the middle of its body
@@ -60,8 +59,8 @@ MALLEUS_VIA = (1.5, -1.3)        # where it turns, just outside the head's top
 # hanging down behind the handle of the malleus and ending in the small lenticular
 # process turned in at its end
 INCUS = [
-    (-1.15, -1.56), (-0.8, -1.65), (-0.18, -1.67), (0.53, -1.59), (1.09, -1.35),     # the body's top
-    (1.6, -1.06), (2.18, -0.75), (2.73, -0.42), (3.09, -0.14), (3.21, 0.08),         # the short process,
+    (-1.12, -1.38), (-0.8, -1.46), (-0.18, -1.46), (0.53, -1.38), (1.09, -1.17),     # the body's top
+    (1.6, -0.94), (2.18, -0.75), (2.73, -0.42), (3.09, -0.14), (3.21, 0.08),         # the short process,
     (3.09, 0.29), (2.68, 0.44), (2.26, 0.58), (1.88, 0.78),                          # a stubby cone
     (1.66, 1.15), (1.52, 1.71), (1.4, 2.53), (1.4, 3.24), (1.47, 3.94),              # the long process
     (1.5, 4.4), (1.66, 4.62), (1.92, 4.68), (2.14, 4.82), (2.22, 5.03),              # the lenticular process,
@@ -97,10 +96,10 @@ STAPES_ARCH = [
 ]
 # the opening between the crura, down to the footplate's far edge
 STAPES_WINDOW = [
-    (1.02, PLATE_Y - 0.22, "c"), (1.04, 2.05), (0.82, 1.6), (0.42, 1.3), (0.0, 1.22),
-    (-0.38, 1.3), (-0.66, 1.6), (-0.84, 2.08), (-0.96, PLATE_Y - 0.24, "c"),
+    (1.02, PLATE_Y - 0.22, "c"), (1.04, 2.1), (0.84, 1.75), (0.44, 1.5), (0.0, 1.42),
+    (-0.4, 1.5), (-0.7, 1.8), (-0.86, 2.16), (-0.96, PLATE_Y - 0.24, "c"),
 ]
-STAPES_LINE = (-1.0, 1.9)        # the middle of the lower crus, well away from the joint
+STAPES_LINE = (-0.1, 1.02)       # the middle of the neck, its line running on inside the lower crus
 
 
 def plate_far_edge(x0, x1, n=8):
@@ -155,7 +154,7 @@ def stapes(place):
 def ear_bones_drawing():
     S = PX_PER_MM
     mal = Place(34, 14, S)
-    inc = Place(56, 30, S)
+    inc = Place(56.7, 30, S)     # a thin joint space behind the malleus' head
     # the stapes at about a right angle to the long process of the incus, as it runs
     # inwards to the oval window: its head on the lenticular process, its crura and
     # footplate running off backwards and a little up
@@ -173,7 +172,7 @@ def ear_bones_drawing():
         return f"{fmt(q[0], digits)} {fmt(q[1], digits)}"
 
     leaders = [
-        f"leader Form25.Label2 from {start(mal, MALLEUS_LINE)} via {start(mal, MALLEUS_VIA, 0)}",
+        f"leader Form25.Label2 from {start(mal, MALLEUS_LINE)}",
         f"leader Form25.Label3 from {start(inc, INCUS_LINE)}",
         f"leader Form25.Label4 from {start(sta, STAPES_LINE)}",
     ]
