@@ -4,11 +4,11 @@
 
   python3 tools/art/title.py [output directory]   (default: assets/drawings)
 
-A whole skeleton stands facing us in a thinking pose: its right hand (on our left) is
-raised to its chin, the elbow forward, the forearm slanting up across the chest, a loosely
-closed fist under the jaw; its left arm stretched out to our right over the program's
-emblem (a magenta disc with a bone, beside the name OSSARION, above the framed word
-ANATOMY). Black line art only: the bones are outlined in black and
+A whole skeleton stands facing us, its right hand (on our left) on its hip: the upper arm
+slanting down and out from the shoulder to the elbow, the forearm down and in to a loosely
+closed fist on the crest of the hip bone, both arms clear of the chest, the breastbone and
+the neck; its left arm stretched out to our right over the program's emblem (a magenta
+disc with a bone, beside the name OSSARION, above the framed word ANATOMY). Black line art only: the bones are outlined in black and
 filled with the drawing ground, so that nearer bones hide what lies behind them.
 
 The skull, spine, rib cage, shoulder girdles, pelvis and legs are those of the skeleton
@@ -293,22 +293,19 @@ ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, 
 FOREARM_LEFT_ALONG = 0.88
 
 
-# The raised right arm: the elbow forward, low in front of the right side of the chest,
-# the upper arm slanting down and in to it from the shoulder; the forearm rises from it
-# obliquely up and in, across the upper end of the breastbone, to the fist under the chin
-# on its far side. Both point towards us from the body, so both show foreshortened:
-# the upper arm 0.71 of its length, the forearm 0.8, the upper arm still the longer. The
-# fist is bent a little towards the thumb at the wrist (FIST_BEND degrees), so that its
-# knuckles come under the middle of the chin.
-ELBOW_R = (-20, 150)
-WRIST_R = (2, 92)
-FOREARM_RIGHT_ALONG = 0.8
-FIST_BEND = 24
+# The right arm akimbo, in the plane of the picture, each bone at its whole length: the
+# elbow out to the side, the upper arm slanting down and out to it beside the ribs, the
+# forearm down and in from it to the wrist over the crest of the hip bone, the fist on
+# the hip beyond it.
+ELBOW_R = (-95, 166)
+WRIST_R = (-47, 214)
+FOREARM_RIGHT_ALONG = 1.0
+FIST_BEND = 0     # degrees the hand turns from the forearm's line, towards the thumb
 
 
-def raised_arm():
-    """The raised right arm's placed bones: humerus, ulna, radius, and the forearm's aim
-    (from the olecranon's top towards the wrist)."""
+def right_arm():
+    """The right arm's placed bones: humerus, ulna, radius, and the forearm's aim (from the
+    olecranon's top towards the wrist)."""
     humerus = atlas.humerus()
     sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
     v = (el[0] - sh[0], el[1] - sh[1])
@@ -318,42 +315,38 @@ def raised_arm():
 
 
 def arm_right():
-    """The raised right arm: (forearm, humerus, hand), each an SVG group, the humerus's lower
+    """The right arm akimbo: (forearm, humerus, hand), each an SVG group, the humerus's lower
     end over the forearm's upper end at the elbow."""
     humerus, ulna, radius = atlas.humerus(), atlas.ulna(), atlas.radius()
-    hum, uln, rad, aim = raised_arm()
+    hum, uln, rad, aim = right_arm()
     group = lambda gid, comment, els: "\n".join([f'<g id="{gid}">', f'<!-- {comment} -->'] + els + ['</g>'])  # noqa: E731
     start = len(ARM_POINTS)
     bones = bone_paths(ulna, uln) + bone_paths(radius, rad)
-    return (group("forearm-right", "the right forearm rising obliquely across the chest, in front of the ribs",
+    return (group("forearm-right", "the right forearm, down and in from the elbow to the hip",
                   [backing(ARM_POINTS[start:])] + bones),
-            group("humerus-right", "the right upper arm, slanting down and in to the elbow",
+            group("humerus-right", "the right upper arm, slanting down and out to the elbow",
                   bone_paths(humerus, hum)),
-            group("hand-right", "a loosely closed fist under the jaw, its back towards us",
+            group("hand-right", "a loosely closed fist on the hip, its back towards us",
                   fist(uln, aim)))
 
 
 def fist(uln, aim):
-    """The right hand seen from its back, loosely closed under the chin: the carpus and the
-    metacarpals of the atlas, the knuckles (the metacarpals' heads) uppermost, the first
-    phalanges bent back away from us so that only their short near ends show; the thumb
-    along the outer side."""
+    """The right hand seen from its back, loosely closed on the hip: the carpus and the
+    metacarpals of the atlas beyond the wrist, the first phalanges bent back away from us
+    at the knuckles (the metacarpals' heads) so that only their short near ends show; the
+    thumb folded in beside them."""
     hand = atlas.hand_model(palm=False)
     start = len(ARM_POINTS)
     w = uln((13, atlas.RADIUS_ON_ULNA[1] + 238))
-    # the hand more upright than the forearm: the wrist bent towards the thumb
     ang = math.atan2(aim[1], aim[0]) - math.radians(FIST_BEND)
     t = (math.cos(ang), math.sin(ang))
-    # seen from the back the right hand is the palm's outline mirrored: thumb outwards (our left)
+    # seen from the back the right hand is the palm's outline mirrored
     h0 = Bone((0, 0), (0, 1), t, True)
     c = h0((53, 0))
     hnd = Bone((w[0] - c[0], w[1] - c[1]), (0, 1), t, True)
     out = bone_paths(hand, hnd, 0.55, only=lambda sh: sh["group"] != "phalanges")
-    # the ground behind the back of the hand alone: between the bent fingers and beside
-    # the thumb the chin and the neck show
-    palm = ARM_POINTS[start:]
-    # the bent fingers: each first phalanx turned back under the chin beyond its knuckle,
-    # seen nearly end-on, the rest folded behind it under the palm
+    # the bent fingers: each first phalanx turned back towards the hip beyond its
+    # knuckle, seen nearly end-on, the rest folded behind it under the palm
     for name, k in (("index", 0.3), ("middle", 0.3), ("ring", 0.3), ("little", 0.3)):
         sh = [s for s in hand.shapes if s["name"] == f"{name} finger, proximal phalanx"][0]
         base, head = hand.rays[f"{name} finger"]
@@ -376,7 +369,7 @@ def fist(uln, aim):
         pts = [hnd(rot_about(p, head, -45)) for p in sh["pts"]]
         ARM_POINTS.extend(pts)
         out.append(path(bezier_d(pts), 0.55))
-    return [backing(palm)] + out
+    return [backing(ARM_POINTS[start:])] + out
 
 
 def rot_about(p, c, deg):
@@ -477,8 +470,8 @@ def build():
     body = logo()
     body.append(f'<g id="skeleton" transform="translate({fmt(CX - MID)} {fmt(DY)})">')
     body.append('<!-- the skeleton from the front in line art, its arms posed -->')
-    # the raised forearm lies in front of the chest and the collar bones, over the
-    # shoulders' roof; the fist in front of the jaw
+    # the right forearm and its fist lie in front of the hip bone, the upper arm's head
+    # under the shoulders' roof
     figure = before + [right_humerus, "\n".join(arm_left())] + roof + [right_forearm] + after + [right_hand]
     body += figure
     body.append('</g>')
@@ -486,25 +479,31 @@ def build():
 
 
 def check_pose():
-    """The posed arms keep their true proportion and their place: the raised humerus
-    shown at least 0.7 of its length and longer than its forearm as shown, the forearm
-    slanting clearly across the midline rather than running down it, the outstretched
-    hand clear of the picture's edge, of the emblem, of the lettering and of the button."""
+    """The posed arms keep their true proportion and their place: the right humerus shown
+    at nearly its whole length, as the outstretched one is, and longer than its forearm;
+    the right arm and fist clear of the breastbone and the neck (all left of the
+    breastbone's edge) and inside the picture; the outstretched hand clear of the
+    picture's edge, of the emblem, of the lettering and of the button."""
     humerus = atlas.humerus()
     full = math.hypot(*humerus.marks["elbow"]) * SCALE
     sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
     shown = math.hypot(el[0] - sh[0], el[1] - sh[1])
     forearm_shown = FOREARM_RIGHT_ALONG * 265 * SCALE
     problems = []
-    if not 0.7 <= shown / full <= 1.0:
-        problems.append(f"the raised humerus shows {shown / full:.2f} of its length")
+    if not 0.93 <= shown / full <= 1.0:
+        problems.append(f"the right humerus shows {shown / full:.2f} of its length")
     if shown <= forearm_shown:
-        problems.append(f"the raised humerus shows {shown:.0f} px, its forearm {forearm_shown:.0f}")
-    aim = raised_arm()[3]
-    slant = math.degrees(math.atan2(abs(aim[0]), -aim[1]))
-    if slant < 22 or ELBOW_R[0] * WRIST_R[0] >= 0:
-        problems.append(f"the raised forearm runs {slant:.0f} degrees off the upright, "
-                        "not across the midline")
+        problems.append(f"the right humerus shows {shown:.0f} px, its forearm {forearm_shown:.0f}")
+    ARM_POINTS.clear()
+    arm_right()
+    for x, y in ARM_POINTS:
+        if x > MID - 12 and y < 260:
+            problems.append(f"the right arm reaches the breastbone or the neck at ({x:.0f}, {y:.0f})")
+        if x + CX - MID < 4:
+            problems.append(f"the right arm reaches {x + CX - MID:.0f}, too near the left edge")
+    ARM_POINTS.clear()
+    arm_right()
+    arm_left()
     pts = [(x + CX - MID, y + DY) for x, y in ARM_POINTS]
     name_top = EMBLEM[1] - 15 / 2 - 1
     for x, y in pts:
