@@ -77,9 +77,9 @@ HIP_MEDIAL_FRONT = [
 # the posterior inferior spine, the greater sciatic notch leaving the sacrum's lateral border,
 # the ischial spine; below it the pecten as seen through the outlet
 HIP_MEDIAL_BACK = [
-    (38, 33), (34, 42), (29, 50), (27, 57), (30, 63), (35, 67), (34, 73),
-    (40, 81), (52, 88), (62, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"), (48, 127), (44, 133),
-    (33, 138), (22, 141, "c"), (10, 146),
+    (38, 33), (34, 42), (29, 50), (27.5, 58), (31, 66.5), (34, 73.5),
+    (36.6, 79.5), (41, 85), (52, 88.5), (62, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"),
+    (48, 127), (44, 133), (33, 138), (22, 141, "c"), (10, 146),
 ]
 # the part of HIP_MEDIAL_BACK that lies over the sacrum, down into the greater sciatic notch
 # past the sacrum's lateral border
@@ -175,7 +175,7 @@ def hip_bone(place, view, w=1.0, fine=True):
                 f'<path d="{d([(x + 2.2, y) for x, y in sacral_joint_mm()])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
                 '<!-- the acetabulum, a cup opening out and forward at the lateral border: its anterior rim,',
                 '     the shadow under its roof, the lunate surface and the hatched fossa open to the notch -->',
-                hatch(place.pts(ACET_FRONT_SHADOW), 60 if place.m < 0 else 120, 2.2, 0.4 * w),
+                hatch(place.pts(ACET_FRONT_SHADOW), 60 if place.m < 0 else 120, 1.8, 0.45 * w),
                 hatch(place.pts(ACET_FRONT_FOSSA), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
                 f'<path d="{d(ACET_FRONT_FOSSA)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             ]
