@@ -1,25 +1,24 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Generator of the sesamoid drawing (59 x 81): the thumb of the right hand seen from the
-palm, as the hand drawing shows it, with the two sesamoid bones of its
-metacarpophalangeal joint.
+"""Generator of the sesamoid drawing (59 x 81): the whole thumb seen from its radial side,
+base up, the palm to the right: the trapezium of the wrist it stands on, the first
+metacarpal, the first and the distal phalanx, a little bent at the joint, and the two
+sesamoid bones in front of the metacarpal's head, on its palmar side.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
-The thumb's bones come from the bone atlas (atlas.hand_model, the hand seen from the
-palm), placed whole and at one scale: the trapezium of the wrist with its tubercle, the
-first metacarpal, short and stout, the proximal and the distal phalanx, the thumb slanting
-away from the palm as it does in the hand. Its metacarpal is about one and a half times
-its proximal phalanx (the big toe's metatarsal is about twice its phalanx), and only two
-phalanges follow it: that and the saddle-shaped carpal above say that this is the thumb.
-
-The two sesamoids lie side by side across the palmar face of the metacarpal's head, level
-with its widest part, clear of the joint: the radial one on the thumb's outer side, the
-ulnar one towards the palm. The thumb stands turned in the hand, its palmar face looking
-partly towards the palm, so that seen from the palm the radial sesamoid lies over the
-head, inside its outline, and the ulnar one over the head's ulnar edge, standing out
-beyond it: two pea-sized seeds, each with a closed outline of its own drawn in front of
-the head, a clear gap between them.
+Seen from the side the sesamoids stand out of the palmar outline of the head, as the
+kneecap stands in front of the knee: each a small pea-shaped bone with a whole outline of
+its own and a narrow joint space between it and the head. They lie side by side across
+the palmar face of the head, level with its widest part; the view is turned a little
+towards the back of the thumb, so that the radial sesamoid, the nearer, stands furthest
+out, and the ulnar one shows behind it, nearer the head and a little higher, a shade
+darker, half hidden by the head and by the radial one. Both are drawn a little larger
+than life so that they read at the drawing's size. The carpal bone above the metacarpal, across a wide
+joint space, and the whole digit down to the tuft of its distal phalanx say that this is
+the thumb: its metacarpal is about one and a half times its first phalanx (the big toe's
+metatarsal is about twice its phalanx). The bones are drawn in millimetres, the middle of
+the head's joint surface at the origin, x towards the palm, y along the thumb.
 """
 import math
 import os
@@ -27,75 +26,130 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import atlas  # noqa: E402
-from geometry import (BONE, INK, Place, add, bezier_d, ellipse_pts, fmt, mul, norm,  # noqa: E402
-                      perp, sub, svg)
+from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 
-W, H = 59, 81
-W_OUT = 1.0     # outlines
-W_IN = 0.6      # inner lines
-MARGIN = 1.5    # pixels above the trapezium and below the tuft
-LEFT = 5.0      # pixels left of the distal phalanx
-# the bones of the thumb: their ids here, the start of their descriptions in the atlas' hand
-THUMB = [("trapezium", "trapezium"), ("first-metacarpal", "first metacarpal"),
-         ("proximal-phalanx", "thumb, proximal phalanx"), ("distal-phalanx", "thumb, distal phalanx")]
-# the sesamoids (mm): their middles SPREAD to either side of the middle of the head's
-# palmar face, DEPTH in front of the metacarpal's axis, SESAMOID_BACK back from the end of
-# the head, level with its widest part; the thumb turned TURN degrees, so that its palmar
-# face looks partly towards the palm (the ulnar side)
-SPREAD = 4.5
-DEPTH = 8.5
-SESAMOID_BACK = 6.4
-TURN = 20
-# each one: its side (+1 radial, -1 ulnar), its half width across the axis and half
-# length along it; the radial one a little the larger
-SESAMOIDS = [("radial", 1, 2.5, 3.0), ("ulnar", -1, 2.3, 2.8)]
+W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
+W_IN = 0.6
+JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
+FLEXION = 12          # degrees the first phalanx is bent towards the palm at the joint
+HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
+# (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
+# nearer the eye, a joint space in front of the widest part of the head's palmar
+# condyle, and the ulnar one behind it, nearer the head and a little higher
+RADIAL = ((11.9, -5.6), 3.3, 4.2, -12)
+ULNAR = ((9.6, -9.4), 3.0, 3.8, -8)
+FAR = "rgb(232,232,234)"      # the ulnar sesamoid, the further one, a shade darker
+MC_TOP = -47.8
+CMC_GAP = 3.2                 # the wrist joint under the trapezium, wider than the others
+TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
+DISTAL_LENGTH = 22.0
+MARGIN = 2.5                  # pixels above the trapezium and below the tuft
 
 
-def sesamoid_outlines(base, head):
-    """The two sesamoids' outlines in the atlas' millimetres, from the metacarpal's axis."""
-    u = norm(sub(head, base))
-    n = perp(u)
-    tilt = math.degrees(math.atan2(u[1], u[0])) - 90
-    centre = add(head, mul(u, -SESAMOID_BACK))
-    out = []
-    t = math.radians(TURN)
-    for name, side, rx, ry in SESAMOIDS:
-        c = add(centre, mul(n, side * SPREAD * math.cos(t) - DEPTH * math.sin(t)))
-        out.append((name, c, ellipse_pts(c[0], c[1], rx, ry, rot=tilt, n=12)))
-    return out
+def trapezium(g):
+    """The trapezium from the side: its distal face the hollow of the saddle the
+    metacarpal's base turns in, its tubercle a ridge standing out towards the palm."""
+    t = MC_TOP - CMC_GAP
+    g.body([
+        (-7.4, t + 2.9, "c"), (-3.6, t + 0.4), (0.5, t - 0.3), (4.5, t - 0.3), (7.8, t, "c"),  # the saddle
+        (10.6, t + 0.2), (12.6, t - 1.8), (12.0, t - 4.6),          # the tubercle
+        (9.0, t - 6.6), (6.0, t - 9.4), (1.0, TRAPEZIUM_TOP), (-4.8, t - 10.4),  # the scaphoid's facet
+        (-8.4, t - 8.0), (-9.6, t - 3.6),
+    ], width=W_OUT)
+
+
+def first_metacarpal(g):
+    """Short and stout, from the side: the base deep, its joint surface for the trapezium
+    convex from back to front, ending in the palmar beak; the shaft, its palmar face
+    hollowed; the head deep, its joint surface running round onto the palmar side."""
+    g.body([
+        (-6.7, -44.6, "c"), (-3.5, -46.8), (0.5, -47.5), (4.5, -47.6), (7.6, MC_TOP, "c"),  # joint surface
+        (8.1, -46.3), (7.2, -43.6), (6.6, -40.8), (5.0, -36.5),  # the beak, the base's palmar side
+        (3.7, -30), (3.2, -22), (3.4, -14.5), (4.4, -10.8),       # the shaft's palmar face, the neck
+        (6.3, -8.0), (7.2, -4.6), (6.4, -1.5),                    # the head's palmar condyle
+        (3.4, -0.2), (0, 0), (-3.6, -1.0), (-6.0, -3.4),          # its joint surface
+        (-6.7, -6.8), (-5.6, -10.4), (-4.6, -13.5),               # the head's back, the neck
+        (-4.6, -20), (-4.8, -27), (-5.3, -33), (-6.3, -39), (-6.9, -42.4),
+    ], width=W_OUT)
+
+
+def bent(p):
+    """A point of the first phalanx, drawn straight below the head, bent at the joint."""
+    a = math.radians(FLEXION)
+    cx, cy = HEAD_CENTRE
+    x, y = p[0] - cx, p[1] - cy
+    return (cx + x * math.cos(a) + y * math.sin(a), cy - x * math.sin(a) + y * math.cos(a)) + tuple(p[2:])
+
+
+def first_phalanx(g):
+    """The thumb's first phalanx from the side: the base cupped round the head, with a
+    palmar lip; the shaft, flat in front; the head, round from the side."""
+    g.body([bent(p) for p in phalanx_outline()], width=W_OUT)
+
+
+def phalanx_outline():
+    """The first phalanx drawn straight below the head, before it is bent."""
+    t = JOINT_GAP
+    return [
+        (-5.7, t + 0.1, "c"), (-2.5, t + 1.0), (1.5, t + 1.1), (5.0, t + 0.2), (6.9, t - 0.3, "c"),
+        (7.1, t + 2.6), (5.3, t + 6.2), (3.4, t + 12), (3.0, t + 19), (3.6, t + 24.5),
+        (4.3, t + 27.3), (4.0, t + 29.9), (1.8, t + 31.2), (-1.2, t + 31.2), (-3.6, t + 30.0),
+        (-4.4, t + 27.6), (-3.9, t + 24.5), (-3.6, t + 19), (-4.0, t + 12), (-5.0, t + 6.2),
+        (-6.1, t + 2.6)]
+
+
+def distal_phalanx(g):
+    """The distal phalanx from the side, in line with the first: the deep base, the
+    waist, the tuft that carries the nail, its palmar face flat."""
+    t = JOINT_GAP + 31.2 + JOINT_GAP
+    L = DISTAL_LENGTH
+    g.body([bent(p) for p in distal_outline()], width=W_OUT)
+
+
+def distal_outline():
+    t = JOINT_GAP + 31.2 + JOINT_GAP
+    L = DISTAL_LENGTH
+    return [
+        (-4.0, t + 0.5, "c"), (-1.0, t), (2.4, t + 0.1), (4.6, t + 0.6, "c"),
+        (5.0, t + 3.2), (3.6, t + 7), (3.0, t + 12), (3.4, t + 16.5), (3.8, t + 19.6),
+        (2.4, t + L - 0.3), (-0.6, t + L), (-2.6, t + L - 1.4), (-2.8, t + 16), (-2.4, t + 11),
+        (-3.0, t + 6), (-4.4, t + 3),
+    ]
+
+
+def sesamoid(g, centre, rx, ry, tilt, fill="#fff"):
+    """One sesamoid: a seed with its own whole outline."""
+    g.body(ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24), width=W_OUT, fill=fill)
 
 
 def sesamoid_drawing():
-    m = atlas.hand_model(palm=True)
-    bones = [(gid, next(sh for sh in m.shapes if sh["name"].startswith(name))) for gid, name in THUMB]
-    xs = [p[0] for _, sh in bones for p in sh["pts"]]
-    ys = [p[1] for _, sh in bones for p in sh["pts"]]
-    s = (H - 2 * MARGIN) / (max(ys) - min(ys))
-    place = Place(LEFT - min(xs) * s, MARGIN - min(ys) * s, s)
-    body = [f'<g fill="{BONE}" stroke="{INK}" stroke-width="{fmt(W_OUT)}" '
-            f'stroke-linejoin="round" stroke-linecap="round">']
-    for gid, sh in bones:
-        body.append(f'  <g id="{gid}">')
-        body.append(f'    <!-- {sh["name"]} -->')
-        body.append(f'    <path d="{bezier_d(place.pts(sh["pts"]), True, 1.0, 1)}"/>')
-        for line in sh["lines"]:
-            body.append(f'    <path fill="none" stroke-width="{W_IN}" '
-                        f'd="{bezier_d(place.pts(line), False, 1.0, 1)}"/>')
-        body.append("  </g>")
-    base, head = m.rays["thumb"]
-    body.append('  <g id="sesamoids">')
-    body.append("    <!-- the two sesamoid bones in front of the metacarpal's head, "
-                "side by side across its palmar face -->")
-    starts = {}
-    for side, c, pts in sesamoid_outlines(base, head):
-        body.append(f'    <path d="{bezier_d(place.pts(pts), True, 1.0, 2)}"/>')
-        starts[side] = place(c)
-    body.append("  </g>")
-    body.append("</g>")
-    # from the middle of the ulnar sesamoid, the one towards the label, straight out
-    # into the ground beside the head
-    sx, sy = starts["ulnar"][:2]
+    W, H = 59, 81
+    bottom = max(bent(p)[1] for p in distal_outline())
+    scale = (H - 2 * MARGIN) / (bottom - TRAPEZIUM_TOP)
+    place = Place(25.7, MARGIN - TRAPEZIUM_TOP * scale, scale)   # the line at 45 degrees, without steps
+    groups = []
+    # the ulnar sesamoid first, behind the metacarpal's head and the radial one
+    far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, behind the head")
+    sesamoid(far, *ULNAR, fill=FAR)
+    for gid, fn, comment in (
+            ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
+            ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
+            ("first-phalanx", first_phalanx, "the thumb's first phalanx, a little bent"),
+            ("distal-phalanx", distal_phalanx, "the thumb's distal phalanx"),
+    ):
+        g = Group(gid, place, comment)
+        fn(g)
+        groups.append(g)
+        if gid == "trapezium":
+            groups.append(far)
+    g = Group("radial-sesamoid", place, "the radial sesamoid, in front of the head's palmar face")
+    sesamoid(g, *RADIAL)
+    groups.append(g)
+    body = []
+    for g in groups:
+        body.extend(g.svg())
+    # from the middle of the radial sesamoid, the nearer one, down and out to the label
+    sx, sy = place(RADIAL[0])[:2]
     leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
 
