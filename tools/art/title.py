@@ -79,7 +79,7 @@ def figure_parts():
                 (after if seen_arm else before).append(feet(text))
             continue
         if gid in RAISED_GIRDLE:
-            text = raise_girdle(text)
+            text = raise_girdle(text, gid)
         for old, new in LINE_ART.items():
             text = text.replace(old, new)
         # the title is drawn in the ground, black and the emblem's magenta only
@@ -139,6 +139,11 @@ def path_start(text):
 # bone turns up about its joint with the sternum, carrying the shoulder blade, which turns
 # its glenoid upwards, and with it the head of the humerus.
 GIRDLE_LIFT = 12           # degrees
+# and the shoulder blade turns on the collar bone's end: its glenoid up and out with the
+# humerus's head, its inferior angle swinging out so that its lateral border stands beyond
+# the ribs
+SCAPULA_SWING = 16         # degrees
+BLADE = ("scapula", "scapula-ridges")
 RAISED_GIRDLE = ("scapula", "scapula-ridges", "clavicle")
 
 
@@ -152,21 +157,36 @@ def sternoclavicular():
     raise SystemExit("title: the skeleton from the front has no collar bone")
 
 
-def lifted(p):
-    """A point of the left shoulder girdle (on our right) where the lifted girdle takes it."""
-    c = sternoclavicular()
-    a = math.radians(-GIRDLE_LIFT)
+def turned(p, c, deg):
+    a = math.radians(deg)
     x, y = p[0] - c[0], p[1] - c[1]
     return (c[0] + x * math.cos(a) - y * math.sin(a), c[1] + x * math.sin(a) + y * math.cos(a))
 
 
-def raise_girdle(text):
+def acromioclavicular():
+    """The outer end of the left collar bone (on our right), before the girdle is lifted."""
+    return (MID + skeleton.CLAVICLE_OUTER_FRONT[0], skeleton.CLAVICLE_OUTER_FRONT[1])
+
+
+def lifted(p, blade=True):
+    """A point of the left shoulder girdle (on our right) where the lifted girdle takes it:
+    a point of the shoulder blade (or the humerus's head in its glenoid) first turned on
+    the collar bone's end, then with the collar bone about its joint with the sternum."""
+    if blade:
+        p = turned(p, acromioclavicular(), -SCAPULA_SWING)
+    return turned(p, sternoclavicular(), -GIRDLE_LIFT)
+
+
+def raise_girdle(text, gid):
     """The group's outlines on our right turned with the lifted girdle."""
-    c = sternoclavicular()
+    c, ac = sternoclavicular(), acromioclavicular()
     out = []
     for ln in text.split("\n"):
         if "<path" in ln and path_start(ln)[0] > MID:
-            ln = f'<g transform="rotate({fmt(-GIRDLE_LIFT)} {fmt(c[0])} {fmt(c[1])})">{ln.strip()}</g>'
+            ln = ln.strip()
+            if gid in BLADE:
+                ln = f'<g transform="rotate({fmt(-SCAPULA_SWING)} {fmt(ac[0])} {fmt(ac[1])})">{ln}</g>'
+            ln = f'<g transform="rotate({fmt(-GIRDLE_LIFT)} {fmt(c[0])} {fmt(c[1])})">{ln}</g>'
         out.append(ln)
     return "\n".join(out)
 
