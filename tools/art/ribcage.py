@@ -97,7 +97,7 @@ RIBS_AS_WRITTEN = {
     8: dict(a=177, yh=249, yl=298, xe=140, ye=348, w=5.2),
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
-    11: dict(a=150, yh=342, tip=1.2, yt=421, w=5.0),
+    11: dict(a=135, yh=342, tip=1.2, yt=421, w=5.0),
     12: dict(a=105, yh=373, tip=0.64, yt=406, w=4.6),
 }
 RIBS = {n: {k: (row(v) if k.startswith("y") else v) for k, v in r.items()}
@@ -689,16 +689,15 @@ def middle_at(edges, x):
 
 def leaders(ribs):
     # The ribs slope down from the spine to the front, so neighbouring groups overlap in
-    # height. Each bracket gathers its ribs whole, from the top of the first to the front end
-    # of the last: the true ribs' from the first rib's top down to the seventh's front end,
-    # the false ribs' from the top of the eighth's side down to the floating ribs' tips; where
-    # the seventh and the eighth overlap the two brackets stand side by side, the false ribs'
-    # further out. The floating ribs, which lie inside the false ribs' bracket at the back of
-    # the flank, take a line of their own to the eleventh rib rather than a bracket nested in
-    # the false ribs' one.
+    # height. The brackets gather the ribs' sides, which stand beside them, and part with a
+    # gap between them where the seventh rib's side gives way to the eighth's at the cage's
+    # outermost columns: the true ribs' from the first rib's top down to the seventh's side,
+    # the false ribs' from the eighth's side down to the floating ribs' tips. The floating
+    # ribs, which lie inside the false ribs' bracket at the back of the flank, take a line of
+    # their own to the eleventh rib rather than a bracket nested in the false ribs' one.
     true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
-    true_bot = math.ceil(lowest({"rib-7-front"}))
-    false_top = math.floor(side_rows(ribs[8])[0])
+    true_bot = math.ceil(side_rows(ribs[7], 3)[1]) + 1
+    false_top = math.floor(side_rows(ribs[8], 3)[0]) - 1
     false_bot = math.ceil(lowest({"rib-11", "rib-12"}))
     # the floating ribs' line from the middle of the eleventh rib's band, on the copy nearer
     # the label, on the outer part of its bone (short of its cartilage cap), running out

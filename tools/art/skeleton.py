@@ -549,12 +549,12 @@ def front():
     d.leader("Form2.Label2 Form4.Text2", on_head((27, 12)))
     # the fifth cervical's body, clear below the jaw
     d.leader("Form2.Label3 Form4.Text3", column["C5"]((1.5, 6.5)))
-    # the collar bone's line from the middle of its shaft, clear of the first rib and above
-    # the chest, where nothing lies behind it but the ribs' thin back halves; it leaves the
-    # shaft rising steeply across its upper edge, clear of it at once, and bends once
-    # to run level just over the acromion and the head of the humerus
-    shaft = on_column(cla, cla_place, 27.0)
-    d.leader("Form2.Label4 Form4.Text4", shaft, via=[(shaft[0] + 5.0, 91.5)])
+    # the collar bone's line from the middle of its shaft's middle third, clear of the first
+    # rib and above the chest, where nothing lies behind it but the ribs' thin back halves; it
+    # leaves the shaft rising steeply across its upper edge, clear of it at once, and bends
+    # once to run level just over the acromion and the head of the humerus
+    shaft = on_column(cla, cla_place, 23.0)
+    d.leader("Form2.Label4 Form4.Text4", shaft, via=[(shaft[0] + 4.0, 91.5)])
     # the middle of the manubrium, between the jugular notch and the sternal angle
     top = chest_place(chest.marks["jugular notch"])[1]
     d.leader("Form2.Label5 Form4.Text5", (1.5, (top + chest_place(chest.marks["sternal angle"])[1]) / 2))
