@@ -149,7 +149,7 @@ def tooth_front(x0, x1, neck, edge, kind):
 
 # from the front, the left half: x towards the midline, x outwards, neck, edge, kind
 UPPER_TEETH_FRONT = [
-    (0.5, 9.0, 37.6, 46.6, "i"), (9.0, 14.4, 38.4, 45.4, "i"), (14.4, 19.8, 38.8, 48.4, "c"),
+    (0.5, 9.0, 37.6, 48.0, "i"), (9.0, 14.4, 38.4, 46.6, "i"), (14.4, 19.8, 38.8, 49.0, "c"),
     (19.8, 23.2, 39.4, 45.8, "p"), (23.2, 26.2, 39.9, 45.4, "p"), (26.2, 30.2, 40.2, 45.2, "m"),
     (30.2, 33.4, 40.5, 44.9, "m"), (33.4, 35.6, 40.7, 44.6, "m"),
 ]
@@ -160,31 +160,17 @@ LOWER_TEETH_FRONT = [
 
 
 def bite_edge(table, x):
-    """The biting edge of a row of teeth drawn small, where the crowns' cusps and their
-    differing lengths do not show: one smooth curve from the first crown's edge at the
+    """The biting edge of a row of teeth drawn far under life size, where the crowns' cusps
+    and their differing lengths do not show: one smooth curve from the first crown's edge at the
     midline to the last crown's at the end of the row."""
     e0, e1, w = table[0][3], table[-1][3], table[-1][1]
     return e0 + (e1 - e0) * (x / w) ** 2
 
 
-def tooth_front_small(table, t):
-    """One crown of a row drawn small: a block square at the biting edge, so that
-    neighbours meet along their whole length with no notch of the dark mouth between them."""
-    x0, x1, neck, edge, _ = t
-    w = x1 - x0
-    sg = 1 if edge > neck else -1
-    root = neck - sg * 3
-    e0, e1 = bite_edge(table, x0), bite_edge(table, x1)
-    return [(x0 + 0.1 * w, root, "c"), (x1 - 0.1 * w, root, "c"), (x1, neck + 0.3 * (e1 - neck)),
-            (x1, e1, "c"), (x0, e0, "c"), (x0, neck + 0.3 * (e0 - neck))]
-
-
 def draw_teeth_front(g, table, both=True):
-    """A row of teeth from the front; on a group drawn small every crown a plain block,
-    its cusps too small to show, the row's edge one smooth curve."""
-    small = isinstance(g, _Small)
+    """A row of teeth from the front."""
     for t in table:
-        pts = tooth_front_small(table, t) if small else tooth_front(*t)
+        pts = tooth_front(*t)
         for sx, R in sides() if both else ((1, _right),):
             g.body(R(pts), width=W_IN)
 
@@ -387,7 +373,7 @@ def side_temporal(g, apart=False):
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
     # the styloid, straight, slender and pointing down and a little forwards, about half
     # as long as the mastoid is behind the ramus: clear of the ramus
-    g.body([(-4.2, 8, "c"), (-6, 30, "c"), (0.4, 8.5, "c")], width=W_IN)
+    g.body([(-5, 7.5, "c"), (-4.4, 11), (-6, 30, "c"), (-0.8, 11.5), (1.2, 8.5, "c")], width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
 
@@ -484,10 +470,6 @@ PTERYGOID_SIDE = [(-49, 4), (-54, 9.8), (-56.6, 13.5), (-55.8, 18.5), (-55, 23),
 CONDYLE_BASE = 26.0
 
 
-GHOST_FILL = "rgb(236,236,236)"   # a bone in its place but not part of the drawing's subject
-GHOST_LINE = "rgb(150,150,150)"
-
-
 def closed_lower_teeth():
     """The lower teeth from the side with the rows closed: the cheek teeth's outer cusps
     behind the upper crowns' edges, the incisors and canine behind the upper ones."""
@@ -495,17 +477,9 @@ def closed_lower_teeth():
             for x0, x1, neck, edge, kind in LOWER_TEETH_SIDE]
 
 
-def ghost_mandible_side(g):
-    """The mandible from the left in its place, the rows of teeth closed and the condyle in
-    its fossa, pale and without its marks: there, but left out of the drawing."""
-    for t in closed_lower_teeth():
-        g.raw(path(outline(g._px(tooth_side(*t)), True), True, GHOST_FILL, W_FINE, GHOST_LINE))
-    g.raw(path(outline(g._px(side_mandible_outline()), True), True, GHOST_FILL, W_IN, GHOST_LINE))
-
-
-def skull_side(g, mandible=True, ghost=False):
-    """The skull from the left. Without the mandible: the cranium of the cranium drawing;
-    ghost: with the mandible in its place, pale (ghost_mandible_side)."""
+def skull_side(g, mandible=True):
+    """The skull from the left. Without the mandible: the cranium of the cranium drawing,
+    the empty socket of the jaw joint shown in front of the ear hole."""
     g = _Sparse(g)
     if not mandible:
         # under the arch and the ear, the base of the skull seen where the mandible would
@@ -519,8 +493,6 @@ def skull_side(g, mandible=True, ghost=False):
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
     # in outline only as every bone in view is
     g.body(PTERYGOID_SIDE, width=W_IN)
-    if ghost and not mandible:
-        ghost_mandible_side(g)
     if mandible:
         # below the plate, between the last molars and the ramus: the far side of the
         # mouth, plain bone with no opening through it
@@ -537,6 +509,12 @@ def skull_side(g, mandible=True, ghost=False):
         draw_tooth_side(g, t)
     outline_pts = _chain(PROFILE_VAULT, PROFILE_FACE)[:-1]
     g.body(outline_pts, width=W_OUT)
+    if not mandible:
+        # the mandibular fossa, the empty socket of the jaw joint between the articular
+        # tubercle and the ear hole: a hollow, in the tone of the openings
+        socket = [(-21, 7.6), (-17.5, 6), (-15, 3), (-11, 1.5), (-7, 3.5), (-4, 7), (1, 8.5)]
+        g.fill(socket + [(-2, 9.6), (-7, 8.2), (-12, 7.4), (-17, 8.2)], RECESS)
+        g.line(socket, W_OUT)
     # the orbit: its opening faces forwards, so from the side only a deep recess shows in
     # front of the outer rim, under the overhanging brow
     recess = [FZ, (-84, -33.6), (-88.6, -31.6), (-91.2, -25), (-91.8, -15), (-91, -6), (-88.6, -1.2),
@@ -572,9 +550,9 @@ def skull_side(g, mandible=True, ghost=False):
     if mandible:
         # through the mandibular notch the base of the skull shows, plain bone behind the
         # notch's heavy edge
-        # deep behind the notch, the infratemporal fossa: in the tone of the openings, so
-        # that the notch reads as a gap between the coronoid process and the condyle
-        g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], RECESS)
+        # through the mandibular notch the base of the skull shows, plain bone behind the
+        # notch's heavy edge
+        g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], BONE)
         side_mandible(g, teeth=False)
         # the coronoid process rises behind the arch: the arch is drawn again over it
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
@@ -636,7 +614,7 @@ def front_mandible(g, teeth=True):
                    (33, 68)]), 75, 2.6, W_FINE)
         g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
         # the mental protuberance, a low triangle rising from the tubercles to the midline
-        g.line(R([(13, 89.4), (6.5, 85.6), (0, 82.6)]), W_FINE)
+        g.line(R([(13, 89.4), (6.5, 85.6), (0, 82.6)]), 0.5)
 
 
 # the nasal bone's border with the maxilla's frontal process, from the nasion down to the
@@ -739,18 +717,16 @@ def skull_front(g, small=False):
     """The skull from the front; the left half built and mirrored. small: drawn for a
     drawing under life size (_Small)."""
     g = _Small(g) if small else _Sparse(g)
-    # the mouth's depth behind the crowns, dark where they part, and beside it, between
-    # each ramus and the upper jaw, the deep space behind the cheek: in the tone of every
-    # opening of the skull, never the bare ground
-    g.fill(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), RECESS)
+    # behind the crowns and beside them, between each ramus and the upper jaw, the far
+    # teeth and the bone deep behind the cheek: plain white, never the bare ground
+    g.fill(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), BONE)
     for sx, R in sides():
         side = [(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
                 (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (35, 52)]
-        g.fill(R(side), RECESS)
+        g.fill(R(side), BONE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
-    bite = [((t[0] + t[1]) / 2, bite_edge(UPPER_TEETH_FRONT, (t[0] + t[1]) / 2) if small else t[3])
-            for t in UPPER_TEETH_FRONT]
+    bite = [((t[0] + t[1]) / 2, t[3]) for t in UPPER_TEETH_FRONT]
     g.line(mirror_x(list(reversed(bite))) + bite, W_IN)     # where the rows meet
     right = FRONT_VAULT + [
         (56.5, 11.5), (50.5, 15.5), (46.5, 19.5),                     # lower border of the cheek bone
@@ -762,16 +738,15 @@ def skull_front(g, small=False):
         g.line(R([(15.5, -14), (16.9, -9), (16.4, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
-        g.hole(R(ellipse_pts(24, -38.2, 1.0, 0.8, n=10)), width=W_FINE, fill="#000")   # supraorbital
+        g.hole(R(ellipse_pts(24, -37.3, 1.0, 0.8, n=10)), width=W_FINE, fill="#000")   # supraorbital
         g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
         # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
         g.suture(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), amp=0.5, period=1.8)
         g.suture(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), amp=0.5, period=1.6)
-        g.dot(R([(52, 6)])[0], 0.6)
         g.line(R([(45, 12), (52, 8), (59, 3)]), W_FINE)
-        # temporal line, the fossa behind it
+        # temporal line, the fossa behind it up to the lower third of the vault's side
         g.line(R([(49.5, -29), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2)]), W_IN)
-        g.hatch(R([(50, -28), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2), (65, -85.3), (69.5, -68.3), (70, -54),
+        g.hatch(R([(50, -28), (53, -46), (57, -64.7), (58, -70), (69.6, -66), (70, -54),
                    (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 3.0, W_FINE)
         front_nasal(g, R)
         front_maxilla(g, R)

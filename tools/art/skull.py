@@ -205,11 +205,9 @@ def face_small():
 
 def cranium_side():
     W, H = 225, 188
-    # a margin all round, below the pale mandible in its place, the occiput clear of the
-    # right edge
-    g = A.place_view("cranium", A.skull_side, 123, 105.6, 0.8,
-                     comment="the cranium from the left, the mandible pale in its place",
-                     mandible=False, ghost=True)
+    # a margin all round: the teeth clear of the lower edge, the occiput of the right one
+    g = A.place_view("cranium", A.skull_side, 121, 128, 0.93,
+                     comment="the cranium from the left, the mandible taken off", mandible=False)
     return svg(W, H, g.svg(), None, "Written by tools/art/skull.py")
 
 
