@@ -6,17 +6,18 @@
 
 A whole skeleton stands facing us, its right hand (on our left) on its hip: the upper arm
 slanting down and out from the shoulder to the elbow, the forearm down and in to a loosely
-closed fist on the crest of the hip bone, both arms clear of the chest, the breastbone and
-the neck; its left arm stretched out to our right over the program's emblem (a magenta
-disc with a bone, beside the name OSSARION, above the framed word ANATOMY). Black line art only: the bones are outlined in black and
-filled with the drawing ground, so that nearer bones hide what lies behind them.
+closed fist on the crest of the hip bone, clear of the chest, the breastbone and the neck;
+its left arm stretched out to our right over the program's emblem (a magenta disc with a
+bone, beside the name OSSARION, above the framed word ANATOMY). Black line art only: the
+bones are outlined in black and filled with the drawing ground, so that nearer bones hide
+what lies behind them.
 
 The skull, spine, rib cage, shoulder girdles, pelvis and legs are those of the skeleton
 from the front (skeleton.py), at its scale, drawn in line art, the outstretched arm's
-shoulder girdle lifted with it; the arms are posed here and the feet drawn as the atlas
-has them seen from the front, from the bones of the atlas at the same scale.  The square where the title
-screen's "Full skeleton Anterior view" button lies over the drawing (x 217-298,
-y 270-303) is left plain.
+shoulder girdle lifted and its shoulder blade turned with it; the arms are posed here and
+the feet drawn as the atlas has them seen from the front, from the bones of the atlas at
+the same scale. The square where the title screen's "Full skeleton Anterior view" button
+lies over the drawing (x 217-298, y 270-303) is left plain.
 """
 import math
 import os
