@@ -8,8 +8,8 @@ the neck at the bottom of the page.
 A wide, open U about as wide as it is deep. The body is the thick curved bar bowed
 forwards; the greater horns, a little longer than the body is wide, run backwards and
 outwards from its ends, taper and end in small rounded tubercles; the lesser horns are
-small cones standing up where body and greater horns meet, seen from above as rounded
-knobs. The bone is drawn in millimetres, the origin in the middle of the body's front
+small cones standing up where body and greater horns meet, seen from above standing out
+of the body's back edge. The bone is drawn in millimetres, the origin in the middle of the body's front
 edge, x to the side, y forwards (down the page); the body is symmetric, and the horns of
 the left side are those of the right mirrored. About 3.7 pixels to the millimetre.
 """
@@ -23,7 +23,6 @@ from geometry import BONE, Place, bezier_d, fmt, svg, sym  # noqa: E402
 W_OUT = 1.0     # outlines
 W_SMALL = 0.9   # the lesser horns' outline
 W_IN = 0.6      # the joints of body and greater horns
-W_FINE = 0.5    # the lesser horns' shading
 W, H = 233, 172
 PX_PER_MM = 3.7
 
@@ -48,13 +47,14 @@ GREATER_HORN = [
     (19.5, -33.3), (19.0, -32.4), (19.0, -31.1), (18.8, -29.8),
     (18.2, -27.1), (17.0, -22.6), (14.9, -17.2), (12.3, -12.9), (11.1, -10.8), JOINT_BACK,
 ]
-# the right lesser horn: a small rounded knob over the joint, a cone pointing up and back
-# seen from above, its tip towards the back, a stroke of shading on its outer side
+# the right lesser horn: a small cone standing up from the back of the body where it meets
+# the greater horn, its rounded tip pointing back and a little in; seen from above it
+# stands out of the body's back edge, its base (the first and last points, inside the
+# body) joined to the bone without an outline across it
 LESSER_HORN = [
-    (11.2, -9.6), (11.7, -10.25), (12.3, -10.05), (12.65, -9.3), (12.75, -8.3),
-    (12.35, -7.5), (11.6, -7.25), (10.85, -7.55), (10.55, -8.35), (10.7, -9.1),
+    (7.7, -7.1, "c"), (7.6, -8.4), (7.8, -9.9), (8.3, -11.0), (8.8, -11.3), (9.3, -10.9),
+    (9.7, -10.0), (9.95, -8.75, "c"),
 ]
-LESSER_SHADING = [[(12.2, -9.5), (12.35, -8.2)]]
 LINE_START = (3.1, -3.25)    # in the middle of the body, right of the midline
 
 
@@ -78,8 +78,11 @@ def hyoid_drawing():
              "    " + closed_path(right, sym(BODY_RIGHT), W_OUT),
              "    " + open_path((left, right), [JOINT], W_IN),
              '  </g>', '  <g id="lesser-horns">']
-    body += ["    " + closed_path(p, LESSER_HORN, W_SMALL) for p in (left, right)]
-    body += ["    " + open_path((left, right), LESSER_SHADING, W_FINE), '  </g>', '</g>']
+    for p in (left, right):
+        d = bezier_d(p.pts(LESSER_HORN), closed=False)
+        body += [f'    <path d="{d}Z" fill="{BONE}" stroke="none"/>',
+                 f'    <path d="{d}" fill="none" stroke-width="{fmt(W_SMALL)}"/>']
+    body += ['  </g>', '</g>']
     x, y = right(LINE_START)
     return svg(W, H, body, [f"leader Form25.Label1 from {fmt(x, 0)} {fmt(y, 0)}"],
                "Written by tools/art/hyoid.py")
