@@ -386,11 +386,11 @@ def fist(uln, aim):
         pts = [fold(p) for p in sh["pts"]]
         ARM_POINTS.extend(pts)
         out.append(path(bezier_d(pts), 0.55))
-    # the thumb: its two phalanges bent in towards the index finger
+    # the thumb: its two phalanges folded in across the index finger's knuckle
     for part in ("proximal", "distal"):
         sh = [s for s in hand.shapes if s["name"] == f"thumb, {part} phalanx"][0]
         base, head = hand.rays["thumb"]
-        pts = [hnd(rot_about(p, head, -45)) for p in sh["pts"]]
+        pts = [hnd(rot_about(p, head, -75)) for p in sh["pts"]]
         ARM_POINTS.extend(pts)
         out.append(path(bezier_d(pts), 0.55))
     return [backing(ARM_POINTS[start:])] + out
