@@ -219,7 +219,7 @@ PROFILE_VAULT = [
     (-67, -105), (-45, -116), BREGMA, (8, -121.5), (32, -115.5), (52, -103.5), LAMBDA,
     (79, -68.5), (87.5, -50), (90, -34), (88.5, -22), (84.5, -12),                    # back of the head
     (77.5, -1.5), (64, 8), (48, 13.5), (34, 15.5), (27, 15.5),                         # under the occiput
-    (22, 18), (18, 23), (15, 27), (12, 28.5), (9.5, 26.5), (7.5, 21), (5, 12),         # mastoid process
+    (22, 18), (18.5, 22.5), (15.5, 25.6), (12.6, 26.6), (10.2, 25), (8, 20), (5, 12),  # mastoid process
     (1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3),                                # the joint's socket
     (-17.5, 6), (-21, 7.6), (-24.5, 6.3),                                              # articular tubercle
     (-28, 5.5), (-38, 5.0), (-49, 4.4),                                                # the arch, narrowing forwards
@@ -374,7 +374,7 @@ def side_temporal(g, apart=False):
     # the styloid, straight, slender and pointing down and a little forwards, about half
     # as long as the mastoid is behind the ramus: clear of the ramus
     g.body([(-5, 7.5, "c"), (-4.4, 11), (-6, 30, "c"), (-0.8, 11.5), (1.2, 8.5, "c")], width=W_IN)
-    g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18, 23), (15, 27), (12, 27.5), (10.5, 20)], 60, 2.2,
+    g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18.5, 22.5), (15.5, 25.3), (12.6, 26), (10.8, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
 
 
