@@ -710,10 +710,12 @@ def skeleton_column(view, top, bottom, width=0.9, process=0.6):
         groups.append(("intervertebral-discs", "the discs between the bodies", 0, process * 0.75, "none", discs))
     for region, letter, comment in REGIONS:
         mine = [(lv, place, shapes) for lv, place, shapes in placed if lv.name[0] == letter][::-1]
-        if view == "front":
+        if view == "front" and region != "thoracic":
+            # (the thoracic ones lie behind the necks of the ribs, out of sight from the front)
             tps = [(place.pts(tp), True) for lv, place, shapes in mine for tp in shapes["processes"]]
             groups.append((f"{region}-processes", f"transverse processes of the {region} vertebrae",
                            -1, process, None, tps))
+        if view == "front":
             bodies = [(place.pts(shapes["body"]), False) for lv, place, shapes in mine]
             groups.append((f"{region}-vertebrae", comment + ", their bodies from the front", 0, width, None, bodies))
         else:
