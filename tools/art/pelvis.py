@@ -426,9 +426,9 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        # from the second segment's body out to the side, then down to its box under the tip,
-        # clear of the bone, so that the line does not read as a tail going on from the tip
-        f.write(svg(30, 65, body, ["leader Form15.Text1 from 16 20 via 27 29"], HEADER))
+        # straight from the third segment's body, a little right of the midline, down to its
+        # box under the tip: it leaves the bone aslant by the tip's flank
+        f.write(svg(30, 65, body, [f"leader Form15.Text1 from {COCCYX_LINE[0]} {COCCYX_LINE[1]}"], HEADER))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -460,7 +460,6 @@ HIP_SIDE = [
 # through the notch
 ACET_SIDE_R = 27
 ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight down
-ACET_SHADOW = (140, 320)        # the shadowed inner wall under the upper and back rim
 # the obturator foramen, larger than the socket, an oval narrowing down and back, its corner
 # in front and above the obturator groove under the superior ramus; the rami thin round it
 OBTURATOR_SIDE = [(u + 8, v) + tuple(c) for u, v, *c in [
@@ -490,24 +489,17 @@ def hip_bone_side(place, w=1.0):
     # the inner edge of the lunate surface: a horseshoe, widest above, its horns' tips (corners)
     # either side of the notch; between them the fossa, an arch opening down into the notch
     inner = [rim[0] + ("c",)] + arc_pts(0.05 * r, 0.45 * r, 0.55 * r, 0.66 * r, 160, 380, 14) + [rim[-1] + ("c",)]
-    # the fossa, lightly hatched: inside the horseshoe and out through the notch to the rim's line
+    # the fossa, rough and lying deeper than the smooth lunate surface, so cross-hatched darker:
+    # inside the horseshoe and out through the notch to the rim's line
     hollow = inner + arc(r, 0, a0, a1, 4)[1:-1]
-    # the cup's depth: under the overhanging upper and back rim the inner wall lies in shadow,
-    # a crescent of hatching along the rim, widest above and behind, fading out at its ends
-    n = 16
-    outer = arc(0.94 * r, 0, ACET_SHADOW[0], ACET_SHADOW[1], n)
-    shade = [(math.cos(math.radians(b)) * rr, math.sin(math.radians(b)) * rr)
-             for b, rr in ((ACET_SHADOW[1] - (ACET_SHADOW[1] - ACET_SHADOW[0]) * i / n,
-                            r * (0.94 - 0.3 * math.sin(math.pi * i / n))) for i in range(n + 1))]
-    crescent = outer + shade[1:-1]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
         '<!-- the gluteal lines on the outer face of the wing -->',
         f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        '<!-- acetabulum: the fossa lightly hatched, open below through the notch; round it the',
-        '     lunate surface and the rim -->',
+        '<!-- acetabulum: the fossa, rough and deeper, cross-hatched, open below through the notch;',
+        '     round it the lunate surface, the smooth horseshoe of the joint, plain, and the rim -->',
         hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
-        hatch(place.pts(crescent), 60 if place.m < 0 else 120, 2.2, 0.4 * w),
+        hatch(place.pts(hollow), 45 if place.m < 0 else 135, 3.2, 0.4 * w),
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
@@ -544,7 +536,7 @@ def write_hip_bones(out):
 MID = 150
 PELVIS_SCALE = 0.86
 SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
-SACRUM_TOP, SACRUM_APEX = 32, 120   # its base and apex below the top of the crests (mm)
+SACRUM_TOP, SACRUM_APEX = 32, 115   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
 COCCYX_DROP = 163.5 - 6   # (for a lone sacrum and coccyx side by side)
 
@@ -563,9 +555,11 @@ def sacrum_point(p, oy, mid=MID, s=PELVIS_SCALE):
 
 
 # The coccyx hangs from the sacrum's apex, its height at this share of the sacrum's
-# foreshortened vertical scale: its tip a little above the top of the symphysis, its
-# segments small rounded bodies rather than bars.
-COCCYX_FORESHORTENING = 1.05
+# foreshortened vertical scale: it curves forward under the sacrum, so that from in front or
+# behind its tip stands at about the level of the ischial spines, a clear hand's breadth of
+# ground (about 15 mm) above the top of the symphysis; its segments small rounded bodies
+# rather than bars.
+COCCYX_FORESHORTENING = 0.85
 
 
 # the sacrococcygeal joint's width in the whole pelvis, in the sacrum's units (about 2 mm)
@@ -683,9 +677,9 @@ def write_pelvis(out):
 # where the lines start, in the sacrum drawing's units (the coccyx's as placed under it) and
 # the hip bone's millimetres
 SACRUM_APEX_Y = 162
-# the lone sacrum's: on its lateral part between the second and third foramina, the line
-# out through the lateral border above the inferior lateral angle
-SACRUM_LINE = (104, 97)
+# the lone sacrum's: on the body of its last segment, under the fourth pair of foramina and
+# beside the midline, the line out across the lower border below the inferior lateral angle
+SACRUM_LINE = (72, 142)
 # from the front on the body between the first and second pairs of foramina, high enough
 # that the line passes over the socket of the hip bone it crosses
 SACRUM_FRONT_START = (77, 62)
@@ -694,6 +688,8 @@ SACRUM_BACK_START = (84, 111)
 # in a whole skeleton from behind, high on the sacrum between the median crest and the
 # first two dorsal foramina, so that its line and the coccyx's start well apart
 SKELETON_SACRUM_START = (80, 66)
+# the lone coccyx's, on the third segment's body
+COCCYX_LINE = (18, 30)
 # the coccyx's from its middle, below the sacrum's apex
 COCCYX_BACK_START = (15, 25)
 # in a whole skeleton from behind the coccyx's from its first segment's body, under the
