@@ -35,7 +35,22 @@ def indent(text, n):
 # arch, symphysis) stand at the same points in both; what differs is which surface faces the
 # viewer.  A point written (x, y, "c") is a corner.  About an adult's measures: crest to
 # ischial tuberosity 230, iliac crests 270 apart, anterior superior spines 245, acetabula
-# (centres) 197 (see ACETABULUM), a symphysis 38 high above a pubic arch of about 85 degrees.
+# (centres) 177 (see ACETABULUM), a symphysis 38 high above a pubic arch of about 80 degrees.
+
+# The wings spread wide above, but below the anterior superior spines the pelvis draws in:
+# the anterior inferior spines, the sockets under them, the ischia and the pubic arch lie
+# well inside the line of the superior spines.
+NARROW_FROM, NARROW_TO, NARROW = 64, 100, 0.9
+
+
+def narrow(points):
+    """Points below the anterior superior spine moved in towards the midline: not at all
+    above NARROW_FROM, by the share NARROW below NARROW_TO, evenly between."""
+    def k(y):
+        t = min(1.0, max(0.0, (y - NARROW_FROM) / (NARROW_TO - NARROW_FROM)))
+        return 1 - (1 - NARROW) * t * t * (3 - 2 * t)
+    return [(p[0] * k(p[1]), p[1]) + tuple(p[2:]) for p in points]
+
 
 def flare(points, k=9.0):
     """The wing turned outwards: points above the anterior superior spine moved out, the more
@@ -48,39 +63,39 @@ def flare(points, k=9.0):
 # the lower half of the silhouette, the same from the front and from behind: from the top of
 # the symphysis down its face, along the pubic arch to the ischial tuberosity, up the lateral
 # border over the acetabular rim to the anterior inferior iliac spine
-HIP_LOWER = [
+HIP_LOWER = narrow([
     (2, 150, "c"), (1.6, 167), (3, 184, "c"),                        # symphyseal surface
     (16, 197), (30, 211), (42, 223),                                 # pubic arch: inferior pubic and ischial rami
     (52, 230), (66, 230), (78, 222),                                 # ischial tuberosity
     (82, 206), (85, 188), (91, 170), (100, 157),                     # lateral border of the ischium
     (108, 141), (111, 122), (109, 104), (106, 94, "c"),              # acetabular rim
     (109, 86), (112, 80, "c"),                                       # anterior inferior iliac spine
-]
+])
 # the crest, the same in both views: from below the anterior inferior spine up round the
 # anterior superior spine, the tubercle of the crest (its widest point) and its highest
 # point, back to the posterior superior spine
-HIP_CREST = flare([
+HIP_CREST = narrow(flare([
     (112, 73), (123, 63, "c"), (128, 52), (135, 38), (138, 29), (134, 19), (122, 9), (102, 2),
     (80, 0), (60, 4), (46, 13), (40, 25),
-])
+]))
 # from the front: the medial border, seen through the pelvic inlet: from the end of the crest
 # down to the lateral end of the sacrum's ala, along the sacro-iliac joint (the sacrum's
 # lateral border, see hip_outline), then the greater sciatic notch, the ischial spine
 # pointing into the pelvis, and the pecten of the pubis to the pubic tubercle and crest
 HIP_WING_MEDIAL_FRONT = [(43, 33)]
-HIP_MEDIAL_FRONT = [
+HIP_MEDIAL_FRONT = narrow([
     (37, 88), (42, 96), (48, 105), (49, 113), (45, 121), (40, 127, "c"),
     (33, 134), (22, 141, "c"), (10, 146),
-]
+])
 # from behind: the posterior border, the end of the crest crossing the sacrum's base, the
 # posterior superior spine a rounded knob over the sacrum at the level of its second segment,
 # the posterior inferior spine, the greater sciatic notch leaving the sacrum's lateral border,
 # the ischial spine; below it the pecten as seen through the outlet
-HIP_MEDIAL_BACK = [
+HIP_MEDIAL_BACK = narrow([
     (38, 33), (34, 42), (29, 50), (27.5, 58), (31, 66.5), (34, 73.5),
     (36.6, 79.5), (41, 85), (52, 88.5), (62, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"),
     (48, 127), (44, 133), (33, 138), (22, 141, "c"), (10, 146),
-]
+])
 # the part of HIP_MEDIAL_BACK that lies over the sacrum, down into the greater sciatic notch
 # past the sacrum's lateral border
 HIP_OVER_SACRUM = 9
@@ -88,8 +103,8 @@ HIP_OVER_SACRUM = 9
 # over the iliopubic eminence, well outside the ischial spine, into the pecten and on to the
 # pubic tubercle and along the pubic crest to the symphysis; it goes on along the sacrum's ala to
 # the promontory (see sacrum())
-HIP_BRIM = [(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137),
-            (19, 141.5), (9.5, 146.3)]
+HIP_BRIM = narrow([(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137),
+            (19, 141.5), (9.5, 146.3)])
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)])
 # the acetabulum from the front: it faces out, forward and down, so that it shows as a
@@ -98,25 +113,25 @@ HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 3
 # inside it the lunate surface, a white horseshoe along the rims, round the fossa, lightly
 # hatched, low in the cup and opening down to the notch; under the overhanging roof, along
 # the border, the cup's wall in shadow
-ACET_FRONT_RIM = [(106, 95), (95, 99), (86, 108), (81, 121), (82, 135), (87, 147), (94, 155)]
-ACET_FRONT_FOSSA = [(96, 155), (91.5, 147), (90.5, 137), (92.5, 128), (97, 123), (101.5, 126),
-                    (103, 135), (102.5, 146), (100.5, 155)]
-ACET_FRONT_SHADOW = [(105.5, 97), (107.6, 105), (109, 114), (109.2, 124), (107.8, 134),
-                     (104.2, 131), (103.6, 120), (103.2, 109)]
+ACET_FRONT_RIM = narrow([(106, 95), (95, 99), (86, 108), (81, 121), (82, 135), (87, 147), (94, 155)])
+ACET_FRONT_FOSSA = narrow([(96, 155), (91.5, 147), (90.5, 137), (92.5, 128), (97, 123), (101.5, 126),
+                    (103, 135), (102.5, 146), (100.5, 155)])
+ACET_FRONT_SHADOW = narrow([(105.5, 97), (107.6, 105), (109, 114), (109.2, 124), (107.8, 134),
+                     (104.2, 131), (103.6, 120), (103.2, 109)])
 # obturator foramen: under the superior pubic ramus, between pubis and ischium, taller than
 # wide and leaning, its upper lateral corner the obturator groove
-OBTURATOR = [(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), (31, 198), (38, 209),
-             (44, 214, "c"), (52, 207), (59, 193), (63, 177)]
+OBTURATOR = narrow([(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), (31, 198), (38, 209),
+             (44, 214, "c"), (52, 207), (59, 193), (63, 177)])
 # the edge of the tuberosity's rough face, the bone one sits on
-TUBEROSITY_BACK = [(64, 218), (71, 212), (76, 217), (73, 224)]
+TUBEROSITY_BACK = narrow([(64, 218), (71, 212), (76, 217), (73, 224)])
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
 # behind), anterior (a long arch from the crest to the notch)
 GLUTEAL_POSTERIOR = flare([(54, 9), (55, 30), (57, 52), (60, 72)])
-GLUTEAL_ANTERIOR = flare([(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)])
+GLUTEAL_ANTERIOR = narrow(flare([(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)]))
 # crest's outer lip from behind
 HIP_CREST_LIP_BACK = flare([(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)])
 # ischial tuberosity from the front: its rough lower face just shows under the ramus
-TUBEROSITY_FRONT = [(50, 224), (60, 222), (72, 216)]
+TUBEROSITY_FRONT = narrow([(50, 224), (60, 222), (72, 216)])
 
 
 def rough(place, d):
@@ -617,8 +632,8 @@ FRONT_OY, BACK_OY = 18, 11
 # bone's millimetres, from the front and from behind alike: halfway between the lateral
 # border (the cup's posterior rim) and its anterior rim, halfway up the cup, so that the
 # head of a thigh bone (about 44 mm across) stands out past the lateral border by a
-# quarter of its width.  The two centres stand 197 mm apart.
-ACETABULUM = (98.5, 121.5)
+# quarter of its width.  The two centres stand 177 mm apart.
+ACETABULUM = narrow([(98.5, 121.5)])[0]
 
 
 class InSkeleton:
