@@ -626,6 +626,49 @@ AC_GAP = 0.7                       # pixels of joint space between collar bone a
 CLAVICLE_END_IN = 1.2              # the collar bone's end beside the acromion's edge, not behind it
 
 
+# The spine of the shoulder blade from behind is a ridge of the blade itself: the same
+# maroon, a shade lighter where its crest faces the light, outlined in black only along its
+# upper crest (and round the acromion, which stands free over the shoulder joint), a dark
+# shadow under its lower lip where it overhangs the infraspinous fossa.
+SPINE_LIGHT = "rgb(158,36,96)"
+SPINE_SHADOW = "rgb(70,0,34)"
+SPINE_SHADOW_WIDTH = 2.0     # pixels: half of it shows below the lower lip
+# the spine's outline (the atlas's second scapula shape) runs from its root on the medial
+# border along the upper crest and round the acromion's tip, then back along the
+# acromion's underside, free of the blade, to the corner over the lateral angle, and on
+# along the lower lip to the medial border
+SPINE_TIP = 14               # index of the acromion's tip in the outline
+SPINE_LIP = 20               # index where the lower lip meets the blade, over the neck
+SPINE_ROOT = 26              # index where the lower lip reaches the medial border
+
+
+def draw_blade_from_behind(S, sca, place):
+    """The shoulder blades from behind: the maroon body, the spine raised on it as a ridge
+    running from the medial border up and out into the acromion."""
+    body, spine = sca.shapes[0], sca.shapes[1]
+    old = S.map
+    S.map = place
+    pts = spine["pts"]
+    lip = pts[SPINE_LIP:SPINE_ROOT + 1]
+    el = S.shape(body["pts"])
+    el += S.curve(lip, stroke=SPINE_SHADOW, stroke_width=fmt(SPINE_SHADOW_WIDTH))
+    el += S.shape(pts, fill=SPINE_LIGHT, stroke="none")
+    crest = S.curve(pts[SPINE_ROOT:] + pts[:SPINE_LIP + 1])
+    hatch = []
+    for h in body["hatch"] + spine["hatch"]:
+        hatch += S.curve(h, stroke_width=fmt(W_FINE))
+    # the rim of the glenoid at the lateral angle, pale against the head of the humerus
+    rim = []
+    for ln in body["lines"][:1]:
+        rim += S.curve(ln, stroke_width="0.6")
+    S.map = old
+    S.group("scapula", "shoulder blades: maroon, the spine of each a ridge on the blade "
+            "running up and out to the acromion", el, fill=MAROON)
+    S.group("scapular-spine-crest", None, crest, fill=None)
+    S.group("scapula-hatching", None, hatch, fill=None)
+    S.group("glenoid-rim", None, rim, fill=None, stroke=BONE)
+
+
 def back_trunk(p):
     return (BACK_SCALE * p[0], BACK_SCALE * p[1])
 
@@ -682,28 +725,7 @@ def back():
     column = draw_column(S, "back")
 
     # ---- shoulder blades (maroon), nearer than the collar bones ----
-    atlas_group(S, sca, sca_place, "scapula", "shoulder blades: maroon, the spine of each "
-                "running out to the acromion", fill=MAROON)
-    el = []
-    old = S.map
-    S.map = sca_place
-    for sh in sca.shapes:
-        for h in sh["hatch"]:
-            el += S.curve(h, stroke_width=fmt(W_FINE))
-    # the crest of the spine catching the light, and the spine's lower lip just inside its
-    # edge: two pale lines that raise the spine off the maroon blade as a ridge of its own,
-    # widening out into the acromion
-    el2 = []
-    for ln in sca.shapes[1]["lines"][:1]:
-        el2 += S.curve(ln, stroke_width="1.3")
-    el2 += S.curve([(84, 15.5), (74, 20.5), (58, 28.5), (40, 37), (22, 45), (11, 50)],
-                   stroke_width="0.8")
-    # the rim of the glenoid at the lateral angle, pale against the head of the humerus
-    for ln in sca.shapes[0]["lines"][:1]:
-        el2 += S.curve(ln, stroke_width="0.6")
-    S.map = old
-    S.group("scapula-hatching", None, el, fill=None)
-    S.group("scapular-spine-crest", None, el2, fill=None, stroke=BONE)
+    draw_blade_from_behind(S, sca, sca_place)
 
     # ---- the pelvis from behind: hip bones, the sacrum between them and the coccyx under
     # it, the posterior iliac spines over the sacro-iliac joints ----

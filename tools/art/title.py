@@ -143,7 +143,11 @@ GIRDLE_LIFT = 12           # degrees
 # and the shoulder blade turns on the collar bone's end: its glenoid up and out with the
 # humerus's head, its inferior angle swinging out so that its lateral border stands beyond
 # the ribs
-SCAPULA_SWING = 16         # degrees
+SCAPULA_SWING = 26         # degrees
+# The acromion, a plate lying nearly level over the joint and reaching forwards, seen from
+# the front turns less than the blade, which stands upright: it stays a roof over the head
+# of the humerus, the greater tubercle turning up under it.
+ACROMION_SWING = 8         # degrees
 BLADE = ("scapula", "scapula-ridges")
 RAISED_GIRDLE = ("scapula", "scapula-ridges", "clavicle")
 
@@ -178,6 +182,12 @@ def lifted(p, blade=True):
     return turned(p, sternoclavicular(), -GIRDLE_LIFT)
 
 
+def is_acromion(text):
+    """Whether an outline of the skeleton from the front's shoulder blades is the left
+    acromion, which starts at its joint with the collar bone."""
+    return abs(path_start(text)[0] - (MID + skeleton.CLAVICLE_OUTER_FRONT[0] + skeleton.AC_GAP)) < 0.05
+
+
 def raise_girdle(text, gid):
     """The group's outlines on our right turned with the lifted girdle."""
     c, ac = sternoclavicular(), acromioclavicular()
@@ -186,7 +196,8 @@ def raise_girdle(text, gid):
         if "<path" in ln and path_start(ln)[0] > MID:
             ln = ln.strip()
             if gid in BLADE:
-                ln = f'<g transform="rotate({fmt(-SCAPULA_SWING)} {fmt(ac[0])} {fmt(ac[1])})">{ln}</g>'
+                swing = ACROMION_SWING if is_acromion(ln) else SCAPULA_SWING
+                ln = f'<g transform="rotate({fmt(-swing)} {fmt(ac[0])} {fmt(ac[1])})">{ln}</g>'
             ln = f'<g transform="rotate({fmt(-GIRDLE_LIFT)} {fmt(c[0])} {fmt(c[1])})">{ln}</g>'
         out.append(ln)
     return "\n".join(out)
@@ -196,6 +207,13 @@ def raise_girdle(text, gid):
 # The arms, in the skeleton from the front's own pixels: x = MID + dx, y as it draws them.
 MID = 103.5
 SHOULDER = (50.6, 101.6)     # the centre of the humeral head, as the skeleton from the front
+
+
+# The raised arm's humeral head in its glenoid, in the skeleton from the front's pixels
+# before the girdle is lifted: level with the middle of the glenoid (skeleton.py's
+# SCAPULA_GLENOID_FRONT) and a head's radius less the cartilage out from it, so that the
+# greater tubercle, turned up with the arm, stays under the acromion.
+HEAD_IN_GLENOID = (49.2, 106.0)
 
 
 def X(dx, y):
@@ -286,7 +304,7 @@ def arm_left():
     shoulder, the elbow a little bent, palm towards us and thumb up: the bones of the
     skeleton from the front's own hanging arm, turned up."""
     humerus, ulna, radius, hand = atlas.humerus(), atlas.ulna(), atlas.radius(), atlas.hand_model()
-    sh = lifted(X(*SHOULDER))
+    sh = lifted(X(*HEAD_IN_GLENOID))
     hum = Bone(sh, humerus.marks["elbow"], (math.cos(math.radians(ARM_LEFT[0])),
                                             math.sin(math.radians(ARM_LEFT[0]))))
     e = hum(humerus.marks["elbow"])
