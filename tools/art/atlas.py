@@ -334,11 +334,12 @@ def hand_model(palm=True):
     if palm:
         m.bone(C, "triquetrum", triquetrum)
         m.bone(C, "pisiform, on the front of the triquetrum", pisiform)
-    else:   # from behind the pisiform lies on the far side of the triquetrum, at its
-        # lower, ulnar corner: about half of the pea shows beyond the triquetrum's edge
-        # (drawn taller than round, so that the carpus's flattening below leaves it round)
-        m.bone(C, "pisiform, under the triquetrum",
-               circle_pts((77.5, 28), 4.4, 4.4 / CARPUS_HEIGHT, 10, 0.3))
+    else:   # from behind the pisiform lies on the far side of the triquetrum, on the
+        # front of its ulnar part: the triquetrum hides most of the pea, a crescent of it
+        # showing beyond the triquetrum's ulnar border (drawn taller than round, so that
+        # the carpus's flattening below leaves it round)
+        m.bone(C, "pisiform, on the front of the triquetrum, behind it",
+               circle_pts((74, 21.5), 4.4, 4.4 / CARPUS_HEIGHT, 10, 0.3))
         m.bone(C, "triquetrum", triquetrum)
     m.bone(C, "trapezium: an irregular block, its saddle below for the thumb",
            [(18.5, 34, "c"), (27, 32.5), (32, 34.5, "c"), (33, 41), (32, 48), (29, 52.5, "c"),
@@ -373,7 +374,7 @@ def hand_model(palm=True):
 
     # fingers: (angle, length, half widths at base, shaft, head, kind), from the knuckle out
     fingers = [
-        ((7, 95), [(106, 29, 6, 3.9, 5.1, "prox"), (104, 21.5, 5, 3.1, 4.3, "distal")]),
+        ((7, 95), [(110, 29, 6, 3.9, 5.1, "prox"), (107, 21.5, 5, 3.1, 4.3, "distal")]),
         ((31, 117), [(96, 38.5, 5.5, 3.3, 4.6, "prox"), (95, 22.5, 4.5, 3, 4, "prox"),
                      (94.5, 16.5, 3.9, 2.3, 3.3, "distal")]),
         ((50, 117), [(90.5, 43.5, 5.8, 3.5, 4.9, "prox"), (90.5, 27, 4.8, 3.2, 4.2, "prox"),
@@ -631,24 +632,6 @@ def scapula():
     # at the acromion's inner edge, above the spine's root of it: the collar bone's end
     # meets it there in the angle between the spine and the acromion
     m.mark("acromioclavicular joint", (92.5, -3.5))
-    return m
-
-
-def coracoid():
-    """The coracoid process of the right shoulder blade seen from behind, in the
-    scapula()'s frame: from the upper border of the neck, beside the notch, it rises in
-    front of the blade as a stout root and bends out towards the shoulder in a blunt
-    beak, its upper side convex, its underside hollowed, its tip under the collar bone
-    short of the acromion. From behind only the part above the superior border shows:
-    its outline's two corners stand at either side of the root on that border, and the
-    points after the second (the shape's "joined" count) run back along it, so that a
-    drawing can join the process to the neck without a line across its root."""
-    m = Model()
-    m.bone("scapula", "coracoid process, rising from the neck above the superior border", [
-        (63.2, 15.9, "c"), (62.7, 11.5), (63.6, 7), (66.2, 4), (70.3, 2.6), (74.5, 2.5),
-        (77.8, 3.4), (79.6, 5.2), (79.2, 7.2), (77, 8.2), (74.5, 8.9),
-        (72.8, 11.4), (72.3, 15), (72.9, 19.6, "c"), (69, 17.4), (66, 16.4)])
-    m.shapes[-1]["joined"] = 2
     return m
 
 

@@ -245,20 +245,6 @@ def draw_shape(d, shape, place, gid, comment, attrs):
     d.close()
 
 
-def draw_joined(d, shape, place, gid, comment):
-    """A process of a bone drawn over the bone it grows from: filled without an outline,
-    then outlined from one corner of its root round to the other, so that it joins its
-    bone along the root (the shape's last "joined" points, on that bone's outline)."""
-    pts = [px(place, p) for p in shape["pts"]]
-    free = pts[:len(pts) - shape["joined"]]
-    d.open(gid, comment)
-    d.comment(shape["name"])
-    d.line(f'<path fill="#fff" stroke="none" d="{bezier_d(pts, True, 1.0, DIGITS)}"/>')
-    d.line(f'<path fill="none" stroke="#000" stroke-width="{BONE["stroke_width"]}" '
-           f'stroke-linecap="round" d="{bezier_d(free, False, 1.0, DIGITS)}"/>')
-    d.close()
-
-
 def draw_bone(d, model, place, comment, attrs=BONE):
     """One bone of the atlas, placed: each of its groups with the given attributes. The
     drawings keep the bones' outlines and inner lines, without the shading strokes: at
@@ -462,12 +448,10 @@ def arm():
     # blade's superior angle, behind its superior border, to its joint with the acromion,
     # which is drawn over its end
     draw_bone(d, cla_m, cla, "collar bone from behind, its acromial end behind the acromion")
+    # from behind, as the rest of the arm: the coracoid process bends forwards from the
+    # neck, in front of the blade and under the collar bone, and is out of sight
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: spine, acromion, neck and glenoid", FOSSA)
-    # the coracoid process rising from the neck, in front of the blade: what shows above
-    # the superior border, joined to it there
-    draw_joined(d, atlas.coracoid().shapes[0], sca, "coracoid",
-                "coracoid process, its beak bent out towards the shoulder")
     draw_shape(d, sca_m.shapes[1], sca, "scapular-spine", None, BONE)
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
@@ -477,11 +461,9 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # its label stands level with the collar bone's breastbone end: a straight line to it
-    # would run along the bone. The line starts on the middle line of the shaft where it
-    # leaves that end, rises steeply out of the bone to a turn above the end, clear of
-    # it, and comes down to the edge
-    d.leader(ctl(7, 7), px(cla, cla_m.marks["inner shaft"]), via=[px(cla, (6.6, -12.6))])
+    # its label stands level with the collar bone's thick breastbone end: the line runs
+    # straight and level out of the middle of that end, across its rounded margin only
+    d.leader(ctl(7, 7), start_on(cla_m, cla, "clavicle", "", row[7]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the middle of the ulna's shaft a third of the way down, where the space between
@@ -512,14 +494,17 @@ def arm():
 # metacarpal by half that, so that the digit's two joints open alike.
 HAND_SCALE = 2.0
 GROUP_GAP = 10   # pixels between the rows of neighbouring groups
+THUMB_KNUCKLE = 5   # millimetres: about what the little finger's knuckle opens by
 HAND_DIGITS = [("thumb", "first"), ("index finger", "second"), ("middle finger", "third"),
                ("ring finger", "fourth"), ("little finger", "fifth")]
 
 
-def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1]):
+def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1], knuckle=None):
     """The model with each digit's phalanges lowered to start level with the others', its
     metacarpal (metatarsal: kind) half as far. digits: (digit, ordinal of its metacarpal);
-    row: where a point of the model comes to lie down the page, in millimetres."""
+    row: where a point of the model comes to lie down the page, in millimetres; knuckle:
+    at most so many millimetres of that opening given to the joint at the metacarpal's
+    head, the rest to the one at its base."""
     digits = digits or HAND_DIGITS
 
     def bone(name):
@@ -532,11 +517,16 @@ def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1]
         if sh["group"] == "phalanges" and digit in bottom:
             dy = lowest - bottom[digit]
         elif sh["group"] == kind + "s" and digit in meta_of:
-            dy = (lowest - bottom[meta_of[digit]]) / 2
+            dy = lowest - bottom[meta_of[digit]]
+            dy -= dy / 2 if knuckle is None else min(dy / 2, knuckle)
         else:
             continue
         if dy:
-            move = lambda p: (p[0], p[1] + dy) + tuple(p[2:])   # noqa: E731
+            # along the digit's own line where the model gives it (the thumb's slants
+            # out), so that its bones stay in line with one another
+            base, head = getattr(model, "rays", {}).get(digit, ((0, 0), (0, 1)))
+            dx = dy * (head[0] - base[0]) / (head[1] - base[1])
+            move = lambda p: (p[0] + dx, p[1] + dy) + tuple(p[2:])   # noqa: E731
             sh["pts"] = [move(p) for p in sh["pts"]]
             sh["lines"] = [[move(p) for p in ln] for ln in sh["lines"]]
             sh["hatch"] = [[move(p) for p in ln] for ln in sh["hatch"]]
@@ -548,14 +538,17 @@ def hand():
     d = Drawing("hand", 306, 474)
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
-    model = phalanges_in_a_row(atlas.hand_model(palm=False))
+    # the thumb's head lies far above the fingers': its knuckle opened no wider than the
+    # little finger's, so that its first phalanx still sits under the head, the rest of
+    # its move taken up at the base under the trapezium
+    model = phalanges_in_a_row(atlas.hand_model(palm=False), knuckle=THUMB_KNUCKLE)
     groups = [g for g, _ in atlas.HAND_GROUPS]
     offsets = apart(model, Place(0, 0, s, mirror=True), groups, GROUP_GAP)
     top = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[0])[0]
     bottom = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[-1])[1]
     # the hand left of the middle, its thumb well clear of the brackets, so that they read
     # as gathering the whole hand's rows rather than the thumb's bones
-    place = Place(206, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
+    place = Place(198, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
     spans = [bracket_span(model, place, g) for g in groups]
