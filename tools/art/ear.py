@@ -6,19 +6,24 @@ sound passes through them.
 
     python3 tools/art/ear.py [assets/drawings]
 
-The malleus (hammer) stands at the left, its handle hanging down; the incus (anvil) behind
-it, the saddle facet on the front of its body fitting close round the back of the
-malleus' head, its short process a stubby cone pointing backwards, its long process
-hanging down behind the handle and ending in the lenticular process, a small knob turned
-in at its end; the stapes (stirrup) stands at about a right angle to the long process, as
-it runs inwards to the oval window, its head in joint with the lenticular process, its
-crura and footplate running off backwards. The stapes is turned a little about the long
-axis of its footplate, so that the footplate shows as a narrow oval slab at the end of the
-arch of the crura, and the opening between the crura as a window onto its far edge.
+The malleus (hammer) stands at the left, the longest of the three (about 9 mm): its round
+head, the narrow neck, the short lateral process a blunt knob at the root of the handle,
+and the slim handle hanging down, tapering to a flat, spoon-shaped tip. The incus (anvil),
+a little shorter (about 6.5 mm), stands behind it, the saddle facet on the front of its
+body fitting close round the back of the malleus' head, its short process a stubby cone
+pointing backwards, its long process hanging down behind the handle, ending above the
+handle's tip in the lenticular process, a small knob turned in at its end. The stapes
+(stirrup), the smallest (about 3 mm tall, its footplate 3 mm long), stands at about a
+right angle to the long process, as it runs inwards to the oval window, its head in joint
+with the lenticular process: two even crura bowed apart from the head into a symmetric
+arch standing on the oval footplate. The stapes is turned a little about the long axis of
+its footplate, so that the footplate shows as a narrow oval slab at the end of the arch,
+and the opening between the crura as a window onto its far edge.
 
-Each bone is drawn once in millimetres in a frame of its own (x backwards, y down the
-page), the origin in the middle of its head or body; the drawing places them at about
-8.5 pixels to the millimetre, a bone's true size.
+Each bone is drawn once in millimetres (x backwards, y down the page): the malleus and
+the incus in the frame of the malleus, the origin in the middle of its head, the stapes in
+a frame of its own; the drawing places them at 8.5 pixels to the millimetre, the three
+at their true sizes to one another.
 """
 import math
 import os
@@ -36,70 +41,85 @@ PX_PER_MM = 8.5
 # ----------------------------------------------------------------------------
 # the malleus, the origin in the middle of its head
 
-# a club: the round head, the narrow neck, the slender anterior process running forwards
-# from the neck, the short lateral process a blunt knob at the root of the handle, and the
-# long handle tapering down to its flattened end
-MALLEUS = [
-    (-0.12, -1.47), (-0.76, -1.24), (-1.12, -0.59), (-1.12, 0.24), (-0.82, 0.94),   # the head's front
-    (-0.47, 1.35), (-0.49, 1.60),                                                     # the neck
-    (-1.1, 1.7), (-1.62, 1.84), (-2.0, 1.96, "c"), (-1.6, 1.98), (-1.06, 2.0),       # the anterior process
-    (-0.6, 2.14), (-0.66, 2.5), (-0.96, 2.74, "c"), (-0.72, 3.02),                   # the lateral process
-    (-0.40, 3.28), (-0.12, 4.1), (0.2, 5.3), (0.52, 6.48), (0.74, 7.1),              # the handle's front
-    (1.13, 7.32), (1.36, 7.02),                                                      # its flattened end
-    (1.2, 6.4), (0.93, 5.3), (0.7, 4.1), (0.55, 2.8), (0.56, 1.82),                  # its back
-    (0.82, 1.35), (1.15, 0.71), (1.25, -0.18), (0.99, -1.00), (0.52, -1.41),         # the head's back
+HEAD_RX, HEAD_RY = 1.35, 1.65     # the head, a plump oval 2.7 mm across and 3.3 mm high
+
+
+def head_arc(a0, a1, grow=0.0, n=8):
+    """Points of the malleus' head, an oval grown by grow all round, from angle a0 to a1
+    (degrees, 0 backwards, 90 down)."""
+    return [((HEAD_RX + grow) * math.cos(math.radians(a0 + (a1 - a0) * k / n)),
+             (HEAD_RY + grow) * math.sin(math.radians(a0 + (a1 - a0) * k / n)))
+            for k in range(n + 1)]
+
+
+# the longest of the three, 8.9 mm from the top of the head to the tip of the handle: the
+# round head, the narrow neck, the short lateral process a blunt cone at the front of the
+# root of the handle, and the slim handle running down and a little back, tapering and
+# then widening a little into its flat, spoon-shaped tip (the slender anterior process,
+# hidden in the ligaments in front of the neck, is left out)
+MALLEUS = head_arc(62, -242) + [                                                      # the head
+    (-0.46, 1.98),                                                                    # the neck's front
+    (-0.70, 2.12), (-0.98, 2.30), (-1.04, 2.48), (-0.86, 2.66), (-0.50, 2.86),       # the lateral process
+    (-0.36, 3.40), (-0.14, 4.40), (0.06, 5.30), (0.22, 6.20),                        # the handle's front
+    (0.30, 6.90), (0.44, 7.22), (0.68, 7.28), (0.86, 7.10), (0.86, 6.70),            # its spatulate tip
+    (0.76, 6.20), (0.68, 5.30), (0.60, 4.40), (0.54, 3.40), (0.48, 2.50),            # its back
+    (0.46, 1.98),                                                                    # the neck's back
 ]
-MALLEUS_LINE = (0.0, -1.06)      # high in the middle of the head, its line passing well above the incus
+MALLEUS_LINE = (-0.05, -1.3)    # high in the middle of the head, its line passing above the incus
 
 # ----------------------------------------------------------------------------
-# the incus, the origin in the middle of its body
+# the incus, in the frame of the malleus: its body behind the head of the malleus, at
+# about the same height, a little lower
 
-# the body with its saddle facet for the malleus at the front, the short process a stubby
-# cone pointing backwards, about half as long as the long process, the long process
-# hanging down behind the handle of the malleus and ending in the small lenticular
-# process turned in at its end
-INCUS = [
-    (-1.12, -1.38), (-0.8, -1.46), (-0.18, -1.46), (0.53, -1.38), (1.09, -1.17),     # the body's top
-    (1.6, -0.94), (2.18, -0.75), (2.73, -0.42), (3.09, -0.14), (3.21, 0.08),         # the short process,
-    (3.09, 0.29), (2.68, 0.44), (2.26, 0.58), (1.88, 0.78),                          # a stubby cone
-    (1.66, 1.15), (1.52, 1.71), (1.4, 2.53), (1.4, 3.24), (1.47, 3.94),              # the long process
-    (1.5, 4.4), (1.66, 4.62), (1.92, 4.68), (2.14, 4.82), (2.22, 5.03),              # the lenticular process,
-    (2.12, 5.25), (1.84, 5.36), (1.42, 5.38), (1.02, 5.28),                          # a knob turned inwards
-    (0.82, 5.04), (0.78, 4.6), (0.81, 4.08), (0.74, 3.24), (0.65, 2.67), (0.25, 2.32),   # the long process' front
-    (-0.46, 1.99), (-1.06, 1.51), (-1.42, 0.89), (-1.58, 0.31),                      # the body's front
-    (-1.65, -0.2), (-1.46, -0.64), (-1.26, -1.08),      # its saddle facet, close round the malleus' head
+JOINT_SPACE = 0.28       # between the head of the malleus and the saddle facet of the incus
+
+# 6.6 mm from the top of the body to the end of the long process: the body, its saddle
+# facet fitting round the back of the head of the malleus across a thin joint space; the
+# short process a cone pointing backwards, about half as long as the long process; the
+# long process hanging down behind the handle of the malleus, shorter than it, and ending
+# in the lenticular process, a small knob turned in at its end
+INCUS = head_arc(50, -26, JOINT_SPACE, n=6) + [                                      # the saddle facet
+    (1.80, -0.90), (2.40, -0.92),                                                    # the body's top
+    (2.90, -0.80), (3.40, -0.60), (3.76, -0.40), (3.92, -0.14), (3.80, 0.12),        # the short process,
+    (3.36, 0.30), (2.90, 0.55),                                                      # a stubby cone
+    (2.50, 1.00), (2.30, 1.80), (2.24, 2.80), (2.26, 3.80), (2.34, 4.44),           # the long process' back
+    (2.58, 4.58), (2.86, 4.74), (2.96, 5.00), (2.82, 5.24), (2.46, 5.36),           # the lenticular process,
+    (2.06, 5.32), (1.72, 5.08),                                                      # a knob turned inwards
+    (1.62, 4.50), (1.56, 3.50), (1.52, 2.60), (1.36, 1.90),                          # the long process' front
 ]
-STAPES_HEAD = (2.43, 5.0)        # the middle of the stapes' head, in close joint with the lenticular process
-INCUS_LINE = (0.47, 1.88)        # the middle of the body over the root of the long process
+STAPES_HEAD = (3.14, 4.96)       # the middle of the stapes' head, in close joint with the lenticular process
+INCUS_LINE = (1.90, 0.80)        # low in the body, over the root of the long process, its line passing under the short process
 
 # ----------------------------------------------------------------------------
 # the stapes, the origin in the middle of the hollow of its head, y along its axis to the
 # footplate, x along the footplate's long axis (+x: the posterior crus)
 
-STAPES_TILT = 0.3         # the footplate's half width seen: a view a little along the axis
+STAPES_TILT = 0.28        # the footplate's half width seen: a view a little along the axis
 STAPES_TURN = -105        # its axis on the page: backwards and 15 degrees up
-PLATE_Y = 2.8             # the middle of the footplate's crural face
-PLATE_RX = 1.55           # half the footplate's length
+PLATE_Y = 2.8             # the middle of the footplate's crural face: the stapes 3.1 mm tall
+PLATE_RX = 1.5            # half the footplate's length, an oval 3 mm long
 PLATE_RIM = 0.25          # the footplate's thickness, seen below its face
 
+
+def mirrored(half):
+    """A symmetric outline from its anterior half (x <= 0), run on into the posterior."""
+    return half + [(-p[0],) + tuple(p[1:]) for p in reversed(half)]
+
+
 # the head, a rounded knob with a shallow hollow for the lenticular process, a short
-# neck, the anterior crus straighter and thinner, the posterior one thicker and more
-# curved, the two bowed apart into a rounded arch standing on the footplate's face near
-# its ends
-STAPES_ARCH = [
-    (-1.34, PLATE_Y, "c"),                                                    # the anterior crus' foot
-    (-1.28, 2.2), (-1.1, 1.6), (-0.78, 1.15),                                 # its front
-    (-0.46, 0.95), (-0.62, 0.72), (-0.72, 0.4), (-0.62, 0.08), (-0.36, -0.02),  # the neck, the head
-    (-0.12, 0.06), (0.12, 0.06),                                              # the hollow
-    (0.36, -0.02), (0.62, 0.08), (0.72, 0.4), (0.62, 0.72), (0.46, 0.95),
-    (0.88, 1.15), (1.3, 1.6), (1.54, 2.2), (1.48, PLATE_Y, "c"),       # the posterior crus' back
-]
-# the opening between the crura, down to the footplate's far edge
-STAPES_WINDOW = [
-    (1.02, PLATE_Y - 0.22, "c"), (1.04, 2.1), (0.84, 1.75), (0.44, 1.5), (0.0, 1.42),
-    (-0.4, 1.5), (-0.7, 1.8), (-0.86, 2.16), (-0.96, PLATE_Y - 0.24, "c"),
-]
-STAPES_LINE = (-0.1, 1.02)       # the middle of the neck, its line running on inside the lower crus
+# neck, and the two crura bowed apart into an even arch standing on the footplate's face
+# near its ends
+STAPES_ARCH = mirrored([
+    (-1.28, PLATE_Y, "c"),                                                    # the anterior crus' foot
+    (-1.24, 2.2), (-1.06, 1.62), (-0.74, 1.18),                               # its outer edge
+    (-0.44, 0.96), (-0.60, 0.72), (-0.70, 0.40), (-0.60, 0.08), (-0.36, -0.02),  # the neck, the head
+    (-0.12, 0.06),                                                            # the hollow
+])
+# the opening between the crura, an even arch down to the footplate's far edge
+STAPES_WINDOW = mirrored([
+    (-1.02, PLATE_Y - 0.16, "c"), (-1.00, 2.16), (-0.84, 1.70), (-0.50, 1.36), (-0.16, 1.26),
+])
+STAPES_LINE = (0.0, PLATE_Y)     # the middle of the footplate's face, between the feet of the crura
 
 
 def plate_far_edge(x0, x1, n=8):
@@ -153,8 +173,8 @@ def stapes(place):
 
 def ear_bones_drawing():
     S = PX_PER_MM
-    mal = Place(34, 14, S)
-    inc = Place(56.7, 30, S)     # a thin joint space behind the malleus' head
+    mal = Place(30, 36, S)
+    inc = mal                    # the incus is drawn in the frame of the malleus
     # the stapes at about a right angle to the long process of the incus, as it runs
     # inwards to the oval window: its head on the lenticular process, its crura and
     # footplate running off backwards and a little up

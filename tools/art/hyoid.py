@@ -8,8 +8,8 @@ the neck at the bottom of the page.
 A wide, open U about as wide as it is deep. The body is the thick curved bar bowed
 forwards; the greater horns, a little longer than the body is wide, run backwards and
 outwards from its ends, taper and end in small rounded tubercles; the lesser horns are
-small cones standing up where body and greater horns meet, seen from above standing out
-of the body's back edge. The bone is drawn in millimetres, the origin in the middle of the body's front
+small cones standing up and back where body and greater horns meet, seen from above short
+blunt nubs standing out of the body's back edge in the angle of the horn. The bone is drawn in millimetres, the origin in the middle of the body's front
 edge, x to the side, y forwards (down the page); the body is symmetric, and the horns of
 the left side are those of the right mirrored. About 3.7 pixels to the millimetre.
 """
@@ -47,14 +47,18 @@ GREATER_HORN = [
     (19.5, -33.3), (19.0, -32.4), (19.0, -31.1), (18.8, -29.8),
     (18.2, -27.1), (17.0, -22.6), (14.9, -17.2), (12.3, -12.9), (11.1, -10.8), JOINT_BACK,
 ]
-# the right lesser horn: a small cone standing up from the back of the body where it meets
-# the greater horn, its rounded tip pointing back and a little in; seen from above it
-# stands out of the body's back edge, its base (the first and last points, inside the
-# body) joined to the bone without an outline across it
+# the right lesser horn: a small cone, about 3 mm across its base and 4 mm long, standing
+# on the bone where the body meets the greater horn and pointing up, back and a little
+# out; seen from above, foreshortened, it is a short blunt nub filling the angle between
+# the body's back edge and the greater horn, its sides running straight in to the rounded
+# tip. Its outline runs from the body's back edge round the tip to the greater horn's
+# inner edge; its fill reaches into the bone past the base, so that no line is left
+# across it
 LESSER_HORN = [
-    (7.7, -7.1, "c"), (7.6, -8.4), (7.8, -9.9), (8.3, -11.0), (8.8, -11.3), (9.3, -10.9),
-    (9.7, -10.0), (9.95, -8.75, "c"),
+    (7.85, -7.05, "c"), (8.3, -8.1), (8.85, -9.35), (9.35, -10.45), (9.75, -11.05), (10.15, -11.2),
+    (10.5, -11.05), (10.8, -10.9), (11.1, -10.8, "c"),
 ]
+LESSER_HORN_ROOT = [(11.3, -9.6, "c"), (10.4, -8.3, "c"), (9.0, -7.0, "c"), (8.0, -6.7, "c")]    # inside the bone, under the base
 LINE_START = (3.1, -3.25)    # in the middle of the body, right of the midline
 
 
@@ -80,7 +84,8 @@ def hyoid_drawing():
              '  </g>', '  <g id="lesser-horns">']
     for p in (left, right):
         d = bezier_d(p.pts(LESSER_HORN), closed=False)
-        body += [f'    <path d="{d}Z" fill="{BONE}" stroke="none"/>',
+        root = "".join(f"L{fmt(q[0])} {fmt(q[1])}" for q in p.pts(LESSER_HORN_ROOT))
+        body += [f'    <path d="{d}{root}Z" fill="{BONE}" stroke="none"/>',
                  f'    <path d="{d}" fill="none" stroke-width="{fmt(W_SMALL)}"/>']
     body += ['  </g>', '</g>']
     x, y = right(LINE_START)

@@ -11,9 +11,9 @@ Seen from the side the sesamoids stand out of the palmar outline of the head, as
 kneecap stands in front of the knee: each a small pea-shaped bone with a whole outline of
 its own and a narrow joint space between it and the head. They lie side by side across
 the palmar face of the head, level with its widest part; the view is turned a little
-towards the back of the thumb, so that the radial sesamoid, the nearer, stands furthest
-out, and the ulnar one shows behind it, nearer the head and a little higher, a shade
-darker, half hidden by the head and by the radial one. Both are drawn a little larger
+towards the palm, so that the radial sesamoid, the nearer, stands next to the head, and
+the ulnar one peeks out behind it, further towards the palm and a little higher, a shade
+darker, half hidden by the radial one. Both are drawn a little larger
 than life so that they read at the drawing's size. The carpal bone above the metacarpal, across a wide
 joint space, and the whole digit down to the tuft of its distal phalanx say that this is
 the thumb: its metacarpal is about one and a half times its first phalanx (the big toe's
@@ -35,10 +35,12 @@ FLEXION = 12          # degrees the first phalanx is bent towards the palm at th
 HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 # (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
 # nearer the eye, a joint space in front of the widest part of the head's palmar
-# condyle, and the ulnar one behind it, nearer the head and a little higher
-RADIAL = ((11.9, -5.6), 3.3, 4.2, -12)
-ULNAR = ((9.6, -9.4), 3.0, 3.8, -8)
-FAR = "rgb(232,232,234)"      # the ulnar sesamoid, the further one, a shade darker
+# condyle, and the ulnar one beside it, further from the eye: the view, turned a little
+# towards the palm, shows it peeking out beyond the radial one, further towards the palm
+# and a little higher, clear of the head
+RADIAL = ((11.6, -5.4), 3.5, 4.4, -12)
+ULNAR = ((14.9, -10.0), 3.2, 4.1, -10)
+FAR = "rgb(240,240,242)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
 MC_TOP = -47.8
 CMC_GAP = 3.2                 # the wrist joint under the trapezium, wider than the others
 TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
@@ -128,9 +130,7 @@ def sesamoid_drawing():
     scale = (H - 2 * MARGIN) / (bottom - TRAPEZIUM_TOP)
     place = Place(25.7, MARGIN - TRAPEZIUM_TOP * scale, scale)   # the line at 45 degrees, without steps
     groups = []
-    # the ulnar sesamoid first, behind the metacarpal's head and the radial one
-    far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, behind the head")
-    sesamoid(far, *ULNAR, fill=FAR)
+    # the ulnar sesamoid after the bones of the thumb, behind the radial one
     for gid, fn, comment in (
             ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
             ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
@@ -140,8 +140,9 @@ def sesamoid_drawing():
         g = Group(gid, place, comment)
         fn(g)
         groups.append(g)
-        if gid == "trapezium":
-            groups.append(far)
+    far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, beside the radial one and further from the eye")
+    sesamoid(far, *ULNAR, fill=FAR)
+    groups.append(far)
     g = Group("radial-sesamoid", place, "the radial sesamoid, in front of the head's palmar face")
     sesamoid(g, *RADIAL)
     groups.append(g)
