@@ -47,6 +47,11 @@ def sides():
     return ((1, _right), (-1, mirror_x))
 
 
+def foramen(g, c, rx, ry, rot=0, R=_right):
+    """A small foramen: an opening in the tone of the deep cavities, finely rimmed."""
+    g.hole(R(ellipse_pts(c[0], c[1], rx, ry, rot=rot, n=12)), width=W_FINE, fill=NOSE)
+
+
 # ============================================================================
 # Teeth
 # ============================================================================
@@ -425,18 +430,24 @@ def front_zygomatic(g, R=_right):
 
 
 def side_mandible_outline():
+    """The left mandible from the side, from the back of the condyle's head forwards: the
+    head a rounded knob on a narrower neck, in the socket in front of the ear hole; the
+    notch a deep U between it and the coronoid process, a triangular plate whose front
+    border runs on up from the ramus's and whose tip passes up inside the arch."""
     return [
-        (-6, 5), (-8, 2.4), (-12, 1.6), (-16, 3.4, "c"),             # condyle, in its socket
-        (-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5),       # mandibular notch
-        (-32.5, 13), (-35.4, 7.5), (-37, 2, "c"),                   # coronoid process, about level with the condyle
-        (-39.8, 4), (-41, 14), (-41.8, 24), (-42.8, 31), (-44.2, 37),  # front of the ramus
+        (-6.2, 8.2), (-7.2, 5.0), (-9.5, 3.0), (-13.2, 2.9), (-15.8, 4.9), (-16.8, 7.6),  # head
+        (-15.4, 10), (-14.6, 12.2),                                   # neck, narrower
+        (-15.6, 14), (-18.5, 17.5), (-22, 19), (-25.5, 17.5),         # mandibular notch
+        (-29, 13), (-32, 7.5), (-34.5, 2.5), (-37, -0.5, "c"),        # coronoid process
+        (-39.6, 2.5), (-40.8, 10), (-41.6, 20), (-42.6, 30), (-44.2, 37),  # front of the ramus
         (-46.4, 41.5), (-47.4, 44.4, "c"),
     ] + alveolar_side(LOWER_TEETH_SIDE, False) + [
         (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
         (-90, 91.5),                                                  # menton
         (-76, 85.2), (-60, 79.6), (-44, 73.8), (-32, 69.4),          # lower border, rising
         (-25.5, 66.6), (-21.5, 64.4), (-19.2, 61), (-17.5, 55),      # angle, wide open
-        (-14.5, 44), (-11.5, 32), (-9, 20), (-6.8, 11),              # hind border, leaning back
+        (-14.5, 44), (-11.5, 32), (-9.4, 21), (-7.8, 13.5),          # hind border, leaning back
+        (-6.8, 10.4),                                                 # the neck's back
     ]
 
 
@@ -450,12 +461,11 @@ def side_mandible(g, apart=False, teeth=True):
     g.body(pts, width=W_OUT)
     # oblique line, mental foramen, the rough angle, the neck of the condyle
     g.line([(-42.5, 32), (-46.5, 40), (-55, 50), (-68, 58)], W_FINE)
-    g.hole(ellipse_pts(-80.5, 72, 1.5, 1.2, n=10), width=W_FINE, fill="#000")   # under the 2nd premolar
+    foramen(g, (-80.5, 72), 1.0, 0.75)   # the mental foramen, under the 2nd premolar
     g.hatch([(-15.5, 50), (-17.5, 55), (-19.2, 61), (-21.5, 64.4), (-25.5, 66.6), (-24, 61),
              (-19, 52)], 50, 1.8, W_FINE)
-    g.line([(-15.5, 4.8), (-11.5, 6.5), (-7, 6)], W_FINE)
     if apart:   # the inner face seen past the notch and the coronoid: a little shade
-        g.hatch([(-17.5, 8), (-20.5, 15), (-24.5, 19.5), (-28.5, 18.5), (-28, 23), (-21, 22)], 70, 1.6,
+        g.hatch([(-15.6, 14), (-18.5, 17.5), (-22, 19), (-25.5, 17.5), (-26, 22), (-19, 21.5)], 70, 1.6,
                 W_FINE)
 
 
@@ -482,14 +492,21 @@ def skull_side(g, mandible=True):
     the empty socket of the jaw joint shown in front of the ear hole."""
     g = _Sparse(g)
     if not mandible:
-        # under the arch and the ear, the base of the skull seen where the mandible would
-        # stand, deeper: its under side, plain white bone, sloping down from behind the
-        # pterygoid plate to the occipital condyle
-        base = [(-44, 0), (4, 0), (6, 12), (7.5, 20), (4, 19.5), (-2, 18), (-10, 15.5), (-20, 13),
-                (-30, 12), (-38, 13), (-44, 15)]
+        # under the arch and the ear, where the mandible would stand, the base of the skull
+        # seen from the side, deeper: the underside of the sphenoid's body and of the
+        # occipital's basilar part, rising forwards from the occipital condyle to the
+        # pterygoid plates, the pharyngeal tubercle a low bump on it; the ground shows below
+        base = [(-34, 0), (6, 0), (5.5, 14), (-0.5, 18.6), (-5, 17.2), (-9.5, 15.6, "c"), (-12.5, 14.8),
+                (-18, 12), (-24, 9.4), (-30, 7.6), (-36, 6.6)]
         g.body(base, width=W_IN)
-        # the occipital condyle, a long knob under the base, its back behind the mastoid
-        g.body(ellipse_pts(2.5, CONDYLE_BASE - 3.5, 6.2, 3.4, rot=-8, n=20), width=W_IN)
+        # the occipital condyle, a rounded knob standing down between the styloid and the
+        # mastoid process, its convex joint surface lowest
+        g.body([(-1.2, 17.6, "c"), (-0.6, 21.8), (1.6, 24.8), (4.8, CONDYLE_BASE), (8.5, 24.6), (10, 16)],
+               width=W_IN)
+        g.line([(0.6, 20.8), (3, 23.2), (6.5, 23.8)], W_FINE)
+        # the medial pterygoid plate behind the lateral one, its hamulus hooking below it
+        g.body([(-36.5, 4), (-36.2, 8.5), (-38.2, 14), (-41.2, 20), (-44.2, 25.5), (-45.6, 29.6, "c"),
+                (-47.6, 29.2), (-49, 25), (-46, 12), (-42, 4)], width=W_IN)
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
     # in outline only as every bone in view is
     g.body(PTERYGOID_SIDE, width=W_IN)
@@ -536,9 +553,9 @@ def skull_side(g, mandible=True):
         g.suture(s, amp=amp, period=2.0)
     g.suture(_wavy(SQUAMOUS), amp=0.3, period=1.4, width=W_FINE)   # the squama overlaps the parietal
     g.line(ZYG_TEMPORAL_BORDER[1:], W_IN)               # the cheek bone's edge to the fossa
-    # the temporal fossa above the arch, behind the cheek bone: a shallow hollow
-    fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-40, -5.5), (-28, -6),
-             (-40, -12), (-52, -19), (-62, -24), (-68, -26)]
+    # the temporal fossa above the arch, deepest just behind the cheek bone
+    fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-47, -5.4),
+             (-55, -13), (-63, -21), (-68, -26)]
     g.hatch(fossa, 60, 3.0, W_FINE)
     # the arch: its upper edge running back over the ear as the supramastoid crest
     g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2)], W_IN)
@@ -548,23 +565,23 @@ def skull_side(g, mandible=True):
     side_zygomatic(g)
     side_maxilla_marks(g)
     if mandible:
-        # through the mandibular notch the base of the skull shows, plain bone behind the
-        # notch's heavy edge
-        # through the mandibular notch the base of the skull shows, plain bone behind the
-        # notch's heavy edge
-        g.fill([(-16, 5), (-37.5, 5.5), (-38, 24), (-16, 24)], BONE)
+        # under the arch, in the mandibular notch and round the condyle's head in its
+        # socket: the deep space behind the ramus, in the tone of the openings
+        under = [(1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3), (-17.5, 6), (-21, 7.6),
+                 (-24.5, 6.3), (-28, 5.5), (-38, 5.0)]
+        g.fill(under + [(-39, 20), (-10.5, 20), (-7, 9.6)], RECESS)
         side_mandible(g, teeth=False)
-        # the coronoid process rises behind the arch: the arch is drawn again over it
+        # the coronoid process rises inside the arch: the arch is drawn again over its tip
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
-                (-38, 5.0), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-15, 3), (-14.5, -2)]
+                (-38, 5.0), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-16.5, 0)]
         g.fill(arch, BONE)
         g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-56, -5.2)], W_IN)
-        g.line([(-53, 6.6), (-49, 4.4), (-38, 5.0), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6)], W_OUT)
+        g.line([(-53, 6.6), (-49, 4.4)] + _rev(under), W_OUT)
         g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
 
 
 def side_maxilla_marks(g):
-    g.hole(ellipse_pts(-88, 8, 1.2, 1.5, n=10), width=W_FINE, fill="#000")
+    foramen(g, (-88, 8), 0.7, 1.0)       # the infra-orbital foramen
     g.line([(-92.5, 37), (-94, 28), (-96, 19)], W_FINE)
     g.line([(-67, 21), (-66, 29), (-67, 37)], W_FINE)
 
@@ -608,13 +625,11 @@ def front_mandible(g, teeth=True):
     g.body(sym(front_mandible_outline()), width=W_OUT)
     for sx, R in sides():
         g.line(R([(38, 44), (38.5, 56), (40.5, 63.5), (42.5, 67.5)]), W_FINE)   # oblique line
-        g.hole(R(ellipse_pts(25, 72, 1.3, 1.0, n=12)), width=W_IN, fill="#000")
+        foramen(g, (25, 72), 0.9, 0.7, R=R)    # mental foramen
         # the body turns back towards the angle
         g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (44, 71.5), (38, 77.5), (32, 81.5),
                    (33, 68)]), 75, 2.6, W_FINE)
         g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
-        # the mental protuberance, a low triangle rising from the tubercles to the midline
-        g.line(R([(13, 89.4), (6.5, 85.6), (0, 82.6)]), 0.5)
 
 
 # the nasal bone's border with the maxilla's frontal process, from the nasion down to the
@@ -656,7 +671,7 @@ def front_maxilla(g, R=_right, apart=False):
                    (43, 1.2), (47.5, 2.4), (40, -1.2), (28, -1.8), (18, -5), (15, -14), (14.5, -24)]), 70, 1.4,
                 W_FINE)                                                  # the orbit's floor, edge on
         g.hatch(R([(47.5, 2.4), (48, 9.5), (43.5, 12), (39.5, 16.5), (41, 11), (44, 7)]), 45, 1.4, W_FINE)
-    g.hole(R(ellipse_pts(23, 9, 1.3, 1.7, rot=-15, n=10)), width=W_FINE, fill="#000")
+    foramen(g, (23, 9), 0.8, 1.1, rot=-15, R=R)    # infra-orbital foramen
     g.line(R([(16.5, 38), (15.8, 30), (16.2, 23)]), W_FINE)           # canine eminence
     g.line(R([(36, 30), (38.5, 22), (41, 17)]), W_FINE)               # key ridge
 
@@ -687,6 +702,9 @@ class _Sparse:
 
     def hatch(self, pts, angle, spacing, width=W_FINE, **kw):
         self._g.hatch(pts, angle, spacing * 1.5, width, **kw)
+
+    def dot(self, p, r=0.7, fill="#000"):
+        """The pin-point foramina are left out of a whole view: only the large ones show."""
 
 
 class _Small:
@@ -738,16 +756,13 @@ def skull_front(g, small=False):
         g.line(R([(15.5, -14), (16.9, -9), (16.4, -4.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
-        g.hole(R(ellipse_pts(24, -37.3, 1.0, 0.8, n=10)), width=W_FINE, fill="#000")   # supraorbital
         g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
         # cheek bone: its sutures with maxilla and frontal, its foramen, the prominence
         g.suture(R([(37, 0.4), (42.5, 4.5), (46, 10), (46.5, 19.5)]), amp=0.5, period=1.8)
         g.suture(R([(49.5, -25), (52.5, -24.5), (56, -25.5)]), amp=0.5, period=1.6)
         g.line(R([(45, 12), (52, 8), (59, 3)]), W_FINE)
-        # temporal line, the fossa behind it up to the lower third of the vault's side
+        # the temporal line
         g.line(R([(49.5, -29), (53, -46), (57, -64.7), (59, -82.6), (56, -95.2)]), W_IN)
-        g.hatch(R([(50, -28), (53, -46), (57, -64.7), (58, -70), (69.6, -66), (70, -54),
-                   (66.5, -40), (60.5, -30), (57.5, -22), (60.5, -14), (56, -12), (52, -18)]), 80, 3.0, W_FINE)
         front_nasal(g, R)
         front_maxilla(g, R)
     # nasal opening: the cavity dark, the thin septum a little off the midline
@@ -1046,24 +1061,25 @@ def lacrimal(g):
     a thin plate about the size of a fingernail (some 15 by 9 mm), divided by the vertical
     posterior lacrimal crest; in front of the crest the groove for the lacrimal sac, at its
     lower end the hamulus hooking forwards; behind it the smooth orbital part."""
-    k = 0.6
+    k = 0.62
 
     def sc(ps):
         return [(p[0] * k, p[1] * k) + tuple(p[2:]) for p in ps]
     pts = [
-        (-6, -10, "c"), (0, -10.6), (6, -10.4, "c"),       # border with the frontal bone
-        (6.6, -2), (6.2, 8, "c"),                         # border with the ethmoid
-        (3, 9), (-0.5, 9.6),                              # border with the maxilla
-        (-2.5, 11.5), (-5.5, 14.6), (-9, 15.6, "c"), (-6.8, 12.4),   # lacrimal hamulus
+        (-6, -10, "c"), (1, -10.6), (8.4, -10.2, "c"),    # border with the frontal bone
+        (9, -2), (8.6, 8.4, "c"),                         # border with the ethmoid
+        (4, 9.2), (-0.5, 9.8),                            # border with the maxilla
+        (-2.2, 11.6), (-4.6, 14), (-7.6, 15, "c"), (-6.4, 12),   # lacrimal hamulus
         (-6.2, 5), (-6.3, -3),                            # anterior border
     ]
-    serr = {0: SERR, 1: SERR, 11: SERR, 12: SERR}
+    serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 11: SERR, 12: SERR}
     g.body(sc(pts), serr=serr, width=W_OUT)
-    # the crest, a ridge: its edge and its shadowed front slope, the groove hatched before it
-    crest = [(-1.4, -10.5), (-1.6, -2), (-2, 5), (-3, 10), (-5, 13.6)]
+    # the crest, a ridge from top to hamulus: the groove for the lacrimal sac before it,
+    # lightly shaded; the smooth orbital part behind it, the larger, left plain
+    crest = [(-1.6, -10.5), (-1.8, -2), (-2, 5), (-2.8, 10), (-4.8, 13.4)]
     g.line(sc(crest), W_OUT)
-    g.hatch(sc([(-6, -10), (-1.4, -10.5), (-1.6, -2), (-2, 5), (-3, 10), (-5, 13.6), (-6.8, 12.4),
-                (-6.2, 5), (-6.3, -3)]), 75, 2.0, W_FINE)
+    g.hatch(sc([(-6, -10), (-1.6, -10.5), (-1.8, -2), (-2, 5), (-2.8, 10), (-4.8, 13.4), (-6.4, 12),
+                (-6.2, 5), (-6.3, -3)]), 75, 2.8, W_FINE)
 
 
 def concha(g, outside=True):

@@ -152,7 +152,7 @@ def facial_bones():
     # answer box stand 9 pixels apart, more than a line end may miss either by: each line
     # splits in two only just above the edge.
     # on the smooth orbital part, behind the crest
-    lacrimal = start(lac, (1.5, 0), row=45)
+    lacrimal = start(lac, (2.3, 0), row=45)
     # on the body of the nearer concha behind its maxillary process: the line leaves it
     # straight down through the lower border, then runs out under the tapering hind end
     concha = start(con, (8, 0))
