@@ -473,11 +473,11 @@ def arm():
     d.leader(ctl(2, 2), middle(uln_m, uln, "ulna", "", 0.37))
     d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
     # the hand's lines, short, each from the bone of its group that it reaches first, so
-    # that it crosses none of the others: the carpals' from the middle of the scaphoid,
+    # that it crosses none of the others: the carpals' from the middle of the scaphoid, level,
     # the metacarpals' from the thumb's metacarpal on the line's row; the phalanges' from
     # the middle of the index finger's middle phalanx, the line rising from it to the edge
     # under the tip of the thumb
-    d.leader(ctl(4, 4), middle(hand_m, hand_place, "carpals", "scaphoid", 0.45))
+    d.leader(ctl(4, 4), start_on(hand_m, hand_place, "carpals", "scaphoid", row[4]))
     d.leader(ctl(5, 5), nearest_on_row(hand_m, hand_place, "metacarpals", row[5]))
     d.leader(ctl(6, 6), middle(hand_m, hand_place, "phalanges", "index finger, middle"))
     return d
