@@ -263,11 +263,6 @@ def on_row(S, model, place, row, toward=None, near=None):
     return ((hi - (hi - lo) / 3) if near > 0 else (lo + (hi - lo) / 3), row)
 
 
-FOOT_TOP = 24.0     # the top of the navicular in the atlas's foot from the front (mm)
-FOOT_DEPTH = 0.85   # the foot below it foreshortened to this share of its length: seen from
-                    # above as the leg shows it, as long as the picture's floor allows
-
-
 # The top of the radius's head in the humerus's frame: under the middle of the capitulum,
 # 3 mm below it; RADIUS_LOW: a point of the radius's axis near its lower end (its frame)
 RADIUS_HEAD_ON_HUMERUS = (17, 309.5)
@@ -340,16 +335,9 @@ class Limbs:
         """Both feet from the front under the ankles; returns the map from the atlas foot's
         millimetres to the right foot's place in the drawing."""
         foot = atlas.foot_from_front()
-        ankle = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
-
-        # seen from higher than the atlas's view: the foot below the talus foreshortened
-        # to FOOT_DEPTH of its length rather than the atlas's own factor, so that each
-        # group reaches the row of its label and the toes stand above the picture's foot
-        def place(p):
-            if p[1] <= FOOT_TOP:
-                return ankle(p)
-            y = FOOT_TOP + (p[1] - FOOT_TOP) * FOOT_DEPTH / atlas.FORESHORTEN
-            return ankle((p[0], y) + tuple(p[2:]))
+        # the atlas's foot as it stands seen from the front, strongly foreshortened: the
+        # metatarsals running forwards and down from the tarsus, the toes pointing at us
+        place = Place(*self.tib(self.tibia.marks["ankle"])[:2], self.s)
 
         old = S.map
         S.map = place
@@ -522,7 +510,7 @@ def front():
             [pel.svg("front", W_OUT)], fill=None, stroke=None, layer=-1)
 
     L = Limbs(1.0, hip=(HIP_DX, HIP_JOINT_Y), knee=(22.5, 352.5), ankle=(18.5, 445.5),
-              shoulder=(50.6, 101.6), elbow=(58.0, 183.0), wrist=(66.0, 255.0))
+              shoulder=HUMERAL_HEAD_FRONT, elbow=(58.0, 183.0), wrist=(66.0, 255.0))
     L.draw_legs(S)
 
     # ---- ankle and foot: 7 tarsals, 5 metatarsals, 14 phalanges ----
@@ -549,12 +537,11 @@ def front():
     d.leader("Form2.Label2 Form4.Text2", on_head((27, 12)))
     # the fifth cervical's body, clear below the jaw
     d.leader("Form2.Label3 Form4.Text3", column["C5"]((1.5, 6.5)))
-    # the collar bone's line from the middle of its shaft's middle third, clear of the first
-    # rib and above the chest, where nothing lies behind it but the ribs' thin back halves; it
-    # leaves the shaft rising steeply across its upper edge, clear of it at once, and bends
-    # once to run level just over the acromion and the head of the humerus
-    shaft = on_column(cla, cla_place, 23.0)
-    d.leader("Form2.Label4 Form4.Text4", shaft, via=[(shaft[0] + 4.0, 91.5)])
+    # the collar bone's line straight from the middle of its shaft's outer half, where the
+    # shaft has risen nearly to its label's row: it runs on inside the shaft to the acromial
+    # end and out over the acromion, clear above the head of the humerus (any straight line
+    # from the shaft to its label passes over the acromion)
+    d.leader("Form2.Label4 Form4.Text4", on_column(cla, cla_place, CLAVICLE_LINE_DX))
     # the middle of the manubrium, between the jugular notch and the sternal angle
     top = chest_place(chest.marks["jugular notch"])[1]
     d.leader("Form2.Label5 Form4.Text5", (1.5, (top + chest_place(chest.marks["sternal angle"])[1]) / 2))
@@ -565,9 +552,10 @@ def front():
     # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
     # where the two bones stand apart and each is broad enough to show either side of its
     # line's end: the radius's in the middle of its length, where it starts to widen, the
-    # ulna's in its lower third, level with its label
+    # ulna's a little below it, where the space between the bones is still wide, its line
+    # slanting down across that space and the radius to its label under the radius's own
     d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 215.5))
-    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, 234.5))
+    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, ULNA_LINE_ROW))
     # the hand's lines from the middle of the hand, each on the body of a bone of its
     # group and out over that group only: the capitate, the middle of the third
     # metacarpal's shaft and the middle finger's first phalanx, below its middle, well clear
@@ -607,6 +595,13 @@ def front():
 # ============================================================================
 
 SCAPULA_GLENOID_FRONT = (45.6, 107.5)
+# The centre of the humeral head from the front (dx, y): in the glenoid, a little above the
+# level of its middle, its top a joint's width under the acromion
+HUMERAL_HEAD_FRONT = (50.6, 104.8)
+# the row of the ulna's shaft where its line starts
+ULNA_LINE_ROW = 223.5
+# the column of the collar bone's shaft where its line starts (dx)
+CLAVICLE_LINE_DX = 36.0
 # The collar bone from the front: its acromial end (dx, y); the middle of its breastbone end
 # stands CLAVICLE_ON_NOTCH pixels out and up from the sternum's clavicular notch
 CLAVICLE_OUTER_FRONT = (49.0, 94.8)

@@ -100,16 +100,15 @@ def figure_parts():
     return before, roof, after
 
 
-# The skeleton from the front draws its feet lengthened to reach its labels' rows; the
-# title has no labels and draws the atlas's feet from the front as they are.
+# The title draws the atlas's feet from the front itself, where the skeleton from the front
+# has them, so that it knows where they stand on its floor.
 FOOT_GROUPS = ("tarsals", "metatarsals", "toe-phalanges")
 FEET_POINTS = []   # their outline points, in the figure's pixels
 
 
 def feet(tarsals):
     """Both feet of the atlas seen from the front under the ankles, where the skeleton
-    from the front has its talus (the first tarsal it draws that lies wholly above the
-    lengthened part)."""
+    from the front has its talus."""
     foot = atlas.foot_from_front()
     talus = next(sh for sh in foot.shapes if sh["name"].startswith("talus"))
     index = foot.shapes.index(talus)
@@ -206,7 +205,7 @@ def raise_girdle(text, gid):
 # ---------------------------------------------------------------------------------------------
 # The arms, in the skeleton from the front's own pixels: x = MID + dx, y as it draws them.
 MID = 103.5
-SHOULDER = (50.6, 101.6)     # the centre of the humeral head, as the skeleton from the front
+SHOULDER = (50.6, 101.6)     # the centre of the folded arm's humeral head
 
 
 # The raised arm's humeral head in its glenoid, in the skeleton from the front's pixels
