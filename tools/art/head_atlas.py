@@ -36,6 +36,9 @@ OLIVE = "rgb(128,128,0)"   # the fontanelles
 # the cheek, the mouth behind the teeth; the nasal cavity darker
 RECESS = "rgb(118,118,118)"
 NOSE = "rgb(70,70,70)"
+# the orbit's medial wall seen from the front, and the lacrimal bone in it
+WALL = "rgb(150,150,150)"
+LACRIMAL = "rgb(206,206,206)"
 
 
 def _right(ps):
@@ -753,7 +756,14 @@ def skull_front(g, small=False):
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():
         g.hole(R(ORBIT), width=W_OUT, fill=RECESS)      # the orbit's depth
-        g.line(R([(15.5, -14), (16.9, -9), (16.4, -4.5)]), W_FINE)
+        # the medial wall of the orbit, turned towards the light and paler than its depth:
+        # behind the frontal process of the maxilla, the lacrimal bone, a small plate with
+        # its crest, and behind it the ethmoid's orbital plate
+        g.fill(R([(12.6, -25), (12.2, -21), (12.6, -11), (15.8, -3.5), (19.5, -2.2), (21, -10),
+                  (20.4, -21), (17, -27.5)]), WALL)
+        g.body(R([(13.2, -20.4, "c"), (17.4, -20.8, "c"), (18.2, -7.2, "c"), (15.6, -4.6, "c"),
+                  (13.4, -9.5)]), width=W_FINE, fill=LACRIMAL)
+        g.line(R([(14.9, -20.4), (14.9, -12), (14.4, -7.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
         g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
