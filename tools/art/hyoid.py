@@ -52,13 +52,14 @@ GREATER_HORN = [
 # out; seen from above, foreshortened, it is a short blunt nub filling the angle between
 # the body's back edge and the greater horn, its sides running straight in to the rounded
 # tip. Its outline runs from the body's back edge round the tip to the greater horn's
-# inner edge; its fill reaches into the bone past the base, so that no line is left
+# inner edge a little behind the joint; its fill reaches into the bone past the base, so that no line is left
 # across it
 LESSER_HORN = [
-    (7.85, -7.05, "c"), (8.3, -8.1), (8.85, -9.35), (9.35, -10.45), (9.75, -11.05), (10.15, -11.2),
-    (10.5, -11.05), (10.8, -10.9), (11.1, -10.8, "c"),
+    (7.85, -7.05, "c"), (8.3, -8.2), (8.8, -9.5), (9.25, -10.7), (9.6, -11.5), (9.95, -11.85),
+    (10.35, -11.75), (10.6, -11.35), (10.85, -11.0), (11.1, -10.8, "c"),
 ]
-LESSER_HORN_ROOT = [(11.3, -9.6, "c"), (10.4, -8.3, "c"), (9.0, -7.0, "c"), (8.0, -6.7, "c")]    # inside the bone, under the base
+LESSER_HORN_ROOT = [(11.4, -10.3, "c"), (11.4, -9.8, "c"), (10.4, -8.3, "c"), (9.0, -7.0, "c"),
+                    (8.0, -6.7, "c")]    # inside the bone, under the base
 LINE_START = (3.1, -3.25)    # in the middle of the body, right of the midline
 
 
