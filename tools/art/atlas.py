@@ -339,7 +339,7 @@ def hand_model(palm=True):
         # showing beyond the triquetrum's ulnar border (drawn taller than round, so that
         # the carpus's flattening below leaves it round)
         m.bone(C, "pisiform, on the front of the triquetrum, behind it",
-               circle_pts((74, 21.5), 4.4, 4.4 / CARPUS_HEIGHT, 10, 0.3))
+               circle_pts((75.8, 22.5), 4.4, 4.4 / CARPUS_HEIGHT, 10, 0.3))
         m.bone(C, "triquetrum", triquetrum)
     m.bone(C, "trapezium: an irregular block, its saddle below for the thumb",
            [(18.5, 34, "c"), (27, 32.5), (32, 34.5, "c"), (33, 41), (32, 48), (29, 52.5, "c"),
