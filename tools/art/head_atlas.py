@@ -468,7 +468,7 @@ def side_mandible(g, apart=False, teeth=True):
     g.hatch([(-15.5, 50), (-17.5, 55), (-19.2, 61), (-21.5, 64.4), (-25.5, 66.6), (-24, 61),
              (-19, 52)], 50, 1.8, W_FINE)
     if apart:   # the inner face seen past the notch and the coronoid: a little shade
-        g.hatch([(-15.6, 14), (-18.5, 17.5), (-22, 19), (-25.5, 17.5), (-26, 22), (-19, 21.5)], 70, 1.6,
+        g.hatch([(-15.6, 14), (-18.5, 17.5), (-22, 19), (-25.5, 17.5), (-26, 22), (-19, 21.5)], 70, 2.6,
                 W_FINE)
 
 
