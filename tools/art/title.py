@@ -5,9 +5,9 @@
   python3 tools/art/title.py [output directory]   (default: assets/drawings)
 
 A whole skeleton stands facing us in a thinking pose, its right hand (on our left) at its
-chin: the elbow held forward and a little out in front of the side of the chest, the
-forearm rising from it up and in, beside the breastbone, to a loosely closed fist under
-the right side of the chin, the jaw, the teeth and the neck left in view; its left arm stretched out to our right over the program's emblem (a magenta disc with a
+chin: the elbow held forward in front of the lower end of the breastbone, the forearm
+rising from it nearly straight up over the breastbone's right edge to a loosely closed
+fist under the right side of the chin, the jaw, the teeth and the neck left in view; its left arm stretched out to our right over the program's emblem (a magenta disc with a
 bone, beside the name OSSARION, above the framed word ANATOMY). Black line art only: the
 bones are outlined in black and filled with the drawing ground, so that nearer bones hide
 what lies behind them.
@@ -331,16 +331,17 @@ ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, 
 FOREARM_LEFT_ALONG = 0.88
 
 
-# The right arm folded, its hand at the chin: the elbow held forward and a little out, in
-# front of the lower chest at the side of the cage, the upper arm slanting down and in
-# to it from the shoulder, pointing towards us, so that it shows 0.77 of its length; its
-# lower end lies behind the forearm's upper end, the olecranon towards us, which is what
-# shows it pointing forward. The forearm rises from the elbow up and in beside the
-# breastbone to the wrist under the chin, nearly at its whole length; the fist, bent a
-# little towards the thumb, has its knuckles under the right side of the chin.
-ELBOW_R = (-36, 162)
-WRIST_R = (-16, 88)
-FOREARM_RIGHT_ALONG = 0.96
+# The right arm folded, its hand at the chin: the elbow held forward in front of the lower
+# end of the breastbone, the upper arm slanting down and in to it across the ribs from the
+# shoulder, a little towards us, so that it shows 0.84 of its length; its lower end lies
+# behind the forearm's upper end, the olecranon towards us. The forearm rises from the
+# elbow nearly straight up over the breastbone's right edge to the wrist under the chin,
+# leaning back towards the chin as much as the upper arm leans forward, so that the two
+# show in their true proportion (the ulna 0.87 of the humerus); the fist, bent a little
+# towards the thumb, has its knuckles under the right side of the chin.
+ELBOW_R = (-12, 158)
+WRIST_R = (-16.3, 96.0)
+FOREARM_RIGHT_ALONG = 0.847
 FIST_BEND = 12    # degrees the hand turns from the forearm's line, towards the thumb
 
 
@@ -521,8 +522,9 @@ def build():
 
 def check_pose():
     """The posed arms keep their true proportion and their place: the folded humerus shown
-    at least 0.75 of its length; the folded arm clear of the breastbone (left of its edge)
-    and its fist of the greater part of the neck's column; all inside the picture;
+    at least 0.8 of its length, its forearm foreshortened alike (the ulna shown between
+    0.8 and 0.92 of the humerus shown); the folded arm clear of the breastbone's middle
+    and left half, and its fist of the greater part of the neck's column; all inside the picture;
     the outstretched hand clear of the picture's edge, of the emblem, of the lettering
     and of the button."""
     humerus = atlas.humerus()
@@ -531,14 +533,14 @@ def check_pose():
     shown = math.hypot(el[0] - sh[0], el[1] - sh[1])
     forearm_shown = FOREARM_RIGHT_ALONG * 265 * SCALE
     problems = []
-    if not 0.75 <= shown / full <= 1.0:
+    if not 0.8 <= shown / full <= 1.0:
         problems.append(f"the right humerus shows {shown / full:.2f} of its length")
-    if forearm_shown > full:
-        problems.append(f"the right forearm shows {forearm_shown:.0f} px, its humerus {full:.0f}")
+    if not 0.8 <= forearm_shown / shown <= 0.92:
+        problems.append(f"the right forearm shows {forearm_shown:.0f} px, its humerus {shown:.0f}")
     ARM_POINTS.clear()
     arm_right()
     for x, y in ARM_POINTS:
-        if x > (MID - 2 if y < 100 else MID - 9):   # the neck's column, the breastbone
+        if x > (MID - 2 if y < 100 else MID - 3.5):   # the neck's column, the breastbone
             problems.append(f"the right arm reaches the breastbone or the neck at ({x:.0f}, {y:.0f})")
         if x + CX - MID < 4:
             problems.append(f"the right arm reaches {x + CX - MID:.0f}, too near the left edge")
