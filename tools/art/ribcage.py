@@ -687,6 +687,17 @@ def middle_at(edges, x):
     return (at(edges[0]) + at(edges[1])) / 2
 
 
+BRACKET_CLEAR = 5   # pixels between a bracket's bar and the outermost bone beside it
+
+
+def hug(top, bottom):
+    """The column of a bracket's bar on the left of the drawing that gathers the bones between
+    two rows: BRACKET_CLEAR pixels out from the furthest any of them reaches (the left copy's
+    outermost edge, the mirror of the right half's)."""
+    right, _ = rightmost(top, bottom)
+    return math.floor(2 * CX - right - BRACKET_CLEAR)
+
+
 def leaders(ribs):
     # The ribs slope down from the spine to the front, so neighbouring groups overlap in
     # height. The brackets gather the ribs' sides, which stand beside them, and part with a
@@ -704,14 +715,19 @@ def leaders(ribs):
     # clear under the tenth rib's front end and the lower end of the false ribs' bracket
     rib = ribs[11]
     x, y = rib.point(rib.th0 + 0.85 * (rib.th1 - rib.th0))
+    # each bar close beside the ribs it gathers, a few pixels clear of the outermost side
+    # among them (on the copy nearer the labels), so that it hugs that group's sides rather
+    # than standing off in the margin
+    true_at = hug(true_top, true_bot)
+    false_at = hug(false_top, false_bot)
     return [
         # the middle of the manubrium, the line out between the first and second cartilages
         "leader Form21.Label1 Form22.Text1 from 232 90",
-        f"bracket Form21.Label2 Form22.Text2 at 44 from {true_top} to {true_bot}",
+        f"bracket Form21.Label2 Form22.Text2 at {true_at} from {true_top} to {true_bot}",
         # the middle of the fifth cartilage, one straight line rising to its label that
         # enters the cartilage through its upper edge, so that its end shows inside it
         f"leader Form21.Label3 Form22.Text3 from {fmt(2 * CX - 287)} {fmt(middle_at(cartilage_edges(ribs)[5], 287))}",
-        f"bracket Form21.Label4 Form22.Text4 at 30 from {false_top} to {false_bot}",
+        f"bracket Form21.Label4 Form22.Text4 at {false_at} from {false_top} to {false_bot}",
         f"leader Form21.Label5 Form22.Text5 from {fmt(2 * CX - x)} {fmt(y)}",
     ]
 
