@@ -257,19 +257,34 @@ def draw_bone(d, model, place, comment, attrs=BONE):
 # leg: the left leg from the front (medial side to the left), its bones in place: the
 # kneecap over the lower end of the femur, the tibia just under the femur's condyles, the
 # fibula's head under the tibia's lateral condyle, and the foot under the ankle, its talus
-# between the malleoli, seen from high above its toes so that it shows at its true length,
-# about 0.7 of the tibia, the heel hidden behind the ankle. Every bone at the same scale,
-# so that the femur is 1.2 times the tibia. Leader lines to the right; the foot's from the
-# middle of each of its groups.
+# between the malleoli, seen from high above its toes, the heel hidden behind the ankle.
+# Every bone of the leg at the same scale, so that the femur is 1.2 times the tibia. Leader
+# lines to the right; the foot's from the outermost bone of each of its groups.
 LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on its line's
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
-LEG_FOOT_DEPTH = 2.6 # the foot seen from above its toes, as the leg is drawn, its length
-                     # below the navicular's top (24 mm under the ankle) drawn 2.6 times
-                     # the atlas's foreshortened front view: the foot at its true length,
-                     # 0.7 of the tibia, each group on its line's row
+# The foot under the leg is the atlas's foot from above, as an eye high in front of the
+# shin sees it: the talus's trochlea between the malleoli, the heel behind the ankle pressed
+# up under the lower ends of the leg's bones, which hide it but for the calcaneus's front
+# end beside the talus's neck; in front of the ankle its lengths drawn LEG_FOOT_DEPTH
+# times, a little longer than true, so that each group reaches its line's row. Every bone keeps its own closed outline, as
+# in the foot drawing, the neighbours a joint space apart.
+LEG_FOOT_ANKLE = (48.0, 30.0)   # the middle of the trochlea's front edge, in the foot's mm
+LEG_FOOT_DEPTH = 1.2            # lengths in front of the ankle drawn so
+LEG_FOOT_HEEL = 0.08            # and behind it, where the bones of the leg hide the heel
 
+
+class FootUnderLeg:
+    """Places the atlas's foot from above under the ankle as the leg is seen."""
+
+    def __init__(self, place, ankle=LEG_FOOT_ANKLE, depth=LEG_FOOT_DEPTH, heel=LEG_FOOT_HEEL):
+        self.place, self.ankle, self.depth, self.heel = place, ankle, depth, heel
+
+    def __call__(self, p, group=None):
+        dy = p[1] - self.ankle[1]
+        y = dy * (self.depth if dy >= 0 else self.heel)
+        return self.place((p[0] - self.ankle[0], y) + tuple(p[2:]), group)
 
 def inside(poly, p):
     """Whether the point lies inside the polygon (even-odd rule)."""
@@ -338,24 +353,12 @@ def middle(model, place, group, name, at=0.5):
     return ((a + b) / 2, row)
 
 
-class Deeper:
-    """Places the foot seen from the front as from a higher eye: below `top` (mm) its
-    lengths drawn `k` times."""
-
-    def __init__(self, place, top, k):
-        self.place, self.top, self.k = place, top, k
-
-    def __call__(self, p, group=None):
-        y = p[1] if p[1] <= self.top else self.top + (p[1] - self.top) * self.k
-        return self.place((p[0], y) + tuple(p[2:]), group)
-
-
 @builds("leg")
 def leg():
     d = Drawing("leg", 120, 492)
     ctl = lambda n: (f"Form10.Label{n}", f"Form11.Text{n}")
     fem_m, pat_m, tib_m, fib_m = atlas.femur(), atlas.patella(), atlas.tibia(), atlas.fibula()
-    foot_m = atlas.foot_from_front()
+    foot_m = atlas.foot_model()
     s = LEG_SCALE
     femur_top = min(p[1] for p in fem_m.shapes[0]["pts"])
     fem = placed_at((40, 2 - femur_top * s), s)
@@ -366,16 +369,12 @@ def leg():
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
     # the talus's trochlea under the tibia across a joint space, between the malleoli
     ankle = px(tib, tib_m.marks["ankle"])
-    foot = Deeper(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s), 24.0, LEG_FOOT_DEPTH)
-    # seen so from above the heel lies behind the ankle, hidden by it: of the calcaneus
-    # only its front end shows, beside the talus's head, reaching to the cuboid
-    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
-    # (its top a little below the tip of the lateral malleolus, so that it reads as a bone
-    # of the foot under the ankle rather than as a piece of the malleolus)
-    calcaneus["pts"] = [(p[0], 27.5 + (p[1] - 25) * 0.5) + tuple(p[2:]) for p in calcaneus["pts"]]
+    foot = FootUnderLeg(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s))
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
-    emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], hatch=False)
+    # the talus lies on the calcaneus: a band of the ground round it parts the two
+    emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], detail=False,
+         hatch=False, apart=["talus"])
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
     draw_bone(d, pat_m, pat, "kneecap, over the lower end of the femur")
@@ -388,14 +387,11 @@ def leg():
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
     # the foot's lines, each from the middle of what shows of the outermost bone of its
-    # group, so that it crosses no other bone: the calcaneus's outer wall, halfway down
-    # between the lateral malleolus and the cuboid (from the talus or the navicular the
-    # line would cross the malleolus or the calcaneus, or graze their joints), the fifth
-    # metatarsal's shaft halfway along it, the little toe
+    # group, so that it crosses no other bone: the cuboid, the fifth metatarsal's shaft
+    # halfway along it, the little toe
     groups = [g for g, _ in atlas.FOOT_GROUPS]
-    heel = (extents(foot_m, foot, "tarsals", "calcaneus")[0]
-            + extents(foot_m, foot, "tarsals", "cuboid")[0]) / 2
-    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "calcaneus", heel))
+    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "cuboid",
+                              sum(extents(foot_m, foot, "tarsals", "cuboid")) / 2))
     d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "fifth",
                               sum(extents(foot_m, foot, "metatarsals", "fifth")) / 2))
     d.leader(ctl(7), nearest_on_row(foot_m, foot, "phalanges", row[7]))
