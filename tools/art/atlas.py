@@ -193,20 +193,29 @@ def chain(model, group, start, gap, segs, names, hatch=(3, 2, 0)):
 def foot_model():
     m = Model()
     T, M, P = "tarsals", "metatarsals", "phalanges"
+    # the calcaneus from above: its tuberosity the heel behind the talus, its lateral wall
+    # outside it, its front end meeting the cuboid and, medially, the sustentaculum, a
+    # shelf standing out under the inner side of the talus's neck
     m.bone(T, "calcaneus: heel bone, its tuberosity behind and outside the talus",
            [(42, 14), (46, 6), (53, 1.5), (61, 0), (69, 1.5), (75, 6), (78, 13), (79.5, 24),
             (80, 36), (80.5, 46), (82.5, 54), (81, 60), (80.5, 70), (80.5, 82), (79.5, 91),
-            (76, 97), (70.5, 98), (66, 94), (62, 84), (58, 70), (48, 64), (37, 62.5), (33.5, 59),
-            (34, 52), (38, 46), (40, 30), (41, 20)])
+            (76, 97), (70.5, 98), (66, 94), (62, 84), (57, 74), (47, 70.5), (35, 69.5),
+            (27.5, 68.5), (23.5, 64.5), (23.5, 59.5), (27, 55.5), (33, 52), (38, 46), (40, 30),
+            (41, 20)])
     m.hatch([[(78.5, 22), (74.5, 25.5)], [(79, 31), (75, 34.5)], [(79.3, 40), (75.5, 43.5)],
              [(79.8, 66), (76.5, 69.5)], [(79.3, 75), (76, 78.5)]])
+    # the talus from above: the trochlea, a pulley wider in front than behind, its back
+    # edge notched between the two posterior tubercles, the lateral process at its outer
+    # front corner; a narrow neck turning forwards and inwards, and the rounded head at
+    # its end against the hollow of the navicular
     m.bone(T, "talus: trochlea, neck and head",
-           [(34, 28), (38, 23.5), (44, 21), (50, 22), (58, 22.5), (63, 25), (65.5, 31), (68, 40),
-            (71.5, 49), (69.5, 54), (64, 58), (58, 64), (53.5, 71), (50.5, 78), (47, 86), (41, 93),
-            (33, 96.5), (24, 96), (17, 91.5), (14, 84), (16.5, 76), (22.5, 70), (28.5, 63),
-            (31, 55), (31.5, 44), (32, 35)])
-    m.line([(36, 54), (48.5, 58.5), (61.5, 53)])                   # front edge of the trochlea
-    m.line([(19, 78), (33, 79), (47.5, 81.5)])                     # edge of the head
+           [(37, 27), (41, 22.5), (45, 21.5), (47.5, 23.5), (50.5, 21.5), (57, 21.5), (61.5, 25),
+            (64, 33), (66.5, 43), (69.5, 51.5), (70.5, 56.5), (66.5, 59.5), (58.5, 62),
+            (51, 66.5), (46.5, 73.5), (46, 81), (43, 89.5), (37, 95.5), (29, 97.5), (21, 96),
+            (15, 91), (14, 83.5), (17, 77), (22.5, 72.5), (28, 67), (31, 60), (32, 52),
+            (33, 42), (34.5, 33)])
+    m.line([(38, 54), (49.5, 58), (62, 55)])                       # front edge of the trochlea
+    m.line([(19, 78), (33, 79), (46, 81.5)])                       # edge of the head
     # the navicular boat-shaped: hollowed behind for the head of the talus, rounded in
     # front over the three cuneiforms, thickest at its tuberosity, its outer end blunt
     m.bone(T, "navicular, its tuberosity at the inner side",
@@ -214,9 +223,10 @@ def foot_model():
             (34, 100.6), (41, 99.4), (47, 98.8), (52, 100.5), (55, 104), (55.3, 109.5),
             (52.5, 115), (46.5, 117.3), (39, 118.3), (31, 118.8), (22, 119), (13.5, 118.5),
             (7, 119), (1.5, 117.5)])
+    # the cuboid reaching forwards to the bases of the fourth and fifth metatarsals
     m.bone(T, "cuboid: a rough cube in front of the calcaneus",
            [(61.5, 105), (68.5, 100), (77, 99.5), (85, 101), (89, 106.5), (89.5, 115),
-            (88, 123), (84, 129.5), (76, 133), (67.5, 134), (63, 129), (61.8, 118)])
+            (89, 125), (86.5, 134.5), (77, 140.5), (68.5, 141.5), (64, 136), (62.8, 127), (61.8, 118)])
     m.line([(89, 117), (81, 120), (72, 121)])                  # groove for the long peroneal tendon
     # the medial cuneiform, the largest, seen from above along the narrow edge of its wedge
     m.bone(T, "medial cuneiform",

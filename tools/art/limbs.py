@@ -370,6 +370,10 @@ def leg():
     # the talus's trochlea under the tibia across a joint space, between the malleoli
     ankle = px(tib, tib_m.marks["ankle"])
     foot = FootUnderLeg(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s))
+    # seen so steeply from in front the calcaneus's sustentaculum lies under the talus's
+    # neck, out of sight: at this size its edge would show only as a stray tick beside it
+    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
+    calcaneus["pts"] = [(max(p[0], 34.0),) + tuple(p[1:]) for p in calcaneus["pts"]]
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     # the talus lies on the calcaneus: a band of the ground round it parts the two
@@ -564,7 +568,7 @@ def hand():
 # groups stand close together.
 FOOT_SCALE = 1.7
 FOOT_GAP = 8      # pixels between the rows of neighbouring groups: small, the brackets apart
-FOOT_SLANT = 0.2  # millimetres lowered per millimetre towards the outer side
+FOOT_SLANT = 0.3  # millimetres lowered per millimetre towards the outer side
 
 
 class Slanted:
