@@ -36,9 +36,11 @@ OLIVE = "rgb(128,128,0)"   # the fontanelles
 # the cheek, the mouth behind the teeth; the nasal cavity darker
 RECESS = "rgb(118,118,118)"
 NOSE = "rgb(70,70,70)"
-# the orbit's medial wall seen from the front, and the lacrimal bone in it
-WALL = "rgb(150,150,150)"
-LACRIMAL = "rgb(206,206,206)"
+# the space seen through the mandibular notch from the side, under the arch: deep, but
+# lighter than the openings, so that it reads as a space behind the jaw, not a hole in it
+BEHIND = "rgb(178,178,178)"
+# the empty socket of the jaw joint, a shallow hollow facing down
+SOCKET = "rgb(200,200,200)"
 
 
 def _right(ps):
@@ -157,12 +159,12 @@ def tooth_front(x0, x1, neck, edge, kind):
 
 # from the front, the left half: x towards the midline, x outwards, neck, edge, kind
 UPPER_TEETH_FRONT = [
-    (0.5, 9.0, 37.6, 48.0, "i"), (9.0, 14.4, 38.4, 46.6, "i"), (14.4, 19.8, 38.8, 49.0, "c"),
+    (0, 9.0, 37.6, 48.0, "i"), (9.0, 14.4, 38.4, 46.6, "i"), (14.4, 19.8, 38.8, 49.0, "c"),
     (19.8, 23.2, 39.4, 45.8, "p"), (23.2, 26.2, 39.9, 45.4, "p"), (26.2, 30.2, 40.2, 45.2, "m"),
     (30.2, 33.4, 40.5, 44.9, "m"), (33.4, 35.6, 40.7, 44.6, "m"),
 ]
 LOWER_TEETH_FRONT = [
-    (0.4, 5.8, 55.4, 45.6, "i"), (5.8, 11.4, 55.0, 45.4, "i"), (11.4, 16.8, 54.6, 44.6, "c"),
+    (0, 5.8, 55.4, 45.6, "i"), (5.8, 11.4, 55.0, 45.4, "i"), (11.4, 16.8, 54.6, 44.6, "c"),
     (16.8, 21.6, 54.4, 44.8, "p"), (21.6, 28.8, 53.8, 44.6, "m"),
 ]
 
@@ -381,7 +383,8 @@ def side_temporal(g, apart=False):
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
     # the styloid, straight, slender and pointing down and a little forwards, about half
     # as long as the mastoid is behind the ramus: clear of the ramus
-    g.body([(-5, 7.5, "c"), (-4.4, 11), (-6, 30, "c"), (-0.8, 11.5), (1.2, 8.5, "c")], width=W_IN)
+    g.body([(-5.4, 7.8, "c"), (-5.2, 14), (-5.8, 29.5, "c"), (-3, 20), (-1.2, 13), (1.2, 8.5, "c")],
+           width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18.5, 22.5), (15.5, 25.3), (12.6, 26), (10.8, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
 
@@ -501,7 +504,9 @@ def skull_side(g, mandible=True):
         # pterygoid plates, the pharyngeal tubercle a low bump on it; the ground shows below
         base = [(-34, 0), (6, 0), (5.5, 14), (-0.5, 18.6), (-5, 17.2), (-9.5, 15.6, "c"), (-12.5, 14.8),
                 (-18, 12), (-24, 9.4), (-30, 7.6), (-36, 6.6)]
-        g.body(base, width=W_IN)
+        # deep under the arch and in its shadow: a light grey, so that the arch stands out
+        # over it as a bar of bone with a lower border of its own
+        g.body(base, width=W_IN, fill=BEHIND)
         # the occipital condyle, a rounded knob standing down between the styloid and the
         # mastoid process, its convex joint surface lowest
         g.body([(-1.2, 17.6, "c"), (-0.6, 21.8), (1.6, 24.8), (4.8, CONDYLE_BASE), (8.5, 24.6), (10, 16)],
@@ -531,10 +536,10 @@ def skull_side(g, mandible=True):
     g.body(outline_pts, width=W_OUT)
     if not mandible:
         # the mandibular fossa, the empty socket of the jaw joint between the articular
-        # tubercle and the ear hole: a hollow, in the tone of the openings
+        # tubercle and the ear hole: a shallow hollow, lightly shaded, its rim the outline
         socket = [(-21, 7.6), (-17.5, 6), (-15, 3), (-11, 1.5), (-7, 3.5), (-4, 7), (1, 8.5)]
-        g.fill(socket + [(-2, 9.6), (-7, 8.2), (-12, 7.4), (-17, 8.2)], RECESS)
-        g.line(socket, W_OUT)
+        g.fill(socket + [(-2, 9.6), (-7, 8.2), (-12, 7.4), (-17, 8.2)], SOCKET)
+        g.line(socket, W_IN)
     # the orbit: its opening faces forwards, so from the side only a deep recess shows in
     # front of the outer rim, under the overhanging brow
     recess = [FZ, (-84, -33.6), (-88.6, -31.6), (-91.2, -25), (-91.8, -15), (-91, -6), (-88.6, -1.2),
@@ -542,16 +547,19 @@ def skull_side(g, mandible=True):
     # no edge in front, where the cavity turns into its inner wall
     g.fill(recess, RECESS)
     g.line(LATERAL_ORBIT_RIM, W_OUT)
+    # the medial margin of the orbit in front of its depth, the crest of the maxilla's
+    # frontal process: between it and the suture with the nasal bone, the frontal process
+    g.line([(-88.6, -1.2), (-91, -6), (-91.8, -15), (-91.2, -25), (-88.6, -31.6)], W_IN)
     # the rim of the nasal opening just inside the profile, the cavity glimpsed past it
     rim = [(-104.5, -6), (-100, -3), (-96.2, 2), (-95.6, 9), (-96.8, 15.5), (-100, 20), (-104.5, 22.2)]
     g.fill(rim + [(-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-100, -2.5), (-104, -5.5)], NOSE)
     g.line(rim, W_IN)
-    g.line([(-84, -0.5), (-86, 0.5), (-92, -0.5), (-95, -3)], W_IN)       # its lower rim
+    g.line([(-84, -0.5), (-86, 0.5), (-92, -0.5), (-95, -3)], W_OUT)      # its lower rim
     g.line([(-99, -36.5), (-93, -36), (-86, -34.5), (-80, -33.5)], W_IN)   # the brow ridge
     # the sutures of the vault
     for s, amp in ((CORONAL, 0.6), (LAMBDOID, 0.8), (SPHENOPARIETAL, 0.6), (PARIETOMASTOID, 0.5),
                    (OCCIPITOMASTOID, 0.5), (SPHENOFRONTAL, 0.45), (SPHENOSQUAMOUS, 0.45),
-                   (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.45), (NASOMAXILLARY, 0.35),
+                   (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.55), (NASOMAXILLARY, 0.55),
                    ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
         g.suture(s, amp=amp, period=2.0)
     g.suture(_wavy(SQUAMOUS), amp=0.3, period=1.4, width=W_FINE)   # the squama overlaps the parietal
@@ -572,7 +580,7 @@ def skull_side(g, mandible=True):
         # socket: the deep space behind the ramus, in the tone of the openings
         under = [(1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3), (-17.5, 6), (-21, 7.6),
                  (-24.5, 6.3), (-28, 5.5), (-38, 5.0)]
-        g.fill(under + [(-39, 20), (-10.5, 20), (-7, 9.6)], RECESS)
+        g.fill(under + [(-39, 20), (-10.5, 20), (-7, 9.6)], BEHIND)
         side_mandible(g, teeth=False)
         # the coronoid process rises inside the arch: the arch is drawn again over its tip
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
@@ -629,10 +637,6 @@ def front_mandible(g, teeth=True):
     for sx, R in sides():
         g.line(R([(38, 44), (38.5, 56), (40.5, 63.5), (42.5, 67.5)]), W_FINE)   # oblique line
         foramen(g, (25, 72), 0.9, 0.7, R=R)    # mental foramen
-        # the body turns back towards the angle
-        g.hatch(R([(38.5, 56), (40.5, 63.5), (42.5, 67.5), (44, 71.5), (38, 77.5), (32, 81.5),
-                   (33, 68)]), 75, 2.6, W_FINE)
-        g.line(R([(46.4, 59), (46.8, 63.6), (45.6, 66.6)]), W_FINE)     # the rough, everted angle
 
 
 # the nasal bone's border with the maxilla's frontal process, from the nasion down to the
@@ -738,6 +742,11 @@ def skull_front(g, small=False):
     """The skull from the front; the left half built and mirrored. small: drawn for a
     drawing under life size (_Small)."""
     g = _Small(g) if small else _Sparse(g)
+    # the mastoid processes, behind the rami: below the arch, their tips standing out beside
+    # each ramus under the level of the ear holes
+    for sx, R in sides():
+        g.body(R([(52, 8), (60.5, 9), (59.4, 15), (57.6, 21), (55.6, 25.8, "c"), (53.4, 26.4, "c"),
+                  (51.5, 20)]), width=W_IN)
     # behind the crowns and beside them, between each ramus and the upper jaw, the far
     # teeth and the bone deep behind the cheek: plain white, never the bare ground
     g.fill(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), BONE)
@@ -756,14 +765,6 @@ def skull_front(g, small=False):
     g.body(sym(right), width=W_OUT)
     for sx, R in sides():
         g.hole(R(ORBIT), width=W_OUT, fill=RECESS)      # the orbit's depth
-        # the medial wall of the orbit, turned towards the light and paler than its depth:
-        # behind the frontal process of the maxilla, the lacrimal bone, a small plate with
-        # its crest, and behind it the ethmoid's orbital plate
-        g.fill(R([(12.6, -25), (12.2, -21), (12.6, -11), (15.8, -3.5), (19.5, -2.2), (21, -10),
-                  (20.4, -21), (17, -27.5)]), WALL)
-        g.body(R([(13.2, -20.4, "c"), (17.4, -20.8, "c"), (18.2, -7.2, "c"), (15.6, -4.6, "c"),
-                  (13.4, -9.5)]), width=W_FINE, fill=LACRIMAL)
-        g.line(R([(14.9, -20.4), (14.9, -12), (14.4, -7.5)]), W_FINE)
         # the brow: the supraorbital margin rolled over the orbit, the superciliary arch above
         g.line(R([(16, -36), (22, -38.6), (32, -40), (42, -37.8), (46.5, -33)]), W_IN)
         g.line(R([(5, -41), (14, -44.5), (26, -44.5)]), W_FINE)
@@ -788,7 +789,6 @@ def skull_front(g, small=False):
         g.line(R([(7.8, 16.6), (9.4, 17.6), (11, 17.2)]), W_FINE)
         g.body(R([(10.6, 0.5, "c"), (9.4, 1.2), (7.9, 3.2), (7.9, 5.4), (9.4, 6.3), (12, 6, "c")]),
                width=W_IN)
-    g.line([(0, 23.5), (0, 37)], W_FINE)                               # intermaxillary suture
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
         g.suture(R(NASAL_BORDER), amp=0.45, period=1.5, width=W_IN)
