@@ -83,9 +83,12 @@ def row(y):
 # The ribs.  a: half-width of the chest at the rib's lateral-most point; yh: row of the head
 # (at the side of its vertebral body); yl: row of the lateral-most point; xe, ye: the front
 # end of the bony rib (offset from the midline, row); w: half-width of the band at the side.
-# Ribs 11 and 12 are floating: they stop short of the front, at angle 'tip' (radians), free in
-# the flank; each leaves the side of its own vertebra, the eleventh about 0.6 of the tenth's
-# length and the twelfth about half of the eleventh's.
+# Ribs 11 and 12 are floating: each leaves its own vertebra from behind the body and runs
+# down and out to a free tip at xt, yt, its slope leaving the vertebra and at the tip in
+# s0 and s1 (rows per column).  The eleventh, like the tenth's back half, runs out under it
+# behind the lower cage and turns down in the flank to a tip just under the tenth's front
+# end; the twelfth, about half as long, runs nearly straight and steeply down and out, its
+# tip nearer the column and a little lower.
 RIBS_AS_WRITTEN = {
     1: dict(a=58, yh=32, yl=52, xe=44, ye=86, w=6.4),
     2: dict(a=118, yh=63, yl=94, xe=70, ye=127, w=5.0),
@@ -97,10 +100,10 @@ RIBS_AS_WRITTEN = {
     8: dict(a=177, yh=249, yl=298, xe=140, ye=348, w=5.2),
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
-    11: dict(a=135, yh=342, tip=1.2, yt=421, w=5.0),
-    12: dict(a=105, yh=373, tip=0.64, yt=406, w=4.6),
+    11: dict(a=165, yh=344, xt=152, yt=424, s0=0.62, s1=0.95, w=5.6),
+    12: dict(a=110, yh=375, xt=76, yt=424, s0=1.0, s1=1.2, w=5.4),
 }
-RIBS = {n: {k: (row(v) if k.startswith("y") else v) for k, v in r.items()}
+RIBS = {n: {k: (row(v) if k in ("yh", "yl", "ye", "yt") else v) for k, v in r.items()}
         for n, r in RIBS_AS_WRITTEN.items()}
 
 
@@ -112,25 +115,26 @@ class Rib:
         self.n = n
         self.a = r["a"]
         self.w = r["w"]
-        self.floating = "tip" in r
-        # the head tucks under the side of the body; a floating rib's, which meets its own
-        # vertebra alone, only just behind the body's side, so that it is seen to come out
-        # from behind its own vertebra at that vertebra's level
-        hx = body_half_width(n) - (1.5 if self.floating else 3)
+        self.floating = "xt" in r
+        # the head tucks under the side of the body, which hides it and the neck
+        hx = body_half_width(n) - 3
         self.th0 = math.asin(hx / self.a)
         if self.floating:
-            self.th1 = r["tip"]
+            self.th1 = math.asin(r["xt"] / self.a)
             self.y0, self.y1 = r["yh"], r["yt"]
+            self.s0, self.s1 = r["s0"], r["s1"]
         else:
             self.th1 = math.pi - math.asin(r["xe"] / self.a)
             self.y0, self.yl, self.y1 = r["yh"], r["yl"], r["ye"]
 
     def y_at(self, th):
         if self.floating:
-            # a floating rib runs out and down, steepening towards its tip
-            t = (th - self.th0) / (self.th1 - self.th0)
-            d = self.y1 - self.y0
-            return hermite(t, self.y0, self.y1, 0.8 * d, 1.2 * d)
+            # a floating rib runs down and out from its vertebra, turning more steeply down
+            # towards its tip (u: the share of the way out, dx the columns it runs out)
+            x0, x1 = self.a * math.sin(self.th0), self.a * math.sin(self.th1)
+            u = (self.a * math.sin(th) - x0) / (x1 - x0)
+            dx = x1 - x0
+            return hermite(u, self.y0, self.y1, self.s0 * dx, self.s1 * dx)
         mid = math.pi / 2
         if th <= mid:
             t = (th - self.th0) / (mid - self.th0)
@@ -154,7 +158,7 @@ class Rib:
         t = (th - self.th0) / (self.th1 - self.th0)
         if self.floating:
             # tapers to a blunt point
-            return self.w * (0.55 + 0.45 * math.sin(min(1.0, t * 1.6) * math.pi / 2)) * (1 - 0.55 * t ** 3)
+            return self.w * (0.7 + 0.3 * math.sin(min(1.0, t * 1.6) * math.pi / 2)) * (1 - 0.45 * t ** 3)
         neck = min(1.0, t / 0.12)
         return self.w * (0.6 + 0.4 * neck) * (1.0 + 0.2 * max(0.0, (t - 0.5) / 0.5))
 
@@ -623,9 +627,14 @@ def build():
     for n in range(1, 13):
         rib = ribs[n]
         if rib.floating:
-            # a floating rib's beside its free end, below the costal margin
+            # a floating rib's by its free end, below the costal margin: the eleventh's beside
+            # its tip, the twelfth's, whose tip lies nearer the column, under its tip, so
+            # that the two read in order down the page
             x, y = rib.point(rib.th1)
-            body += ["    " + r for r in digits(str(n), int(math.ceil(x + rib.w + 2)), int(round(y - 2)))]
+            if n == 11:
+                body += ["    " + r for r in digits(str(n), int(math.ceil(x + rib.w + 2)), int(round(y - 3)))]
+            else:
+                body += ["    " + r for r in digits(str(n), int(round(x - 2)), int(math.ceil(y + rib.w + 3)))]
             continue
         aim = int(round(rib.yl - 3))
         # the rows nearest the rib's lateral-most point where the bone furthest right is this

@@ -344,18 +344,26 @@ def smooth(points, closed=True):
     return bezier_d(points, closed, digits=2)
 
 
+SHADOW = "rgb(110,110,110)"   # the shadow a raised part casts on the bone under it
+SLOPE = "rgb(200,200,200)"    # the shaded slope of a raised part's rounded top
+
+
 def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
     """A vertebra from above: the outline, then raised parts drawn over it (pegs: closed
-    shapes in bone white), holes through it (in the ground's grey), joint facets (dense
-    polygons, outlined and finely hatched, so that they read as smooth joint surfaces and
-    not as holes) and fine detail."""
+    shapes in bone white, each (outline, shadow, shaded rim): the shadow it casts down and
+    to the right on the bone under it and the pale grey slope of its rounded top on that
+    side, so that it reads as standing up out of the bone and not as a hole), holes
+    through it (in the ground's grey), joint facets (dense polygons, outlined and finely
+    hatched, so that they read as smooth joint surfaces and not as holes) and fine detail."""
     w1, w2, w3 = fmt(0.9 * sw), fmt(0.75 * sw), fmt(0.5 * sw)
     parts = [f'<path d="{smooth(sym(right_half))}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
     for pts in holes:
         parts.append(f'<path d="{smooth(pts)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>')
-    for pts in pegs:
-        # a peg standing up towards the viewer: solid white bone in an outline of its own
+    for pts, shadow, rim in pegs:
+        parts.append(f'<path d="{smooth(shadow)}" fill="{SHADOW}" stroke="none"/>')
         parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w2}"/>')
+        parts.append(f'<path d="{d_poly(rim)}" fill="{SLOPE}" stroke="none"/>')
+        parts.append(f'<path d="{smooth(pts)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
     for pts in facets:
         parts.append(hatch(pts, 60, 0.9 * sw, 0.3 * sw))
         parts.append(f'<path d="{d_poly(pts)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>')
@@ -438,6 +446,13 @@ AXIS = [
 AXIS_CANAL = sym([(0, -6.9), (6.4, -6.6), (10.2, -4.8), (11, -1.4), (9.2, 2.6), (5.6, 6.2), (2.2, 8.2), (0, 8.6)])
 AXIS_HOLES = [AXIS_CANAL, ellipse_pts(22.6, -6, 1.5, 1.3, n=10), ellipse_pts(-22.6, -6, 1.5, 1.3, n=10)]
 AXIS_DENS = ellipse_pts(0, -12.8, 4.9, 4.7, n=16)
+# the dens stands up towards the viewer: its shadow falls down and to the right on the body
+# beside it, and the right-hand slope of its rounded top is shaded, a crescent inside its rim
+AXIS_DENS_SHADOW = ellipse_pts(1.9, -11.3, 5.0, 4.8, n=16)
+AXIS_DENS_RIM = ([(4.9 * math.cos(a), -12.8 + 4.7 * math.sin(a)) for a in
+                  (math.radians(d) for d in range(-60, 181, 15))]
+                 + [(3.4 * math.cos(a) - 0.8, -12.8 + 3.3 * math.sin(a) - 0.7) for a in
+                    (math.radians(d) for d in range(180, -61, -15))])
 # the superior facets, broad ovals sloping down and out over the body and pedicles
 AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4, -10.8, 5.6, 5.2, 20, n=32)]
 AXIS_DETAILS = (
@@ -446,7 +461,8 @@ AXIS_DETAILS = (
 
 
 def axis_top(sw=1.0):
-    return top_bone(AXIS, AXIS_HOLES, AXIS_DETAILS, sw, pegs=[AXIS_DENS], facets=AXIS_FACETS)
+    return top_bone(AXIS, AXIS_HOLES, AXIS_DETAILS, sw, pegs=[(AXIS_DENS, AXIS_DENS_SHADOW, AXIS_DENS_RIM)],
+                    facets=AXIS_FACETS)
 
 
 # a dorsal (thoracic) vertebra, the sixth: a heart-shaped body as deep as it is wide with
@@ -765,14 +781,15 @@ SPINE_PX = 0.75
 # transverse processes (the sacrum across its base): cervical 50, atlas 76, axis 58, dorsal
 # 66, lumbar 84, sacrum 110.
 SINGLE_BONES = [
-    # the cervical's line from the front of its body, clear of the transverse process
-    ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 26), (-2, -15.5)),
-    # the atlas's from the middle of its anterior arch, thickest at the tubercle, clear of the
-    # opening behind it
-    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 27), (-2.6, -20.2)),
-    # the axis's from its dens, the peg that makes it the axis, its line rising steeply
-    # enough to pass over the front of the body, clear of the superior facet beside the dens
-    ("axis", "the axis (second cervical) from above", axis_top, (175, 86), (0.8, -13.6)),
+    # the cervical's line from the middle of its body, well in from its front border, clear
+    # of the transverse process
+    ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 31), (0.6, -14.2)),
+    # the atlas's from deep in its anterior arch, behind the tubercle, clear of the opening
+    # behind it
+    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 32), (-2.6, -18.6)),
+    # the axis's from the top of its dens, the peg that makes it the axis, its line rising
+    # steeply enough to pass over the front of the body, clear of the superior facet
+    ("axis", "the axis (second cervical) from above", axis_top, (175, 86), (0.4, -14.4)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes;
     # the dorsal's from the middle of its body, level with its label, above the rib facets
     ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 134), (0, -23.4)),
