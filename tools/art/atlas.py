@@ -193,40 +193,44 @@ def chain(model, group, start, gap, segs, names, hatch=(3, 2, 0)):
 def foot_model():
     m = Model()
     T, M, P = "tarsals", "metatarsals", "phalanges"
-    # the calcaneus from above: its tuberosity the heel behind the talus, its lateral wall
-    # outside it, its front end meeting the cuboid and, medially, the sustentaculum, a
-    # shelf standing out under the inner side of the talus's neck
+    # the calcaneus from above, as much of it as shows round the talus lying on it: its
+    # tuberosity the heel behind the talus, broad and rounded, its lateral wall outside the
+    # talus and its front end, in front of the talus's lateral process, meeting the cuboid.
+    # Its sustentaculum lies under the talus's neck, out of sight from above. The talus is
+    # drawn apart from it by a joint space, as every other bone is from its neighbours.
     m.bone(T, "calcaneus: heel bone, its tuberosity behind and outside the talus",
-           [(42, 14), (46, 6), (53, 1.5), (61, 0), (69, 1.5), (75, 6), (78, 13), (79.5, 24),
-            (80, 36), (80.5, 46), (82.5, 54), (81, 60), (80.5, 70), (80.5, 82), (79.5, 91),
-            (76, 97), (70.5, 98), (66, 94), (62, 84), (57, 74), (47, 70.5), (35, 69.5),
-            (27.5, 68.5), (23.5, 64.5), (23.5, 59.5), (27, 55.5), (33, 52), (38, 46), (40, 30),
-            (41, 20)])
+           [(38, 17), (42.5, 8), (49, 2.5), (57, 0), (65.5, 0.5), (72.5, 4), (77.5, 10),
+            (79.5, 24), (80, 36), (80.5, 46), (82.5, 54), (81, 60), (80.5, 70), (80.5, 82),
+            (79.5, 90.5), (76, 95.5), (70.5, 96.5), (65.5, 92.5), (62, 84), (57, 77.5), (50, 77),
+            (53, 70.5), (59.5, 65.8), (68, 63.2), (73.8, 58.5), (72.8, 51), (69.8, 42.2),
+            (67.2, 32.5), (64.5, 23.5), (59, 18.5), (50.5, 18), (43, 18.5)])
     m.hatch([[(78.5, 22), (74.5, 25.5)], [(79, 31), (75, 34.5)], [(79.3, 40), (75.5, 43.5)],
              [(79.8, 66), (76.5, 69.5)], [(79.3, 75), (76, 78.5)]])
     # the talus from above: the trochlea, a pulley wider in front than behind, its back
-    # edge notched between the two posterior tubercles, the lateral process at its outer
+    # edge rounded over the two posterior tubercles, the lateral process at its outer
     # front corner; a narrow neck turning forwards and inwards, and the rounded head at
     # its end against the hollow of the navicular
     m.bone(T, "talus: trochlea, neck and head",
-           [(37, 27), (41, 22.5), (45, 21.5), (47.5, 23.5), (50.5, 21.5), (57, 21.5), (61.5, 25),
+           [(37, 27), (40.5, 23.5), (45, 21.8), (51, 21.3), (57, 21.5), (61.5, 25),
             (64, 33), (66.5, 43), (69.5, 51.5), (70.5, 56.5), (66.5, 59.5), (58.5, 62),
             (51, 66.5), (46.5, 73.5), (46, 81), (43, 89.5), (37, 95.5), (29, 97.5), (21, 96),
             (15, 91), (14, 83.5), (17, 77), (22.5, 72.5), (28, 67), (31, 60), (32, 52),
             (33, 42), (34.5, 33)])
     m.line([(38, 54), (49.5, 58), (62, 55)])                       # front edge of the trochlea
     m.line([(19, 78), (33, 79), (46, 81.5)])                       # edge of the head
-    # the navicular boat-shaped: hollowed behind for the head of the talus, rounded in
-    # front over the three cuneiforms, thickest at its tuberosity, its outer end blunt
+    # the navicular boat-shaped: as wide as the three cuneiforms in front of it, short from
+    # back to front, deepest in the middle of its hollow behind for the head of the talus,
+    # rounded in front over the cuneiforms, its tuberosity bulging out at the inner end and
+    # its outer end a blunt tip against the cuboid
     m.bone(T, "navicular, its tuberosity at the inner side",
-           [(-2.5, 110.5), (-1.5, 103), (2, 97.5), (8, 95), (14, 96.5), (20, 99.2), (27, 100.6),
-            (34, 100.6), (41, 99.4), (47, 98.8), (52, 100.5), (55, 104), (55.3, 109.5),
-            (52.5, 115), (46.5, 117.3), (39, 118.3), (31, 118.8), (22, 119), (13.5, 118.5),
-            (7, 119), (1.5, 117.5)])
+           [(5, 109), (5.5, 102.5), (8, 97), (12, 93.5), (16, 95), (21, 99), (28, 101.2),
+            (35, 100.6), (41, 98.2), (45.5, 95.3), (50, 95.6), (54.5, 98.5), (57.8, 103),
+            (58, 108), (55, 112.5), (48.5, 116.3), (40, 118.2), (31, 118.8), (22, 118.8),
+            (15, 118.4), (10, 117), (6.5, 114)])
     # the cuboid reaching forwards to the bases of the fourth and fifth metatarsals
     m.bone(T, "cuboid: a rough cube in front of the calcaneus",
-           [(61.5, 105), (68.5, 100), (77, 99.5), (85, 101), (89, 106.5), (89.5, 115),
-            (89, 125), (86.5, 134.5), (77, 140.5), (68.5, 141.5), (64, 136), (62.8, 127), (61.8, 118)])
+           [(63.5, 105), (69.5, 100.5), (77, 99.5), (85, 101), (89, 106.5), (89.5, 115),
+            (89, 125), (86.5, 134.5), (77, 140.5), (68.5, 141.5), (65.5, 136), (64.5, 127), (63.8, 118)])
     m.line([(89, 117), (81, 120), (72, 121)])                  # groove for the long peroneal tendon
     # the medial cuneiform, the largest, seen from above along the narrow edge of its wedge
     m.bone(T, "medial cuneiform",
@@ -237,7 +241,7 @@ def foot_model():
            [(36, 121), (41, 120), (46.5, 121), (48, 124.5), (47.7, 131), (46.8, 137.5), (41, 138.3),
             (36.5, 137.5), (35.3, 130.5), (35.3, 124.5)])
     m.bone(T, "lateral cuneiform",
-           [(50.5, 120.5), (56, 119.5), (60.5, 120.5), (62, 124), (62, 133), (61.3, 142.5),
+           [(50.5, 120.5), (56, 119.5), (60, 120.5), (61.3, 124), (61.3, 133), (60.8, 142.5),
             (56, 143.8), (51.5, 143.2), (50, 135), (49.8, 126)])
 
     # the hind- and midfoot drawn above are narrowed towards the heel, so that the foot

@@ -286,6 +286,20 @@ class FootUnderLeg:
         y = dy * (self.depth if dy >= 0 else self.heel)
         return self.place((p[0] - self.ankle[0], y) + tuple(p[2:]), group)
 
+def below(points, y0):
+    """The part of a closed outline at or below the row y0 (y down), cut along that row."""
+    out = []
+    for a, b in zip(points, points[1:] + points[:1]):
+        if a[1] >= y0:
+            out.append(a)
+        if (a[1] - y0) * (b[1] - y0) < 0:
+            out.append((a[0] + (b[0] - a[0]) * (y0 - a[1]) / (b[1] - a[1]), y0))
+    return out
+
+
+LEG_HEEL_HIDDEN = 60.0   # the calcaneus behind this row of the foot (mm) hidden by the ankle
+
+
 def inside(poly, p):
     """Whether the point lies inside the polygon (even-odd rule)."""
     x, y = p[0], p[1]
@@ -370,15 +384,15 @@ def leg():
     # the talus's trochlea under the tibia across a joint space, between the malleoli
     ankle = px(tib, tib_m.marks["ankle"])
     foot = FootUnderLeg(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s))
-    # seen so steeply from in front the calcaneus's sustentaculum lies under the talus's
-    # neck, out of sight: at this size its edge would show only as a stray tick beside it
-    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
-    calcaneus["pts"] = [(max(p[0], 34.0),) + tuple(p[1:]) for p in calcaneus["pts"]]
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
-    # the talus lies on the calcaneus: a band of the ground round it parts the two
+    # from in front the heel lies behind the ankle and the calcaneus's lateral wall behind
+    # the lateral malleolus: of the calcaneus only its front end shows, in front of the
+    # talus's lateral process and under the fibula's tip
+    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
+    calcaneus["pts"] = below(calcaneus["pts"], LEG_HEEL_HIDDEN)
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], detail=False,
-         hatch=False, apart=["talus"])
+         hatch=False)
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
     draw_bone(d, pat_m, pat, "kneecap, over the lower end of the femur")
@@ -599,8 +613,7 @@ def foot():
     bottom = extents(model, Slanted(Place(0, 0, s, offsets=offsets), FOOT_SLANT), groups[-1])[1]
     place = Slanted(Place(12, (d.h - (bottom - top)) / 2 - top, s, offsets=offsets), FOOT_SLANT)
     # without the inner lines: at this size they read as cracks in the bones
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False,
-         apart=["talus"])
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
     spans = [bracket_span(model, place, g) for g in groups]
     check_apart(d, spans, ROWS["foot"].values())
     for n, span in enumerate(spans, 1):
