@@ -604,13 +604,19 @@ def clavicle():
     xs = [5, 14, 28, 44, 60, 76, 92, 106, 118, 128, 136]
     top = [(x, mid(x) - half(x)) for x in xs]
     bottom = [(x, mid(x) + half(x)) for x in reversed(xs)]
+    # the acromial end blunt: its facet for the acromion a flat end face slanting down and
+    # inwards, the upper corner furthest out, the face's middle where the tip was
+    face = [(141.5 + 2.5, mid(141.5) - half(141.5) + 0.2, "c"), (141.5 - 2.5, mid(141.5) + half(141.5) - 0.2, "c")]
     m.bone("clavicle", "collar bone from behind: thick breastbone end, shaft in a shallow S, "
            "flat acromial end", [(-3.5, mid(0)), (-1.5, mid(0) - 4.5)] + top
-           + [(141.5, mid(141.5) - 1)] + bottom + [(-1.5, mid(0) + 4.5)])
+           + face + bottom[1:] + [(-1.5, mid(0) + 4.5)])
     m.mark("body", (20, 2.5))
     m.mark("shaft", (38, mid(38)))        # on the middle line of the shaft's inner half
     m.mark("inner shaft", (22, mid(22)))  # on it where the shaft leaves the breastbone end
     m.mark("acromial end", (141.5, -5.5))
+    # the middle of the end face, and the way it runs (from its lower corner to its upper)
+    m.mark("acromial facet", (141.5, mid(141.5)))
+    m.mark("acromial facet direction", norm(sub(face[0][:2], face[1][:2])))
     return m
 
 
@@ -620,7 +626,9 @@ def scapula():
     to the notch and the neck, the medial border runs down the left, the lateral angle
     with the neck and the glenoid at the right. The spine rises from a small triangle at the medial border across the back
     and ends in the broad, flat acromion, which overhangs the shoulder joint above and
-    outside the head of the humerus."""
+    outside the head of the humerus; the facet on the acromion's inner edge for the collar
+    bone slants, its upper corner further out. Over the lateral angle the coracoid's
+    upturned part rises above the spine's crest (a shape of its own, group "coracoid")."""
     m = Model()
     m.bone("scapula", "shoulder blade from behind: body with its borders and angles, the "
            "neck and the glenoid at the lateral angle", [
@@ -633,13 +641,27 @@ def scapula():
     m.bone("scapula", "spine of the scapula: a small smooth triangle at the medial "
            "border, a narrow ridge rising across the back, widening into the broad acromion "
            "over the shoulder joint", [
-               (1, 42, "c"), (6, 39.5), (20, 35.5), (40, 29.5), (58, 22.5), (71, 16.5), (81, 11),
-               (87.5, 6.5), (91, 1), (93.5, -3.5, "c"), (101, -5), (111, -7), (121, -6.5),
+               (1, 42, "c"), (6, 39.5), (20, 35.5), (40, 29.5), (58, 22.5), (71, 16.5), (80.5, 11),
+               (85.5, 7.5), (90, 3.5, "c"), (93.5, -3.5, "c"), (101, -5), (111, -7), (121, -6.5),
                (129, -3), (132.5, 2.5, "c"),
                (129.5, 8), (120.5, 10.5), (110, 11), (101, 12), (90, 14.5), (82, 18.5, "c"), (74, 23), (58, 31),
                (40, 39.5), (22, 47.5), (9, 54), (2, 57, "c"), (2, 49)])
     # the crest of the spine, running on along the acromion towards its angle
     m.line([(9, 46), (28, 40.5), (48, 33), (66, 24.5), (80, 15), (92, 7), (104, 3.5), (116, 2.5)])
+    # the coracoid process from behind: it leaves the upper border of the neck, lateral to
+    # the suprascapular notch, and rises as a thick finger bent out at its top, then runs
+    # forwards and out under the collar bone, out of sight. Its root lies under the spine's
+    # rise to the acromion; above the spine's crest its upturned part shows, the bend and
+    # the underside of the hook passing outwards under the collar bone.
+    m.bone("coracoid", "coracoid process from behind: its root rising over the spine's "
+           "crest, its top bent outwards, its tip passing forwards under the collar bone", [
+               (63.5, 21), (62.2, 15), (62.8, 10.5), (65, 7.3), (68.5, 5.8), (72.5, 5.4),
+               (76.5, 4.6), (80, 2.6), (83, 0.5, "c"), (84, 3.6), (82, 5.2), (78.5, 7.2),
+               (75.8, 10), (74.5, 14), (74.5, 20)])
+    # where the collar bone's end meets the acromion: the facet on the acromion's inner
+    # edge, from its lower corner to its upper one
+    m.mark("acromial facet", ((90 + 93.5) / 2, (3.5 - 3.5) / 2))
+    m.mark("acromial facet direction", norm(sub((93.5, -3.5), (90, 3.5))))
     m.mark("glenoid", (86.5, 37))
     m.mark("body", (30, 92))
     m.mark("acromion", (110, 3))

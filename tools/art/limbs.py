@@ -424,7 +424,33 @@ def leg():
 # under the wrist, as the hand drawing shows it. One scale for every bone, the one that
 # brings the carpus to its line's row.
 ARM_SCALE = 0.59
+# The spine of the shoulder blade from behind is a ridge of the blade itself: the blade's
+# grey a shade lighter where its crest faces the light, outlined only along its upper crest
+# and round the acromion, which stands free over the shoulder joint, a dark shadow under
+# its lower lip where it overhangs the infraspinous fossa.
+SPINE_LIGHT = "rgb(219,219,221)"
+SPINE_SHADOW = "rgb(96,96,100)"
+SPINE_SHADOW_WIDTH = 2.0   # pixels: half of it shows below the lower lip
+# the spine's outline (the atlas's second scapula shape): from its root on the medial
+# border along the upper crest and round the acromion's tip, back along the acromion's
+# underside to the corner over the lateral angle (SPINE_LIP), and along the lower lip to
+# the medial border (SPINE_ROOT)
+SPINE_LIP = 20
+SPINE_ROOT = 26
 ARM_GAP = 2.0   # pixels of joint space
+
+
+def draw_spine_ridge(d, spine, place):
+    """The spine of the shoulder blade as a ridge on the blade (see SPINE_LIGHT)."""
+    pts = [px(place, p) + tuple(p[2:]) for p in spine["pts"]]
+    d.open("scapular-spine", "spine of the scapula: a ridge rising across the blade and on "
+           "into the flat acromion", fill="none", stroke_linejoin="round", stroke_linecap="round")
+    d.line(f'<path stroke="{SPINE_SHADOW}" stroke-width="{fmt(SPINE_SHADOW_WIDTH)}" '
+           f'd="{bezier_d(pts[SPINE_LIP:SPINE_ROOT + 1], False, 1.0, DIGITS)}"/>')
+    d.line(f'<path fill="{SPINE_LIGHT}" stroke="none" d="{bezier_d(pts, True, 1.0, DIGITS)}"/>')
+    d.line(f'<path stroke="#000" stroke-width="1" '
+           f'd="{bezier_d(pts[SPINE_ROOT:] + pts[:SPINE_LIP + 1], False, 1.0, DIGITS)}"/>')
+    d.close()
 
 
 @builds("arm")
@@ -441,9 +467,14 @@ def arm():
     glenoid = px(sca, sca_m.marks["glenoid"])
     # the head against the glenoid across a narrow joint space
     hum = placed_at((glenoid[0] + 23 * s + ARM_GAP / 2, glenoid[1]), s)
-    ac = px(sca, sca_m.marks["acromioclavicular joint"])
-    end = cla_m.marks["acromial end"]
-    cla = placed_at((ac[0] - end[0] * s - ARM_GAP, ac[1] - end[1] * s), s)
+    # the collar bone's blunt end against the facet on the acromion's inner edge, the two
+    # faces parallel and a joint space apart across the joint line
+    facet = px(sca, sca_m.marks["acromial facet"])
+    u = sca_m.marks["acromial facet direction"]
+    across_joint = (u[1], -u[0])    # at right angles to the joint line, inwards
+    end = cla_m.marks["acromial facet"]
+    cla = placed_at((facet[0] + across_joint[0] * ARM_GAP - end[0] * s,
+                     facet[1] + across_joint[1] * ARM_GAP - end[1] * s), s)
     elbow = px(hum, hum_m.marks["elbow"])
     humerus_bottom = hum.oy + lowest(hum_m) * s
     # the olecranon's top in the middle of the olecranon fossa, between the epicondyles,
@@ -455,18 +486,17 @@ def arm():
     wrist_y = rad.oy + lowest(rad_m) * s + ARM_GAP
     hand_place = Place(px(uln, (0, 0))[0] + 77 * s, wrist_y, s, mirror=True)
 
-    # the blade's fossae a pale grey, the spine and the acromion white over them: the spine
-    # stands out as the ridge it is, rising from the blade to the roof of the shoulder,
-    # and the collar bone above reads apart from it
     # from behind the collar bone lies beyond the shoulder blade: it passes over the
-    # blade's superior angle, behind its superior border, to its joint with the acromion,
-    # which is drawn over its end
-    draw_bone(d, cla_m, cla, "collar bone from behind, its acromial end behind the acromion")
-    # from behind, as the rest of the arm: the coracoid process bends forwards from the
-    # neck, in front of the blade and under the collar bone, and is out of sight
+    # blade's superior angle, behind its superior border, to its joint with the acromion;
+    # the coracoid's upturned part rises over the blade's lateral angle, in front of it,
+    # its tip passing forwards under the collar bone, which hides it
+    coracoid = next(sh for sh in sca_m.shapes if sh["group"] == "coracoid")
+    draw_shape(d, coracoid, sca, "coracoid", "coracoid process: its upturned part, the tip "
+               "out of sight under the collar bone", FOSSA)
+    draw_bone(d, cla_m, cla, "collar bone from behind, its blunt end against the acromion")
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
-               "shoulder blade from behind: spine, acromion, neck and glenoid", FOSSA)
-    draw_shape(d, sca_m.shapes[1], sca, "scapular-spine", None, BONE)
+               "shoulder blade from behind: body, neck and glenoid", FOSSA)
+    draw_spine_ridge(d, sca_m.shapes[1], sca)
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
     # from behind the olecranon lies over the humerus, in its fossa
