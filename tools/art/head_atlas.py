@@ -680,7 +680,9 @@ def front_maxilla(g, R=_right, apart=False):
         g.hatch(R([(47.5, 2.4), (48, 9.5), (43.5, 12), (39.5, 16.5), (41, 11), (44, 7)]), 45, 1.4, W_FINE)
     foramen(g, (23, 9), 0.8, 1.1, rot=-15, R=R)    # infra-orbital foramen
     g.line(R([(16.5, 38), (15.8, 30), (16.2, 23)]), W_FINE)           # canine eminence
-    g.line(R([(36, 30), (38.5, 22), (41, 17)]), W_FINE)               # key ridge
+    if not apart:
+        # the key ridge under the cheek bone; on the bone drawn apart it is the outline
+        g.line(R([(36, 30), (38.5, 22), (41, 17)]), W_FINE)
 
 
 def front_nasal_outline():
@@ -1096,7 +1098,9 @@ def concha(g, outside=True):
     """Left inferior nasal concha from the outside (front to the left): a thick, rounded
     front end, a long tapering hind end; on its upper border the lacrimal process in front,
     the ethmoidal process behind, and between them the maxillary process turned down over
-    the outer face, where it hooks under the opening of the maxillary sinus."""
+    the outer face, where it hooks under the opening of the maxillary sinus. Not outside:
+    the right one seen from the left, its inner face, which the maxillary process is
+    behind."""
     pts = [
         (-23, 1.5), (-22, -3), (-18.5, -5.2),          # thick front end
         (-14, -6), (-12.5, -10.5, "c"), (-9.5, -6.2),  # lacrimal process

@@ -43,13 +43,15 @@ def placer(groups, scale):
 
 def cranial_bones():
     W, H = 428, 382
-    S = 1.05
+    # the scale at which the occipital, its lambda at the top edge, ends high enough that
+    # the parietal's line passes well clear under its basilar part
+    S = 1.0
     groups = []
     add = placer(groups, S)
 
     par_l = Place(250, 152, S)
     tem_r = Place(55, 290, S, True)
-    add("occipital", A.occipital, 74, 89, comment="external surface, seen from behind and below")
+    add("occipital", A.occipital, 74, 85, comment="external surface, seen from behind and below")
     # the two parietals from outside, laid flat side by side as they meet at the sagittal
     # suture, their coronal borders towards the frontal bone below them: the right one on
     # the left
@@ -66,7 +68,9 @@ def cranial_bones():
         comment="the right temporal bone from the outside")
     add("temporal-left", lambda g: A.side_temporal(g, apart=True), 373, tem_r.oy,
         comment="the left temporal bone from the outside")
-    sph = Place(209, 330, S)
+    # far enough to the right that the sphenoid's line comes down well outside its
+    # pterygoid plates, short of the ethmoid
+    sph = Place(216, 330, S)
     add("sphenoid", A.sphenoid, sph.ox, sph.oy, comment="from the front")
     eth = Place(300, 318, S)
     add("ethmoid", A.ethmoid, eth.ox, eth.oy, comment="from the front")
@@ -79,13 +83,14 @@ def cranial_bones():
         "leader Form17.Label1 Form20.Text1 from 54 38",
         # from plain bone of the nearer parietal, above its temporal lines, straight out
         # under the occipital bone
-        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-36, -17))}",
+        f"leader Form17.Label2 Form20.Text2 from {start(par_l, (-36, -17), row=134)}",
         # above the frontal eminence: plain bone
         "leader Form17.Label3 Form20.Text3 from 209 202",
         f"leader Form17.Label4 Form20.Text4 from {start(tem_r, (-20, -34.3), row=254)}",
-        # from the nearer greater wing, under its orbital surface, straight down through
-        # open ground outside the pterygoid plates
-        f"leader Form17.Label5 Form20.Text5 from {start(sph, (-36, -3))}",
+        # from the temporal surface of the nearer greater wing, below its orbital surface:
+        # straight down over the infratemporal crest and through open ground well outside
+        # the pterygoid plates
+        f"leader Form17.Label5 Form20.Text5 from {start(sph, (-45, -3))}",
         # from the middle of the nearer labyrinth, out through its lower border beside
         # the middle concha
         f"leader Form17.Label6 Form20.Text6 from {start(eth, (-12, 12))}",
@@ -110,12 +115,13 @@ def facial_bones():
     lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
-    # the conchae a left and right pair, each from its outer side with its maxillary
-    # process, their thick front ends towards the middle and well apart: each hangs from
-    # its own side wall of the nose
-    con = Place(64, 102.8, S, True)
-    add("concha-right", A.concha, con.ox, con.oy, mirror=True,
-        comment="the right inferior nasal concha from the outside")
+    # the conchae a left and right pair, both seen from the left as the vomer and the
+    # mandible are, their thick front ends to the left: the left one from its outer side,
+    # with the maxillary process bent down over it, the right one from the nose, its
+    # convex inner face towards us
+    con = Place(64, 117.3, S)
+    add("concha-right", lambda g: A.concha(g, outside=False), con.ox, con.oy,
+        comment="the right inferior nasal concha from the left, its inner face")
     add("concha-left", A.concha, 176, con.oy, comment="the left inferior nasal concha from the outside")
     # the nasal bones high enough that their line crosses the wider lower half
     nas = Place(mid - 4, 186 + 11 * S, S, True)
@@ -131,8 +137,8 @@ def facial_bones():
         comment="the left zygomatic bone from the front")
     # the maxillae nearly meeting, as they do at the intermaxillary suture, the left one's
     # zygomatic process short of the column its line comes down
-    max_l = Place(102, 338, S)
-    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_l.ox - 8, max_l.oy, mirror=True,
+    max_l = Place(98, 338, S)
+    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_l.ox - 7, max_l.oy, mirror=True,
         comment="the right maxilla from the front")
     add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), max_l.ox, max_l.oy,
         comment="the left maxilla from the front")
@@ -153,28 +159,27 @@ def facial_bones():
     # splits in two only just above the edge.
     # on the smooth orbital part, behind the crest
     lacrimal = start(lac, (2.3, 0), row=45)
-    # on the body of the nearer concha behind its maxillary process: the line leaves it
-    # straight down through the lower border, then runs out under the tapering hind end
-    concha = start(con, (8, 0))
+    # on the body of the nearer concha behind its thick front end, straight out through it
+    concha = start(con, (-12, 1.5), row=120)
     nasal = start(nas, (3.7, -11), row=186)
     # on the body above its foramen: the line leaves by the hollow temporal border, over
     # the temporal process
     zygomatic = start(zyg, (54.5, -8), row=243)
-    # on the body of the nearer maxilla below its infra-orbital foramen: the line leaves it
-    # by its outer side under the zygomatic process and comes down beside the molars,
-    # clear of the teeth
-    maxilla = start(max_l, (25, 15))
-    beside = f"{round(max_l((45, 0))[0])} {round(max_l((0, 25))[1])}"
+    # on the body of the nearer maxilla, outside its infra-orbital foramen and under the
+    # root of the zygomatic process: one straight line out through its outer side, leaving
+    # it at a slant, clear of the last molar, to where it parts for the label and the box
+    maxilla = start(max_l, (36.5, 7.5))
+    fork_x = 181
     # on the body in front of the angle, below the ramus
     jaw = start(mand, (-55, 72))
     fork_y = 466
     leaders = [
         f"leader Form18.Label1 Form19.Text1 from {lacrimal}",
-        f"leader Form18.Label2 Form19.Text2 from {concha} via {concha.split()[0]} 120",
+        f"leader Form18.Label2 Form19.Text2 from {concha}",
         f"leader Form18.Label3 Form19.Text3 from {nasal}",
         f"leader Form18.Label4 Form19.Text4 from {zygomatic}",
-        f"leader Form18.Label5 from {maxilla} via {beside} via {beside.split()[0]} {fork_y}",
-        f"leader Form19.Text5 from {maxilla} via {beside} via {beside.split()[0]} {fork_y}",
+        f"leader Form18.Label5 from {maxilla} via {fork_x} {fork_y}",
+        f"leader Form19.Text5 from {maxilla} via {fork_x} {fork_y}",
         f"leader Form18.Label6 from {jaw} via {jaw.split()[0]} {fork_y}",
         f"leader Form19.Text6 from {jaw} via {jaw.split()[0]} {fork_y}",
         # from the perpendicular plate of the nearer palatine, above its pyramidal process
