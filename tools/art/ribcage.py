@@ -673,10 +673,6 @@ def rightmost(top, bottom):
     return best, owner
 
 
-def lowest(names):
-    return max(y for name, kind, poly in SHAPES if name in names for x, y in poly)
-
-
 def side_rows(rib, depth=12):
     """The rows the rib's band spans where it lies within `depth` pixels of its outermost
     column: its side, as it stands beside a bracket at the side of the cage."""
@@ -712,18 +708,19 @@ def leaders(ribs):
     # height. The brackets gather the ribs' sides, which stand beside them, and part with a
     # gap between them where the seventh rib's side gives way to the eighth's at the cage's
     # outermost columns: the true ribs' from the first rib's top down to the seventh's side,
-    # the false ribs' from the eighth's side down to the floating ribs' tips. The floating
+    # the false ribs' from the eighth's side down to the row of the floating ribs' tips, its
+    # lower tick level with the ends they point down to. The floating
     # ribs, which lie inside the false ribs' bracket at the back of the flank, take a line of
     # their own to the eleventh rib rather than a bracket nested in the false ribs' one.
     true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
     true_bot = math.ceil(side_rows(ribs[7], 3)[1]) + 1
     false_top = math.floor(side_rows(ribs[8], 3)[0]) - 1
-    false_bot = math.ceil(lowest({"rib-11", "rib-12"}))
+    false_bot = math.ceil(max(ribs[n].point(ribs[n].th1)[1] for n in (11, 12)))
     # the floating ribs' line from the middle of the eleventh rib's band, on the copy nearer
     # the label, on the outer part of its bone (short of its cartilage cap), running out
     # clear under the tenth rib's front end and the lower end of the false ribs' bracket
     rib = ribs[11]
-    x, y = rib.point(rib.th0 + 0.85 * (rib.th1 - rib.th0))
+    x, y = rib.point(rib.th0 + 0.78 * (rib.th1 - rib.th0))
     # each bar close beside the ribs it gathers, a few pixels clear of the outermost side
     # among them (on the copy nearer the labels), so that it hugs that group's sides rather
     # than standing off in the margin
