@@ -533,8 +533,8 @@ def humerus():
                (0, -23), (12, -20.5), (20.5, -12), (24, -12.5), (30.5, -15), (37, -9.5), (40, 0),
                (38.5, 12),
                (33, 25), (26, 40), (20.5, 56), (17.5, 90), (18.5, 130), (16.5, 180), (15.5, 230),
-               (19.5, 261), (26.5, 278), (31.5, 289), (33, 295), (31.5, 301.5), (27, 305.5),
-               (20, 306.9), (11.5, 307.2), (4, 307.8), (-6, 309.5), (-14, 306), (-22, 300), (-31, 296.5), (-36, 291),
+               (19.5, 261), (26.5, 278), (31.5, 289), (33, 295), (32.4, 302), (29, 306.4),
+               (20, 306.6), (11.5, 306.7), (4, 307.8), (-6, 309.5), (-14, 306), (-22, 300), (-31, 296.5), (-36, 291),
                (-33, 283.5), (-23, 271), (-15.5, 252), (-11, 222), (-10, 180), (-10, 130),
                (-8, 82), (-6.5, 56), (-12, 41), (-20, 23), (-23, 6), (-21, -9), (-12, -19.5)])
     m.line([(-4, -21), (7, -3), (4, 17), (-10, 33)])                    # anatomical neck
@@ -552,15 +552,17 @@ def humerus():
 def ulna():
     """The ulna from behind. Frame: the top of the olecranon at (0, 0), the wrist below.
     From behind the olecranon is a broad blunt block over the shaft (the trochlear notch
-    faces forwards, out of sight); the shaft narrows to the small round head and the
-    styloid process at the back of its inner side."""
+    faces forwards, out of sight); the shaft narrows and then swells into the round head,
+    and from the back of its inner side the styloid process stands down as a short peg,
+    a notch between it and the head."""
     m = Model()
     m.bone("ulna", "the inner forearm bone from behind: the broad olecranon, the shaft, "
            "the head and its styloid", [
                (-11.5, 5), (-6, 0.8), (1, 0), (8, 1.2), (12, 5.5), (12.8, 13), (11.5, 21),
-               (8.5, 29), (7, 38), (6.5, 55), (6.5, 110), (6, 180), (6.5, 226), (8.5, 238),
-               (9.5, 247), (8, 254), (4, 258.5), (-1, 260), (-4, 262.5), (-6, 265.5),
-               (-8.5, 263), (-9.5, 254), (-8.5, 238), (-7, 180), (-7.5, 110), (-9, 58), (-11.5, 37),
+               (8.5, 29), (7, 38), (6.5, 55), (6.5, 110), (6, 180), (5.4, 218), (6.8, 231),
+               (9.6, 242), (9.6, 250), (7.5, 255.6), (3, 258.4), (-1.6, 258.3, "c"),
+               (-3.4, 262), (-5.6, 266.3), (-8.6, 264.6), (-10, 256), (-10.2, 246),
+               (-8.6, 234), (-7, 180), (-7.5, 110), (-9, 58), (-11.5, 37),
                (-13.5, 21), (-13.8, 11)])
     m.mark("top", (0, 0))
     m.mark("olecranon", (0, 12))
@@ -570,17 +572,18 @@ def ulna():
 
 def radius():
     """The radius from behind. Frame: the middle of the top of its head at (0, 0), the
-    wrist below. The disc of the head on its neck, the shaft bowing outwards, the broad
+    wrist below. The head a short cylinder, as high as a third of its width, on a narrower
+    neck; its top, hollowed for the capitulum, seen edge on; the shaft bowing outwards, the broad
     lower end with the dorsal tubercle and the styloid process reaching lowest."""
     m = Model()
     m.bone("radius", "the outer forearm bone from behind: head, neck, shaft bowing "
            "outwards, broad lower end, styloid", [
-               (-11, 1), (0, -0.3), (11, 1), (11.5, 5), (10.5, 8.5), (7, 11.5), (6, 18),
+               (-10.4, 0.4), (0, -0.3), (10.4, 0.4), (11.3, 2.5), (11.3, 7.2), (10, 9.6),
+               (6.8, 12.2), (5.8, 18),
                (7.5, 40), (11, 90), (14.5, 150), (17.5, 195), (21, 215), (23.5, 231),
                (22.8, 241), (20.5, 246, "c"), (14, 243.5), (6, 240), (-3, 238.5), (-11, 237.5),
                (-12.5, 232), (-11.5, 222), (-7, 205), (-3.5, 160), (-2.5, 110), (-3.5, 60),
-               (-6.5, 31), (-7.2, 22), (-6.5, 13.5), (-10.5, 8.5), (-11.5, 5)])
-    m.line([(-11, 6), (0, 7.5), (11, 6)])                               # rim of the head
+               (-6.5, 31), (-7.2, 22), (-7, 12.5), (-10, 9.6), (-11.3, 7.2), (-11.3, 2.5)])
     m.mark("top", (0, 0))
     m.mark("body", (4, 120))
     return m
