@@ -10,8 +10,9 @@ The malleus (hammer) stands at the left, the longest of the three (about 9 mm): 
 head, the narrow neck, the short lateral process a blunt knob at the root of the handle,
 and the slim handle hanging down, tapering to a flat, spoon-shaped tip. The incus (anvil),
 a little shorter (about 6.5 mm), stands behind it, the saddle facet on the front of its
-body fitting close round the back of the malleus' head, its short process a stubby cone
-pointing backwards, its long process hanging down behind the handle, ending above the
+body fitting close round the back of the malleus' head and falling away from its neck
+below, the body and its short process together about 3.6 mm from front to back, the
+short process a cone pointing backwards, its long process hanging down behind the handle, ending above the
 handle's tip in the lenticular process, a small knob turned in at its end. The stapes
 (stirrup), the smallest (about 3 mm tall, its footplate 3 mm long), stands at about a
 right angle to the long process, as it runs inwards to the oval window, its head in joint
@@ -22,7 +23,7 @@ and the opening between the crura as a window onto its far edge.
 
 Each bone is drawn once in millimetres (x backwards, y down the page): the malleus and
 the incus in the frame of the malleus, the origin in the middle of its head, the stapes in
-a frame of its own; the drawing places them at 8.5 pixels to the millimetre, the three
+a frame of its own; the drawing places them at 9.5 pixels to the millimetre, the three
 at their true sizes to one another.
 """
 import math
@@ -36,7 +37,7 @@ from geometry import BONE, GROUND, Place, bezier_d, fmt, svg  # noqa: E402
 W_OUT = 1.0     # outlines
 W_IN = 0.6      # inner lines
 W, H = 135, 131
-PX_PER_MM = 8.5
+PX_PER_MM = 9.5
 
 # ----------------------------------------------------------------------------
 # the malleus, the origin in the middle of its head
@@ -65,7 +66,7 @@ MALLEUS = head_arc(62, -242) + [                                                
     (0.76, 6.20), (0.68, 5.30), (0.60, 4.40), (0.54, 3.40), (0.48, 2.50),            # its back
     (0.46, 1.98),                                                                    # the neck's back
 ]
-MALLEUS_LINE = (-0.05, -1.3)    # high in the middle of the head, its line passing above the incus
+MALLEUS_LINE = (0.15, -1.25)    # high in the head, its line passing well above the incus, which stands lower behind it
 
 # ----------------------------------------------------------------------------
 # the incus, in the frame of the malleus: its body behind the head of the malleus, at
@@ -74,27 +75,30 @@ MALLEUS_LINE = (-0.05, -1.3)    # high in the middle of the head, its line passi
 JOINT_SPACE = 0.28       # between the head of the malleus and the saddle facet of the incus
 
 # 6.6 mm from the top of the body to the end of the long process: the body, its saddle
-# facet fitting round the back of the head of the malleus across a thin joint space; the
-# short process a cone pointing backwards, about half as long as the long process; the
+# facet fitting round the back of the head of the malleus across a thin joint space and
+# its front border falling away from the neck below it, with no spur running down beside
+# the neck; the body deep, 3.6 mm from the facet to the tip of the short process, a
+# cone pointing backwards and a little up from a broad root; the
 # long process hanging down behind the handle of the malleus, shorter than it, and ending
 # in the lenticular process, a small knob turned in at its end
-INCUS = head_arc(50, -26, JOINT_SPACE, n=6) + [                                      # the saddle facet
-    (1.80, -0.90), (2.40, -0.92),                                                    # the body's top
-    (2.90, -0.80), (3.40, -0.60), (3.76, -0.40), (3.92, -0.14), (3.80, 0.12),        # the short process,
-    (3.36, 0.30), (2.90, 0.55),                                                      # a stubby cone
-    (2.50, 1.00), (2.30, 1.80), (2.24, 2.80), (2.26, 3.80), (2.34, 4.44),           # the long process' back
+INCUS = head_arc(34, -22, JOINT_SPACE, n=6) + [                                      # the saddle facet
+    (2.10, -0.86), (2.70, -0.90),                                                    # the body's top
+    (3.40, -0.86), (4.10, -0.76), (4.60, -0.66),                                     # the short process,
+    (4.92, -0.56), (4.98, -0.36), (4.80, -0.16),                                     # a cone pointing back,
+    (4.30, -0.02), (3.70, 0.20), (3.20, 0.52), (2.82, 0.98),                         # its tip blunt
+    (2.56, 1.50), (2.34, 2.10), (2.26, 2.90), (2.27, 3.80), (2.34, 4.44),           # the long process' back
     (2.58, 4.58), (2.86, 4.74), (2.96, 5.00), (2.82, 5.24), (2.46, 5.36),           # the lenticular process,
     (2.06, 5.32), (1.72, 5.08),                                                      # a knob turned inwards
-    (1.62, 4.50), (1.56, 3.50), (1.52, 2.60), (1.36, 1.90),                          # the long process' front
+    (1.62, 4.50), (1.56, 3.50), (1.50, 2.60), (1.42, 1.90),                          # the long process' front
 ]
 STAPES_HEAD = (3.14, 4.96)       # the middle of the stapes' head, in close joint with the lenticular process
-INCUS_LINE = (1.90, 0.80)        # low in the body, over the root of the long process, its line passing under the short process
+INCUS_LINE = (2.30, 0.45)        # deep in the body, well behind the facet, its line passing under the short process
 
 # ----------------------------------------------------------------------------
 # the stapes, the origin in the middle of the hollow of its head, y along its axis to the
 # footplate, x along the footplate's long axis (+x: the posterior crus)
 
-STAPES_TILT = 0.28        # the footplate's half width seen: a view a little along the axis
+STAPES_TILT = 0.42        # the footplate's half width seen: a view a little along the axis, its face a broad band
 STAPES_TURN = -105        # its axis on the page: backwards and 15 degrees up
 PLATE_Y = 2.8             # the middle of the footplate's crural face: the stapes 3.1 mm tall
 PLATE_RX = 1.5            # half the footplate's length, an oval 3 mm long
@@ -119,7 +123,7 @@ STAPES_ARCH = mirrored([
 STAPES_WINDOW = mirrored([
     (-1.02, PLATE_Y - 0.16, "c"), (-1.00, 2.16), (-0.84, 1.70), (-0.50, 1.36), (-0.16, 1.26),
 ])
-STAPES_LINE = (0.0, PLATE_Y)     # the middle of the footplate's face, between the feet of the crura
+STAPES_LINE = (0.0, PLATE_Y)     # the middle of the footplate's face, as far from the opening between the crura as from its near edge
 
 
 def plate_far_edge(x0, x1, n=8):
@@ -173,7 +177,7 @@ def stapes(place):
 
 def ear_bones_drawing():
     S = PX_PER_MM
-    mal = Place(30, 36, S)
+    mal = Place(30, 42.5, S)
     inc = mal                    # the incus is drawn in the frame of the malleus
     # the stapes at about a right angle to the long process of the incus, as it runs
     # inwards to the oval window: its head on the lenticular process, its crura and
