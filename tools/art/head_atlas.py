@@ -220,7 +220,8 @@ ZYG_ARCH_SUTURE = [(-52, -5.3), (-50.6, -0.4), (-49, 4.4)]
 ZYG_LOWER = [(-49, 4.4), (-53, 6.6), (-56, 9.8), (-62, 14.5), (-68.5, 20)]
 ZYGOMAXILLARY = [(-68.5, 20), (-73, 15), (-78.5, 8.5), (-83, 2.5), (-84, -0.5)]
 LATERAL_ORBIT_RIM = [(-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27), FZ]
-NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.5, -6)]
+# the nasal bone's border with the maxilla's frontal process, down to the nasal opening
+NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.6, -8.5), (-101.6, -4.2)]
 
 # The outer outline of the cranium with the upper jaw, from the nasion over the top.
 PROFILE_VAULT = [
