@@ -82,7 +82,11 @@ HIP_CREST = narrow(flare([
 # down to the lateral end of the sacrum's ala, along the sacro-iliac joint (the sacrum's
 # lateral border, see hip_outline), then the greater sciatic notch, the ischial spine
 # pointing into the pelvis, and the pecten of the pubis to the pubic tubercle and crest
-HIP_WING_MEDIAL_FRONT = [(43, 33)]
+# the ilium's medial border comes down from the crest's end onto the ala's upper border a
+# little short of its lateral end, and the joint line runs down from there outside the ala
+# to meet the sacrum's lateral border at the brim: the ala ends at the joint, fitted into the
+# ilium, rather than lying over it
+HIP_WING_MEDIAL_FRONT = [(44, 32), (43.6, 37), (46.8, 43.5), (49.8, 49.5)]
 HIP_MEDIAL_FRONT = narrow([
     (37, 88), (42, 96), (48, 105), (49, 113), (45, 121), (40, 127, "c"),
     (33, 134), (22, 141, "c"), (10, 146),
@@ -92,8 +96,8 @@ HIP_MEDIAL_FRONT = narrow([
 # the posterior inferior spine, the greater sciatic notch leaving the sacrum's lateral border,
 # the ischial spine; below it the pecten as seen through the outlet
 HIP_MEDIAL_BACK = narrow([
-    (38, 33), (34, 42), (29, 50), (27.5, 58), (31, 66.5), (34, 73.5),
-    (36.6, 79.5), (41, 85), (52, 88.5), (62, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"),
+    (45, 33), (43, 42), (41, 50), (40.5, 58), (42.5, 66.5), (44.5, 73.5),
+    (46.5, 79.5), (49, 85), (56, 89), (63, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"),
     (48, 127), (44, 133), (33, 138), (22, 141, "c"), (10, 146),
 ])
 # the part of HIP_MEDIAL_BACK that lies over the sacrum, down into the greater sciatic notch
@@ -103,7 +107,7 @@ HIP_OVER_SACRUM = 9
 # over the iliopubic eminence, well outside the ischial spine, into the pecten and on to the
 # pubic tubercle and along the pubic crest to the symphysis; it goes on along the sacrum's ala to
 # the promontory (see sacrum())
-HIP_BRIM = narrow([(49.5, 47.5), (55, 66), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137),
+HIP_BRIM = narrow([(47.2, 44.6), (53, 57), (57.5, 70), (61, 84), (64, 100), (63, 114), (57, 126), (45, 134), (30, 137),
             (19, 141.5), (9.5, 146.3)])
 # inner lip of the iliac crest, the rim of the iliac fossa
 HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 30), (127, 44)])
@@ -126,10 +130,11 @@ OBTURATOR = narrow([(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), 
 TUBEROSITY_BACK = narrow([(64, 218), (71, 212), (76, 217), (73, 224)])
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
 # behind), anterior (a long arch from the crest to the notch)
-GLUTEAL_POSTERIOR = flare([(54, 9), (55, 30), (57, 52), (60, 72)])
+GLUTEAL_POSTERIOR = flare([(64, 6), (63, 28), (63, 50), (64, 70)])
 GLUTEAL_ANTERIOR = narrow(flare([(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)]))
-# crest's outer lip from behind
-HIP_CREST_LIP_BACK = flare([(44, 22), (56, 9), (80, 5), (102, 7), (122, 14), (131, 28)])
+# the iliac tuberosity from behind, rough, above and between the posterior iliac spines,
+# where the sacro-iliac ligaments hold the ilium to the sacrum
+TUBEROSITY_ILIAC = "M 49 30 l 3 2 M 48 38 l 3.5 1.5 M 48.5 46 l 3 2 M 50 54 l 2.5 1.5 M 54 36 l 2.5 2 M 54 46 l 2.5 1.5"
 # ischial tuberosity from the front: its rough lower face just shows under the ramus
 TUBEROSITY_FRONT = narrow([(50, 224), (60, 222), (72, 216)])
 
@@ -152,7 +157,7 @@ def sacral_joint_mm():
     ky = (SACRUM_APEX - SACRUM_TOP) / (SACRUM_APEX_Y - 24)
     start = [(70, 24)] + [seg[2] for seg in SACRUM_HALF_FRONT]
     pts = []
-    for i in range(SACRUM_JOINT[0], SACRUM_JOINT[1]):
+    for i in range(SACRUM_JOINT[0] + 2, SACRUM_JOINT[1]):
         p0, (c1, c2, p3) = start[i], SACRUM_HALF_FRONT[i]
         for k in range(4 if i < SACRUM_JOINT[1] - 1 else 5):
             t = k / 4
@@ -186,8 +191,6 @@ def hip_bone(place, view, w=1.0, fine=True):
         ]
         if fine:
             out += [
-                '<!-- the sacro-iliac joint: the ilium\'s margin beside the sacrum\'s lateral border -->',
-                f'<path d="{d([(x + 2.2, y) for x, y in sacral_joint_mm()])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
                 '<!-- the acetabulum, a cup opening out and forward at the lateral border: its anterior rim,',
                 '     the shadow under its roof, the lunate surface and the hatched fossa open to the notch -->',
                 hatch(place.pts(ACET_FRONT_SHADOW), 60 if place.m < 0 else 120, 1.8, 0.45 * w),
@@ -205,9 +208,9 @@ def hip_bone(place, view, w=1.0, fine=True):
         ]
     else:
         out += [
-            '<!-- the outer lip of the crest and the gluteal lines -->',
+            '<!-- the gluteal surface of the wing with the posterior and anterior gluteal lines -->',
             # (the inferior gluteal line lies on the part of the wing that faces out and forward)
-            f'<path d="{d(HIP_CREST_LIP_BACK)} {d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)}" '
+            f'<path d="{d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)}" '
             f'fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
@@ -220,9 +223,10 @@ def hip_bone(place, view, w=1.0, fine=True):
     return "\n".join(out)
 
 
-def ilium_back(place, w=1.0):
+def ilium_back(place, w=1.0, fine=True):
     """From behind, the posterior iliac spines stand over the sacrum's lateral parts: the
-    back of the wing drawn again over the sacrum, its medial border only."""
+    back of the wing drawn again over the sacrum, its medial border only; with fine, the
+    rough iliac tuberosity on it."""
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
     edge = [(46, 13), (40, 25)] + HIP_MEDIAL_BACK[:HIP_OVER_SACRUM]
     fill = edge + [(62, 76), (66, 44), (66, 20)]
@@ -230,7 +234,8 @@ def ilium_back(place, w=1.0):
         f'<path d="{d(fill, True)}" fill="{BONE}" stroke="none"/>',
         f'<path d="{d(edge)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.0 * w)}" stroke-linejoin="round"/>',
         f'<path d="{d(GLUTEAL_POSTERIOR)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.55 * w)}"/>',
-    ])
+    ] + ([f'<path d="{rough(place, TUBEROSITY_ILIAC)}" fill="none" stroke="{INK}" stroke-width="{fmt(0.6 * w)}" stroke-linecap="round"/>']
+         if fine else []))
 
 
 # ---------------------------------------------------------------------------------------------
@@ -335,9 +340,19 @@ def sacrum(sw=1.0, dark=False, joints=False, back=None, fine=True):
             holes(DORSAL_FORAMINA),
             '<!-- the median crest, the fused spinous processes, a ridge down the middle; the\n'
             '     superior articular processes either side of the top -->',
-            f'<path d="M 70 40 L 70 124 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
+            f'<path d="M 70 40 L 70 134 M 44 32 Q 50 38, 58 34 M 96 32 Q 90 38, 82 34" '
             f'fill="none" stroke="{mark}" stroke-width="{fmt(1.0 * sw)}" stroke-linecap="round"/>',
         ]
+        if fine:
+            # where the median crest ends the sacral hiatus, the canal's lower opening, an arch
+            # open down to the apex; either side of it the sacral cornua point down to the
+            # coccyx's cornua
+            parts += [
+                '<!-- the sacral hiatus under the median crest, and the sacral cornua beside it -->',
+                f'<path d="M 64.5 160 C 64.5 150, 66.5 141, 70 141 C 73.5 141, 75.5 150, 75.5 160 '
+                f'M 62.5 147 C 60.5 151, 60.5 156, 62.5 159.5 M 77.5 147 C 79.5 151, 79.5 156, 77.5 159.5" '
+                f'fill="none" stroke="{mark}" stroke-width="{fmt(0.8 * sw)}" stroke-linecap="round"/>',
+            ]
         parts += [
             '<!-- the lateral crests, the fused transverse processes, outside the foramina: in the\n'
             '     whole pelvis their upper ends pass under the posterior iliac spines -->',
@@ -464,7 +479,7 @@ HIP_SIDE = [
     (-57, 62), (-60, 76), (-55, 88), (-42, 96), (-24, 98),            # ischial tuberosity
     (-6, 96), (14, 93), (34, 87), (56, 78), (67, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
     (70, 59), (72, 46), (71, 33, "c"),                                # the pubic body's symphyseal edge, well forward
-    (68, 27), (66, 22), (62, 18, "c"),                                # pubic crest to the pubic tubercle
+    (68, 26), (67, 21), (63, 17.5), (60, 18.5, "c"),                  # pubic crest to the pubic tubercle, a knob
     (54, 15), (46, 8), (39, -2), (35, -13),                           # the superior ramus slanting back up to the iliopubic eminence
     (36, -26), (41, -34), (46, -42, "c"),                             # anterior inferior spine above the socket
     (41, -51), (45, -57), (58, -66, "c"),                             # the notch, anterior superior spine
@@ -474,22 +489,24 @@ HIP_SIDE = [
 # notch; inside it the horseshoe of the lunate surface round the fossa, which runs out
 # through the notch
 ACET_SIDE_R = 27
-ACET_NOTCH = (52, 118)          # the notch between these angles, 90 straight down
-# the obturator foramen, larger than the socket, an oval narrowing down and back, its corner
-# in front and above the obturator groove under the superior ramus; the rami thin round it
-OBTURATOR_SIDE = [(u + 8, v) + tuple(c) for u, v, *c in [
-    (31, 34, "c"), (18, 31), (4, 33), (-9, 40), (-16, 52), (-15, 66), (-8, 78), (1, 85),
-    (11, 83), (21, 75), (29, 62), (33, 48)]]
+ACET_NOTCH = (56, 124)          # the notch between these angles, 90 straight down
+# the obturator foramen, larger than the socket, an oval-triangular opening narrowing down
+# and back, its corner in front and above at the obturator groove under the superior ramus;
+# the rami round it
+OBTURATOR_SIDE = [(46, 35, "c"), (34, 31), (20, 32), (7, 37), (-4, 46), (-11, 58), (-13, 70),
+                  (-9, 80), (0, 86), (10, 86), (21, 80), (31, 69), (40, 56), (45, 45)]
+# the pecten on the superior ramus, from the iliopubic eminence forward to the pubic tubercle
+PECTEN_SIDE = [(37, 5), (45, 12.5), (53, 18), (58.5, 21)]
 GLUTEAL_SIDE = [
     [(-62, -110), (-63, -100), (-65, -90)],                           # posterior gluteal line
     [(22, -110), (2, -88), (-18, -69), (-38, -53)],                   # anterior gluteal line
     [(36, -44), (20, -41), (2, -40), (-14, -36)],                     # inferior gluteal line, arching over the socket
 ]
 TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
-# where the marked bone's line starts: in the middle of the wing, between the anterior and
-# posterior gluteal lines and well above the socket; the line leaves by the crest above the
-# posterior superior spine
-HIP_SIDE_START = (-40, -64)
+# where the marked bone's line starts: on the back of the wing behind the posterior gluteal
+# line, where the gluteus maximus arises, low enough to pass under the line's end; the line
+# leaves by the crest's smooth back end, clear above the posterior superior spine
+HIP_SIDE_START = (-73, -88)
 
 
 def hip_bone_side(place, w=1.0):
@@ -499,24 +516,27 @@ def hip_bone_side(place, w=1.0):
     a0, a1 = ACET_NOTCH
     arc = lambda rr, cy, b0, b1, n: [(rr * math.cos(math.radians(b0 + (b1 - b0) * i / n)),
                                       cy + rr * math.sin(math.radians(b0 + (b1 - b0) * i / n))) for i in range(n + 1)]
-    # angles from the front (u), 90 straight down
+    # angles from the front (u), 90 straight down: the rim round from the notch's back
+    # edge over the top to its front edge, its two horns ending either side of the notch
     rim = arc(r, 0, a1, a0 + 360, 18)
-    # the inner edge of the lunate surface: a horseshoe, widest above, its horns' tips (corners)
-    # either side of the notch; between them the fossa, an arch opening down into the notch
-    inner = [rim[0] + ("c",)] + arc_pts(0.05 * r, 0.45 * r, 0.55 * r, 0.66 * r, 160, 380, 14) + [rim[-1] + ("c",)]
-    # the fossa, rough and lying deeper than the smooth lunate surface, so cross-hatched darker:
-    # inside the horseshoe and out through the notch to the rim's line
-    hollow = inner + arc(r, 0, a0, a1, 4)[1:-1]
+    # the inner border of the lunate surface: the smooth horseshoe a band along the rim,
+    # widest over the roof, its horns coming to points at the rim's ends; inside it the fossa
+    inner = [rim[0] + ("c",)] + arc_pts(0.02 * r, 0.24 * r, 0.48 * r, 0.58 * r, 145, 395, 16) + [rim[-1] + ("c",)]
+    # the fossa, rough and lying deeper, cross-hatched: inside the horseshoe and out through
+    # the notch, its hatching ending at the notch's margin, a little above the line of the
+    # rim, so that plain bone below it shows the gap between the horns
+    margin = [rim[-1], (0.25 * r, 0.78 * r), (-0.2 * r, 0.79 * r), rim[0]]
+    hollow = inner + margin[1:-1]
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
-        '<!-- the gluteal lines on the outer face of the wing -->',
-        f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        '<!-- the gluteal lines on the outer face of the wing, the pecten on the superior ramus -->',
+        f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE + [PECTEN_SIDE])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- acetabulum: the fossa, rough and deeper, cross-hatched, open below through the notch;',
         '     round it the lunate surface, the smooth horseshoe of the joint, plain, and the rim -->',
         hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
         hatch(place.pts(hollow), 45 if place.m < 0 else 135, 3.2, 0.4 * w),
-        f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
-        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linecap="round"/>',
+        f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.2 * w)}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
@@ -550,7 +570,7 @@ def write_hip_bones(out):
 # back: its length shows foreshortened, the same in both views.
 MID = 150
 PELVIS_SCALE = 0.86
-SACRUM_MM = 110 / 140            # millimetres to a unit of the sacrum drawing, across
+SACRUM_MM = 118 / 140            # millimetres to a unit of the sacrum drawing, across
 SACRUM_TOP, SACRUM_APEX = 32, 115   # its base and apex below the top of the crests (mm)
 # the coccyx hangs from the apex a joint's width below it, in the sacrum's own units
 COCCYX_DROP = 163.5 - 6   # (for a lone sacrum and coccyx side by side)
@@ -619,11 +639,11 @@ def pelvis(view, oy, mid=MID, s=PELVIS_SCALE, w=1.0, fine=True, dark=None,
         # from behind the sacrum and coccyx lie over the pubic bones, and the posterior iliac
         # spines over the sacrum's lateral parts
         backs = ('<g id="iliac-backs">\n  <!-- posterior iliac spines over the sacro-iliac joints -->\n'
-                 + indent(ilium_back(right, w), 2) + indent(ilium_back(left, w), 2) + '</g>\n')
+                 + indent(ilium_back(right, w, fine), 2) + indent(ilium_back(left, w, fine), 2) + '</g>\n')
         return hips + sac + cocc + backs
-    # from the front the sacrum lies between the ilia, over their auricular parts; the coccyx
-    # behind the pubic bones
-    return cocc + hips + sac
+    # from the front the sacrum lies between the ilia, the ends of its alae in the sacro-iliac
+    # joints under the ilia's medial borders; the coccyx behind the pubic bones
+    return cocc + sac + hips
 
 
 FRONT_OY, BACK_OY = 18, 11
