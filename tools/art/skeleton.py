@@ -124,7 +124,7 @@ FRONT_SCALE = 0.265
 
 
 # The pelvis of pelvis.py at the limbs' scale, the centres of its sockets on the heads of
-# the thigh bones: at the hip joints' row, HIP_DX either side of the midline (197 mm
+# the thigh bones: at the hip joints' row, HIP_DX either side of the midline (177 mm
 # apart). The column stands on the top of the first sacral body, SACRUM_TOP.
 HIP_JOINT_Y = 245.2
 HIP_DX = pelvis.InSkeleton(0, HIP_JOINT_Y, FRONT_SCALE).socket_dx

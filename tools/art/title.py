@@ -5,9 +5,10 @@
   python3 tools/art/title.py [output directory]   (default: assets/drawings)
 
 A whole skeleton stands facing us in a thinking pose, its right hand (on our left) at its
-chin: the elbow held forward in front of the lower end of the breastbone, the forearm
-rising from it nearly straight up over the breastbone's right edge to a loosely closed
-fist under the right side of the chin, the jaw, the teeth and the neck left in view; its left arm stretched out to our right over the program's emblem (a magenta disc with a
+chin: the upper arm hanging nearly at its whole length to the elbow, low at the side of
+the cage, the forearm rising from it diagonally across the ribs to a loosely closed fist
+under the right side of the chin, the jaw, the teeth and most of the neck left in view;
+its left arm stretched out to our right over the program's emblem (a magenta disc with a
 bone, beside the name OSSARION, above the framed word ANATOMY). Black line art only: the
 bones are outlined in black and filled with the drawing ground, so that nearer bones hide
 what lies behind them.
@@ -285,16 +286,26 @@ def ring(c, rx, ry, n):
     return arc_pts(c[0], c[1], rx, ry, 0, 360, n)
 
 
-def forearm(hum, humerus, wrist, mirror, along=1.0):
+def forearm(hum, humerus, wrist, mirror, along=1.0, radius_head=None, olecranon=None):
     """Ulna and radius from the elbow to `wrist`, placed as the skeleton from the front
-    places them: the olecranon's tip in the olecranon fossa, the radius on the thumb side."""
+    places them: the olecranon's tip in the olecranon fossa, the radius on the thumb side.
+    `along` shortens the ulna, seen foreshortened; with `radius_head` the radius's head
+    stands there, under the capitulum, and its lower end beside the ulna's as the atlas
+    pairs them, the space between the bones open along the forearm; `olecranon`, where the
+    olecranon's tip lies instead (the humerus's frame)."""
     e = humerus.marks["elbow"]
-    top = hum((e[0] - 12, e[1] - 27))
+    top = hum(olecranon or (e[0] - 12, e[1] - 27))
     aim = (wrist[0] - top[0], wrist[1] - top[1])
     uln = Bone(top, (0, 265), aim, mirror, along)
 
-    def rad(p):   # the radius's frame lies in the ulna's at RADIUS_ON_ULNA
+    def paired(p):   # the radius's frame lies in the ulna's at RADIUS_ON_ULNA
         return uln((p[0] + atlas.RADIUS_ON_ULNA[0], p[1] + atlas.RADIUS_ON_ULNA[1]))
+    if radius_head is None:
+        return uln, paired, aim
+    low = paired((0, skeleton.RADIUS_LOW))
+    v = (low[0] - radius_head[0], low[1] - radius_head[1])
+    rad = Bone(radius_head, (0, skeleton.RADIUS_LOW), v, mirror,
+               math.hypot(*v) / (skeleton.RADIUS_LOW * SCALE))
     return uln, rad, aim
 
 
@@ -331,29 +342,41 @@ ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, 
 FOREARM_LEFT_ALONG = 0.88
 
 
-# The right arm folded, its hand at the chin: the elbow held forward in front of the lower
-# end of the breastbone, the upper arm slanting down and in to it across the ribs from the
-# shoulder, a little towards us, so that it shows 0.84 of its length; its lower end lies
-# behind the forearm's upper end, the olecranon towards us. The forearm rises from the
-# elbow nearly straight up over the breastbone's right edge to the wrist under the chin,
-# leaning back towards the chin as much as the upper arm leans forward, so that the two
-# show in their true proportion (the ulna 0.87 of the humerus); the fist, bent a little
-# towards the thumb, has its knuckles under the right side of the chin.
-ELBOW_R = (-12, 158)
-WRIST_R = (-16.3, 96.0)
-FOREARM_RIGHT_ALONG = 0.847
-FIST_BEND = 12    # degrees the hand turns from the forearm's line, towards the thumb
+# The right arm folded, its hand at the chin: the upper arm hanging from the shoulder
+# nearly at its whole length (0.93 of it), slanting a little in to the elbow, which
+# stands low at the side of the cage, a little forwards. The forearm, bent up from it in
+# front of the chest at its whole length, its palm towards the body (so that the radius
+# stays on the thumb's side, out from the ulna, and we see the backs of both bones),
+# rises diagonally across the ribs from the elbow to the wrist beside the top of the
+# breastbone; the fist, bent a little towards the thumb, has the backs of its curled
+# fingers against the underside of the jaw beside the chin. The ulna shows 0.93 of the
+# humerus shown: 0.87 in truth, the humerus a little foreshortened.
+ELBOW_R = (-30.5, 174.0)
+WRIST_R = (-8.2, 107.0)    # where the ulna's length reaches, under the carpus
+FIST_BEND = 11    # degrees the hand turns from the forearm's line, towards the thumb
+# the shares of the first and second phalanges' lengths seen, bent back under the chin
+FINGER_FOLD = (0.55, 0.4)
+# with the elbow bent the olecranon comes out of its fossa and its tip is the point of the
+# elbow, below the humerus's trochlea (the humerus's frame)
+OLECRANON_BENT = (-14, 311)
+# and the radius's head turns round the front of the capitulum, its top level with the
+# capitulum's middle, above the olecranon's tip
+RADIUS_HEAD_BENT = (17, 296)
 
 
 def right_arm():
     """The right arm's placed bones: humerus, ulna, radius, and the forearm's aim (from the
-    olecranon's top towards the wrist)."""
+    olecranon's tip towards the wrist)."""
     humerus = atlas.humerus()
     sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
     v = (el[0] - sh[0], el[1] - sh[1])
     along = math.hypot(*v) / (math.hypot(*humerus.marks["elbow"]) * SCALE)
     hum = Bone(sh, humerus.marks["elbow"], v, True, along)
-    return (hum,) + forearm(hum, humerus, X(*WRIST_R), True, FOREARM_RIGHT_ALONG)
+    top, wrist = hum(OLECRANON_BENT), X(*WRIST_R)
+    forearm_along = math.hypot(wrist[0] - top[0], wrist[1] - top[1]) / (265 * SCALE)
+    # bent up, the forearm's back is towards us: its outline is the front view's mirrored
+    return (hum,) + forearm(hum, humerus, wrist, False, forearm_along,
+                            hum(RADIUS_HEAD_BENT), OLECRANON_BENT)
 
 
 def arm_right():
@@ -388,22 +411,27 @@ def fist(uln, aim):
     hnd = Bone((w[0] - c[0], w[1] - c[1]), (0, 1), t, True)
     out = bone_paths(hand, hnd, 0.55, only=lambda sh: sh["group"] != "phalanges")
     # the bent fingers: each first phalanx turned back under the chin beyond its
-    # knuckle, seen nearly end-on, the rest folded behind it under the palm
-    for name, k in (("index", 0.3), ("middle", 0.3), ("ring", 0.3), ("little", 0.3)):
-        sh = [s for s in hand.shapes if s["name"] == f"{name} finger, proximal phalanx"][0]
+    # knuckle, foreshortened, and beyond it the second phalanx curling away from us round
+    # the chin, seen nearly end-on (a second row of knuckles, drawn behind the first);
+    # the last phalanges folded out of sight under the palm
+    for name in ("index", "middle", "ring", "little"):
+        proximal, middle = ([s for s in hand.shapes if s["name"] == f"{name} finger, {part} phalanx"][0]
+                            for part in ("proximal", "middle"))
         base, head = hand.rays[f"{name} finger"]
         ux, uy = head[0] - base[0], head[1] - base[1]
         ln = math.hypot(ux, uy)
         ux, uy = ux / ln, uy / ln
+        reach = max((p[0] - head[0]) * ux + (p[1] - head[1]) * uy for p in proximal["pts"])
 
-        def fold(p, head=head, ux=ux, uy=uy, k=k):
+        def fold(p, head=head, ux=ux, uy=uy, reach=reach):
             a = (p[0] - head[0]) * ux + (p[1] - head[1]) * uy
             b = (p[0] - head[0]) * -uy + (p[1] - head[1]) * ux
-            a *= k
+            a = FINGER_FOLD[0] * a if a <= reach else FINGER_FOLD[0] * reach + FINGER_FOLD[1] * (a - reach)
             return hnd((head[0] + a * ux - b * uy, head[1] + a * uy + b * ux))
-        pts = [fold(p) for p in sh["pts"]]
-        ARM_POINTS.extend(pts)
-        out.append(path(bezier_d(pts), 0.55))
+        for sh in (middle, proximal):
+            pts = [fold(p) for p in sh["pts"]]
+            ARM_POINTS.extend(pts)
+            out.append(path(bezier_d(pts), 0.55))
     # the thumb: its two phalanges folded in across the index finger's knuckle
     for part in ("proximal", "distal"):
         sh = [s for s in hand.shapes if s["name"] == f"thumb, {part} phalanx"][0]
@@ -522,8 +550,8 @@ def build():
 
 def check_pose():
     """The posed arms keep their true proportion and their place: the folded humerus shown
-    at least 0.8 of its length, its forearm foreshortened alike (the ulna shown between
-    0.8 and 0.92 of the humerus shown); the folded arm clear of the breastbone's middle
+    nearly at its whole length (at least 0.92 of it), its forearm no longer than it is and
+    shown between 0.8 and 0.94 of the humerus shown, leaning in across the chest; the folded arm clear of the breastbone's middle
     and left half, and its fist of the greater part of the neck's column; all inside the picture;
     the outstretched hand clear of the picture's edge, of the emblem, of the lettering
     and of the button."""
@@ -531,16 +559,23 @@ def check_pose():
     full = math.hypot(*humerus.marks["elbow"]) * SCALE
     sh, el = X(-SHOULDER[0], SHOULDER[1]), X(*ELBOW_R)
     shown = math.hypot(el[0] - sh[0], el[1] - sh[1])
-    forearm_shown = FOREARM_RIGHT_ALONG * 265 * SCALE
+    hum, _, _, aim = right_arm()
+    top, wrist = hum(OLECRANON_BENT), X(*WRIST_R)
+    forearm_shown = math.hypot(wrist[0] - top[0], wrist[1] - top[1])
     problems = []
-    if not 0.8 <= shown / full <= 1.0:
+    if not 0.92 <= shown / full <= 1.0:
         problems.append(f"the right humerus shows {shown / full:.2f} of its length")
-    if not 0.8 <= forearm_shown / shown <= 0.92:
+    if not (0.8 <= forearm_shown / shown <= 0.94 and forearm_shown <= 265 * SCALE):
         problems.append(f"the right forearm shows {forearm_shown:.0f} px, its humerus {shown:.0f}")
+    # rising from the elbow out at the side towards the chin, it crosses the chest on a
+    # slant, not beside the breastbone and parallel to it
+    lean = math.degrees(math.atan2(aim[0], -aim[1]))
+    if not 12 <= lean <= 35:
+        problems.append(f"the right forearm leans {lean:.0f} degrees from upright")
     ARM_POINTS.clear()
     arm_right()
     for x, y in ARM_POINTS:
-        if x > (MID - 2 if y < 100 else MID - 3.5):   # the neck's column, the breastbone
+        if x > (MID + 0.5 if y < 100 else MID - 3.5):   # the neck's column, the breastbone
             problems.append(f"the right arm reaches the breastbone or the neck at ({x:.0f}, {y:.0f})")
         if x + CX - MID < 4:
             problems.append(f"the right arm reaches {x + CX - MID:.0f}, too near the left edge")
