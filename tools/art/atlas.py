@@ -308,6 +308,53 @@ def foot_model():
     return m
 
 
+# The foot under a leg seen from the front: the foot from above as an eye high in front of
+# the shin sees it. In front of the ankle its lengths are drawn UNDER_LEG_DEPTH times, a
+# little longer than true, so that it reaches down the page as far as a standing foot's
+# toes would seem to from there; behind the ankle UNDER_LEG_HEEL times, the heel pressed up
+# behind the lower ends of the leg's bones.
+UNDER_LEG_ANKLE = (48.0, 30.0)   # the middle of the trochlea's front edge, in the foot's mm
+UNDER_LEG_DEPTH = 1.2
+UNDER_LEG_HEEL = 0.08
+UNDER_LEG_HIDDEN = 60.0   # the calcaneus behind this row of the foot hidden by the ankle
+
+
+def under_leg(p, ankle=UNDER_LEG_ANKLE, depth=UNDER_LEG_DEPTH, heel=UNDER_LEG_HEEL):
+    """A point of foot_model()'s frame in foot_under_leg()'s."""
+    dy = p[1] - ankle[1]
+    return (p[0] - ankle[0], dy * (depth if dy >= 0 else heel)) + tuple(p[2:])
+
+
+def _below(points, y0):
+    """The part of a closed outline at or below the row y0 (y down), cut along that row."""
+    out = []
+    for a, b in zip(points, points[1:] + points[:1]):
+        if a[1] >= y0:
+            out.append(a)
+        if (a[1] - y0) * (b[1] - y0) < 0:
+            out.append((a[0] + (b[0] - a[0]) * (y0 - a[1]) / (b[1] - a[1]), y0))
+    return out
+
+
+def foot_under_leg(depth=UNDER_LEG_DEPTH, heel=UNDER_LEG_HEEL, hidden=UNDER_LEG_HIDDEN):
+    """The left foot from above as it lies under the left leg seen from the front, great toe
+    to the left, toes down the page: the talus's trochlea under the tibia, between the
+    malleoli; the heel behind the ankle and the calcaneus's lateral wall behind the lateral
+    malleolus, so that of the calcaneus only its front end shows, in front of the talus's
+    lateral process. Frame: the middle of the trochlea's front edge at (0, 0), millimetres
+    across, lengths drawn `depth` times in front of it. Mirror it for the right foot."""
+    m = foot_model()
+    for sh in m.shapes:
+        if sh["name"].startswith("calcaneus"):
+            sh["pts"] = _below(sh["pts"], hidden)
+            sh["hatch"] = [l for l in sh["hatch"] if min(p[1] for p in l) >= hidden]
+        f = lambda p: under_leg(p, UNDER_LEG_ANKLE, depth, heel)   # noqa: E731
+        sh["pts"] = [f(p) for p in sh["pts"]]
+        sh["lines"] = [[f(p) for p in l] for l in sh["lines"]]
+        sh["hatch"] = [[f(p) for p in l] for l in sh["hatch"]]
+    return m
+
+
 FOOT_GROUPS = [("tarsals", "seven tarsals: calcaneus, talus, navicular, cuboid, three cuneiforms"),
                ("metatarsals", "five metatarsals"),
                ("phalanges", "fourteen phalanges: two in the great toe, three in each other toe")]
@@ -474,6 +521,7 @@ def patella():
                     (21, 4), (14.5, 13), (6, 20.5), (0.5, 24.5, "c"), (-5.5, 19.5),
                     (-13.5, 10.5), (-19.5, 1.5), (-22.5, -6.5)], 0.9))
     m.mark("body", (3, -2))
+    m.mark("upper body", (3, -15))     # in its upper half, under the base
     return m
 
 

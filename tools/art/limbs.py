@@ -264,40 +264,22 @@ LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on 
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
-# The foot under the leg is the atlas's foot from above, as an eye high in front of the
-# shin sees it: the talus's trochlea between the malleoli, the heel behind the ankle pressed
-# up under the lower ends of the leg's bones, which hide it but for the calcaneus's front
-# end beside the talus's neck; in front of the ankle its lengths drawn LEG_FOOT_DEPTH
-# times, a little longer than true, so that each group reaches its line's row. Every bone keeps its own closed outline, as
-# in the foot drawing, the neighbours a joint space apart.
-LEG_FOOT_ANKLE = (48.0, 30.0)   # the middle of the trochlea's front edge, in the foot's mm
-LEG_FOOT_DEPTH = 1.2            # lengths in front of the ankle drawn so
-LEG_FOOT_HEEL = 0.08            # and behind it, where the bones of the leg hide the heel
+# The foot under the leg is the atlas's foot from above as an eye high in front of the shin
+# sees it (atlas.foot_under_leg): the talus's trochlea between the malleoli, the heel
+# behind the ankle, of the calcaneus only its front end showing; every bone keeps its own
+# closed outline, as in the foot drawing, the neighbours a joint space apart.
 
 
 class FootUnderLeg:
-    """Places the atlas's foot from above under the ankle as the leg is seen."""
+    """Places points of the atlas's foot from above (atlas.foot_model's millimetres) under
+    the ankle as the leg is seen, the way atlas.foot_under_leg draws them."""
 
-    def __init__(self, place, ankle=LEG_FOOT_ANKLE, depth=LEG_FOOT_DEPTH, heel=LEG_FOOT_HEEL):
+    def __init__(self, place, ankle=atlas.UNDER_LEG_ANKLE, depth=atlas.UNDER_LEG_DEPTH,
+                 heel=atlas.UNDER_LEG_HEEL):
         self.place, self.ankle, self.depth, self.heel = place, ankle, depth, heel
 
     def __call__(self, p, group=None):
-        dy = p[1] - self.ankle[1]
-        y = dy * (self.depth if dy >= 0 else self.heel)
-        return self.place((p[0] - self.ankle[0], y) + tuple(p[2:]), group)
-
-def below(points, y0):
-    """The part of a closed outline at or below the row y0 (y down), cut along that row."""
-    out = []
-    for a, b in zip(points, points[1:] + points[:1]):
-        if a[1] >= y0:
-            out.append(a)
-        if (a[1] - y0) * (b[1] - y0) < 0:
-            out.append((a[0] + (b[0] - a[0]) * (y0 - a[1]) / (b[1] - a[1]), y0))
-    return out
-
-
-LEG_HEEL_HIDDEN = 60.0   # the calcaneus behind this row of the foot (mm) hidden by the ankle
+        return self.place(atlas.under_leg(p, self.ankle, self.depth, self.heel), group)
 
 
 def inside(poly, p):
@@ -332,6 +314,71 @@ def shown_on(model, place, groups, group, name, row, step=0.25):
     if best is None:
         raise SystemExit(f"{name}: nothing of it shows on row {row}")
     return ((best[0] + best[1]) / 2, row)
+
+
+def _near_edge(poly, p, margin):
+    """Whether the point lies within `margin` of the polygon's outline."""
+    for a, b in zip(poly, poly[1:] + poly[:1]):
+        ab = (b[0] - a[0], b[1] - a[1])
+        L2 = ab[0] ** 2 + ab[1] ** 2 or 1e-9
+        t = max(0.0, min(1.0, ((p[0] - a[0]) * ab[0] + (p[1] - a[1]) * ab[1]) / L2))
+        if math.dist(p, (a[0] + t * ab[0], a[1] + t * ab[1])) < margin:
+            return True
+    return False
+
+
+def _clear(polys, i, start, end, margin, boxes):
+    """Whether the line from a start on bone i to `end` keeps `margin` from every other bone."""
+    n = max(2, int(math.dist(start, end) / 0.25))
+    for k in range(n + 1):
+        p = (start[0] + (end[0] - start[0]) * k / n, start[1] + (end[1] - start[1]) * k / n)
+        for j, q in enumerate(polys):
+            bx = boxes[j]
+            if j != i and bx[0] <= p[0] <= bx[2] and bx[1] <= p[1] <= bx[3] and (
+                    inside(q, p) or _near_edge(q, p, margin)):
+                return False
+    return True
+
+
+def clear_start(polys, own, end, halves=(1.2, 1.0), margin=1.5, step=0.5):
+    """A leader start for a group of bones, on the bone nearest the middle of the group
+    whose line to `end` can cross no other bone nor graze one, as near that bone's own
+    middle as such a line can start.
+
+    polys: every bone's outline in the drawing, in drawing order; own: the indices of the
+    group's bones. Candidates are the middles of what shows of a bone along the rows of
+    the middle half of its height, where it shows at least twice the first of `halves`
+    pixels across (else the next), so that the start lies on its body rather than at an
+    end or an edge; the line may pass over its own bone only, and no nearer than
+    `margin` to any other. None if no bone of the group has such a start."""
+    box = lambda q: (min(p[0] for p in q), min(p[1] for p in q),  # noqa: E731
+                     max(p[0] for p in q), max(p[1] for p in q))
+    mid = lambda b: ((b[0] + b[2]) / 2, (b[1] + b[3]) / 2)  # noqa: E731
+    group = box([p for i in own for p in polys[i]])
+    boxes = [(b[0] - margin, b[1] - margin, b[2] + margin, b[3] + margin)
+             for b in map(box, polys)]
+    for i in sorted(own, key=lambda i: math.dist(mid(box(polys[i])), mid(group))):
+        left, top, right, bottom = box(polys[i])
+        # the rows well inside the bone's height, not at its upper or lower end
+        starts, row = [], top + 0.25 * (bottom - top)
+        while row <= bottom - 0.25 * (bottom - top):
+            run, x = None, left
+            while x <= right + 0.25:
+                shows = inside(polys[i], (x, row)) and not any(
+                    inside(q, (x, row)) for q in polys[i + 1:])
+                if shows:
+                    run = (run[0], x) if run else (x, x)
+                if run and (not shows or x > right):
+                    starts.append(((run[0] + run[1]) / 2, row, run[1] - run[0]))
+                    run = None
+                x += 0.25
+            row += step
+        starts.sort(key=lambda p: math.dist(p[:2], mid(box(polys[i]))))
+        for half in halves:
+            for start in (p[:2] for p in starts if p[2] >= 2 * half):
+                if _clear(polys, i, start, end, margin, boxes):
+                    return start
+    return None
 
 
 def across_middle(model, place, group, column):
@@ -372,7 +419,7 @@ def leg():
     d = Drawing("leg", 120, 492)
     ctl = lambda n: (f"Form10.Label{n}", f"Form11.Text{n}")
     fem_m, pat_m, tib_m, fib_m = atlas.femur(), atlas.patella(), atlas.tibia(), atlas.fibula()
-    foot_m = atlas.foot_model()
+    foot_m = atlas.foot_under_leg()
     s = LEG_SCALE
     femur_top = min(p[1] for p in fem_m.shapes[0]["pts"])
     fem = placed_at((40, 2 - femur_top * s), s)
@@ -383,14 +430,9 @@ def leg():
     fib = placed_at(px(tib, atlas.FIBULA_ON_TIBIA), s)
     # the talus's trochlea under the tibia across a joint space, between the malleoli
     ankle = px(tib, tib_m.marks["ankle"])
-    foot = FootUnderLeg(placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s))
+    foot = placed_at((ankle[0], ankle[1] + LEG_ANKLE_GAP), s)
 
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
-    # from in front the heel lies behind the ankle and the calcaneus's lateral wall behind
-    # the lateral malleolus: of the calcaneus only its front end shows, in front of the
-    # talus's lateral process and under the fibula's tip
-    calcaneus = next(sh for sh in foot_m.shapes if sh["name"].startswith("calcaneus"))
-    calcaneus["pts"] = below(calcaneus["pts"], LEG_HEEL_HIDDEN)
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], detail=False,
          hatch=False)
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
@@ -399,20 +441,27 @@ def leg():
 
     row = ROWS["leg"]
     d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], row[1]))
-    d.leader(ctl(2), px(pat, pat_m.marks["body"]))
+    # from the kneecap's upper half: the line rises to its label over the femur's lateral
+    # border well above the epicondyle's bulge, crossing it rather than running along it
+    d.leader(ctl(2), px(pat, pat_m.marks["upper body"]))
     # from the middle of the tibia's upper end, between its condyles, well away from the
     # fibula's head under the lateral condyle
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
-    # the foot's lines, each from the middle of what shows of the outermost bone of its
-    # group, so that it crosses no other bone: the cuboid, the fifth metatarsal's shaft
-    # halfway along it, the little toe
+    # the foot's lines, each from as near the middle of its group as a line can start that
+    # crosses no other bone on its way out to the right
     groups = [g for g, _ in atlas.FOOT_GROUPS]
-    d.leader(ctl(5), shown_on(foot_m, foot, groups, "tarsals", "cuboid",
-                              sum(extents(foot_m, foot, "tarsals", "cuboid")) / 2))
-    d.leader(ctl(6), shown_on(foot_m, foot, groups, "metatarsals", "fifth",
-                              sum(extents(foot_m, foot, "metatarsals", "fifth")) / 2))
-    d.leader(ctl(7), nearest_on_row(foot_m, foot, "phalanges", row[7]))
+    drawn = ([(fem_m.shapes[0], fem, None)]
+             + [(sh, foot, g) for g in groups for sh in foot_m.shapes if sh["group"] == g]
+             + [(fib_m.shapes[0], fib, None), (tib_m.shapes[0], tib, None),
+                (pat_m.shapes[0], pat, None)])
+    polys = [[place(p, g)[:2] for p in sh["pts"]] for sh, place, g in drawn]
+    for n, g in zip((5, 6, 7), groups):
+        own = [i for i, (sh, _, gr) in enumerate(drawn) if gr == g]
+        start = clear_start(polys, own, (d.w, row[n]))
+        if start is None:
+            raise SystemExit(f"leg: no line from the {g} leaves them without crossing a bone")
+        d.leader(ctl(n), start)
     return d
 
 
