@@ -8,8 +8,10 @@ the neck at the bottom of the page.
 A wide, open U about as wide as it is deep. The body is the thick curved bar bowed
 forwards; the greater horns, a little longer than the body is wide, run backwards and
 outwards from its ends, taper and end in small rounded tubercles; the lesser horns are
-small cones standing up and back where body and greater horns meet, seen from above short
-blunt nubs standing out of the body's back edge in the angle of the horn. The bone is drawn in millimetres, the origin in the middle of the body's front
+small rounded cones standing up and back where body and greater horns meet, seen from
+above short blunt nubs standing back out of the angle of body and horn. A fine curve across
+the body, its transverse ridge, says that the bar is seen from above, its front surface
+curving down to the front edge. The bone is drawn in millimetres, the origin in the middle of the body's front
 edge, x to the side, y forwards (down the page); the body is symmetric, and the horns of
 the left side are those of the right mirrored. About 3.7 pixels to the millimetre.
 """
@@ -47,20 +49,24 @@ GREATER_HORN = [
     (19.5, -33.3), (19.0, -32.4), (19.0, -31.1), (18.8, -29.8),
     (18.2, -27.1), (17.0, -22.6), (14.9, -17.2), (12.3, -12.9), (11.1, -10.8), JOINT_BACK,
 ]
-# the right lesser horn: a small cone, about 3 mm across its base and 4 mm long, standing
-# on the bone where the body meets the greater horn and pointing up, back and a little
-# out; seen from above, foreshortened, it is a short blunt nub filling the angle between
-# the body's back edge and the greater horn, its sides running straight in to the rounded
-# tip. Its outline runs from the body's back edge round the tip to the greater horn's
-# inner edge a little behind the joint; its fill reaches into the bone past the base, so that no line is left
-# across it
+# the right lesser horn: a small rounded cone, about 4 mm across its base, standing on the
+# bone where the body meets the greater horn and pointing up and back; seen from above,
+# foreshortened, it is a short blunt nub, as wide as it stands out, standing back out of
+# the angle between the body's back edge and the greater horn, its end rounded. Its
+# outline runs from the body's back edge round the nub to the greater horn's inner edge a
+# little behind the joint; its fill reaches into the bone past the base, so that no line
+# is left across it
 LESSER_HORN = [
-    (7.85, -7.05, "c"), (8.3, -8.2), (8.8, -9.5), (9.25, -10.7), (9.6, -11.5), (9.95, -11.85),
-    (10.35, -11.75), (10.6, -11.35), (10.85, -11.0), (11.1, -10.8, "c"),
+    (8.5, -7.6, "c"), (8.45, -8.6), (8.6, -9.6), (8.95, -10.5), (9.5, -11.1),
+    (10.15, -11.3), (10.75, -11.15), (11.2, -11.0, "c"),
 ]
-LESSER_HORN_ROOT = [(11.4, -10.3, "c"), (11.4, -9.8, "c"), (10.4, -8.3, "c"), (9.0, -7.0, "c"),
-                    (8.0, -6.7, "c")]    # inside the bone, under the base
-LINE_START = (3.1, -3.25)    # in the middle of the body, right of the midline
+LESSER_HORN_ROOT = [(11.5, -10.4, "c"), (11.5, -9.6, "c"), (10.4, -8.2, "c"), (9.2, -7.3, "c"),
+                    (8.6, -7.1, "c")]    # inside the bone, under the base
+# seen from above the body shows its front surface, which faces forwards and up: the fine
+# curve across it is the transverse ridge in its upper half, following the bow of the body
+# and fading out before its ends, that shows the bar curving down to its front edge
+RIDGE_RIGHT = [(0.0, -3.5), (3.5, -3.65), (7.0, -4.45), (8.4, -5.2)]
+LINE_START = (3.1, -1.9)     # on the front surface of the body, right of the midline, in front of the ridge, its line leaving the body's front edge well clear of the horn's joint
 
 
 def closed_path(place, pts, width, fill=BONE):
@@ -82,6 +88,7 @@ def hyoid_drawing():
     body += ['  </g>', '  <g id="body">',
              "    " + closed_path(right, sym(BODY_RIGHT), W_OUT),
              "    " + open_path((left, right), [JOINT], W_IN),
+             "    " + open_path((right,), [[(-p[0], p[1]) for p in reversed(RIDGE_RIGHT[1:])] + RIDGE_RIGHT], W_IN),
              '  </g>', '  <g id="lesser-horns">']
     for p in (left, right):
         d = bezier_d(p.pts(LESSER_HORN), closed=False)

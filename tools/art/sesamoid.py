@@ -12,10 +12,11 @@ kneecap stands in front of the knee: each a small pea-shaped bone with a whole o
 its own and a narrow joint space between it and the head. They lie side by side across
 the palmar face of the head, level with its widest part; the view is turned a little
 towards the palm, so that the radial sesamoid, the nearer, stands next to the head, and
-the ulnar one peeks out behind it, further towards the palm and a little higher, a shade
-darker, half hidden by the radial one. Both are drawn a little larger
-than life so that they read at the drawing's size. The carpal bone above the metacarpal, across a wide
-joint space, and the whole digit down to the tuft of its distal phalanx say that this is
+the ulnar one beside it, further towards the palm and a little higher, its whole outline
+clear of the radial one by a narrow band of the ground, a shade darker. Both are drawn a
+little larger than life so that they read at the drawing's size. The carpal bone above
+the metacarpal, across a joint space as wide as a sesamoid's outline is thick, so that
+it never reads as the metacarpal's own base, and the whole digit down to the tuft of its distal phalanx say that this is
 the thumb: its metacarpal is about one and a half times its first phalanx (the big toe's
 metatarsal is about twice its phalanx). The bones are drawn in millimetres, the middle of
 the head's joint surface at the origin, x towards the palm, y along the thumb.
@@ -36,13 +37,14 @@ HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 # (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
 # nearer the eye, a joint space in front of the widest part of the head's palmar
 # condyle, and the ulnar one beside it, further from the eye: the view, turned a little
-# towards the palm, shows it peeking out beyond the radial one, further towards the palm
-# and a little higher, clear of the head
-RADIAL = ((11.6, -5.4), 3.5, 4.4, -12)
-ULNAR = ((14.9, -10.0), 3.2, 4.1, -10)
-FAR = "rgb(240,240,242)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
+# towards the palm, shows it beyond the radial one, further towards the palm and a little
+# higher, its whole outline clear of the radial one and of the head, the line from the
+# radial one passing under it
+RADIAL = ((13.4, -6.0), 3.5, 4.4, -12)
+ULNAR = ((21.6, -8.6), 3.2, 4.1, -10)
+FAR = "rgb(246,246,247)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
 MC_TOP = -47.8
-CMC_GAP = 3.2                 # the wrist joint under the trapezium, wider than the others
+CMC_GAP = 5.0                 # the joint under the trapezium, wider than the others, a clear band of the ground at 1x
 TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
 DISTAL_LENGTH = 22.0
 MARGIN = 2.5                  # pixels above the trapezium and below the tuft
