@@ -253,9 +253,9 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((9.6, 66), (12.6, 84), (17.4, 97)),   # auricular part of the lateral border, converging, a little full
     ((18.6, 99.6), (20, 101.8), (21.8, 104)),  # where the auricular surface ends, an angle
     ((28, 109), (35.5, 128), (37.5, 142)),  # the lower border, hollow, in to the inferior lateral angle
-    ((42, 146), (47.5, 148.5), (53, 152)),  # below the angle, under the fourth foramina, turning in
-    ((57, 155), (60.5, 161), (62, 162)),
-    ((64.7, 162), (67.3, 162), (70, 162)),  # the apex: a blunt, flat facet for the coccyx
+    ((42.5, 145.5), (50, 150), (56, 154.5)),  # below the angle the border tapering in to the apex
+    ((59.5, 157), (61.5, 160), (63.5, 161.4)),
+    ((65.5, 162.4), (67.8, 162.6), (70, 162.6)),  # the apex, narrow and rounded, the facet for the coccyx
 ]
 
 
@@ -369,12 +369,9 @@ def sacrum(sw=1.0, dark=False, joints=False, back=None, fine=True):
     # the promontory: the front edge of the first body's top, which leans forward, so that
     # the top shows as a flat oval between it and the back of the outline
     parts.append('<!-- the promontory, the front edge of the base -->')
-    parts.append(f'<path d="M 49 26.6 C 56 31.4, 84 31.4, 91 26.6" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
-    if fine:
-        # the first body's lateral edges, where the alae join it, down to the first foramina
-        parts.append('<!-- the lateral edges of the first sacral body, between it and the alae -->')
-        parts.append(f'<path d="M 49.4 28 C 49 35, 48.6 41, 48.4 47 M 90.6 28 C 91 35, 91.4 41, 91.6 47" '
-                     f'fill="none" stroke="{INK}" stroke-width="{w3}"/>')
+    # a lip jutting forward over the pelvic face, drawn at the outline's weight; the body
+    # below it runs into the alae without a line between them
+    parts.append(f'<path d="M 49 26.6 C 56 32, 84 32, 91 26.6" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
@@ -723,8 +720,8 @@ SACRUM_BACK_START = (84, 111)
 # in a whole skeleton from behind, high on the sacrum between the median crest and the
 # first two dorsal foramina, so that its line and the coccyx's start well apart
 SKELETON_SACRUM_START = (80, 66)
-# the lone coccyx's, on the third segment's body
-COCCYX_LINE = (18, 30)
+# the lone coccyx's, in the middle of the last segment's body, straight down out of its tip
+COCCYX_LINE = (15, 38)
 # the coccyx's from its middle, below the sacrum's apex
 COCCYX_BACK_START = (15, 25)
 # in a whole skeleton from behind the coccyx's from its first segment's body, under the
