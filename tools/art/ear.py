@@ -89,7 +89,7 @@ INCUS = head_arc(34, -22, JOINT_SPACE, n=6) + [                                 
     (2.56, 1.50), (2.34, 2.10), (2.26, 2.90), (2.27, 3.80), (2.34, 4.44),           # the long process' back
     (2.58, 4.58), (2.86, 4.74), (2.96, 5.00), (2.82, 5.24), (2.46, 5.36),           # the lenticular process,
     (2.06, 5.32), (1.72, 5.08),                                                      # a knob turned inwards
-    (1.62, 4.50), (1.56, 3.50), (1.50, 2.60), (1.42, 1.90),                          # the long process' front
+    (1.62, 4.50), (1.56, 3.50), (1.50, 2.60), (1.42, 1.90), (1.40, 1.45),            # the long process' front
 ]
 STAPES_HEAD = (3.14, 4.96)       # the middle of the stapes' head, in close joint with the lenticular process
 INCUS_LINE = (2.30, 0.45)        # deep in the body, well behind the facet, its line passing under the short process
