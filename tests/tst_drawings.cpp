@@ -110,6 +110,7 @@ struct SourceLine {
     bool bracket = false;
     QPoint from;          // leader
     int at = 0, y1 = 0, y2 = 0; // bracket
+    QPointF exact;        // leader: its "from" point as written
 };
 
 QList<SourceLine> sourceLines(Asset a)
@@ -133,9 +134,10 @@ QList<SourceLine> sourceLines(Asset a)
         for (const QString &whole : lines) {
             const QString line = whole.section(QLatin1Char('#'), 0, 0);
             if (const auto m = leader.match(line); m.hasMatch())
-                found.append({m.captured(1), false, QPoint(pixel(m.captured(2)), pixel(m.captured(3)))});
+                found.append({m.captured(1), false, QPoint(pixel(m.captured(2)), pixel(m.captured(3))), 0, 0, 0,
+                              QPointF(m.captured(2).toDouble(), m.captured(3).toDouble())});
             else if (const auto m = bracket.match(line); m.hasMatch())
-                found.append({m.captured(1), true, {}, pixel(m.captured(2)), pixel(m.captured(3)), pixel(m.captured(4))});
+                found.append({m.captured(1), true, {}, pixel(m.captured(2)), pixel(m.captured(3)), pixel(m.captured(4)), {}});
         }
     }
     return found;
@@ -319,6 +321,56 @@ private Q_SLOTS:
                 offBone << QStringLiteral("the bracket of %1").arg(l.controls);
         }
         QVERIFY2(offBone.isEmpty(), qPrintable(QStringLiteral("off the bones: ") + offBone.join(QLatin1String(", "))));
+    }
+
+    // Lines that leave their bone straight for the edge without crossing any other bone:
+    // once such a line is off its own bone it runs over the ground alone to its label.
+    void linesLeaveWithoutCrossing_data()
+    {
+        QTest::addColumn<Asset>("asset");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("femur") << Asset::Leg << QStringLiteral("Form10.Label1");
+        QTest::newRow("tibia") << Asset::Leg << QStringLiteral("Form10.Label3");
+        QTest::newRow("fibula") << Asset::Leg << QStringLiteral("Form10.Label4");
+        QTest::newRow("tarsals") << Asset::Leg << QStringLiteral("Form10.Label5");
+        QTest::newRow("metatarsals") << Asset::Leg << QStringLiteral("Form10.Label6");
+        QTest::newRow("phalanges") << Asset::Leg << QStringLiteral("Form10.Label7");
+    }
+    void linesLeaveWithoutCrossing()
+    {
+        QFETCH(Asset, asset);
+        QFETCH(QString, label);
+        const QImage bare = withoutLeaders(asset);
+        QVERIFY2(!bare.isNull(), "the drawing's source cannot be read");
+        const auto end = anchors::findAnchor(asset, label.toStdString());
+        QVERIFY(end);
+        QCOMPARE(end->side, Side::Right);
+        const auto lines = sourceLines(asset);
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const SourceLine &l) {
+            return !l.bracket && l.controls.section(QLatin1Char(' '), 0, 0) == label;
+        });
+        QVERIFY2(line != lines.end(), qPrintable(label + QStringLiteral(": no line in the source")));
+        // a pixel of an outline: dark, as a black stroke is where it covers half a pixel or more
+        const auto dark = [&](QPointF p) {
+            const QRgb c = bare.pixel(int(std::floor(p.x())), int(std::floor(p.y())));
+            return std::min({qRed(c), qGreen(c), qBlue(c)}) < 170;
+        };
+        const QPointF from = line->exact;
+        const QPointF to(end->x + 0.5, end->along);
+        const int steps = int(std::ceil(std::hypot(to.x() - from.x(), to.y() - from.y()) / 0.1));
+        // the line crosses its own bone's outline as it leaves it, and no other outline after
+        int outlines = 0;
+        bool off = false, before = false;
+        for (int k = 0; k <= steps; ++k) {
+            const QPointF p = from + (to - from) * (double(k) / steps);
+            const bool now = dark(p);
+            if (now && !before && ++outlines > 1)
+                QFAIL(qPrintable(QStringLiteral("%1: the line from %2 crosses another outline at (%3, %4)")
+                                     .arg(label, pointText(line->from)).arg(p.x(), 0, 'f', 1).arg(p.y(), 0, 'f', 1)));
+            off = off || (outlines == 1 && !now);
+            before = now;
+        }
+        QVERIFY2(off, qPrintable(label + QStringLiteral(" never leaves its bone")));
     }
 
     // A bracket's bar is whole but where a leader runs across it: there it leaves two rows
