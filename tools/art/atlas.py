@@ -381,11 +381,11 @@ def hand_model(palm=True):
                                 (36, 17.5), (32.5, 20.5), (30, 25), (27, 30.5), (22.5, 32.5),
                                 (18.5, 30), (18.5, 24.5), (21, 17.5), (25.5, 10), (29, 5.5)]))
     m.line(slim([(23.5, 27.5), (27, 22), (29.5, 14)]))             # waist of the scaphoid
-    # the lunate a half moon: its rounded top against the radius, its hollow below cupping
-    # the head of the capitate between two horns
+    # the lunate a half moon: its rounded top against the radius, its deep hollow below
+    # cupping the head of the capitate between two horns
     m.bone(C, "lunate: a half moon over the head of the capitate", [
-        (43.5, 7.5), (46.5, 3), (51, 1.5), (56, 2.8), (58.8, 7), (59.8, 12.5), (59.6, 17.6, "c"),
-        (57.2, 15.4), (53, 14.1), (48.8, 14.6), (45, 16.8, "c"), (43, 12.5)])
+        (43.5, 7.5), (46.5, 3), (51, 1.5), (56, 2.8), (58.8, 7), (59.9, 12.5), (59.9, 18.2, "c"),
+        (57.6, 14.6), (53.4, 12.2), (48.9, 12.9), (45.3, 16.8, "c"), (43, 12.5)])
     # the triquetrum a little pyramid: its broad base against the lunate, its apex
     # out towards the ulnar side of the wrist
     triquetrum = [(61, 10), (65.5, 7.5), (70, 8.5), (74.5, 13), (78, 20), (79.5, 26.5, "c"),
@@ -396,26 +396,28 @@ def hand_model(palm=True):
         m.bone(C, "triquetrum", triquetrum)
         m.bone(C, "pisiform, on the front of the triquetrum", pisiform)
     else:   # from behind the pisiform lies on the far side of the triquetrum, on the
-        # front of its ulnar part: the triquetrum hides most of the pea, a crescent of it
-        # showing beyond the triquetrum's ulnar border (drawn taller than round, so that
-        # the carpus's flattening below leaves it round)
+        # front of its ulnar part, low: the triquetrum hides the half of the pea nearer the
+        # lunate, the rest standing out round beyond the triquetrum's lower ulnar corner
+        # (drawn taller than round, so that the carpus's flattening below leaves it round)
         m.bone(C, "pisiform, on the front of the triquetrum, behind it",
-               circle_pts((75.8, 22.5), 4.4, 4.4 / CARPUS_HEIGHT, 10, 0.3))
+               circle_pts((76.8, 25.5), 4.4, 4.4 / CARPUS_HEIGHT, 10, 0.3))
         m.bone(C, "triquetrum", triquetrum)
+    # the trapezium's saddle for the thumb's metacarpal a hollow between two lips below
     m.bone(C, "trapezium: an irregular block, its saddle below for the thumb",
-           [(18.5, 34, "c"), (27, 32.5), (32, 34.5, "c"), (33, 41), (32, 48), (29, 52.5, "c"),
-            (21.5, 50.5), (14, 50.5, "c"), (12, 45), (13.5, 38.5)])
+           [(18.5, 34, "c"), (27, 32.5), (32, 34.5, "c"), (33, 41), (32.2, 47), (30.5, 52.5, "c"),
+            (26.5, 49.3), (21.5, 48.6), (16.5, 51, "c"), (12.6, 48.5), (12, 44), (13.5, 38.5)])
     if palm:
         m.line([(19, 38), (24.5, 41), (27, 47)])                   # tubercle of the trapezium
     m.bone(C, "trapezoid", [(34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5),
                             (35.5, 47.5), (33.5, 41), (33.5, 34)])
-    # the capitate the largest carpal: a rounded head in the hollow of the scaphoid and the
-    # lunate, a broad body down to the third metacarpal; the hamate a wedge beside it, its
+    # the capitate the largest carpal: a rounded head on a short neck in the hollow of the
+    # scaphoid and the lunate, a broad body down to the third metacarpal; the hamate a wedge beside it, its
     # point up between the capitate and the triquetrum
     m.bone(C, "capitate: the largest carpal", [
-        (45.5, 22.5), (48, 17.2), (53, 16), (57.5, 17.3), (59.6, 23), (59.2, 29), (61, 34),
-        (61.6, 42), (61.2, 49.5), (53, 51.6), (45, 50.6), (43.4, 43), (44, 35), (45.2, 29.5),
-        (44.7, 25.5)])
+        (45.8, 20.4), (48.6, 17), (53.2, 15.5), (57.6, 16.8), (59.8, 20.4), (58.4, 25.6),
+        (58.6, 29), (61, 34),
+        (61.6, 42), (61.2, 49.5), (53, 51.6), (45, 50.6), (43.4, 43), (44, 35), (46, 29.5),
+        (47, 25.4)])
     m.bone(C, "hamate: a wedge, its point up", [
         (62.6, 25.5, "c"), (64.6, 25.6), (70.5, 30.8), (76.5, 35.5), (79, 41), (77.5, 47.5),
         (73, 50.5), (67, 51), (63, 50), (62.6, 42), (62.4, 31)])

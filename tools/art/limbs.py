@@ -583,21 +583,26 @@ def arm():
 # fourteen phalanges below the metacarpals' heads, so that no bracket gathers a bone of
 # another group. The heads of the metacarpals lie in an arch, the thumb's far higher than
 # the fingers': each digit's phalanges are moved down the page by what its metacarpal's
-# head lies above the lowest, so that every first phalanx starts on the same row, and its
-# metacarpal by half that, so that the digit's two joints open alike.
+# head lies above the lowest, so that every first phalanx starts on the same row, and a
+# finger's metacarpal by half that, so that the finger's two joints open alike. The thumb's
+# metacarpal stays against the trapezium, a joint space from it like the fingers' from
+# their carpals: the thumb's phalanges stand in the phalanges' rows, its knuckle opened wide.
 HAND_SCALE = 2.0
 GROUP_GAP = 10   # pixels between the rows of neighbouring groups
-THUMB_KNUCKLE = 5   # millimetres: about what the little finger's knuckle opens by
+THUMB_BASE = 0   # millimetres of the thumb's opening given to the joint at its base
 HAND_DIGITS = [("thumb", "first"), ("index finger", "second"), ("middle finger", "third"),
                ("ring finger", "fourth"), ("little finger", "fifth")]
 
 
-def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1], knuckle=None):
+def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1], knuckle=None,
+                       at_base=None):
     """The model with each digit's phalanges lowered to start level with the others', its
     metacarpal (metatarsal: kind) half as far. digits: (digit, ordinal of its metacarpal);
     row: where a point of the model comes to lie down the page, in millimetres; knuckle:
     at most so many millimetres of that opening given to the joint at the metacarpal's
-    head, the rest to the one at its base."""
+    head, the rest to the one at its base; at_base: {digit: millimetres}, at most so much
+    of a digit's opening given to the joint at its base, the rest to its knuckle."""
+    at_base = at_base or {}
     digits = digits or HAND_DIGITS
 
     def bone(name):
@@ -611,7 +616,10 @@ def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1]
             dy = lowest - bottom[digit]
         elif sh["group"] == kind + "s" and digit in meta_of:
             dy = lowest - bottom[meta_of[digit]]
-            dy -= dy / 2 if knuckle is None else min(dy / 2, knuckle)
+            if meta_of[digit] in at_base:
+                dy = min(dy, at_base[meta_of[digit]])
+            else:
+                dy -= dy / 2 if knuckle is None else min(dy / 2, knuckle)
         else:
             continue
         if dy:
@@ -631,23 +639,22 @@ def hand():
     d = Drawing("hand", 306, 474)
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
-    # the thumb's head lies far above the fingers': its knuckle opened no wider than the
-    # little finger's, so that its first phalanx still sits under the head, the rest of
-    # its move taken up at the base under the trapezium
-    model = phalanges_in_a_row(atlas.hand_model(palm=False), knuckle=THUMB_KNUCKLE)
+    # the thumb's head lies far above the fingers': its base kept on the trapezium, its
+    # whole move taken up at the knuckle, its phalanges still in line with the metacarpal
+    model = phalanges_in_a_row(atlas.hand_model(palm=False), at_base={"thumb": THUMB_BASE})
     groups = [g for g, _ in atlas.HAND_GROUPS]
     offsets = apart(model, Place(0, 0, s, mirror=True), groups, GROUP_GAP)
     top = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[0])[0]
     bottom = extents(model, Place(0, 0, s, mirror=True, offsets=offsets), groups[-1])[1]
     # the hand left of the middle, its thumb well clear of the brackets, so that they read
     # as gathering the whole hand's rows rather than the thumb's bones
-    place = Place(198, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
+    place = Place(195, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
     spans = [bracket_span(model, place, g) for g in groups]
     check_apart(d, spans, ROWS["hand"].values())
     for n, span in enumerate(spans, 1):
-        d.bracket(ctl(n), 256, *span)
+        d.bracket(ctl(n), 262, *span)
     return d
 
 
