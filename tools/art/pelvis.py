@@ -93,16 +93,16 @@ HIP_MEDIAL_FRONT = narrow([
 ])
 # from behind: the posterior border, the end of the crest crossing the sacrum's base, the
 # posterior superior spine a rounded knob over the sacrum at the level of its second segment,
-# the posterior inferior spine, the greater sciatic notch leaving the sacrum's lateral border,
+# a notch under it, the posterior inferior spine a smaller knob at the sacrum's border, the greater sciatic notch leaving the sacrum's lateral border,
 # the ischial spine; below it the pecten as seen through the outlet
 HIP_MEDIAL_BACK = narrow([
-    (45, 33), (43, 42), (41, 50), (40.5, 58), (42.5, 66.5), (44.5, 73.5),
-    (46.5, 79.5), (49, 85), (56, 89), (63, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"),
+    (46, 33), (44.5, 40), (41, 46), (39, 51.5), (39.5, 56.5), (42.5, 60.5), (44.5, 65),
+    (43.5, 70), (44, 75), (47.5, 80), (51, 85), (56, 89), (63, 95), (67, 103), (65, 111), (55, 117), (43, 122, "c"),
     (48, 127), (44, 133), (33, 138), (22, 141, "c"), (10, 146),
 ])
 # the part of HIP_MEDIAL_BACK that lies over the sacrum, down into the greater sciatic notch
 # past the sacrum's lateral border
-HIP_OVER_SACRUM = 9
+HIP_OVER_SACRUM = 12
 # the pelvic brim: the arcuate line from the sacro-iliac joint at the end of the ala down
 # over the iliopubic eminence, well outside the ischial spine, into the pecten and on to the
 # pubic tubercle and along the pubic crest to the symphysis; it goes on along the sacrum's ala to
