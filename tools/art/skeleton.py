@@ -550,11 +550,11 @@ def front():
     # line out across the lower ribs but no other cartilage
     d.leader("Form2.Label7 Form4.Text7", chest_place(chest.marks["cartilage 6 middle"])[:2])
     # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
-    # where the two bones stand apart and each is broad enough to show either side of its
-    # line's end: the radius's in the middle of its length, where it starts to widen, the
-    # ulna's a little below it, where the space between the bones is still wide, its line
-    # slanting down across that space and the radius to its label under the radius's own
-    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, 215.5))
+    # (a third of its length) where the two bones stand apart: the radius's level with its
+    # label, in the upper half of its shaft; the ulna's in its lower third, where the space
+    # between the bones is still open, its line running nearly level across that space
+    # and the radius to its label under the radius's own
+    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, RADIUS_LINE_ROW))
     d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, ULNA_LINE_ROW))
     # the hand's lines from the middle of the hand, each on the body of a bone of its
     # group and out over that group only: the capitate, the middle of the third
@@ -599,7 +599,9 @@ SCAPULA_GLENOID_FRONT = (45.6, 107.5)
 # level of its middle, its top a joint's width under the acromion
 HUMERAL_HEAD_FRONT = (50.6, 104.8)
 # the row of the ulna's shaft where its line starts
-ULNA_LINE_ROW = 223.5
+ULNA_LINE_ROW = 230.5
+# the row of the radius's shaft where its line starts
+RADIUS_LINE_ROW = 209.5
 # the column of the collar bone's shaft where its line starts (dx)
 CLAVICLE_LINE_DX = 36.0
 # The collar bone from the front: its acromial end (dx, y); the middle of its breastbone end
