@@ -151,9 +151,10 @@ def rough(place, d):
 
 
 def sacral_joint_mm():
-    """The sacrum's lateral border from the lateral end of its ala down the auricular part,
-    in the right hip bone's millimetres as the whole pelvis places the sacrum: the line of
-    the sacro-iliac joint, where the ilium's medial border meets the sacrum."""
+    """The sacrum's lateral border from the brim, under the ala's lateral end, down the
+    auricular part, in the right hip bone's millimetres as the whole pelvis places the
+    sacrum: the line of the sacro-iliac joint, where the ilium's medial border meets the
+    sacrum (above the brim that border crosses the ala's end, see HIP_WING_MEDIAL_FRONT)."""
     ky = (SACRUM_APEX - SACRUM_TOP) / (SACRUM_APEX_Y - 24)
     start = [(70, 24)] + [seg[2] for seg in SACRUM_HALF_FRONT]
     pts = []
@@ -269,8 +270,9 @@ SACRUM_HALF_FRONT = [
     ((9, 35.5), (6, 40), (6, 46)),         # its rounded lateral end
     ((6, 51), (8.2, 55), (9, 58)),
 ] + SACRUM_HALF[5:]
-# the segments of SACRUM_HALF_FRONT along the sacro-iliac joint, from the ala's lateral end
-# down the auricular part to the third segment
+# the segments of SACRUM_HALF_FRONT round the ala's lateral end and down the auricular part
+# to the third segment; the sacro-iliac joint follows them from the brim down (the first two
+# lie under the ilium)
 SACRUM_JOINT = (4, 8)
 
 
