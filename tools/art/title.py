@@ -27,7 +27,9 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atlas  # noqa: E402
+import head_atlas  # noqa: E402
 import skeleton  # noqa: E402
+import skull  # noqa: E402
 from geometry import GROUND, Place, arc_pts, bezier_d, d_poly, fmt, lerp, svg  # noqa: E402
 
 W, H = 380, 505
@@ -395,6 +397,10 @@ def arm_right():
                   fist(uln, aim)))
 
 
+CHIN = (0, 91.8)     # the lowest point of the mandible's chin, in the head atlas's millimetres
+FIST_POINTS = [0]    # how many outline points the fist has (the last of the right arm's)
+
+
 def fist(uln, aim):
     """The right hand seen from its back, loosely closed under the chin: the carpus and the
     metacarpals of the atlas, the knuckles (the metacarpals' heads) uppermost, the first
@@ -439,6 +445,7 @@ def fist(uln, aim):
         pts = [hnd(rot_about(p, head, -75)) for p in sh["pts"]]
         ARM_POINTS.extend(pts)
         out.append(path(bezier_d(pts), 0.55))
+    FIST_POINTS[0] = len(ARM_POINTS) - start
     return [backing(ARM_POINTS[start:])] + out
 
 
@@ -551,8 +558,10 @@ def build():
 def check_pose():
     """The posed arms keep their true proportion and their place: the folded humerus shown
     nearly at its whole length (at least 0.92 of it), its forearm no longer than it is and
-    shown between 0.8 and 0.94 of the humerus shown, leaning in across the chest; the folded arm clear of the breastbone's middle
-    and left half, and its fist of the greater part of the neck's column; all inside the picture;
+    shown between 0.8 and 0.94 of the humerus shown, leaning in across the chest; its fist
+    reaching up to the level of the chin beside it; the folded arm clear of the
+    breastbone's middle and left half, and its fist of the greater part of the neck's
+    column; all inside the picture;
     the outstretched hand clear of the picture's edge, of the emblem, of the lettering
     and of the button."""
     humerus = atlas.humerus()
@@ -572,8 +581,18 @@ def check_pose():
     lean = math.degrees(math.atan2(aim[0], -aim[1]))
     if not 12 <= lean <= 35:
         problems.append(f"the right forearm leans {lean:.0f} degrees from upright")
+    # the hand at the chin: the fist's top as high as the chin's lowest point, under the
+    # right half of the jaw
+    head = skull.on_skeleton(head_atlas.skull_front_plain, MID, skeleton.SKULL_EARS,
+                             SCALE * skeleton.HEAD_SIZE, "")
+    chin = head.place(CHIN)
     ARM_POINTS.clear()
     arm_right()
+    start = len(ARM_POINTS) - FIST_POINTS[0]
+    hx, hy = min(ARM_POINTS[start:], key=lambda p: p[1])
+    if hy > chin[1] or not chin[0] - 16 <= hx <= chin[0]:
+        problems.append(f"the fist's top at ({hx:.0f}, {hy:.0f}), the chin's lowest point at "
+                        f"({chin[0]:.0f}, {chin[1]:.0f})")
     for x, y in ARM_POINTS:
         if x > (MID + 0.5 if y < 100 else MID - 3.5):   # the neck's column, the breastbone
             problems.append(f"the right arm reaches the breastbone or the neck at ({x:.0f}, {y:.0f})")
