@@ -409,8 +409,11 @@ def hand_model(palm=True):
             (26.5, 49.3), (21.5, 48.6), (16.5, 51, "c"), (12.6, 48.5), (12, 44), (13.5, 38.5)])
     if palm:
         m.line([(19, 38), (24.5, 41), (27, 47)])                   # tubercle of the trapezium
-    m.bone(C, "trapezoid", [(34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5),
-                            (35.5, 47.5), (33.5, 41), (33.5, 34)])
+    # the trapezoid the smallest of the distal row, narrowed about its middle so that it
+    # stands a joint space from the trapezium and from the capitate, as its neighbours do
+    m.bone(C, "trapezoid", [(38.5 + (x - 38.5) * 0.8, y) for x, y in [
+        (34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5), (35.5, 47.5), (33.5, 41),
+        (33.5, 34)]])
     # the capitate the largest carpal: a rounded head on a short neck in the hollow of the
     # scaphoid and the lunate, a broad body down to the third metacarpal; the hamate a wedge beside it, its
     # point up between the capitate and the triquetrum
