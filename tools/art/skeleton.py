@@ -637,6 +637,13 @@ SPINE_SHADOW_WIDTH = 2.0     # pixels: half of it shows below the lower lip
 SPINE_TIP = 14               # index of the acromion's tip in the outline
 SPINE_LIP = 20               # index where the lower lip meets the blade, over the neck
 SPINE_ROOT = 26              # index where the lower lip reaches the medial border
+# The lateral border, a thick rounded bar from under the glenoid to the inferior angle,
+# catches the light as the spine's crest does: a band of the spine's lighter maroon just
+# inside the blade's outline (the body outline's points LATERAL_BORDER, moved in by
+# LATERAL_BAR_IN millimetres towards the middle of the blade)
+LATERAL_BORDER = range(14, 21)
+LATERAL_BAR_IN = 8.0
+LATERAL_BAR_WIDTH = 1.6      # pixels
 
 
 def draw_blade_from_behind(S, sca, place):
@@ -648,6 +655,13 @@ def draw_blade_from_behind(S, sca, place):
     pts = spine["pts"]
     lip = pts[SPINE_LIP:SPINE_ROOT + 1]
     el = S.shape(body["pts"])
+    mx, my = sca.marks["body"]
+    bar = []
+    for i in LATERAL_BORDER:
+        x, y = body["pts"][i][:2]
+        d = math.hypot(mx - x, my - y)
+        bar.append((x + (mx - x) * LATERAL_BAR_IN / d, y + (my - y) * LATERAL_BAR_IN / d))
+    el += S.curve(bar, stroke=SPINE_LIGHT, stroke_width=fmt(LATERAL_BAR_WIDTH))
     el += S.curve(lip, stroke=SPINE_SHADOW, stroke_width=fmt(SPINE_SHADOW_WIDTH))
     el += S.shape(pts, fill=SPINE_LIGHT, stroke="none")
     crest = S.curve(pts[SPINE_ROOT:] + pts[:SPINE_LIP + 1])
