@@ -82,11 +82,11 @@ def tooth_side(x0, x1, neck, edge, kind):
         crown = [(x1, neck + 0.4 * h), (x1 - 0.2 * w, neck + 0.8 * h), (m - 0.05 * w, edge, "c"),
                  (x0 + 0.18 * w, neck + 0.78 * h), (x0, neck + 0.4 * h)]
     elif kind == "p":   # broad-shouldered, its neighbours meeting close to the cusp
-        crown = [(x1, neck + 0.6 * h), (x1 - 0.14 * w, neck + 0.9 * h), (m, edge, "c"),
-                 (x0 + 0.14 * w, neck + 0.9 * h), (x0, neck + 0.6 * h)]
+        crown = [(x1, neck + 0.6 * h), (x1 - 0.16 * w, neck + 0.84 * h), (m, edge, "c"),
+                 (x0 + 0.16 * w, neck + 0.84 * h), (x0, neck + 0.6 * h)]
     else:   # square-shouldered, its two cusps low
         crown = [(x1, neck + 0.4 * h), (x1 - 0.04 * w, neck + 0.88 * h), (x1 - 0.24 * w, edge),
-                 (m, neck + 0.86 * h, "c"), (x0 + 0.24 * w, edge), (x0 + 0.04 * w, neck + 0.88 * h),
+                 (m, neck + 0.72 * h, "c"), (x0 + 0.24 * w, edge), (x0 + 0.04 * w, neck + 0.88 * h),
                  (x0, neck + 0.4 * h)]
     base = [(x0 + 0.12 * w, root, "c"), (x1 - 0.12 * w, root, "c")]
     return base + crown
@@ -123,7 +123,7 @@ def _tilted(table, deg=9):
 # eight on a side
 UPPER_TEETH_SIDE = [
     (-104.6, -101.2, 37.0, 47.6, "i"), (-101.4, -97.2, 37.6, 46.8, "i"),
-    (-97.4, -90.8, 38.0, 48.6, "c"), (-91.0, -84.8, 38.6, 46.2, "p"),
+    (-97.4, -90.8, 38.0, 49.8, "c"), (-91.0, -84.8, 38.6, 46.2, "p"),
     (-85.0, -78.8, 38.8, 46.0, "p"), (-79.0, -68.6, 39.0, 45.6, "m"),
     (-68.8, -59.6, 38.8, 45.2, "m"), (-59.8, -52.2, 38.4, 44.6, "m"),
 ]
@@ -157,11 +157,12 @@ def tooth_front(x0, x1, neck, edge, kind):
     return [(x0 + 0.1 * w, root, "c"), (x1 - 0.1 * w, root, "c")] + crown
 
 
-# from the front, the left half: x towards the midline, x outwards, neck, edge, kind
+# from the front, the left half: x towards the midline, x outwards, neck, edge, kind; the
+# incisors, the canine, the premolars and the first molar: the arch turns back behind them,
+# so that the second and third molars hide behind the first
 UPPER_TEETH_FRONT = [
     (0, 9.0, 37.6, 48.0, "i"), (9.0, 14.4, 38.4, 46.6, "i"), (14.4, 19.8, 38.8, 49.0, "c"),
-    (19.8, 23.2, 39.4, 45.8, "p"), (23.2, 26.2, 39.9, 45.4, "p"), (26.2, 30.2, 40.2, 45.2, "m"),
-    (30.2, 33.4, 40.5, 44.9, "m"), (33.4, 35.6, 40.7, 44.6, "m"),
+    (19.8, 23.6, 39.4, 45.8, "p"), (23.6, 27.6, 39.9, 45.4, "p"), (27.6, 33.4, 40.3, 45.0, "m"),
 ]
 LOWER_TEETH_FRONT = [
     (0, 5.8, 55.4, 45.6, "i"), (5.8, 11.4, 55.0, 45.4, "i"), (11.4, 16.8, 54.6, 44.6, "c"),
@@ -519,6 +520,15 @@ def skull_side(g, mandible=True):
     # behind the upper jaw, under the arch: bone (the lateral pterygoid plate), not a hole,
     # in outline only as every bone in view is
     g.body(PTERYGOID_SIDE, width=W_IN)
+    if not mandible:
+        # the lateral pterygoid plate a thin sheet facing out, turned a little back: its
+        # surface in shadow behind the maxilla, hatched like the other hollows, and the
+        # pterygomaxillary fissure a narrow slit between it and the tuberosity above
+        g.hatch([(-50, 6), (-53.5, 10.5), (-54.6, 14), (-54, 19), (-52.4, 22.8), (-47.5, 19.5),
+                 (-43.5, 13.8), (-41, 8.5), (-40, 5.5)], 75, 2.1, W_FINE)
+        g.line([(-50.6, 5.6), (-53.2, 9.8), (-54.4, 13.2)], W_FINE)
+        # the underside of the base in the shadow of the arch, its surface hatched sparsely
+        g.hatch([(-33, 1.5), (-20, 1.5), (-20, 9.5), (-24, 8.8), (-30, 7)], 60, 1.8, W_FINE)
     if mandible:
         # below the plate, between the last molars and the ramus: the far side of the
         # mouth, plain bone with no opening through it
@@ -624,9 +634,9 @@ def front_mandible_outline():
         (32, 52.5), (36, 49),                                          # behind the last molar
         (39.5, 40), (42, 30), (44, 20),                                # the front of the ramus
         (46, 12),                                                      # under the arch
-        (50, 11.5), (53, 16.5), (52.4, 30), (51, 44), (49.9, 55),      # ramus, narrowing down
-        (50.5, 61.5), (51.2, 65.2), (50.2, 68.4, "c"),                 # angle, a corner turned out
-        (45, 72), (38.5, 77.2), (30, 82.8), (21, 87.6),                # lower border, straight
+        (50, 11.5), (53, 16.5), (52, 30), (50.2, 44), (48.4, 55),      # ramus, narrowing down
+        (48.6, 61.5), (49, 65.2), (47.8, 68.6, "c"),                   # angle, turned out a little
+        (43, 73.2), (36.5, 79), (28.5, 84.4), (20.5, 88.4),            # lower border, full below
         (14, 90.4, "c"), (7, 91.8), (0, 92.2),                         # the chin between its tubercles
     ]
 
@@ -647,7 +657,7 @@ NASAL_BORDER = [(5, -25.5), (4.6, -21), (6, -15), (8.2, -9), (9.8, -4, "c")]
 
 # the upper alveolar margin from the front, the left half from the last molar in to the
 # midline: a corner between each pair of neighbours
-ALVEOLAR_FRONT = [(35.6, 40.8, "c"), (33.4, 40.7, "c"), (30.2, 40.5, "c"), (26.2, 40.2, "c"), (23.2, 39.9, "c"),
+ALVEOLAR_FRONT = [(35.6, 40.8, "c"), (33.4, 40.7, "c"), (30.5, 40.2), (27.6, 40.3, "c"), (23.6, 39.9, "c"),
                   (19.8, 39.4, "c"), (14.4, 38.8, "c"), (9.0, 38.4, "c"), (0.5, 37.6, "c")]
 
 
@@ -755,7 +765,7 @@ def skull_front(g, small=False):
     g.fill(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), BONE)
     for sx, R in sides():
         side = [(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
-                (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (35, 52)]
+                (53, 16.5), (52, 30), (50.2, 44), (48.4, 55), (36, 54), (35, 52)]
         g.fill(R(side), BONE)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
@@ -844,7 +854,7 @@ def skull_front_plain(g, recess=GROUND, nose=GROUND):
     # the deep space beside the upper jaw, between it and each ramus
     for sx, R in sides():
         g.fill(R([(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5),
-                  (53, 16.5), (52.4, 30), (51, 44), (50.2, 56), (36, 54), (35, 52)]), recess)
+                  (53, 16.5), (52, 30), (50.2, 44), (48.4, 55), (36, 54), (35, 52)]), recess)
     teeth_row_plain(g, LOWER_TEETH_FRONT, upper=False)
     g.body(sym(front_mandible_outline()), width=W_OUT)
     teeth_row_plain(g, UPPER_TEETH_FRONT, upper=True)
@@ -1182,8 +1192,9 @@ def newborn_vault(g):
              (47.5, 46), (40.5, 60), (28, 71), (13.5, 77), (0, 78)]
     vault = sym(right)
     g.body(vault, width=1.2)
-    # the coronal sutures curving back as they run out from the anterior fontanelle
-    coronal = [(11, 0), (22, 1.2), (33, 3), (43.8, 6.2)]
+    # the coronal sutures run out nearly straight across from the anterior fontanelle, their
+    # outer ends slanting a little forwards as they go down the sides towards the pterion
+    coronal = [(11.5, 0), (22, -0.3), (32, -1.3), (41.7, -3.4)]
     # the lambdoid sutures run out and a little forwards from the posterior fontanelle:
     # from above the occipital shows as a broad wedge behind them
     lambdoid = [(4.5, 66.3), (16, 63.6), (28, 59.4), (43, 53.9)]
