@@ -295,10 +295,14 @@ def sacrum_side(curve, s0, px):
     top = [(x0 + (ty0 * b - tx0 * u) * px, y0 + (-tx0 * b - ty0 * u) * px) for b, u in top]
     outline = "M " + " L ".join(f"{fmt(x)} {fmt(y)}" for x, y in front + back[::-1] + top) + " Z"
     parts = [f'<path d="{outline}" fill="{BONE}" stroke="{INK}" stroke-width="0.9" stroke-linejoin="round"/>']
-    # the auricular surface for the hip bone on the side of the upper three segments,
-    # hatched as the joint surfaces are; the lines where the bodies fused, on its front
-    ear = [(-5, 0.05), (3, 0.03), (11, 0.07), (15.5, 0.15), (12, 0.23), (8.5, 0.3), (6.5, 0.38),
-           (2.5, 0.4), (-2, 0.33), (-6, 0.2)]
+    # the auricular surface for the hip bone on the side of the upper three segments, ear-
+    # shaped: a short upper limb running back on the first segment and a longer lower limb
+    # running down and back over the second and third, the angle between them forwards and
+    # the hollow behind them where the ligaments hold the hip bone; hatched as the joint
+    # surfaces are; the lines where the bodies fused, on its front
+    ear = [(-4.5, 0.035), (4, 0.028), (11.5, 0.042), (14.8, 0.075), (12.5, 0.11), (7.5, 0.122),
+           (4.2, 0.15), (4.6, 0.22), (7.4, 0.29), (9.8, 0.35), (8.6, 0.395), (4.2, 0.385),
+           (-0.8, 0.33), (-4.8, 0.25), (-6.8, 0.16), (-6.4, 0.08)]
     ear = [at(f, off) for off, f in ear]
     ear_d = bezier_d(ear)
     dense, _ = spline(ear, True, 0.3)    # the outline the hatching is clipped to
@@ -345,25 +349,22 @@ def smooth(points, closed=True):
 
 
 SHADOW = "rgb(110,110,110)"   # the shadow a raised part casts on the bone under it
-SLOPE = "rgb(200,200,200)"    # the shaded slope of a raised part's rounded top
 
 
 def top_bone(right_half, holes, details, sw, pegs=(), facets=()):
     """A vertebra from above: the outline, then raised parts drawn over it (pegs: closed
-    shapes in bone white, each (outline, shadow, shaded rim): the shadow it casts down and
-    to the right on the bone under it and the pale grey slope of its rounded top on that
-    side, so that it reads as standing up out of the bone and not as a hole), holes
+    shapes in bone white, each (outline, shadow): the shadow it casts down and to the right
+    on the bone under it, showing as a dark crescent beside it on that side only, so that it
+    reads as standing up out of the bone and not as a hole), holes
     through it (in the ground's grey), joint facets (dense polygons, outlined and finely
     hatched, so that they read as smooth joint surfaces and not as holes) and fine detail."""
     w1, w2, w3 = fmt(0.9 * sw), fmt(0.75 * sw), fmt(0.5 * sw)
     parts = [f'<path d="{smooth(sym(right_half))}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
     for pts in holes:
         parts.append(f'<path d="{smooth(pts)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>')
-    for pts, shadow, rim in pegs:
+    for pts, shadow in pegs:
         parts.append(f'<path d="{smooth(shadow)}" fill="{SHADOW}" stroke="none"/>')
-        parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w2}"/>')
-        parts.append(f'<path d="{d_poly(rim)}" fill="{SLOPE}" stroke="none"/>')
-        parts.append(f'<path d="{smooth(pts)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
+        parts.append(f'<path d="{smooth(pts)}" fill="{BONE}" stroke="{INK}" stroke-width="{w3}"/>')
     for pts in facets:
         parts.append(hatch(pts, 60, 0.9 * sw, 0.3 * sw))
         parts.append(f'<path d="{d_poly(pts)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>')
@@ -446,13 +447,10 @@ AXIS = [
 AXIS_CANAL = sym([(0, -6.9), (6.4, -6.6), (10.2, -4.8), (11, -1.4), (9.2, 2.6), (5.6, 6.2), (2.2, 8.2), (0, 8.6)])
 AXIS_HOLES = [AXIS_CANAL, ellipse_pts(22.6, -6, 1.5, 1.3, n=10), ellipse_pts(-22.6, -6, 1.5, 1.3, n=10)]
 AXIS_DENS = ellipse_pts(0, -12.8, 4.9, 4.7, n=16)
-# the dens stands up towards the viewer: its shadow falls down and to the right on the body
-# beside it, and the right-hand slope of its rounded top is shaded, a crescent inside its rim
-AXIS_DENS_SHADOW = ellipse_pts(1.9, -11.3, 5.0, 4.8, n=16)
-AXIS_DENS_RIM = ([(4.9 * math.cos(a), -12.8 + 4.7 * math.sin(a)) for a in
-                  (math.radians(d) for d in range(-60, 181, 15))]
-                 + [(3.4 * math.cos(a) - 0.8, -12.8 + 3.3 * math.sin(a) - 0.7) for a in
-                    (math.radians(d) for d in range(180, -61, -15))])
+# the dens stands up towards the viewer: a solid peg in the bone's white, lit from the upper
+# left, its shadow a dark crescent falling down and to the right on the body beside it and
+# nothing inside its rim, so that it reads as a peg and not as a hole
+AXIS_DENS_SHADOW = ellipse_pts(2.2, -10.9, 5.2, 5.0, n=16)
 # the superior facets, broad ovals sloping down and out over the body and pedicles
 AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4, -10.8, 5.6, 5.2, 20, n=32)]
 AXIS_DETAILS = (
@@ -461,7 +459,7 @@ AXIS_DETAILS = (
 
 
 def axis_top(sw=1.0):
-    return top_bone(AXIS, AXIS_HOLES, AXIS_DETAILS, sw, pegs=[(AXIS_DENS, AXIS_DENS_SHADOW, AXIS_DENS_RIM)],
+    return top_bone(AXIS, AXIS_HOLES, AXIS_DETAILS, sw, pegs=[(AXIS_DENS, AXIS_DENS_SHADOW)],
                     facets=AXIS_FACETS)
 
 
@@ -784,9 +782,9 @@ SINGLE_BONES = [
     # the cervical's line from the middle of its body, well in from its front border, clear
     # of the transverse process
     ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 31), (0.6, -14.2)),
-    # the atlas's from deep in its anterior arch, behind the tubercle, clear of the opening
-    # behind it
-    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 32), (-2.6, -18.6)),
+    # the atlas's from the middle of its anterior arch, behind the tubercle, halfway between
+    # its front and the opening behind it
+    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 32), (0.4, -20.4)),
     # the axis's from the top of its dens, the peg that makes it the axis, its line rising
     # steeply enough to pass over the front of the body, clear of the superior facet
     ("axis", "the axis (second cervical) from above", axis_top, (175, 86), (0.4, -14.4)),
