@@ -117,8 +117,8 @@ HIP_CREST_LIP = flare([(46, 24), (58, 12), (80, 7), (102, 9), (120, 17), (128, 3
 # inside it the lunate surface, a white horseshoe along the rims, round the fossa, lightly
 # hatched, low in the cup and opening down to the notch; under the overhanging roof, along
 # the border, the cup's wall in shadow
-ACET_FRONT_RIM = narrow([(106, 95), (95, 99), (86, 108), (81, 121), (82, 135), (87, 147), (94, 155)])
-ACET_FRONT_FOSSA = narrow([(96, 155), (91.5, 147), (90.5, 137), (92.5, 128), (97, 123), (101.5, 126),
+ACET_FRONT_RIM = narrow([(106, 95), (93, 99), (82, 108), (76, 121), (77, 135), (83, 147), (92, 155)])
+ACET_FRONT_FOSSA = narrow([(95, 155), (88.5, 147), (86.5, 137), (88.5, 127), (94, 121.5), (100.5, 124.5),
                     (103, 135), (102.5, 146), (100.5, 155)])
 ACET_FRONT_SHADOW = narrow([(105.5, 97), (107.6, 105), (109, 114), (109.2, 124), (107.8, 134),
                      (104.2, 131), (103.6, 120), (103.2, 109)])
@@ -126,12 +126,24 @@ ACET_FRONT_SHADOW = narrow([(105.5, 97), (107.6, 105), (109, 114), (109.2, 124),
 # wide and leaning, its upper lateral corner the obturator groove
 OBTURATOR = narrow([(62, 163, "c"), (48, 158), (34, 161), (27, 170), (27, 185), (31, 198), (38, 209),
              (44, 214, "c"), (52, 207), (59, 193), (63, 177)])
-# the edge of the tuberosity's rough face, the bone one sits on
-TUBEROSITY_BACK = narrow([(64, 218), (71, 212), (76, 217), (73, 224)])
+# from behind the ischial tuberosity, the bone one sits on, is the large rough mass at the
+# bottom corner: its face from the lower end of the lesser sciatic notch down the lateral
+# border and round the corner along the lower border, hatched for its roughness
+TUBEROSITY_BACK = narrow([(50, 229.6), (66, 229.6), (77.6, 222), (81.6, 206), (83.8, 193),
+                          (77, 192), (70, 202), (62, 213), (53, 222)])
+# from behind the pubic symphysis and the pubic arch lie at the far side of the pelvis: their
+# border drawn as a finer line than the near bone's
+FAR_BORDER = 6   # the first points of HIP_LOWER: the symphysis and the arch down to the tuberosity
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
 # behind), anterior (a long arch from the crest to the notch)
 GLUTEAL_POSTERIOR = flare([(64, 6), (63, 28), (63, 50), (64, 70)])
 GLUTEAL_ANTERIOR = narrow(flare([(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)]))
+# from behind the gluteal surface is convex, turning away forward along the wing's lateral
+# border: a band of sparse shading inside the border from the crest's tubercle down to the
+# anterior superior spine, narrowing to nothing at both ends
+GLUTEAL_TURN = [HIP_CREST[i][:2] for i in (1, 2, 3, 4, 5)]
+GLUTEAL_TURN = GLUTEAL_TURN + [(x - 13 * math.sin(math.pi * (i + 0.5) / 5), y)
+                               for i, (x, y) in reversed(list(enumerate(GLUTEAL_TURN)))][1:-1]
 # the iliac tuberosity from behind, rough, above and between the posterior iliac spines,
 # where the sacro-iliac ligaments hold the ilium to the sacrum
 TUBEROSITY_ILIAC = "M 49 30 l 3 2 M 48 38 l 3.5 1.5 M 48.5 46 l 3 2 M 50 54 l 2.5 1.5 M 54 36 l 2.5 2 M 54 46 l 2.5 1.5"
@@ -183,7 +195,16 @@ def hip_bone(place, view, w=1.0, fine=True):
     or the lesser lines."""
     d = lambda pts, closed=False: bezier_d(place.pts(pts), closed=closed)
     w1, w2, w3 = fmt(1.0 * w), fmt(0.75 * w), fmt(0.6 * w)
-    out = [f'<path d="{d(hip_outline(view), True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
+    if view == "back":
+        # the near border at full weight, the far symphysis and pubic arch finer
+        ring = hip_outline(view)
+        near = ring[FAR_BORDER:] + ring[:1]
+        far = ring[:FAR_BORDER + 1]
+        out = [f'<path d="{d(ring, True)}" fill="{BONE}" stroke="none"/>',
+               f'<path d="{d(near)}" fill="none" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
+               f'<path d="{d(far)}" fill="none" stroke="{INK}" stroke-width="{w3}" stroke-linejoin="round"/>']
+    else:
+        out = [f'<path d="{d(hip_outline(view), True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>']
     if view == "front":
         out += [
             '<!-- inner lip of the crest round the iliac fossa, and the pelvic brim -->',
@@ -195,7 +216,8 @@ def hip_bone(place, view, w=1.0, fine=True):
                 '<!-- the acetabulum, a cup opening out and forward at the lateral border: its anterior rim,',
                 '     the shadow under its roof, the lunate surface and the hatched fossa open to the notch -->',
                 hatch(place.pts(ACET_FRONT_SHADOW), 60 if place.m < 0 else 120, 1.8, 0.45 * w),
-                hatch(place.pts(ACET_FRONT_FOSSA), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
+                hatch(place.pts(ACET_FRONT_FOSSA), 135 if place.m < 0 else 45, 2.4, 0.4 * w),
+                hatch(place.pts(ACET_FRONT_FOSSA), 45 if place.m < 0 else 135, 2.4, 0.4 * w),
                 f'<path d="{d(ACET_FRONT_FOSSA)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             ]
         else:
@@ -218,8 +240,11 @@ def hip_bone(place, view, w=1.0, fine=True):
         ]
         if fine:
             out += [
-                '<!-- the rough ischial tuberosity -->',
-                f'<path d="{d(TUBEROSITY_BACK)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+                '<!-- the convex gluteal surface turning away along the lateral border -->',
+                hatch(place.pts(GLUTEAL_TURN), 135 if place.m < 0 else 45, 2.4, 0.4 * w),
+                '<!-- the rough ischial tuberosity, a large hatched mass at the bottom corner -->',
+                hatch(place.pts(TUBEROSITY_BACK), 150 if place.m < 0 else 30, 2.2, 0.45 * w),
+                f'<path d="{d(TUBEROSITY_BACK, True)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
             ]
     return "\n".join(out)
 
@@ -502,10 +527,11 @@ GLUTEAL_SIDE = [
     [(36, -44), (20, -41), (2, -40), (-14, -36)],                     # inferior gluteal line, arching over the socket
 ]
 TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
-# where the marked bone's line starts: on the back of the wing behind the posterior gluteal
-# line, where the gluteus maximus arises, low enough to pass under the line's end; the line
-# leaves by the crest's smooth back end, clear above the posterior superior spine
-HIP_SIDE_START = (-73, -88)
+# where the marked bone's line starts: on the plain bone of the body above and behind the
+# socket, where the ilium's body joins the ischium's, clear of the rim, the gluteal lines and
+# the greater sciatic notch, so that the line names the whole bone and not its wing; it runs
+# up and back over the lower wing and leaves by the posterior border
+HIP_SIDE_START = (-30, -26)
 
 
 def hip_bone_side(place, w=1.0):
@@ -526,6 +552,15 @@ def hip_bone_side(place, w=1.0):
     # rim, so that plain bone below it shows the gap between the horns
     margin = [rim[-1], (0.25 * r, 0.78 * r), (-0.2 * r, 0.79 * r), rim[0]]
     hollow = inner + margin[1:-1]
+    # the rim stands out as a raised lip: under its upper and back part, on its inner side,
+    # the lip's shadow on the lunate surface, a crescent widest under the roof
+    n = 16
+    lip = [((r - 0.4) * math.cos(math.radians(a)), (r - 0.4) * math.sin(math.radians(a)))
+           for a in (160 + 200 * i / n for i in range(n + 1))]
+    under = [((r - 0.4 - 0.16 * r * math.sin(math.pi * i / n)) * math.cos(math.radians(160 + 200 * i / n)),
+              (r - 0.4 - 0.16 * r * math.sin(math.pi * i / n)) * math.sin(math.radians(160 + 200 * i / n)))
+             for i in range(n, -1, -1)]
+    shadow = lip + under
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
         '<!-- the gluteal lines on the outer face of the wing, the pecten on the superior ramus -->',
@@ -535,7 +570,8 @@ def hip_bone_side(place, w=1.0):
         hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
         hatch(place.pts(hollow), 45 if place.m < 0 else 135, 3.2, 0.4 * w),
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
-        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.2 * w)}" stroke-linecap="round"/>',
+        hatch(place.pts(shadow), 60 if place.m < 0 else 120, 1.5, 0.4 * w),
+        f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.6 * w)}" stroke-linecap="round"/>',
         '<!-- the rough ischial tuberosity -->',
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
