@@ -1092,17 +1092,17 @@ def lacrimal(g):
         (-6, -10, "c"), (1, -10.6), (8.4, -10.2, "c"),    # border with the frontal bone
         (9, -2), (8.6, 8.4, "c"),                         # border with the ethmoid
         (4, 9.2), (-0.5, 9.8),                            # border with the maxilla
-        (-2.2, 11.6), (-4.6, 14), (-7.6, 15, "c"), (-6.4, 12),   # lacrimal hamulus
+        (-2.2, 11.6), (-5, 14.8), (-8.8, 16.4, "c"), (-6.6, 12.4),   # lacrimal hamulus
         (-6.2, 5), (-6.3, -3),                            # anterior border
     ]
     serr = {0: SERR, 1: SERR, 2: SERR, 3: SERR, 11: SERR, 12: SERR}
     g.body(sc(pts), serr=serr, width=W_OUT)
     # the crest, a ridge from top to hamulus: the groove for the lacrimal sac before it,
     # lightly shaded; the smooth orbital part behind it, the larger, left plain
-    crest = [(-1.6, -10.5), (-1.8, -2), (-2, 5), (-2.8, 10), (-4.8, 13.4)]
+    crest = [(0.4, -10.6), (0.2, -2), (-0.2, 5), (-1.6, 10.4), (-4.6, 14)]
     g.line(sc(crest), W_OUT)
-    g.hatch(sc([(-6, -10), (-1.6, -10.5), (-1.8, -2), (-2, 5), (-2.8, 10), (-4.8, 13.4), (-6.4, 12),
-                (-6.2, 5), (-6.3, -3)]), 75, 2.8, W_FINE)
+    g.hatch(sc([(-6, -10), (0.4, -10.6), (0.2, -2), (-0.2, 5), (-1.6, 10.4), (-4.6, 14), (-6.6, 12.4),
+                (-6.2, 5), (-6.3, -3)]), 75, 2.6, W_FINE)
 
 
 def concha(g, outside=True):

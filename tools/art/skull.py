@@ -115,19 +115,19 @@ def facial_bones():
     lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
-    # the conchae a left and right pair, both seen from the left as the vomer and the
-    # mandible are, their thick front ends to the left: the left one from its outer side,
-    # with the maxillary process bent down over it, the right one from the nose, its
-    # convex inner face towards us
+    # the conchae a left and right pair like every other pair here, each from its outer
+    # side with the maxillary process bent down over it: the left one nearer the labels,
+    # its thick front end towards them, the right one its mirror image
     con = Place(64, 117.3, S)
-    add("concha-right", lambda g: A.concha(g, outside=False), con.ox, con.oy,
-        comment="the right inferior nasal concha from the left, its inner face")
-    add("concha-left", A.concha, 176, con.oy, comment="the left inferior nasal concha from the outside")
-    # the nasal bones high enough that their line crosses the wider lower half
-    nas = Place(mid - 4, 186 + 11 * S, S, True)
+    add("concha-left", A.concha, con.ox, con.oy, comment="the left inferior nasal concha from the outside")
+    add("concha-right", A.concha, 176, con.oy, mirror=True,
+        comment="the right inferior nasal concha from the outside")
+    # the nasal bones high enough that their line crosses the wider lower half; the pair
+    # meeting in the midline at the internasal suture, as they do over the nose
+    nas = Place(mid - 0.5, 186 + 11 * S, S, True)
     add("nasal-right", lambda g: A.front_nasal(g, apart=True), nas.ox, nas.oy, mirror=True,
         comment="the right nasal bone from the front")
-    add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 4, nas.oy,
+    add("nasal-left", lambda g: A.front_nasal(g, apart=True), mid + 0.5, nas.oy,
         comment="the left nasal bone from the front")
     # the cheek bones from the front, closer together than in the face
     zyg = Place(mid + 26, 243 + 8 * S, S, True)
