@@ -66,7 +66,7 @@ MALLEUS = head_arc(62, -242) + [                                                
     (0.76, 6.20), (0.68, 5.30), (0.60, 4.40), (0.54, 3.40), (0.48, 2.50),            # its back
     (0.46, 1.98),                                                                    # the neck's back
 ]
-MALLEUS_LINE = (0.15, -1.25)    # high in the head, its line passing well above the incus, which stands lower behind it
+MALLEUS_LINE = (0.05, -1.33)    # high in the middle of the head, its line passing well above the incus, which stands lower behind it
 
 # ----------------------------------------------------------------------------
 # the incus, in the frame of the malleus: its body behind the head of the malleus, at
@@ -92,7 +92,8 @@ INCUS = head_arc(34, -22, JOINT_SPACE, n=6) + [                                 
     (1.62, 4.50), (1.56, 3.50), (1.50, 2.60), (1.42, 1.90), (1.40, 1.45),            # the long process' front
 ]
 STAPES_HEAD = (3.14, 4.96)       # the middle of the stapes' head, in close joint with the lenticular process
-INCUS_LINE = (2.30, 0.45)        # deep in the body, well behind the facet, its line passing under the short process
+INCUS_LINE = (2.05, 0.95)        # low in the body, well behind the facet, its line leaving the body where it turns into
+                                 # the long process and passing well below the short process
 
 # ----------------------------------------------------------------------------
 # the stapes, the origin in the middle of the hollow of its head, y along its axis to the
@@ -102,7 +103,7 @@ STAPES_TILT = 0.42        # the footplate's half width seen: a view a little alo
 STAPES_TURN = -105        # its axis on the page: backwards and 15 degrees up
 PLATE_Y = 2.8             # the middle of the footplate's crural face: the stapes 3.1 mm tall
 PLATE_RX = 1.5            # half the footplate's length, an oval 3 mm long
-PLATE_RIM = 0.25          # the footplate's thickness, seen below its face
+PLATE_RIM = 0.46          # the footplate's thickened margin, seen below its face
 
 
 def mirrored(half):
@@ -123,7 +124,11 @@ STAPES_ARCH = mirrored([
 STAPES_WINDOW = mirrored([
     (-1.02, PLATE_Y - 0.16, "c"), (-1.00, 2.16), (-0.84, 1.70), (-0.50, 1.36), (-0.16, 1.26),
 ])
-STAPES_LINE = (0.0, PLATE_Y)     # the middle of the footplate's face, as far from the opening between the crura as from its near edge
+# the footplate's margin below the face, in the lower half of the plate: outside the arch,
+# so that its line enters through the footplate only, well clear of the opening between
+# the crura and of the face seen through it
+STAPES_LINE_X = -0.45
+STAPES_LINE = (STAPES_LINE_X, PLATE_Y + STAPES_TILT * (1 - (STAPES_LINE_X / PLATE_RX) ** 2) ** 0.5 + PLATE_RIM / 2)
 
 
 def plate_far_edge(x0, x1, n=8):

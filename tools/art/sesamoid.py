@@ -7,14 +7,14 @@ sesamoid bones in front of the metacarpal's head, on its palmar side.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
-Seen from the side the sesamoids stand out of the palmar outline of the head, as the
-kneecap stands in front of the knee: each a small pea-shaped bone with a whole outline of
-its own and a narrow joint space between it and the head. They lie side by side across
-the palmar face of the head, level with its widest part; the view is turned a little
-towards the palm, so that the radial sesamoid, the nearer, stands next to the head, and
-the ulnar one beside it, further towards the palm and a little higher, its whole outline
-clear of the radial one by a narrow band of the ground, a shade darker. Both are drawn a
-little larger than life so that they read at the drawing's size. The carpal bone above
+Seen from the side the sesamoids lie on the palmar side of the head, level with its
+widest part and the joint, as the kneecap lies in front of the knee: each a small
+pea-shaped bone with a whole outline of its own, tucked against the head across a thin
+joint space. They lie side by side across the palmar face of the head, so that from the
+side the one hides the other: the radial sesamoid, the nearer, is drawn whole, and of the
+ulnar one, further from the eye and a little higher along the head, only a crescent shows
+above it, a shade darker, also against the head. Both are drawn a little larger than
+life so that they read at the drawing's size. The carpal bone above
 the metacarpal, across a joint space as wide as a sesamoid's outline is thick, so that
 it never reads as the metacarpal's own base, and the whole digit down to the tuft of its distal phalanx say that this is
 the thumb: its metacarpal is about one and a half times its first phalanx (the big toe's
@@ -35,13 +35,12 @@ JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
 FLEXION = 12          # degrees the first phalanx is bent towards the palm at the joint
 HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 # (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
-# nearer the eye, a joint space in front of the widest part of the head's palmar
-# condyle, and the ulnar one beside it, further from the eye: the view, turned a little
-# towards the palm, shows it beyond the radial one, further towards the palm and a little
-# higher, its whole outline clear of the radial one and of the head, the line from the
-# radial one passing under it
-RADIAL = ((13.4, -6.0), 3.5, 4.4, -12)
-ULNAR = ((21.6, -8.6), 3.2, 4.1, -10)
+# nearer the eye, a thin joint space from the palmar condyle of the head opposite its
+# widest part, and the ulnar one behind it, hidden by it but for a crescent above it,
+# where it lies a little higher along the head, a joint space from it as well; the line
+# from the middle of the radial one runs down and out, away from the crescent
+RADIAL = ((13.3, -3.9), 3.7, 4.6, -8)
+ULNAR = ((13.0, -7.4), 3.4, 4.3, -14)
 FAR = "rgb(246,246,247)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
 MC_TOP = -47.8
 CMC_GAP = 5.0                 # the joint under the trapezium, wider than the others, a clear band of the ground at 1x
@@ -142,10 +141,10 @@ def sesamoid_drawing():
         g = Group(gid, place, comment)
         fn(g)
         groups.append(g)
-    far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, beside the radial one and further from the eye")
+    far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, behind the radial one, a crescent above it")
     sesamoid(far, *ULNAR, fill=FAR)
     groups.append(far)
-    g = Group("radial-sesamoid", place, "the radial sesamoid, in front of the head's palmar face")
+    g = Group("radial-sesamoid", place, "the radial sesamoid, against the palmar side of the head")
     sesamoid(g, *RADIAL)
     groups.append(g)
     body = []
