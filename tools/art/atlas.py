@@ -382,11 +382,11 @@ def hand_model(palm=True):
                                 (36, 17.5), (32.5, 20.5), (30, 25), (27, 30.5), (22.5, 32.5),
                                 (18.5, 30), (18.5, 24.5), (21, 17.5), (25.5, 10), (29, 5.5)]))
     m.line(slim([(23.5, 27.5), (27, 22), (29.5, 14)]))             # waist of the scaphoid
-    # the lunate a half moon: its rounded top against the radius, its deep hollow below
-    # cupping the head of the capitate between two horns
+    # the lunate a half moon of the proximal row: its rounded top against the radius, its
+    # hollow below cupping the head of the capitate between two horns
     m.bone(C, "lunate: a half moon over the head of the capitate", [
-        (43.5, 7.5), (46.5, 3), (51, 1.5), (56, 2.8), (58.8, 7), (59.9, 12.5), (59.9, 18.2, "c"),
-        (57.6, 14.6), (53.4, 12.2), (48.9, 12.9), (45.3, 16.8, "c"), (43, 12.5)])
+        (43, 9), (46, 3.5), (51, 1.5), (56, 2.8), (59, 7), (60.2, 13), (60.2, 24, "c"),
+        (57.8, 22), (53.4, 20.2), (49, 20.8), (45.5, 24.5, "c"), (43.3, 17)])
     # the triquetrum a little pyramid: its broad base against the lunate, its apex
     # out towards the ulnar side of the wrist
     triquetrum = [(61, 10), (65.5, 7.5), (70, 8.5), (74.5, 13), (78, 20), (79.5, 26.5, "c"),
@@ -411,17 +411,18 @@ def hand_model(palm=True):
         m.line([(19, 38), (24.5, 41), (27, 47)])                   # tubercle of the trapezium
     # the trapezoid the smallest of the distal row, narrowed about its middle so that it
     # stands a joint space from the trapezium and from the capitate, as its neighbours do
-    m.bone(C, "trapezoid", [(38.5 + (x - 38.5) * 0.8, y) for x, y in [
+    m.bone(C, "trapezoid", [(38.8 + (x - 38.5) * 0.88, 39 + (y - 39) * 1.08) for x, y in [
         (34.5, 31), (40.5, 29), (43, 32.5), (43.5, 40), (41.5, 46.5), (35.5, 47.5), (33.5, 41),
         (33.5, 34)]])
-    # the capitate the largest carpal: a rounded head on a short neck in the hollow of the
-    # scaphoid and the lunate, a broad body down to the third metacarpal; the hamate a wedge beside it, its
-    # point up between the capitate and the triquetrum
+    # the capitate the largest carpal, in the distal row: a rounded head on a short neck
+    # rising a little into the hollow of the lunate, a broad body down to the third
+    # metacarpal; the hamate a wedge beside it, its point up between the capitate and the
+    # triquetrum
     m.bone(C, "capitate: the largest carpal", [
-        (45.8, 20.4), (48.6, 17), (53.2, 15.5), (57.6, 16.8), (59.8, 20.4), (58.4, 25.6),
-        (58.6, 29), (61, 34),
-        (61.6, 42), (61.2, 49.5), (53, 51.6), (45, 50.6), (43.4, 43), (44, 35), (46, 29.5),
-        (47, 25.4)])
+        (46.6, 27.5), (48.8, 23.7), (53.2, 22.2), (57.4, 23.5), (59.2, 26.8), (58.4, 30.5),
+        (58.6, 32.5), (61, 36),
+        (61.6, 42), (61.2, 49.5), (53, 51.6), (45.2, 50.6), (44.3, 43), (44.8, 36.5),
+        (46.4, 32.5), (47.2, 30)])
     m.bone(C, "hamate: a wedge, its point up", [
         (62.6, 25.5, "c"), (64.6, 25.6), (70.5, 30.8), (76.5, 35.5), (79, 41), (77.5, 47.5),
         (73, 50.5), (67, 51), (63, 50), (62.6, 42), (62.4, 31)])
@@ -605,19 +606,24 @@ def humerus():
 
 def ulna():
     """The ulna from behind. Frame: the top of the olecranon at (0, 0), the wrist below.
-    From behind the olecranon is a broad blunt block over the shaft (the trochlear notch
-    faces forwards, out of sight); the shaft narrows and then swells into the round head,
+    From behind the olecranon is a broad block with a flat top and squared corners, tapering
+    into the shaft (the trochlear notch faces forwards, out of sight); the shaft narrows and then swells into the round head,
     and from the back of its inner side the styloid process stands down as a short peg,
     a notch between it and the head."""
     m = Model()
     m.bone("ulna", "the inner forearm bone from behind: the broad olecranon, the shaft, "
            "the head and its styloid", [
-               (-11.5, 5), (-6, 0.8), (1, 0), (8, 1.2), (12, 5.5), (12.8, 13), (11.5, 21),
-               (8.5, 29), (7, 38), (6.5, 55), (6.5, 110), (6, 180), (5.4, 218), (6.8, 231),
+               (-12.6, 3.2), (-10.6, 0.5), (-5, -0.1), (1, -0.3), (7, -0.1), (10.8, 0.5),
+               (12.8, 3.2), (13.1, 9), (12.2, 17), (10.2, 25), (8.2, 33), (7, 40), (6.5, 55),
+               (6.5, 110), (6, 180), (5.4, 218), (6.8, 231),
                (9.6, 242), (9.6, 250), (7.5, 255.6), (3, 258.4), (-1.6, 258.3, "c"),
                (-3.4, 262), (-5.6, 266.3), (-8.6, 264.6), (-10, 256), (-10.2, 246),
-               (-8.6, 234), (-7, 180), (-7.5, 110), (-9, 58), (-11.5, 37),
-               (-13.5, 21), (-13.8, 11)])
+               (-8.6, 234), (-7, 180), (-7.5, 110), (-9, 58), (-11, 40),
+               (-12.6, 25), (-13.3, 12), (-13.3, 6.5)])
+    # the olecranon's smooth triangular back, under the skin of the elbow: its margins
+    # run in from the corners of the top and meet in the posterior border of the shaft
+    m.line([(-9, 4.5), (-6.5, 18), (-3, 34), (-1, 48)])
+    m.line([(9, 4.5), (5.5, 18), (1.5, 34), (-1, 48), (-0.8, 66)])
     m.mark("top", (0, 0))
     m.mark("olecranon", (0, 12))
     m.mark("body", (-0.5, 120))

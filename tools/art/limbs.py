@@ -16,7 +16,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from geometry import (GROUND, add, bezier_d, fmt as fmt_digits, lerp, mul, norm,  # noqa: E402
-                      perp, polyline_at, ray, sub, svg)
+                      perp, polyline_at, ray, spline, sub, svg)
 
 import atlas  # noqa: E402
 
@@ -188,7 +188,7 @@ def across(model, place, group, row, name=""):
             continue
         pts = [place(p, group) for p in sh["pts"]]
         xs = sorted(a[0] + (b[0] - a[0]) * (row - a[1]) / (b[1] - a[1])
-                    for a, b in zip(pts, pts[1:] + pts[:1]) if (a[1] - row) * (b[1] - row) < 0)
+                    for a, b in zip(pts, pts[1:] + pts[:1]) if (a[1] > row) != (b[1] > row))
         spans += [(xs[k], xs[k + 1], sh["name"]) for k in range(0, len(xs) - 1, 2)]
     return sorted(spans)
 
@@ -502,6 +502,26 @@ def draw_spine_ridge(d, spine, place):
     d.close()
 
 
+def _outline(model, place, sh):
+    return spline([place(p) for p in sh["pts"]], True, 0.3)[0]
+
+
+def rest_under(upper, lower, gap):
+    """How far (pixels) the lower outlines can rise and keep `gap` from the upper ones at
+    their nearest, so that a joint space of that width parts them."""
+    def below(p, poly):   # the upper outline's lowest crossing above p, on p's column
+        ys = [a[1] + (b[1] - a[1]) * (p[0] - a[0]) / (b[0] - a[0])
+              for a, b in zip(poly, poly[1:] + poly[:1]) if (a[0] > p[0]) != (b[0] > p[0])]
+        ys = [y for y in ys if y <= p[1]]
+        return p[1] - max(ys) if ys else math.inf
+    lift = min(below(p, u) for lo in lower for p in lo for u in upper) - gap
+    near = lambda k: any(_near_edge(u, (p[0], p[1] - k), gap) for lo in lower for p in lo  # noqa: E731
+                         for u in upper if p[1] - k - gap < max(q[1] for q in u))
+    while lift > 0 and near(lift):
+        lift -= 0.1
+    return max(0.0, lift)
+
+
 @builds("arm")
 def arm():
     d = Drawing("arm", 160, 492)
@@ -532,8 +552,16 @@ def arm():
     rad = placed_at(px(uln, atlas.RADIUS_ON_ULNA), s)
     # the back of the right hand: the palm model mirrored, its thumb to the right, the
     # carpus under the radius and the ulna
+    # risen until its proximal row comes a joint space under the forearm bones' lower ends
+    # at their nearest
     wrist_y = rad.oy + lowest(rad_m) * s + ARM_GAP
     hand_place = Place(px(uln, (0, 0))[0] + 77 * s, wrist_y, s, mirror=True)
+    carpus = [_outline(hand_m, hand_place, sh) for sh in hand_m.shapes if sh["group"] == "carpals"]
+    forearm = [_outline(rad_m, rad, rad_m.shapes[0]), _outline(uln_m, uln, uln_m.shapes[0])]
+    # (no higher than keeps the carpals' row across the scaphoid's body, three quarters
+    # of the way down it, so that their line runs level out of it)
+    lo, hi = extents(hand_m, hand_place, "carpals", "scaphoid")
+    hand_place.oy -= min(rest_under(forearm, carpus, ARM_GAP), lo + 0.75 * (hi - lo) - ROWS["arm"][4])
 
     # from behind the collar bone lies beyond the shoulder blade: it passes over the
     # blade's superior angle, behind its superior border, to its joint with the acromion;
@@ -554,9 +582,9 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # its label stands level with the collar bone's thick breastbone end: the line runs
-    # straight and level out of the middle of that end, across its rounded margin only
-    d.leader(ctl(7, 7), start_on(cla_m, cla, "clavicle", "", row[7]))
+    # its label stands level with the collar bone's thick breastbone end: the line starts
+    # on the shaft's inner third, on its middle line, and runs out past that end
+    d.leader(ctl(7, 7), px(cla, cla_m.marks["shaft"]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the middle of the ulna's shaft a third of the way down, where the space between
