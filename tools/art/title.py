@@ -5,7 +5,7 @@
   python3 tools/art/title.py [output directory]   (default: assets/drawings)
 
 A whole skeleton stands facing us in a thinking pose, its right hand (on our left) at its
-chin: the upper arm hanging nearly at its whole length to the elbow, low at the side of
+chin: the upper arm hanging a little forwards to the elbow, low in front of the side of
 the cage, the forearm rising from it diagonally across the ribs to a loosely closed fist
 under the right side of the chin, the jaw, the teeth and most of the neck left in view;
 its left arm stretched out to our right over the program's emblem (a magenta disc with a
@@ -142,14 +142,14 @@ def path_start(text):
 # bone turns up about its joint with the sternum, carrying the shoulder blade, which turns
 # its glenoid upwards, and with it the head of the humerus.
 GIRDLE_LIFT = 12           # degrees
-# and the shoulder blade turns on the collar bone's end: its glenoid up and out with the
-# humerus's head, its inferior angle swinging out so that its lateral border stands beyond
-# the ribs
-SCAPULA_SWING = 26         # degrees
-# The acromion, a plate lying nearly level over the joint and reaching forwards, seen from
-# the front turns less than the blade, which stands upright: it stays a roof over the head
+# The shoulder blade turns with the lifted girdle and no further about the collar bone's
+# end: its glenoid up and out with the humerus's head, its inferior angle swung out to the
+# side of the cage, so that its lateral border runs from under the glenoid down and a
+# little in to the inferior angle, the rest of the blade hidden behind the ribs.
+SCAPULA_SWING = 0         # degrees
+# The acromion, part of the same bone, turns with the blade: it stays a roof over the head
 # of the humerus, the greater tubercle turning up under it.
-ACROMION_SWING = 8         # degrees
+ACROMION_SWING = 0         # degrees
 BLADE = ("scapula", "scapula-ridges")
 RAISED_GIRDLE = ("scapula", "scapula-ridges", "clavicle")
 
@@ -338,23 +338,23 @@ def arm_left():
 
 
 ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, hand
-# The outstretched forearm reaches a little forwards, towards us, from the elbow: seen so
-# it shows 0.88 of its length, and the upper arm, its head under the shoulder's roof,
-# shows clearly longer than it, as it is (1.35 times the radius).
-FOREARM_LEFT_ALONG = 0.88
+# The outstretched forearm lies in the plane of the upper arm, at its whole length: the
+# radius 0.75 of the humerus, as it is.
+FOREARM_LEFT_ALONG = 1.0
 
 
-# The right arm folded, its hand at the chin: the upper arm hanging from the shoulder
-# nearly at its whole length (0.93 of it), slanting a little in to the elbow, which
-# stands low at the side of the cage, a little forwards. The forearm, bent up from it in
-# front of the chest at its whole length, its palm towards the body (so that the radius
-# stays on the thumb's side, out from the ulna, and we see the backs of both bones),
-# rises diagonally across the ribs from the elbow to the wrist beside the top of the
-# breastbone; the fist, bent a little towards the thumb, has the backs of its curled
-# fingers against the underside of the jaw beside the chin. The ulna shows 0.93 of the
-# humerus shown: 0.87 in truth, the humerus a little foreshortened.
-ELBOW_R = (-30.5, 174.0)
-WRIST_R = (-8.2, 107.0)    # where the ulna's length reaches, under the carpus
+# The right arm folded, its hand at the chin: the upper arm hanging from the shoulder a
+# little forwards (0.89 of its length shown), slanting in to the elbow, which stands low
+# in front of the side of the cage. The forearm, bent up from it in front of the chest,
+# its palm towards the body (so that the radius stays on the thumb's side, out from the
+# ulna, and we see the backs of both bones), rises a little aslant across the ribs from
+# the elbow to the wrist beside the top of the breastbone, leaning towards us (the ulna
+# shows 0.85 of its length); the fist, bent a little towards the thumb, has the backs of
+# its curled fingers against the underside of the jaw beside the chin. The radius, from
+# the capitulum to the wrist at nearly its whole length, shows 0.83 of the humerus shown:
+# 0.75 in truth, the humerus a little more foreshortened than it.
+ELBOW_R = (-22.0, 168.0)
+WRIST_R = (-8.2, 109.0)    # where the ulna's length reaches, under the carpus
 FIST_BEND = 11    # degrees the hand turns from the forearm's line, towards the thumb
 # the shares of the first and second phalanges' lengths seen, bent back under the chin
 FINGER_FOLD = (0.55, 0.4)
@@ -557,8 +557,9 @@ def build():
 
 def check_pose():
     """The posed arms keep their true proportion and their place: the folded humerus shown
-    nearly at its whole length (at least 0.92 of it), its forearm no longer than it is and
-    shown between 0.8 and 0.94 of the humerus shown, leaning in across the chest; its fist
+    little foreshortened (at least 0.86 of it), its forearm no longer than it is and
+    shown between 0.8 and 0.94 of the humerus shown, its radius, never stretched, 0.74-0.84
+    of it (the outstretched arm's likewise), leaning in across the chest; its fist
     reaching up to the level of the chin beside it; the folded arm clear of the
     breastbone's middle and left half, and its fist of the greater part of the neck's
     column; all inside the picture;
@@ -572,14 +573,23 @@ def check_pose():
     top, wrist = hum(OLECRANON_BENT), X(*WRIST_R)
     forearm_shown = math.hypot(wrist[0] - top[0], wrist[1] - top[1])
     problems = []
-    if not 0.92 <= shown / full <= 1.0:
+    # the radius, from its head at the capitulum to the wrist, at its true length or a
+    # little foreshortened, never stretched, and so about 0.75-0.84 of the humerus shown;
+    # the outstretched arm's likewise
+    _, _, rad, _ = right_arm()
+    radius_shown = math.dist(rad((0, 0)), rad((0, skeleton.RADIUS_LOW)))
+    if not (0.74 <= radius_shown / shown <= 0.84 and radius_shown <= 1.01 * skeleton.RADIUS_LOW * SCALE):
+        problems.append(f"the right radius shows {radius_shown:.0f} px, its humerus {shown:.0f}")
+    if not 0.74 <= FOREARM_LEFT_ALONG * skeleton.RADIUS_LOW / math.hypot(*humerus.marks["elbow"]) <= 0.84:
+        problems.append("the outstretched radius is not 0.74-0.84 of its humerus")
+    if not 0.86 <= shown / full <= 1.0:
         problems.append(f"the right humerus shows {shown / full:.2f} of its length")
     if not (0.8 <= forearm_shown / shown <= 0.94 and forearm_shown <= 265 * SCALE):
         problems.append(f"the right forearm shows {forearm_shown:.0f} px, its humerus {shown:.0f}")
     # rising from the elbow out at the side towards the chin, it crosses the chest on a
     # slant, not beside the breastbone and parallel to it
     lean = math.degrees(math.atan2(aim[0], -aim[1]))
-    if not 12 <= lean <= 35:
+    if not 8 <= lean <= 35:
         problems.append(f"the right forearm leans {lean:.0f} degrees from upright")
     # the hand at the chin: the fist's top as high as the chin's lowest point, under the
     # right half of the jaw
