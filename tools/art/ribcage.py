@@ -87,11 +87,12 @@ def row(y):
 # (at the side of its vertebral body); yl: row of the lateral-most point; xe, ye: the front
 # end of the bony rib (offset from the midline, row); w: half-width of the band at the side.
 # Ribs 11 and 12 are floating: each leaves its own vertebra from behind the body and runs
-# down and out to a free tip at xt, yt, its slope leaving the vertebra and at the tip in
-# s0 and s1 (rows per column).  The eleventh, like the tenth's back half, runs out under it
-# behind the lower cage and turns down in the flank to a tip just under the tenth's front
-# end; the twelfth, about half as long, runs nearly straight and steeply down and out, its
-# tip nearer the column and a little lower.
+# out to a free tip at xt, yt, leaving the vertebra at d0 degrees below the horizontal and
+# pointing at d1 degrees at its tip.  The eleventh, like the tenth's back half, runs out under
+# it behind the lower cage and curves down round the flank, concave towards the body, to a
+# tip just under the tenth's front end; the twelfth, about half as long, runs steeply down
+# and out with a gentle curve the same way, its tip nearer the column and a little lower.
+# The last share `tip` of each is its cartilage, tapering to a point.
 RIBS_AS_WRITTEN = {
     1: dict(a=58, yh=32, yl=52, xe=44, ye=86, w=6.4),
     2: dict(a=118, yh=63, yl=94, xe=70, ye=127, w=5.0),
@@ -103,8 +104,8 @@ RIBS_AS_WRITTEN = {
     8: dict(a=177, yh=249, yl=298, xe=140, ye=348, w=5.2),
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
-    11: dict(a=165, yh=344, xt=152, yt=424, s0=0.62, s1=0.95, w=5.6),
-    12: dict(a=110, yh=375, xt=76, yt=424, s0=1.0, s1=1.2, w=5.4),
+    11: dict(a=165, yh=344, xt=152, yt=424, d0=35, d1=72, tip=0.09, w=5.6),
+    12: dict(a=110, yh=375, xt=76, yt=424, d0=38, d1=62, tip=0.13, w=5.4),
 }
 RIBS = {n: {k: (row(v) if k in ("yh", "yl", "ye", "yt") else v) for k, v in r.items()}
         for n, r in RIBS_AS_WRITTEN.items()}
@@ -121,23 +122,24 @@ class Rib:
         self.floating = "xt" in r
         # the head tucks under the side of the body, which hides it and the neck
         hx = body_half_width(n) - 3
-        self.th0 = math.asin(hx / self.a)
         if self.floating:
-            self.th1 = math.asin(r["xt"] / self.a)
+            # a floating rib's parameter runs from 0 at its head to 1 at its tip, bone to
+            # `bone`, cartilage beyond
+            self.th0, self.th1 = 0.0, 1.0
+            self.bone = 1.0 - r["tip"]
+            self.x0, self.x1 = hx, r["xt"]
             self.y0, self.y1 = r["yh"], r["yt"]
-            self.s0, self.s1 = r["s0"], r["s1"]
+            chord = math.hypot(self.x1 - self.x0, self.y1 - self.y0)
+            self.m0 = [chord * f(math.radians(r["d0"])) for f in (math.cos, math.sin)]
+            self.m1 = [chord * f(math.radians(r["d1"])) for f in (math.cos, math.sin)]
         else:
+            self.th0 = math.asin(hx / self.a)
             self.th1 = math.pi - math.asin(r["xe"] / self.a)
             self.y0, self.yl, self.y1 = r["yh"], r["yl"], r["ye"]
 
     def y_at(self, th):
         if self.floating:
-            # a floating rib runs down and out from its vertebra, turning more steeply down
-            # towards its tip (u: the share of the way out, dx the columns it runs out)
-            x0, x1 = self.a * math.sin(self.th0), self.a * math.sin(self.th1)
-            u = (self.a * math.sin(th) - x0) / (x1 - x0)
-            dx = x1 - x0
-            return hermite(u, self.y0, self.y1, self.s0 * dx, self.s1 * dx)
+            return self.point(th)[1]
         mid = math.pi / 2
         if th <= mid:
             t = (th - self.th0) / (mid - self.th0)
@@ -153,15 +155,30 @@ class Rib:
         s = 0.5 * (d0 / (mid - self.th0) + d1 / (self.th1 - mid))
         return hermite(t, self.yl, self.y1, s * (self.th1 - mid), 1.2 * d1)
 
+    def at_offset(self, x):
+        """A floating rib's parameter where it is x columns out from the midline, near its head."""
+        lo, hi = 0.0, 1.0
+        for _ in range(40):
+            mid = (lo + hi) / 2
+            lo, hi = (mid, hi) if self.point(mid)[0] - CX < x else (lo, mid)
+        return (lo + hi) / 2
+
     def point(self, th):
+        if self.floating:
+            return (CX + hermite(th, self.x0, self.x1, self.m0[0], self.m1[0]),
+                    hermite(th, self.y0, self.y1, self.m0[1], self.m1[1]))
         return CX + self.a * math.sin(th), self.y_at(th)
 
     def half_width(self, th):
         """Half the band's width: slim neck at the head, broader towards the front end."""
         t = (th - self.th0) / (self.th1 - self.th0)
         if self.floating:
-            # tapers to a blunt point
-            return self.w * (0.7 + 0.3 * math.sin(min(1.0, t * 1.6) * math.pi / 2)) * (1 - 0.45 * t ** 3)
+            # the bone narrows towards its end, and its cartilage on to a point
+            b = min(t, self.bone) / self.bone
+            hw = self.w * (0.7 + 0.3 * math.sin(min(1.0, b * 1.6) * math.pi / 2)) * (1 - 0.45 * b ** 3)
+            if t <= self.bone:
+                return hw
+            return max(0.25, hw * ((1 - t) / (1 - self.bone)) ** 0.8)
         neck = min(1.0, t / 0.12)
         return self.w * (0.6 + 0.4 * neck) * (1.0 + 0.2 * max(0.0, (t - 0.5) / 0.5))
 
@@ -303,8 +320,8 @@ def rib_pieces(ribs):
     for n in range(1, 13):
         rib = ribs[n]
         if rib.floating:
-            out[n, "whole"] = rib.edges(rib.th0, rib.th1, 40)
-            out[n, "tip"] = rib.edges(rib.th1 - 0.07, rib.th1, 6)
+            out[n, "whole"] = rib.edges(rib.th0, rib.bone, 40)
+            out[n, "tip"] = rib.edges(rib.bone, rib.th1, 8)
             continue
         mid = math.pi / 2
         b_out, b_in = rib.edges(rib.th0, mid, 36)
@@ -557,11 +574,11 @@ def build():
             # little beyond where the transverse process ends, seen through as the back halves
             # of the other ribs are; from there on nothing stands in front of it below the
             # cage: white bone in a firm outline
-            th_out = math.asin((body_half_width(n) + FLOATING_HIDDEN) / rib.a)
+            th_out = rib.at_offset(body_half_width(n) + FLOATING_HIDDEN)
             nu, nl = rib.edges(rib.th0, th_out, 8)
             back += ["      " + s for s in band(nu, nl, BEHIND, 0.6, cap_start=False, cap_end=False,
                                                 ink=BEHIND_INK)]
-            ou, ol = rib.edges(th_out, rib.th1, 36)
+            ou, ol = rib.edges(th_out, rib.bone, 36)
             back += ["      " + s for s in band(ou, ol, BONE, 1.0, cap_start=False)]
             # the cartilage cap on the free end
             tu, tl = pieces[n, "tip"]
@@ -728,13 +745,15 @@ def leaders(ribs):
     true_bot = math.ceil(side_rows(ribs[7], 3)[1]) + 1
     false_top = math.floor(side_rows(ribs[8], 3)[0]) - 1
     false_bot = math.ceil(max(ribs[n].point(ribs[n].th1)[1] for n in (11, 12)))
-    # the floating ribs' line from the middle of the eleventh rib's band, on the copy nearer
-    # the label, past the middle of its bone, well in from the tenth rib's front end and its
-    # cartilage, so that it names the eleventh and not the tenth; it leaves the band through
-    # its upper edge and runs out clear under the tenth's cartilage and the lower end of the
-    # false ribs' bracket
+    # the floating ribs' line from the eleventh rib's band, on the copy nearer the label, where
+    # it turns down round the flank: there it lies below the tenth's cartilage and well in from
+    # the tenth's front end, so that it names the eleventh and not the tenth, and the line
+    # leaves the band through its outer edge and runs out under the tenth's front end and
+    # clear below the lower tick of the false ribs' bracket. Higher up the curve, where the
+    # eleventh runs out under the tenth, a line to the label would cross the tenth's
+    # cartilage or that bracket.
     rib = ribs[11]
-    x, y = rib.point(rib.th0 + 0.6 * (rib.th1 - rib.th0))
+    x, y = rib.point(0.87)
     # each bar close beside the ribs it gathers, a few pixels clear of the outermost side
     # among them (on the copy nearer the labels), so that it hugs that group's sides rather
     # than standing off in the margin
