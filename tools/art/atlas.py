@@ -193,32 +193,35 @@ def chain(model, group, start, gap, segs, names, hatch=(3, 2, 0)):
 def foot_model():
     m = Model()
     T, M, P = "tarsals", "metatarsals", "phalanges"
-    # the calcaneus from above, as much of it as shows round the talus lying on it: its
-    # tuberosity the heel behind the talus, broad and rounded, its lateral wall outside the
-    # talus and its front end, in front of the talus's lateral process, meeting the cuboid.
-    # Its sustentaculum lies under the talus's neck, out of sight from above. The talus is
-    # drawn apart from it by a joint space, as every other bone is from its neighbours.
-    m.bone(T, "calcaneus: heel bone, its tuberosity behind and outside the talus",
-           [(36.5, 13), (39, 6.5), (44, 2.5), (50, 0.5), (57, 0), (65.5, 0.5), (72.5, 4), (77.5, 10),
-            (79.5, 24), (80, 36), (80.5, 46), (82.5, 54), (81, 60), (80.5, 70), (80.5, 82),
-            (79.5, 90.5), (76, 95.5), (70.5, 96.5), (65.5, 92.5), (62, 84), (57, 78.5), (50.5, 78),
-            (53.5, 71.8), (59.5, 67), (68.5, 64.2), (75, 59), (74.3, 50.5), (71.3, 41.8),
-            (68.7, 32), (65.8, 22.5), (59, 17.5), (50.5, 17.2), (44, 17.8), (39.5, 18.6),
-            (37, 16.5)])
-    m.hatch([[(78.5, 22), (74.5, 25.5)], [(79, 31), (75, 34.5)], [(79.3, 40), (75.5, 43.5)],
-             [(79.8, 66), (76.5, 69.5)], [(79.3, 75), (76, 78.5)]])
-    # the talus from above: the trochlea, a pulley wider in front than behind, its back
-    # edge rounded over the two posterior tubercles, the lateral process at its outer
-    # front corner; a narrow neck turning forwards and inwards, and the rounded head at
-    # its end against the hollow of the navicular
+    # the calcaneus from above, the largest tarsal, as much of it as shows round the talus
+    # lying on it: its tuberosity the heel behind the talus, a broad rounded block about as
+    # wide as the talus's body; its lateral part a wide band outside the talus; in front of
+    # the talus's lateral process, beside the talar neck, its anterior process reaching
+    # forwards to the cuboid. Its sustentaculum lies under the talus's neck, out of sight
+    # from above. The talus is drawn apart from it by a joint space, as every other bone is
+    # from its neighbours.
+    m.bone(T, "calcaneus: heel bone, its tuberosity behind and its broad lateral part outside the talus",
+           [(33, 22), (33.8, 12.5), (37.5, 5.5), (44.5, 1.5), (54, 0), (65, 0.3), (74.5, 2.8),
+            (81, 8.5), (84.3, 19), (85.3, 34), (85.6, 50), (86, 62), (85.4, 74), (84.6, 85),
+            (82.6, 92.5), (78.5, 97), (72, 97.8), (66.5, 94.5), (62.5, 87.5), (58.8, 80),
+            (56.6, 73.6), (60, 67.6), (66.5, 63.4), (71.5, 59.4), (71.3, 51), (69.6, 43),
+            (66.8, 35.5), (62.5, 31), (55, 29.3), (47, 29.3), (40, 29.8), (35.2, 27.5)])
+    m.hatch([[(84, 24), (79.5, 28)], [(84.5, 34), (80, 38)], [(84.8, 44), (80.3, 48)],
+             [(84.8, 66), (80.3, 70)], [(84.2, 76), (79.8, 80)], [(62, 8), (57, 12)],
+             [(70, 9), (65, 13)]])
+    # the talus from above: the trochlea, a saddle-shaped pulley wider in front than behind,
+    # its back edge rounded over the posterior process, the lateral process at its outer
+    # front corner; a clearly narrower neck turning forwards and inwards, and the oval head
+    # at its end against the hollow of the navicular
     m.bone(T, "talus: trochlea, neck and head",
-           [(37, 27), (40.5, 23.5), (45, 21.8), (51, 21.3), (57, 21.5), (61.5, 25),
-            (64, 33), (66.5, 43), (69.5, 51.5), (70.5, 56.5), (66.5, 59.5), (58.5, 62),
-            (51, 66.5), (46.5, 73.5), (46, 81), (43, 89.5), (37, 95.5), (29, 97.5), (21, 96),
-            (15, 91), (14, 83.5), (17, 77), (22.5, 72.5), (28, 67), (31, 60), (32, 52),
-            (33, 42), (34.5, 33)])
-    m.line([(38, 54), (49.5, 58), (62, 55)])                       # front edge of the trochlea
-    m.line([(19, 78), (33, 79), (46, 81.5)])                       # edge of the head
+           [(37.5, 37), (40.5, 34.2), (46, 33), (52.5, 32.8), (58.5, 33.6), (62.3, 36.5),
+            (64.6, 43), (66.6, 50.5), (68, 56.5), (65.5, 59.6), (58.5, 62.2), (52, 65.8),
+            (47.2, 70.2), (45.3, 74.5), (44.9, 79), (45.4, 83.6), (44.3, 88.4), (40.5, 92.9),
+            (34.8, 96.1), (28, 97.6), (21.5, 97), (16.5, 94.4), (14, 90.4), (14.3, 85.6),
+            (17.5, 80.5), (24.5, 76.2), (30.5, 69.5), (33.3, 61.5), (34.5, 53), (35.5, 44)])
+    m.line([(35, 53.5), (49, 57.5), (63.5, 55)])                   # front edge of the trochlea
+    m.line([(48.5, 37.5), (49, 46), (49.3, 54.5)])                 # groove of the pulley
+    m.line([(18, 81.5), (31, 77.5), (43.3, 78.5)])                 # edge of the head
     # the navicular boat-shaped: as wide as the three cuneiforms in front of it, short from
     # back to front, deepest in the middle of its hollow behind for the head of the talus,
     # rounded in front over the cuneiforms, its tuberosity bulging out at the inner end and
@@ -238,12 +241,13 @@ def foot_model():
            [(11.5, 121), (17, 120.2), (23.5, 120.2), (29.5, 121), (31.8, 124.5), (32.2, 133),
             (32.2, 142), (31.2, 149.5), (27.5, 152.8), (20, 153.2), (14, 152.5), (11, 149),
             (10, 140), (10.2, 130)])
+    # the intermediate cuneiform the smallest, the lateral one between it and the medial
     m.bone(T, "intermediate cuneiform",
-           [(36, 121), (41, 120), (46.5, 121), (48, 124.5), (47.7, 131), (46.8, 137.5), (41, 138.3),
-            (36.5, 137.5), (35.3, 130.5), (35.3, 124.5)])
+           [(36.5, 121), (40.8, 120.2), (45, 121), (46.3, 124.5), (46, 130.5), (45.2, 136),
+            (40.8, 136.8), (37, 136), (35.9, 130), (35.8, 124.5)])
     m.bone(T, "lateral cuneiform",
-           [(50.5, 120.5), (56, 119.5), (60, 120.5), (61.3, 124), (61.3, 133), (60.8, 142.5),
-            (56, 143.8), (51.5, 143.2), (50, 135), (49.8, 126)])
+           [(49.8, 120.5), (55.5, 119.3), (60.5, 119.8), (62.2, 122.8), (62.6, 132), (62.8, 142),
+            (61.2, 145.6), (55.5, 146.6), (50.5, 145.6), (48.8, 136), (48.6, 126)])
 
     # the hind- and midfoot drawn above are narrowed towards the heel, so that the foot
     # widens from heel to toes as a real one does
@@ -280,7 +284,7 @@ def foot_model():
         ((41, 121), (37.5, 196), 6.2, 3.4, 5.4),
         ((56, 125.5), (56.5, 193.5), 6, 3.3, 5.2),
         ((71, 112), (74.5, 179), 5.2, 3.2, 5.1),
-        ((84.5, 110), (89.5, 172), 5.6, 3.3, 5),
+        ((85.5, 110), (91, 172), 5.6, 3.3, 5),
     ]
     # the lesser metatarsals shorten from the second to the fifth
     names = ["first metatarsal, short and stout", "second metatarsal, the longest",
@@ -299,7 +303,7 @@ def foot_model():
                        (90, 8, 3.1, 2.8, 2.6, "tip")]),
         ((74.5, 179), [(88, 20, 4.2, 2.4, 3.4, "prox"), (90, 8, 3.5, 2.7, 3.2, "mid"),
                          (91, 7.5, 3.0, 2.7, 2.5, "tip")]),
-        ((89.5, 172), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 6.5, 3.4, 2.6, 3.1, "mid"),
+        ((91, 172), [(86, 17, 4.1, 2.3, 3.3, "prox"), (91, 6.5, 3.4, 2.6, 3.1, "mid"),
                          (94, 6.5, 2.9, 2.6, 2.4, "tip")]),
     ]
     toe_names = ["great toe", "second toe", "third toe", "fourth toe", "fifth toe"]
@@ -317,7 +321,9 @@ def foot_model():
 UNDER_LEG_ANKLE = (48.0, 30.0)   # the middle of the trochlea's front edge, in the foot's mm
 UNDER_LEG_DEPTH = 1.2
 UNDER_LEG_HEEL = 0.08
-UNDER_LEG_HIDDEN = 60.0   # the calcaneus behind this row of the foot hidden by the ankle
+UNDER_LEG_HIDDEN = 44.0   # the calcaneus behind this row of the foot hidden by the ankle:
+                          # in front of it its lateral part shows outside the talus from
+                          # under the tip of the lateral malleolus
 
 
 def under_leg(p, ankle=UNDER_LEG_ANKLE, depth=UNDER_LEG_DEPTH, heel=UNDER_LEG_HEEL):
@@ -556,14 +562,17 @@ def tibia():
 def fibula():
     """Frame: the top of the head at (0, 0). Placed 33 mm lateral to the middle of the
     tibia's top and 25 mm below it, under the lateral condyle and clear of the knee
-    joint, its malleolus about a centimetre lower than the tibia's."""
-    k = 350 / 360.5   # the outline below runs from y -0.5 to 360: a fibula of 350 mm
+    joint, its malleolus about a centimetre lower than the tibia's; the lower end turning
+    in against the tibia's lateral side, the malleolus clasping the talus's lateral side
+    so that with the medial malleolus it forms the mortise of the ankle."""
+    k = 350 / 362.5   # the outline below runs from y -0.5 to 362: a fibula of 350 mm
     m = Model()
     m.bone("fibula", "the slender outer bone of the lower leg: head, shaft, lateral malleolus", [
         (p[0], p[1] * k) for p in [
             (-8, 2), (0, -0.5), (7, 0.5), (12, 5), (13, 13), (9.5, 22), (6.5, 30), (7, 80),
-            (8, 200), (8.5, 290), (10.5, 316), (12.5, 336), (11.5, 350), (6, 360), (0, 358.5),
-            (-5, 350), (-8, 331), (-7.5, 311), (-4.5, 290), (-3.5, 200), (-3.5, 80), (-5, 33),
+            (8, 200), (8.5, 290), (10.5, 316), (12.5, 336), (11.5, 350), (8, 358.5), (3, 362),
+            (-3, 361.5), (-8.5, 357), (-11.6, 349.5), (-11.2, 340), (-8.2, 324), (-6.6, 306),
+            (-4.5, 288), (-3.5, 200), (-3.5, 80), (-5, 33),
             (-9.5, 23), (-13, 13), (-12, 5)]])
     m.mark("top", (0, 0))
     m.mark("body", (2, 165))

@@ -264,6 +264,7 @@ LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on 
                      # row, the head of the fibula under it
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
+LEG_LEAST_PHALANX = 8.0  # pixels: the shortest phalanx the phalanges' line may start on
 # The foot under the leg is the atlas's foot from above as an eye high in front of the shin
 # sees it (atlas.foot_under_leg): the talus's trochlea between the malleoli, the heel
 # behind the ankle, of the calcaneus only its front end showing; every bone keeps its own
@@ -340,7 +341,7 @@ def _clear(polys, i, start, end, margin, boxes):
     return True
 
 
-def clear_start(polys, own, end, halves=(1.2, 1.0), margin=1.5, step=0.5):
+def clear_start(polys, own, end, halves=(1.2, 1.0), margin=1.5, step=0.5, least=0.0):
     """A leader start for a group of bones, on the bone nearest the middle of the group
     whose line to `end` can cross no other bone nor graze one, as near that bone's own
     middle as such a line can start.
@@ -350,7 +351,9 @@ def clear_start(polys, own, end, halves=(1.2, 1.0), margin=1.5, step=0.5):
     the middle half of its height, where it shows at least twice the first of `halves`
     pixels across (else the next), so that the start lies on its body rather than at an
     end or an edge; the line may pass over its own bone only, and no nearer than
-    `margin` to any other. None if no bone of the group has such a start."""
+    `margin` to any other. Bones less than `least` pixels long (height or width, the
+    larger) are passed over, so that the line starts on a body that reads as a bone and
+    not on a speck. None if no bone of the group has such a start."""
     box = lambda q: (min(p[0] for p in q), min(p[1] for p in q),  # noqa: E731
                      max(p[0] for p in q), max(p[1] for p in q))
     mid = lambda b: ((b[0] + b[2]) / 2, (b[1] + b[3]) / 2)  # noqa: E731
@@ -359,6 +362,8 @@ def clear_start(polys, own, end, halves=(1.2, 1.0), margin=1.5, step=0.5):
              for b in map(box, polys)]
     for i in sorted(own, key=lambda i: math.dist(mid(box(polys[i])), mid(group))):
         left, top, right, bottom = box(polys[i])
+        if max(right - left, bottom - top) < least:
+            continue
         # the rows well inside the bone's height, not at its upper or lower end
         starts, row = [], top + 0.25 * (bottom - top)
         while row <= bottom - 0.25 * (bottom - top):
@@ -458,7 +463,8 @@ def leg():
     polys = [[place(p, g)[:2] for p in sh["pts"]] for sh, place, g in drawn]
     for n, g in zip((5, 6, 7), groups):
         own = [i for i, (sh, _, gr) in enumerate(drawn) if gr == g]
-        start = clear_start(polys, own, (d.w, row[n]))
+        # the phalanges' from a proximal phalanx: the toes' end phalanges are specks here
+        start = clear_start(polys, own, (d.w, row[n]), least=LEG_LEAST_PHALANX if n == 7 else 0)
         if start is None:
             raise SystemExit(f"leg: no line from the {g} leaves them without crossing a bone")
         d.leader(ctl(n), start)
