@@ -346,9 +346,9 @@ def _below(points, y0):
 def foot_under_leg(depth=UNDER_LEG_DEPTH, heel=UNDER_LEG_HEEL, hidden=UNDER_LEG_HIDDEN):
     """The left foot from above as it lies under the left leg seen from the front, great toe
     to the left, toes down the page: the talus's trochlea under the tibia, between the
-    malleoli; the heel behind the ankle and the calcaneus's lateral wall behind the lateral
-    malleolus, so that of the calcaneus only its front end shows, in front of the talus's
-    lateral process. Frame: the middle of the trochlea's front edge at (0, 0), millimetres
+    malleoli; the heel behind the ankle and the upper part of the calcaneus's lateral wall
+    behind the lateral malleolus, so that of the calcaneus its lateral part shows outside
+    the talus from under the malleolus's tip forwards to its front end at the cuboid. Frame: the middle of the trochlea's front edge at (0, 0), millimetres
     across, lengths drawn `depth` times in front of it. Mirror it for the right foot."""
     m = foot_model()
     for sh in m.shapes:

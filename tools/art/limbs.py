@@ -267,8 +267,9 @@ LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
 LEG_LEAST_PHALANX = 8.0  # pixels: the shortest phalanx the phalanges' line may start on
 # The foot under the leg is the atlas's foot from above as an eye high in front of the shin
 # sees it (atlas.foot_under_leg): the talus's trochlea between the malleoli, the heel
-# behind the ankle, of the calcaneus only its front end showing; every bone keeps its own
-# closed outline, as in the foot drawing, the neighbours a joint space apart.
+# behind the ankle, of the calcaneus its lateral part from under the malleolus's tip
+# forwards; every bone keeps its own closed outline, as in the foot drawing, the neighbours
+# a joint space apart.
 
 
 class FootUnderLeg:
