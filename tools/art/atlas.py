@@ -193,19 +193,20 @@ def chain(model, group, start, gap, segs, names, hatch=(3, 2, 0)):
 def foot_model():
     m = Model()
     T, M, P = "tarsals", "metatarsals", "phalanges"
-    # the calcaneus from above, the largest tarsal, as much of it as shows round the talus
-    # lying on it: its tuberosity the heel behind the talus, a broad rounded block about as
-    # wide as the talus's body; its lateral part a wide band outside the talus; in front of
-    # the talus's lateral process, beside the talar neck, its anterior process reaching
-    # forwards to the cuboid. Its sustentaculum lies under the talus's neck, out of sight
-    # from above. The talus is drawn apart from it by a joint space, as every other bone is
-    # from its neighbours.
+    # the calcaneus from above, the largest tarsal, drawn whole as the block it is, and the
+    # talus drawn after it lying on it, so that of the calcaneus what shows is the outline of
+    # one larger bone round the talus: its tuberosity the heel behind the talus, a broad
+    # rounded block about as wide as the talus's body; its lateral part a wide band outside
+    # the talus; in front of the talus's lateral process, beside the talar neck, the floor of
+    # the sinus tarsi and its anterior process reaching forwards to the cuboid. Its medial
+    # border, the sustentaculum under the talus's neck and the front part under the talar
+    # head lie out of sight beneath the talus.
     m.bone(T, "calcaneus: heel bone, its tuberosity behind and its broad lateral part outside the talus",
            [(33, 22), (33.8, 12.5), (37.5, 5.5), (44.5, 1.5), (54, 0), (65, 0.3), (74.5, 2.8),
             (81, 8.5), (84.3, 19), (85.3, 34), (85.6, 50), (86, 62), (85.4, 74), (84.6, 85),
-            (82.6, 92.5), (78.5, 97), (72, 97.8), (66.5, 94.5), (62.5, 87.5), (58.8, 80),
-            (56.6, 73.6), (60, 67.6), (66.5, 63.4), (71.5, 59.4), (71.3, 51), (69.6, 43),
-            (66.8, 35.5), (62.5, 31), (55, 29.3), (47, 29.3), (40, 29.8), (35.2, 27.5)])
+            (82.6, 92.5), (78.5, 97), (72, 97.8), (66.5, 94.5), (61.5, 88.5), (55.5, 84.5),
+            (48.5, 82), (41, 77.5), (37, 70), (36.8, 61), (38.5, 52), (38.6, 42),
+            (36.6, 34), (34.2, 28)])
     m.hatch([[(84, 24), (79.5, 28)], [(84.5, 34), (80, 38)], [(84.8, 44), (80.3, 48)],
              [(84.8, 66), (80.3, 70)], [(84.2, 76), (79.8, 80)], [(62, 8), (57, 12)],
              [(70, 9), (65, 13)]])
