@@ -180,6 +180,8 @@ SACRUM_SIDE_MM = 105
 # the coccyx's four segments from the side: (height, depth at the top, at the foot), each
 # followed by a joint of 0.7
 COCCYX_SIDE = [(9, 12, 10), (7.6, 10, 8), (6.2, 7.8, 6), (5, 5.8, 3.6)]
+# the turn forward, in degrees, at the sacrococcygeal joint and the joints below it
+COCCYX_TURNS = [8, 12, 15, 15]
 COCCYX_SIDE_MM = sum(h + 0.7 for h, _, _ in COCCYX_SIDE)
 TOP = 1.5          # the atlas's top, as arc length along the axis
 
@@ -313,29 +315,33 @@ def sacrum_side(curve, s0, px):
         a, b = at(f, -sacral_front(f) + 0.3), at(f, -sacral_front(f) * 0.55)
         lines.append(f"M {fmt(a[0])} {fmt(a[1])} L {fmt(b[0])} {fmt(b[1])}")
     parts.append(f'<path d="{" ".join(lines)}" fill="none" stroke="{INK}" stroke-width="0.5"/>')
-    # coccyx: four small segments curling forward below the apex, each narrower than the
-    # last, a thin joint between them
-    s = s0 + length + 1.5 * px
+    # coccyx: four small segments below the apex, each narrower than the last, a thin joint
+    # between them; it goes on with the sacrum's forward concavity, turning further forward
+    # at each joint, so that its tip points down and forwards under the sacrum
     sizes = COCCYX_SIDE
-    cocc = []
-    for hh, d0, d1 in sizes:
+    (x, y), (tx, ty) = curve.at(s0 + length + 1.5 * px)
+    heading = math.atan2(tx, ty)         # the way down the bone from straight down, forwards negative
+    cocc, mids = [], []
+    for (hh, d0, d1), turn in zip(sizes, COCCYX_TURNS):
+        heading -= math.radians(turn)
         pts = []
         for u, dd in ((0, d0), (1, d1)):
-            (x, y), (tx, ty) = curve.at(s + u * hh * px)
-            nx, ny = ty * px, -tx * px
-            pts.append(((x - nx * dd * 0.55, y - ny * dd * 0.55), (x + nx * dd * 0.45, y + ny * dd * 0.45)))
+            tx, ty = math.sin(heading), math.cos(heading)
+            cx, cy = x + tx * u * hh * px, y + ty * u * hh * px
+            nx, ny = ty * px, -tx * px       # backwards
+            pts.append(((cx - nx * dd * 0.55, cy - ny * dd * 0.55), (cx + nx * dd * 0.45, cy + ny * dd * 0.45)))
+        mids.append((x + tx * hh * px / 2, y + ty * hh * px / 2))
         (a0, b0), (a1, b1) = pts
         cocc.append(f'<path d="M {fmt(a0[0])} {fmt(a0[1])} L {fmt(b0[0])} {fmt(b0[1])} L {fmt(b1[0])} {fmt(b1[1])} '
                     f'L {fmt(a1[0])} {fmt(a1[1])} Z"/>')
-        s += (hh + 0.7) * px
+        x, y = x + tx * (hh + 0.7) * px, y + ty * (hh + 0.7) * px
     coccyx_group = (f'<g fill="{BONE}" stroke="{INK}" stroke-width="0.8" stroke-linejoin="round">' + "".join(cocc) + '</g>')
     # where the leaders start: the sacrum's fused bodies under the auricular surface, the
     # middle of the coccyx's second segment
     f = min((i / n for i in range(n + 1)), key=lambda f: abs(at(f, 0)[1] - 309))
     sx, sy = at(f, (sacral_back(f) - sacral_front(f)) / 2)        # midway between its faces
     sac_front = (round(sx), round(sy))
-    (x, y), _ = curve.at(s0 + length + (1.5 + sizes[0][0] + 0.7 + sizes[1][0] / 2) * px)
-    cocc_front = (round(x), round(y))
+    cocc_front = (round(mids[1][0]), round(mids[1][1]))
     return "\n".join(parts), coccyx_group, sac_front, cocc_front
 
 
