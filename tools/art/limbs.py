@@ -16,7 +16,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from geometry import (GROUND, add, bezier_d, fmt as fmt_digits, lerp, mul, norm,  # noqa: E402
-                      perp, polyline_at, ray, spline, sub, svg)
+                      perp, polyline_at, ray, rotate, spline, sub, svg)
 
 import atlas  # noqa: E402
 
@@ -104,6 +104,18 @@ class Place:
     def __call__(self, p, group=None):
         q = (self.ox + self.sx * p[0], self.oy + self.s * p[1] + self.offsets.get(group, 0))
         return q + tuple(p[2:])
+
+
+class Turned(Place):
+    """A Place turned on the page by deg degrees (clockwise) about the pixel `about`."""
+
+    def __init__(self, place, about, deg):
+        super().__init__(place.ox, place.oy, place.s, place.sx < 0, place.offsets)
+        self.about, self.deg = about, deg
+
+    def __call__(self, p, group=None):
+        q = super().__call__(p, group)
+        return rotate(q[:2], self.about, self.deg) + tuple(q[2:])
 
 
 def extents(model, place, group, name=""):
@@ -494,6 +506,10 @@ SPINE_SHADOW_WIDTH = 2.0   # pixels: half of it shows below the lower lip
 SPINE_LIP = 20
 SPINE_ROOT = 26
 ARM_GAP = 2.0   # pixels of joint space
+# from behind the collar bone runs nearly level from the breastbone out to the acromion,
+# its whole length above the shoulder blade's superior angle and superior border: turned
+# up about its joint with the acromion by this much (degrees) from the bone's own frame
+CLAVICLE_TURN = 4.0
 
 
 def draw_spine_ridge(d, spine, place):
@@ -551,6 +567,7 @@ def arm():
     end = cla_m.marks["acromial facet"]
     cla = placed_at((facet[0] + across_joint[0] * ARM_GAP - end[0] * s,
                      facet[1] + across_joint[1] * ARM_GAP - end[1] * s), s)
+    cla = Turned(cla, px(cla, end), CLAVICLE_TURN)
     elbow = px(hum, hum_m.marks["elbow"])
     humerus_bottom = hum.oy + lowest(hum_m) * s
     # the olecranon's top in the middle of the olecranon fossa, between the epicondyles,
@@ -577,10 +594,11 @@ def arm():
     coracoid = next(sh for sh in sca_m.shapes if sh["group"] == "coracoid")
     draw_shape(d, coracoid, sca, "coracoid", "coracoid process: its upturned part, the tip "
                "out of sight under the collar bone", FOSSA)
-    draw_bone(d, cla_m, cla, "collar bone from behind, its blunt end against the acromion")
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: body, neck and glenoid", FOSSA)
     draw_spine_ridge(d, sca_m.shapes[1], sca)
+    # whole and unbroken above the blade, no part of the blade over its shaft
+    draw_bone(d, cla_m, cla, "collar bone from behind, its blunt end against the acromion")
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
     # from behind the olecranon lies over the humerus, in its fossa
