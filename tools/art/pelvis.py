@@ -278,10 +278,10 @@ SACRUM_HALF = [  # cubic segments from (70, 24): each entry is (c1, c2, end)
     ((5, 44), (6, 52), (9, 58)),           # lateral angle of the ala
     ((9.6, 66), (12.6, 84), (17.4, 97)),   # auricular part of the lateral border, converging, a little full
     ((18.6, 99.6), (20, 101.8), (21.8, 104)),  # where the auricular surface ends, an angle
-    ((28, 109), (35.5, 128), (37.5, 142)),  # the lower border, hollow, in to the inferior lateral angle
-    ((42.5, 145.5), (50, 150), (56, 154.5)),  # below the angle the border tapering in to the apex
-    ((59.5, 157), (61.5, 160), (63.5, 161.4)),
-    ((65.5, 162.4), (67.8, 162.6), (70, 162.6)),  # the apex, narrow and rounded, the facet for the coccyx
+    ((26.5, 111), (33, 127), (38.5, 139)),  # the lower border, nearly straight, tapering in
+    ((40.5, 142.5), (44, 146), (50, 151)),  # past the inferior lateral angle, small, barely a corner,
+    ((55, 155), (59, 159), (63, 161.3)),    # on in to the apex with no waist or bulge
+    ((65.5, 162.3), (67.8, 162.6), (70, 162.6)),  # the apex, narrow and rounded, the facet for the coccyx
 ]
 
 
@@ -497,10 +497,10 @@ HIP_SIDE = [
     (-15, -121), (-40, -118), (-62, -109), (-80, -96), (-93, -84),    # crest, back from its highest point
     (-101, -72),                                                      # posterior superior spine
     (-95, -61), (-99, -48, "c"),                                      # the notch under it, posterior inferior spine
-    (-86, -40), (-70, -32), (-55, -21), (-46, -8), (-44, 4),          # greater sciatic notch, deep and wide
+    (-86, -40), (-69, -31), (-53, -20), (-43, -7), (-42, 4),          # greater sciatic notch, deep and wide
     (-50, 14), (-63, 25),                                             # ischial spine, a short blunt point back
     (-53, 32), (-46, 40), (-45, 50),                                  # lesser sciatic notch
-    (-57, 62), (-60, 76), (-55, 88), (-42, 96), (-24, 98),            # ischial tuberosity
+    (-58, 62), (-62, 76), (-58, 89), (-44, 98.5), (-25, 99.5),        # ischial tuberosity, a thick rounded mass
     (-6, 96), (14, 93), (34, 87), (56, 78), (67, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
     (70, 59), (72, 46), (71, 33, "c"),                                # the pubic body's symphyseal edge, well forward
     (68, 26), (67, 21), (63, 17.5), (60, 18.5, "c"),                  # pubic crest to the pubic tubercle, a knob
@@ -526,7 +526,11 @@ GLUTEAL_SIDE = [
     [(22, -110), (2, -88), (-18, -69), (-38, -53)],                   # anterior gluteal line
     [(36, -44), (20, -41), (2, -40), (-14, -36)],                     # inferior gluteal line, arching over the socket
 ]
-TUBEROSITY_SIDE = [(-49, 56), (-49, 72), (-41, 85), (-24, 89)]
+# the ischial tuberosity, the rough mass one sits on, on the lower back of the ischium: its
+# face from under the lesser sciatic notch round the bottom corner, hatched for its roughness,
+# its upper border the line TUBEROSITY_SIDE
+TUBEROSITY_SIDE = [(-50, 57), (-50.5, 72), (-42, 85.5), (-23, 90.5)]
+TUBEROSITY_SIDE_FACE = [(-57.5, 60), (-61.6, 76), (-57.6, 89), (-44, 98), (-25, 99)] + TUBEROSITY_SIDE[::-1]
 # where the marked bone's line starts: on the plain bone of the body above and behind the
 # socket, where the ilium's body joins the ischium's, clear of the rim, the gluteal lines and
 # the greater sciatic notch, so that the line names the whole bone and not its wing; it runs
@@ -572,7 +576,8 @@ def hip_bone_side(place, w=1.0):
         f'<path d="{d(inner)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
         hatch(place.pts(shadow), 60 if place.m < 0 else 120, 1.5, 0.4 * w),
         f'<path d="{d(rim)}" fill="none" stroke="{INK}" stroke-width="{fmt(1.6 * w)}" stroke-linecap="round"/>',
-        '<!-- the rough ischial tuberosity -->',
+        '<!-- the rough ischial tuberosity, a hatched mass on the ischium\'s lower back -->',
+        hatch(place.pts(TUBEROSITY_SIDE_FACE), 150 if place.m < 0 else 30, 2.2, 0.45 * w),
         f'<path d="{d(TUBEROSITY_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- obturator foramen -->',
         f'<path d="{d(OBTURATOR_SIDE, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
