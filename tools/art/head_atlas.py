@@ -108,7 +108,11 @@ def alveolar_side(table, upper):
     return pts
 
 
-def _tilted(table, deg=9):
+# how steeply the biting plane rises backwards from the incisors, in degrees
+OCCLUSAL_RISE = 9
+
+
+def _tilted(table, deg=OCCLUSAL_RISE):
     """A row of teeth whose biting plane rises backwards from the incisors, as it does in a
     skull set on the plane of the ear holes and the orbits' floors."""
     k = math.tan(math.radians(deg))
@@ -1058,9 +1062,11 @@ def sphenoid(g):
 
 def ethmoid(g):
     """Ethmoid from the front; origin at the middle of the cribriform plate."""
-    # perpendicular plate
-    g.body([(-1.6, 1), (-2.2, 22), (-2.4, 40), (-1.6, 50), (0, 54, "c"), (2, 50), (2.6, 40),
-            (2.4, 22), (1.6, 1)], width=W_IN)
+    # perpendicular plate: it reaches below the cribriform plate about as far as the
+    # labyrinths are high, a thin midline plate ending in a ragged lower edge
+    g.body([(-1.6, 1), (-2.2, 16), (-2.5, 26), (-2.7, 31.5, "c"), (-1.4, 33.4, "c"),
+            (-0.2, 31.8, "c"), (1.1, 34, "c"), (2.7, 32.2, "c"), (2.6, 26), (2.4, 16),
+            (1.6, 1)], width=W_IN)
     # labyrinths
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x

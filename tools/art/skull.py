@@ -29,8 +29,8 @@ def start(place, p, row=None):
 
 def placer(groups, scale):
     """A function that draws one bone (fn) into a new group placed at (ox, oy) and keeps it."""
-    def add(gid, fn, ox, oy, mirror=False, comment="", s=scale):
-        g = Group(gid, Place(ox, oy, s, mirror), comment)
+    def add(gid, fn, ox, oy, mirror=False, comment="", s=scale, rot=0.0):
+        g = Group(gid, Place(ox, oy, s, mirror, rot), comment)
         fn(g)
         groups.append(g)
         return g
@@ -93,7 +93,7 @@ def cranial_bones():
         f"leader Form17.Label5 Form20.Text5 from {start(sph, (-45, -3))}",
         # from the middle of the nearer labyrinth, out through its lower border beside
         # the middle concha
-        f"leader Form17.Label6 Form20.Text6 from {start(eth, (-12, 12))}",
+        f"leader Form17.Label6 Form20.Text6 from {start(eth, (-13, 12))}",
     ]
     return svg(W, H, body, leaders, "Written by tools/art/skull.py")
 
@@ -142,9 +142,11 @@ def facial_bones():
         comment="the right maxilla from the front")
     add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), max_l.ox, max_l.oy,
         comment="the left maxilla from the front")
-    mand = Place(516, 297, S)
+    # the mandible on its own is set with its biting line level: turned back by the rise
+    # that line has in the skull, set on the plane of the ear holes and the orbits' floors
+    mand = Place(516, 323, S, rot=A.OCCLUSAL_RISE)
     add("mandible", lambda g: A.side_mandible(g, apart=True), mand.ox, mand.oy,
-        comment="the mandible from the left")
+        comment="the mandible from the left, its biting line level", rot=A.OCCLUSAL_RISE)
     vom = Place(330, 52, S)
     add("vomer", A.vomer, vom.ox, vom.oy, comment="from the left side")
     pal = Place(340, 152, S)
@@ -171,7 +173,7 @@ def facial_bones():
     maxilla = start(max_l, (36.5, 7.5))
     fork_x = 181
     # on the body in front of the angle, below the ramus
-    jaw = start(mand, (-55, 72))
+    jaw = start(mand, (-45, 66))
     fork_y = 466
     leaders = [
         f"leader Form18.Label1 Form19.Text1 from {lacrimal}",
