@@ -1111,13 +1111,11 @@ def lacrimal(g):
                 (-6.2, 5), (-6.3, -3)]), 75, 2.6, W_FINE)
 
 
-def concha(g, outside=True):
+def concha(g):
     """Left inferior nasal concha from the outside (front to the left): a thick, rounded
     front end, a long tapering hind end; on its upper border the lacrimal process in front,
     the ethmoidal process behind, and between them the maxillary process turned down over
-    the outer face, where it hooks under the opening of the maxillary sinus. Not outside:
-    the right one seen from the left, its inner face, which the maxillary process is
-    behind."""
+    the outer face, where it hooks under the opening of the maxillary sinus."""
     pts = [
         (-23, 1.5), (-22, -3), (-18.5, -5.2),          # thick front end
         (-14, -6), (-12.5, -10.5, "c"), (-9.5, -6.2),  # lacrimal process
@@ -1131,10 +1129,9 @@ def concha(g, outside=True):
     # the thick lower border rolled inwards, thinning backwards
     g.line([(-20.5, 2.8), (-12, 4.6), (-2, 4.2), (9, 2.6), (18, 1.2), (24, 0.6)], W_IN)
     # the maxillary process: a lip from the upper border bent down over the outer face
-    if outside:
-        lip = [(-8, -6.2), (-6, -2.5), (-3.5, 1.5, "c"), (0.5, 0.8), (2.5, -3), (2.2, -6.4)]
-        g.body(lip, width=W_IN)
-        g.hatch(lip, 75, 2.0, W_FINE)
+    lip = [(-8, -6.2), (-6, -2.5), (-3.5, 1.5, "c"), (0.5, 0.8), (2.5, -3), (2.2, -6.4)]
+    g.body(lip, width=W_IN)
+    g.hatch(lip, 75, 2.0, W_FINE)
     # the pitted outer face
     for a, b in (((-18, -1.5), (-14, -2.4)), ((12, -0.9), (16, -0.4)),
                  ((-14, 1.6), (-10, 1.8))):
