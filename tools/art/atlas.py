@@ -194,35 +194,36 @@ def foot_model():
     m = Model()
     T, M, P = "tarsals", "metatarsals", "phalanges"
     # the calcaneus from above, the largest tarsal, drawn whole as the block it is, and the
-    # talus drawn after it lying on it, so that of the calcaneus what shows is the outline of
-    # one larger bone round the talus: its tuberosity the heel behind the talus, a broad
-    # rounded block about as wide as the talus's body; its lateral part a wide band outside
-    # the talus; in front of the talus's lateral process, beside the talar neck, the floor of
-    # the sinus tarsi and its anterior process reaching forwards to the cuboid. Its medial
-    # border, the sustentaculum under the talus's neck and the front part under the talar
-    # head lie out of sight beneath the talus.
-    m.bone(T, "calcaneus: heel bone, its tuberosity behind and its broad lateral part outside the talus",
-           [(33, 22), (33.8, 12.5), (37.5, 5.5), (44.5, 1.5), (54, 0), (65, 0.3), (74.5, 2.8),
-            (81, 8.5), (84.3, 19), (85.3, 34), (85.6, 50), (86, 62), (85.4, 74), (84.6, 85),
-            (82.6, 92.5), (78.5, 97), (72, 97.8), (66.5, 94.5), (61.5, 88.5), (55.5, 84.5),
-            (48.5, 82), (41, 77.5), (37, 70), (36.8, 61), (38.5, 52), (38.6, 42),
-            (36.6, 34), (34.2, 28)])
-    m.hatch([[(84, 24), (79.5, 28)], [(84.5, 34), (80, 38)], [(84.8, 44), (80.3, 48)],
-             [(84.8, 66), (80.3, 70)], [(84.2, 76), (79.8, 80)], [(62, 8), (57, 12)],
-             [(70, 9), (65, 13)]])
-    # the talus from above: the trochlea, a saddle-shaped pulley wider in front than behind,
-    # its back edge rounded over the posterior process, the lateral process at its outer
-    # front corner; a clearly narrower neck turning forwards and inwards, and the oval head
-    # at its end against the hollow of the navicular
+    # talus drawn after it lying on it. Of the calcaneus what shows is its tuberosity, the
+    # heel, behind the talus; a band of its lateral part outside the talus, under the
+    # lateral malleolus; and in front of the talus's lateral process, beside the talar neck,
+    # the floor of the sinus tarsi and the anterior process reaching forwards to the cuboid.
+    # Its medial border, hollowed behind the sustentaculum, runs in from the tuberosity's
+    # medial process under the back of the talus, well lateral to the talus's medial side,
+    # so that the talus's back edge crosses over it; the sustentaculum under the talar neck
+    # and the front part under the talar head lie out of sight beneath the talus.
+    m.bone(T, "calcaneus: heel bone, its tuberosity behind and its lateral part outside the talus",
+           [(42.5, 20), (42, 11.5), (45, 5), (51, 1.2), (59, 0), (67, 0.6), (74, 3), (78.8, 8),
+            (80.8, 16), (81.2, 30), (81.3, 45), (81.8, 60), (82.8, 74), (83.4, 85),
+            (82, 92.5), (78, 97), (72, 97.8), (66.5, 94.5), (61.5, 88.5), (55.5, 84.5),
+            (48.5, 81), (42, 75), (38, 66), (38.5, 55), (42, 45), (46.5, 35), (45.2, 27)])
+    # the talus from above: the body with its trochlea, the pulley of the ankle joint, a
+    # dome wider in front than behind between a medial and a higher lateral ridge, a
+    # shallow groove between them; its back edge rounded over the posterior process, the
+    # lateral process at its outer front corner; a clearly narrower neck turning forwards
+    # and inwards, and the oval head at its end against the hollow of the navicular
     m.bone(T, "talus: trochlea, neck and head",
-           [(37.5, 37), (40.5, 34.2), (46, 33), (52.5, 32.8), (58.5, 33.6), (62.3, 36.5),
-            (64.6, 43), (66.6, 50.5), (68, 56.5), (65.5, 59.6), (58.5, 62.2), (52, 65.8),
-            (47.2, 70.2), (45.3, 74.5), (44.9, 79), (45.4, 83.6), (44.3, 88.4), (40.5, 92.9),
-            (34.8, 96.1), (28, 97.6), (21.5, 97), (16.5, 94.4), (14, 90.4), (14.3, 85.6),
-            (17.5, 80.5), (24.5, 76.2), (30.5, 69.5), (33.3, 61.5), (34.5, 53), (35.5, 44)])
-    m.line([(35, 53.5), (49, 57.5), (63.5, 55)])                   # front edge of the trochlea
-    m.line([(48.5, 37.5), (49, 46), (49.3, 54.5)])                 # groove of the pulley
-    m.line([(18, 81.5), (31, 77.5), (43.3, 78.5)])                 # edge of the head
+           [(38, 39), (41, 35.6), (46, 33.6), (52, 33), (57.5, 33.6), (61.5, 35.8),
+            (63.8, 40.5), (65.8, 47), (67.6, 53.5), (69, 58), (65.5, 60.6), (59.5, 62),
+            (54, 65), (50, 69.2), (47.5, 74.2), (46.6, 79), (46.4, 84), (45, 89),
+            (41, 93.5), (35, 96.5), (28, 97.8), (21.5, 97.2), (16.5, 94.6), (14, 90.5),
+            (14.3, 85.6), (17.5, 80.5), (23.5, 76.4), (29, 72), (32.8, 66), (35.3, 58.5),
+            (36.5, 50.5), (37.2, 43.5)])
+    m.line([(42.5, 37.2), (41.2, 46.5), (40.6, 56)])               # medial ridge of the trochlea
+    m.line([(59.5, 36.6), (62, 46), (64, 55.2)])                   # lateral ridge
+    m.line([(40.6, 56), (46, 59.6), (53, 60.4), (59.5, 58.8), (64, 55.2)])  # its front edge
+    m.line([(51.5, 36), (51.8, 47), (52.6, 58.5)])                 # the groove between the ridges
+    m.line([(18, 81.5), (31, 77.5), (44, 78.5)])                   # edge of the head
     # the navicular boat-shaped: as wide as the three cuneiforms in front of it, short from
     # back to front, deepest in the middle of its hollow behind for the head of the talus,
     # rounded in front over the cuneiforms, its tuberosity bulging out at the inner end and

@@ -277,6 +277,8 @@ LEG_SCALE = 0.45     # pixels to the millimetre: the tibia's lateral condyle on 
 LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
 LEG_LEAST_PHALANX = 8.0  # pixels: the shortest phalanx the phalanges' line may start on
+LEG_PHALANX_HALVES = (0.8,)  # pixels: half the least width of the shaft where it starts
+LEG_ANKLE_TARSALS = ("talus", "calcaneus")  # the tarsals at the ankle, under the malleoli
 # The foot under the leg is the atlas's foot from above as an eye high in front of the shin
 # sees it (atlas.foot_under_leg): the talus's trochlea between the malleoli, the heel
 # behind the ankle, of the calcaneus its lateral part from under the malleolus's tip
@@ -475,9 +477,15 @@ def leg():
                 (pat_m.shapes[0], pat, None)])
     polys = [[place(p, g)[:2] for p in sh["pts"]] for sh, place, g in drawn]
     for n, g in zip((5, 6, 7), groups):
-        own = [i for i, (sh, _, gr) in enumerate(drawn) if gr == g]
-        # the phalanges' from a proximal phalanx: the toes' end phalanges are specks here
-        start = clear_start(polys, own, (d.w, row[n]), least=LEG_LEAST_PHALANX if n == 7 else 0)
+        # the tarsals' from a bone in front of the ankle: what shows of the talus and the
+        # calcaneus lies between and under the malleoli, and a line from there reads as
+        # leaving the fibula's tip
+        own = [i for i, (sh, _, gr) in enumerate(drawn)
+               if gr == g and not (n == 5 and sh["name"].startswith(LEG_ANKLE_TARSALS))]
+        # the phalanges' from the middle of a proximal phalanx's shaft, as slender as it is
+        # (the toes' end phalanges are specks here), not from its base beside the joint
+        start = clear_start(polys, own, (d.w, row[n]), least=LEG_LEAST_PHALANX if n == 7 else 0,
+                            halves=LEG_PHALANX_HALVES if n == 7 else (1.2, 1.0))
         if start is None:
             raise SystemExit(f"leg: no line from the {g} leaves them without crossing a bone")
         d.leader(ctl(n), start)
@@ -722,6 +730,7 @@ def hand():
 FOOT_SCALE = 1.7
 FOOT_GAP = 8      # pixels between the rows of neighbouring groups: small, the brackets apart
 FOOT_SLANT = 0.3  # millimetres lowered per millimetre towards the outer side
+TROCHLEA = "0.9"  # pixels: the lines of the talus's trochlea
 
 
 class Slanted:
@@ -751,8 +760,18 @@ def foot():
     top = extents(model, Slanted(Place(0, 0, s, offsets=offsets), FOOT_SLANT), groups[0])[0]
     bottom = extents(model, Slanted(Place(0, 0, s, offsets=offsets), FOOT_SLANT), groups[-1])[1]
     place = Slanted(Place(12, (d.h - (bottom - top)) / 2 - top, s, offsets=offsets), FOOT_SLANT)
-    # without the inner lines: at this size they read as cracks in the bones
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
+    # without the inner lines, which at this size read as cracks in the bones, but for the
+    # talus's: the ridges and front edge of its trochlea and the groove between them show the pulley of the ankle joint
+    # on top of it, so that it reads as a bone of its own lying on the calcaneus; a joint
+    # space of the ground round it parts it from the calcaneus it lies on
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False,
+         apart=("talus",))
+    talus = next(sh for sh in model.shapes if sh["name"].startswith("talus"))
+    d.open("trochlea", "the trochlea of the talus: its ridges, front edge and groove", fill="none",
+           stroke="#000", stroke_linecap="round")
+    for ln, width in zip(talus["lines"], (TROCHLEA, TROCHLEA, TROCHLEA, DETAIL)):
+        d.curve([place(p, "tarsals") for p in ln], width)
+    d.close()
     spans = [bracket_span(model, place, g) for g in groups]
     check_apart(d, spans, ROWS["foot"].values())
     for n, span in enumerate(spans, 1):
