@@ -161,7 +161,15 @@ def side_vertebra(kind, d, h, t, px=0.47):
             parts.append(hatch(facet, 60, 0.55, 0.25))
             parts.append(f'<path d="{d_poly(facet)}" fill="none" stroke="{INK}" stroke-width="0.4"/>')
     if kind == "lumbar":
-        parts.append(f'<path d="M {fmt(x0 + 1)} {fmt(top + h * 0.3)} l {fmt(aw * 0.6)} 0" fill="none" stroke="{INK}" stroke-width="{w2}"/>')
+        # the near transverse process, which runs out sideways towards us from where the
+        # pedicle joins the lamina and the superior articular process: behind the body, level
+        # with the pedicle, seen end on as a rounded stump over that junction, standing out of
+        # the bone with its shadow down and behind it
+        cx, cy, rx, ry = x0 + 0.2, top + h * 0.32, 1.9, h * 0.2
+        shadow = ellipse_pts(cx + 0.9, cy + 1.0, rx, ry, n=20)
+        stump = ellipse_pts(cx, cy, rx, ry, n=20)
+        parts.append(f'<path d="{bezier_d(shadow)}" fill="{SHADOW}" stroke="none"/>')
+        parts.append(f'<path d="{bezier_d(stump)}" fill="{BONE}" stroke="{INK}" stroke-width="{w2}"/>')
     return "\n".join(parts)
 
 
@@ -498,25 +506,32 @@ def dorsal_top(sw=1.0):
     return top_bone(DORSAL, [DORSAL_CANAL], DORSAL_DETAILS, sw, facets=DORSAL_FACETS)
 
 
-# a lumbar vertebra, the third: a large kidney-shaped body wider than it is deep, short stout
-# pedicles, a triangular canal, long slender transverse processes, the superior articular
-# processes curving round the facets that face in and back, each with its mammillary process
-# behind, and a short spinous process running straight back, broad and square at its end.
-# About 84 across.
+# a lumbar vertebra, the third: a large kidney-shaped body wider than it is deep; short stout
+# pedicles running back from the back of the body either side of a triangular canal; the
+# long slender transverse processes arising behind them, where each pedicle joins its lamina
+# beside the superior articular process, a pedicle's length behind the body; the superior
+# articular processes curving round the facets that face in and back, each with its
+# mammillary process behind, and a short spinous process running straight back, broad and
+# square at its end.  About 84 across.
 LUMBAR = [
-    (0, -42.4), (9, -41.8), (16.6, -39.2), (22, -34.4), (24.2, -27.4), (23.4, -20.2), (20.4, -14.8),  # body
-    (16.6, -11.2), (13.4, -9.6, "c"), (13.2, -5.6, "c"),                                  # pedicle
-    (24, -5), (36, -4.6), (41, -3.8), (42.4, -1.2), (40.6, 0.8), (35, 0.6), (24, 0.4), (17.6, 1.4, "c"),  # transverse process
-    (18.8, 4.6), (18.6, 9.4), (17.4, 12.2), (14.6, 12.2), (11, 12.4, "c"),                # articular process, mammillary process
+    (0, -42.4), (9, -41.8), (16.6, -39.2), (22, -34.4), (24.2, -27.4), (23.4, -20.2), (20.6, -15.2),  # body
+    (17.8, -12.4, "c"), (17.2, -8.6), (17.6, -4.2, "c"),                                  # pedicle
+    (26, -3.6), (36, -3.2), (41, -2.4), (42.4, 0.2), (40.6, 2.2), (35, 2), (26, 1.8), (20, 2.8, "c"),  # transverse process
+    (21, 6), (20.2, 10.4), (18.2, 13), (14.6, 13), (11, 12.6, "c"),                        # articular process, mammillary process
     (6.6, 13.8), (5, 15.4, "c"), (5.4, 22), (6.8, 28.4, "c"), (0, 28.8),               # lamina, spinous process
 ]
 LUMBAR_CANAL = sym([(0, -10.2), (8, -10.4, "c"), (11.4, -8.6), (11.6, -5), (7.6, 1.8), (3, 6.6), (0, 7.8)])
 LUMBAR_DETAILS = (
     pair([(20.6, -34.8), (22.4, -27.6), (21.8, -21), (19.2, -16.4)])       # rim of the body's top
-    # the body's back beside the canal, whose front edge it is, out to the pedicles
-    + pair([(8, -10.4), (12, -10.9), (15.6, -11.8)])
-    + pair([(12.6, 1.4), (14.6, 4.6), (14.8, 8.6), (13.4, 11.2)])          # superior articular facet
+    # the body's back beside the canal, whose front edge it is, out to the root of the pedicle
+    + pair([(8, -10.4), (12.4, -11), (17.8, -12.4)])
+    + pair([(13.2, 2.4), (15.6, 5.4), (15.8, 9.2), (14, 11.8)])            # superior articular facet
 )
+
+
+# the least length of a lumbar pedicle from above, from the back of the body to the front
+# of the transverse process's root, in millimetres
+PEDICLE_MM = 6
 
 
 def lumbar_top(sw=1.0):
@@ -788,12 +803,17 @@ SINGLE_BONES = [
     # the cervical's line from the middle of its body, well in from its front border, clear
     # of the transverse process
     ("cervical-vertebra", "a cervical vertebra (the fifth) from above", cervical_top, (113, 31), (0.6, -14.2)),
-    # the atlas's from the middle of its anterior arch, behind the tubercle, halfway between
-    # its front and the opening behind it
-    ("atlas", "the atlas (first cervical) from above", atlas_top, (175, 32), (0.4, -20.4)),
-    # the axis's from the top of its dens, the peg that makes it the axis, its line rising
-    # steeply enough to pass over the front of the body, clear of the superior facet
-    ("axis", "the axis (second cervical) from above", axis_top, (175, 86), (0.4, -14.4)),
+    # the atlas's from its anterior arch, the bar that stands in the place of a body: straight
+    # down from its label into the arch's plain part on the left, between the anterior
+    # tubercle and the lateral mass, halfway between the arch's front and the opening behind
+    # it, so that the line crosses the arch's outline once where it runs smoothly across and
+    # not at the tubercle's point, and passes well clear of the superior facet
+    ("atlas", "the atlas (first cervical) from above", atlas_top, (183, 31.5), (-9.333, -16.67)),
+    # the axis's from the top of its dens, the peg that makes it the axis: the bone stands low
+    # and to the right under its label, so that the line rises steeply out of the dens and
+    # leaves the bone through the notch between the dens and the right superior facet,
+    # running well above that facet and the rim in front of it rather than skimming them
+    ("axis", "the axis (second cervical) from above", axis_top, (183, 90), (-1, -14.6)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes;
     # the dorsal's from the middle of its body, level with its label, above the rib facets
     ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 134), (0, -23.4)),
@@ -835,6 +855,15 @@ def check():
     widths = [lv.width for lv in levels()[2:]]
     wrong += [f"the body of {lv.name} is narrower than the one above it" for lv, a, b in
               zip(levels()[3:], widths, widths[1:]) if b < a]
+    # the lumbar vertebra's transverse processes arise where the pedicles meet the laminae, a
+    # pedicle's length behind the body: whatever reaches out beyond the sides of its body
+    # stands at least PEDICLE_MM behind the body's back, the front of the canal
+    body_half = max(p[0] for p in LUMBAR[:7])
+    back = min(p[1] for p in LUMBAR_CANAL)
+    ahead = [p for p in outline(sym(LUMBAR)) if abs(p[0]) > body_half + 1 and p[1] < back + PEDICLE_MM]
+    if ahead:
+        wrong.append(f"the lumbar transverse processes reach {back + PEDICLE_MM - min(p[1] for p in ahead):.1f} mm "
+                     f"further forwards than a pedicle's length behind the body")
     if wrong:
         raise SystemExit("spine: " + "; ".join(wrong))
 
@@ -899,7 +928,7 @@ def write_spine(out):
         "leader Form23.Label8 Form24.Text8 from %d %d" % st["lumbar-vertebra"],
         "leader Form23.Label7 Form24.Text7 from %d %d" % st["sacrum"],
         "leader Form23.Label6 Form24.Text6 from %d %d" % st["coccyx"],
-        # the atlas's from its anterior tubercle, straight down from its label
+        # the atlas's from its anterior arch, straight down from its label
         "leader Form23.Label11 Form24.Text11 from %d %d" % st["atlas"],
         "leader Form23.Label12 Form24.Text12 from %d %d" % st["cervical-vertebra"],
     ]
