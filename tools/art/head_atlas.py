@@ -36,9 +36,12 @@ OLIVE = "rgb(128,128,0)"   # the fontanelles
 # the cheek, the mouth behind the teeth; the nasal cavity darker
 RECESS = "rgb(118,118,118)"
 NOSE = "rgb(70,70,70)"
-# the space seen through the mandibular notch from the side, under the arch: deep, but
-# lighter than the openings, so that it reads as a space behind the jaw, not a hole in it
+# the base of the cranium seen from the side under the arch, the mandible taken off: deep,
+# but lighter than the openings, so that it reads as bone behind the arch, not a hole
 BEHIND = "rgb(178,178,178)"
+# the bone inside the nasal cavity (septum, conchae) seen through its opening: dimly lit,
+# between the dark of the cavity and the bone of the face
+INSIDE_NOSE = "rgb(138,138,138)"
 # the empty socket of the jaw joint, a shallow hollow facing down
 SOCKET = "rgb(200,200,200)"
 
@@ -84,9 +87,10 @@ def tooth_side(x0, x1, neck, edge, kind):
     elif kind == "p":   # broad-shouldered, its neighbours meeting close to the cusp
         crown = [(x1, neck + 0.6 * h), (x1 - 0.16 * w, neck + 0.84 * h), (m, edge, "c"),
                  (x0 + 0.16 * w, neck + 0.84 * h), (x0, neck + 0.6 * h)]
-    else:   # square-shouldered, its two cusps low
-        crown = [(x1, neck + 0.4 * h), (x1 - 0.04 * w, neck + 0.88 * h), (x1 - 0.24 * w, edge),
-                 (m, neck + 0.72 * h, "c"), (x0 + 0.24 * w, edge), (x0 + 0.04 * w, neck + 0.88 * h),
+    else:   # square-shouldered and broad, its two cusps low with only a shallow dip
+        # between them, far shallower than the notch between neighbours: one crown
+        crown = [(x1, neck + 0.4 * h), (x1 - 0.04 * w, neck + 0.88 * h), (x1 - 0.26 * w, edge),
+                 (m, neck + 0.88 * h, "c"), (x0 + 0.26 * w, edge), (x0 + 0.04 * w, neck + 0.88 * h),
                  (x0, neck + 0.4 * h)]
     base = [(x0 + 0.12 * w, root, "c"), (x1 - 0.12 * w, root, "c")]
     return base + crown
@@ -95,6 +99,11 @@ def tooth_side(x0, x1, neck, edge, kind):
 def draw_tooth_side(g, t):
     x0, x1, neck, edge, kind = t
     g.body(tooth_side(x0, x1, neck, edge, kind), width=W_IN)
+    if kind == "m":
+        # the buccal groove, running up the crown's face from the dip between its cusps:
+        # a molar shows two cusps side by side, a premolar one
+        m, h = (x0 + x1) / 2, edge - neck
+        g.line([(m, neck + 0.86 * h), (m - 0.04 * (x1 - x0), neck + 0.4 * h)], W_FINE)
 
 
 def alveolar_side(table, upper):
@@ -127,14 +136,14 @@ def _tilted(table, deg=OCCLUSAL_RISE):
 # eight on a side
 UPPER_TEETH_SIDE = [
     (-104.6, -101.2, 37.0, 47.6, "i"), (-101.4, -97.2, 37.6, 46.8, "i"),
-    (-97.4, -90.8, 38.0, 49.8, "c"), (-91.0, -84.8, 38.6, 46.2, "p"),
+    (-97.4, -90.8, 38.0, 50.6, "c"), (-91.0, -84.8, 38.6, 46.2, "p"),
     (-85.0, -78.8, 38.8, 46.0, "p"), (-79.0, -68.6, 39.0, 45.6, "m"),
     (-68.8, -59.6, 38.8, 45.2, "m"), (-59.8, -52.2, 38.4, 44.6, "m"),
 ]
 UPPER_TEETH_SIDE = _tilted(UPPER_TEETH_SIDE)
 LOWER_TEETH_SIDE = [
     (-101.4, -98.6, 55.6, 46.2, "i"), (-98.8, -95.2, 55.0, 46.0, "i"),
-    (-95.4, -89.8, 54.6, 45.2, "c"), (-90.0, -83.8, 54.2, 46.6, "p"),
+    (-95.4, -89.8, 54.6, 44.6, "c"), (-90.0, -83.8, 54.2, 46.6, "p"),
     (-84.0, -77.8, 54.0, 46.8, "p"), (-78.0, -66.8, 53.6, 46.6, "m"),
     (-67.0, -57.0, 53.2, 46.2, "m"), (-57.2, -48.4, 52.6, 45.8, "m"),
 ]
@@ -197,25 +206,32 @@ def draw_teeth_front(g, table, both=True):
 # Borders shared by neighbouring bones (the sutures), front to back and top to bottom.
 NASION = (-95, -28)
 BREGMA = (-19, -121)
-PTERION_F = (-55, -42)          # frontal, parietal and sphenoid meet
-PTERION_T = (-41, -44)          # parietal, sphenoid and temporal meet
+# the pterion, the short sphenoparietal suture where the four bones meet, lies some 35 mm
+# behind the frontozygomatic suture and about 40 mm above the middle of the arch
+PTERION_F = (-50, -45.8)        # frontal, parietal and sphenoid meet
+PTERION_T = (-38.5, -43.8)      # parietal, sphenoid and temporal meet
 LAMBDA = (66, -88)
 ASTERION = (48.5, -19.5)          # the parietal's blunt mastoid angle
 FZ = (-79.5, -32)               # frontozygomatic suture at the orbit's outer rim
+# the upper border of the zygomatic arch, from the cheek bone back to the root over the
+# articular tubercle
+ARCH_TOP = [(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2)]
 
-CORONAL = [BREGMA, (-21, -110), (-27, -94), (-35, -76), (-44, -59), (-50.5, -48), PTERION_F]
-SPHENOPARIETAL = [PTERION_F, (-48, -43.4), PTERION_T]
-# the squama's upper border one smooth arch from the pterion over to the parietal notch
-SQUAMOUS = [PTERION_T, (-35, -50), (-26, -54), (-16, -55.5), (0, -53.5), (13, -47),
-            (22, -38), (27, -30), (28.5, -24)]
+CORONAL = [BREGMA, (-21, -110), (-26.5, -94), (-33.5, -77), (-41, -61), (-46.5, -51.5), PTERION_F]
+SPHENOPARIETAL = [PTERION_F, (-44, -45.1), PTERION_T]
+# the squama's upper border one low smooth arch from the pterion over to the parietal notch,
+# its top some 46 mm above the ear hole, hardly higher than the pterion: a little over a
+# third of the way up the side of the vault
+SQUAMOUS = [PTERION_T, (-32, -45.3), (-24, -46), (-14, -46.2), (-3, -45.1), (8, -41.5),
+            (17, -35.8), (23.5, -29.8), (28.5, -24)]
 PARIETOMASTOID = [(28.5, -24), (36, -21.5), (43, -20), ASTERION]
 # the lambdoid suture turns forwards at its lower end: the mastoid angle is blunt
 LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (53.5, -31), (51.5, -24), ASTERION]
 OCCIPITOMASTOID = [ASTERION, (44.5, -9), (39, 0), (32, 10), (27, 15.5)]
-SPHENOFRONTAL = [(-72, -27.5), (-64, -35), PTERION_F]
+SPHENOFRONTAL = [(-72, -27.5), (-66, -33.5), (-58, -40), PTERION_F]
 # the squama's front border, rounded forwards, comes back down to the root of the arch: its
 # zygomatic process projects well forward of it
-SPHENOSQUAMOUS = [PTERION_T, (-42.8, -34), (-42, -24), (-39.5, -14.5), (-34.5, -8.5), (-30, -6)]
+SPHENOSQUAMOUS = [PTERION_T, (-40.5, -35), (-40.5, -25), (-38.5, -15.5), (-34, -9), (-30, -6)]
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
@@ -298,7 +314,7 @@ def _between(poly, a, b):
 
 # the parietal's own lower border, only gently hollow: the squama overlaps it up to the
 # squamous suture, so the bone drawn apart reaches below that arch
-PARIETAL_SQUAMOSAL = [PTERION_T, (-30, -45), (-12, -44.5), (5, -40.5), (18, -33.5), (28.5, -24)]
+PARIETAL_SQUAMOSAL = [PTERION_T, (-30, -41.5), (-14, -40.5), (3, -37.5), (16, -31.5), (28.5, -24)]
 
 
 def side_parietal_outline():
@@ -584,7 +600,7 @@ def skull_side(g, mandible=True):
              (-55, -13), (-63, -21), (-68, -26)]
     g.hatch(fossa, 60, 3.0, W_FINE)
     # the arch: its upper edge running back over the ear as the supramastoid crest
-    g.line([(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2)], W_IN)
+    g.line(ARCH_TOP, W_IN)
     g.line([(-17, -6.2), (-8, -7.6), (2, -8.8)], W_FINE)   # the supramastoid crest, above the ear hole
     side_temporal(g)
     side_parietal(g)
@@ -592,10 +608,12 @@ def skull_side(g, mandible=True):
     side_maxilla_marks(g)
     if mandible:
         # under the arch, in the mandibular notch and round the condyle's head in its
-        # socket: the deep space behind the ramus, in the tone of the openings
+        # socket: the infratemporal surface of the base deep behind the ramus, bone turning
+        # away from the light like the temporal fossa, hatched, not an opening
         under = [(1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3), (-17.5, 6), (-21, 7.6),
                  (-24.5, 6.3), (-28, 5.5), (-38, 5.0)]
-        g.fill(under + [(-39, 20), (-10.5, 20), (-7, 9.6)], BEHIND)
+        g.fill(under + [(-39, 20), (-10.5, 20), (-7, 9.6)], BONE)
+        g.hatch(under[4:] + [(-37, 14), (-30, 19), (-18, 19), (-13, 12)], 60, 3.0, W_FINE)
         side_mandible(g, teeth=False)
         # the coronoid process rises inside the arch: the arch is drawn again over its tip
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
@@ -639,9 +657,9 @@ def front_mandible_outline():
         (39.5, 40), (42, 30), (44, 20),                                # the front of the ramus
         (46, 12),                                                      # under the arch
         (50, 11.5), (53, 16.5), (52, 30), (50.2, 44), (48.4, 55),      # ramus, narrowing down
-        (48.6, 61.5), (49, 65.2), (47.8, 68.6, "c"),                   # angle, turned out a little
-        (43, 73.2), (36.5, 79), (28.5, 84.4), (20.5, 88.4),            # lower border, full below
-        (14, 90.4, "c"), (7, 91.8), (0, 92.2),                         # the chin between its tubercles
+        (48.8, 61.2), (48.4, 66), (46.2, 70.4),                        # angle, rounded
+        (41.2, 75.6), (34.5, 80.8), (27.5, 85.4), (20, 89),            # lower border, narrowing
+        (12, 91.3), (6, 92), (0, 92.2),                                # to the rounded chin
     ]
 
 
@@ -796,16 +814,16 @@ def skull_front(g, small=False):
     # nasal opening: the cavity dark, the thin septum a little off the midline
     g.hole(sym(APERTURE), width=W_OUT, fill=NOSE)
     g.body([(-0.5, -7.6), (0.7, -7.6), (1.7, 3), (0.9, 13), (1.5, 21.5), (-1.2, 21.5), (-0.6, 13), (0.1, 3)],
-           width=W_IN)
+           width=W_IN, fill=INSIDE_NOSE)
     g.body([(-2.4, 23.9), (0, 18.6, "c"), (2.4, 23.9)], width=W_IN)    # anterior nasal spine
     # the conchae hanging from the side walls, their front ends seen through the opening,
     # each curled towards the septum: the inferior low and large, the middle one higher
     for sx, R in sides():
         g.body(R([(12.3, 7.5, "c"), (10, 9.4), (7.6, 12.2), (6.6, 15.4), (7.4, 18.2), (9.4, 19.4),
-                  (11.5, 18.2, "c")]), width=W_IN)
+                  (11.5, 18.2, "c")]), width=W_IN, fill=INSIDE_NOSE)
         g.line(R([(7.8, 16.6), (9.4, 17.6), (11, 17.2)]), W_FINE)
         g.body(R([(10.6, 0.5, "c"), (9.4, 1.2), (7.9, 3.2), (7.9, 5.4), (9.4, 6.3), (12, 6, "c")]),
-               width=W_IN)
+               width=W_IN, fill=INSIDE_NOSE)
     # the nasal bones and the frontal processes beside them
     for sx, R in sides():
         g.suture(R(NASAL_BORDER), amp=0.45, period=1.5, width=W_IN)
@@ -1225,8 +1243,11 @@ def newborn_vault(g):
     for f in (anterior, posterior):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
-    # the middle of each fontanelle
-    return {"anterior": (1, 1.5), "posterior": (0.3, 65.4)}
+    # the middle of each fontanelle, and the sutures that lead out of it to the side of the
+    # vault (the coronal from the anterior, the lambdoid from the posterior), which a line
+    # from it can follow without crossing a bone
+    return {"anterior": (1, 1.5), "posterior": (0.3, 65.4),
+            "anterior way": coronal, "posterior way": lambdoid}
 
 
 MEASURES = {
@@ -1241,6 +1262,9 @@ MEASURES = {
     "nose width": 26,     # the nasal opening
     "ramus": 64,          # condyle to angle
     "body": 34,           # the mandible's body at the first molar
+    "pterion behind": 35,   # the middle of the pterion behind the frontozygomatic suture
+    "pterion above": 40,    # the middle of the pterion above the middle of the arch
+    "squama": 45,           # the top of the temporal squama above the ear hole
 }
 
 
@@ -1264,6 +1288,8 @@ def measure():
     mand = side_mandible_outline()
     front = sym(FRONT_VAULT)
     m1 = (UPPER_TEETH_SIDE[5][0] + UPPER_TEETH_SIDE[5][1]) / 2
+    pterion = ((PTERION_F[0] + PTERION_T[0]) / 2, (PTERION_F[1] + PTERION_T[1]) / 2)
+    arch_mid = (ARCH_TOP[0][0] + ARCH_TOP[-1][0]) / 2
     return {
         "length": _span(vault, 0)[1] - _span(vault, 0)[0],
         "height": -_span(side, 1)[0],
@@ -1276,6 +1302,9 @@ def measure():
         "nose width": 2 * _span(APERTURE, 0)[1],
         "ramus": max(p[1] for p in mand if p[0] > -22) - _span(mand, 1)[0],   # to the angle
         "body": _y_at(mand, m1) - min(p[1] for p in mand if abs(p[0] - m1) < 4),
+        "pterion behind": pterion[0] - FZ[0],
+        "pterion above": _y_at(ARCH_TOP, arch_mid) - pterion[1],
+        "squama": -_span(SQUAMOUS, 1)[0],
     }
 
 
