@@ -269,6 +269,18 @@ RADIUS_HEAD_ON_HUMERUS = (17, 309.5)
 RADIUS_LOW = 230
 
 
+# millimetres of joint space between the femur's condyles and the tibia's plateau (the
+# articular cartilages and the menisci, seen edge on from the front or behind)
+KNEE_JOINT = 2.6
+
+
+def tibial_plateau(tibia):
+    """The height (y in the tibia's frame, above its top's 0 when negative) of the condylar
+    surfaces of the plateau: the highest of its outline either side of the intercondylar
+    eminence, which stands on the middle 28 mm of the plateau."""
+    return min(p[1] for p in tibia.shapes[0]["pts"] if abs(p[0]) >= 13.5)
+
+
 class Limbs:
     """Where the limbs of one figure stand (dx, y in its pixels) and their bones placed."""
 
@@ -282,10 +294,14 @@ class Limbs:
         rot = aim(self.femur.marks["knee"], (knee[0] - hip[0], knee[1] - hip[1]))
         self.fem = Place(hip[0], hip[1], s, rot=rot)
         # the tibia's plateau under the femur's condyles with a joint space between them:
-        # placed from where the femur's knee really lies, so that no part of the femur
-        # hides behind the tibia and both keep their whole lengths in sight
+        # the plateau's condylar surfaces (its highest level either side of the
+        # intercondylar eminence, which alone rises between the femur's condyles) a joint
+        # space below the lowest of the condyles, so that no part of the femur hides
+        # behind the tibia: both keep their whole lengths in sight and the joint line
+        # shows where it lies, under the condyles, not across them
         kn = self.fem(self.femur.marks["knee"])
-        top = (kn[0], kn[1] + 2.6 * s)
+        low = max(self.fem(p)[1] for p in self.femur.shapes[0]["pts"])
+        top = (kn[0], low + (KNEE_JOINT - tibial_plateau(self.tibia)) * s)
         rot = aim(self.tibia.marks["ankle"], (ankle[0] - top[0], ankle[1] - top[1]))
         self.tib = Place(top[0], top[1], s, rot=rot)
         self.fib = Place(*self.tib(atlas.FIBULA_ON_TIBIA)[:2], s, rot=rot)
@@ -537,11 +553,12 @@ def front():
     d.leader("Form2.Label2 Form4.Text2", on_head((27, 12)))
     # the fifth cervical's body, clear below the jaw
     d.leader("Form2.Label3 Form4.Text3", column["C5"]((1.5, 6.5)))
-    # the collar bone's line straight from the middle of its shaft's outer half, where the
-    # shaft has risen nearly to its label's row: it runs on inside the shaft to the acromial
-    # end and out over the acromion, clear above the head of the humerus (any straight line
-    # from the shaft to its label passes over the acromion)
-    d.leader("Form2.Label4 Form4.Text4", on_column(cla, cla_place, CLAVICLE_LINE_DX))
+    # the collar bone's line from the middle of its shaft's outer half, where the shaft has
+    # risen nearly to its label's row: any straight line from the shaft to its label would
+    # run on over the acromion, so it climbs first out through the shaft's upper edge and
+    # then runs level to its label clear above the acromion and the joint between them
+    d.leader("Form2.Label4 Form4.Text4", on_column(cla, cla_place, CLAVICLE_LINE_DX),
+             via=[CLAVICLE_LINE_VIA])
     # the middle of the manubrium, between the jugular notch and the sternal angle
     top = chest_place(chest.marks["jugular notch"])[1]
     d.leader("Form2.Label5 Form4.Text5", (1.5, (top + chest_place(chest.marks["sternal angle"])[1]) / 2))
@@ -549,13 +566,15 @@ def front():
     # the middle of the sixth costal cartilage, well clear of its rib and of the sternum, the
     # line out across the lower ribs but no other cartilage
     d.leader("Form2.Label7 Form4.Text7", chest_place(chest.marks["cartilage 6 middle"])[:2])
-    # the forearm's lines from the middle of each bone's shaft, far apart along the forearm
-    # (a third of its length) where the two bones stand apart: the radius's level with its
-    # label, in the upper half of its shaft; the ulna's in its lower third, where the space
-    # between the bones is still open, its line running nearly level across that space
-    # and the radius to its label under the radius's own
-    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, RADIUS_LINE_ROW))
-    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, ULNA_LINE_ROW))
+    # the forearm's lines from each bone's shaft, far apart along the forearm (a third of
+    # its length) where the two bones stand apart: the radius's level with its label, in
+    # the upper half of its shaft; the ulna's in its lower third, where the space between
+    # the bones is still open, its line running nearly level across that space and the
+    # radius to its label under the radius's own. Each starts in the half of its shaft
+    # away from the other bone (the radius's outer, the ulna's inner), so that neither
+    # end sits on the border between them
+    d.leader("Form2.Label8 Form4.Text8", on_row(S, L.radius, L.rad, RADIUS_LINE_ROW, near=1))
+    d.leader("Form2.Label9 Form4.Text9", on_row(S, L.ulna, L.uln, ULNA_LINE_ROW, near=-1))
     # the hand's lines from the middle of the hand, each on the body of a bone of its
     # group and out over that group only: the capitate, the middle of the third
     # metacarpal's shaft and the middle finger's first phalanx, below its middle, well clear
@@ -598,12 +617,19 @@ SCAPULA_GLENOID_FRONT = (45.6, 107.5)
 # The centre of the humeral head from the front (dx, y): in the glenoid, a little above the
 # level of its middle, its top a joint's width under the acromion
 HUMERAL_HEAD_FRONT = (50.6, 104.8)
+# where the coccyx's line starts, in the coccyx drawing's units: the middle of its second
+# segment, below the first segment's transverse processes, where the coccyx stands clear
+# of the sacrum's apex and of the pubic symphysis beyond its tip
+COCCYX_LINE_START = (15, 21.5)
 # the row of the ulna's shaft where its line starts
 ULNA_LINE_ROW = 230.5
 # the row of the radius's shaft where its line starts
 RADIUS_LINE_ROW = 209.5
 # the column of the collar bone's shaft where its line starts (dx)
 CLAVICLE_LINE_DX = 36.0
+# where the collar bone's line turns level over the acromion (dx, y): past the shaft's upper
+# edge and a pixel and a half above the acromion's outline, at about its label's row
+CLAVICLE_LINE_VIA = (41.5, 91.2)
 # The collar bone from the front: its acromial end (dx, y); the middle of its breastbone end
 # stands CLAVICLE_ON_NOTCH pixels out and up from the sternum's clavicular notch
 CLAVICLE_OUTER_FRONT = (49.0, 94.8)
@@ -762,11 +788,12 @@ def back():
     # the lower lines slant up to their labels, which stand higher than the bones they name:
     # the third lumbar vertebra on the midline, on its spinous process, whose line passes
     # under the tips of the floating ribs, the sacrum high beside its median crest, the
-    # coccyx's middle
+    # coccyx on its second segment, clear below the sacrum's apex and above its own tip,
+    # which the pubic symphysis meets beyond it
     d.leader("Form3.Label2 Form5.Text2", column["L3"]((0, 12)))
     x, y = pel.sacrum(pelvis.SKELETON_SACRUM_START)
     d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))
-    x, y = pel.coccyx(pelvis.SKELETON_COCCYX_START)
+    x, y = pel.coccyx(COCCYX_LINE_START)
     d.leader("Form3.Label4 Form5.Text4", (x - d.mid, y))
     # the middle of the shoulder blade's infraspinous fossa, below the spine
     d.leader("Form3.Label5 Form5.Text5", (-33.0, 113.0))

@@ -337,7 +337,9 @@ def arm_left():
     return out
 
 
-ARM_LEFT = (19, 25, 29)     # degrees below the horizontal: upper arm, forearm, hand
+# degrees below the horizontal: upper arm, forearm, hand; the arm held high enough that the
+# hand stays well above the name, the emblem standing apart from the figure
+ARM_LEFT = (15, 21, 25)
 # The outstretched forearm lies in the plane of the upper arm, at its whole length: the
 # radius 0.75 of the humerus, as it is.
 FOREARM_LEFT_ALONG = 1.0
