@@ -514,10 +514,14 @@ SPINE_SHADOW_WIDTH = 2.0   # pixels: half of it shows below the lower lip
 SPINE_LIP = 20
 SPINE_ROOT = 26
 ARM_GAP = 2.0   # pixels of joint space
-# from behind the collar bone runs nearly level from the breastbone out to the acromion,
-# its whole length above the shoulder blade's superior angle and superior border: turned
-# up about its joint with the acromion by this much (degrees) from the bone's own frame
+# From behind the collar bone lies in front of the shoulder blade: its lateral end passes
+# forwards of the acromion, which hides it, and where the shaft crosses the blade's
+# superior angle and superior border the blade hides its lower edge; its medial part rises
+# free above the blade towards the breastbone. Turned about its joint with the acromion
+# by CLAVICLE_TURN degrees (clockwise) from the bone's own frame, its end reaching
+# CLAVICLE_UNDER pixels past the acromion's inner edge, hidden by it.
 CLAVICLE_TURN = 4.0
+CLAVICLE_UNDER = 2.5
 
 
 def draw_spine_ridge(d, spine, place):
@@ -567,14 +571,14 @@ def arm():
     glenoid = px(sca, sca_m.marks["glenoid"])
     # the head against the glenoid across a narrow joint space
     hum = placed_at((glenoid[0] + 23 * s + ARM_GAP / 2, glenoid[1]), s)
-    # the collar bone's blunt end against the facet on the acromion's inner edge, the two
-    # faces parallel and a joint space apart across the joint line
+    # the collar bone's blunt end past the acromion's inner edge, in front of it, its end
+    # face parallel to the facet there
     facet = px(sca, sca_m.marks["acromial facet"])
     u = sca_m.marks["acromial facet direction"]
     across_joint = (u[1], -u[0])    # at right angles to the joint line, inwards
     end = cla_m.marks["acromial facet"]
-    cla = placed_at((facet[0] + across_joint[0] * ARM_GAP - end[0] * s,
-                     facet[1] + across_joint[1] * ARM_GAP - end[1] * s), s)
+    cla = placed_at((facet[0] - across_joint[0] * CLAVICLE_UNDER - end[0] * s,
+                     facet[1] - across_joint[1] * CLAVICLE_UNDER - end[1] * s), s)
     cla = Turned(cla, px(cla, end), CLAVICLE_TURN)
     elbow = px(hum, hum_m.marks["elbow"])
     humerus_bottom = hum.oy + lowest(hum_m) * s
@@ -595,18 +599,17 @@ def arm():
     lo, hi = extents(hand_m, hand_place, "carpals", "scaphoid")
     hand_place.oy -= min(rest_under(forearm, carpus, ARM_GAP), lo + 0.75 * (hi - lo) - ROWS["arm"][4])
 
-    # from behind the collar bone lies beyond the shoulder blade: it passes over the
-    # blade's superior angle, behind its superior border, to its joint with the acromion;
-    # the coracoid's upturned part rises over the blade's lateral angle, in front of it,
-    # its tip passing forwards under the collar bone, which hides it
+    # from behind the collar bone lies beyond the shoulder blade: drawn before it, so that
+    # the blade's superior angle and border and the acromion hide what of it lies in front
+    # of them; the coracoid's upturned part rises over the blade's lateral angle, in front
+    # of it, its tip passing forwards under the collar bone, which hides it
     coracoid = next(sh for sh in sca_m.shapes if sh["group"] == "coracoid")
     draw_shape(d, coracoid, sca, "coracoid", "coracoid process: its upturned part, the tip "
                "out of sight under the collar bone", FOSSA)
+    draw_bone(d, cla_m, cla, "collar bone from behind, its lateral end hidden by the acromion")
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: body, neck and glenoid", FOSSA)
     draw_spine_ridge(d, sca_m.shapes[1], sca)
-    # whole and unbroken above the blade, no part of the blade over its shaft
-    draw_bone(d, cla_m, cla, "collar bone from behind, its blunt end against the acromion")
     draw_bone(d, hum_m, hum, "upper arm bone: head, tubercles, shaft, epicondyles, olecranon fossa")
     draw_bone(d, rad_m, rad, "the outer forearm bone: head above, broad lower end and styloid")
     # from behind the olecranon lies over the humerus, in its fossa
