@@ -162,19 +162,23 @@ def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH
         d.close()
 
 
-def check_apart(d, spans, rows):
+def check_apart(d, spans, rows, columns=None):
     """Brackets that gather groups drawn apart: each within the drawing, below the one
     before it, and holding the row where its label's line meets the edge (the labels'
     rows, as the screens place them). Otherwise the writing of the drawing fails: a
-    bracket reaching into its neighbour's group would gather bones of another group."""
+    bracket reaching into its neighbour's group would gather bones of another group.
+    columns: the brackets' bars' columns; a bracket may reach up beside the lower end of
+    the one before it where their bars stand apart, as long as it begins and ends lower."""
     problems = []
+    columns = columns or [None] * len(spans)
     for n, ((top, bottom), row) in enumerate(zip(spans, rows), 1):
         if not 0 <= top < bottom < d.h:
             problems.append(f"bracket {n} runs from {top} to {bottom}, outside the drawing")
         if not top <= row <= bottom:
             problems.append(f"bracket {n} ({top} to {bottom}) misses its label's row {row}")
-    for n, (a, b) in enumerate(zip(spans, spans[1:]), 1):
-        if b[0] <= a[1]:
+    for n, (a, b, xa, xb) in enumerate(zip(spans, spans[1:], columns, columns[1:]), 1):
+        beside = xa is not None and xb is not None and abs(xa - xb) >= 6
+        if b[0] <= a[1] and not (beside and a[0] < b[0] and a[1] < b[1]):
             problems.append(f"brackets {n} and {n + 1} overlap ({a[1]} against {b[0]})")
     if problems:
         raise SystemExit(f"{d.name}: " + "; ".join(problems))
@@ -642,18 +646,24 @@ def arm():
 
 # ----------------------------------------------------------------------------
 # hand: the bones of the right wrist and hand from behind (the back of the hand, thumb
-# to the right), fingers down, in three groups drawn a small distance apart so that each
-# lies in rows of its own, as the foot's are: the carpals above the metacarpals, and all
-# fourteen phalanges below the metacarpals' heads, so that no bracket gathers a bone of
-# another group. The heads of the metacarpals lie in an arch, the thumb's far higher than
-# the fingers': each digit's phalanges are moved down the page by what its metacarpal's
-# head lies above the lowest, so that every first phalanx starts on the same row, and a
-# finger's metacarpal by half that, so that the finger's two joints open alike. The thumb's
-# metacarpal stays against the trapezium, a joint space from it like the fingers' from
-# their carpals: the thumb's phalanges stand in the phalanges' rows, its knuckle opened wide.
+# to the right), fingers down, in three groups drawn a small distance apart, as the
+# foot's are: the carpals above the metacarpals, the fingers' phalanges below the
+# metacarpals' heads. The heads of the metacarpals lie in an arch, the thumb's far higher
+# than the fingers': each finger's phalanges are moved down the page by what its
+# metacarpal's head lies above the lowest, so that every first phalanx starts on the same
+# row, and its metacarpal by half that, so that the finger's two joints open alike. The
+# thumb keeps its own joints: its metacarpal on the trapezium a joint space from it, its
+# proximal phalanx a knuckle's space from the metacarpal's head, as the index finger's is.
+# Its phalanges therefore begin above the fingers' metacarpals' heads, and the phalanges'
+# bracket, standing further out than the metacarpals', reaches up beside the lower end
+# of theirs to the thumb's proximal phalanx.
 HAND_SCALE = 2.0
 GROUP_GAP = 10   # pixels between the rows of neighbouring groups
 THUMB_BASE = 0   # millimetres of the thumb's opening given to the joint at its base
+# the columns of the brackets' bars: the carpals' and the metacarpals' nearer the hand,
+# the phalanges' further out, so that where its upper end stands beside the metacarpals'
+# lower end the two bars run side by side
+HAND_BRACKETS = (250, 250, 262)
 HAND_DIGITS = [("thumb", "first"), ("index finger", "second"), ("middle finger", "third"),
                ("ring finger", "fourth"), ("little finger", "fifth")]
 
@@ -698,13 +708,42 @@ def phalanges_in_a_row(model, digits=None, kind="metacarpal", row=lambda p: p[1]
     return model
 
 
+def joint_space(model, place, upper, lower):
+    """Pixels between the outlines of two bones (the start of their descriptions) at
+    their nearest."""
+    def outline(name):
+        sh = next(sh for sh in model.shapes if sh["name"].startswith(name))
+        return spline([place(p, sh["group"])[:2] for p in sh["pts"]], True, 0.3)[0]
+    a, b = outline(upper), outline(lower)
+    return min(math.dist(p, q) for p in a for q in b)
+
+
+def knuckle_like(model, place, digit, meta, other, other_meta, kind="metacarpal"):
+    """Moves a digit's phalanges along its metacarpal's line until the joint space at its
+    knuckle is as wide as another digit's."""
+    base, head = model.rays[digit]
+    u = norm(sub(head, base))
+    want = joint_space(model, place, f"{other_meta} {kind}", f"{other}, proximal")
+    for _ in range(6):
+        t = (joint_space(model, place, f"{meta} {kind}", f"{digit}, proximal") - want) / place.s
+        if abs(t) < 0.01:
+            break
+        move = lambda p: (p[0] - t * u[0], p[1] - t * u[1]) + tuple(p[2:])   # noqa: E731
+        for sh in model.shapes:
+            if sh["group"] == "phalanges" and sh["name"].startswith(digit + ","):
+                sh["pts"] = [move(p) for p in sh["pts"]]
+                sh["lines"] = [[move(p) for p in ln] for ln in sh["lines"]]
+                sh["hatch"] = [[move(p) for p in ln] for ln in sh["hatch"]]
+
+
 @builds("hand")
 def hand():
     d = Drawing("hand", 306, 474)
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
-    # the thumb's head lies far above the fingers': its base kept on the trapezium, its
-    # whole move taken up at the knuckle, its phalanges still in line with the metacarpal
+    # the groups laid out with every digit's phalanges in one row (the thumb's base kept
+    # on the trapezium), then the thumb's phalanges drawn back up along its line to their
+    # own knuckle
     model = phalanges_in_a_row(atlas.hand_model(palm=False), at_base={"thumb": THUMB_BASE})
     groups = [g for g, _ in atlas.HAND_GROUPS]
     offsets = apart(model, Place(0, 0, s, mirror=True), groups, GROUP_GAP)
@@ -713,12 +752,13 @@ def hand():
     # the hand left of the middle, its thumb well clear of the brackets, so that they read
     # as gathering the whole hand's rows rather than the thumb's bones
     place = Place(195, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
+    knuckle_like(model, place, "thumb", "first", "index finger", "second")
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
     spans = [bracket_span(model, place, g) for g in groups]
-    check_apart(d, spans, ROWS["hand"].values())
-    for n, span in enumerate(spans, 1):
-        d.bracket(ctl(n), 262, *span)
+    check_apart(d, spans, ROWS["hand"].values(), HAND_BRACKETS)
+    for n, (span, x) in enumerate(zip(spans, HAND_BRACKETS), 1):
+        d.bracket(ctl(n), x, *span)
     return d
 
 
