@@ -9,13 +9,14 @@ sound passes through them.
 The malleus (hammer) stands at the left, the longest of the three (about 9 mm): its round
 head, the narrow neck, the short lateral process a blunt knob at the root of the handle,
 and the slim handle hanging down, tapering to a flat, spoon-shaped tip. The incus (anvil),
-a little shorter (about 6.5 mm), stands behind it, the saddle facet on the front of its
-body fitting close round the back of the malleus' head and falling away from its neck
-below, the body and its short process together about 3.6 mm from front to back, the
-short process a cone pointing backwards, its long process hanging down behind the handle, ending above the
+a little shorter (about 6.5 mm), stands behind it: its body a stout block like the crown
+of a molar, about as tall as the malleus' head, the saddle facet on its front fitting
+close round the back of the head and falling away from its neck below, the body and its
+short process together about 4 mm from front to back, the short process a thick cone
+pointing backwards, its long process hanging down behind the handle, ending above the
 handle's tip in the lenticular process, a small knob turned in at its end. The stapes
-(stirrup), the smallest (about 3 mm tall, its footplate 3 mm long), stands at about a
-right angle to the long process, as it runs inwards to the oval window, its head in joint
+(stirrup), the smallest (about 3 mm tall, its footplate 3 mm long), stands turned up a
+little from a right angle to the long process, as it runs inwards to the oval window, its head in joint
 with the lenticular process: two even crura bowed apart from the head into a symmetric
 arch standing on the oval footplate. The stapes is turned a little about the long axis of
 its footplate, so that the footplate shows as a narrow oval slab at the end of the arch,
@@ -66,7 +67,7 @@ MALLEUS = head_arc(62, -242) + [                                                
     (0.76, 6.20), (0.68, 5.30), (0.60, 4.40), (0.54, 3.40), (0.48, 2.50),            # its back
     (0.46, 1.98),                                                                    # the neck's back
 ]
-MALLEUS_LINE = (0.05, -1.33)    # high in the middle of the head, its line passing well above the incus, which stands lower behind it
+MALLEUS_LINE = (0.05, -1.42)    # high in the middle of the head, its line passing above the incus, whose top stands lower behind it
 
 # ----------------------------------------------------------------------------
 # the incus, in the frame of the malleus: its body behind the head of the malleus, at
@@ -74,33 +75,35 @@ MALLEUS_LINE = (0.05, -1.33)    # high in the middle of the head, its line passi
 
 JOINT_SPACE = 0.28       # between the head of the malleus and the saddle facet of the incus
 
-# 6.6 mm from the top of the body to the end of the long process: the body, its saddle
-# facet fitting round the back of the head of the malleus across a thin joint space and
-# its front border falling away from the neck below it, with no spur running down beside
-# the neck; the body deep, 3.6 mm from the facet to the tip of the short process, a
-# cone pointing backwards and a little up from a broad root; the
-# long process hanging down behind the handle of the malleus, shorter than it, and ending
-# in the lenticular process, a small knob turned in at its end
-INCUS = head_arc(34, -22, JOINT_SPACE, n=6) + [                                      # the saddle facet
-    (2.10, -0.86), (2.70, -0.90),                                                    # the body's top
-    (3.40, -0.86), (4.10, -0.76), (4.60, -0.66),                                     # the short process,
-    (4.92, -0.56), (4.98, -0.36), (4.80, -0.16),                                     # a cone pointing back,
-    (4.30, -0.02), (3.70, 0.20), (3.20, 0.52), (2.82, 0.98),                         # its tip blunt
-    (2.56, 1.50), (2.34, 2.10), (2.26, 2.90), (2.27, 3.80), (2.34, 4.44),           # the long process' back
+# 6.5 mm from the top of the body to the end of the long process: the body a stout block,
+# like the crown of a molar, about as tall as the head of the malleus and a little deeper
+# from front to back than the head is wide, its saddle facet fitting round the back of the
+# head across a thin joint space, its top a little below the head's, rounded over into the
+# short process, a thick cone pointing backwards from the upper half of its back; the long
+# process leaving the lower front of the body, broad at its root, hanging down behind the
+# handle of the malleus, shorter than it, and ending in the lenticular process, a small
+# knob turned in at its end, where it meets the head of the stapes
+INCUS = head_arc(44, -30, JOINT_SPACE, n=8) + [                                      # the saddle facet
+    (1.66, -0.94), (2.20, -0.98), (2.90, -0.94),                                     # the body's top,
+    (3.50, -0.86), (4.10, -0.72), (4.62, -0.60),                                     # over into the short process,
+    (5.00, -0.48), (5.12, -0.30), (4.96, -0.12),                                     # a thick cone pointing back,
+    (4.40, 0.04), (3.96, 0.20), (3.74, 0.46),                                        # its tip blunt, its root deep
+    (3.72, 0.92), (3.62, 1.40), (3.30, 1.70), (2.86, 1.84),                          # the body's back, rounded below
+    (2.50, 2.12), (2.34, 2.60), (2.28, 3.40), (2.30, 4.10), (2.36, 4.44),           # the long process' back
     (2.58, 4.58), (2.86, 4.74), (2.96, 5.00), (2.82, 5.24), (2.46, 5.36),           # the lenticular process,
     (2.06, 5.32), (1.72, 5.08),                                                      # a knob turned inwards
-    (1.62, 4.50), (1.56, 3.50), (1.50, 2.60), (1.42, 1.90), (1.40, 1.45),            # the long process' front
+    (1.62, 4.50), (1.56, 3.50), (1.52, 2.60), (1.46, 1.96),                          # the long process' front
 ]
 STAPES_HEAD = (3.14, 4.96)       # the middle of the stapes' head, in close joint with the lenticular process
-INCUS_LINE = (2.05, 0.95)        # low in the body, well behind the facet, its line leaving the body where it turns into
-                                 # the long process and passing well below the short process
+INCUS_LINE = (2.50, 0.92)        # in the middle of the body's lower half, its line leaving the body's back below
+                                 # the root of the short process
 
 # ----------------------------------------------------------------------------
 # the stapes, the origin in the middle of the hollow of its head, y along its axis to the
 # footplate, x along the footplate's long axis (+x: the posterior crus)
 
 STAPES_TILT = 0.42        # the footplate's half width seen: a view a little along the axis, its face a broad band
-STAPES_TURN = -105        # its axis on the page: backwards and 15 degrees up
+STAPES_TURN = -120        # its axis on the page: backwards and 30 degrees up, the footplate raised clear of the line
 PLATE_Y = 2.8             # the middle of the footplate's crural face: the stapes 3.1 mm tall
 PLATE_RX = 1.5            # half the footplate's length, an oval 3 mm long
 PLATE_RIM = 0.46          # the footplate's thickened margin, seen below its face
@@ -124,11 +127,9 @@ STAPES_ARCH = mirrored([
 STAPES_WINDOW = mirrored([
     (-1.02, PLATE_Y - 0.16, "c"), (-1.00, 2.16), (-0.84, 1.70), (-0.50, 1.36), (-0.16, 1.26),
 ])
-# the footplate's margin below the face, in the lower half of the plate: outside the arch,
-# so that its line enters through the footplate only, well clear of the opening between
-# the crura and of the face seen through it
-STAPES_LINE_X = -0.45
-STAPES_LINE = (STAPES_LINE_X, PLATE_Y + STAPES_TILT * (1 - (STAPES_LINE_X / PLATE_RX) ** 2) ** 0.5 + PLATE_RIM / 2)
+# in the head, the stoutest part of the bone, in its lower half: the line leaves the head
+# below the neck and runs back beneath the lower crus and the footplate, clear of both
+STAPES_LINE = (-0.25, 0.45)
 
 
 def plate_far_edge(x0, x1, n=8):
@@ -184,9 +185,9 @@ def ear_bones_drawing():
     S = PX_PER_MM
     mal = Place(30, 42.5, S)
     inc = mal                    # the incus is drawn in the frame of the malleus
-    # the stapes at about a right angle to the long process of the incus, as it runs
-    # inwards to the oval window: its head on the lenticular process, its crura and
-    # footplate running off backwards and a little up
+    # the stapes turned up a little from a right angle to the long process of the incus,
+    # as it runs inwards to the oval window: its head on the lenticular process, its crura
+    # and footplate running off backwards and up
     sta_head = inc(STAPES_HEAD)
     sta = Place(sta_head[0], sta_head[1], S, rot=STAPES_TURN)
     body = ['<g stroke="#000000" stroke-linejoin="round" stroke-linecap="round">']

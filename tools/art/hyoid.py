@@ -10,8 +10,9 @@ forwards; the greater horns, a little longer than the body is wide, run backward
 outwards from its ends, taper and end in small rounded tubercles; the lesser horns are
 small rounded cones standing up and back where body and greater horns meet, seen from
 above short blunt nubs standing back out of the angle of body and horn. A fine curve across
-the body, its transverse ridge, says that the bar is seen from above, its front surface
-curving down to the front edge. The bone is drawn in millimetres, the origin in the middle of the body's front
+the body, its transverse ridge, and short strokes standing in from the front edge over the
+surface in front of it, shaded as it turns down and away from the eye, say that the bar is
+seen from above, its front surface curving down to the front edge. The bone is drawn in millimetres, the origin in the middle of the body's front
 edge, x to the side, y forwards (down the page); the body is symmetric, and the horns of
 the left side are those of the right mirrored. About 3.7 pixels to the millimetre.
 """
@@ -20,7 +21,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from geometry import BONE, Place, bezier_d, fmt, svg, sym  # noqa: E402
+from geometry import BONE, Place, bezier_d, fmt, hatch, outline, svg, sym  # noqa: E402
 
 W_OUT = 1.0     # outlines
 W_SMALL = 0.9   # the lesser horns' outline
@@ -66,6 +67,12 @@ LESSER_HORN_ROOT = [(11.5, -10.4, "c"), (11.5, -9.6, "c"), (10.4, -8.2, "c"), (9
 # curve across it is the transverse ridge in its upper half, following the bow of the body
 # and fading out before its ends, that shows the bar curving down to its front edge
 RIDGE_RIGHT = [(0.0, -3.5), (3.5, -3.65), (7.0, -4.45), (8.4, -5.2)]
+# the front surface in front of the ridge, turning down and away from the eye to the front
+# edge: shaded with short strokes standing in from the front edge, as a surface seen
+# obliquely is, so that the bar reads as seen from above with its front turned down
+FRONT_SURFACE_RIGHT = [(8.4, -5.2), (10.6, -4.6), (11.3, -3.8), (8.7, -1.7), (5.0, -0.4), (0.0, 0.0)]
+HATCH_SPACING = 1.6    # pixels between the strokes
+HATCH_LENGTH = 4.2     # pixels each stroke stands in from the front edge
 LINE_START = (3.1, -1.9)     # on the front surface of the body, right of the midline, in front of the ridge, its line leaving the body's front edge well clear of the horn's joint
 
 
@@ -79,6 +86,15 @@ def open_path(places, lines, width):
     return f'<path d="{d}" fill="none" stroke-width="{fmt(width)}"/>'
 
 
+def front_hatching(place):
+    """Short strokes up from the front edge of the body over its front surface, as far as
+    the ridge at most."""
+    ridge = [(-p[0], p[1]) for p in reversed(RIDGE_RIGHT[1:])] + RIDGE_RIGHT
+    band = ridge + FRONT_SURFACE_RIGHT[:-1] + [(-p[0], p[1]) for p in reversed(FRONT_SURFACE_RIGHT)][:-1]
+    poly = outline(place.pts(band), True)
+    return hatch(poly, -90, HATCH_SPACING, width=0.45, length=HATCH_LENGTH)
+
+
 def hyoid_drawing():
     right = Place(116.5, 131, PX_PER_MM)
     left = Place(116.5, 131, PX_PER_MM, mirror=True)
@@ -89,6 +105,7 @@ def hyoid_drawing():
              "    " + closed_path(right, sym(BODY_RIGHT), W_OUT),
              "    " + open_path((left, right), [JOINT], W_IN),
              "    " + open_path((right,), [[(-p[0], p[1]) for p in reversed(RIDGE_RIGHT[1:])] + RIDGE_RIGHT], W_IN),
+             "    " + front_hatching(right),
              '  </g>', '  <g id="lesser-horns">']
     for p in (left, right):
         d = bezier_d(p.pts(LESSER_HORN), closed=False)

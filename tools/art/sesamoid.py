@@ -2,24 +2,28 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Generator of the sesamoid drawing (59 x 81): the whole thumb seen from its radial side,
 base up, the palm to the right: the trapezium of the wrist it stands on, the first
-metacarpal, the first and the distal phalanx, a little bent at the joint, and the two
-sesamoid bones in front of the metacarpal's head, on its palmar side.
+metacarpal, the first and the distal phalanx, the thumb curled a little towards the palm
+at both its joints as it is at rest, and the two sesamoid bones in front of the
+metacarpal's head, on its palmar side.
 
     python3 tools/art/sesamoid.py [assets/drawings]
 
-Seen from the side the sesamoids lie on the palmar side of the head, level with its
-widest part and the joint, as the kneecap lies in front of the knee: each a small
-pea-shaped bone with a whole outline of its own, tucked against the head across a thin
-joint space. They lie side by side across the palmar face of the head, so that from the
-side the one hides the other: the radial sesamoid, the nearer, is drawn whole, and of the
-ulnar one, further from the eye and a little higher along the head, only a crescent shows
-above it, a shade darker, also against the head. Both are drawn a little larger than
-life so that they read at the drawing's size. The carpal bone above
-the metacarpal, across a joint space as wide as a sesamoid's outline is thick, so that
-it never reads as the metacarpal's own base, and the whole digit down to the tuft of its distal phalanx say that this is
-the thumb: its metacarpal is about one and a half times its first phalanx (the big toe's
-metatarsal is about twice its phalanx). The bones are drawn in millimetres, the middle of
-the head's joint surface at the origin, x towards the palm, y along the thumb.
+Seen from the side the sesamoids lie on the palmar side of the head, as the kneecap lies
+in front of the knee: each a small pea-shaped bone, about 8 mm long, with a whole outline
+of its own, across a joint space from the head as wide as the thumb's other joint spaces,
+so that it stands free in the ground and is not read as a knob of the head. They lie side
+by side across the palmar face of the head, so that from the side the one hides the
+other: the radial sesamoid, the nearer, is drawn whole, and of the ulnar one, further
+from the eye and a little higher along the head, only a crescent shows above it, a shade
+darker. They are drawn at their true size to the thumb; bending the thumb at its joints
+lets the whole digit stand larger in the drawing than it would held straight. The carpal
+bone above the metacarpal, across a joint space as wide as a sesamoid's outline is thick,
+so that it never reads as the metacarpal's own base, the saddle the metacarpal turns on,
+and the whole digit of two phalanges down to the tuft of its distal phalanx say that
+this is the thumb: its metacarpal is about one and a half
+times its first phalanx (the big toe's metatarsal is about twice its phalanx). The bones
+are drawn in millimetres, the middle of the head's joint surface at the origin, x
+towards the palm, y along the thumb.
 """
 import math
 import os
@@ -31,16 +35,23 @@ from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 
 W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
 W_IN = 0.6
+W_SES = 0.9     # the sesamoids' outlines, a little finer, so that their white shows at 1x
 JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
-FLEXION = 12          # degrees the first phalanx is bent towards the palm at the joint
+FLEXION = 28          # degrees the first phalanx is bent towards the palm at the joint
+IP_FLEXION = 35       # degrees the distal phalanx is bent further at the interphalangeal joint
 HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
-# (centre, half depth across the thumb, half length along it, tilt): the radial sesamoid,
-# nearer the eye, a thin joint space from the palmar condyle of the head opposite its
-# widest part, and the ulnar one behind it, hidden by it but for a crescent above it,
-# where it lies a little higher along the head, a joint space from it as well; the line
-# from the middle of the radial one runs down and out, away from the crescent
-RADIAL = ((13.3, -3.9), 3.7, 4.6, -8)
-ULNAR = ((13.0, -7.4), 3.4, 4.3, -14)
+IP_CENTRE = (0.0, JOINT_GAP + 28.2)   # the middle of the first phalanx's head, drawn straight
+# (centre, half depth across the thumb, half length along it, tilt), drawn with the thumb
+# straight: the radial sesamoid, nearer the eye, about 8 mm long and 6 mm deep, a joint
+# space as wide as the thumb's others from the palmar condyle of the head opposite its widest part, and the ulnar
+# one, a little smaller, behind it, hidden by it but for a crescent above it, where it lies
+# a little higher along the head, a joint space from it as well. Held in the palmar plate
+# of the joint, which goes with the first phalanx, they glide round the head as it bends,
+# part of the way the phalanx turns; the line from the middle of the radial one runs down
+# and out, away from the crescent and above the bent phalanges
+RADIAL = ((12.2, -4.0), 3.0, 4.0, -8)
+ULNAR = ((11.9, -7.2), 2.7, 3.6, -14)
+SESAMOID_GLIDE = 0.6          # the part of the flexion the sesamoids turn with
 FAR = "rgb(246,246,247)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
 MC_TOP = -47.8
 CMC_GAP = 5.0                 # the joint under the trapezium, wider than the others, a clear band of the ground at 1x
@@ -76,12 +87,23 @@ def first_metacarpal(g):
     ], width=W_OUT)
 
 
-def bent(p):
-    """A point of the first phalanx, drawn straight below the head, bent at the joint."""
-    a = math.radians(FLEXION)
-    cx, cy = HEAD_CENTRE
+def turned(p, centre, deg):
+    """p turned towards the palm by deg degrees about centre."""
+    a = math.radians(deg)
+    cx, cy = centre
     x, y = p[0] - cx, p[1] - cy
     return (cx + x * math.cos(a) + y * math.sin(a), cy - x * math.sin(a) + y * math.cos(a)) + tuple(p[2:])
+
+
+def bent(p):
+    """A point of the first phalanx, drawn straight below the head, bent at the joint."""
+    return turned(p, HEAD_CENTRE, FLEXION)
+
+
+def bent_distal(p):
+    """A point of the distal phalanx, drawn straight in line with the first, bent at both
+    joints: first at the interphalangeal joint, then with the first phalanx."""
+    return bent(turned(p, IP_CENTRE, IP_FLEXION))
 
 
 def first_phalanx(g):
@@ -104,9 +126,7 @@ def phalanx_outline():
 def distal_phalanx(g):
     """The distal phalanx from the side, in line with the first: the deep base, the
     waist, the tuft that carries the nail, its palmar face flat."""
-    t = JOINT_GAP + 31.2 + JOINT_GAP
-    L = DISTAL_LENGTH
-    g.body([bent(p) for p in distal_outline()], width=W_OUT)
+    g.body([bent_distal(p) for p in distal_outline()], width=W_OUT)
 
 
 def distal_outline():
@@ -121,22 +141,33 @@ def distal_outline():
 
 
 def sesamoid(g, centre, rx, ry, tilt, fill="#fff"):
-    """One sesamoid: a seed with its own whole outline."""
-    g.body(ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24), width=W_OUT, fill=fill)
+    """One sesamoid: a seed with its own whole outline, turned round the head with the joint."""
+    pts = ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24)
+    g.body([turned(p, HEAD_CENTRE, FLEXION * SESAMOID_GLIDE) for p in pts], width=W_SES, fill=fill)
 
 
 def sesamoid_drawing():
     W, H = 59, 81
-    bottom = max(bent(p)[1] for p in distal_outline())
-    scale = (H - 2 * MARGIN) / (bottom - TRAPEZIUM_TOP)
-    place = Place(25.7, MARGIN - TRAPEZIUM_TOP * scale, scale)   # the line at 45 degrees, without steps
+    # the bent thumb fitted into the drawing, as large as it goes, against its left side
+    # so that the line has the ground to the right of the sesamoids to itself
+    pts = []
+
+    class Extent:
+        def body(self, p, **_):
+            pts.extend(p)
+    for fn in (trapezium, first_metacarpal, first_phalanx, distal_phalanx):
+        fn(Extent())
+    x0, x1 = min(p[0] for p in pts), max(p[0] for p in pts)
+    y0, y1 = min(p[1] for p in pts), max(p[1] for p in pts)
+    scale = min((W - 2 * MARGIN) / (x1 - x0), (H - 2 * MARGIN) / (y1 - y0))
+    place = Place(MARGIN - x0 * scale, MARGIN - y0 * scale, scale)
     groups = []
     # the ulnar sesamoid after the bones of the thumb, behind the radial one
     for gid, fn, comment in (
             ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
             ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
-            ("first-phalanx", first_phalanx, "the thumb's first phalanx, a little bent"),
-            ("distal-phalanx", distal_phalanx, "the thumb's distal phalanx"),
+            ("first-phalanx", first_phalanx, "the thumb's first phalanx, bent a little at its joint"),
+            ("distal-phalanx", distal_phalanx, "the thumb's distal phalanx, bent a little further"),
     ):
         g = Group(gid, place, comment)
         fn(g)
@@ -151,7 +182,7 @@ def sesamoid_drawing():
     for g in groups:
         body.extend(g.svg())
     # from the middle of the radial sesamoid, the nearer one, down and out to the label
-    sx, sy = place(RADIAL[0])[:2]
+    sx, sy = place(turned(RADIAL[0], HEAD_CENTRE, FLEXION * SESAMOID_GLIDE))[:2]
     leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
 
