@@ -7,20 +7,21 @@ sound passes through them.
     python3 tools/art/ear.py [assets/drawings]
 
 The malleus (hammer) stands at the left, the longest of the three (about 9 mm): its round
-head, the narrow neck, the short lateral process a blunt knob at the root of the handle,
-and the slim handle hanging down, tapering to a flat, spoon-shaped tip. The incus (anvil),
+head, the narrow neck with its slender anterior process a thin spine forwards, the short
+lateral process a blunt knob at the root of the handle, and the slim handle hanging down,
+bowed a little, tapering to a flat, spoon-shaped tip. The incus (anvil),
 a little shorter (about 6.5 mm), stands behind it: its body a stout block like the crown
 of a molar, about as tall as the malleus' head, the saddle facet on its front fitting
 close round the back of the head and falling away from its neck below, the body and its
 short process together about 4 mm from front to back, the short process a thick cone
 pointing backwards, its long process hanging down behind the handle, ending above the
 handle's tip in the lenticular process, a small knob turned in at its end. The stapes
-(stirrup), the smallest (about 3 mm tall, its footplate 3 mm long), stands turned up a
-little from a right angle to the long process, as it runs inwards to the oval window, its head in joint
-with the lenticular process: two even crura bowed apart from the head into a symmetric
-arch standing on the oval footplate. The stapes is turned a little about the long axis of
-its footplate, so that the footplate shows as a narrow oval slab at the end of the arch,
-and the opening between the crura as a window onto its far edge.
+(stirrup), the smallest (about 3 mm tall, its footplate 3 by 1.4 mm), runs from the
+lenticular process inwards to the oval window, away from the eye: its head in joint with
+the lenticular process, two even crura bowed apart from the head into a symmetric arch
+standing on the oval footplate. Its axis leans 40 degrees into the page, so the arch is
+seen shortened and the footplate's face as a broad oval at its far end, the opening
+between the crura a window onto the face's far edge.
 
 Each bone is drawn once in millimetres (x backwards, y down the page): the malleus and
 the incus in the frame of the malleus, the origin in the middle of its head, the stapes in
@@ -56,15 +57,17 @@ def head_arc(a0, a1, grow=0.0, n=8):
 
 # the longest of the three, 8.9 mm from the top of the head to the tip of the handle: the
 # round head, the narrow neck, the short lateral process a blunt cone at the front of the
-# root of the handle, and the slim handle running down and a little back, tapering and
-# then widening a little into its flat, spoon-shaped tip (the slender anterior process,
-# hidden in the ligaments in front of the neck, is left out)
+# root of the handle, the slender anterior process a thin spine running forwards and a
+# little down from the front of the neck, and the slim handle running down and a little
+# back, bowed a little forwards along its length, tapering and then widening into its
+# flat, spoon-shaped tip
 MALLEUS = head_arc(62, -242) + [                                                      # the head
-    (-0.46, 1.98),                                                                    # the neck's front
+    (-0.70, 1.74), (-1.30, 1.86), (-1.90, 2.00), (-2.20, 2.08),                       # the anterior process,
+    (-1.90, 2.12), (-1.30, 2.10), (-0.60, 2.06),                                      # a thin spine forwards
     (-0.70, 2.12), (-0.98, 2.30), (-1.04, 2.48), (-0.86, 2.66), (-0.50, 2.86),       # the lateral process
-    (-0.36, 3.40), (-0.14, 4.40), (0.06, 5.30), (0.22, 6.20),                        # the handle's front
-    (0.30, 6.90), (0.44, 7.22), (0.68, 7.28), (0.86, 7.10), (0.86, 6.70),            # its spatulate tip
-    (0.76, 6.20), (0.68, 5.30), (0.60, 4.40), (0.54, 3.40), (0.48, 2.50),            # its back
+    (-0.38, 3.40), (-0.22, 4.40), (-0.06, 5.30), (0.14, 6.20),                       # the handle's front,
+    (0.26, 6.80), (0.40, 7.24), (0.70, 7.32), (0.94, 7.10), (0.90, 6.60),            # its spatulate tip
+    (0.70, 6.00), (0.58, 5.20), (0.52, 4.40), (0.50, 3.40), (0.48, 2.50),            # its back, bowed
     (0.46, 1.98),                                                                    # the neck's back
 ]
 MALLEUS_LINE = (0.05, -1.42)    # high in the middle of the head, its line passing above the incus, whose top stands lower behind it
@@ -102,11 +105,18 @@ INCUS_LINE = (2.50, 0.92)        # in the middle of the body's lower half, its l
 # the stapes, the origin in the middle of the hollow of its head, y along its axis to the
 # footplate, x along the footplate's long axis (+x: the posterior crus)
 
-STAPES_TILT = 0.42        # the footplate's half width seen: a view a little along the axis, its face a broad band
-STAPES_TURN = -120        # its axis on the page: backwards and 30 degrees up, the footplate raised clear of the line
+STAPES_SLANT = 40         # degrees its axis runs into the page, inwards to the oval window, away from the eye
+FORE = math.cos(math.radians(STAPES_SLANT))   # the axis foreshortened: the arch seen short, leaning inwards
+STAPES_TILT = 0.7 * math.sin(math.radians(STAPES_SLANT))   # the footplate's half width seen: its 1.4 mm face a broad oval
+STAPES_TURN = -105        # its axis on the page: backwards and a little up, into the page behind the long process
 PLATE_Y = 2.8             # the middle of the footplate's crural face: the stapes 3.1 mm tall
 PLATE_RX = 1.5            # half the footplate's length, an oval 3 mm long
 PLATE_RIM = 0.46          # the footplate's thickened margin, seen below its face
+
+
+def seen(p):
+    """A point of the stapes' frame as the eye sees it: its axis foreshortened."""
+    return (p[0], p[1] * FORE) + tuple(p[2:])
 
 
 def mirrored(half):
@@ -120,16 +130,17 @@ def mirrored(half):
 STAPES_ARCH = mirrored([
     (-1.28, PLATE_Y, "c"),                                                    # the anterior crus' foot
     (-1.24, 2.2), (-1.06, 1.62), (-0.74, 1.18),                               # its outer edge
-    (-0.44, 0.96), (-0.60, 0.72), (-0.70, 0.40), (-0.60, 0.08), (-0.36, -0.02),  # the neck, the head
+    (-0.50, 0.96), (-0.62, 0.72), (-0.70, 0.40), (-0.60, 0.08), (-0.36, -0.02),  # the neck, the head
     (-0.12, 0.06),                                                            # the hollow
 ])
 # the opening between the crura, an even arch down to the footplate's far edge
 STAPES_WINDOW = mirrored([
     (-1.02, PLATE_Y - 0.16, "c"), (-1.00, 2.16), (-0.84, 1.70), (-0.50, 1.36), (-0.16, 1.26),
 ])
-# in the head, the stoutest part of the bone, in its lower half: the line leaves the head
-# below the neck and runs back beneath the lower crus and the footplate, clear of both
-STAPES_LINE = (-0.25, 0.45)
+# on the footplate's face, as the eye sees it, in its near half behind the posterior
+# crus' foot: the line starts on the broadest part of the bone, well clear of the head and
+# of the incus
+STAPES_LINE = (0.80, PLATE_Y * FORE + 0.45 * STAPES_TILT)
 
 
 def plate_far_edge(x0, x1, n=8):
@@ -138,7 +149,7 @@ def plate_far_edge(x0, x1, n=8):
     for k in range(n + 1):
         x = x0 + (x1 - x0) * k / n
         t = max(0.0, 1 - (x / PLATE_RX) ** 2)
-        out.append((x, PLATE_Y - STAPES_TILT * t ** 0.5))
+        out.append((x, PLATE_Y * FORE - STAPES_TILT * t ** 0.5))
     return out
 
 
@@ -164,12 +175,18 @@ def stapes(place):
     showing the face's far edge."""
     def half(y, a0, n=10):
         return [(PLATE_RX * math.cos(math.radians(a0 + 180 * k / n)),
-                 y + STAPES_TILT * math.sin(math.radians(a0 + 180 * k / n))) for k in range(n + 1)]
+                 y * FORE + STAPES_TILT * math.sin(math.radians(a0 + 180 * k / n))) for k in range(n + 1)]
     plate = half(PLATE_Y, 180)[:-1] + half(PLATE_Y + PLATE_RIM, 0)[:-1]
     near_edge = half(PLATE_Y, 0)[2:-2]
-    arch = bezier_d(place.pts(STAPES_ARCH), closed=False)
+    arch = bezier_d(place.pts([seen(p) for p in STAPES_ARCH]), closed=False)
     edge = place.pts(plate_far_edge(STAPES_WINDOW[-1][0], STAPES_WINDOW[0][0]))
-    window = (bezier_d(place.pts(STAPES_WINDOW), closed=False)
+    # the opening ends where the crura's inner edges pass behind the footplate's far edge
+    far = {p[0]: p[1] for p in plate_far_edge(-PLATE_RX, PLATE_RX, n=60)}
+
+    def far_y(x):
+        return far[min(far, key=lambda k: abs(k - x))]
+    opening = [(p[0], min(seen(p)[1], far_y(p[0]))) + tuple(p[2:]) for p in STAPES_WINDOW]
+    window = (bezier_d(place.pts(opening), closed=False)
               + "".join(f"L{fmt(q[0])} {fmt(q[1])}" for q in edge[1:-1]) + "Z")
     return [
         shape(place, plate),
