@@ -10,8 +10,8 @@ metacarpal's head, on its palmar side.
 
 Seen from the side the sesamoids lie on the palmar side of the head, as the kneecap lies
 in front of the knee: each a small pea-shaped bone, about 8 mm long, with a whole outline
-of its own, across a joint space from the head as wide as the thumb's other joint spaces,
-so that it stands free in the ground and is not read as a knob of the head. They lie side
+of its own, across a joint space from the head a little wider than the thumb's other
+joint spaces, a clear band of the ground even at 1x, so that it stands free in the ground and is not read as a knob of the head. They lie side
 by side across the palmar face of the head, so that from the side the one hides the
 other: the radial sesamoid, the nearer, is drawn whole, and of the ulnar one, further
 from the eye and a little higher along the head, only a crescent shows above it, a shade
@@ -37,27 +37,27 @@ W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they s
 W_IN = 0.6
 W_SES = 0.9     # the sesamoids' outlines, a little finer, so that their white shows at 1x
 JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
-FLEXION = 28          # degrees the first phalanx is bent towards the palm at the joint
-IP_FLEXION = 35       # degrees the distal phalanx is bent further at the interphalangeal joint
+FLEXION = 40          # degrees the first phalanx is bent towards the palm at the joint
+IP_FLEXION = 40       # degrees the distal phalanx is bent further at the interphalangeal joint
 HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 IP_CENTRE = (0.0, JOINT_GAP + 28.2)   # the middle of the first phalanx's head, drawn straight
 # (centre, half depth across the thumb, half length along it, tilt), drawn with the thumb
 # straight: the radial sesamoid, nearer the eye, about 8 mm long and 6 mm deep, a joint
-# space as wide as the thumb's others from the palmar condyle of the head opposite its widest part, and the ulnar
+# space a little wider than the thumb's others from the palmar condyle of the head opposite its widest part, and the ulnar
 # one, a little smaller, behind it, hidden by it but for a crescent above it, where it lies
 # a little higher along the head, a joint space from it as well. Held in the palmar plate
 # of the joint, which goes with the first phalanx, they glide round the head as it bends,
 # part of the way the phalanx turns; the line from the middle of the radial one runs down
 # and out, away from the crescent and above the bent phalanges
-RADIAL = ((12.2, -4.0), 3.0, 4.0, -8)
-ULNAR = ((11.9, -7.2), 2.7, 3.6, -14)
+RADIAL = ((13.0, -4.0), 3.0, 4.0, -8)
+ULNAR = ((12.7, -7.2), 2.7, 3.6, -14)
 SESAMOID_GLIDE = 0.6          # the part of the flexion the sesamoids turn with
 FAR = "rgb(246,246,247)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
 MC_TOP = -47.8
 CMC_GAP = 5.0                 # the joint under the trapezium, wider than the others, a clear band of the ground at 1x
 TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
 DISTAL_LENGTH = 22.0
-MARGIN = 2.5                  # pixels above the trapezium and below the tuft
+MARGIN = 3.0                  # pixels above the trapezium and below the tuft
 
 
 def trapezium(g):
@@ -65,8 +65,8 @@ def trapezium(g):
     metacarpal's base turns in, its tubercle a ridge standing out towards the palm."""
     t = MC_TOP - CMC_GAP
     g.body([
-        (-7.4, t + 2.9, "c"), (-3.6, t + 0.4), (0.5, t - 0.3), (4.5, t - 0.3), (7.8, t, "c"),  # the saddle
-        (10.6, t + 0.2), (12.6, t - 1.8), (12.0, t - 4.6),          # the tubercle
+        (-7.4, t + 2.6, "c"), (-3.6, t + 0.2), (0.5, t - 0.6), (4.5, t - 0.2), (7.8, t + 1.8, "c"),  # the saddle, hollow from back to front
+        (10.6, t + 1.0), (12.6, t - 1.8), (12.0, t - 4.6),          # the tubercle
         (9.0, t - 6.6), (6.0, t - 9.4), (1.0, TRAPEZIUM_TOP), (-4.8, t - 10.4),  # the scaphoid's facet
         (-8.4, t - 8.0), (-9.6, t - 3.6),
     ], width=W_OUT)
