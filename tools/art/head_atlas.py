@@ -229,9 +229,10 @@ PARIETOMASTOID = [(28.5, -24), (36, -21.5), (43, -20), ASTERION]
 LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (53.5, -31), (51.5, -24), ASTERION]
 OCCIPITOMASTOID = [ASTERION, (44.5, -9), (39, 0), (32, 10), (27, 15.5)]
 SPHENOFRONTAL = [(-72, -27.5), (-66, -33.5), (-58, -40), PTERION_F]
-# the squama's front border, rounded forwards, comes back down to the root of the arch: its
-# zygomatic process projects well forward of it
-SPHENOSQUAMOUS = [PTERION_T, (-40.5, -35), (-40.5, -25), (-38.5, -15.5), (-34, -9), (-30, -6)]
+# the squama's front border, bulging forwards in one curve over the greater wing, comes
+# back down to the root of the arch: its zygomatic process projects well forward of it
+SPHENOSQUAMOUS = [PTERION_T, (-41.6, -37), (-43.2, -29), (-42.8, -21.5), (-40.2, -14.5), (-35.5, -9),
+                  (-30, -6)]
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
 ZYG_TEMPORAL_BORDER = [FZ, (-75.5, -31), (-73, -27), (-72, -21), (-70.5, -13), (-66, -8),
@@ -247,10 +248,10 @@ NASOMAXILLARY = [(-95.5, -26.5), (-96.5, -17), (-98.6, -8.5), (-101.6, -4.2)]
 # The outer outline of the cranium with the upper jaw, from the nasion over the top.
 PROFILE_VAULT = [
     NASION,
-    (-98, -32), (-101, -37.5), (-99.2, -47), (-95.2, -61), (-88.6, -77), (-79.5, -92),  # brow, forehead sloping back
-    (-67, -105), (-45, -116), BREGMA, (8, -121.5), (32, -115.5), (52, -103.5), LAMBDA,
-    (79, -68.5), (87.5, -50), (90, -34), (88.5, -22), (84.5, -12),                    # back of the head
-    (77.5, -1.5), (64, 8), (48, 13.5), (34, 15.5), (27, 15.5),                         # under the occiput
+    (-98, -32), (-101, -37.5), (-99.4, -47), (-94.6, -61), (-87, -77), (-77, -92),      # brow, forehead sloping back
+    (-64, -105), (-43, -116), BREGMA, (8, -121.5), (32, -115.5), (52, -103.5), LAMBDA,
+    (80, -70), (88.5, -54), (90, -40), (87.5, -26), (82, -14),                        # back of the head
+    (74.5, -2.5), (62, 8), (48, 13.5), (34, 15.5), (27, 15.5),                           # under the occiput
     (22, 18), (18.5, 22.5), (15.5, 25.6), (12.6, 26.6), (10.2, 25), (8, 20), (5, 12),  # mastoid process
     (1, 8.5), (-4, 7), (-7, 3.5), (-11, 1.5), (-15, 3),                                # the joint's socket
     (-17.5, 6), (-21, 7.6), (-24.5, 6.3),                                              # articular tubercle
@@ -399,13 +400,18 @@ def side_temporal(g, apart=False):
         g.body(pts, serr=_serrated(pts, (PARIETOMASTOID, OCCIPITOMASTOID, ZYG_ARCH_SUTURE, SPHENOSQUAMOUS)),
                width=W_OUT)
         g.line(SQUAMOUS, W_FINE)     # the thin, bevelled edge of the squama
+        # its front border bevelled too, on the outer face, where the greater wing of the
+        # sphenoid overlaps it: a narrow sloping strip along the curve
+        front = SPHENOSQUAMOUS[:-1]
+        g.hatch(front + [(p[0] + 2.6, p[1] + 0.6) for p in _rev(front)], 35, 1.1, W_FINE)
+        g.line([(p[0] + 2.6, p[1] + 0.6) for p in front], W_FINE)
         g.line([(-52, -5.3), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
     # the styloid, straight, slender and pointing down and a little forwards, about half
     # as long as the mastoid is behind the ramus: clear of the ramus
-    g.body([(-5.4, 7.8, "c"), (-5.2, 14), (-5.8, 29.5, "c"), (-3, 20), (-1.2, 13), (1.2, 8.5, "c")],
+    g.body([(-4.6, 8.2, "c"), (-4.6, 14), (-5.6, 27.5, "c"), (-3.4, 19), (-2.2, 13), (-1.2, 8.6, "c")],
            width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18.5, 22.5), (15.5, 25.3), (12.6, 26), (10.8, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
@@ -461,13 +467,14 @@ def side_mandible_outline():
     """The left mandible from the side, from the back of the condyle's head forwards: the
     head a rounded knob on a narrower neck, in the socket in front of the ear hole; the
     notch a deep U between it and the coronoid process, a triangular plate whose front
-    border runs on up from the ramus's and whose tip passes up inside the arch."""
+    border runs on up from the ramus's and whose tip passes up inside the arch, about
+    level with the condyle's head."""
     return [
         (-6.2, 8.2), (-7.2, 5.0), (-9.5, 3.0), (-13.2, 2.9), (-15.8, 4.9), (-16.8, 7.6),  # head
         (-15.4, 10), (-14.6, 12.2),                                   # neck, narrower
         (-15.6, 14), (-18.5, 17.5), (-22, 19), (-25.5, 17.5),         # mandibular notch
-        (-29, 13), (-32, 7.5), (-34.5, 2.5), (-37, -0.5, "c"),        # coronoid process
-        (-39.6, 2.5), (-40.8, 10), (-41.6, 20), (-42.6, 30), (-44.2, 37),  # front of the ramus
+        (-29, 13.4), (-32, 9.2), (-34.5, 5.6), (-37, 3.6, "c"),        # coronoid process
+        (-39.6, 6.2), (-40.8, 11.5), (-41.6, 20), (-42.6, 30), (-44.2, 37),  # front of the ramus
         (-46.4, 41.5), (-47.4, 44.4, "c"),
     ] + alveolar_side(LOWER_TEETH_SIDE, False) + [
         (-100.5, 60.5), (-98, 66), (-98.5, 74), (-100, 81), (-98, 87.5),  # chin
@@ -594,13 +601,17 @@ def skull_side(g, mandible=True):
                    ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
         g.suture(s, amp=amp, period=2.0)
     g.suture(_wavy(SQUAMOUS), amp=0.3, period=1.4, width=W_FINE)   # the squama overlaps the parietal
-    g.line(ZYG_TEMPORAL_BORDER[1:], W_IN)               # the cheek bone's edge to the fossa
+    g.line(ZYG_TEMPORAL_BORDER[1:], W_OUT)              # the cheek bone's free edge to the fossa
     # the temporal fossa above the arch, deepest just behind the cheek bone
     fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-47, -5.4),
              (-55, -13), (-63, -21), (-68, -26)]
     g.hatch(fossa, 60, 3.0, W_FINE)
-    # the arch: its upper edge running back over the ear as the supramastoid crest
-    g.line(ARCH_TOP, W_IN)
+    # behind it, above the arch, the fossa's floor in the arch's shadow: a shaded strip all
+    # the way back to the root, so that the arch stands out under it as a bar of bone
+    g.hatch([(-47, -5.4), (-40, -5.5), (-28, -5.7), (-19, -6.3), (-21, -9.4), (-30, -9.2), (-42, -9.2),
+             (-50, -8.4)], 60, 2.0, W_FINE)
+    # the arch: its upper edge, free, running back over the ear as the supramastoid crest
+    g.line(ARCH_TOP, W_OUT)
     g.line([(-17, -6.2), (-8, -7.6), (2, -8.8)], W_FINE)   # the supramastoid crest, above the ear hole
     side_temporal(g)
     side_parietal(g)
@@ -619,7 +630,7 @@ def skull_side(g, mandible=True):
         arch = [(-16, -6.2), (-28, -5.6), (-40, -5.4), (-52, -5.3), (-50.6, -0.4), (-49, 4.4),
                 (-38, 5.0), (-28, 5.5), (-24.5, 6.3), (-21, 7.6), (-17.5, 6), (-16.5, 0)]
         g.fill(arch, BONE)
-        g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-56, -5.2)], W_IN)
+        g.line([(-14, -6.4), (-28, -5.6), (-40, -5.4), (-56, -5.2)], W_OUT)
         g.line([(-53, 6.6), (-49, 4.4)] + _rev(under), W_OUT)
         g.suture(ZYG_ARCH_SUTURE, amp=0.45, period=2.0)
 
@@ -669,7 +680,7 @@ def front_mandible(g, teeth=True):
     g.body(sym(front_mandible_outline()), width=W_OUT)
     for sx, R in sides():
         g.line(R([(38, 44), (38.5, 56), (40.5, 63.5), (42.5, 67.5)]), W_FINE)   # oblique line
-        foramen(g, (25, 72), 0.9, 0.7, R=R)    # mental foramen
+        foramen(g, (22.5, 68.5), 0.9, 0.7, R=R)    # mental foramen, halfway up the body under the 2nd premolar
 
 
 # the nasal bone's border with the maxilla's frontal process, from the nasion down to the
@@ -1002,11 +1013,11 @@ def occipital(g):
     g.hole(ellipse_pts(0, 2, 13, 16, n=28), width=W_OUT)
     for sx in (1, -1):
         R = (lambda ps: ps) if sx > 0 else mirror_x
-        # at the front half of the foramen, beside its rim
-        cond = R(ellipse_pts(16.9, 10.6, 3.8, 7.6, rot=-24, n=22))
+        # beside the front half of the foramen, converging forwards with its rim
+        cond = R(ellipse_pts(15.8, 12.6, 3.8, 7.6, rot=-24, n=22))
         g.body(cond, width=W_IN)
         # convex: the outer half of each turns away from the light
-        outer = ellipse_pts(16.9, 10.6, 3.3, 7.0, rot=-24, n=24)
+        outer = ellipse_pts(15.8, 12.6, 3.3, 7.0, rot=-24, n=24)
         g.hatch(R(outer[18:] + outer[:7]), 60, 1.3, W_FINE)
 
 
