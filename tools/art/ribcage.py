@@ -37,8 +37,11 @@ BEHIND = "rgb(238,238,238)"
 BEHIND_INK = "rgb(88,88,88)"
 # the outline of a floating rib, which lies behind as the back halves do but below the cage
 # with nothing bony in front of it: as soft as theirs, a little firmer so that its free end
-# still shows against the ground
-FLOATING_STROKE = 0.8
+# still shows against the ground, and filled a little lighter than the back halves, a whole
+# rib from its head to its free end
+FLOATING_STROKE = 0.9
+FLOATING = "rgb(246,246,246)"
+FLOATING_INK = "rgb(72,72,72)"
 
 
 # ---------------------------------------------------------------------------------------------
@@ -89,7 +92,9 @@ def row(y):
 # end of the bony rib (offset from the midline, row); w: half-width of the band at the side.
 # Ribs 11 and 12 are floating: each leaves its own vertebra from behind the body and runs
 # out to a free tip at xt, yt, leaving the vertebra at d0 degrees below the horizontal and
-# pointing at d1 degrees at its tip.  The eleventh, like the tenth's back half, runs out under
+# pointing at d1 degrees at its tip: its neck runs out nearly level from the middle of the
+# side of its own body, so that it is seen to belong to that vertebra and not to the disc
+# or the body above.  The eleventh, like the tenth's back half, runs out under
 # it behind the lower cage and curves down round the flank, concave towards the body, to a
 # tip just under the tenth's front end; the twelfth, about half as long, runs steeply down
 # and out with a gentle curve the same way, its tip nearer the column and a little lower.
@@ -105,8 +110,8 @@ RIBS_AS_WRITTEN = {
     8: dict(a=177, yh=249, yl=298, xe=140, ye=348, w=5.2),
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
-    11: dict(a=165, yh=344, xt=152, yt=424, d0=35, d1=72, tip=0.09, w=5.6),
-    12: dict(a=110, yh=375, xt=76, yt=424, d0=38, d1=62, tip=0.13, w=5.4),
+    11: dict(a=165, yh=344, xt=148, yt=424, d0=16, d1=72, tip=0.07, w=5.6),
+    12: dict(a=110, yh=375, xt=76, yt=424, d0=14, d1=62, tip=0.13, w=5.4),
 }
 RIBS = {n: {k: (row(v) if k in ("yh", "yl", "ye", "yt") else v) for k, v in r.items()}
         for n, r in RIBS_AS_WRITTEN.items()}
@@ -568,11 +573,17 @@ def build():
             # them under the vertebral bodies, the front halves and the cartilages, so that it
             # reads as behind everything in front of it and not as a bone at the front
             ou, ol = pieces[n, "whole"]
-            back += ["      " + s for s in band(ou, ol, BEHIND, FLOATING_STROKE, cap_start=False,
-                                                ink=BEHIND_INK)]
+            back += ["      " + s for s in band(ou, ol, FLOATING, FLOATING_STROKE, cap_start=False,
+                                                ink=FLOATING_INK)]
+            # the costal groove along its lower border, as on the shafts of the ribs above,
+            # from where it clears its vertebra to short of the free end: a rib's whole shaft
+            groove = [(x + (ux - x) * 0.3, y + (uy - y) * 0.3)
+                      for (x, y), (ux, uy) in list(zip(ol, ou))[8:-6]]
+            back.append(f'      <path d="{d_poly(groove, False)}" fill="none" stroke="{FLOATING_INK}" '
+                        f'stroke-width="0.5"/>')
             # the cartilage cap on the free end
             tu, tl = pieces[n, "tip"]
-            back += ["      " + s for s in band(tu, tl, CARTILAGE, FLOATING_STROKE, ink=BEHIND_INK)]
+            back += ["      " + s for s in band(tu, tl, CARTILAGE, FLOATING_STROKE, ink=FLOATING_INK)]
             back.append('    </g>')
             continue
         b_out, b_in = pieces[n, "back"]
@@ -727,16 +738,16 @@ def leaders(ribs):
     # height. The brackets gather the ribs' sides, which stand beside them, and part with a
     # gap between them where the seventh rib's side gives way to the eighth's at the cage's
     # outermost columns: the true ribs' from the first rib's top down to the seventh's side,
-    # the false ribs' from the eighth's side down to the row of the floating ribs' tips, its
-    # lower tick level with the ends they point down to. The floating
+    # the false ribs' from the eighth's side down to the row of the floating ribs' free ends, its
+    # lower tick level with their cartilage caps. The floating
     # ribs, which lie inside the false ribs' bracket at the back of the flank, take a line of
     # their own to the eleventh rib rather than a bracket nested in the false ribs' one.
     true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
     true_bot = math.ceil(side_rows(ribs[7], 3)[1]) + 1
     false_top = math.floor(side_rows(ribs[8], 3)[0]) - 1
-    false_bot = math.ceil(max(ribs[n].point(ribs[n].th1)[1] for n in (11, 12)))
+    false_bot = math.ceil(max(ribs[n].point((ribs[n].bone + 1) / 2)[1] for n in (11, 12)))
     # the floating ribs' line from the eleventh rib's band, on the copy nearer the label, where
-    # it turns down round the flank: there it lies below the tenth's cartilage and well in from
+    # it turns down round the flank just above its cartilage cap: there it lies below the tenth's cartilage and in from
     # the tenth's front end, so that it names the eleventh and not the tenth, and the line
     # leaves the band through its outer edge and runs out under the tenth's front end and
     # clear below the lower tick of the false ribs' bracket. Higher up the curve, where the
