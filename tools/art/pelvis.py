@@ -251,8 +251,11 @@ def hip_bone(place, view, w=1.0, fine=True):
         out += [
             '<!-- below the brim the inner wall of the true pelvis, turned away and in shadow, down to',
             '     the greater sciatic notch and the ischial spine at the edge of the opening -->',
-            hatch(place.pts(inner_wall_front()), 75 if place.m < 0 else 105, 1.8, 0.4 * w),
-            hatch(place.pts(strip(HIP_MEDIAL_FRONT, 4, outline(hip_outline(view)))), 20 if place.m < 0 else 160, 1.8, 0.4 * w),
+            # in parallel strokes only, as a shadow reads, not crossed as rough bone is: along the
+            # medial border, deepest in shadow, strokes between the strokes
+            hatch(place.pts(inner_wall_front()), 75 if place.m < 0 else 105, 1.8, 0.35 * w),
+            hatch(place.pts(strip(HIP_MEDIAL_FRONT, 4, outline(hip_outline(view)))), 75 if place.m < 0 else 105, 1.8,
+                  0.35 * w, offset=0.5),
         ]
     if view == "front":
         out += [
