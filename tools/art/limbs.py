@@ -623,8 +623,9 @@ def arm():
 
     row = ROWS["arm"]
     # its label stands level with the collar bone's thick breastbone end: the line starts
-    # on the shaft's inner third, on its middle line, and runs out past that end
-    d.leader(ctl(7, 7), px(cla, cla_m.marks["shaft"]))
+    # on its own row in the middle of where that row runs through the bone's inner part,
+    # clear of the blade's superior angle, and runs out level through the rounded end
+    d.leader(ctl(7, 7), start_on(cla_m, cla, "clavicle", "collar bone", row[7]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the middle of the ulna's shaft a third of the way down, where the space between
@@ -632,13 +633,14 @@ def arm():
     # the radius or the humerus's lower end; this one crosses the radius's slender shaft
     # once, rising gently, and ends in the ulna a clear gap beyond it
     d.leader(ctl(2, 2), middle(uln_m, uln, "ulna", "", 0.37))
-    d.leader(ctl(3, 3), (px(rad, (4, 0))[0], row[3]))
+    d.leader(ctl(3, 3), start_on(rad_m, rad, "radius", "", row[3]))
     # the hand's lines, short, each from the bone of its group that it reaches first, so
-    # that it crosses none of the others: the carpals' from the middle of the scaphoid, level,
+    # that it crosses none of the others: the carpals' from the middle of the scaphoid's
+    # body, falling a little to its row above the trapezium,
     # the metacarpals' from the thumb's metacarpal on the line's row; the phalanges' from
     # the middle of the index finger's middle phalanx, the line rising from it to the edge
     # under the tip of the thumb
-    d.leader(ctl(4, 4), start_on(hand_m, hand_place, "carpals", "scaphoid", row[4]))
+    d.leader(ctl(4, 4), middle(hand_m, hand_place, "carpals", "scaphoid"))
     d.leader(ctl(5, 5), nearest_on_row(hand_m, hand_place, "metacarpals", row[5]))
     d.leader(ctl(6, 6), middle(hand_m, hand_place, "phalanges", "index finger, middle"))
     return d
@@ -651,12 +653,14 @@ def arm():
 # metacarpals' heads. The heads of the metacarpals lie in an arch, the thumb's far higher
 # than the fingers': each finger's phalanges are moved down the page by what its
 # metacarpal's head lies above the lowest, so that every first phalanx starts on the same
-# row, and its metacarpal by half that, so that the finger's two joints open alike. The
-# thumb keeps its own joints: its metacarpal on the trapezium a joint space from it, its
-# proximal phalanx a knuckle's space from the metacarpal's head, as the index finger's is.
-# Its phalanges therefore begin above the fingers' metacarpals' heads, and the phalanges'
-# bracket, standing further out than the metacarpals', reaches up beside the lower end
-# of theirs to the thumb's proximal phalanx.
+# row, and its metacarpal by half that, so that the finger's two joints open alike; then
+# each finger's phalanges are drawn back up to a knuckle's space from its own metacarpal's
+# head, as wide as the index finger's, so that every knuckle opens alike. The thumb keeps
+# its own joints: its metacarpal on the trapezium a joint space from it, its proximal
+# phalanx a knuckle's space from the metacarpal's head, as the index finger's is. Its
+# phalanges therefore begin above the fingers' metacarpals' heads, as they do in the hand,
+# and the phalanges' bracket, standing further out than the metacarpals', reaches up
+# beside the lower end of theirs to the thumb's proximal phalanx.
 HAND_SCALE = 2.0
 GROUP_GAP = 10   # pixels between the rows of neighbouring groups
 THUMB_BASE = 0   # millimetres of the thumb's opening given to the joint at its base
@@ -742,7 +746,7 @@ def hand():
     ctl = lambda n: (f"Form8.Label{n}", f"Form9.Text{n}")
     s = HAND_SCALE
     # the groups laid out with every digit's phalanges in one row (the thumb's base kept
-    # on the trapezium), then the thumb's phalanges drawn back up along its line to their
+    # on the trapezium), then each digit's phalanges drawn back up along its line to their
     # own knuckle
     model = phalanges_in_a_row(atlas.hand_model(palm=False), at_base={"thumb": THUMB_BASE})
     groups = [g for g, _ in atlas.HAND_GROUPS]
@@ -752,7 +756,9 @@ def hand():
     # the hand left of the middle, its thumb well clear of the brackets, so that they read
     # as gathering the whole hand's rows rather than the thumb's bones
     place = Place(195, (d.h - (bottom - top)) / 2 - top, s, mirror=True, offsets=offsets)
-    knuckle_like(model, place, "thumb", "first", "index finger", "second")
+    for digit, meta in HAND_DIGITS:
+        if digit != "index finger":
+            knuckle_like(model, place, digit, meta, "index finger", "second")
     # without the inner lines: at this size they read as cracks in the bones
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.HAND_GROUPS], detail=False, hatch=False)
     spans = [bracket_span(model, place, g) for g in groups]
