@@ -1254,11 +1254,8 @@ def newborn_vault(g):
     for f in (anterior, posterior):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
-    # the middle of each fontanelle, and the sutures that lead out of it to the side of the
-    # vault (the coronal from the anterior, the lambdoid from the posterior), which a line
-    # from it can follow without crossing a bone
-    return {"anterior": (1, 1.5), "posterior": (0.3, 65.4),
-            "anterior way": coronal, "posterior way": lambdoid}
+    # the middle of each fontanelle
+    return {"anterior": (1, 1.5), "posterior": (0.3, 65.4)}
 
 
 MEASURES = {

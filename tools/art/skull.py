@@ -11,7 +11,6 @@ in every drawing. Leader lines are not drawn here: the drawings that carry them
 hold a <metadata id="leaders"> block that the rasteriser turns into blue
 lines ending at the labels of the screens.
 """
-import math
 import os
 import sys
 
@@ -235,20 +234,13 @@ def fontanelle():
     place = Place(94, 96, 1.6)
     g = Group("newborn-vault", place, "a newborn's skull from above, the face at the top")
     inside = A.newborn_vault(g)
-    # one label for both fontanelles: an arm from the middle of each, out along the suture
-    # that leaves it sideways (the coronal, the lambdoid) through the membrane between the
-    # bones and a little past the side of the vault, the two meeting clear of it just
-    # before the label
+    # one label for both fontanelles: an arm straight from the middle of each out over the
+    # parietal bone beside it, lying along no suture, the two meeting just before the label
     fork = (194, 133)
     leaders = []
     for key in ("anterior", "posterior"):
-        way = inside[key + " way"]
-        (ax, ay), (bx, by) = way[-2], way[-1]
-        d = math.hypot(bx - ax, by - ay)
-        past = (bx + (bx - ax) / d * 4, by + (by - ay) / d * 4)
-        pts = [place(p) for p in [inside[key]] + way + [past]] + [fork]
-        text = " via ".join(f"{round(p[0])} {round(p[1])}" for p in pts)
-        leaders.append(f"leader Form25.Label6 from {text}")
+        x, y = place(inside[key])
+        leaders.append(f"leader Form25.Label6 from {round(x)} {round(y)} via {fork[0]} {fork[1]}")
     return svg(W, H, g.svg(), leaders, "Written by tools/art/skull.py")
 
 
