@@ -198,31 +198,31 @@ def foot_model():
     # heel, behind the talus; a band of its lateral part outside the talus, under the
     # lateral malleolus; and in front of the talus's lateral process, beside the talar neck,
     # the floor of the sinus tarsi and the anterior process reaching forwards to the cuboid.
+    # Its front end, against the cuboid, broad and flat as the calcaneocuboid joint is.
     # Its medial border, hollowed behind the sustentaculum, runs in from the tuberosity's
     # medial process under the back of the talus, well lateral to the talus's medial side,
     # so that the talus's back edge crosses over it; the sustentaculum under the talar neck
     # and the front part under the talar head lie out of sight beneath the talus.
     m.bone(T, "calcaneus: heel bone, its tuberosity behind and its lateral part outside the talus",
            [(42.5, 20), (42, 11.5), (45, 5), (51, 1.2), (59, 0), (67, 0.6), (74, 3), (78.8, 8),
-            (80.8, 16), (81.2, 30), (81.3, 45), (81.8, 60), (82.8, 74), (83.4, 85),
-            (82, 92.5), (78, 97), (72, 97.8), (66.5, 94.5), (61.5, 88.5), (55.5, 84.5),
-            (48.5, 81), (42, 75), (38, 66), (38.5, 55), (42, 45), (46.5, 35), (45.2, 27)])
+            (80.8, 16), (81.2, 30), (81.3, 45), (81.8, 60), (82.6, 72), (83.4, 80),
+            (83.6, 86), (81, 89.2), (72, 89.8), (65, 89.3), (60.5, 86.5), (55.5, 81.5),
+            (48.5, 79), (42, 75), (38, 66), (38.5, 55), (42, 45), (46.5, 35), (45.2, 27)])
     # the talus from above: the body with its trochlea, the pulley of the ankle joint, a
     # dome wider in front than behind between a medial and a higher lateral ridge, a
     # shallow groove between them; its back edge rounded over the posterior process, the
     # lateral process at its outer front corner; a clearly narrower neck turning forwards
     # and inwards, and the oval head at its end against the hollow of the navicular
     m.bone(T, "talus: trochlea, neck and head",
-           [(38, 39), (41, 35.6), (46, 33.6), (52, 33), (57.5, 33.6), (61.5, 35.8),
-            (63.8, 40.5), (65.8, 47), (67.6, 53.5), (69, 58), (65.5, 60.6), (59.5, 62),
+           [(37.6, 33), (40.5, 29.5), (46, 27), (52, 26.3), (57.8, 27), (61.8, 29.5),
+            (64.2, 35.5), (65.8, 47), (67.6, 53.5), (69, 58), (65.5, 60.6), (59.5, 62),
             (54, 65), (50, 69.2), (47.5, 74.2), (46.6, 79), (46.4, 84), (45, 89),
             (41, 93.5), (35, 96.5), (28, 97.8), (21.5, 97.2), (16.5, 94.6), (14, 90.5),
             (14.3, 85.6), (17.5, 80.5), (23.5, 76.4), (29, 72), (32.8, 66), (35.3, 58.5),
-            (36.5, 50.5), (37.2, 43.5)])
-    m.line([(42.5, 37.2), (41.2, 46.5), (40.6, 56)])               # medial ridge of the trochlea
-    m.line([(59.5, 36.6), (62, 46), (64, 55.2)])                   # lateral ridge
-    m.line([(40.6, 56), (46, 59.6), (53, 60.4), (59.5, 58.8), (64, 55.2)])  # its front edge
-    m.line([(51.5, 36), (51.8, 47), (52.6, 58.5)])                 # the groove between the ridges
+            (36.5, 50.5), (37, 40.5)])
+    m.line([(42.4, 31.5), (41.2, 43), (40.8, 53.5)])               # medial ridge of the trochlea
+    m.line([(59.6, 31), (62, 43), (63.6, 53)])                     # lateral ridge
+    m.line([(51.6, 30), (51.8, 43), (52.4, 55)])                   # the groove between the ridges
     m.line([(18, 81.5), (31, 77.5), (44, 78.5)])                   # edge of the head
     # the navicular boat-shaped: as wide as the three cuneiforms in front of it, short from
     # back to front, deepest in the middle of its hollow behind for the head of the talus,
@@ -235,9 +235,9 @@ def foot_model():
             (15, 118.4), (10, 117), (6.5, 114)])
     # the cuboid reaching forwards to the bases of the fourth and fifth metatarsals
     m.bone(T, "cuboid: a rough cube in front of the calcaneus",
-           [(63.5, 105), (69.5, 100.5), (77, 99.5), (85, 101), (89, 106.5), (89.5, 115),
-            (89, 125), (86.5, 134.5), (77, 140.5), (68.5, 141.5), (65.5, 136), (64.5, 127), (63.8, 118)])
-    m.line([(89, 117), (81, 120), (72, 121)])                  # groove for the long peroneal tendon
+           [(63.5, 97), (65.5, 92.6), (74, 91.8), (84.5, 92), (89.5, 95.5), (91.4, 108),
+            (91, 122), (88.5, 133.5), (78, 140.5), (68.5, 141.5), (65.5, 136), (64.5, 127), (63.8, 112)])
+    m.line([(91, 117), (82, 120), (72, 121)])                  # groove for the long peroneal tendon
     # the medial cuneiform, the largest, seen from above along the narrow edge of its wedge
     m.bone(T, "medial cuneiform",
            [(11.5, 121), (17, 120.2), (23.5, 120.2), (29.5, 121), (31.8, 124.5), (32.2, 133),
@@ -245,8 +245,8 @@ def foot_model():
             (10, 140), (10.2, 130)])
     # the intermediate cuneiform the smallest, the lateral one between it and the medial
     m.bone(T, "intermediate cuneiform",
-           [(36.5, 121), (40.8, 120.2), (45, 121), (46.3, 124.5), (46, 130.5), (45.2, 136),
-            (40.8, 136.8), (37, 136), (35.9, 130), (35.8, 124.5)])
+           [(35.8, 121), (40.8, 120.2), (45.6, 121), (46.9, 125), (46.8, 133), (46.3, 141),
+            (44.5, 144), (40.8, 144.6), (36.6, 143.8), (34.9, 140.5), (34.7, 132), (34.8, 125)])
     m.bone(T, "lateral cuneiform",
            [(49.8, 120.5), (55.5, 119.3), (60.5, 119.8), (62.2, 122.8), (62.6, 132), (62.8, 142),
             (61.2, 145.6), (55.5, 146.6), (50.5, 145.6), (48.8, 136), (48.6, 126)])
@@ -283,7 +283,7 @@ def foot_model():
 
     rays = [  # base, head, half widths at base, shaft, head
         ((20, 129), (16.5, 190), 10.5, 6.5, 10.8),
-        ((41, 121), (37.5, 196), 6.2, 3.4, 5.4),
+        ((41, 121), (37.2, 200), 6.2, 3.4, 5.4),
         ((56, 125.5), (56.5, 193.5), 6, 3.3, 5.2),
         ((71, 112), (74.5, 179), 5.2, 3.2, 5.1),
         ((85.5, 110), (91, 172), 5.6, 3.3, 5),
@@ -299,7 +299,7 @@ def foot_model():
     # toes: (angle, length, half widths at base, shaft, head, kind), from the metatarsal head out
     toes = [
         ((16.5, 190), [(94, 29, 8.6, 5.4, 7.4, "prox"), (92, 18, 6.4, 5.0, 5.2, "tip")]),
-        ((37.5, 196), [(92.5, 23, 4.4, 2.5, 3.6, "prox"), (92, 9.5, 3.7, 2.9, 3.4, "mid"),
+        ((37.2, 200), [(92.5, 23, 4.4, 2.5, 3.6, "prox"), (92, 9.5, 3.7, 2.9, 3.4, "mid"),
                        (92, 8.5, 3.3, 2.9, 2.7, "tip")]),
         ((56.5, 193.5), [(90, 21.5, 4.3, 2.4, 3.5, "prox"), (90, 8.5, 3.6, 2.8, 3.3, "mid"),
                        (90, 8, 3.1, 2.8, 2.6, "tip")]),

@@ -15,7 +15,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import (GROUND, add, bezier_d, fmt as fmt_digits, lerp, mul, norm,  # noqa: E402
+from geometry import (add, bezier_d, fmt as fmt_digits, lerp, mul, norm,  # noqa: E402
                       perp, polyline_at, ray, rotate, spline, sub, svg)
 
 import atlas  # noqa: E402
@@ -134,14 +134,11 @@ def bracket_span(model, place, group, top="", bottom="", margin=2):
             round(extents(model, place, group, bottom)[1] + margin))
 
 
-def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH), only=None,
-         apart=()):
+def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH), only=None):
     """Writes the model's groups, each as <g id=...> with the given attributes.
 
     groups: list of (group id, comment, attributes); only: the model's group to draw
-    under that id, when the id is another; apart: the bones (the start of their
-    descriptions) drawn with a band of the ground round them, so that the bones they lie
-    on show as separate bones, a joint space away, rather than as one outline with them."""
+    under that id, when the id is another."""
     for gid, comment, attrs in groups:
         d.open(gid, comment, **attrs)
         for sh in model.shapes:
@@ -149,9 +146,6 @@ def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH
                 continue
             d.comment(sh["name"])
             g = sh["group"]
-            if sh["name"].startswith(tuple(apart)):
-                d.line(f'<path fill="none" stroke="{GROUND}" stroke-width="4" '
-                       f'd="{bezier_d([place(p, g) for p in sh["pts"]], True, 1.0, DIGITS)}"/>')
             d.bone([place(p, g) for p in sh["pts"]])
             if detail:
                 for l in sh["lines"]:
@@ -779,7 +773,7 @@ def hand():
 FOOT_SCALE = 1.7
 FOOT_GAP = 8      # pixels between the rows of neighbouring groups: small, the brackets apart
 FOOT_SLANT = 0.3  # millimetres lowered per millimetre towards the outer side
-TROCHLEA = "0.9"  # pixels: the lines of the talus's trochlea
+TROCHLEA = "1.0"  # pixels: the lines of the talus's trochlea
 
 
 class Slanted:
@@ -810,13 +804,12 @@ def foot():
     bottom = extents(model, Slanted(Place(0, 0, s, offsets=offsets), FOOT_SLANT), groups[-1])[1]
     place = Slanted(Place(12, (d.h - (bottom - top)) / 2 - top, s, offsets=offsets), FOOT_SLANT)
     # without the inner lines, which at this size read as cracks in the bones, but for the
-    # talus's: the ridges and front edge of its trochlea and the groove between them show the pulley of the ankle joint
-    # on top of it, so that it reads as a bone of its own lying on the calcaneus; a joint
-    # space of the ground round it parts it from the calcaneus it lies on
-    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False,
-         apart=("talus",))
+    # talus's: the ridges of its trochlea and the groove between them show the pulley of the ankle joint
+    # on top of it, so that it reads as a bone of its own lying on the calcaneus, its crisp
+    # outline drawn over the calcaneus it lies on
+    emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
     talus = next(sh for sh in model.shapes if sh["name"].startswith("talus"))
-    d.open("trochlea", "the trochlea of the talus: its ridges, front edge and groove", fill="none",
+    d.open("trochlea", "the trochlea of the talus: its ridges and groove", fill="none",
            stroke="#000", stroke_linecap="round")
     for ln, width in zip(talus["lines"], (TROCHLEA, TROCHLEA, TROCHLEA, DETAIL)):
         d.curve([place(p, "tarsals") for p in ln], width)
