@@ -912,10 +912,10 @@ def write_spine(out):
     # left: the regions of the side view, on a body of each region
     left = []
     # each region's line from the middle of the body nearest its label row (the neck's
-    # mid-neck), midway between its front and back; the dorsal's level with its label,
-    # whose row crosses its body between the facets for the ribs' heads
+    # mid-neck), midway between its front and back and between its end plates, well in
+    # from the facets for the ribs' heads at its back
     for name, ctrls, y, forward, level in (("cervical", "Form23.Label1 Form24.Text1", 27, 0.0, False),
-                                           ("dorsal", "Form23.Label2 Form24.Text2", 116.5, 0.0, True),
+                                           ("dorsal", "Form23.Label2 Form24.Text2", 116.5, 0.0, False),
                                            ("lumbar", "Form23.Label3 Form24.Text3", 236, 0.0, False)):
         kind, c, d, (tx, ty) = min((f for f in fronts if f[0] == name), key=lambda f: abs(f[1][1] - y))
         sy = y if level else c[1] + tx * d * forward
