@@ -551,8 +551,8 @@ def front():
     # nose opening's lower half, clear of both
     d.leader("Form2.Label1 Form4.Text1", (head.place((18, 0))[0] - S.mid, 14.5))
     d.leader("Form2.Label2 Form4.Text2", on_head((27, 12)))
-    # the fifth cervical's body, clear below the jaw
-    d.leader("Form2.Label3 Form4.Text3", column["C5"]((1.5, 6.5)))
+    # the sixth cervical's body, low in the neck and clear below the jaw's lower edge
+    d.leader("Form2.Label3 Form4.Text3", column["C6"]((1.5, 6.5)))
     # the collar bone's line from the middle of its shaft's outer half, where the shaft has
     # risen nearly to its label's row: any straight line from the shaft to its label would
     # run on over the acromion, so it climbs first out through the shaft's upper edge and
@@ -617,10 +617,11 @@ SCAPULA_GLENOID_FRONT = (45.6, 107.5)
 # The centre of the humeral head from the front (dx, y): in the glenoid, a little above the
 # level of its middle, its top a joint's width under the acromion
 HUMERAL_HEAD_FRONT = (50.6, 104.8)
-# where the coccyx's line starts, in the coccyx drawing's units: the middle of its second
-# segment, below the first segment's transverse processes, where the coccyx stands clear
-# of the sacrum's apex and of the pubic symphysis beyond its tip
-COCCYX_LINE_START = (15, 21.5)
+# where the coccyx's line starts, in the coccyx drawing's units: the body of its first
+# segment, the broadest, between its transverse processes and to the side of its label,
+# a joint's width below the sacrum's apex and the whole of the lower segments above the
+# pubic symphysis, which the coccyx's tip meets from behind
+COCCYX_LINE_START = (19, 10.5)
 # the row of the ulna's shaft where its line starts
 ULNA_LINE_ROW = 230.5
 # the row of the radius's shaft where its line starts
@@ -788,8 +789,8 @@ def back():
     # the lower lines slant up to their labels, which stand higher than the bones they name:
     # the third lumbar vertebra on the midline, on its spinous process, whose line passes
     # under the tips of the floating ribs, the sacrum high beside its median crest, the
-    # coccyx on its second segment, clear below the sacrum's apex and above its own tip,
-    # which the pubic symphysis meets beyond it
+    # coccyx on its first segment, clear below the sacrum's apex and well above its own
+    # tip, which the pubic symphysis meets beyond it
     d.leader("Form3.Label2 Form5.Text2", column["L3"]((0, 12)))
     x, y = pel.sacrum(pelvis.SKELETON_SACRUM_START)
     d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))
