@@ -512,14 +512,15 @@ SPINE_SHADOW_WIDTH = 2.0   # pixels: half of it shows below the lower lip
 SPINE_LIP = 20
 SPINE_ROOT = 26
 ARM_GAP = 2.0   # pixels of joint space
-# From behind the collar bone lies in front of the shoulder blade: its lateral end passes
-# forwards of the acromion, which hides it, and where the shaft crosses the blade's
-# superior angle and superior border the blade hides its lower edge; its medial part rises
-# free above the blade towards the breastbone. Turned about its joint with the acromion
-# by CLAVICLE_TURN degrees (clockwise) from the bone's own frame, its end reaching
-# CLAVICLE_UNDER pixels past the acromion's inner edge, hidden by it.
+# From behind the collar bone lies in front of the shoulder blade: where the shaft crosses
+# the blade's superior angle and superior border the blade hides its lower edge; its
+# medial part rises free above the blade towards the breastbone. Its flat lateral end
+# meets the acromion's inner border at the acromioclavicular joint, its end face parallel
+# to the acromion's facet a joint space (ARM_GAP) from it, so that the joint shows as a
+# narrow line between the white collar bone and the acromion, shaded as the spine it
+# continues. Turned about that joint by CLAVICLE_TURN degrees (clockwise) from the bone's
+# own frame.
 CLAVICLE_TURN = 4.0
-CLAVICLE_UNDER = 2.5
 
 
 def draw_spine_ridge(d, spine, place):
@@ -569,14 +570,14 @@ def arm():
     glenoid = px(sca, sca_m.marks["glenoid"])
     # the head against the glenoid across a narrow joint space
     hum = placed_at((glenoid[0] + 23 * s + ARM_GAP / 2, glenoid[1]), s)
-    # the collar bone's blunt end past the acromion's inner edge, in front of it, its end
-    # face parallel to the facet there
+    # the collar bone's blunt end a joint space short of the acromion's inner edge, its
+    # end face parallel to the facet there
     facet = px(sca, sca_m.marks["acromial facet"])
     u = sca_m.marks["acromial facet direction"]
     across_joint = (u[1], -u[0])    # at right angles to the joint line, inwards
     end = cla_m.marks["acromial facet"]
-    cla = placed_at((facet[0] - across_joint[0] * CLAVICLE_UNDER - end[0] * s,
-                     facet[1] - across_joint[1] * CLAVICLE_UNDER - end[1] * s), s)
+    cla = placed_at((facet[0] + across_joint[0] * ARM_GAP - end[0] * s,
+                     facet[1] + across_joint[1] * ARM_GAP - end[1] * s), s)
     cla = Turned(cla, px(cla, end), CLAVICLE_TURN)
     elbow = px(hum, hum_m.marks["elbow"])
     humerus_bottom = hum.oy + lowest(hum_m) * s
@@ -604,7 +605,7 @@ def arm():
     coracoid = next(sh for sh in sca_m.shapes if sh["group"] == "coracoid")
     draw_shape(d, coracoid, sca, "coracoid", "coracoid process: its upturned part, the tip "
                "out of sight under the collar bone", FOSSA)
-    draw_bone(d, cla_m, cla, "collar bone from behind, its lateral end hidden by the acromion")
+    draw_bone(d, cla_m, cla, "collar bone from behind, its lateral end meeting the acromion")
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: body, neck and glenoid", FOSSA)
     draw_spine_ridge(d, sca_m.shapes[1], sca)
