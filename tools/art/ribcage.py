@@ -96,8 +96,9 @@ def row(y):
 # side of its own body, so that it is seen to belong to that vertebra and not to the disc
 # or the body above.  The eleventh, like the tenth's back half, runs out under
 # it behind the lower cage and curves down round the flank, concave towards the body, to a
-# tip just under the tenth's front end; the twelfth, about half as long, runs steeply down
-# and out with a gentle curve the same way, its tip nearer the column and a little lower.
+# tip just under the tenth's front end; the twelfth, shorter, runs out nearly level from
+# behind its body and then down round the flank, its tip some three fifths of the way out
+# to the chest's side, nearer the column than the eleventh's.
 # The last share `tip` of each is its cartilage, tapering to a point.
 RIBS_AS_WRITTEN = {
     1: dict(a=58, yh=32, yl=52, xe=44, ye=86, w=6.4),
@@ -111,7 +112,7 @@ RIBS_AS_WRITTEN = {
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
     11: dict(a=165, yh=344, xt=148, yt=424, d0=16, d1=72, tip=0.07, w=5.6),
-    12: dict(a=110, yh=375, xt=76, yt=424, d0=14, d1=62, tip=0.13, w=5.4),
+    12: dict(a=110, yh=375, xt=104, yt=422, d0=8, d1=56, tip=0.12, w=5.4),
 }
 RIBS = {n: {k: (row(v) if k in ("yh", "yl", "ye", "yt") else v) for k, v in r.items()}
         for n, r in RIBS_AS_WRITTEN.items()}
