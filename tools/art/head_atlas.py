@@ -393,8 +393,9 @@ def top_parietal(g, R=_right):
     g.dot(R([(6, 86)])[0], 0.6)                                       # parietal foramen
 
 
-def side_temporal(g, apart=False):
-    """The left temporal bone from the outside (in the skull: its marks only)."""
+def side_temporal(g, apart=False, jaw=False):
+    """The left temporal bone from the outside (in the skull: its marks only; `jaw`: the
+    mandible stands in front of it)."""
     if apart:
         pts = side_temporal_outline()
         g.body(pts, serr=_serrated(pts, (PARIETOMASTOID, OCCIPITOMASTOID, ZYG_ARCH_SUTURE, SPHENOSQUAMOUS)),
@@ -409,10 +410,16 @@ def side_temporal(g, apart=False):
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
     g.fill(ellipse_pts(-0.7, 0.5, 2.9, 3.6, rot=-12, n=16), "#000")
-    # the styloid, straight, slender and pointing down and a little forwards, about half
-    # as long as the mastoid is behind the ramus: clear of the ramus
-    g.body([(-4.6, 8.2, "c"), (-4.6, 14), (-5.6, 27.5, "c"), (-3.4, 19), (-2.2, 13), (-1.2, 8.6, "c")],
-           width=W_IN)
+    # the styloid, straight, slender and pointing down and forwards from under the front of
+    # the ear hole, clear in front of the occipital condyle, so that it stands as a spike;
+    # with the mandible on, only its part behind the ramus shows, about half as long as the
+    # mastoid is: steeper there, clear of the ramus's hind border
+    if jaw:
+        g.body([(-4.6, 8.2, "c"), (-4.6, 14), (-5.6, 27.5, "c"), (-3.4, 19), (-2.2, 13), (-1.2, 8.6, "c")],
+               width=W_IN)
+    else:
+        g.body([(-6.2, 8.4, "c"), (-6.9, 14), (-11.6, 27.5, "c"), (-5.7, 16.5), (-4.3, 8.8, "c")],
+               width=W_IN)
     g.hatch([(12, 12), (22, 9), (27, 14), (22, 18), (18.5, 22.5), (15.5, 25.3), (12.6, 26), (10.8, 20)], 60, 2.2,
             W_FINE)                                                    # the rough mastoid
 
@@ -613,7 +620,7 @@ def skull_side(g, mandible=True):
     # the arch: its upper edge, free, running back over the ear as the supramastoid crest
     g.line(ARCH_TOP, W_OUT)
     g.line([(-17, -6.2), (-8, -7.6), (2, -8.8)], W_FINE)   # the supramastoid crest, above the ear hole
-    side_temporal(g)
+    side_temporal(g, jaw=mandible)
     side_parietal(g)
     side_zygomatic(g)
     side_maxilla_marks(g)
@@ -793,13 +800,14 @@ def skull_front(g, small=False):
     for sx, R in sides():
         g.body(R([(52, 8), (60.5, 9), (59.4, 15), (57.6, 21), (55.6, 25.8, "c"), (53.4, 26.4, "c"),
                   (51.5, 20)]), width=W_IN)
-    # behind the crowns and beside them, between each ramus and the upper jaw, the far
-    # teeth and the bone deep behind the cheek: plain white, never the bare ground
+    # behind the crowns, the far teeth: plain white, never the bare ground; beside them,
+    # between each ramus and the upper jaw, the bone deep behind the cheek in its shadow, a
+    # light grey, so that the ramus stands in front of it as a bone of its own
     g.fill(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), BONE)
     for sx, R in sides():
         side = [(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
                 (53, 16.5), (52, 30), (50.2, 44), (48.4, 55), (36, 54), (35, 52)]
-        g.fill(R(side), BONE)
+        g.fill(R(side), BEHIND)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
     bite = [((t[0] + t[1]) / 2, t[3]) for t in UPPER_TEETH_FRONT]

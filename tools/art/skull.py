@@ -111,16 +111,16 @@ def facial_bones():
     # the bones of the face from the nose outwards, gathered to the left, so that the
     # maxillae's line can come down outside them into open ground; the vomer, the
     # palatines and the mandible, seen from the side or from behind, to the right
-    mid = 116
+    mid = 106
     lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
     # the conchae a left and right pair like every other pair here, each from its outer
     # side with the maxillary process bent down over it: the left one nearer the labels,
     # its thick front end towards them, the right one its mirror image
-    con = Place(64, 117.3, S)
+    con = Place(mid - 52, 117.3, S)
     add("concha-left", A.concha, con.ox, con.oy, comment="the left inferior nasal concha from the outside")
-    add("concha-right", A.concha, 176, con.oy, mirror=True,
+    add("concha-right", A.concha, 2 * mid - con.ox, con.oy, mirror=True,
         comment="the right inferior nasal concha from the outside")
     # the nasal bones high enough that their line crosses the wider lower half; the pair
     # meeting in the midline at the internasal suture, as they do over the nose
@@ -135,10 +135,11 @@ def facial_bones():
         comment="the right zygomatic bone from the front")
     add("zygomatic-left", A.front_zygomatic, 2 * mid - zyg.ox, zyg.oy,
         comment="the left zygomatic bone from the front")
-    # the maxillae nearly meeting, as they do at the intermaxillary suture, the left one's
-    # zygomatic process short of the column its line comes down
-    max_l = Place(98, 338, S)
-    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), max_l.ox - 7, max_l.oy, mirror=True,
+    # the maxillae nearly meeting, as they do at the intermaxillary suture, on the midline
+    # every other pair is mirrored about, the left one's zygomatic process short of the
+    # column its line comes down
+    max_l = Place(mid + 3.5, 338, S)
+    add("maxilla-right", lambda g: A.front_maxilla(g, apart=True), 2 * mid - max_l.ox, max_l.oy, mirror=True,
         comment="the right maxilla from the front")
     add("maxilla-left", lambda g: A.front_maxilla(g, apart=True), max_l.ox, max_l.oy,
         comment="the left maxilla from the front")
