@@ -452,13 +452,8 @@ def sacrum(sw=1.0, dark=False, joints=False, back=None, fine=True):
     # a lip jutting forward over the pelvic face, drawn at the outline's weight; the body
     # below it runs into the alae without a line between them
     parts.append(f'<path d="M 49 26.6 C 56 32, 84 32, 91 26.6" fill="none" stroke="{INK}" stroke-width="{w1}"/>')
-    if fine:
-        # under the jutting promontory the front of the first body falls back in its shadow:
-        # a crescent of hatching along the lip, deepest under the middle
-        lip = [(49 + 42 * t, 26.6 + 4.1 * 4 * t * (1 - t)) for t in (i / 12 for i in range(13))]
-        under = [(x, y + 5.5 * math.sin(math.pi * (x - 49) / 42)) for x, y in lip[::-1]]
-        parts.append('<!-- the shadow under the promontory -->')
-        parts.append(hatch(lip + under, 75, 1.6, 0.45 * sw))
+    # the top of the first body is left plain white, a flat surface: shading inside the oval
+    # would read as the opening of the sacral canal
     # the ridges run between the pairs of foramina (the fused intervertebral discs)
     ridges = []
     for (y, dx, rx, ry) in SACRAL_FORAMINA:
@@ -540,8 +535,7 @@ def write_sacrum_coccyx(out):
     body = indent('<g id="coccyx">\n  <!-- the coccyx from the front: four fused segments -->\n'
                   + indent(coccyx(), 2) + '</g>', 2)
     with open(os.path.join(out, "coccyx.svg"), "w") as f:
-        f.write(svg(30, 65, body, [f"leader Form15.Text1 from {COCCYX_LINE[0]} {COCCYX_LINE[1]} "
-                                   f"via {COCCYX_LINE_VIA[0]} {COCCYX_LINE_VIA[1]}"], HEADER))
+        f.write(svg(30, 65, body, [f"leader Form15.Text1 from {COCCYX_LINE[0]} {COCCYX_LINE[1]}"], HEADER))
 
 
 # The right hip bone from the side (its outer face), as an atlas plate shows a lone hip bone:
@@ -880,15 +874,16 @@ SACRUM_LINE = (72, 93)
 # from the front on the body between the first and second pairs of foramina, high enough
 # that the line passes over the socket of the hip bone it crosses
 SACRUM_FRONT_START = (77, 62)
-# from behind on the plain bone between the third and fourth dorsal foramina
-SACRUM_BACK_START = (84, 111)
+# from behind on the body just beside the median crest, between the rows of dorsal foramina,
+# level with the gap between the third and fourth pairs
+SACRUM_BACK_START = (74, 110)
 # in a whole skeleton from behind, high on the sacrum between the median crest and the
 # first two dorsal foramina, so that its line and the coccyx's start well apart
 SKELETON_SACRUM_START = (80, 66)
-# the lone coccyx's, on the body of its second segment: out through its lower side, down
-# and out beside the third and fourth segments with a gentle bend, and on down to its box
-# under the tip, so that it neither runs on out of the tip nor turns back across the bone
-COCCYX_LINE, COCCYX_LINE_VIA = (16.5, 18.5), (25.5, 29)
+# the lone coccyx's, in the middle of the body of its second segment: one straight line down
+# the middle of the third and fourth segments, inside the bone, to its box under the tip, so
+# that it starts well up on the bone and crosses no outline but the tip's
+COCCYX_LINE = (15, 20.5)
 # the coccyx's from its middle, below the sacrum's apex
 COCCYX_BACK_START = (15, 25)
 # the angles (degrees below the horizontal) at which those two lines leave the black, each
