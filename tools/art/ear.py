@@ -19,9 +19,10 @@ handle's tip in the lenticular process, a small knob turned in at its end. The s
 (stirrup), the smallest (about 3 mm tall, its footplate 3 by 1.4 mm), runs from the
 lenticular process inwards to the oval window, away from the eye: its head in joint with
 the lenticular process, two even crura bowed apart from the head into a symmetric arch
-standing on the oval footplate. Its axis leans 40 degrees into the page, so the arch is
-seen shortened and the footplate's face as a broad oval at its far end, the opening
-between the crura a window onto the face's far edge.
+standing on the oval footplate. Its axis leans only a little into the page, so that the
+stirrup stays whole to the eye: the head, the neck, the two crura with the wide opening
+between them, and the footplate each clear, the footplate's face a narrow oval at the
+arch's far end.
 
 Each bone is drawn once in millimetres (x backwards, y down the page): the malleus and
 the incus in the frame of the malleus, the origin in the middle of its head, the stapes in
@@ -70,7 +71,7 @@ MALLEUS = head_arc(62, -242) + [                                                
     (0.70, 6.00), (0.58, 5.20), (0.52, 4.40), (0.50, 3.40), (0.48, 2.50),            # its back, bowed
     (0.46, 1.98),                                                                    # the neck's back
 ]
-MALLEUS_LINE = (0.05, -1.42)    # high in the middle of the head, its line passing above the incus, whose top stands lower behind it
+MALLEUS_LINE = (0.05, -1.20)    # in the upper middle of the head, well inside its outline, its line passing above the incus, whose top stands lower behind it
 
 # ----------------------------------------------------------------------------
 # the incus, in the frame of the malleus: its body behind the head of the malleus, at
@@ -105,9 +106,9 @@ INCUS_LINE = (2.50, 0.92)        # in the middle of the body's lower half, its l
 # the stapes, the origin in the middle of the hollow of its head, y along its axis to the
 # footplate, x along the footplate's long axis (+x: the posterior crus)
 
-STAPES_SLANT = 40         # degrees its axis runs into the page, inwards to the oval window, away from the eye
-FORE = math.cos(math.radians(STAPES_SLANT))   # the axis foreshortened: the arch seen short, leaning inwards
-STAPES_TILT = 0.7 * math.sin(math.radians(STAPES_SLANT))   # the footplate's half width seen: its 1.4 mm face a broad oval
+STAPES_SLANT = 15         # degrees its axis runs into the page, inwards to the oval window: a small lean, the arch open
+FORE = math.cos(math.radians(STAPES_SLANT))   # the axis barely foreshortened: the arch seen nearly at its full height
+STAPES_TILT = 0.7 * math.sin(math.radians(STAPES_SLANT))   # the footplate's half width seen: its 1.4 mm face a narrow oval
 STAPES_TURN = -105        # its axis on the page: backwards and a little up, into the page behind the long process
 PLATE_Y = 2.8             # the middle of the footplate's crural face: the stapes 3.1 mm tall
 PLATE_RX = 1.5            # half the footplate's length, an oval 3 mm long
@@ -137,10 +138,10 @@ STAPES_ARCH = mirrored([
 STAPES_WINDOW = mirrored([
     (-1.02, PLATE_Y - 0.16, "c"), (-1.00, 2.16), (-0.84, 1.70), (-0.50, 1.36), (-0.16, 1.26),
 ])
-# on the footplate's face, as the eye sees it, in its near half behind the posterior
-# crus' foot: the line starts on the broadest part of the bone, well clear of the head and
-# of the incus
-STAPES_LINE = (0.80, PLATE_Y * FORE + 0.45 * STAPES_TILT)
+# on the footplate's thick margin, below the posterior crus' foot, midway between the
+# face's near edge and the margin's outline: the line starts on the broadest part of the
+# bone, well clear of the head and of the incus
+STAPES_LINE = (0.80, PLATE_Y * FORE + STAPES_TILT * (1 - (0.80 / PLATE_RX) ** 2) ** 0.5 + PLATE_RIM / 2)
 
 
 def plate_far_edge(x0, x1, n=8):

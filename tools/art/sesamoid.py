@@ -14,7 +14,7 @@ of its own, across a joint space from the head a little wider than the thumb's o
 joint spaces, a clear band of the ground even at 1x, so that it stands free in the ground and is not read as a knob of the head. They lie side
 by side across the palmar face of the head, so that from the side the one hides the
 other: the radial sesamoid, the nearer, is drawn whole, and of the ulnar one, further
-from the eye and a little higher along the head, only a crescent shows above it, a shade
+from the eye and a little higher along the head, only a crescent shows above it and towards the palm, a shade
 darker. They are drawn at their true size to the thumb; bending the thumb at its joints
 lets the whole digit stand larger in the drawing than it would held straight. The carpal
 bone above the metacarpal, across a joint space as wide as a sesamoid's outline is thick,
@@ -37,20 +37,21 @@ W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they s
 W_IN = 0.6
 W_SES = 0.9     # the sesamoids' outlines, a little finer, so that their white shows at 1x
 JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
-FLEXION = 40          # degrees the first phalanx is bent towards the palm at the joint
-IP_FLEXION = 40       # degrees the distal phalanx is bent further at the interphalangeal joint
+FLEXION = 20          # degrees the first phalanx is bent towards the palm at the joint, as at rest
+IP_FLEXION = 50       # degrees the distal phalanx is bent further at the interphalangeal joint
 HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 IP_CENTRE = (0.0, JOINT_GAP + 28.2)   # the middle of the first phalanx's head, drawn straight
 # (centre, half depth across the thumb, half length along it, tilt), drawn with the thumb
 # straight: the radial sesamoid, nearer the eye, about 8 mm long and 6 mm deep, a joint
-# space a little wider than the thumb's others from the palmar condyle of the head opposite its widest part, and the ulnar
-# one, a little smaller, behind it, hidden by it but for a crescent above it, where it lies
+# space a little wider than the thumb's others from the palmar condyle of the head, level
+# with the joint, its lower end beside the base of the first phalanx, and the ulnar
+# one, a little smaller, behind it, hidden by it but for a crescent above it and towards the palm, where it lies
 # a little higher along the head, a joint space from it as well. Held in the palmar plate
 # of the joint, which goes with the first phalanx, they glide round the head as it bends,
 # part of the way the phalanx turns; the line from the middle of the radial one runs down
 # and out, away from the crescent and above the bent phalanges
-RADIAL = ((13.0, -4.0), 3.0, 4.0, -8)
-ULNAR = ((12.7, -7.2), 2.7, 3.6, -14)
+RADIAL = ((13.0, -1.5), 3.0, 4.0, -8)
+ULNAR = ((13.9, -4.9), 2.7, 3.6, -14)
 SESAMOID_GLIDE = 0.6          # the part of the flexion the sesamoids turn with
 FAR = "rgb(246,246,247)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
 MC_TOP = -47.8
