@@ -288,13 +288,14 @@ def foot_model():
         ((71, 112), (74.5, 179), 5.2, 3.2, 5.1),
         ((85.5, 110), (91, 172), 5.6, 3.3, 5),
     ]
-    # the lesser metatarsals shorten from the second to the fifth
+    # the lesser metatarsals shorten from the second to the fifth; the fifth's base flares out
+    # laterally and backwards into its tuberosity, beside the cuboid
     names = ["first metatarsal, short and stout", "second metatarsal, the longest",
              "third metatarsal", "fourth metatarsal", "fifth metatarsal"]
     for i, ((base, head, wb, ws, wh), name) in enumerate(zip(rays, names)):
         nb = narrow(base)
         wb *= (nb[0] - 50) / (base[0] - 50) if base[0] != 50 else 1
-        m.ray_bone(M, name, nb, narrow(head), wb, ws, wh, hatch=4, spur=1.0 if i == 4 else 0.0)
+        m.ray_bone(M, name, nb, narrow(head), wb, ws, wh, hatch=4, spur=1.6 if i == 4 else 0.0)
 
     # toes: (angle, length, half widths at base, shaft, head, kind), from the metatarsal head out
     toes = [

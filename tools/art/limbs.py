@@ -15,7 +15,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry import (add, bezier_d, fmt as fmt_digits, lerp, mul, norm,  # noqa: E402
+from geometry import (GROUND, add, bezier_d, fmt as fmt_digits, lerp, mul, norm,  # noqa: E402
                       perp, polyline_at, ray, rotate, spline, sub, svg)
 
 import atlas  # noqa: E402
@@ -156,6 +156,86 @@ def emit(d, model, place, groups, detail=True, hatch=True, widths=(DETAIL, HATCH
         d.close()
 
 
+def _inside(q, poly):
+    """Whether the point q lies inside the closed polygon poly (even-odd rule)."""
+    inside = False
+    for a, b in zip(poly, poly[1:] + poly[:1]):
+        if (a[1] > q[1]) != (b[1] > q[1]):
+            if q[0] < a[0] + (b[0] - a[0]) * (q[1] - a[1]) / (b[1] - a[1]):
+                inside = not inside
+    return inside
+
+
+def _crossing(p, q, poly):
+    """Where the segment from p (inside poly) to q (outside it) crosses poly's outline."""
+    lo, hi = 0.0, 1.0
+    for _ in range(30):
+        mid = (lo + hi) / 2
+        if _inside(lerp(p, q, mid), poly):
+            lo = mid
+        else:
+            hi = mid
+    return lerp(p, q, lo)
+
+
+def lying_on(d, model, place, name, below, attrs, space):
+    """Draws again, over the bone `below` it lies on, the bone whose name begins with `name`,
+    parted from it by a joint space `space` pixels wide as every other pair of neighbours
+    is: a band of the ground round its outline, then, where that band lies over the lower
+    bone, the lower bone's own edge along the far side of the space, then the bone itself.
+    Neighbours the band comes near are drawn again over it, so that it takes nothing of them."""
+    sh = next(sh for sh in model.shapes if sh["name"].startswith(name))
+    low = next(sh for sh in model.shapes if sh["name"].startswith(below))
+    pts = [place(p, sh["group"])[:2] for p in sh["pts"]]
+    under = [place(p, low["group"])[:2] for p in low["pts"]]
+    width = float(attrs["stroke_width"])
+    d.open(None, f"{sh['name']}, lying on the {below}", fill="none", stroke=GROUND,
+           stroke_width=fmt(2 * space + width), stroke_linejoin="round")
+    d.bone(pts)
+    d.close()
+    # the neighbours across their own joint spaces drawn again over that band, whole
+    reach = 4 * space + 2 * width
+    for other in model.shapes:
+        if other is sh or other is low:
+            continue
+        near = [place(p, other["group"])[:2] for p in other["pts"]]
+        if min(math.dist(a, b) for a in near for b in pts) < reach:
+            d.open(None, other["name"], **attrs)
+            d.bone(near)
+            d.close()
+    # the lower bone's edge: the upper's outline pushed outwards by the space, where it
+    # lies over the lower bone, ending on the lower bone's outline
+    n = len(pts)
+    edge = []
+    for i, p in enumerate(pts):
+        t = norm(sub(pts[(i + 1) % n], pts[i - 1]))
+        out = (t[1], -t[0])
+        q = add(p, mul(out, space + width))
+        if _inside(q, pts):
+            q = add(p, mul(out, -(space + width)))
+        edge.append(q)
+    start = next((i for i in range(n) if not _inside(edge[i], under)), None)
+    runs, run = [], []
+    if start is not None:
+        for k in range(1, n + 1):
+            i, prev = (start + k) % n, (start + k - 1) % n
+            if _inside(edge[i], under):
+                if not run:
+                    run = [_crossing(edge[i], edge[prev], under)]
+                run.append(edge[i])
+            elif run:
+                runs.append(run + [_crossing(run[-1], edge[i], under)])
+                run = []
+    d.open(None, None, fill="none", stroke="#000", stroke_width=attrs["stroke_width"],
+           stroke_linecap="round", stroke_linejoin="round")
+    for r in runs:
+        d.curve(r)
+    d.close()
+    d.open(None, None, **attrs)
+    d.bone(pts)
+    d.close()
+
+
 def check_apart(d, spans, rows, columns=None):
     """Brackets that gather groups drawn apart: each within the drawing, below the one
     before it, and holding the row where its label's line meets the edge (the labels'
@@ -276,6 +356,7 @@ LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
 LEG_LEAST_PHALANX = 8.0  # pixels: the shortest phalanx the phalanges' line may start on
 LEG_PHALANX_HALVES = (0.8,)  # pixels: half the least width of the shaft where it starts
+LEG_TALUS_SPACE = 0.8  # pixels of joint space between the talus and the calcaneus below it
 LEG_ANKLE_TARSALS = ("talus", "calcaneus")  # the tarsals at the ankle, under the malleoli
 # The foot under the leg is the atlas's foot from above as an eye high in front of the shin
 # sees it (atlas.foot_under_leg): the talus's trochlea between the malleoli, the heel
@@ -453,15 +534,18 @@ def leg():
     draw_bone(d, fem_m, fem, "thigh bone: head, neck, trochanters, shaft, condyles")
     emit(d, foot_m, foot, [(g, c, THIN) for g, c in atlas.FOOT_GROUPS], detail=False,
          hatch=False)
+    # the talus parted by a joint space from the calcaneus it lies on, so that what shows of
+    # the calcaneus outside it, under the lateral malleolus, reads as a bone of its own
+    lying_on(d, foot_m, foot, "talus", "calcaneus", THIN, LEG_TALUS_SPACE)
     draw_bone(d, fib_m, fib, "the slender outer bone of the lower leg, under the tibia's condyle")
     draw_bone(d, tib_m, tib, "shin bone: condyles, tuberosity, shaft, medial malleolus")
     draw_bone(d, pat_m, pat, "kneecap, over the lower end of the femur")
 
     row = ROWS["leg"]
     d.leader(ctl(1), (px(fem, fem_m.marks["body"])[0], row[1]))
-    # from the kneecap's upper half: the line rises to its label over the femur's lateral
-    # border well above the epicondyle's bulge, crossing it rather than running along it
-    d.leader(ctl(2), px(pat, pat_m.marks["upper body"]))
+    # from the middle of the kneecap: the line rises out of it to its label, across the
+    # femur's lateral border above the epicondyle's bulge rather than along it
+    d.leader(ctl(2), px(pat, pat_m.marks["body"]))
     # from the middle of the tibia's upper end, between its condyles, well away from the
     # fibula's head under the lateral condyle
     d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
@@ -775,6 +859,7 @@ FOOT_SCALE = 1.7
 FOOT_GAP = 8      # pixels between the rows of neighbouring groups: small, the brackets apart
 FOOT_SLANT = 0.3  # millimetres lowered per millimetre towards the outer side
 TROCHLEA = "1.0"  # pixels: the lines of the talus's trochlea
+FOOT_TALUS_SPACE = 2.5  # pixels of joint space between the talus and the calcaneus below it
 
 
 class Slanted:
@@ -809,11 +894,15 @@ def foot():
     # on top of it, so that it reads as a bone of its own lying on the calcaneus, its crisp
     # outline drawn over the calcaneus it lies on
     emit(d, model, place, [(g, c, BOLD) for g, c in atlas.FOOT_GROUPS], detail=False, hatch=False)
+    # the talus lies on the calcaneus across a joint space as wide as those between the other
+    # tarsals, so that the calcaneus ends where that space begins; the neck runs on into the
+    # head without a line across it
+    lying_on(d, model, place, "talus", "calcaneus", BOLD, FOOT_TALUS_SPACE)
     talus = next(sh for sh in model.shapes if sh["name"].startswith("talus"))
     d.open("trochlea", "the trochlea of the talus: its ridges and groove", fill="none",
            stroke="#000", stroke_linecap="round")
-    for ln, width in zip(talus["lines"], (TROCHLEA, TROCHLEA, TROCHLEA, DETAIL)):
-        d.curve([place(p, "tarsals") for p in ln], width)
+    for ln in talus["lines"][:3]:
+        d.curve([place(p, "tarsals") for p in ln], TROCHLEA)
     d.close()
     spans = [bracket_span(model, place, g) for g in groups]
     check_apart(d, spans, ROWS["foot"].values())
