@@ -161,15 +161,24 @@ def side_vertebra(kind, d, h, t, px=0.47):
             parts.append(hatch(facet, 60, 0.55, 0.25))
             parts.append(f'<path d="{d_poly(facet)}" fill="none" stroke="{INK}" stroke-width="0.4"/>')
     if kind == "lumbar":
-        # the near transverse process, which runs out sideways towards us from where the
-        # pedicle joins the lamina and the superior articular process: behind the body, level
-        # with the pedicle, seen end on as a rounded stump over that junction, standing out of
-        # the bone with its shadow down and behind it
-        cx, cy, rx, ry = x0 + 0.2, top + h * 0.32, 1.9, h * 0.2
-        shadow = ellipse_pts(cx + 0.9, cy + 1.0, rx, ry, n=20)
-        stump = ellipse_pts(cx, cy, rx, ry, n=20)
-        parts.append(f'<path d="{bezier_d(shadow)}" fill="{SHADOW}" stroke="none"/>')
-        parts.append(f'<path d="{bezier_d(stump)}" fill="{BONE}" stroke="{INK}" stroke-width="{w2}"/>')
+        # the root of the near transverse process, which runs out sideways towards us from
+        # where the pedicle joins the lamina and the superior articular process: behind the
+        # body, level with the pedicle, a short stout bar seen a little from behind, its
+        # rounded end standing back over the articular column and its shadow under it; its
+        # root runs into the pedicle without an outline
+        cy, hw = top + h * 0.32, min(1.7, h * 0.14)
+        rx, ry = x0 - 1.4, cy + 0.3          # root, on the pedicle
+        tx, ty = x0 + 3.0, cy - 0.7          # middle of the rounded end
+        ln = math.hypot(tx - rx, ty - ry)
+        ux, uy = (tx - rx) / ln, (ty - ry) / ln
+        nx, ny = -uy, ux
+        cap = [(tx + hw * (nx * math.cos(a) + ux * math.sin(a)), ty + hw * (ny * math.cos(a) + uy * math.sin(a)))
+               for a in [math.pi * i / 10 for i in range(11)]]
+        outline_pts = [(rx + hw * nx, ry + hw * ny)] + cap + [(rx - hw * nx, ry - hw * ny)]
+        shadow = [(x + 0.7, y + 0.9) for x, y in outline_pts]
+        parts.append(f'<path d="{d_poly(shadow)}" fill="{SHADOW}" stroke="none"/>')
+        parts.append(f'<path d="{d_poly(outline_pts)}" fill="{BONE}" stroke="none"/>')
+        parts.append(f'<path d="{d_poly(outline_pts, False)}" fill="none" stroke="{INK}" stroke-width="{w2}" stroke-linecap="round"/>')
     return "\n".join(parts)
 
 
