@@ -274,6 +274,41 @@ RADIUS_LOW = 230
 KNEE_JOINT = 2.6
 
 
+# Where the legs stand (dx, y), from the front and from behind: the thigh bones slant in
+# from the hip sockets, 177 mm apart, to knees some 107 mm apart, the medial condyles of the
+# two femurs a finger's breadth either side of the midline, each shaft some 10 degrees from
+# the vertical; the shin bones stand upright under the knees, the ankles and the feet under
+# them. KNEE is the point between the femur's condyles, ANKLE the middle of the tibia's
+# lower end.
+KNEE = (14.5, 352.5)
+ANKLE = (14.5, 445.5)
+
+
+def check_legs(L):
+    """Stop unless the legs stand as KNEE and ANKLE mean them to: the knees 90-115 mm apart,
+    each femur's shaft (the line through its middle a quarter and two thirds of the way
+    down the bone) 8-11 degrees in from the vertical, the tibia within 1.5 degrees of it."""
+    s = L.s
+
+    def shaft_middle(y):
+        pts = L.femur.shapes[0]["pts"]
+        xs = [a[0] + (b[0] - a[0]) * (y - a[1]) / (b[1] - a[1])
+              for a, b in zip(pts, pts[1:] + pts[:1]) if (a[1] - y) * (b[1] - y) < 0]
+        assert len(xs) == 2, f"the femur's shaft crosses row {y} {len(xs)} times"
+        return L.fem((sum(xs) / 2, y))
+
+    length = L.femur.marks["knee"][1]
+    high, low = shaft_middle(0.25 * length), shaft_middle(2 / 3 * length)
+    shaft = math.degrees(math.atan2(high[0] - low[0], low[1] - high[1]))
+    knee = L.fem(L.femur.marks["knee"])
+    top, low = L.tib((0, 0)), L.tib(L.tibia.marks["ankle"])
+    shin = math.degrees(math.atan2(low[0] - top[0], low[1] - top[1]))
+    apart = 2 * knee[0] / s
+    if not (90 <= apart <= 115 and 8 <= shaft <= 11 and abs(shin) <= 1.5):
+        raise SystemExit(f"skeleton: knees {apart:.0f} mm apart, thigh {shaft:.1f} and shin "
+                         f"{shin:.1f} degrees from the vertical")
+
+
 def tibial_plateau(tibia):
     """The height (y in the tibia's frame, above its top's 0 when negative) of the condylar
     surfaces of the plateau: the highest of its outline either side of the intercondylar
@@ -525,8 +560,9 @@ def front():
     S.group("pelvis", "the pelvis: hip bones (ilium, pubis and ischium), sacrum and coccyx",
             [pel.svg("front", W_OUT)], fill=None, stroke=None, layer=-1)
 
-    L = Limbs(1.0, hip=(HIP_DX, HIP_JOINT_Y), knee=(22.5, 352.5), ankle=(18.5, 445.5),
+    L = Limbs(1.0, hip=(HIP_DX, HIP_JOINT_Y), knee=KNEE, ankle=ANKLE,
               shoulder=HUMERAL_HEAD_FRONT, elbow=(58.0, 183.0), wrist=(66.0, 255.0))
+    check_legs(L)
     L.draw_legs(S)
 
     # ---- ankle and foot: 7 tarsals, 5 metatarsals, 14 phalanges ----
@@ -773,8 +809,10 @@ def back():
 
     # ---- legs and arms: the head of the humerus against the glenoid, under the acromion ----
     k = BACK_SCALE
-    L = Limbs(k, hip=(HIP_DX * k, HIP_JOINT_Y * k), knee=(22.5 * k, 352.5 * k), ankle=(18.5 * k, 445.5 * k),
+    L = Limbs(k, hip=(HIP_DX * k, HIP_JOINT_Y * k), knee=(KNEE[0] * k, KNEE[1] * k),
+              ankle=(ANKLE[0] * k, ANKLE[1] * k),
               shoulder=(50.6 * k, 101.6 * k), elbow=(58.0 * k, 183.0 * k), wrist=(66.0 * k, 255.0 * k))
+    check_legs(L)
     L.draw_legs(S, back=True)
     L.draw_arms(S, back=True)
 
