@@ -71,7 +71,7 @@ MALLEUS = head_arc(62, -242) + [                                                
     (0.70, 6.00), (0.58, 5.20), (0.52, 4.40), (0.50, 3.40), (0.48, 2.50),            # its back, bowed
     (0.46, 1.98),                                                                    # the neck's back
 ]
-MALLEUS_LINE = (0.05, -1.20)    # in the upper middle of the head, well inside its outline, its line passing above the incus, whose top stands lower behind it
+MALLEUS_LINE = (-0.50, -1.25)   # high in the front of the head, inside its outline, so that its line runs well clear above the incus, whose top stands lower behind it
 
 # ----------------------------------------------------------------------------
 # the incus, in the frame of the malleus: its body behind the head of the malleus, at

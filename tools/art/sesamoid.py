@@ -36,6 +36,7 @@ from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
 W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
 W_IN = 0.6
 W_SES = 0.9     # the sesamoids' outlines, a little finer, so that their white shows at 1x
+W_FAR = 0.55    # the further sesamoid's outline, finer still: a grey arc behind the nearer one's black, not a second ring round it
 JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
 FLEXION = 20          # degrees the first phalanx is bent towards the palm at the joint, as at rest
 IP_FLEXION = 50       # degrees the distal phalanx is bent further at the interphalangeal joint
@@ -54,7 +55,7 @@ RADIAL = ((13.0, -1.5), 3.0, 4.0, -8)
 ULNAR = ((13.9, -4.9), 2.7, 3.6, -14)
 SESAMOID_GLIDE = 0.6          # the part of the flexion the sesamoids turn with
 FAR = "rgb(246,246,247)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
-MC_TOP = -47.8
+MC_TOP = -45.0
 CMC_GAP = 5.0                 # the joint under the trapezium, wider than the others, a clear band of the ground at 1x
 TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
 DISTAL_LENGTH = 22.0
@@ -74,17 +75,19 @@ def trapezium(g):
 
 
 def first_metacarpal(g):
-    """Short and stout, from the side: the base deep, its joint surface for the trapezium
-    convex from back to front, ending in the palmar beak; the shaft, its palmar face
-    hollowed; the head deep, its joint surface running round onto the palmar side."""
+    """The shortest and stoutest of the metacarpals, 45 mm long and some 10.5 mm deep at
+    the waist of its shaft, from the side: the base broad, its saddle surface for the
+    trapezium convex from back to front, ending in the palmar beak; the shaft thick, its
+    palmar face a little hollowed; the head broad and deep, its joint surface running
+    round onto the palmar side."""
     g.body([
-        (-6.7, -44.6, "c"), (-3.5, -46.8), (0.5, -47.5), (4.5, -47.6), (7.6, MC_TOP, "c"),  # joint surface
-        (8.1, -46.3), (7.2, -43.6), (6.6, -40.8), (5.0, -36.5),  # the beak, the base's palmar side
-        (3.7, -30), (3.2, -22), (3.4, -14.5), (4.4, -10.8),       # the shaft's palmar face, the neck
-        (6.3, -8.0), (7.2, -4.6), (6.4, -1.5),                    # the head's palmar condyle
-        (3.4, -0.2), (0, 0), (-3.6, -1.0), (-6.0, -3.4),          # its joint surface
-        (-6.7, -6.8), (-5.6, -10.4), (-4.6, -13.5),               # the head's back, the neck
-        (-4.6, -20), (-4.8, -27), (-5.3, -33), (-6.3, -39), (-6.9, -42.4),
+        (-8.0, -41.8, "c"), (-4.4, -44.0), (0.3, -44.8), (4.8, -44.9), (8.4, MC_TOP, "c"),  # joint surface
+        (9.1, -43.4), (8.6, -40.6), (7.6, -37.4), (6.2, -33.0),   # the beak, the base's palmar side
+        (5.1, -27.5), (4.7, -21), (4.9, -14.5), (5.6, -11.0),     # the shaft's palmar face, the neck
+        (6.8, -8.0), (7.4, -4.6), (6.4, -1.5),                    # the head's palmar condyle
+        (3.4, -0.2), (0, 0), (-3.6, -1.0), (-6.2, -3.4),          # its joint surface
+        (-7.1, -6.8), (-6.6, -10.4), (-6.0, -13.5),               # the head's back, the neck
+        (-5.8, -20), (-6.0, -26), (-6.5, -32), (-7.3, -37), (-7.9, -39.6),
     ], width=W_OUT)
 
 
@@ -141,10 +144,10 @@ def distal_outline():
     ]
 
 
-def sesamoid(g, centre, rx, ry, tilt, fill="#fff"):
+def sesamoid(g, centre, rx, ry, tilt, fill="#fff", width=W_SES):
     """One sesamoid: a seed with its own whole outline, turned round the head with the joint."""
     pts = ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24)
-    g.body([turned(p, HEAD_CENTRE, FLEXION * SESAMOID_GLIDE) for p in pts], width=W_SES, fill=fill)
+    g.body([turned(p, HEAD_CENTRE, FLEXION * SESAMOID_GLIDE) for p in pts], width=width, fill=fill)
 
 
 def sesamoid_drawing():
@@ -174,7 +177,7 @@ def sesamoid_drawing():
         fn(g)
         groups.append(g)
     far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, behind the radial one, a crescent above it")
-    sesamoid(far, *ULNAR, fill=FAR)
+    sesamoid(far, *ULNAR, fill=FAR, width=W_FAR)
     groups.append(far)
     g = Group("radial-sesamoid", place, "the radial sesamoid, against the palmar side of the head")
     sesamoid(g, *RADIAL)
