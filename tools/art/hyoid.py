@@ -7,9 +7,10 @@ the neck at the bottom of the page.
 
 A wide, open U about as wide as it is deep. The body is the thick curved bar bowed
 forwards; the greater horns, a little longer than the body is wide, run backwards and
-outwards from its ends, taper and end in small rounded tubercles; the lesser horns are
-small rounded cones standing up and back where body and greater horns meet, seen from
-above short blunt nubs standing back out of the angle of body and horn. A fine curve across
+outwards from its ends, flattened and broadest at the body, taper and end in small rounded
+tubercles; the lesser horns are small cones standing up and back where body and greater
+horns meet, seen from above short blunt points standing back out of the angle of body and
+horn. A fine curve across
 the body, its transverse ridge, and short strokes standing in from the front edge over the
 surface in front of it, shaded as it turns down and away from the eye, say that the bar is
 seen from above, its front surface curving down to the front edge. The bone is drawn in millimetres, the origin in the middle of the body's front
@@ -43,23 +44,25 @@ BODY_RIGHT = [
 JOINT = [JOINT_FRONT, (11.6, -8.1), JOINT_BACK]
 
 # the right greater horn, from its joint with the body back along its outer edge to the
-# tubercle at its tip and forwards along its inner edge
+# tubercle at its tip and forwards along its inner edge: flattened and broadest at its
+# root on the body, tapering evenly backwards to a slender end that swells into the
+# rounded tubercle
 GREATER_HORN = [
-    JOINT_FRONT, (13.1, -7.4), (14.8, -10.7), (17.2, -16.6), (19.1, -22.6), (20.2, -27.6),
-    (20.2, -29.9), (21.0, -31.2), (21.1, -32.4), (20.5, -33.3),        # the tubercle
-    (19.5, -33.3), (19.0, -32.4), (19.0, -31.1), (18.8, -29.8),
-    (18.2, -27.1), (17.0, -22.6), (14.9, -17.2), (12.3, -12.9), (11.1, -10.8), JOINT_BACK,
+    JOINT_FRONT, (13.3, -7.4), (15.3, -10.7), (17.8, -16.6), (19.6, -22.6), (20.4, -27.6),
+    (20.2, -29.9), (21.1, -31.1), (21.3, -32.5), (20.6, -33.5),        # the tubercle
+    (19.4, -33.5), (18.8, -32.4), (18.9, -31.1), (18.8, -29.8),
+    (18.0, -27.1), (16.6, -22.6), (14.4, -17.2), (12.0, -12.9), (11.1, -10.8), JOINT_BACK,
 ]
-# the right lesser horn: a small rounded cone, about 4 mm across its base, standing on the
-# bone where the body meets the greater horn and pointing up and back; seen from above,
-# foreshortened, it is a short blunt nub, as wide as it stands out, standing back out of
-# the angle between the body's back edge and the greater horn, its end rounded. Its
-# outline runs from the body's back edge round the nub to the greater horn's inner edge a
-# little behind the joint; its fill reaches into the bone past the base, so that no line
-# is left across it
+# the right lesser horn: a small cone, about 4 mm across its base, standing on the bone
+# where the body meets the greater horn and pointing up and back; seen from above,
+# foreshortened, it is a short blunt point, broad at its base and narrowing backwards to
+# its rounded tip, standing back out of the angle between the body's back edge and the
+# greater horn. Its outline runs from the body's back edge round the point to the greater
+# horn's inner edge a little behind the joint; its fill reaches into the bone past the
+# base, so that no line is left across it
 LESSER_HORN = [
-    (8.5, -7.6, "c"), (8.45, -8.6), (8.6, -9.6), (8.95, -10.5), (9.5, -11.1),
-    (10.15, -11.3), (10.75, -11.15), (11.2, -11.0, "c"),
+    (8.5, -7.6, "c"), (8.5, -8.7), (8.85, -9.9), (9.3, -10.9), (9.7, -11.6),
+    (10.1, -11.9), (10.55, -11.75), (10.85, -11.35), (11.2, -11.0, "c"),
 ]
 LESSER_HORN_ROOT = [(11.5, -10.4, "c"), (11.5, -9.6, "c"), (10.4, -8.2, "c"), (9.2, -7.3, "c"),
                     (8.6, -7.1, "c")]    # inside the bone, under the base
