@@ -143,9 +143,21 @@ FAR_BORDER = 6   # the first points of HIP_LOWER: the symphysis and the arch dow
 FAR_PECTEN = 18
 NOTCH_RIM = (10, 17)
 # gluteal lines on the outer face of the wing, as seen from behind: posterior (short,
-# behind), anterior (a long arch from the crest to the notch)
+# behind), anterior (from the crest behind its tubercle, steeply down at first, then arching
+# in to the top of the greater sciatic notch), inferior (low, from above the socket in to the
+# notch's front)
 GLUTEAL_POSTERIOR = flare([(64, 6), (63, 28), (63, 50), (64, 70)])
-GLUTEAL_ANTERIOR = narrow(flare([(122, 10), (104, 30), (88, 54), (76, 74), (66, 88)]))
+GLUTEAL_ANTERIOR = narrow(flare([(120, 10), (108, 30), (96, 52), (84, 72), (70, 87)]))
+GLUTEAL_INFERIOR = narrow([(104, 86), (94, 93), (82, 98), (72, 104)])
+# from behind the socket faces away, out and forward: only its posterior rim shows at the
+# lateral border, a lip standing out over the ischium, the socket's wall turned away beyond
+# it in shadow out to the border
+ACET_BACK_RIM = narrow([(106.5, 97), (104.2, 108), (104.6, 122), (102.6, 135), (97, 148)])
+ACET_BACK_WALL = ACET_BACK_RIM + narrow([(100, 155), (108, 141), (111, 122), (109, 104), (106.5, 95)])
+# below the ischial spine the posterior border of the ischium: the lesser sciatic notch
+# running down and out to the top of the tuberosity; inside it, towards the cavity, the
+# ischium's pelvic face turned away
+ISCHIUM_BACK = narrow([(44, 123.5), (55, 132), (65, 146), (71, 163), (75, 179), (77, 192)])
 # from behind the gluteal surface is convex, turning away forward along the wing's lateral
 # border: a band of sparse shading inside the border from the crest's tubercle down to the
 # anterior superior spine, narrowing to nothing at both ends
@@ -159,16 +171,21 @@ TUBEROSITY_ILIAC = "M 49 30 l 3 2 M 48 38 l 3.5 1.5 M 48.5 46 l 3 2 M 50 54 l 2.
 TUBEROSITY_FRONT = narrow([(50, 224), (60, 222), (72, 216)])
 
 
-def strip(edge, width, bone):
+def strip(edge, width, bone, toward=None):
     """A band of the bone along the curve through edge, width millimetres across at its
     middle and narrowing to nothing at both ends, on the side of edge where bone (a dense
-    closed outline) lies: the border of a surface turning away into shadow."""
+    closed outline) lies, or, for a line with bone on both sides, on the side nearer the
+    point toward: the border of a surface turning away into shadow."""
     line = outline(edge, closed=False)
     n = len(line) - 1
     widths = [width * math.sin(math.pi * i / n) ** 0.5 for i in range(n + 1)]
     a, b = offset_curve(line, widths)
     mid = n // 2
-    side = a if inside(a[mid], bone) else b
+    if toward is None:
+        side = a if inside(a[mid], bone) else b
+    else:
+        near = lambda q: math.hypot(q[mid][0] - toward[0], q[mid][1] - toward[1])
+        side = a if near(a) < near(b) else b
     return line + side[::-1]
 
 
@@ -283,10 +300,19 @@ def hip_bone(place, view, w=1.0, fine=True):
         ]
     else:
         out += [
-            '<!-- the gluteal surface of the wing with the posterior and anterior gluteal lines -->',
-            # (the inferior gluteal line lies on the part of the wing that faces out and forward)
-            f'<path d="{d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)}" '
-            f'fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+            '<!-- the gluteal surface of the wing with the posterior, anterior'
+            + (' and inferior gluteal lines -->' if fine else ' gluteal lines -->'),
+            f'<path d="{d(GLUTEAL_POSTERIOR)} {d(GLUTEAL_ANTERIOR)}'
+            + (f' {d(GLUTEAL_INFERIOR)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>' if fine else
+               f'" fill="none" stroke="{INK}" stroke-width="{w3}"/>'),
+        ]
+        if fine:
+            out += [
+                '<!-- the posterior rim of the socket at the lateral border; the lesser sciatic notch',
+                '     from the ischial spine down to the tuberosity -->',
+                f'<path d="{d(ACET_BACK_RIM)} {d(ISCHIUM_BACK)}" fill="none" stroke="{INK}" stroke-width="{w2}"/>',
+            ]
+        out += [
             '<!-- obturator foramen -->',
             f'<path d="{d(OBTURATOR, True)}" fill="{GROUND}" stroke="{INK}" stroke-width="{w2}"/>',
         ]
@@ -294,6 +320,11 @@ def hip_bone(place, view, w=1.0, fine=True):
             out += [
                 '<!-- the convex gluteal surface turning away along the lateral border -->',
                 hatch(place.pts(GLUTEAL_TURN), 135 if place.m < 0 else 45, 2.4, 0.4 * w),
+                '<!-- beyond the socket\'s rim its wall, turned away; inside the lesser notch the',
+                '     ischium\'s pelvic face, turned towards the cavity -->',
+                hatch(place.pts(ACET_BACK_WALL), 60 if place.m < 0 else 120, 1.8, 0.4 * w),
+                hatch(place.pts(strip(ISCHIUM_BACK, 5, None, toward=(0, 150))), 60 if place.m < 0 else 120,
+                      1.8, 0.4 * w),
                 '<!-- the rough ischial tuberosity, a large hatched mass at the bottom corner -->',
                 hatch(place.pts(TUBEROSITY_BACK), 150 if place.m < 0 else 30, 2.2, 0.45 * w),
                 f'<path d="{d(TUBEROSITY_BACK, True)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
@@ -833,10 +864,15 @@ def write_pelvis(out):
     s = PELVIS_SCALE
     left_bone = lambda oy: Place(MID, oy, s)
     body = indent('<!-- the pelvis from the front -->\n' + pelvis("front", FRONT_OY), 2)
-    hx, hy = left_bone(FRONT_OY)(HIP_BODY)
+    # the hip bone's answer is the whole bone: a bracket beside the one at the viewer's
+    # right, from the top of its crest to the bottom of its ischial tuberosity, gathering
+    # ilium, ischium and pubis together as on the lone marked hip bone
+    edge = left_bone(FRONT_OY).pts(outline(hip_outline("front")))
+    at = math.ceil(max(x for x, y in edge)) + HIP_BRACKET_GAP
+    top, bottom = math.floor(min(y for x, y in edge)), math.ceil(max(y for x, y in edge))
     sx, sy = sacrum_point(SACRUM_FRONT_START, FRONT_OY)
     leaders = [
-        f"leader Form14.Label1 from {round(hx)} {round(hy)}",
+        f"bracket Form14.Label1 at {at} from {top} to {bottom}",
         f"leader Form14.Label2 from {round(sx)} {round(sy)}",
     ]
     with open(os.path.join(out, "pelvis-front.svg"), "w") as f:
@@ -892,9 +928,9 @@ SACRUM_BACK_LEAVE, COCCYX_BACK_LEAVE = 10, 22
 # in a whole skeleton from behind the coccyx's from its first segment's body, under the
 # transverse processes, well above its tip
 SKELETON_COCCYX_START = (15, 13.5)
-# the hip bone's: from the front on the blade, well above the sacrum's line and leaving the
-# bone above the anterior superior spine; from behind in the middle of the wing, clear of
-# the gluteal lines
+# the hip bone's: in a whole skeleton from the front on the blade, leaving the bone above
+# the anterior superior spine (the pelvis from the front gathers it in a bracket); from
+# behind on the wing between the anterior gluteal line and the lateral border
 HIP_BODY = (96, 44)
 HIP_BODY_BACK = flare([(112, 45)])[0]
 
