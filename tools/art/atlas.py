@@ -195,19 +195,22 @@ def foot_model():
     T, M, P = "tarsals", "metatarsals", "phalanges"
     # the calcaneus from above, the largest tarsal, drawn whole as the block it is, and the
     # talus drawn after it lying on it. Of the calcaneus what shows is its tuberosity, the
-    # heel, behind the talus; a band of its lateral part outside the talus, under the
-    # lateral malleolus; and in front of the talus's lateral process, beside the talar neck,
-    # the floor of the sinus tarsi and the anterior process reaching forwards to the cuboid.
-    # Its front end, against the cuboid, broad and flat as the calcaneocuboid joint is.
-    # Its medial border, hollowed behind the sustentaculum, runs in from the tuberosity's
-    # medial process under the back of the talus, well lateral to the talus's medial side,
-    # so that the talus's back edge crosses over it; the sustentaculum under the talar neck
-    # and the front part under the talar head lie out of sight beneath the talus.
-    m.bone(T, "calcaneus: heel bone, its tuberosity behind and its lateral part outside the talus",
+    # heel, broad behind the talus; a band of its lateral part outside the talus, under the
+    # lateral malleolus; in front of the talus's lateral process, beside the talar neck,
+    # the floor of the sinus tarsi and the anterior process reaching forwards, its front end
+    # broad and flat against the cuboid as the calcaneocuboid joint is, its inner corner
+    # under the talar head close to the navicular's outer tip, so that no gap opens between
+    # the talus, the navicular and the cuboid. On the medial side the sustentaculum tali
+    # stands out as a shelf from under the talar neck, which it carries; behind it the
+    # medial border is hollowed and runs back under the talus to the tuberosity's medial
+    # process, so that the talus's back edge crosses over it.
+    m.bone(T, "calcaneus: heel bone, its tuberosity behind, its lateral part outside the talus "
+           "and the sustentaculum tali under the talar neck",
            [(42.5, 20), (42, 11.5), (45, 5), (51, 1.2), (59, 0), (67, 0.6), (74, 3), (78.8, 8),
             (80.8, 16), (81.2, 30), (81.3, 45), (81.8, 60), (82.6, 72), (83.4, 80),
-            (83.6, 86), (81, 89.2), (72, 89.8), (65, 89.3), (60.5, 86.5), (55.5, 81.5),
-            (48.5, 79), (42, 75), (38, 66), (38.5, 55), (42, 45), (46.5, 35), (45.2, 27)])
+            (83.6, 86), (81, 89.6), (72, 90.6), (64, 90.8), (57, 91), (50, 90.4), (45.5, 86.5),
+            (42, 79), (35, 76.5), (27, 76), (22.5, 73), (21.5, 66), (22.5, 59), (26, 54.5),
+            (32, 51.5), (38.5, 49), (42, 45), (46.5, 35), (45.2, 27)])
     # the talus from above: the body with its trochlea, the pulley of the ankle joint, a
     # dome wider in front than behind between a medial and a higher lateral ridge, a
     # shallow groove between them; its back edge rounded over the posterior process, the
@@ -346,6 +349,17 @@ def _below(points, y0):
     return out
 
 
+def _medial_edge(points):
+    """(x, y) for each whole-millimetre row of a closed outline: its least x on that row."""
+    rows = {}
+    for a, b in zip(points, points[1:] + points[:1]):
+        lo, hi = sorted((a[1], b[1]))
+        for y in range(math.ceil(lo), math.floor(hi) + 1):
+            x = a[0] if a[1] == b[1] else a[0] + (b[0] - a[0]) * (y - a[1]) / (b[1] - a[1])
+            rows[y] = min(rows.get(y, x), x)
+    return sorted((x, y) for y, x in rows.items())
+
+
 def foot_under_leg(depth=UNDER_LEG_DEPTH, heel=UNDER_LEG_HEEL, hidden=UNDER_LEG_HIDDEN):
     """The left foot from above as it lies under the left leg seen from the front, great toe
     to the left, toes down the page: the talus's trochlea under the tibia, between the
@@ -356,6 +370,12 @@ def foot_under_leg(depth=UNDER_LEG_DEPTH, heel=UNDER_LEG_HEEL, hidden=UNDER_LEG_
     m = foot_model()
     for sh in m.shapes:
         if sh["name"].startswith("calcaneus"):
+            # seen from in front the sustentaculum lies under the talar neck behind the
+            # medial malleolus, out of sight: its shelf kept within the talus's outline
+            talus = next(t for t in m.shapes if t["name"].startswith("talus"))
+            inner = {round(p[1]): p[0] for p in _medial_edge(talus["pts"])}
+            sh["pts"] = [(max(p[0], inner.get(round(p[1]), p[0]) + 2.0), p[1]) + tuple(p[2:])
+                         if p[1] > hidden and p[0] < 40 else p for p in sh["pts"]]
             sh["pts"] = _below(sh["pts"], hidden)
             sh["hatch"] = [l for l in sh["hatch"] if min(p[1] for p in l) >= hidden]
         f = lambda p: under_leg(p, UNDER_LEG_ANKLE, depth, heel)   # noqa: E731

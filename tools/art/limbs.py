@@ -356,6 +356,7 @@ LEG_KNEE_GAP = 1.5   # pixels of joint space between the femur and the tibia
 LEG_ANKLE_GAP = 1.5  # and between the tibia and the talus
 LEG_LEAST_PHALANX = 8.0  # pixels: the shortest phalanx the phalanges' line may start on
 LEG_PHALANX_HALVES = (0.8,)  # pixels: half the least width of the shaft where it starts
+LEG_TIBIA_START = 1.5  # millimetres under the middle of the tibial plateau, where the tibia's line starts
 LEG_TALUS_SPACE = 0.8  # pixels of joint space between the talus and the calcaneus below it
 LEG_ANKLE_TARSALS = ("talus", "calcaneus")  # the tarsals at the ankle, under the malleoli
 # The foot under the leg is the atlas's foot from above as an eye high in front of the shin
@@ -546,9 +547,10 @@ def leg():
     # from the middle of the kneecap: the line rises out of it to its label, across the
     # femur's lateral border above the epicondyle's bulge rather than along it
     d.leader(ctl(2), px(pat, pat_m.marks["body"]))
-    # from the middle of the tibia's upper end, between its condyles, well away from the
-    # fibula's head under the lateral condyle
-    d.leader(ctl(3), (px(tib, (0, 0))[0], row[3]))
+    # from the middle of the tibia's upper end, between its condyles, high under the
+    # plateau, so that the line falls only a little to its label and passes well clear
+    # above the fibula's head under the lateral condyle
+    d.leader(ctl(3), (px(tib, (0, 0))[0], px(tib, (0, LEG_TIBIA_START))[1]))
     d.leader(ctl(4), (px(fib, (2, 0))[0], row[4]))
     # the foot's lines, each from as near the middle of its group as a line can start that
     # crosses no other bone on its way out to the right
@@ -859,7 +861,7 @@ FOOT_SCALE = 1.7
 FOOT_GAP = 8      # pixels between the rows of neighbouring groups: small, the brackets apart
 FOOT_SLANT = 0.3  # millimetres lowered per millimetre towards the outer side
 TROCHLEA = "1.0"  # pixels: the lines of the talus's trochlea
-FOOT_TALUS_SPACE = 2.5  # pixels of joint space between the talus and the calcaneus below it
+FOOT_TALUS_SPACE = 3.5  # pixels of joint space between the talus and the calcaneus below it
 
 
 class Slanted:
