@@ -269,9 +269,11 @@ RADIUS_HEAD_ON_HUMERUS = (17, 309.5)
 RADIUS_LOW = 230
 
 
-# millimetres of joint space between the femur's condyles and the tibia's plateau (the
-# articular cartilages and the menisci, seen edge on from the front or behind)
-KNEE_JOINT = 2.6
+# millimetres of joint space between the femur's condyles and the tibia's plateau: the
+# articular cartilages and the menisci, seen edge on from the front or behind, as wide as
+# the standing knee's joint space (some 5 mm), so that the joint line shows as a gap under
+# the condyles and the knee cap, and the condyles read as the femur's lower end
+KNEE_JOINT = 5.0
 
 
 # Where the legs stand (dx, y), from the front and from behind: the thigh bones slant in
@@ -517,10 +519,12 @@ def front():
             fill=GROUND, stroke=None, layer=-1)
     chest_group(S, chest, chest_place, ("rib-back",), "ribs-back",
                 "the back of ribs 1-10, seen through the chest", width=W_FINE, layer=-1)
+    # the floating ribs below the costal margin, with nothing in front of them: outlined as
+    # the front of the ribs above them are, short ribs ending free in the flank
     chest_group(S, chest, chest_place, ("rib-floating",), "floating-ribs",
-                "ribs 11 and 12, free at their front ends", width=W_IN, layer=-1)
+                "ribs 11 and 12, free at their front ends", width=0.8, layer=-1)
     chest_group(S, chest, chest_place, ("rib-tip",), "floating-rib-tips", None, fill=OLIVE,
-                width=W_FINE, layer=-1)
+                width=W_IN, layer=-1)
     chest_group(S, chest, chest_place, ("rib-front",), "ribs", "ribs 1-10, the front of each rib",
                 width=0.8)
     chest_group(S, chest, chest_place, ("cartilage",), "costal-cartilage",
@@ -653,11 +657,11 @@ SCAPULA_GLENOID_FRONT = (45.6, 107.5)
 # The centre of the humeral head from the front (dx, y): in the glenoid, a little above the
 # level of its middle, its top a joint's width under the acromion
 HUMERAL_HEAD_FRONT = (50.6, 104.8)
-# where the coccyx's line starts, in the coccyx drawing's units: the body of its first
-# segment, the broadest, between its transverse processes and to the side of its label,
-# a joint's width below the sacrum's apex and the whole of the lower segments above the
-# pubic symphysis, which the coccyx's tip meets from behind
-COCCYX_LINE_START = (19, 10.5)
+# where the coccyx's line starts, in the coccyx drawing's units: the middle of the body of
+# its second segment, the coccyx's own bone clear below the sacrum's apex and the joint
+# with it (the whole first segment between them), and above its tip, which the pubic
+# symphysis meets from behind
+COCCYX_LINE_START = (15.5, 21.5)
 # the row of the ulna's shaft where its line starts
 ULNA_LINE_ROW = 230.5
 # the row of the radius's shaft where its line starts
@@ -827,8 +831,8 @@ def back():
     # the lower lines slant up to their labels, which stand higher than the bones they name:
     # the third lumbar vertebra on the midline, on its spinous process, whose line passes
     # under the tips of the floating ribs, the sacrum high beside its median crest, the
-    # coccyx on its first segment, clear below the sacrum's apex and well above its own
-    # tip, which the pubic symphysis meets beyond it
+    # coccyx on its second segment, clear below the sacrum's apex and above its own tip,
+    # which the pubic symphysis meets beyond it
     d.leader("Form3.Label2 Form5.Text2", column["L3"]((0, 12)))
     x, y = pel.sacrum(pelvis.SKELETON_SACRUM_START)
     d.leader("Form3.Label3 Form5.Text3", (x - d.mid, y))

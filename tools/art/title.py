@@ -142,14 +142,16 @@ def path_start(text):
 # bone turns up about its joint with the sternum, carrying the shoulder blade, which turns
 # its glenoid upwards, and with it the head of the humerus.
 GIRDLE_LIFT = 12           # degrees
-# The shoulder blade turns with the lifted girdle and no further about the collar bone's
-# end: its glenoid up and out with the humerus's head, its inferior angle swung out to the
-# side of the cage, so that its lateral border runs from under the glenoid down and a
-# little in to the inferior angle, the rest of the blade hidden behind the ribs.
-SCAPULA_SWING = 0         # degrees
+# The shoulder blade turns further about the collar bone's end, as the arm raised to some
+# 75 degrees turns it (a third of the arm's rise is the blade's): with the girdle's lift
+# some 24 degrees in all, its glenoid up and out with the humerus's head, its inferior
+# angle swung out beyond the side of the cage, so that the lateral border runs down from
+# under the glenoid to the inferior angle and the blade shows beside the ribs as a
+# triangle, its medial border passing in behind them towards the spine.
+SCAPULA_SWING = 12         # degrees
 # The acromion, part of the same bone, turns with the blade: it stays a roof over the head
 # of the humerus, the greater tubercle turning up under it.
-ACROMION_SWING = 0         # degrees
+ACROMION_SWING = SCAPULA_SWING
 BLADE = ("scapula", "scapula-ridges")
 RAISED_GIRDLE = ("scapula", "scapula-ridges", "clavicle")
 
@@ -352,11 +354,14 @@ FOREARM_LEFT_ALONG = 1.0
 # ulna, and we see the backs of both bones), rises a little aslant across the ribs from
 # the elbow to the wrist beside the top of the breastbone, leaning towards us (the ulna
 # shows 0.85 of its length); the fist, bent a little towards the thumb, has the backs of
-# its curled fingers against the underside of the jaw beside the chin. The radius, from
+# its curled fingers against the underside of the jaw beside the chin, to the right of
+# the bodies of the neck's vertebrae, which stay in view down the middle of the neck. The radius, from
 # the capitulum to the wrist at nearly its whole length, shows 0.83 of the humerus shown:
 # 0.75 in truth, the humerus a little more foreshortened than it.
-ELBOW_R = (-22.0, 168.0)
-WRIST_R = (-8.2, 109.0)    # where the ulna's length reaches, under the carpus
+ELBOW_R = (-24.0, 168.0)
+WRIST_R = (-10.5, 109.0)   # where the ulna's length reaches, under the carpus
+# pixels either side of the midline that the bodies of the cervical vertebrae span
+NECK_BODIES = 4.0
 FIST_BEND = 11    # degrees the hand turns from the forearm's line, towards the thumb
 # the shares of the first and second phalanges' lengths seen, bent back under the chin
 FINGER_FOLD = (0.55, 0.4)
@@ -563,8 +568,8 @@ def check_pose():
     shown between 0.8 and 0.94 of the humerus shown, its radius, never stretched, 0.74-0.84
     of it (the outstretched arm's likewise), leaning in across the chest; its fist
     reaching up to the level of the chin beside it; the folded arm clear of the
-    breastbone's middle and left half, and its fist of the greater part of the neck's
-    column; all inside the picture;
+    breastbone's middle and left half, and its fist of the bodies of the neck's vertebrae
+    (NECK_BODIES either side of the midline); all inside the picture;
     the outstretched hand clear of the picture's edge, of the emblem, of the lettering
     and of the button."""
     humerus = atlas.humerus()
@@ -606,7 +611,7 @@ def check_pose():
         problems.append(f"the fist's top at ({hx:.0f}, {hy:.0f}), the chin's lowest point at "
                         f"({chin[0]:.0f}, {chin[1]:.0f})")
     for x, y in ARM_POINTS:
-        if x > (MID + 0.5 if y < 100 else MID - 3.5):   # the neck's column, the breastbone
+        if x > (MID - NECK_BODIES if y < 100 else MID - 3.5):   # the neck's column, the breastbone
             problems.append(f"the right arm reaches the breastbone or the neck at ({x:.0f}, {y:.0f})")
         if x + CX - MID < 4:
             problems.append(f"the right arm reaches {x + CX - MID:.0f}, too near the left edge")
