@@ -23,7 +23,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atlas import Model  # noqa: E402
 from spine import front_view, levels  # noqa: E402
 from geometry import (BONE, GROUND, INK, Place, bezier_d, cubic_pts, d_poly, fmt, hermite,  # noqa: E402
-                      offset_curve, seg_intersection, svg)
+                      inside, offset_curve, seg_intersection, svg)
 
 W, H = 452, 506
 CX = 240                      # midline of the body
@@ -94,12 +94,14 @@ def row(y):
 # out to a free tip at xt, yt, leaving the vertebra at d0 degrees below the horizontal and
 # pointing at d1 degrees at its tip: its neck runs out nearly level from the middle of the
 # side of its own body, so that it is seen to belong to that vertebra and not to the disc
-# or the body above.  The eleventh, like the tenth's back half, runs out under
-# it behind the lower cage and curves down round the flank, concave towards the body, to a
-# tip just under the tenth's front end; the twelfth, shorter, runs out nearly level from
-# behind its body and then down round the flank, its tip some three fifths of the way out
-# to the chest's side, nearer the column than the eleventh's.
-# The last share `tip` of each is its cartilage, tapering to a point.
+# or the body above; k0 and k1 say how far it holds those directions (1: a chord's length).
+# The eleventh, like the tenth's back half, runs out under it and far round the back of the
+# flank before it turns down, so that seen from the front it passes behind the tenth's
+# costal cartilage and front end and comes out below the costal margin, its free tip at the
+# side of the flank under the tenth's front end; the twelfth, shorter, runs out nearly level
+# from behind its body and then down round the flank, its tip some three fifths of the way
+# out to the chest's side, nearer the column than the eleventh's, below the margin.
+# The last share `tip` of each is its cartilage, a short blunt cap.
 RIBS_AS_WRITTEN = {
     1: dict(a=58, yh=32, yl=52, xe=44, ye=86, w=6.4),
     2: dict(a=118, yh=63, yl=94, xe=70, ye=127, w=5.0),
@@ -111,7 +113,7 @@ RIBS_AS_WRITTEN = {
     8: dict(a=177, yh=249, yl=298, xe=140, ye=348, w=5.2),
     9: dict(a=176, yh=280, yl=332, xe=152, ye=380, w=4.8),
     10: dict(a=172, yh=311, yl=366, xe=160, ye=410, w=4.4),
-    11: dict(a=165, yh=344, xt=148, yt=424, d0=16, d1=72, tip=0.07, w=5.6),
+    11: dict(a=165, yh=344, xt=166, yt=432, d0=4, d1=88, k0=1.8, k1=0.7, tip=0.07, w=5.6),
     12: dict(a=110, yh=375, xt=104, yt=422, d0=8, d1=56, tip=0.12, w=5.4),
 }
 RIBS = {n: {k: (row(v) if k in ("yh", "yl", "ye", "yt") else v) for k, v in r.items()}
@@ -137,8 +139,8 @@ class Rib:
             self.x0, self.x1 = hx, r["xt"]
             self.y0, self.y1 = r["yh"], r["yt"]
             chord = math.hypot(self.x1 - self.x0, self.y1 - self.y0)
-            self.m0 = [chord * f(math.radians(r["d0"])) for f in (math.cos, math.sin)]
-            self.m1 = [chord * f(math.radians(r["d1"])) for f in (math.cos, math.sin)]
+            self.m0 = [r.get("k0", 1.0) * chord * f(math.radians(r["d0"])) for f in (math.cos, math.sin)]
+            self.m1 = [r.get("k1", 1.0) * chord * f(math.radians(r["d1"])) for f in (math.cos, math.sin)]
         else:
             self.th0 = math.asin(hx / self.a)
             self.th1 = math.pi - math.asin(r["xe"] / self.a)
@@ -172,12 +174,13 @@ class Rib:
         """Half the band's width: slim neck at the head, broader towards the front end."""
         t = (th - self.th0) / (self.th1 - self.th0)
         if self.floating:
-            # the bone narrows towards its end, and its cartilage on to a point
+            # the bone narrows towards its end; its cartilage, a blunt cap, narrows only a
+            # little more, to a squared-off end
             b = min(t, self.bone) / self.bone
             hw = self.w * (0.7 + 0.3 * math.sin(min(1.0, b * 1.6) * math.pi / 2)) * (1 - 0.45 * b ** 3)
             if t <= self.bone:
                 return hw
-            return max(0.25, hw * ((1 - t) / (1 - self.bone)) ** 0.8)
+            return hw * (1 - 0.3 * (t - self.bone) / (1 - self.bone))
         neck = min(1.0, t / 0.12)
         return self.w * (0.6 + 0.4 * neck) * (1.0 + 0.2 * max(0.0, (t - 0.5) / 0.5))
 
@@ -204,6 +207,44 @@ class Rib:
             outer.append((x + nx * hw, y + ny * hw))
             inner.append((x - nx * hw, y - ny * hw))
         return outer, inner
+
+
+HIDDEN_STROKE = 0.8
+HIDDEN_DASH = "2.4 1.6"
+
+
+def hidden_runs(whole, tip, in_front):
+    """The stretches of a floating rib's two borders (bone and cartilage cap) that lie under
+    any of the polygons in_front, each a list of points."""
+    def under(p):
+        return any(inside(p, poly) for poly in in_front)
+
+    def boundary(a, b):
+        # where the border passes from under to clear (or back), to a hundredth of a pixel
+        ua = under(a)
+        for _ in range(12):
+            m = ((a[0] + b[0]) / 2, (a[1] + b[1]) / 2)
+            if under(m) == ua:
+                a = m
+            else:
+                b = m
+        return a
+
+    runs = []
+    for edge in (whole[0] + tip[0][1:], whole[1] + tip[1][1:]):
+        run = []
+        for prev, p in zip([None] + edge[:-1], edge):
+            if under(p):
+                if not run and prev is not None:
+                    run.append(boundary(p, prev))
+                run.append(p)
+            elif run:
+                run.append(boundary(prev, p))
+                runs.append(run)
+                run = []
+        if len(run) > 1:
+            runs.append(run)
+    return runs
 
 
 def trim_crossing(a, b):
@@ -614,6 +655,23 @@ def build():
         cart_svg += ["      " + s for s in band(up, lo, CARTILAGE, 1.0, cap_end=(n <= 7), name=f"cartilage-{n}", kind="front")]
         cart_svg.append('    </g>')
 
+    # --- where a floating rib passes behind the front of the cage ---
+    # the eleventh runs round the back of the flank behind the tenth's cartilage and front
+    # end, which hide it: its two borders there are drawn over them as fine dashed lines, the
+    # draughtsman's mark of an edge behind, so that the rib is seen to go on behind the cage
+    # and to come out below the costal margin, solid where nothing bony lies in front of it
+    hidden_svg = []
+    hidden_ids = []
+    in_front = [poly for name, kind, poly in SHAPES if kind == "front" and not name.endswith("-left")]
+    for n in (11, 12):
+        runs = hidden_runs(pieces[n, "whole"], pieces[n, "tip"], in_front)
+        if not runs:
+            continue
+        hidden_ids.append(f"rib-{n}-hidden")
+        d = " ".join(d_poly(r, False) for r in runs)
+        hidden_svg.append(f'    <path id="rib-{n}-hidden" d="{d}" fill="none" stroke="{INK}" '
+                          f'stroke-width="{fmt(HIDDEN_STROKE)}" stroke-dasharray="{HIDDEN_DASH}" stroke-linecap="butt"/>')
+
     mirror = f'matrix(-1 0 0 1 {2 * CX} 0)'
 
     def both_halves(name, comment, ids):
@@ -626,7 +684,7 @@ def build():
 
     defs.append('  <defs>')
     defs.append('    <!-- the right half of each rib and cartilage; the left half is its mirror image -->')
-    defs += back + front + cart_svg
+    defs += back + front + cart_svg + hidden_svg
     defs.append('  </defs>')
 
     body += processes
@@ -637,6 +695,10 @@ def build():
                         [f"rib-{n}-front" for n in range(10, 0, -1)])
     body += both_halves("costal-cartilage", "costal cartilage: ribs 1-7 reach the sternum, 8-10 join the cartilage above",
                         [f"cartilage-{n}-half" for n in range(10, 0, -1)])
+
+    if hidden_ids:
+        body += both_halves("floating-ribs-behind", "the borders of the floating ribs where they pass behind the costal cartilages",
+                            hidden_ids)
 
     # --- sternum ---
     outline = sternum_outline()
@@ -740,22 +802,21 @@ def leaders(ribs):
     # gap between them where the seventh rib's side gives way to the eighth's at the cage's
     # outermost columns: the true ribs' from the first rib's top down to the seventh's side,
     # the false ribs' from the eighth's side down to the row of the floating ribs' free ends, its
-    # lower tick level with their cartilage caps. The floating
+    # lower tick level with the end of the eleventh's bone, where its cartilage cap begins. The floating
     # ribs, which lie inside the false ribs' bracket at the back of the flank, take a line of
     # their own to the eleventh rib rather than a bracket nested in the false ribs' one.
     true_top = math.floor(min(y for name, kind, poly in SHAPES if name == "rib-1-back" for x, y in poly))
     true_bot = math.ceil(side_rows(ribs[7], 3)[1]) + 1
     false_top = math.floor(side_rows(ribs[8], 3)[0]) - 1
-    false_bot = math.ceil(max(ribs[n].point((ribs[n].bone + 1) / 2)[1] for n in (11, 12)))
-    # the floating ribs' line from the eleventh rib's band, on the copy nearer the label, where
-    # it turns down round the flank just above its cartilage cap: there it lies below the tenth's cartilage and in from
-    # the tenth's front end, so that it names the eleventh and not the tenth, and the line
-    # leaves the band through its outer edge and runs out under the tenth's front end and
-    # clear below the lower tick of the false ribs' bracket. Higher up the curve, where the
-    # eleventh runs out under the tenth, a line to the label would cross the tenth's
-    # cartilage or that bracket.
+    false_bot = math.ceil(max(ribs[n].point(ribs[n].bone)[1] for n in (11, 12)))
+    # the floating ribs' line from the eleventh rib's band, on the copy nearer the label, on
+    # its free part just above its cartilage cap: there it has come out below the tenth's
+    # cartilage and front end, with nothing in front of it, so that it names the eleventh and
+    # not the tenth, and the line runs out nearly level to the label, clear below the lower
+    # tick of the false ribs' bracket. Higher up, the eleventh lies behind the tenth's
+    # cartilage, and a line from there would cross that cartilage or the bracket.
     rib = ribs[11]
-    x, y = rib.point(0.87)
+    x, y = rib.point(0.91)
     # each bar close beside the ribs it gathers, a few pixels clear of the outermost side
     # among them (on the copy nearer the labels), so that it hugs that group's sides rather
     # than standing off in the margin

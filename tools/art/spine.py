@@ -456,28 +456,30 @@ def atlas_top(sw=1.0):
     return top_bone(ATLAS, ATLAS_HOLES, ATLAS_DETAILS, sw, facets=[ATLAS_FACET_PTS, mirror_x(ATLAS_FACET_PTS)])
 
 
-# the axis: the dens rising from the body's top, seen end on as a round peg with the facet
-# for the atlas's anterior arch on its front; either side of it the broad, nearly flat
-# superior articular facets over the body and pedicles; small transverse processes with
-# their foramina; thick laminae and a large bifid spinous process.  About 54 across.
+# the axis: the dens rising from the back of the body's top, seen end on as a round peg
+# with the facet for the atlas's anterior arch on its front and the body's upper face
+# showing in front of it; either side of it the broad, nearly flat superior articular
+# facets over the body and pedicles; small transverse processes with their foramina; thick
+# laminae and the largest spinous process of the neck, broad and deeply bifid, twice the
+# width of a typical cervical's.  About 54 across.
 AXIS = [
-    (0, -20.6), (5.2, -20.2), (8.4, -18.4, "c"),                            # body in front of the dens
+    (0, -21.6), (5.2, -21.1), (8.4, -18.8, "c"),                            # body in front of the dens
     (11.6, -18.8), (16.4, -17.2), (19.6, -13.8), (20.2, -9.4),              # superior facet's rim
     (23.4, -9), (27, -8.8), (29, -6.8), (28.4, -4.4), (24.8, -3.6), (19.8, -3, "c"),     # small transverse process
-    (18.2, 0.8), (15, 5), (11.4, 9.2), (6.8, 12.4),                          # thick lamina
-    (5.6, 15.6), (6.6, 20.6), (6.4, 24), (4, 25.2), (1.8, 22.4), (0, 21.6, "c"),  # bifid spinous process
+    (18.2, 0.8), (15, 5), (11.6, 9.6), (8.6, 13),                            # thick lamina
+    (9, 17), (10.4, 21.6), (9.8, 25.4), (6.6, 26.8), (3.4, 24.6), (0, 22.6, "c"),  # broad bifid spinous process
 ]
 AXIS_CANAL = sym([(0, -6.9), (6.4, -6.6), (10.2, -4.8), (11, -1.4), (9.2, 2.6), (5.6, 6.2), (2.2, 8.2), (0, 8.6)])
 AXIS_HOLES = [AXIS_CANAL, ellipse_pts(22.6, -6, 1.5, 1.3, n=10), ellipse_pts(-22.6, -6, 1.5, 1.3, n=10)]
-AXIS_DENS = ellipse_pts(0, -12.8, 4.9, 4.7, n=16)
+AXIS_DENS = ellipse_pts(0, -12.2, 4.8, 4.6, n=16)
 # the dens stands up towards the viewer: a solid peg in the bone's white, lit from the upper
 # left, its shadow a dark crescent falling down and to the right on the body beside it and
 # nothing inside its rim, so that it reads as a peg and not as a hole
-AXIS_DENS_SHADOW = ellipse_pts(2.2, -10.9, 5.2, 5.0, n=16)
+AXIS_DENS_SHADOW = ellipse_pts(2.2, -10.3, 5.1, 4.9, n=16)
 # the superior facets, broad ovals sloping down and out over the body and pedicles
 AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4, -10.8, 5.6, 5.2, 20, n=32)]
 AXIS_DETAILS = (
-    [([(-2.6, -16.2), (0, -17), (2.6, -16.2)], False)]                    # the dens's anterior facet
+    [([(-2.6, -15.6), (0, -16.4), (2.6, -15.6)], False)]                  # the dens's anterior facet
 )
 
 
@@ -818,11 +820,10 @@ SINGLE_BONES = [
     # it, so that the line crosses the arch's outline once where it runs smoothly across and
     # not at the tubercle's point, and passes well clear of the superior facet
     ("atlas", "the atlas (first cervical) from above", atlas_top, (183, 31.5), (-9.333, -16.67)),
-    # the axis's from the top of its dens, the peg that makes it the axis: the bone stands low
-    # and to the right under its label, so that the line rises steeply out of the dens and
-    # leaves the bone through the notch between the dens and the right superior facet,
-    # running well above that facet and the rim in front of it rather than skimming them
-    ("axis", "the axis (second cervical) from above", axis_top, (183, 90), (-1, -14.6)),
+    # the axis's from its body, on the body's upper face in front of the dens, midway between
+    # the dens's front and the body's front border: the line rises from there to its label
+    # up and out across the front of the body, clear of the dens and the superior facets
+    ("axis", "the axis (second cervical) from above", axis_top, (183, 90), (-2.6, -19)),
     # the dorsal's and lumbar's label rows run across their bodies, clear of the processes;
     # the dorsal's from the middle of its body, level with its label, above the rib facets
     ("dorsal-vertebra", "a dorsal (thoracic) vertebra, the sixth, from above", dorsal_top, (165, 134), (0, -23.4)),
