@@ -581,9 +581,10 @@ HIP_SIDE = [
     (-15, -121), (-40, -118), (-62, -109), (-80, -96), (-93, -84),    # crest, back from its highest point
     (-101, -72),                                                      # posterior superior spine
     (-95, -61), (-99, -48, "c"),                                      # the notch under it, posterior inferior spine
-    (-86, -40), (-69, -31), (-53, -20), (-43, -7), (-42, 4),          # greater sciatic notch, deep and wide
-    (-50, 14), (-63, 25),                                             # ischial spine, a short blunt point back
-    (-53, 32), (-46, 40), (-45, 50),                                  # lesser sciatic notch
+    (-88, -46), (-74, -42), (-60, -35), (-49, -24), (-42, -10),       # greater sciatic notch, a deep curve running
+    (-41, 3), (-46, 14),                                              # forward under the spine, then down
+    (-66, 25, "c"),                                                   # ischial spine, a pointed spike back
+    (-53, 31), (-46, 40), (-45, 50),                                  # lesser sciatic notch
     (-58, 62), (-62, 76), (-58, 89), (-44, 98.5), (-25, 99.5),        # ischial tuberosity, a thick rounded mass
     (-6, 96), (14, 93), (34, 87), (56, 78), (67, 71, "c"),            # ischial and inferior pubic rami, thin under the foramen
     (70, 59), (72, 46), (71, 33, "c"),                                # the pubic body's symphyseal edge, well forward
@@ -598,15 +599,18 @@ HIP_SIDE = [
 # through the notch
 ACET_SIDE_R = 27
 ACET_NOTCH = (56, 124)          # the notch between these angles, 90 straight down
-# the obturator foramen, below and in front of the socket: about 50 mm long and 35 across
-# against the socket's 54, a rounded triangle whose long axis slopes down and forward: its
+# the obturator foramen, below and in front of the socket: large, about 53 mm long and 48
+# high against the socket's 54, ringed by slim rami, a rounded triangle whose long axis slopes down and forward: its
 # broad upper end under the socket and the superior pubic ramus, where the obturator groove
 # makes its upper corner, its narrow lower end forward where the ischial and inferior pubic
 # rami meet.  Corners (along the long axis forward and down, across it down and back) of
 # the triangle, whose sides bow out a little
-OBTURATOR_CENTRE, OBTURATOR_SLOPE = (19, 58), 32
-OBTURATOR_CORNERS = [(-26, -18), (-22, 20), (31, 2)]   # the groove's corner, the hinder, the front
-OBTURATOR_BOW = 3
+OBTURATOR_CENTRE, OBTURATOR_SLOPE = (20, 61), 32
+OBTURATOR_CORNERS = [(-34, -23), (-29, 26), (40, 3)]   # the groove's corner, the hinder, the front
+OBTURATOR_BOW = 4
+# each corner rounded off over this share of its two sides, the front one too, so that the
+# foramen reads as a rounded triangle rather than a teardrop
+OBTURATOR_ROUND = 0.25
 
 
 def obturator_side():
@@ -616,17 +620,18 @@ def obturator_side():
         x1, y1 = OBTURATOR_CORNERS[(i + 1) % 3]
         mx, my = (x0 + x1) / 2, (y0 + y1) / 2
         n = math.hypot(mx, my)
-        # each corner rounded: the curve passes inside it, between points a fifth of the
-        # way along its two sides
-        local += [(x0 + 0.2 * (x1 - x0), y0 + 0.2 * (y1 - y0)),
+        # each corner rounded: the curve passes inside it, between points OBTURATOR_ROUND
+        # of the way along its two sides
+        f = OBTURATOR_ROUND
+        local += [(x0 + f * (x1 - x0), y0 + f * (y1 - y0)),
                   (mx + OBTURATOR_BOW * mx / n, my + OBTURATOR_BOW * my / n),
-                  (x1 + 0.2 * (x0 - x1), y1 + 0.2 * (y0 - y1))]
+                  (x1 + f * (x0 - x1), y1 + f * (y0 - y1))]
     return [(cx + x * math.cos(t) - y * math.sin(t), cy + x * math.sin(t) + y * math.cos(t)) for x, y in local]
 
 
 OBTURATOR_SIDE = obturator_side()
-# the pecten on the superior ramus, from the iliopubic eminence forward to the pubic tubercle
-PECTEN_SIDE = [(37, 5), (45, 12.5), (53, 18), (58.5, 21)]
+# (the pecten runs along the top of the superior ramus, turned away from a side view: the
+# ramus shows no line of it)
 GLUTEAL_SIDE = [
     [(-60, -111), (-63, -96), (-67, -80), (-74, -64), (-80, -54)],   # posterior gluteal line, down to the notch
     # anterior gluteal line, arching back over the middle of the wing down to the notch
@@ -672,8 +677,8 @@ def hip_bone_side(place, w=1.0):
     shadow = lip + under
     return "\n".join([
         f'<path d="{d(HIP_SIDE, True)}" fill="{BONE}" stroke="{INK}" stroke-width="{w1}" stroke-linejoin="round"/>',
-        '<!-- the gluteal lines on the outer face of the wing, the pecten on the superior ramus -->',
-        f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE + [PECTEN_SIDE])}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
+        '<!-- the gluteal lines on the outer face of the wing -->',
+        f'<path d="{" ".join(d(g) for g in GLUTEAL_SIDE)}" fill="none" stroke="{INK}" stroke-width="{w3}"/>',
         '<!-- acetabulum: the fossa, rough and deeper, cross-hatched, open below through the notch;',
         '     round it the lunate surface, the smooth horseshoe of the joint, plain, and the rim -->',
         hatch(place.pts(hollow), 135 if place.m < 0 else 45, 3.2, 0.4 * w),
