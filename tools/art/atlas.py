@@ -737,13 +737,13 @@ def scapula():
     m.bone("scapula", "spine of the scapula: a small smooth triangle at the medial "
            "border, a narrow ridge rising across the back, widening into the broad acromion "
            "over the shoulder joint", [
-               (1, 42, "c"), (6, 39.5), (20, 35.5), (40, 29.5), (58, 22.5), (71, 15.5), (80, 9.5),
-               (86, 6), (90, 3.5, "c"), (93.5, -3.5, "c"), (104, -5.5), (117, -6.5), (131, -5.5),
-               (142, -2.5), (149, 4, "c"),
-               (147.5, 11), (139, 13.5), (126, 10), (112, 8.5), (98, 11), (85, 18.5, "c"), (74, 24), (58, 31),
+               (1, 42, "c"), (6, 39.5), (20, 35.5), (40, 29.5), (58, 22.5), (71, 17), (81, 12.5),
+               (87, 10.5, "c"), (89, 0, "c"), (93.5, -8.5, "c"), (104, -9.8), (118, -10.3),
+               (132, -9.5), (143, -6.5), (150, -1, "c"),
+               (149.5, 6), (140, 8.5), (126, 6.5), (112, 6), (98, 9), (85, 17, "c"), (74, 23.5), (58, 31),
                (40, 39.5), (22, 47.5), (9, 54), (2, 57, "c"), (2, 49)])
     # the crest of the spine, running on along the acromion towards its angle
-    m.line([(9, 46), (28, 40.5), (48, 33), (66, 24.5), (80, 15), (92, 7), (104, 3.5), (116, 2.5)])
+    m.line([(9, 46), (28, 40.5), (48, 33), (66, 24.5), (80, 16), (92, 6), (104, 1.5), (116, 0)])
     # the coracoid process from behind: it leaves the upper border of the neck, lateral to
     # the suprascapular notch, and rises as a thick finger bent out at its top, then runs
     # forwards and out under the collar bone, out of sight. Its root lies under the spine's
@@ -756,14 +756,14 @@ def scapula():
                (75.8, 10), (74.5, 14), (74.5, 20)])
     # where the collar bone's end meets the acromion: the facet on the acromion's inner
     # edge, from its lower corner to its upper one
-    m.mark("acromial facet", ((90 + 93.5) / 2, (3.5 - 3.5) / 2))
-    m.mark("acromial facet direction", norm(sub((93.5, -3.5), (90, 3.5))))
+    m.mark("acromial facet", ((89 + 93.5) / 2, (0 - 8.5) / 2))
+    m.mark("acromial facet direction", norm(sub((93.5, -8.5), (89, 0))))
     m.mark("glenoid", (86.5, 37))
     m.mark("body", (30, 92))
     m.mark("acromion", (110, 3))
     # at the acromion's inner edge, above the spine's root of it: the collar bone's end
     # meets it there in the angle between the spine and the acromion
-    m.mark("acromioclavicular joint", (92.5, -3.5))
+    m.mark("acromioclavicular joint", (92.5, -6.5))
     return m
 
 

@@ -588,7 +588,7 @@ ARM_SCALE = 0.59
 # grey a shade lighter where its crest faces the light, outlined only along its upper crest
 # and round the acromion, which stands free over the shoulder joint, a dark shadow under
 # its lower lip where it overhangs the infraspinous fossa.
-SPINE_LIGHT = "rgb(219,219,221)"
+SPINE_LIGHT = "rgb(236,236,238)"
 SPINE_SHADOW = "rgb(96,96,100)"
 SPINE_SHADOW_WIDTH = 2.0   # pixels: half of it shows below the lower lip
 # the spine's outline (the atlas's second scapula shape): from its root on the medial
@@ -602,11 +602,11 @@ ARM_GAP = 2.0   # pixels of joint space
 # the blade's superior angle and superior border the blade hides its lower edge; its
 # medial part rises free above the blade towards the breastbone. Its flat lateral end
 # meets the acromion's inner border at the acromioclavicular joint, its end face parallel
-# to the acromion's facet a joint space (ARM_GAP) from it, so that the joint shows as a
+# to the acromion's facet a joint space (AC_GAP) from it, so that the joint shows as a
 # narrow line between the white collar bone and the acromion, shaded as the spine it
-# continues. Turned about that joint by CLAVICLE_TURN degrees (clockwise) from the bone's
-# own frame.
-CLAVICLE_TURN = 4.0
+# continues.
+AC_GAP = 3.0   # pixels of the acromioclavicular joint space, between the two end faces
+CLAVICLE_TOP = 3.0   # pixels from the drawing's top edge to the top of the collar bone's breastbone end
 
 
 def draw_spine_ridge(d, spine, place):
@@ -642,6 +642,17 @@ def rest_under(upper, lower, gap):
     return max(0.0, lift)
 
 
+def mid_depth_on_row(outline, row, x0, x1, step=0.25):
+    """The point on `row` between the columns x0 and x1 where the row lies nearest the
+    middle of the outline's depth (halfway between its top and its bottom there)."""
+    def off(x):
+        ys = [a[1] + (b[1] - a[1]) * (x - a[0]) / (b[0] - a[0])
+              for a, b in zip(outline, outline[1:] + outline[:1]) if (a[0] > x) != (b[0] > x)]
+        return abs((min(ys) + max(ys)) / 2 - row) if ys else math.inf
+    xs = [x0 + k * step for k in range(int((x1 - x0) / step) + 1)]
+    return (min(xs, key=off), row)
+
+
 @builds("arm")
 def arm():
     d = Drawing("arm", 160, 492)
@@ -652,7 +663,8 @@ def arm():
     hand_m = atlas.hand_model(palm=False)
     lowest = lambda m, sh=0: max(p[1] for p in m.shapes[sh]["pts"])
 
-    sca = placed_at((40, 4 + 6.5 * s), s)
+    # (the acromion's top some three pixels under the drawing's top edge)
+    sca = placed_at((40, 5.5 + 6.5 * s), s)
     glenoid = px(sca, sca_m.marks["glenoid"])
     # the head against the glenoid across a narrow joint space
     hum = placed_at((glenoid[0] + 23 * s + ARM_GAP / 2, glenoid[1]), s)
@@ -662,9 +674,22 @@ def arm():
     u = sca_m.marks["acromial facet direction"]
     across_joint = (u[1], -u[0])    # at right angles to the joint line, inwards
     end = cla_m.marks["acromial facet"]
-    cla = placed_at((facet[0] + across_joint[0] * ARM_GAP - end[0] * s,
-                     facet[1] + across_joint[1] * ARM_GAP - end[1] * s), s)
-    cla = Turned(cla, px(cla, end), CLAVICLE_TURN)
+    cla = placed_at((facet[0] + across_joint[0] * AC_GAP - end[0] * s,
+                     facet[1] + across_joint[1] * AC_GAP - end[1] * s), s)
+    # turned about that joint (clockwise lifts the breastbone end) until the thick
+    # breastbone end's top comes CLAVICLE_TOP pixels under the drawing's top edge
+    pivot = px(cla, end)
+    inner_x = px(cla, cla_m.marks["shaft"])[0]
+    top = lambda deg: min(p[1] for p in _outline(cla_m, Turned(cla, pivot, deg), cla_m.shapes[0])  # noqa: E731
+                          if p[0] < inner_x)
+    lo_deg, hi_deg = -20.0, 20.0
+    for _ in range(40):
+        deg = (lo_deg + hi_deg) / 2
+        if top(deg) > CLAVICLE_TOP:
+            lo_deg = deg
+        else:
+            hi_deg = deg
+    cla = Turned(cla, pivot, deg)
     elbow = px(hum, hum_m.marks["elbow"])
     humerus_bottom = hum.oy + lowest(hum_m) * s
     # the olecranon's top in the middle of the olecranon fossa, between the epicondyles,
@@ -685,12 +710,8 @@ def arm():
     hand_place.oy -= min(rest_under(forearm, carpus, ARM_GAP), lo + 0.75 * (hi - lo) - ROWS["arm"][4])
 
     # from behind the collar bone lies beyond the shoulder blade: drawn before it, so that
-    # the blade's superior angle and border and the acromion hide what of it lies in front
-    # of them; the coracoid's upturned part rises over the blade's lateral angle, in front
-    # of it, its tip passing forwards under the collar bone, which hides it
-    coracoid = next(sh for sh in sca_m.shapes if sh["group"] == "coracoid")
-    draw_shape(d, coracoid, sca, "coracoid", "coracoid process: its upturned part, the tip "
-               "out of sight under the collar bone", FOSSA)
+    # the blade's superior angle and border hide what of it lies in front of them; the
+    # coracoid, hooked forwards under the collar bone, is out of sight behind the two
     draw_bone(d, cla_m, cla, "collar bone from behind, its lateral end meeting the acromion")
     draw_shape(d, sca_m.shapes[0], sca, "scapula",
                "shoulder blade from behind: body, neck and glenoid", FOSSA)
@@ -703,10 +724,11 @@ def arm():
          detail=False, hatch=False)
 
     row = ROWS["arm"]
-    # its label stands level with the collar bone's thick breastbone end: the line starts
-    # on its own row in the middle of where that row runs through the bone's inner part,
-    # clear of the blade's superior angle, and runs out level through the rounded end
-    d.leader(ctl(7, 7), start_on(cla_m, cla, "clavicle", "collar bone", row[7]))
+    # its label stands level with the collar bone's inner half: the line starts where its
+    # own row runs through the middle of the bone's depth, between the breastbone end and
+    # the shaft's middle, clear of the blade's superior angle, and runs out level
+    d.leader(ctl(7, 7), mid_depth_on_row(_outline(cla_m, cla, cla_m.shapes[0]), row[7],
+                                         cla(cla_m.marks["body"])[0], cla(cla_m.marks["shaft"])[0]))
     d.leader(ctl(8, 8), (px(sca, sca_m.marks["body"])[0], row[8]))
     d.leader(ctl(1, 1), (px(hum, hum_m.marks["upper shaft"])[0], row[1]))
     # from the middle of the ulna's shaft a third of the way down, where the space between
