@@ -7,14 +7,14 @@ sound passes through them.
     python3 tools/art/ear.py [assets/drawings]
 
 The malleus (hammer) stands at the left, the longest of the three (about 9 mm): its round
-head, the narrow neck with its slender anterior process a thin spine forwards, the short
+head, the narrow neck with its anterior process a short slender spine forwards, the short
 lateral process a blunt knob at the root of the handle, and the slim handle hanging down,
 bowed a little, tapering to a flat, spoon-shaped tip. The incus (anvil),
 a little shorter (about 6.5 mm), stands behind it: its body a stout block like the crown
 of a molar, about as tall as the malleus' head, the saddle facet on its front fitting
 close round the back of the head and falling away from its neck below, the body and its
-short process together about 4 mm from front to back, the short process a thick cone
-pointing backwards, its long process hanging down behind the handle, ending above the
+short process together about 3.5 mm from front to back, the short process a stout,
+straight cone pointing backwards, its long process hanging down behind the handle, ending above the
 handle's tip in the lenticular process, a small knob turned in at its end. The stapes
 (stirrup), the smallest (about 3 mm tall, its footplate 3 by 1.4 mm), runs from the
 lenticular process inwards to the oval window, away from the eye: its head in joint with
@@ -58,14 +58,14 @@ def head_arc(a0, a1, grow=0.0, n=8):
 
 # the longest of the three, 8.9 mm from the top of the head to the tip of the handle: the
 # round head, the narrow neck, the short lateral process a blunt cone at the front of the
-# root of the handle, the slender anterior process a thin spine running forwards and a
+# root of the handle, the anterior process a short slender spine running forwards and a
 # little down from the front of the neck, and the slim handle running down and a little
 # back, bowed a little forwards along its length, tapering and then widening into its
 # flat, spoon-shaped tip
 MALLEUS = head_arc(62, -242) + [                                                      # the head
-    (-0.70, 1.74), (-1.30, 1.86), (-1.90, 2.00), (-2.20, 2.08),                       # the anterior process,
-    (-1.90, 2.12), (-1.30, 2.10), (-0.60, 2.06),                                      # a thin spine forwards
-    (-0.70, 2.12), (-0.98, 2.30), (-1.04, 2.48), (-0.86, 2.66), (-0.50, 2.86),       # the lateral process
+    (-0.70, 1.72), (-1.04, 1.82), (-1.34, 1.94), (-1.44, 2.04),                       # the anterior process,
+    (-1.16, 2.10), (-0.66, 2.10),                                                     # a short slender spine forwards
+    (-0.80, 2.28), (-0.86, 2.46), (-0.72, 2.64), (-0.50, 2.86),                      # the lateral process, a low knob
     (-0.38, 3.40), (-0.22, 4.40), (-0.06, 5.30), (0.14, 6.20),                       # the handle's front,
     (0.26, 6.80), (0.40, 7.24), (0.70, 7.32), (0.94, 7.10), (0.90, 6.60),            # its spatulate tip
     (0.70, 6.00), (0.58, 5.20), (0.52, 4.40), (0.50, 3.40), (0.48, 2.50),            # its back, bowed
@@ -83,16 +83,16 @@ JOINT_SPACE = 0.28       # between the head of the malleus and the saddle facet 
 # like the crown of a molar, about as tall as the head of the malleus and a little deeper
 # from front to back than the head is wide, its saddle facet fitting round the back of the
 # head across a thin joint space, its top a little below the head's, rounded over into the
-# short process, a thick cone pointing backwards from the upper half of its back; the long
+# short process, a stout straight cone pointing backwards from the upper half of its back; the long
 # process leaving the lower front of the body, broad at its root, hanging down behind the
 # handle of the malleus, shorter than it, and ending in the lenticular process, a small
 # knob turned in at its end, where it meets the head of the stapes
 INCUS = head_arc(44, -30, JOINT_SPACE, n=8) + [                                      # the saddle facet
-    (1.66, -0.94), (2.20, -0.98), (2.90, -0.94),                                     # the body's top,
-    (3.50, -0.86), (4.10, -0.72), (4.62, -0.60),                                     # over into the short process,
-    (5.00, -0.48), (5.12, -0.30), (4.96, -0.12),                                     # a thick cone pointing back,
-    (4.40, 0.04), (3.96, 0.20), (3.74, 0.46),                                        # its tip blunt, its root deep
-    (3.72, 0.92), (3.62, 1.40), (3.30, 1.70), (2.86, 1.84),                          # the body's back, rounded below
+    (1.66, -0.94), (2.20, -0.98), (2.80, -0.94),                                     # the body's top,
+    (3.36, -0.84), (3.92, -0.66), (4.40, -0.46),                                     # the short process, a stout
+    (4.70, -0.30), (4.80, -0.10), (4.66, 0.08),                                      # straight cone pointing back,
+    (4.26, 0.28), (3.90, 0.50), (3.64, 0.78),                                        # its tip blunt, its root the body's upper half
+    (3.60, 1.04), (3.50, 1.44), (3.22, 1.72), (2.86, 1.84),                          # the body's back, rounded below
     (2.50, 2.12), (2.34, 2.60), (2.28, 3.40), (2.30, 4.10), (2.36, 4.44),           # the long process' back
     (2.58, 4.58), (2.86, 4.74), (2.96, 5.00), (2.82, 5.24), (2.46, 5.36),           # the lenticular process,
     (2.06, 5.32), (1.72, 5.08),                                                      # a knob turned inwards
@@ -138,10 +138,10 @@ STAPES_ARCH = mirrored([
 STAPES_WINDOW = mirrored([
     (-1.02, PLATE_Y - 0.16, "c"), (-1.00, 2.16), (-0.84, 1.70), (-0.50, 1.36), (-0.16, 1.26),
 ])
-# on the footplate's thick margin, below the posterior crus' foot, midway between the
-# face's near edge and the margin's outline: the line starts on the broadest part of the
-# bone, well clear of the head and of the incus
-STAPES_LINE = (0.80, PLATE_Y * FORE + STAPES_TILT * (1 - (0.80 / PLATE_RX) ** 2) ** 0.5 + PLATE_RIM / 2)
+# in the middle of the footplate's band, midway between its ends and between the face's near
+# edge and the margin's outline, between the crura's feet: the line starts on the footplate
+# itself, well clear of the crura, the head and the incus
+STAPES_LINE = (0.0, PLATE_Y * FORE + STAPES_TILT + PLATE_RIM / 2)
 
 
 def plate_far_edge(x0, x1, n=8):

@@ -45,12 +45,12 @@ JOINT = [JOINT_FRONT, (11.6, -8.1), JOINT_BACK]
 
 # the right greater horn, from its joint with the body back along its outer edge to the
 # tubercle at its tip and forwards along its inner edge: flattened and broadest at its
-# root on the body, tapering evenly backwards to a slender end that swells into the
-# rounded tubercle
+# root on the body, tapering evenly backwards to a slender end that swells a little into
+# the rounded tubercle
 GREATER_HORN = [
     JOINT_FRONT, (13.3, -7.4), (15.3, -10.7), (17.8, -16.6), (19.6, -22.6), (20.4, -27.6),
-    (20.2, -29.9), (21.1, -31.1), (21.3, -32.5), (20.6, -33.5),        # the tubercle
-    (19.4, -33.5), (18.8, -32.4), (18.9, -31.1), (18.8, -29.8),
+    (20.5, -29.9), (20.9, -31.1), (21.0, -32.5), (20.5, -33.5),        # the tubercle, a slight swelling
+    (19.4, -33.6), (18.8, -32.6), (18.7, -31.2), (18.5, -29.8),
     (18.0, -27.1), (16.6, -22.6), (14.4, -17.2), (12.0, -12.9), (11.1, -10.8), JOINT_BACK,
 ]
 # the right lesser horn: a small cone, about 4 mm across its base, standing on the bone
@@ -68,8 +68,8 @@ LESSER_HORN_ROOT = [(11.5, -10.4, "c"), (11.5, -9.6, "c"), (10.4, -8.2, "c"), (9
                     (8.6, -7.1, "c")]    # inside the bone, under the base
 # seen from above the body shows its front surface, which faces forwards and up: the fine
 # curve across it is the transverse ridge in its upper half, following the bow of the body
-# and fading out before its ends, that shows the bar curving down to its front edge
-RIDGE_RIGHT = [(0.0, -3.5), (3.5, -3.65), (7.0, -4.45), (8.4, -5.2)]
+# and fading out well before its ends, a short curve and not a groove, that shows the bar curving down to its front edge
+RIDGE_RIGHT = [(0.0, -3.5), (3.0, -3.6), (5.6, -4.1)]
 # the front surface in front of the ridge, turning down and away from the eye to the front
 # edge: shaded with short strokes standing in from the front edge, as a surface seen
 # obliquely is, so that the bar reads as seen from above with its front turned down

@@ -31,35 +31,37 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from geometry import Group, Place, ellipse_pts, svg  # noqa: E402
+from geometry import BONE, Group, Place, ellipse_pts, svg  # noqa: E402
 
 W_OUT = 1.1     # outlines: a little heavier than the large drawings', so they stay black at 1x
 W_IN = 0.6
 W_SES = 0.9     # the sesamoids' outlines, a little finer, so that their white shows at 1x
-W_FAR = 0.55    # the further sesamoid's outline, finer still: a grey arc behind the nearer one's black, not a second ring round it
+W_FAR = 0.7     # the further sesamoid's outline, finer: grey behind the nearer one's black
 JOINT_GAP = 2.2       # joint spaces wide enough to show as ground at 1x
 FLEXION = 20          # degrees the first phalanx is bent towards the palm at the joint, as at rest
 IP_FLEXION = 50       # degrees the distal phalanx is bent further at the interphalangeal joint
 HEAD_CENTRE = (0.3, -6.0)   # the middle of the head's curve, the joint's axis
 IP_CENTRE = (0.0, JOINT_GAP + 28.2)   # the middle of the first phalanx's head, drawn straight
-# (centre, half depth across the thumb, half length along it, tilt), drawn with the thumb
-# straight: the radial sesamoid, nearer the eye, about 8 mm long and 6 mm deep, a joint
-# space a little wider than the thumb's others from the palmar condyle of the head, level
-# with the joint, its lower end beside the base of the first phalanx, and the ulnar
-# one, a little smaller, behind it, hidden by it but for a crescent above it and towards the palm, where it lies
-# a little higher along the head, a joint space from it as well. Held in the palmar plate
-# of the joint, which goes with the first phalanx, they glide round the head as it bends,
-# part of the way the phalanx turns; the line from the middle of the radial one runs down
-# and out, away from the crescent and above the bent phalanges
-RADIAL = ((13.0, -1.5), 3.0, 4.0, -8)
-ULNAR = ((13.9, -4.9), 2.7, 3.6, -14)
-SESAMOID_GLIDE = 0.6          # the part of the flexion the sesamoids turn with
-FAR = "rgb(246,246,247)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
+# (centre, half depth across the thumb, half length along it, tilt), as they lie with the
+# thumb at rest: the radial sesamoid, nearer the eye, about 8 mm long and 6 mm deep, in
+# front of the palmar lip of the head and level with it, its middle just short of the joint
+# space, a joint space a little wider than the thumb's others from the head, so that it
+# lies in front of the head and not beside the neck; the ulnar one, a little smaller, behind
+# it and further towards the palm and up the head, so that a good part of it shows beside
+# the radial one as a second bone and not as a second ring round it. Held in the palmar
+# plate of the joint, which goes with the first phalanx, they glide a little way up the
+# head as the thumb bends; the line from the middle of the radial one runs down and out,
+# away from the ulnar one and above the bent phalanges
+RADIAL = ((16.0, -2.0), 3.0, 4.0, -14)
+ULNAR = ((19.2, -5.8), 2.7, 3.6, -20)
+FAR = "rgb(240,240,241)"      # the ulnar sesamoid, the further one, a shade darker than bone, lighter than the ground
+FAR_LINE = "rgb(112,112,114)"  # its outline, grey beside the nearer one's black
 MC_TOP = -45.0
 CMC_GAP = 5.0                 # the joint under the trapezium, wider than the others, a clear band of the ground at 1x
-TRAPEZIUM_TOP = MC_TOP - CMC_GAP - 11.0
 DISTAL_LENGTH = 22.0
-MARGIN = 3.0                  # pixels above the trapezium and below the tuft
+MARGIN = 3.0                  # pixels beside the thumb
+MARGIN_TOP = 6.0              # pixels above the trapezium, where the scaphoid's distal pole shows
+MARGIN_BOTTOM = 2.0           # pixels below the tuft
 
 
 def trapezium(g):
@@ -69,8 +71,21 @@ def trapezium(g):
     g.body([
         (-7.4, t + 2.6, "c"), (-3.6, t + 0.2), (0.5, t - 0.6), (4.5, t - 0.2), (7.8, t + 1.8, "c"),  # the saddle, hollow from back to front
         (10.6, t + 1.0), (12.6, t - 1.8), (12.0, t - 4.6),          # the tubercle
-        (9.0, t - 6.6), (6.0, t - 9.4), (1.0, TRAPEZIUM_TOP), (-4.8, t - 10.4),  # the scaphoid's facet
-        (-8.4, t - 8.0), (-9.6, t - 3.6),
+        (9.4, t - 7.0, "c"), (6.5, t - 9.8), (2.0, t - 9.3), (-2.5, t - 9.4), (-6.2, t - 10.2),  # the scaphoid's facet, a shallow hollow
+        (-8.6, t - 8.8, "c"), (-9.6, t - 3.6),
+    ], width=W_OUT)
+
+
+def scaphoid(g):
+    """The distal pole of the scaphoid above the trapezium, the rest of the wrist beyond the
+    drawing's edge: its round distal face in the trapezium's hollow, its tubercle standing
+    out towards the palm, so that the bone the metacarpal stands on is read as a carpal."""
+    t = MC_TOP - CMC_GAP - 9.3 - JOINT_GAP - 0.7     # a joint space above the middle of the hollow
+    g.body([
+        (-7.4, t - 0.4, "c"), (-2.5, t + 0.5), (2.0, t + 0.7), (6.5, t - 0.2), (9.6, t - 2.6, "c"),  # the distal face
+        (12.0, t - 4.0), (13.4, t - 7.0), (13.0, t - 12.0),   # the tubercle
+        (12.0, t - 20.0), (-10.0, t - 20.0),                  # beyond the drawing's edge
+        (-10.6, t - 8.0), (-9.6, t - 3.0),
     ], width=W_OUT)
 
 
@@ -144,10 +159,9 @@ def distal_outline():
     ]
 
 
-def sesamoid(g, centre, rx, ry, tilt, fill="#fff", width=W_SES):
-    """One sesamoid: a seed with its own whole outline, turned round the head with the joint."""
-    pts = ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24)
-    g.body([turned(p, HEAD_CENTRE, FLEXION * SESAMOID_GLIDE) for p in pts], width=width, fill=fill)
+def sesamoid(g, centre, rx, ry, tilt, fill=BONE, width=W_SES):
+    """One sesamoid: a seed with its own whole outline."""
+    g.body(ellipse_pts(centre[0], centre[1], rx, ry, rot=tilt, n=24), width=width, fill=fill)
 
 
 def sesamoid_drawing():
@@ -163,11 +177,12 @@ def sesamoid_drawing():
         fn(Extent())
     x0, x1 = min(p[0] for p in pts), max(p[0] for p in pts)
     y0, y1 = min(p[1] for p in pts), max(p[1] for p in pts)
-    scale = min((W - 2 * MARGIN) / (x1 - x0), (H - 2 * MARGIN) / (y1 - y0))
-    place = Place(MARGIN - x0 * scale, MARGIN - y0 * scale, scale)
+    scale = min((W - 2 * MARGIN) / (x1 - x0), (H - MARGIN_TOP - MARGIN_BOTTOM) / (y1 - y0))
+    place = Place(MARGIN - x0 * scale, MARGIN_TOP - y0 * scale, scale)
     groups = []
     # the ulnar sesamoid after the bones of the thumb, behind the radial one
     for gid, fn, comment in (
+            ("scaphoid", scaphoid, "the distal pole of the scaphoid, the rest of the wrist beyond the edge"),
             ("trapezium", trapezium, "the trapezium, on which the metacarpal's saddle turns"),
             ("first-metacarpal", first_metacarpal, "the first metacarpal from the radial side"),
             ("first-phalanx", first_phalanx, "the thumb's first phalanx, bent a little at its joint"),
@@ -176,8 +191,12 @@ def sesamoid_drawing():
         g = Group(gid, place, comment)
         fn(g)
         groups.append(g)
-    far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, behind the radial one, a crescent above it")
-    sesamoid(far, *ULNAR, fill=FAR, width=W_FAR)
+    far = Group("ulnar-sesamoid", place, "the ulnar sesamoid, behind the radial one, towards the palm and up the head")
+    # further from the eye: a shade darker than bone, its outline grey, so that it reads as a
+    # second bone behind the nearer one and not as a second ring round it
+    pts = ellipse_pts(ULNAR[0][0], ULNAR[0][1], ULNAR[1], ULNAR[2], rot=ULNAR[3], n=24)
+    far.fill(pts, fill=FAR)
+    far.line(pts, width=W_FAR, closed=True, color=FAR_LINE)
     groups.append(far)
     g = Group("radial-sesamoid", place, "the radial sesamoid, against the palmar side of the head")
     sesamoid(g, *RADIAL)
@@ -185,8 +204,9 @@ def sesamoid_drawing():
     body = []
     for g in groups:
         body.extend(g.svg())
-    # from the middle of the radial sesamoid, the nearer one, down and out to the label
-    sx, sy = place(turned(RADIAL[0], HEAD_CENTRE, FLEXION * SESAMOID_GLIDE))[:2]
+    # from inside the radial sesamoid, the nearer one, a little palmar and distal of its
+    # middle, so that the line leaves the most of it in sight, down and out to the label
+    sx, sy = place((RADIAL[0][0] + 1.4, RADIAL[0][1] + 0.6))[:2]
     leaders = [f"leader Form25.Label5 from {sx:.1f} {sy:.1f}"]
     return svg(W, H, body, leaders, "Written by tools/art/sesamoid.py")
 
