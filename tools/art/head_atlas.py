@@ -42,8 +42,6 @@ BEHIND = "rgb(178,178,178)"
 # the bone inside the nasal cavity (septum, conchae) seen through its opening: dimly lit,
 # between the dark of the cavity and the bone of the face
 INSIDE_NOSE = "rgb(138,138,138)"
-# the empty socket of the jaw joint, a shallow hollow facing down
-SOCKET = "rgb(200,200,200)"
 
 
 def _right(ps):
@@ -208,8 +206,8 @@ NASION = (-95, -28)
 BREGMA = (-19, -121)
 # the pterion, the short sphenoparietal suture where the four bones meet, lies some 35 mm
 # behind the frontozygomatic suture and about 40 mm above the middle of the arch
-PTERION_F = (-50, -45.8)        # frontal, parietal and sphenoid meet
-PTERION_T = (-38.5, -43.8)      # parietal, sphenoid and temporal meet
+PTERION_F = (-50, -47.4)        # frontal, parietal and sphenoid meet
+PTERION_T = (-38.5, -41.6)      # parietal, sphenoid and temporal meet
 LAMBDA = (66, -88)
 ASTERION = (48.5, -19.5)          # the parietal's blunt mastoid angle
 FZ = (-79.5, -32)               # frontozygomatic suture at the orbit's outer rim
@@ -218,20 +216,22 @@ FZ = (-79.5, -32)               # frontozygomatic suture at the orbit's outer ri
 ARCH_TOP = [(-56, -5.2), (-40, -5.4), (-28, -5.6), (-17, -6.2)]
 
 CORONAL = [BREGMA, (-21, -110), (-26.5, -94), (-33.5, -77), (-41, -61), (-46.5, -51.5), PTERION_F]
-SPHENOPARIETAL = [PTERION_F, (-44, -45.1), PTERION_T]
-# the squama's upper border one low smooth arch from the pterion over to the parietal notch,
-# its top some 46 mm above the ear hole, hardly higher than the pterion: a little over a
-# third of the way up the side of the vault
-SQUAMOUS = [PTERION_T, (-32, -45.3), (-24, -46), (-14, -46.2), (-3, -45.1), (8, -41.5),
-            (17, -35.8), (23.5, -29.8), (28.5, -24)]
+SPHENOPARIETAL = [PTERION_F, (-44, -44.8), PTERION_T]
+# the squama's upper border one smooth round arch, rising from the pterion to its top some
+# 46 mm above the ear hole, a little in front of it (a little over a third of the way up the
+# side of the vault), and falling behind in a wide curve to the parietal notch: the upper
+# half of a fan
+SQUAMOUS = [PTERION_T, (-32.5, -43.9), (-24.5, -45.5), (-15, -46.3), (-5.5, -46.3), (4, -44.6),
+            (13, -40.6), (20.5, -34.6), (25.5, -29), (28.5, -24)]
 PARIETOMASTOID = [(28.5, -24), (36, -21.5), (43, -20), ASTERION]
 # the lambdoid suture turns forwards at its lower end: the mastoid angle is blunt
 LAMBDOID = [LAMBDA, (64.5, -75), (61.5, -58), (56.5, -41), (53.5, -31), (51.5, -24), ASTERION]
 OCCIPITOMASTOID = [ASTERION, (44.5, -9), (39, 0), (32, 10), (27, 15.5)]
 SPHENOFRONTAL = [(-72, -27.5), (-66, -33.5), (-58, -40), PTERION_F]
-# the squama's front border, bulging forwards in one curve over the greater wing, comes
-# back down to the root of the arch: its zygomatic process projects well forward of it
-SPHENOSQUAMOUS = [PTERION_T, (-41.6, -37), (-43.2, -29), (-42.8, -21.5), (-40.2, -14.5), (-35.5, -9),
+# the squama's front border carries its round upper border on down over the greater wing,
+# bulging forwards in one curve and coming back to the root of the arch: its zygomatic
+# process projects well forward of it
+SPHENOSQUAMOUS = [PTERION_T, (-41.4, -36), (-42.9, -29), (-42.7, -21.5), (-40.4, -14.5), (-35.7, -9),
                   (-30, -6)]
 # the zygomatic bone: its temporal border (to the sphenoid and the temporal fossa),
 # the suture across the arch and its lower border
@@ -326,8 +326,12 @@ def side_parietal_outline():
 def side_temporal_outline():
     """The squama, the mastoid and the zygomatic process up to the suture on the arch."""
     under = _between(PROFILE_VAULT, (27, 15.5), (-49, 4.4))
-    return _chain(SQUAMOUS, PARIETOMASTOID, OCCIPITOMASTOID, under, _rev(ZYG_ARCH_SUTURE),
-                  [(-52, -5.3), (-40, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS))[:-1]
+    # drawn apart, the bone's own rounded corners where the sutures meet at the pterion and
+    # the asterion: the squama's border runs on in one curve from front to top, and the
+    # mastoid part's upper hind corner is blunt, not a spur
+    ast = (ASTERION[0] - 1.9, ASTERION[1] + 0.9)
+    return _chain(SQUAMOUS[1:], PARIETOMASTOID[:-1] + [ast], [ast] + OCCIPITOMASTOID[1:], under,
+                  _rev(ZYG_ARCH_SUTURE), [(-52, -5.3), (-40, -5.4), (-30, -6)], _rev(SPHENOSQUAMOUS)[:-1])
 
 
 def _serrated(pts, borders):
@@ -400,12 +404,9 @@ def side_temporal(g, apart=False, jaw=False):
         pts = side_temporal_outline()
         g.body(pts, serr=_serrated(pts, (PARIETOMASTOID, OCCIPITOMASTOID, ZYG_ARCH_SUTURE, SPHENOSQUAMOUS)),
                width=W_OUT)
-        g.line(SQUAMOUS, W_FINE)     # the thin, bevelled edge of the squama
-        # its front border bevelled too, on the outer face, where the greater wing of the
-        # sphenoid overlaps it: a narrow sloping strip along the curve
-        front = SPHENOSQUAMOUS[:-1]
-        g.hatch(front + [(p[0] + 2.6, p[1] + 0.6) for p in _rev(front)], 35, 1.1, W_FINE)
-        g.line([(p[0] + 2.6, p[1] + 0.6) for p in front], W_FINE)
+        # the thin edge of the squama, bevelled on its inner face where it overlaps the
+        # parietal: from outside a fine line just within its smooth round border
+        g.line([(p[0] * 0.95 - 0.5, p[1] * 0.95 + 0.3) for p in SQUAMOUS[1:-1]], W_FINE)
         g.line([(-52, -5.3), (-40, -5.4), (-28, -5.6), (-17, -6.2), (-5, -8), (10, -9.5), (24, -12)], W_IN)
     # the ear hole: an opening, its canal running in and forwards into the dark
     g.hole(ellipse_pts(0, 0, 4, 4.8, rot=-12, n=20), width=W_OUT)
@@ -579,22 +580,18 @@ def skull_side(g, mandible=True):
         draw_tooth_side(g, t)
     outline_pts = _chain(PROFILE_VAULT, PROFILE_FACE)[:-1]
     g.body(outline_pts, width=W_OUT)
-    if not mandible:
-        # the mandibular fossa, the empty socket of the jaw joint between the articular
-        # tubercle and the ear hole: a shallow hollow, lightly shaded, its rim the outline
-        socket = [(-21, 7.6), (-17.5, 6), (-15, 3), (-11, 1.5), (-7, 3.5), (-4, 7), (1, 8.5)]
-        g.fill(socket + [(-2, 9.6), (-7, 8.2), (-12, 7.4), (-17, 8.2)], SOCKET)
-        g.line(socket, W_IN)
-    # the orbit: its opening faces forwards, so from the side only a deep recess shows in
-    # front of the outer rim, under the overhanging brow
-    recess = [FZ, (-84, -33.6), (-88.6, -31.6), (-91.2, -25), (-91.8, -15), (-91, -6), (-88.6, -1.2),
-              (-85.6, 0), (-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)]
-    # no edge in front, where the cavity turns into its inner wall
-    g.fill(recess, RECESS)
+    # (the mandibular fossa, the empty socket of the jaw joint, is the outline's own hollow
+    # between the articular tubercle and the ear hole: no tone of its own)
+    # the orbit: its opening faces forwards and a little out, so from the side there is no
+    # window: the outer rim stands up as a curved bar of bone (the frontal's zygomatic
+    # process over the zygomatic's frontal process), and the opening shows only as a narrow
+    # dark crescent in front of it, under the overhanging brow
+    crescent = [(-85.4, -31.6), (-87.2, -27), (-87.9, -20), (-87.6, -12), (-86.6, -5.5), (-85.2, -1.4)]
+    g.fill([FZ, (-82.6, -33.4)] + crescent + [(-84, -0.5), (-81.5, -8), (-80, -18), (-80, -27)], RECESS)
     g.line(LATERAL_ORBIT_RIM, W_OUT)
     # the medial margin of the orbit in front of its depth, the crest of the maxilla's
-    # frontal process: between it and the suture with the nasal bone, the frontal process
-    g.line([(-88.6, -1.2), (-91, -6), (-91.8, -15), (-91.2, -25), (-88.6, -31.6)], W_IN)
+    # frontal process: in front of it, the frontal process
+    g.line(crescent, W_IN)
     # the rim of the nasal opening just inside the profile, the cavity glimpsed past it
     rim = [(-104.5, -6), (-100, -3), (-96.2, 2), (-95.6, 9), (-96.8, 15.5), (-100, 20), (-104.5, 22.2)]
     g.fill(rim + [(-102.5, 20.5), (-99.5, 16), (-98, 9), (-98, 2), (-100, -2.5), (-104, -5.5)], NOSE)
@@ -607,7 +604,8 @@ def skull_side(g, mandible=True):
                    (ZYG_ARCH_SUTURE, 0.45), (ZYGOMAXILLARY, 0.55), (NASOMAXILLARY, 0.55),
                    ([FZ, (-76, -31.2)], 0.35), ([(-95, -27.2), NASION, (-98, -32)], 0.3)):
         g.suture(s, amp=amp, period=2.0)
-    g.suture(_wavy(SQUAMOUS), amp=0.3, period=1.4, width=W_FINE)   # the squama overlaps the parietal
+    # the squama overlaps the parietal along a smooth bevelled arch: no teeth, a gentle wave
+    g.line(_wavy(SQUAMOUS, amp=0.2, period=9.0), W_FINE)
     g.line(ZYG_TEMPORAL_BORDER[1:], W_OUT)              # the cheek bone's free edge to the fossa
     # the temporal fossa above the arch, deepest just behind the cheek bone
     fossa = [(-72, -21), (-70.5, -13), (-66, -8), (-61, -6), (-56, -5.2), (-47, -5.4),
@@ -674,7 +672,7 @@ def front_mandible_outline():
         (32, 52.5), (36, 49),                                          # behind the last molar
         (39.5, 40), (42, 30), (44, 20),                                # the front of the ramus
         (46, 12),                                                      # under the arch
-        (50, 11.5), (53, 16.5), (52, 30), (50.2, 44), (48.4, 55),      # ramus, narrowing down
+        (50, 11.5), (54.6, 17), (53.4, 30), (51, 44), (48.8, 55),      # ramus, narrowing down
         (48.8, 61.2), (48.4, 66), (46.2, 70.4),                        # angle, rounded
         (41.2, 75.6), (34.5, 80.8), (27.5, 85.4), (20, 89),            # lower border, narrowing
         (12, 91.3), (6, 92), (0, 92.2),                                # to the rounded chin
@@ -806,7 +804,7 @@ def skull_front(g, small=False):
     g.fill(sym([(0, 40), (35, 40), (35, 52), (0, 52)]), BONE)
     for sx, R in sides():
         side = [(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5), (56.5, 11.5),
-                (53, 16.5), (52, 30), (50.2, 44), (48.4, 55), (36, 54), (35, 52)]
+                (54.6, 17), (53.4, 30), (51, 44), (48.8, 55), (36, 54), (35, 52)]
         g.fill(R(side), BEHIND)
     front_mandible(g)
     draw_teeth_front(g, UPPER_TEETH_FRONT)
@@ -895,7 +893,7 @@ def skull_front_plain(g, recess=GROUND, nose=GROUND):
     # the deep space beside the upper jaw, between it and each ramus
     for sx, R in sides():
         g.fill(R([(35.6, 40.8), (35.8, 36.5), (36.8, 31), (40, 24.5), (46.5, 19.5), (50.5, 15.5),
-                  (53, 16.5), (52, 30), (50.2, 44), (48.4, 55), (36, 54), (35, 52)]), recess)
+                  (54.6, 17), (53.4, 30), (51, 44), (48.8, 55), (36, 54), (35, 52)]), recess)
     teeth_row_plain(g, LOWER_TEETH_FRONT, upper=False)
     g.body(sym(front_mandible_outline()), width=W_OUT)
     teeth_row_plain(g, UPPER_TEETH_FRONT, upper=True)
@@ -1148,11 +1146,14 @@ def lacrimal(g):
                 (-6.2, 5), (-6.3, -3)]), 75, 2.6, W_FINE)
 
 
-def concha(g):
+def concha(g, medial=False):
     """Left inferior nasal concha from the outside (front to the left): a thick, rounded
     front end, a long tapering hind end; on its upper border the lacrimal process in front,
     the ethmoidal process behind, and between them the maxillary process turned down over
-    the outer face, where it hooks under the opening of the maxillary sinus."""
+    the outer face, where it hooks under the opening of the maxillary sinus.
+    `medial`: the right one seen from the nasal cavity (front to the left too), its convex
+    face towards the septum, the free lower border curling out and up under it as a scroll,
+    the maxillary process hidden behind."""
     pts = [
         (-23, 1.5), (-22, -3), (-18.5, -5.2),          # thick front end
         (-14, -6), (-12.5, -10.5, "c"), (-9.5, -6.2),  # lacrimal process
@@ -1163,6 +1164,18 @@ def concha(g):
         (20, 2.2), (10, 4.4), (-2, 6.6), (-12, 7.2), (-19, 5.8),  # free lower border
     ]
     g.body(pts, width=W_OUT)
+    if medial:
+        # the lower border rolled over towards the septum, thick and spongy in the middle,
+        # thinning backwards: the underside of the scroll, shaded, below the convex face
+        roll = [(-20.5, 3.4), (-12, 4.0), (-2, 3.6), (9, 2.0), (18, 0.8), (24, 0.5)]
+        g.line(roll, W_IN)
+        g.hatch(roll + [(20, 2.2), (10, 4.4), (-2, 6.6), (-12, 7.2), (-19, 5.8)], 100, 1.3, W_FINE)
+        # the long convex face, pitted and grooved by vessels running front to back
+        for a, b in (((-17, -1.4), (-8, -2.2)), ((-4, -2.8), (8, -2.2)), ((-12, 0.8), (2, 0.4)),
+                     ((10, -1.0), (18, -0.8))):
+            g.line([a, b], W_FINE)
+        g.hatch([(-23, 1.5), (-22, -3), (-18.5, -5.2), (-17, 0), (-19, 5.8)], 70, 1.4, W_FINE)
+        return
     # the thick lower border rolled inwards, thinning backwards
     g.line([(-20.5, 2.8), (-12, 4.6), (-2, 4.2), (9, 2.6), (18, 1.2), (24, 0.6)], W_IN)
     # the maxillary process: a lip from the upper border bent down over the outer face
@@ -1249,21 +1262,20 @@ def newborn_vault(g):
         poly = outline(g._px(sut), False)
         g.raw(path(poly, False, "none", 3.4))
         g.raw(path(poly, False, "none", 2.0, GROUND))
-    # the front: the frontal halves curving down over the orbits, their margins just
-    # inside the outline
-    for sx, R in sides():
-        g.line(R([(4, -38.4), (11, -39.4), (19, -37.6), (25, -33.2)]), W_IN)
+    # the front: the frontal halves curve down over the orbits out of sight, beyond the
+    # outline: from above no margin of theirs shows
     # the anterior fontanelle a diamond with its long point forward between the halves of
     # the frontal bone, the posterior a small triangle at the top of the occipital
     anterior = [(0, -19.5, "c"), (3.2, -11), (7, -4.5), (12, 0, "c"), (6.5, 4.5), (2.8, 8.5),
                 (0, 13.5, "c"), (-2.8, 8.5), (-6.5, 4.5), (-12, 0, "c"), (-7, -4.5), (-3.2, -11)]
-    posterior = [(0, 61, "c"), (2.2, 63.6), (4.8, 66.4, "c"), (0, 67.1), (-4.8, 66.4, "c"),
-                 (-2.2, 63.6)]
+    posterior = [(0, 59.8, "c"), (2.8, 63), (5.8, 66.6, "c"), (0, 67.7), (-5.8, 66.6, "c"),
+                 (-2.8, 63)]
     for f in (anterior, posterior):
         g.body(f, width=1.0, fill=OLIVE)
     g.line(vault, 1.2, closed=True)   # over the ends of the sutures
     # the middle of each fontanelle
-    return {"anterior": (1, 1.5), "posterior": (0.3, 65.4)}
+    # (the posterior one's behind the sagittal suture's end at its forward tip, towards its base)
+    return {"anterior": (1, 1.5), "posterior": (0.6, 65.7)}
 
 
 MEASURES = {

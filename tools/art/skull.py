@@ -115,13 +115,15 @@ def facial_bones():
     lac = Place(mid - 40, 45, S, True)
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
-    # the conchae a left and right pair like every other pair here, each from its outer
-    # side with the maxillary process bent down over it: the left one nearer the labels,
-    # its thick front end towards them, the right one its mirror image
+    # the conchae each a long curled plate lying front to back along the outer wall of its
+    # nasal cavity, both seen from the left with the thick front end towards the labels: the
+    # left one from its outer side, the maxillary process bent down over it, the right one
+    # behind it in the row from its inner side, as from the septum. Laid end to end, apart,
+    # not mirrored across the midline, so that neither reads as running crosswise
     con = Place(mid - 52, 117.3, S)
     add("concha-left", A.concha, con.ox, con.oy, comment="the left inferior nasal concha from the outside")
-    add("concha-right", A.concha, 2 * mid - con.ox, con.oy, mirror=True,
-        comment="the right inferior nasal concha from the outside")
+    add("concha-right", lambda g: A.concha(g, medial=True), con.ox + 62 * S, con.oy,
+        comment="the right inferior nasal concha from its inner side")
     # the nasal bones high enough that their line crosses the wider lower half; the pair
     # meeting in the midline at the internasal suture, as they do over the nose
     nas = Place(mid - 0.5, 186 + 11 * S, S, True)
