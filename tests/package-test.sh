@@ -267,6 +267,9 @@ lintian -i -I --pedantic --show-overrides ${suppress:+--suppress-tags "$suppress
     >"$scratch/lintian" 2>"$scratch/lintian.err" || status=$?
 grep -v '^running with root privileges' "$scratch/lintian.err" >&2 || true
 grep '^O: ' "$scratch/lintian" || true
+# Whether some run of the compressed pictures' bytes happens to spell a misspelt word changes
+# with every redrawn picture, so that one override may go unused without anything being wrong.
+sed -i '/^I: [^ ]* unused-override spelling-error-in-binary /d' "$scratch/lintian"
 if grep -E '^[EWIPX]: ' "$scratch/lintian"; then
     fail "lintian reports the tags above"
 fi
