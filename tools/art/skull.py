@@ -116,14 +116,13 @@ def facial_bones():
     add("lacrimal-right", A.lacrimal, lac.ox, lac.oy, mirror=True, comment="the right lacrimal bone from the orbit")
     add("lacrimal-left", A.lacrimal, mid + 40, lac.oy, comment="the left lacrimal bone from the orbit")
     # the conchae each a long curled plate lying front to back along the outer wall of its
-    # nasal cavity, both seen from the left with the thick front end towards the labels: the
-    # left one from its outer side, the maxillary process bent down over it, the right one
-    # behind it in the row from its inner side, as from the septum. Laid end to end, apart,
-    # not mirrored across the midline, so that neither reads as running crosswise
+    # nasal cavity, each seen from its own outer side with the maxillary process bent down
+    # over it: the left one with its thick front end to the left, the right one its mirror
+    # image, so that the pair lie end to end with their tapering hind ends towards each other
     con = Place(mid - 52, 117.3, S)
     add("concha-left", A.concha, con.ox, con.oy, comment="the left inferior nasal concha from the outside")
-    add("concha-right", lambda g: A.concha(g, medial=True), con.ox + 62 * S, con.oy,
-        comment="the right inferior nasal concha from its inner side")
+    add("concha-right", A.concha, con.ox + 62 * S, con.oy, mirror=True,
+        comment="the right inferior nasal concha from the outside")
     # the nasal bones high enough that their line crosses the wider lower half; the pair
     # meeting in the midline at the internasal suture, as they do over the nose
     nas = Place(mid - 0.5, 186 + 11 * S, S, True)
