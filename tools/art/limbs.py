@@ -584,11 +584,13 @@ def leg():
 # under the wrist, as the hand drawing shows it. One scale for every bone, the one that
 # brings the carpus to its line's row.
 ARM_SCALE = 0.59
-# The spine of the shoulder blade from behind is a ridge of the blade itself: the blade's
-# grey a shade lighter where its crest faces the light, outlined only along its upper crest
-# and round the acromion, which stands free over the shoulder joint, a dark shadow under
-# its lower lip where it overhangs the infraspinous fossa.
-SPINE_LIGHT = "rgb(236,236,238)"
+# The spine of the shoulder blade from behind is a ridge of the blade itself, in the
+# blade's own grey, and the acromion is its flattened lateral end: one outline runs along
+# the spine's upper crest and on round the acromion's tip, and back along the acromion's
+# underside and the spine's lower lip to the medial border, with no line across the root
+# of the acromion, so that spine and acromion read as one grey process of the scapula,
+# unlike the white collar bone beside it; a dark shadow under the lower lip where it
+# overhangs the infraspinous fossa.
 SPINE_SHADOW = "rgb(96,96,100)"
 SPINE_SHADOW_WIDTH = 2.0   # pixels: half of it shows below the lower lip
 # the spine's outline (the atlas's second scapula shape): from its root on the medial
@@ -610,15 +612,15 @@ CLAVICLE_TOP = 3.0   # pixels from the drawing's top edge to the top of the coll
 
 
 def draw_spine_ridge(d, spine, place):
-    """The spine of the shoulder blade as a ridge on the blade (see SPINE_LIGHT)."""
+    """The spine of the shoulder blade and its acromion as one ridge on the blade (see SPINE_SHADOW)."""
     pts = [px(place, p) + tuple(p[2:]) for p in spine["pts"]]
     d.open("scapular-spine", "spine of the scapula: a ridge rising across the blade and on "
            "into the flat acromion", fill="none", stroke_linejoin="round", stroke_linecap="round")
     d.line(f'<path stroke="{SPINE_SHADOW}" stroke-width="{fmt(SPINE_SHADOW_WIDTH)}" '
            f'd="{bezier_d(pts[SPINE_LIP:SPINE_ROOT + 1], False, 1.0, DIGITS)}"/>')
-    d.line(f'<path fill="{SPINE_LIGHT}" stroke="none" d="{bezier_d(pts, True, 1.0, DIGITS)}"/>')
+    d.line(f'<path fill="{FOSSA["fill"]}" stroke="none" d="{bezier_d(pts, True, 1.0, DIGITS)}"/>')
     d.line(f'<path stroke="#000" stroke-width="1" '
-           f'd="{bezier_d(pts[SPINE_ROOT:] + pts[:SPINE_LIP + 1], False, 1.0, DIGITS)}"/>')
+           f'd="{bezier_d(pts[SPINE_ROOT:] + pts[:SPINE_ROOT + 1], False, 1.0, DIGITS)}"/>')
     d.close()
 
 
