@@ -869,15 +869,10 @@ def write_pelvis(out):
     s = PELVIS_SCALE
     left_bone = lambda oy: Place(MID, oy, s)
     body = indent('<!-- the pelvis from the front -->\n' + pelvis("front", FRONT_OY), 2)
-    # the hip bone's answer is the whole bone: a bracket beside the one at the viewer's
-    # right, from the top of its crest to the bottom of its ischial tuberosity, gathering
-    # ilium, ischium and pubis together as on the lone marked hip bone
-    edge = left_bone(FRONT_OY).pts(outline(hip_outline("front")))
-    at = math.ceil(max(x for x, y in edge)) + HIP_BRACKET_GAP
-    top, bottom = math.floor(min(y for x, y in edge)), math.ceil(max(y for x, y in edge))
+    hx, hy = left_bone(FRONT_OY)(HIP_BODY)
     sx, sy = sacrum_point(SACRUM_FRONT_START, FRONT_OY)
     leaders = [
-        f"bracket Form14.Label1 at {at} from {top} to {bottom}",
+        f"leader Form14.Label1 from {round(hx)} {round(hy)}",
         f"leader Form14.Label2 from {round(sx)} {round(sy)}",
     ]
     with open(os.path.join(out, "pelvis-front.svg"), "w") as f:
@@ -933,9 +928,9 @@ SACRUM_BACK_LEAVE, COCCYX_BACK_LEAVE = 10, 22
 # in a whole skeleton from behind the coccyx's from its first segment's body, under the
 # transverse processes, well above its tip
 SKELETON_COCCYX_START = (15, 13.5)
-# the hip bone's: in a whole skeleton from the front on the blade, leaving the bone above
-# the anterior superior spine (the pelvis from the front gathers it in a bracket); from
-# behind on the wing between the anterior gluteal line and the lateral border
+# the hip bone's: from the front on the blade, well above the sacrum's line and leaving the
+# bone above the anterior superior spine; from behind on the wing between the anterior
+# gluteal line and the lateral border
 HIP_BODY = (96, 44)
 HIP_BODY_BACK = flare([(112, 45)])[0]
 
