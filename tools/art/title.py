@@ -627,6 +627,20 @@ def check_pose():
             problems.append(f"the arm touches the emblem or its lettering at ({x:.0f}, {y:.0f})")
         if BUTTON[0] <= x <= BUTTON[2] and BUTTON[1] <= y <= BUTTON[3]:
             problems.append(f"the arm lies in the button's square at ({x:.0f}, {y:.0f})")
+    # the legs as drawn: the femur from the top of its head to its condyles about 1.2
+    # times the tibia from its plateau's eminence to the medial malleolus (450 mm against
+    # some 370 in an adult), the head drawn over the hip bone, in sight in its socket
+    before, _, _ = figure_parts()
+    ids = [re.search(r'<g id="([^"]*)"', text).group(1) for text in before]
+    if ids.index("femur") < ids.index("pelvis"):
+        problems.append("the femur's head lies hidden under the hip bone")
+    reach = {}
+    for gid in ("femur", "tibia"):
+        d = re.search(r'<path d="([^"]*)"', before[ids.index(gid)]).group(1)
+        ys = [float(y) for y in re.findall(r"[-\d.]+[ ,](-?[\d.]+)", d)]
+        reach[gid] = max(ys) - min(ys)
+    if not 1.15 <= reach["femur"] / reach["tibia"] <= 1.3:
+        problems.append(f"the femur shows {reach['femur']:.0f} px, the tibia {reach['tibia']:.0f}")
     if problems:
         raise SystemExit("title: " + "; ".join(sorted(set(problems))[:4]))
 
