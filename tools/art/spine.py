@@ -8,8 +8,10 @@ At the left the whole column from the side; at the right single vertebrae, and t
 and coccyx of tools/art/pelvis.py as they are in their own drawings.  Leader lines are only
 described (metadata "leaders"): the build's rasteriser draws them.
 """
+import itertools
 import math
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -402,11 +404,16 @@ def pair(points, closed=False):
     return [(points, closed), (mirror_x(points), closed)]
 
 
+def widen(points, f):
+    """Points drawn f times as far from the midline, each keeping its mark."""
+    return [(p[0] * f,) + tuple(p[1:]) for p in points]
+
+
 # a typical cervical vertebra (the fifth): a small body wider than it is deep, a large
 # triangular canal, short pedicles; each transverse process a bar in front of and one
 # behind its foramen, ending in an anterior and a posterior tubercle with the gutter for
 # the spinal nerve between them; the articular pillars with their superior facets facing
-# up and back; long thin laminae and a short bifid spinous process.  About 50 across.
+# up and back; long thin laminae and a short bifid spinous process.  About 52 across.
 CERVICAL = [
     (0, -23), (6, -22.7), (8.8, -21), (9.4, -17.8),                 # body
     (11.5, -16.8), (16, -17.2), (19.3, -17.9), (21.6, -16.4),       # anterior bar, anterior tubercle
@@ -423,6 +430,13 @@ CERVICAL_DETAILS = (
 )
 # the superior articular facets on the pillars
 CERVICAL_FACETS = [ellipse_pts(16, -0.2, 2.9, 3.7, n=32), ellipse_pts(-16, -0.2, 2.9, 3.7, n=32)]
+# the whole bone a little broader than drawn above, 51.5 across its transverse processes and
+# its body 19.4 wide, so that beside the axis it reads as the near equal it is
+CERVICAL_BROAD = 51.5 / 50
+CERVICAL = widen(CERVICAL, CERVICAL_BROAD)
+CERVICAL_HOLES = [widen(h, CERVICAL_BROAD) for h in CERVICAL_HOLES]
+CERVICAL_DETAILS = [(widen(pts, CERVICAL_BROAD), closed) for pts, closed in CERVICAL_DETAILS]
+CERVICAL_FACETS = [widen(f, CERVICAL_BROAD) for f in CERVICAL_FACETS]
 
 
 def cervical_top(sw=1.0):
@@ -461,7 +475,7 @@ def atlas_top(sw=1.0):
 # showing in front of it; either side of it the broad, nearly flat superior articular
 # facets over the body and pedicles; small transverse processes with their foramina; thick
 # laminae and the largest spinous process of the neck, broad and deeply bifid, twice the
-# width of a typical cervical's.  About 54 across.
+# width of a typical cervical's.  About 56 across.
 AXIS = [
     (0, -21.6), (5.2, -21.1), (8.4, -18.8, "c"),                            # body in front of the dens
     (11.6, -18.8), (16.4, -17.2), (19.6, -13.8), (20.2, -9.4),              # superior facet's rim
@@ -481,6 +495,13 @@ AXIS_FACETS = [ellipse_pts(13.4, -10.8, 5.6, 5.2, -20, n=32), ellipse_pts(-13.4,
 AXIS_DETAILS = (
     [([(-2.6, -15.6), (0, -16.4), (2.6, -15.6)], False)]                  # the dens's anterior facet
 )
+# the whole bone a little narrower than drawn above, 56.5 across its transverse processes
+AXIS_NARROW = 56.5 / 58
+AXIS = widen(AXIS, AXIS_NARROW)
+AXIS_HOLES = [widen(h, AXIS_NARROW) for h in AXIS_HOLES]
+AXIS_DENS, AXIS_DENS_SHADOW = widen(AXIS_DENS, AXIS_NARROW), widen(AXIS_DENS_SHADOW, AXIS_NARROW)
+AXIS_FACETS = [widen(f, AXIS_NARROW) for f in AXIS_FACETS]
+AXIS_DETAILS = [(widen(pts, AXIS_NARROW), closed) for pts, closed in AXIS_DETAILS]
 
 
 def axis_top(sw=1.0):
@@ -808,7 +829,7 @@ SPINE_PX = 0.75
 
 # the single bones, all at SPINE_PX pixels to the millimetre: (group id, comment, drawing,
 # where the frame's origin stands, where the line starts in the frame).  Across the
-# transverse processes (the sacrum across its base): cervical 50, atlas 76, axis 58, dorsal
+# transverse processes (the sacrum across its base): cervical 51.5, atlas 76, axis 56.5, dorsal
 # 66, lumbar 84, sacrum 110.
 SINGLE_BONES = [
     # the cervical's line from the middle of its body, well in from its front border, clear
@@ -836,6 +857,14 @@ SACRUM_TOP = 236
 # the bones from above and the level each is: (level, right half of its outline, how many of
 # the outline's first points are its body's)
 TOP_VIEWS = (("C1", ATLAS, 0), ("C2", AXIS, 3), ("C5", CERVICAL, 4), ("T6", DORSAL, 7), ("L3", LUMBAR, 7))
+
+
+# the separate bones' levels, and an adult's width of each across its transverse processes
+# in millimetres
+SINGLE_LEVEL = {"atlas": "C1", "axis": "C2", "cervical-vertebra": "C5", "dorsal-vertebra": "T6",
+                "lumbar-vertebra": "L3"}
+TRUE_SPAN_MM = {"atlas": (75, 80), "axis": (55, 60), "cervical-vertebra": (50, 55),
+                "dorsal-vertebra": (55, 70), "lumbar-vertebra": (75, 85)}
 
 
 def check():
@@ -874,6 +903,21 @@ def check():
     if ahead:
         wrong.append(f"the lumbar transverse processes reach {back + PEDICLE_MM - min(p[1] for p in ahead):.1f} mm "
                      f"further forwards than a pedicle's length behind the body")
+    # the separate bones of the right-hand column, as written, at one scale and in an adult's
+    # proportions: each pair's drawn widths across the transverse processes stand in a ratio
+    # their true widths allow
+    text, _ = single_bones()
+    drawn = {}
+    for gid, k in re.findall(r'<g id="([-a-z]+)" transform="translate\([^)]*\) scale\(([0-9.]+)\)">', text):
+        if gid in SINGLE_LEVEL:
+            drawn[gid] = float(k) * across(dict((n, h) for n, h, _ in TOP_VIEWS)[SINGLE_LEVEL[gid]])
+    wrong += [f"the {gid} is not drawn beside the others" for gid in SINGLE_LEVEL if gid not in drawn]
+    for a, b in itertools.combinations(sorted(drawn), 2):
+        (lo_a, hi_a), (lo_b, hi_b) = TRUE_SPAN_MM[a], TRUE_SPAN_MM[b]
+        r = drawn[a] / drawn[b]
+        if not lo_a / hi_b <= r <= hi_a / lo_b:
+            wrong.append(f"the {a} is drawn {r:.2f} times as wide as the {b}, "
+                         f"not {lo_a / hi_b:.2f} to {hi_a / lo_b:.2f}")
     if wrong:
         raise SystemExit("spine: " + "; ".join(wrong))
 
