@@ -200,18 +200,16 @@ def foot_model():
     # the floor of the sinus tarsi and the anterior process reaching forwards, its front end
     # broad and flat against the cuboid as the calcaneocuboid joint is, its inner corner
     # reaching forwards between the cuboid and the navicular's outer end, a joint space
-    # from each, so that no gap opens between the talus, the navicular and the cuboid. On the medial side the sustentaculum tali
-    # stands out as a shelf from under the talar neck, which it carries; behind it the
-    # medial border is hollowed and runs back under the talus to the tuberosity's medial
-    # process, so that the talus's back edge crosses over it.
-    m.bone(T, "calcaneus: heel bone, its tuberosity behind, its lateral part outside the talus "
-           "and the sustentaculum tali under the talar neck",
+    # from each, so that no gap opens between the talus, the navicular and the cuboid. Its
+    # medial border, hollowed behind the sustentaculum, runs in from the tuberosity's medial
+    # process under the back of the talus, so that the talus's back edge crosses over it;
+    # the sustentaculum, which carries the talar neck, lies out of sight beneath it.
+    m.bone(T, "calcaneus: heel bone, its tuberosity behind and its lateral part outside the talus",
            [(42.5, 20), (42, 11.5), (45, 5), (51, 1.2), (59, 0), (67, 0.6), (74, 3), (78.8, 8),
             (80.8, 16), (81.2, 30), (81.3, 45), (81.8, 60), (82.6, 72), (83.4, 80),
             (83.6, 86), (81, 89.6), (72, 90.6), (65.5, 90.8), (62.5, 92.5), (60.5, 96.5), (57.5, 99),
             (54, 96), (49, 93.5), (45, 87.5),
-            (42, 79), (35, 76.5), (27, 76), (22.5, 73), (21.5, 66), (22.5, 59), (26, 54.5),
-            (32, 51.5), (38.5, 49), (42, 45), (46.5, 35), (45.2, 27)])
+            (42, 79), (39.5, 73), (38, 66), (38.5, 55), (42, 45), (46.5, 35), (45.2, 27)])
     # the talus from above: the body with its trochlea, the pulley of the ankle joint, a
     # dome wider in front than behind between a medial and a higher lateral ridge, a
     # shallow groove between them; its back edge rounded over the posterior process, the
